@@ -1,0 +1,77 @@
+#include "globals.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <unistd.h>
+
+namespace MervexGlobals {
+
+const QString& LogTimeFormat()
+{
+    static const QString fmt = QStringLiteral("yyyy-MM-ddThh:mm:ss.zzz");
+    return fmt;
+}
+
+const QString& BuildText()
+{
+    static const QString text = QStringLiteral("20131128.28200") + QString(28, QLatin1Char(' '));
+    return text;
+}
+
+const QString& VersionSuffix()
+{
+    static const QString text = QStringLiteral("  |  V0.459");
+    return text;
+}
+
+QString& CommandLineLanguage()
+{
+    static QString lang;
+    return lang;
+}
+
+QString& AccountUser()
+{
+    static QString text;
+    return text;
+}
+
+QString& AccountSession()
+{
+    static QString text;
+    return text;
+}
+
+namespace {
+bool IsPrivateDir(const QString& path)
+{
+    QFileInfo info(path);
+    if (!info.isDir() || info.isSymLink() || info.ownerId() != uint(::getuid()))
+        return false;
+    const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
+                        QFile::WriteOther | QFile::ExeOther;
+    return (info.permissions() & others) == 0;
+}
+
+bool MakePrivateDir(const QString& path)
+{
+    QDir().mkpath(path);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return IsPrivateDir(path);
+}
+} // namespace
+
+QString PrivateTempRoot()
+{
+    // Never a folder shared between users: the runtime folder when it is ours, else a 0700 folder below /tmp.
+    const QString runtime = QString::fromLocal8Bit(qgetenv("XDG_RUNTIME_DIR"));
+    if (!runtime.isEmpty() && IsPrivateDir(runtime))
+        return QDir::cleanPath(runtime);
+    const QString fallback = QDir::tempPath() + QStringLiteral("/mervex-%1").arg(::getuid());
+    if (MakePrivateDir(fallback))
+        return fallback;
+    return QDir::cleanPath(QDir::homePath() + QStringLiteral("/.cache/mervex-tmp"));
+}
+
+} // namespace MervexGlobals

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need; quiet when all are present.
+set -euo pipefail
+PKGS=(
+  build-essential cmake ninja-build ccache pkg-config
+  qtbase5-dev qtscript5-dev libqt5webkit5-dev qtmultimedia5-dev libqt5multimedia5-plugins
+  libqt5svg5-dev qttools5-dev qttools5-dev-tools libquazip1-qt5-dev libssl-dev zlib1g-dev
+  libtidy-dev libstb-dev libstatgrab-dev libxtst-dev libbenchmark-dev
+  xvfb xauth fonts-dejavu-core openssl
+  libqt5websockets5-dev python3-websockets node-ws sox vorbis-tools socat curl
+)
+missing=()
+for p in "${PKGS[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi

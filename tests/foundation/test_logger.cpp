@@ -1,0 +1,102 @@
+#include "QsLog.h"
+#include "QsLogDest.h"
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <thread>
+
+namespace {
+// Counts lines and keeps them, so a test can read what reached a destination.
+class RecordingDest : public QsLogging::Destination {
+public:
+    QStringList lines;
+    void write(const QString& line) override { lines << line; }
+};
+
+int g_formatted = 0;
+struct CountsFormatting {};
+QDebug operator<<(QDebug dbg, const CountsFormatting&)
+{
+    ++g_formatted;
+    return dbg << "counted";
+}
+} // namespace
+
+class TestLogger : public QObject {
+    Q_OBJECT
+private slots:
+    void lineFormatAndLevelFilter()
+    {
+        RecordingDest dest;
+        GetLogger().AddDestination(&dest);
+        GetLogger().SetLevel(QsLogging::InfoLevel);
+        g_formatted = 0;
+        QLOG_DEBUG() << CountsFormatting();
+        QCOMPARE(g_formatted, 0);
+        QVERIFY(dest.lines.isEmpty());
+
+        QLOG_WARN() << "Cls::Method:" << 42;
+        QCOMPARE(dest.lines.size(), 1);
+        const QRegularExpression re(
+            QStringLiteral("^ WARN \\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\\.\\d{3} Cls::Method: 42 ?$"));
+        QVERIFY2(re.match(dest.lines[0]).hasMatch(), qPrintable(dest.lines[0]));
+
+        QLOG_TRACE() << "hidden";
+        QLOG_FATAL() << "shown";
+        QCOMPARE(dest.lines.size(), 2);
+        QVERIFY(dest.lines[1].startsWith(QStringLiteral("FATAL ")));
+        GetLogger().RemoveDestination(&dest);
+    }
+
+    void destinationListChanges()
+    {
+        RecordingDest dest, other;
+        GetLogger().SetLevel(QsLogging::TraceLevel);
+        GetLogger().AddDestination(&dest);
+        GetLogger().AddDestination(&dest);
+        QLOG_INFO() << "twice";
+        QCOMPARE(dest.lines.size(), 2);
+        GetLogger().RemoveDestination(&other); // not listed: nothing changes
+        GetLogger().RemoveDestination(&dest);  // both entries go
+        QLOG_INFO() << "gone";
+        QCOMPARE(dest.lines.size(), 2);
+        QLOG_INFO() << "no destinations at all";
+    }
+
+    void fileIsTruncatedAndLinesStayWholeAcrossThreads()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("log.txt"));
+        {
+            QFile f(path);
+            QVERIFY(f.open(QFile::WriteOnly));
+            f.write("old content from an earlier run\n");
+        }
+        QsLogging::Destination* file = QsLogging::MakeFileDestination(path);
+        GetLogger().SetLevel(QsLogging::TraceLevel);
+        GetLogger().AddDestination(file);
+        const int perThread = 2000;
+        auto writer = [](char tag) {
+            const QString text = QString(60, QLatin1Char(tag));
+            for (int i = 0; i < perThread; ++i)
+                QLOG_INFO() << text;
+        };
+        std::thread a(writer, 'a'), b(writer, 'b');
+        a.join();
+        b.join();
+        GetLogger().RemoveDestination(file);
+        delete file;
+
+        QFile f(path);
+        QVERIFY(f.open(QFile::ReadOnly | QFile::Text));
+        const QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2 * perThread);
+        const QRegularExpression whole(QStringLiteral("^ INFO \\S+ \"(a{60}|b{60})\" ?$"));
+        for (const QString& line : lines)
+            QVERIFY2(whole.match(line).hasMatch(), qPrintable(line));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestLogger)
+#include "test_logger.moc"
