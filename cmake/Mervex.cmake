@@ -15,6 +15,27 @@ function(mervex_library name)
     target_precompile_headers(${name} PRIVATE ${MERVEX_PCH_HEADERS})
 endfunction()
 
+# mervex_folder_library(<name> [LINKS ...]): one static library of every source below the calling folder.
+# Until the folder holds sources it is an interface library carrying the links, so dependants still configure.
+function(mervex_folder_library name)
+    cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
+    file(GLOB_RECURSE _src CONFIGURE_DEPENDS
+        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+    set(_has_cpp OFF)
+    foreach(_f ${_src})
+        if(_f MATCHES "\\.cpp$")
+            set(_has_cpp ON)
+        endif()
+    endforeach()
+    if(_has_cpp)
+        mervex_library(${name} SOURCES ${_src} LINKS ${ARG_LINKS})
+    else()
+        add_library(${name} INTERFACE)
+        target_include_directories(${name} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
+        target_link_libraries(${name} INTERFACE ${ARG_LINKS})
+    endif()
+endfunction()
+
 # mervex_test(<name> SOURCES ... [LINKS ...]): a QtTest executable registered with CTest.
 # Tests run offscreen with a private runtime folder (see scripts/test.sh).
 function(mervex_test name)
@@ -31,4 +52,24 @@ function(mervex_bench name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE benchmark::benchmark ${ARG_LINKS})
+endfunction()
+
+# mervex_test_folder([LINKS ...]): every test_*.cpp of the calling folder becomes one test executable.
+function(mervex_test_folder)
+    cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
+    file(GLOB _tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/test_*.cpp)
+    foreach(_t ${_tests})
+        get_filename_component(_n ${_t} NAME_WE)
+        mervex_test(${_n} SOURCES ${_t} LINKS ${ARG_LINKS})
+    endforeach()
+endfunction()
+
+# mervex_bench_folder([LINKS ...]): every bench_*.cpp of the calling folder becomes one benchmark executable.
+function(mervex_bench_folder)
+    cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
+    file(GLOB _benches CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/bench_*.cpp)
+    foreach(_b ${_benches})
+        get_filename_component(_n ${_b} NAME_WE)
+        mervex_bench(${_n} SOURCES ${_b} LINKS ${ARG_LINKS})
+    endforeach()
 endfunction()
