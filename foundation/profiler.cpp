@@ -1,0 +1,267 @@
+#include "profiler.h"
+
+#include <QDebug>
+#include <QElapsedTimer>
+#include <QTextStream>
+
+#include <algorithm>
+#include <unistd.h>
+
+namespace {
+
+// The thread table: block pointers and the thread ids that claimed their slots. Allocated by ProfileInit and
+// kept until the process ends, as are the blocks.
+struct ThreadTable {
+    std::atomic<ProfileBlock*> blocks[kProfileMaxThreads];
+    std::atomic<quint32> ids[kProfileMaxThreads];
+};
+
+std::atomic<ThreadTable*> g_table{nullptr};
+std::atomic<int> g_nextGroup{0};
+
+// A thread changing its stack while it is copied makes the copy start over; a thread that never lets a copy
+// through is left out of this sample rather than holding up the sampler.
+constexpr int kSnapshotAttempts = 64;
+
+bool SnapshotBlock(const ProfileBlock* block, ProfileSnapshot& destination) {
+    for (int attempt = 0; attempt < kSnapshotAttempts; ++attempt) {
+        const std::uint64_t before = block->state.load(std::memory_order_acquire);
+        const int depth = std::int32_t(std::uint32_t(before));
+        const int stored = std::clamp(depth, 0, kProfileStackSize);
+        for (int i = 0; i < stored; ++i)
+            destination.labels[i] = block->labels[i].load(std::memory_order_relaxed);
+        std::atomic_thread_fence(std::memory_order_acquire);
+        if (block->state.load(std::memory_order_relaxed) != before)
+            continue;
+        std::fill(destination.labels + stored, destination.labels + kProfileStackSize, nullptr);
+        destination.depth = depth;
+        destination.group = block->group;
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void ProfileInit() {
+    if (g_table.load(std::memory_order_acquire))
+        return;
+    auto* table = new ThreadTable;
+    for (int i = 0; i < kProfileMaxThreads; ++i) {
+        table->blocks[i].store(nullptr, std::memory_order_relaxed);
+        table->ids[i].store(0, std::memory_order_relaxed);
+    }
+    ThreadTable* expected = nullptr;
+    if (!g_table.compare_exchange_strong(expected, table, std::memory_order_acq_rel))
+        delete table; // another thread was first
+}
+
+quint32 ProfileCurrentThreadId() {
+    return quint32(::gettid());
+}
+
+void ProfileRegisterThread(int group) {
+    ThreadTable* table = g_table.load(std::memory_order_acquire);
+    if (!table || t_profileBlock)
+        return;
+    const quint32 id = ProfileCurrentThreadId();
+    for (int i = 0; i < kProfileMaxThreads; ++i) {
+        quint32 expected = 0;
+        if (table->ids[i].load(std::memory_order_relaxed) != 0 ||
+            !table->ids[i].compare_exchange_strong(expected, id, std::memory_order_acq_rel))
+            continue;
+        auto* block = new ProfileBlock;
+        for (auto& label : block->labels)
+            label.store(nullptr, std::memory_order_relaxed);
+        block->state.store(0, std::memory_order_relaxed);
+        block->group = group;
+        table->blocks[i].store(block, std::memory_order_release);
+        t_profileBlock = block;
+        return;
+    }
+}
+
+int ProfileNextGroup() {
+    return g_nextGroup.fetch_add(1);
+}
+
+bool ProfileSnapshotThread(ProfileSnapshot& destination, quint32 threadId) {
+    ThreadTable* table = g_table.load(std::memory_order_acquire);
+    if (!table || threadId == 0)
+        return false;
+    for (int i = 0; i < kProfileMaxThreads; ++i) {
+        if (table->ids[i].load(std::memory_order_acquire) != threadId)
+            continue;
+        const ProfileBlock* block = table->blocks[i].load(std::memory_order_acquire);
+        return block && SnapshotBlock(block, destination);
+    }
+    return false;
+}
+
+bool ProfileListThreads(QList<quint32>& ids) {
+    ThreadTable* table = g_table.load(std::memory_order_acquire);
+    if (!table)
+        return false;
+    ids.clear();
+    for (int i = 0; i < kProfileMaxThreads; ++i) {
+        const quint32 id = table->ids[i].load(std::memory_order_acquire);
+        if (id != 0)
+            ids.append(id);
+    }
+    return true;
+}
+
+ProfileStats& ProfileStats::Global() {
+    static ProfileStats stats;
+    return stats;
+}
+
+void ProfileStats::Sample() {
+    ThreadTable* table = g_table.load(std::memory_order_acquire);
+    if (!table)
+        return;
+    // Slot by slot rather than by id: a dead thread's id may be reused by a newer thread in another slot.
+    ProfileSnapshot snapshot;
+    QMutexLocker lock(&m_mutex);
+    for (int i = 0; i < kProfileMaxThreads; ++i) {
+        if (table->ids[i].load(std::memory_order_acquire) == 0)
+            continue;
+        const ProfileBlock* block = table->blocks[i].load(std::memory_order_acquire);
+        if (!block || !SnapshotBlock(block, snapshot) || snapshot.depth <= 0)
+            continue;
+        CountLocked(snapshot);
+    }
+}
+
+void ProfileStats::Count(const ProfileSnapshot& snapshot) {
+    QMutexLocker lock(&m_mutex);
+    CountLocked(snapshot);
+}
+
+void ProfileStats::CountLocked(const ProfileSnapshot& snapshot) {
+    if (snapshot.depth <= 0)
+        return;
+    // Beyond the stack size the real innermost label is unknown; the deepest stored one stands for it, so
+    // every counted sample has exactly one own label.
+    const int levels = std::min(snapshot.depth, kProfileStackSize);
+    for (int j = 0; j < levels; ++j) {
+        const char* label = snapshot.labels[j];
+        const bool innermost = j == levels - 1;
+        auto it = std::find_if(m_entries.begin(), m_entries.end(),
+                               [&](const Entry& e) { return e.label == label && e.group == snapshot.group; });
+        if (it == m_entries.end()) {
+            m_entries.push_back(Entry{label, innermost ? 1u : 0u, 1u, snapshot.group});
+        } else {
+            ++it->all;
+            if (innermost)
+                ++it->own;
+        }
+        if (innermost)
+            ++m_total;
+    }
+}
+
+void ProfileStats::Reset() {
+    QMutexLocker lock(&m_mutex);
+    m_entries.clear();
+    m_total = 0;
+}
+
+quint64 ProfileStats::Total() const {
+    QMutexLocker lock(&m_mutex);
+    return m_total;
+}
+
+std::vector<ProfileStats::Entry> ProfileStats::Entries() const {
+    QMutexLocker lock(&m_mutex);
+    return m_entries;
+}
+
+namespace {
+// Share of a count in percent; a sum of 0 gives 0 rather than a division fault.
+quint64 Percent(quint64 count, quint64 sum) {
+    return sum == 0 ? 0 : count * 100 / sum;
+}
+} // namespace
+
+void ProfileStats::Dump(QTextStream* stream) {
+    QString collected;
+    QTextStream own(&collected);
+    QTextStream& out = stream ? *stream : own;
+
+    std::vector<Entry> sorted = Entries();
+    std::stable_sort(sorted.begin(), sorted.end(), [](const Entry& a, const Entry& b) { return a.own > b.own; });
+    std::vector<int> groups;
+    for (const Entry& e : sorted)
+        if (std::find(groups.begin(), groups.end(), e.group) == groups.end())
+            groups.push_back(e.group);
+    std::sort(groups.begin(), groups.end());
+
+    const QChar blank(QLatin1Char(' '));
+    for (int group : groups) {
+        quint64 ownSum = 0, allSum = 0;
+        int n = 0;
+        for (const Entry& e : sorted) {
+            if (e.group != group)
+                continue;
+            ownSum += e.own;
+            allSum += e.all;
+            ++n;
+        }
+        out << QStringLiteral("\nThreadGrp %1/%2: %3(own) %4(all) name\n")
+                   .arg(group, 3, 10, blank)
+                   .arg(n, 5, 10, blank)
+                   .arg(ownSum, 8, 10, blank)
+                   .arg(allSum, 8, 10, blank);
+        int k = 0;
+        for (const Entry& e : sorted) {
+            if (e.group != group)
+                continue;
+            ++k;
+            out << QStringLiteral("Profile %1/%2: %3(%4) %5(%6) %7\n")
+                       .arg(k, 5, 10, blank)
+                       .arg(n, 5, 10, blank)
+                       .arg(e.own, 8, 10, blank)
+                       .arg(Percent(e.own, ownSum), 3, 10, blank)
+                       .arg(e.all, 8, 10, blank)
+                       .arg(Percent(e.all, allSum), 3, 10, blank)
+                       .arg(QString::fromUtf8(e.label ? e.label : ""));
+        }
+    }
+    out.flush();
+    if (!stream)
+        qDebug().noquote() << collected;
+}
+
+QString ProfileReportText() {
+    QString text;
+    QTextStream stream(&text, QIODevice::ReadWrite);
+    ProfileStats& stats = ProfileStats::Global();
+    QMutexLocker lock(&stats.m_mutex); // no sample may fall between the dump and the reset
+    stats.Dump(&stream);
+    stats.Reset();
+    return text;
+}
+
+void ProfileThread::run() {
+    m_running.store(true);
+    {
+        PROFILE_SCOPE("idle");
+        QThread::msleep(1000);
+    }
+    QElapsedTimer clock;
+    clock.start();
+    quint32 lastSample = 0;
+    while (!m_stop.load()) {
+        {
+            PROFILE_SCOPE("idle");
+            QThread::msleep(1);
+        }
+        const quint32 now = quint32(clock.elapsed());
+        if (now - lastSample >= 10) {
+            ProfileStats::Global().Sample();
+            lastSample = now;
+        }
+    }
+    m_running.store(false);
+}
