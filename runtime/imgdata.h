@@ -18,6 +18,11 @@ public:
     // Compares the image's cache key with the one the derived values belong to; when the image changed it
     // takes the new key and clears the three flags.
     void SyncCacheKey();
+    // Content id of the image: 40 bits of a CRC-64 over its pixels, shape and format; 0 for a null or empty
+    // image. Computed once per image.
+    quint64 PixelHash();
+    // Brings the stored PNG bytes up to date for the scale (held to 1/32 .. 1, NaN counting as 1).
+    void Encode(double scale);
 
     // Multiplies the image's alpha by the mask's alpha; pixels outside the mask become fully transparent.
     // A mask of no area leaves the image untouched.
@@ -34,6 +39,8 @@ public:
 
     // Smallest scale an image is encoded at; larger asks are held to 1.
     static constexpr double MinScale = 0.03125;
+    // Image and file ids keep the low 40 bits of their CRC.
+    static constexpr quint64 ContentIdMask = 0xFFFFFFFFFFULL;
 
     bool PixmapValid;     // set by the element painter once it built its pixmap from Image
     bool EncodingValid;   // Encoded holds Image at EncodingScale

@@ -4,6 +4,7 @@
 #include "imgdata.h"
 
 #include "QsLog.h"
+#include "profiler.h"
 
 namespace {
 
@@ -60,6 +61,7 @@ void ToArgb32(QImage& img) {
 }
 
 void ImgData::Mask(QImage& img, const QImage& mask) {
+    PROFILE_SCOPE("ImgData::Mask");
     if (qint64(mask.width()) * mask.height() <= 0)
         return;
     ToArgb32(img);
@@ -92,6 +94,7 @@ void ImgData::Mask(QImage& img, const QImage& mask) {
 }
 
 void ImgData::Colorize(QImage& img, const QColor& color) {
+    PROFILE_SCOPE("ImgData::Colorize");
     // An unreadable colour text gives an invalid colour; tinting towards it would blacken the image.
     if (!color.isValid()) {
         QLOG_DEBUG() << "ImgData::Colorize: invalid colour, image left unchanged";
@@ -141,6 +144,7 @@ void ImgData::Colorize(QImage& img, const QColor& color) {
 }
 
 void ImgData::TabIconDesat(QImage& img) {
+    PROFILE_SCOPE("ImgData::TabIconDesat");
     PixelFilterFunc(img, [](int r, int g, int b, int a) {
         int grey = int(0.7 * (0.2126 * r + 0.7152 * g + 0.0722 * b));
         if (a == 255)
