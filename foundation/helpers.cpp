@@ -6,7 +6,13 @@
 #include <openssl/hmac.h>
 #include <zlib.h>
 
+#include <QFile>
+#include <QLocale>
+#include <QTime>
+
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <climits>
 
 namespace {
@@ -99,6 +105,133 @@ void AppendLittleEndian32(QByteArray& out, quint32 v) {
     out.append(bytes, 4);
 }
 
+// Reads the items of a C-library scan format the way sscanf would, but never overflows: a number of more
+// than nine digits ends the scan like a mismatch does.
+class ScanCursor {
+public:
+    ScanCursor(const char* data, int size) : m_p(data), m_end(data + qstrnlen(data, uint(size))) {}
+
+    void SkipSpace() {
+        while (m_p < m_end && std::isspace(uchar(*m_p)))
+            ++m_p;
+    }
+    // "%Ns": up to max non-blank characters; out must hold max + 1.
+    bool Word(char* out, int max) {
+        SkipSpace();
+        int n = 0;
+        while (m_p < m_end && n < max && !std::isspace(uchar(*m_p)))
+            out[n++] = *m_p++;
+        out[n] = 0;
+        return n > 0;
+    }
+    // "%d".
+    bool Number(int& value) {
+        SkipSpace();
+        const char* p = m_p;
+        bool negative = false;
+        if (p < m_end && (*p == '+' || *p == '-'))
+            negative = *p++ == '-';
+        int digits = 0;
+        qint64 v = 0;
+        while (p < m_end && *p >= '0' && *p <= '9') {
+            if (++digits > 9)
+                return false;
+            v = v * 10 + (*p++ - '0');
+        }
+        if (digits == 0)
+            return false;
+        value = int(negative ? -v : v);
+        m_p = p;
+        return true;
+    }
+    bool Literal(char c) {
+        if (m_p < m_end && *m_p == c) {
+            ++m_p;
+            return true;
+        }
+        return false;
+    }
+
+private:
+    const char* m_p;
+    const char* m_end;
+};
+
+// Month number from the first letters of its English short name; 0 when unknown.
+int MonthFromName(const char* m) {
+    switch (m[0]) {
+    case 'J':
+        if (m[1] == 'a')
+            return 1;
+        if (m[1] == 'u')
+            return m[2] == 'n' ? 6 : m[2] == 'l' ? 7 : 0;
+        return 0;
+    case 'F':
+        return 2;
+    case 'M':
+        return m[2] == 'r' ? 3 : m[2] == 'y' ? 5 : 0;
+    case 'A':
+        return m[1] == 'p' ? 4 : m[1] == 'u' ? 8 : 0;
+    case 'S':
+        return 9;
+    case 'O':
+        return 10;
+    case 'N':
+        return 11;
+    case 'D':
+        return 12;
+    default:
+        return 0;
+    }
+}
+
+// "Sun, 06 Nov 1994 08:49:37 GMT" or with a numeric zone ("+0100") in place of GMT.
+QDateTime ParseRfc1123(const QByteArray& value) {
+    ScanCursor in(value.constData(), value.size());
+    char skipped[4] = {}, monthName[4] = {};
+    int day = 0, year = 0, hour = 0, minute = 0, second = 0, zone = 0;
+    // The items counted as sscanf would count them for "%*3s, %d %3s %d %d:%d:%d %d".
+    const int items = [&]() {
+        if (!in.Word(skipped, 3) || !in.Literal(',') || !in.Number(day))
+            return 0;
+        if (!in.Word(monthName, 3))
+            return 1;
+        if (!in.Number(year))
+            return 2;
+        if (!in.Number(hour))
+            return 3;
+        if (!in.Literal(':') || !in.Number(minute))
+            return 4;
+        if (!in.Literal(':') || !in.Number(second))
+            return 5;
+        return in.Number(zone) ? 7 : 6;
+    }();
+    if (items < 6)
+        return QDateTime();
+    const QTime time(hour, minute, second);
+    if (!time.isValid()) // an out-of-range time would otherwise quietly read as midnight
+        return QDateTime();
+    QDateTime result(QDate(year, MonthFromName(monthName), day), time, Qt::UTC);
+    if (items == 7 && result.isValid()) {
+        const int z = qAbs(zone);
+        const qint64 offset = qint64(z / 100) * 3600 + qint64(z % 100) * 60;
+        result = result.addSecs(zone > 0 ? -offset : offset);
+    }
+    return result;
+}
+
+int HexDigit(QChar c) {
+    const ushort u = c.unicode();
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (u >= 'a' && u <= 'f')
+        return u - 'a' + 10;
+    return 0; // the text is lower-cased already; anything else counts as 0
+}
+
+// Largest file ReadWholeFile will hold in memory.
+constexpr qint64 kMaxWholeFileSize = qint64(1) << 30;
+
 } // namespace
 
 quint64 Crc64(const void* data, qint64 length, quint64 start) {
@@ -166,4 +299,143 @@ QString HmacSha1Base64(const QByteArray& message, const QString& key) {
         return QString();
     }
     return QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(mac), int(macLength)).toBase64());
+}
+
+QDateTime ParseHttpDate(const QByteArray& value) {
+    const int comma = value.indexOf(',');
+    QDateTime result;
+    if (comma < 0) // asctime: "Sun Nov  6 08:49:37 1994"
+        result = QDateTime::fromString(QString::fromLatin1(value.constData(), value.size()), Qt::TextDate);
+    else if (comma != 3) // RFC 850: "Sunday, 06-Nov-94 08:49:37 GMT"
+        result = QLocale::c().toDateTime(QString::fromLatin1(value.mid(comma + 2)),
+                                         QStringLiteral("dd-MMM-yy hh:mm:ss 'GMT'"));
+    else
+        result = ParseRfc1123(value);
+    if (result.isValid())
+        result.setTimeSpec(Qt::UTC);
+    return result;
+}
+
+QDateTime ParseIsoDate(const QString& text) {
+    const QDate date = QDate::fromString(text.left(10), Qt::ISODate);
+    if (text.size() == 10)
+        return QDateTime(date, QTime(0, 0), Qt::LocalTime);
+
+    QString rest = text.mid(11);
+    bool utc = false;
+    if (rest.endsWith(QLatin1Char('Z'))) {
+        rest.chop(1);
+        utc = true;
+    }
+    int zoneAt = -1;
+    for (int i = 0; i < rest.size() && zoneAt < 0; ++i)
+        if (rest[i] == QLatin1Char('+') || rest[i] == QLatin1Char('-'))
+            zoneAt = i;
+    if (zoneAt < 0)
+        return QDateTime(date, QTime::fromString(rest, Qt::ISODate), utc ? Qt::UTC : Qt::LocalTime);
+
+    // The zone reads as "+hh:mm", "+hhmm" or "+hh".
+    const QString zone = rest.mid(zoneAt);
+    const QStringRef minutesText = zone.midRef(zone.size() > 3 && zone[3] == QLatin1Char(':') ? 4 : 3, 2);
+    bool hoursOk = false, minutesOk = true;
+    const int hours = zone.midRef(1, 2).toInt(&hoursOk);
+    const int minutes = minutesText.isEmpty() ? 0 : minutesText.toInt(&minutesOk);
+    const QTime zoneTime(hoursOk ? hours : -1, minutesOk ? minutes : -1);
+    if (!zoneTime.isValid()) // an unreadable zone must not shift the time by a made-up amount
+        return QDateTime();
+    int offset = (zoneTime.hour() * 60 + zoneTime.minute()) * 60;
+    if (zone.startsWith(QLatin1Char('-')))
+        offset = -offset;
+    return QDateTime(date, QTime::fromString(rest.left(zoneAt), Qt::ISODate), Qt::OffsetFromUTC, offset);
+}
+
+QString ColorToText(const QColor& color) {
+    if (color.alpha() == 255)
+        return QString::asprintf("#%02x%02x%02x", color.red(), color.green(), color.blue());
+    return QString::asprintf("#%02x%02x%02x%02x", color.alpha(), color.red(), color.green(), color.blue());
+}
+
+QColor ColorFromText(const QString& text) {
+    const QString t = text.trimmed().toLower();
+    if (t.isEmpty())
+        return QColor(255, 255, 255, 255);
+    if (t.startsWith(QLatin1Char('#'))) {
+        const QString h = t.mid(1);
+        const auto d = [&h](int i) { return HexDigit(h[i]); };
+        const auto pair = [&d](int i) { return d(i) * 16 + d(i + 1); };
+        const int n = h.size();
+        if (n >= 8)
+            return QColor(pair(2), pair(4), pair(6), pair(0));
+        if (n >= 6)
+            return QColor(pair(0), pair(2), pair(4), 255);
+        if (n >= 4)
+            return QColor(d(1) * 17, d(2) * 17, d(3) * 17, d(0) * 17);
+        if (n == 3)
+            return QColor(d(0) * 17, d(1) * 17, d(2) * 17, 255);
+        return QColor(0, 0, 0, 255);
+    }
+    if (t == QLatin1String("mervex"))
+        return QColor(0x65, 0xC3, 0xF7, 0xFF);
+    QColor named;
+    named.setNamedColor(text);
+    return named;
+}
+
+QByteArray ReadWholeFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    const qint64 size = file.size();
+    if (size > kMaxWholeFileSize) {
+        QLOG_WARN() << "ReadWholeFile: file too large:" << path << size;
+        return QByteArray();
+    }
+    QByteArray out;
+    out.reserve(int(size));
+    // Read in pieces: pipes and /proc files report no size, so the bound is checked as the data comes.
+    char buffer[65536];
+    for (;;) {
+        const qint64 n = file.read(buffer, sizeof buffer);
+        if (n == 0)
+            break;
+        if (n < 0) {
+            QLOG_WARN() << "ReadWholeFile: read failed:" << path << file.errorString();
+            return QByteArray();
+        }
+        if (out.size() + n > kMaxWholeFileSize) {
+            QLOG_WARN() << "ReadWholeFile: file too large:" << path;
+            return QByteArray();
+        }
+        out.append(buffer, int(n));
+    }
+    return out;
+}
+
+QStringList SplitEscaped(const QString& text, const QString& separator, Qt::SplitBehavior behavior,
+                         Qt::CaseSensitivity cs) {
+    QStringList parts = text.split(separator, behavior, cs);
+    const QLatin1String doubleBackslash("\\\\");
+    for (int i = 0; i < parts.size();) {
+        const QString& part = parts.at(i);
+        if (!part.endsWith(QLatin1Char('\\')) || part.endsWith(doubleBackslash)) {
+            ++i;
+            continue;
+        }
+        QString joined = part.left(part.size() - 1);
+        if (i + 1 >= parts.size()) {
+            parts[i] = joined;
+            break;
+        }
+        // Join the escaped separator and the next piece, then look at this piece again: it may end escaped too.
+        joined += separator + parts.at(i + 1);
+        parts.removeAt(i + 1);
+        parts[i] = joined;
+    }
+    return parts;
+}
+
+void SortLocaleAware(QStringList& list) {
+    // A merge sort stays in bounds even if the locale's collation were not a strict order.
+    std::stable_sort(list.begin(), list.end(),
+                     [](const QString& a, const QString& b) { return QString::localeAwareCompare(a, b) < 0; });
 }

@@ -30,3 +30,26 @@ QByteArray DeflateRaw(const QByteArray& data, int level);
 
 // HMAC-SHA1 of the message under the key's Latin-1 bytes, as standard base64 (28 characters).
 QString HmacSha1Base64(const QByteArray& message, const QString& key);
+
+// An HTTP date header value in any of its three forms (RFC 1123, RFC 850, asctime). A valid result is UTC.
+QDateTime ParseHttpDate(const QByteArray& value);
+
+// An ISO 8601 date or date-time with an optional "Z" or numeric zone.
+QDateTime ParseIsoDate(const QString& text);
+
+// "#rrggbb" for an opaque colour, else "#aarrggbb" (lower-case).
+QString ColorToText(const QColor& color);
+
+// The inverse of ColorToText, also reading "#argb", "#rgb", "mervex" and the toolkit's colour names.
+// Unknown names give an invalid colour.
+QColor ColorFromText(const QString& text);
+
+// All bytes of a file; empty when it cannot be opened (or is too large to hold).
+QByteArray ReadWholeFile(const QString& path);
+
+// QString::split where a backslash directly before a separator keeps that separator in the piece.
+QStringList SplitEscaped(const QString& text, const QString& separator, Qt::SplitBehavior behavior = Qt::KeepEmptyParts,
+                         Qt::CaseSensitivity cs = Qt::CaseSensitive);
+
+// Sorts in place by the user's locale (QString::localeAwareCompare).
+void SortLocaleAware(QStringList& list);

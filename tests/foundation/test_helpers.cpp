@@ -207,6 +207,211 @@ private slots:
                      QString::fromLatin1(expected));
         }
     }
+    void httpDate_data() {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<QDateTime>("expected"); // invalid when the value must not read
+        const QDateTime sample(QDate(1994, 11, 6), QTime(8, 49, 37), Qt::UTC);
+        QTest::newRow("rfc1123 GMT") << QByteArray("Sun, 06 Nov 1994 08:49:37 GMT") << sample;
+        QTest::newRow("rfc1123 +0100") << QByteArray("Sun, 06 Nov 1994 08:49:37 +0100") << sample.addSecs(-3600);
+        QTest::newRow("rfc1123 -0130") << QByteArray("Sun, 06 Nov 1994 08:49:37 -0130") << sample.addSecs(5400);
+        QTest::newRow("rfc850") << QByteArray("Sunday, 06-Nov-94 08:49:37 GMT") << sample;
+        QTest::newRow("asctime") << QByteArray("Sun Nov  6 08:49:37 1994") << sample;
+        QTest::newRow("unknown month") << QByteArray("Sun, 06 Xyz 1994 08:49:37 GMT") << QDateTime();
+        QTest::newRow("unknown J month") << QByteArray("Sun, 06 Jux 1994 08:49:37 GMT") << QDateTime();
+        QTest::newRow("time out of range") << QByteArray("Sun, 06 Nov 1994 25:61:99 GMT") << QDateTime();
+        QTest::newRow("huge day") << QByteArray("Sun, 99999999999999 Nov 1994 08:49:37 GMT") << QDateTime();
+        QTest::newRow("truncated") << QByteArray("Sun, 06 Nov 1994 08:49") << QDateTime();
+        QTest::newRow("comma only") << QByteArray("Sun,") << QDateTime();
+        QTest::newRow("empty") << QByteArray() << QDateTime();
+        QTest::newRow("rfc850 garbage") << QByteArray("Sunday, x") << QDateTime();
+        QTest::newRow("asctime garbage") << QByteArray("not a date") << QDateTime();
+        QTest::newRow("embedded zero") << QByteArray("Sun, 06 Nov\0 1994 08:49:37 GMT", 30) << QDateTime();
+    }
+    void httpDate() {
+        QFETCH(QByteArray, value);
+        QFETCH(QDateTime, expected);
+        const QDateTime parsed = ParseHttpDate(value);
+        QCOMPARE(parsed.isValid(), expected.isValid());
+        if (expected.isValid()) {
+            QCOMPARE(parsed, expected);
+            QCOMPARE(parsed.timeSpec(), Qt::UTC);
+        }
+    }
+
+    void httpDateMonths() {
+        const char* const names[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                     "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+        for (int m = 1; m <= 12; ++m) {
+            const QByteArray value = "Mon, 01 " + QByteArray(names[m - 1]) + " 2024 00:00:00 GMT";
+            QCOMPARE(ParseHttpDate(value).date(), QDate(2024, m, 1));
+        }
+    }
+
+    void httpDateOddInputDoesNotCrash() {
+        // Extreme numbers must come back as some date or none, never a crash.
+        for (const QByteArray& value :
+             {QByteArray("Sun, 06 Nov 999999999 08:49:37 +999999999"), QByteArray("Sun, -1 Nov -1 -1:-1:-1 -1"),
+              QByteArray("Sun, 06 Nov 1994 08:49:37 -999999999"), QByteArray(",,,,"), QByteArray("a,"),
+              QByteArray(5000, ','), QByteArray(5000, '9'), RandomBytes(300, 11)})
+            ParseHttpDate(value);
+    }
+
+    void isoDate_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QDateTime>("expected"); // invalid when the text must not read
+        const QDate d(2024, 3, 5);
+        const QTime t(10, 20, 30);
+        QTest::newRow("date only") << QStringLiteral("2024-03-05") << QDateTime(d, QTime(0, 0), Qt::LocalTime);
+        QTest::newRow("utc") << QStringLiteral("2024-03-05T10:20:30Z") << QDateTime(d, t, Qt::UTC);
+        QTest::newRow("local") << QStringLiteral("2024-03-05T10:20:30") << QDateTime(d, t, Qt::LocalTime);
+        QTest::newRow("blank separator") << QStringLiteral("2024-03-05 10:20:30Z") << QDateTime(d, t, Qt::UTC);
+        QTest::newRow("milliseconds") << QStringLiteral("2024-03-05T10:20:30.250Z")
+                                      << QDateTime(d, QTime(10, 20, 30, 250), Qt::UTC);
+        QTest::newRow("+01:00") << QStringLiteral("2024-03-05T10:20:30+01:00")
+                                << QDateTime(d, t, Qt::OffsetFromUTC, 3600);
+        QTest::newRow("+0100") << QStringLiteral("2024-03-05T10:20:30+0100")
+                               << QDateTime(d, t, Qt::OffsetFromUTC, 3600);
+        QTest::newRow("-05:30") << QStringLiteral("2024-03-05T10:20:30-05:30")
+                                << QDateTime(d, t, Qt::OffsetFromUTC, -19800);
+        QTest::newRow("-05") << QStringLiteral("2024-03-05T10:20:30-05") << QDateTime(d, t, Qt::OffsetFromUTC, -18000);
+        QTest::newRow("zone out of range") << QStringLiteral("2024-03-05T10:20:30+99:00") << QDateTime();
+        QTest::newRow("zone not numeric") << QStringLiteral("2024-03-05T10:20+xx") << QDateTime();
+        QTest::newRow("bad date") << QStringLiteral("2024-13-45") << QDateTime();
+        QTest::newRow("short") << QStringLiteral("2024") << QDateTime();
+        QTest::newRow("empty") << QString() << QDateTime();
+    }
+    void isoDate() {
+        QFETCH(QString, text);
+        QFETCH(QDateTime, expected);
+        const QDateTime parsed = ParseIsoDate(text);
+        QCOMPARE(parsed.isValid(), expected.isValid());
+        if (expected.isValid()) {
+            QCOMPARE(parsed, expected);
+            QCOMPARE(parsed.timeSpec(), expected.timeSpec());
+            QCOMPARE(parsed.offsetFromUtc(), expected.offsetFromUtc());
+        }
+    }
+
+    void colorFromText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QColor>("expected");
+        QTest::newRow("#rgb") << QStringLiteral("#f00") << QColor(255, 0, 0, 255);
+        QTest::newRow("#argb") << QStringLiteral("#8f00") << QColor(255, 0, 0, 0x88);
+        QTest::newRow("#argb and one more") << QStringLiteral("#8f00e") << QColor(255, 0, 0, 0x88);
+        QTest::newRow("#rrggbb") << QStringLiteral("#12ab9C") << QColor(0x12, 0xab, 0x9c, 255);
+        QTest::newRow("#rrggbb and one more") << QStringLiteral("#1234567") << QColor(0x12, 0x34, 0x56, 255);
+        QTest::newRow("#aarrggbb in blanks") << QStringLiteral("  #80112233 ") << QColor(0x11, 0x22, 0x33, 0x80);
+        QTest::newRow("longer than #aarrggbb") << QStringLiteral("#123456789abc") << QColor(0x34, 0x56, 0x78, 0x12);
+        QTest::newRow("not hexadecimal counts 0") << QStringLiteral("#zz00ff") << QColor(0, 0, 255, 255);
+        QTest::newRow("two digits") << QStringLiteral("#12") << QColor(0, 0, 0, 255);
+        QTest::newRow("one digit") << QStringLiteral("#1") << QColor(0, 0, 0, 255);
+        QTest::newRow("hash only") << QStringLiteral("#") << QColor(0, 0, 0, 255);
+        QTest::newRow("empty") << QString() << QColor(255, 255, 255, 255);
+        QTest::newRow("blanks") << QStringLiteral("   ") << QColor(255, 255, 255, 255);
+        QTest::newRow("program colour") << QStringLiteral(" MERVEX ") << QColor(0x65, 0xC3, 0xF7, 0xFF);
+        QTest::newRow("named") << QStringLiteral("red") << QColor(255, 0, 0, 255);
+        QTest::newRow("unknown name") << QStringLiteral("nosuchcolour") << QColor();
+        QTest::newRow("garbage") << QString::fromLatin1(RandomBytes(40, 5).replace('#', 'x')) << QColor();
+    }
+    void colorFromText() {
+        QFETCH(QString, text);
+        QFETCH(QColor, expected);
+        const QColor c = ColorFromText(text);
+        QCOMPARE(c.isValid(), expected.isValid());
+        if (expected.isValid())
+            QCOMPARE(c.rgba(), expected.rgba());
+    }
+
+    void colorToText_data() {
+        QTest::addColumn<QColor>("color");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("opaque") << QColor(0xab, 0x01, 0xff) << QStringLiteral("#ab01ff");
+        QTest::newRow("translucent") << QColor(1, 2, 3, 4) << QStringLiteral("#04010203");
+        QTest::newRow("transparent") << QColor(0, 0, 0, 0) << QStringLiteral("#00000000");
+    }
+    void colorToText() {
+        QFETCH(QColor, color);
+        QFETCH(QString, text);
+        QCOMPARE(ColorToText(color), text);
+        QCOMPARE(ColorFromText(text).rgba(), color.rgba());
+    }
+
+    void readWholeFile() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QByteArray content = RandomBytes(200000, 9); // holds zero bytes, spans several reads
+        QFile file(dir.filePath(QStringLiteral("data.bin")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        QVERIFY(ReadWholeFile(file.fileName()) == content);
+        QVERIFY(ReadWholeFile(dir.filePath(QStringLiteral("missing"))).isEmpty());
+        QVERIFY(ReadWholeFile(dir.path()).isEmpty());
+        QVERIFY(ReadWholeFile(QString()).isEmpty());
+        // A file that reports no size is still read to its end.
+        if (QFile::exists(QStringLiteral("/proc/self/status")))
+            QVERIFY(ReadWholeFile(QStringLiteral("/proc/self/status")).contains("Name:"));
+    }
+
+    void splitEscaped_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<bool>("skipEmpty");
+        QTest::addColumn<bool>("caseInsensitive");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList none;
+        QTest::newRow("plain") << "a;b;c"
+                               << ";" << false << false << QStringList{"a", "b", "c"};
+        QTest::newRow("escaped") << "a\\;b;c"
+                                 << ";" << false << false << QStringList{"a;b", "c"};
+        QTest::newRow("escaped run") << "a\\;b\\;c;d"
+                                     << ";" << false << false << QStringList{"a;b;c", "d"};
+        QTest::newRow("double backslash") << "a\\\\;b"
+                                          << ";" << false << false << QStringList{"a\\\\", "b"};
+        QTest::newRow("trailing backslash") << "a;b\\"
+                                            << ";" << false << false << QStringList{"a", "b"};
+        QTest::newRow("other backslashes") << "a\\b;c"
+                                           << ";" << false << false << QStringList{"a\\b", "c"};
+        QTest::newRow("lone escape") << "\\;"
+                                     << ";" << false << false << QStringList{";"};
+        QTest::newRow("long separator") << "a\\::b::c"
+                                        << "::" << false << false << QStringList{"a::b", "c"};
+        QTest::newRow("empty keeps") << ""
+                                     << ";" << false << false << QStringList{""};
+        QTest::newRow("empty skipped") << ""
+                                       << ";" << true << false << none;
+        QTest::newRow("empty parts skipped") << "a;;b;"
+                                             << ";" << true << false << QStringList{"a", "b"};
+        QTest::newRow("case-insensitive") << "aXb\\xc"
+                                          << "x" << false << true << QStringList{"a", "bxc"};
+        QTest::newRow("empty separator") << "a\\b"
+                                         << "" << false << false << QStringList{"", "a", "b", ""};
+    }
+    void splitEscaped() {
+        QFETCH(QString, text);
+        QFETCH(QString, separator);
+        QFETCH(bool, skipEmpty);
+        QFETCH(bool, caseInsensitive);
+        QFETCH(QStringList, expected);
+        QCOMPARE(SplitEscaped(text, separator, skipEmpty ? Qt::SkipEmptyParts : Qt::KeepEmptyParts,
+                              caseInsensitive ? Qt::CaseInsensitive : Qt::CaseSensitive),
+                 expected);
+    }
+
+    void sortLocaleAware() {
+        QStringList list{"pear", "Apple", "banana", "apple", "Äpfel", "", "zebra", "10", "9"};
+        QStringList sorted = list;
+        SortLocaleAware(sorted);
+        QCOMPARE(sorted.size(), list.size());
+        for (int i = 1; i < sorted.size(); ++i)
+            QVERIFY2(QString::localeAwareCompare(sorted[i - 1], sorted[i]) <= 0, qPrintable(sorted.join(',')));
+        std::sort(list.begin(), list.end());
+        std::sort(sorted.begin(), sorted.end());
+        QCOMPARE(sorted, list);
+        QStringList empty;
+        SortLocaleAware(empty);
+        QVERIFY(empty.isEmpty());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestHelpers)
