@@ -39,8 +39,8 @@ const std::array<quint64, 256>& Crc64Table() {
 constexpr qint64 kMaxCompressedSize = INT_MAX - 1024;
 
 // Runs raw deflate (window bits -15) over the whole input in three calls: no flush, full flush, finish.
-// The phone relies on the full flush's empty stored block before the final block. The output is
-// written after `offset` bytes already in `out`; answers false (with a log line) on any failure.
+// The full flush leaves an empty stored block before the final block, as phones have always received. The
+// output is written after `offset` bytes already in `out`; answers false (with a log line) on any failure.
 bool DeflateInto(const char* caller, const QByteArray& data, int level, QByteArray& out, int offset) {
     if (level < -1 || level > 9)
         level = Z_DEFAULT_COMPRESSION;

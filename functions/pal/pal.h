@@ -6,8 +6,6 @@
 
 class PAL {
 public:
-    PAL() = delete;
-
     // ---- Identity ----
 
     // A stable identifier of this machine for the phone protocol and the encryption of settings:
