@@ -1,0 +1,105 @@
+#include "plugintools.h"
+
+#include "globals.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+
+namespace {
+
+QString WithSlash(const QString& folder) {
+    QString f = QDir::fromNativeSeparators(folder);
+    if (!f.endsWith(QLatin1Char('/')))
+        f += QLatin1Char('/');
+    return f;
+}
+
+QString& DataFolder() {
+    static QString folder;
+    return folder;
+}
+
+QString& UserFolder() {
+    static QString folder;
+    return folder;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------------------------
+// Folders
+
+QString PluginTools::GetTempPath() {
+    return MervexGlobals::PrivateTempRoot() + QStringLiteral("/MERVEX/Velli-Chor/");
+}
+
+QString PluginTools::GetDataPath() {
+    if (DataFolder().isEmpty())
+        DataFolder() = DefaultDataPath();
+    return DataFolder();
+}
+
+QString PluginTools::GetUserPath() {
+    if (UserFolder().isEmpty())
+        UserFolder() = DefaultUserPath();
+    return UserFolder();
+}
+
+void PluginTools::SetDataPath(const QString& folder) {
+    DataFolder() = folder.isEmpty() ? QString() : WithSlash(folder);
+}
+
+void PluginTools::SetUserPath(const QString& folder) {
+    UserFolder() = folder.isEmpty() ? QString() : WithSlash(folder);
+}
+
+QString PluginTools::DefaultDataPath() {
+    const QString fromEnv = QString::fromLocal8Bit(qgetenv("MERVEX_DATA_DIR"));
+    if (!fromEnv.isEmpty())
+        return WithSlash(QDir(fromEnv).absolutePath());
+    // Without an application object there is no executable folder to ask; the working folder stands in.
+    const QString base = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+    return WithSlash(base + QStringLiteral("/Data"));
+}
+
+QString PluginTools::DefaultUserPath() {
+    QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (docs.isEmpty())
+        docs = QDir::homePath();
+    return WithSlash(docs + QStringLiteral("/MERVEX/Velli-Chor"));
+}
+
+// ---------------------------------------------------------------------------------------------------------------
+// Paths
+
+QString PluginTools::ResolvePath(const QString& path) {
+    QString p = path;
+    p.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (p.startsWith(QLatin1Char('/')))
+        return GetDataPath() + p.mid(1);
+    // Only the whole word stands for a folder: "Temp/x.txt" is a relative path like any other.
+    if (p == QLatin1String("Temp"))
+        return GetTempPath();
+    if (p == QLatin1String("Data"))
+        return GetDataPath();
+    if (p == QLatin1String("User"))
+        return GetUserPath();
+    if (p == QLatin1String("Icons"))
+        return GetDataPath() + QStringLiteral("Icons/");
+    return p;
+}
+
+QString PluginTools::RelativePath(const QString& path) {
+    QString p = path;
+    p.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    p = p.trimmed();
+    const QString data = GetDataPath();
+    if (p.startsWith(data, Qt::CaseInsensitive))
+        return p.mid(data.size() - 1); // keeps the folder's last '/', so the result begins with '/'
+    if (p == GetTempPath())
+        return QStringLiteral("Temp");
+    if (p == GetUserPath())
+        return QStringLiteral("User");
+    return p;
+}

@@ -1,0 +1,35 @@
+#pragma once
+// Services the program exports to plug-in libraries and uses itself: its folders and the resolution of
+// the short stored forms of paths ("Temp", "Data", "User", "Icons", a leading '/').
+
+#include <QString>
+
+class PluginTools {
+public:
+    // --- Folders. Each ends with '/'. ---
+
+    // The program's temporary folder: the per-user private temporary base followed by "/MERVEX/Velli-Chor/".
+    static QString GetTempPath();
+    // The data folder, as fixed at start-up (SetDataPath); until then the default folder (DefaultDataPath).
+    static QString GetDataPath();
+    // The user folder, as fixed at start-up (SetUserPath); until then the default folder (DefaultUserPath).
+    static QString GetUserPath();
+
+    // --- Paths. ---
+
+    // Expands a stored path: '\' becomes '/'; a leading '/' means the data folder; the whole words "Temp",
+    // "Data", "User" and "Icons" stand for their folders. Anything else comes back as it is.
+    static QString ResolvePath(const QString& path);
+    // The reverse for stored paths: a path inside the data folder (any letter case) becomes "/..."; the
+    // temporary and user folders themselves become "Temp" and "User".
+    static QString RelativePath(const QString& path);
+
+    // --- Start-up. The program entry (and tests) fix the folders before anything reads them. ---
+
+    static void SetDataPath(const QString& folder);
+    static void SetUserPath(const QString& folder);
+    // "Data/" next to the executable, or the folder named by MERVEX_DATA_DIR when that is set.
+    static QString DefaultDataPath();
+    // "MERVEX/Velli-Chor/" below the user's Documents folder.
+    static QString DefaultUserPath();
+};

@@ -1,0 +1,3 @@
+#include "addtabbtn.h"
+
+AddTabBtn::AddTabBtn(QWidget* parent) : BluIcnBtn(parent, QStringLiteral(":/images/BtnAddTabIcn")) {}

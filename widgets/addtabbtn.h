@@ -1,0 +1,11 @@
+#pragma once
+// The blue "add tab" button.
+
+#include "bluicnbtn.h"
+
+class AddTabBtn : public BluIcnBtn {
+    Q_OBJECT
+
+public:
+    explicit AddTabBtn(QWidget* parent = nullptr);
+};

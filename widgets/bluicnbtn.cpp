@@ -1,0 +1,4 @@
+#include "bluicnbtn.h"
+
+BluIcnBtn::BluIcnBtn(QWidget* parent, const QString& iconPath)
+    : BGIcnBtn(parent, QStringLiteral(":/images/BtnBluIcn"), iconPath) {}

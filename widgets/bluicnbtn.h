@@ -1,0 +1,11 @@
+#pragma once
+// Blue button with an icon.
+
+#include "bgicnbtn.h"
+
+class BluIcnBtn : public BGIcnBtn {
+    Q_OBJECT
+
+public:
+    BluIcnBtn(QWidget* parent, const QString& iconPath);
+};

@@ -1,0 +1,3 @@
+#include "blustdbtn.h"
+
+BluStdBtn::BluStdBtn(QWidget* parent) : StdBtn(parent, 2) {}

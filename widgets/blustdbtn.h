@@ -1,0 +1,11 @@
+#pragma once
+// The blue standard button.
+
+#include "stdbtn.h"
+
+class BluStdBtn : public StdBtn {
+    Q_OBJECT
+
+public:
+    explicit BluStdBtn(QWidget* parent = nullptr);
+};

@@ -1,0 +1,40 @@
+#include "imgwidget.h"
+
+#include "loadimagecached.h"
+
+#include <QPainter>
+
+ImgWidget::ImgWidget(QWidget* parent, const QString& imagePath) : QWidgetEx(parent), m_path(imagePath) {
+    Reload();
+}
+
+ImgWidget::ImgWidget(QWidget* parent, const QImage& image) : QWidgetEx(parent), m_image(image) {
+    Reload();
+}
+
+void ImgWidget::Reload() {
+    if (!m_path.isEmpty()) {
+        const QImage image = LoadImageCached(m_path, true);
+        if (image != m_image) {
+            m_image = image;
+            update();
+        }
+    }
+    // The minimum first: resizing under an older, larger minimum would keep the old size.
+    setMinimumHeight(m_image.height());
+    setMinimumWidth(m_image.width());
+    resize(m_image.size());
+    show();
+}
+
+QSize ImgWidget::sizeHint() const {
+    return m_image.size();
+}
+
+void ImgWidget::paintEvent(QPaintEvent*) {
+    if (qint64(m_image.width()) * m_image.height() == 0)
+        return;
+    QPainter painter(this);
+    painter.setOpacity(opacity());
+    painter.drawImage(0, 0, m_image);
+}

@@ -1,0 +1,14 @@
+#pragma once
+// The program's one way to load an image by path: compiled-in resources (":/..."), and files named by the
+// stored path forms that PluginTools::ResolvePath expands, with an optional cache that notices changed files.
+
+#include <QImage>
+#include <QString>
+
+// Answers a copy of the image, or a null image when the file is missing, unreadable or not an image.
+// With useCache, files (never resources) are kept by their resolved path and read again once their
+// modification time changes. Main thread only.
+QImage LoadImageCached(const QString& path, bool useCache);
+
+// Makes sure the widget kit's compiled-in images are registered (they live in a static library).
+void InitWidgetResources();

@@ -1,0 +1,151 @@
+#include "qcomboboxex.h"
+
+#include "QsLog.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QStyle>
+
+QComboBoxEx::QComboBoxEx(QWidget* parent) : QComboBox(parent) {
+    setAttribute(Qt::WA_MacShowFocusRect, false);
+    setInsertPolicy(QComboBox::NoInsert);
+    connect(this, &QComboBox::editTextChanged, this, &QComboBoxEx::OnTextChanged);
+}
+
+void QComboBoxEx::Repolish() {
+    style()->unpolish(this);
+    style()->polish(this);
+}
+
+void QComboBoxEx::setHovered(bool hovered) {
+    m_hovered = hovered;
+    Repolish();
+}
+
+void QComboBoxEx::OnTextChanged() {
+    m_prevText = m_text;
+    m_text = currentText();
+}
+
+void QComboBoxEx::focusInEvent(QFocusEvent* e) {
+    QComboBox::focusInEvent(e);
+    emit focusChanged(true);
+    emit focusIn();
+}
+
+void QComboBoxEx::focusOutEvent(QFocusEvent* e) {
+    QComboBox::focusOutEvent(e);
+    emit focusChanged(false);
+    emit focusOut();
+}
+
+void QComboBoxEx::enterEvent(QEvent* e) {
+    QComboBox::enterEvent(e);
+    m_hovered = underMouse();
+    Repolish();
+}
+
+void QComboBoxEx::leaveEvent(QEvent* e) {
+    QComboBox::leaveEvent(e);
+    m_hovered = underMouse();
+    Repolish();
+}
+
+QMenu* QComboBoxEx::GetMenu() {
+    if (!m_menu) {
+        m_menu = new QMenu(this);
+        connect(m_menu, &QMenu::aboutToShow, this, &QComboBoxEx::OnMenuOpen);
+        connect(m_menu, &QMenu::aboutToHide, this, &QComboBoxEx::OnMenuClose);
+    }
+    return m_menu;
+}
+
+void QComboBoxEx::showPopup() {
+    if (m_menu)
+        m_menu->popup(mapToGlobal(QPoint(0, height() - 1)));
+    else
+        QComboBox::showPopup();
+}
+
+void QComboBoxEx::hidePopup() {
+    if (m_menu)
+        m_menu->hide();
+    else
+        QComboBox::hidePopup();
+}
+
+void QComboBoxEx::OnMenuOpen() {
+    QLOG_DEBUG() << "OnMenuOpen";
+    m_menuOpen = true;
+    Repolish();
+    connect(m_menu, &QMenu::triggered, this, &QComboBoxEx::OnMenuAction, Qt::UniqueConnection);
+    emit menuOpen();
+}
+
+void QComboBoxEx::OnMenuClose() {
+    QLOG_DEBUG() << "OnMenuClose";
+    m_menuOpen = false;
+    disconnect(m_menu, &QMenu::triggered, this, &QComboBoxEx::OnMenuAction);
+    Repolish();
+    emit menuClose();
+}
+
+void QComboBoxEx::OnMenuAction(QAction* action) {
+    if (!m_menuOpen || !action || !action->shortcut().isEmpty())
+        return;
+    SetSingleItem(action->text());
+}
+
+void QComboBoxEx::SetSingleItem(const QString& text) {
+    clear();
+    addItem(text);
+}
+
+namespace {
+
+// "12 px" -> "12": trimmed, then cut from the end until the last character is a digit.
+QString NumberPart(const QString& text) {
+    QString t = text.trimmed();
+    while (!t.isEmpty() && !t.at(t.size() - 1).isDigit())
+        t.chop(1);
+    return t;
+}
+
+} // namespace
+
+void QComboBoxEx::SelectText(const QString& text) {
+    int index = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0 && numeric) {
+        const QString number = NumberPart(text);
+        if (!number.isEmpty()) {
+            const int value = number.toInt();
+            for (int i = 0; i < count(); ++i) {
+                if (NumberPart(itemText(i)).toInt() <= value) {
+                    index = i;
+                    break;
+                }
+            }
+        }
+    }
+    if (index < 0)
+        index = findText(text, Qt::MatchExactly);
+    if (index < 0)
+        index = findText(text, Qt::MatchContains | Qt::MatchCaseSensitive);
+    if (index < 0)
+        index = findText(text, Qt::MatchContains);
+    if (index < 0) {
+        for (int i = 0; i < count(); ++i) {
+            if (text.contains(itemText(i), Qt::CaseInsensitive)) {
+                index = i;
+                break;
+            }
+        }
+    }
+    if (index < 0)
+        index = 0;
+
+    const bool wasBlocked = blockSignals(true);
+    setCurrentIndex(index);
+    blockSignals(wasBlocked);
+    setEditText(text);
+}

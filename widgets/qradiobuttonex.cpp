@@ -1,0 +1,3 @@
+#include "qradiobuttonex.h"
+
+QRadioButtonEx::QRadioButtonEx(QWidget* parent) : QRadioButton(parent) {}

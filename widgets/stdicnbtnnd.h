@@ -1,0 +1,11 @@
+#pragma once
+// Standard button with an icon and no divider.
+
+#include "bgicnbtn.h"
+
+class StdIcnBtnND : public BGIcnBtn {
+    Q_OBJECT
+
+public:
+    StdIcnBtnND(QWidget* parent, const QString& iconPath);
+};

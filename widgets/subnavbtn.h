@@ -1,0 +1,11 @@
+#pragma once
+// Button of the sub-navigation rows.
+
+#include "tiledbtn.h"
+
+class SubnavBtn : public TiledBtn {
+    Q_OBJECT
+
+public:
+    explicit SubnavBtn(QWidget* parent = nullptr);
+};
