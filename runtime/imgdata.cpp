@@ -6,7 +6,8 @@
 #include <QtEndian>
 
 ImgData::ImgData()
-    : PixmapValid(false), EncodingValid(false), HashValid(false), ImageKey(-1), ContentId(0), EncodingScale(0) {}
+    : PixmapValid(false), EncodingValid(false), HashValid(false), ImageKey(-1), ContentId(0), EncodingScale(0),
+      NameId(0) {}
 
 void ImgData::SyncCacheKey() {
     const qint64 key = Image.cacheKey();
@@ -71,4 +72,12 @@ void ImgData::Encode(double scale) {
     buffer.open(QIODevice::WriteOnly);
     if (!scaled.save(&buffer, "PNG"))
         Encoded.clear();
+}
+
+quint64 ImgData::NameHash() {
+    if (SourceName.constData() != HashedName.constData() || SourceName.size() != HashedName.size()) {
+        HashedName = SourceName;
+        NameId = StringHash(SourceName);
+    }
+    return NameId;
 }

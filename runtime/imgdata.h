@@ -21,6 +21,8 @@ public:
     // Content id of the image: 40 bits of a CRC-64 over its pixels, shape and format; 0 for a null or empty
     // image. Computed once per image.
     quint64 PixelHash();
+    // StringHash of the source name, computed again only when SourceName was given another text.
+    quint64 NameHash();
     // Brings the stored PNG bytes up to date for the scale (held to 1/32 .. 1, NaN counting as 1).
     void Encode(double scale);
 
@@ -37,7 +39,7 @@ public:
     // the pixel's alpha. fn returns a QRgb whose alpha is ignored. Images of no area are left alone.
     template <typename Fn> static void PixelFilterFunc(QImage& img, Fn&& fn);
 
-    // Smallest scale an image is encoded at; larger asks are held to 1.
+    // Encoding scales are held between this and 1.
     static constexpr double MinScale = 0.03125;
     // Image and file ids keep the low 40 bits of their CRC.
     static constexpr quint64 ContentIdMask = 0xFFFFFFFFFFULL;
@@ -51,6 +53,12 @@ public:
     QImage Image;         // the pixels
     QString SourceName;   // file path or text that names how the image was made
     QByteArray Encoded;   // PNG bytes of Image at EncodingScale
+
+private:
+    // The name NameId was computed from; holding it keeps its buffer alive, so an equal data pointer and
+    // size mean an unchanged text.
+    QString HashedName;
+    quint64 NameId;
 };
 
 template <typename Fn> void ImgData::PixelFilterFunc(QImage& img, Fn&& fn) {

@@ -63,7 +63,7 @@ bool ImgDataMgr::AddImgData(ImgData& data) {
     it->lastUse = Now();
     const bool isNew = it->uses == 1;
 
-    const quint64 nameId = StringHash(data.SourceName);
+    const quint64 nameId = data.NameHash();
     if (nameId != 0)
         m_aliases.insert(nameId, id);
     return isNew;

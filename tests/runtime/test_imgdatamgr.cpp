@@ -62,6 +62,7 @@ private slots:
 
     void recordTracksImageChanges();
     void equalPixelsShareOneEntry();
+    void renamedRecordRegistersNewName();
     void idsDifferForDifferentPictures_data();
     void idsDifferForDifferentPictures();
     void rowPaddingDoesNotChangeId();
@@ -143,6 +144,20 @@ void TestImgDataMgr::equalPixelsShareOneEntry() {
 
     QCOMPARE(m_mgr->AddImage(Gradient(8, 8)), a.PixelHash());
     QCOMPARE(m_mgr->ImageCount(), 2);
+}
+
+void TestImgDataMgr::renamedRecordRegistersNewName() {
+    ImgData d = Record(Gradient(5, 5), QStringLiteral("first"));
+    m_mgr->AddImgData(d);
+    d.SourceName += QStringLiteral("+");
+    m_mgr->AddImgData(d);
+    d.SourceName[0] = QLatin1Char('F');
+    m_mgr->AddImgData(d);
+    for (const char* name : {"first", "first+", "First+"})
+        QVERIFY2(m_mgr->FindImgData(StringHash(QLatin1String(name))), name);
+    QCOMPARE(d.NameHash(), StringHash(QStringLiteral("First+")));
+    d.SourceName.clear();
+    QCOMPARE(d.NameHash(), quint64(0));
 }
 
 void TestImgDataMgr::idsDifferForDifferentPictures_data() {
