@@ -1,6 +1,7 @@
 #include "imgwidget.h"
 
 #include "loadimagecached.h"
+#include "profiler.h"
 
 #include <QPainter>
 
@@ -32,6 +33,7 @@ QSize ImgWidget::sizeHint() const {
 }
 
 void ImgWidget::paintEvent(QPaintEvent*) {
+    PROFILE_SCOPE("ImgWidget::paintEvent");
     if (qint64(m_image.width()) * m_image.height() == 0)
         return;
     QPainter painter(this);

@@ -4,6 +4,7 @@
 #include "imgwidget.h"
 #include "loadimagecached.h"
 #include "ninetileimage.h"
+#include "profiler.h"
 #include "stdbtn.h"
 
 #include <QApplication>
@@ -180,6 +181,7 @@ void PopupWnd::done(int result) {
 }
 
 bool PopupWnd::event(QEvent* e) {
+    PROFILE_SCOPE("PopupWnd::event");
     if (e->type() == QEvent::StatusTip) {
         if (!m_statusTipTarget)
             return false;
@@ -189,6 +191,7 @@ bool PopupWnd::event(QEvent* e) {
 }
 
 void PopupWnd::mousePressEvent(QMouseEvent* e) {
+    PROFILE_SCOPE("PopupWnd::mousePressEvent");
     m_dragAnchor = QPoint(-1, -1);
     if (e->button() == Qt::LeftButton) {
         m_dragAnchor = e->globalPos() - frameGeometry().topLeft();
@@ -198,6 +201,7 @@ void PopupWnd::mousePressEvent(QMouseEvent* e) {
 }
 
 void PopupWnd::mouseMoveEvent(QMouseEvent* e) {
+    PROFILE_SCOPE("PopupWnd::mouseMoveEvent");
     if (m_dragAnchor.x() >= 0 && (e->buttons() & Qt::LeftButton)) {
         move(e->globalPos() - m_dragAnchor);
         e->accept();
@@ -205,6 +209,7 @@ void PopupWnd::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void PopupWnd::mouseReleaseEvent(QMouseEvent*) {
+    PROFILE_SCOPE("PopupWnd::mouseReleaseEvent");
     m_dragAnchor = QPoint(-1, -1);
 }
 

@@ -1,10 +1,13 @@
 #include "qmenuex.h"
 
+#include "profiler.h"
+
 #include <QPainter>
 
 QMenuEx::QMenuEx(QWidget* parent) : QMenu(parent) {}
 
 void QMenuEx::paintEvent(QPaintEvent* e) {
+    PROFILE_SCOPE("QMenuEx::paintEvent");
     QMenu::paintEvent(e);
     if (!showDivider)
         return;
