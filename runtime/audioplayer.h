@@ -1,0 +1,34 @@
+#pragma once
+// Plays one short sound at a time (button sounds, sounds started by control scripts): WAV and Ogg Vorbis
+// through the audio output, mp3 through the media player. Starting a sound stops the previous one.
+
+#include <QAudioOutput>
+#include <QIODevice>
+#include <QObject>
+#include <QPointer>
+
+#include "dxmp3.h"
+
+class AudioPlayer : public QObject {
+    Q_OBJECT
+public:
+    explicit AudioPlayer(QObject* parent = nullptr);
+    ~AudioPlayer() override;
+
+    // Starts the sound of the file, chosen by its ending (".wav", ".ogg", ".mp3", any case); false when nothing
+    // plays.
+    bool PlaySound(const QString& path);
+
+    // What plays now (null when nothing does).
+    QAudioOutput* CurrentOutput() const { return m_output; }
+    QIODevice* CurrentDevice() const { return m_device; }
+    DxMp3* CurrentMp3() const { return m_mp3; }
+
+private:
+    void StopCurrent();
+    bool StartOutput(const QAudioFormat& format, QIODevice* device, const QString& path);
+
+    QPointer<QAudioOutput> m_output;
+    QPointer<QIODevice> m_device;
+    QPointer<DxMp3> m_mp3;
+};
