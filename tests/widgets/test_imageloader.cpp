@@ -1,4 +1,6 @@
 // LoadImageCached (resources, path forms, cache and stale files, bad files) and ImgWidget.
+#include "QsLog.h"
+#include "QsLogDest.h"
 #include "imgwidget.h"
 #include "loadimagecached.h"
 #include "plugintools.h"
@@ -6,12 +8,36 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <zlib.h>
+
 namespace {
+
+struct RecordingDestination : QsLogging::Destination {
+    QStringList lines;
+    void write(const QString& message) override { lines << message; }
+};
 
 bool WritePng(const QString& path, QColor color, QSize size = QSize(4, 3)) {
     QImage image(size, QImage::Format_ARGB32);
     image.fill(color);
     return image.save(path, "PNG");
+}
+
+// A PNG header that claims 100000 x 100000 pixels, with no pixels behind it.
+QByteArray HugePngHeader() {
+    QByteArray ihdr("IHDR");
+    QDataStream out(&ihdr, QIODevice::Append);
+    out << quint32(100000) << quint32(100000) << quint8(8) << quint8(6) << quint8(0) << quint8(0) << quint8(0);
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    QDataStream file(&png, QIODevice::Append);
+    file << quint32(13);
+    file.writeRawData(ihdr.constData(), ihdr.size());
+    file << quint32(crc32(0, reinterpret_cast<const Bytef*>(ihdr.constData()), uInt(ihdr.size())));
+    // An empty data chunk, so the header reads completely.
+    file << quint32(0);
+    file.writeRawData("IDAT", 4);
+    file << quint32(crc32(0, reinterpret_cast<const Bytef*>("IDAT"), 4));
+    return png;
 }
 
 // Puts a file's modification time back, so a rewrite is invisible to the cache.
@@ -100,15 +126,21 @@ private slots:
 
     void badFiles_data() {
         QTest::addColumn<QByteArray>("contents"); // empty: no file at all
-        QTest::newRow("missing") << QByteArray();
-        QTest::newRow("not an image") << QByteArray("plain text, no picture");
-        QTest::newRow("truncated png") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0", 18);
+        QTest::addColumn<QString>("reason");      // in the log line
+        QTest::newRow("missing") << QByteArray() << "no such file";
+        QTest::newRow("not an image") << QByteArray("plain text, no picture") << "cannot read image";
+        QTest::newRow("truncated png") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0", 18) << "cannot read image";
         // A header that claims 100000 x 100000 pixels is refused before anything is allocated for it.
-        QTest::newRow("huge header") << QByteArray("P6\n100000 100000\n255\n", 21);
+        QTest::newRow("huge header") << HugePngHeader() << "image too large";
     }
 
     void badFiles() {
         QFETCH(QByteArray, contents);
+        QFETCH(QString, reason);
+        RecordingDestination recorder;
+        GetLogger().SetLevel(QsLogging::TraceLevel);
+        GetLogger().AddDestination(&recorder);
+        auto detach = qScopeGuard([&recorder] { GetLogger().RemoveDestination(&recorder); });
         const QString name = QStringLiteral("bad_%1.img").arg(QTest::currentDataTag()).replace(' ', '_');
         const QString file = m_data + name;
         if (!contents.isEmpty()) {
@@ -119,6 +151,10 @@ private slots:
         QVERIFY(LoadImageCached("/" + name, true).isNull());
         QVERIFY(LoadImageCached("/" + name, false).isNull());
         QVERIFY(LoadImageCached("/" + name, true).isNull()); // from the cache when the file exists
+        // Every failing read says so in the log, naming the file.
+        QVERIFY(!recorder.lines.isEmpty());
+        for (const QString& line : recorder.lines)
+            QVERIFY2(line.contains("LoadImageCached: " + reason) && line.contains(name), qPrintable(line));
     }
 
     void imgWidgetFromPathReloads() {

@@ -8,20 +8,14 @@
 
 namespace {
 
-QString GoldenPath(const QString& name)
-{
+QString GoldenPath(const QString& name) {
     return QStringLiteral(MERVEX_TEST_SOURCE_DIR "/golden/") + name + QStringLiteral(".png");
 }
 
 // Equal sizes and no channel of any pixel further apart than tolerance.
-bool SameImage(const QImage& a, const QImage& b, int tolerance, QString* why)
-{
+bool SameImage(const QImage& a, const QImage& b, int tolerance, QString* why) {
     if (a.size() != b.size()) {
-        *why = QStringLiteral("size %1x%2, golden %3x%4")
-                   .arg(a.width())
-                   .arg(a.height())
-                   .arg(b.width())
-                   .arg(b.height());
+        *why = QStringLiteral("size %1x%2, golden %3x%4").arg(a.width()).arg(a.height()).arg(b.width()).arg(b.height());
         return false;
     }
     int bad = 0;
@@ -37,8 +31,7 @@ bool SameImage(const QImage& a, const QImage& b, int tolerance, QString* why)
     return bad == 0;
 }
 
-void CompareWithGolden(const QImage& shot, const QString& name)
-{
+void CompareWithGolden(const QImage& shot, const QString& name) {
     const QImage actual = shot.convertToFormat(QImage::Format_ARGB32);
     const QString golden = GoldenPath(name);
     if (qEnvironmentVariableIntValue("MERVEX_UPDATE_GOLDENS") == 1) {
@@ -61,8 +54,7 @@ class TestWidgetScreens : public QObject {
     Q_OBJECT
 
 private slots:
-    void messageBox()
-    {
+    void messageBox() {
         auto* box = new PopupWnd;
         box->SetIcon(4);
         box->AddButtons(PopupWnd::YES | PopupWnd::NO, PopupWnd::YES);
@@ -74,8 +66,7 @@ private slots:
         box->reject(); // ends and deletes itself
     }
 
-    void tiledButtonStates_data()
-    {
+    void tiledButtonStates_data() {
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("state");
         for (int type : {0, 2}) {
@@ -84,8 +75,7 @@ private slots:
         }
     }
 
-    void tiledButtonStates()
-    {
+    void tiledButtonStates() {
         QFETCH(int, type);
         QFETCH(QString, state);
         StdBtn b(nullptr, type);
