@@ -1,6 +1,7 @@
 #include "datacfg.h"
 
 #include "datacfgrecords.h"
+#include "profiler.h"
 
 #include <QRegularExpression>
 
@@ -64,14 +65,17 @@ DataCfg* DataCfg::Instance() {
 }
 
 DataCfg::TGrid DataCfg::FindGrid(const QString& name, const QString& set) {
+    PROFILE_SCOPE("DataCfg::FindGrid");
     return FindCopy(d->grids, name, set);
 }
 
 DataCfg::TCtrlSet DataCfg::FindCtrlSet(const QString& name, const QString& set) {
+    PROFILE_SCOPE("DataCfg::FindCtrlSet");
     return FindCopy(d->ctrlSets, name, set);
 }
 
 DataCfg::TGfx DataCfg::FindGfx(const QString& name, const QString& set, bool resolve) {
+    PROFILE_SCOPE("DataCfg::FindGfx");
     const int i = FindIndex(d->gfxs, name, set);
     if (i < 0)
         return TGfx();
@@ -85,26 +89,32 @@ DataCfg::TGfx DataCfg::FindGfx(const QString& name, const QString& set, bool res
 }
 
 DataCfg::TAppSkin DataCfg::FindAppSkin(const QString& name, const QString& set) {
+    PROFILE_SCOPE("DataCfg::FindAppSkin");
     return FindCopy(d->appSkins, name, set);
 }
 
 DataCfg::TControl DataCfg::FindControl(const QString& name, const QString& set) {
+    PROFILE_SCOPE("DataCfg::FindControl");
     return FindCopy(d->controls, name, set);
 }
 
 DataCfg::TFunction DataCfg::FindFunction(const QString& name, const QString& set) {
+    PROFILE_SCOPE("DataCfg::FindFunction");
     return FindCopy(d->functions, name, set);
 }
 
 DataCfg::TSkin DataCfg::FindSkin(const QString& name, const QString& set) {
+    PROFILE_SCOPE("DataCfg::FindSkin");
     return FindCopy(d->skins, name, set);
 }
 
 DataCfg::TDataSource DataCfg::FindDataSource(const QString& name, const QString& set) {
+    PROFILE_SCOPE("DataCfg::FindDataSource");
     return FindCopy(d->dataSources, name, set);
 }
 
 DataCfg::TFont DataCfg::FindFont(const QString& name, const QString& set, bool resolve) {
+    PROFILE_SCOPE("DataCfg::FindFont");
     const int i = FindIndex(d->fonts, name, set);
     if (i < 0)
         return TFont();

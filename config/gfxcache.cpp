@@ -1,9 +1,30 @@
 #include "gfxcache.h"
 
-// Backed by the image data manager once it is available; until then nothing is cached.
+#include "helpers.h"
+#include "imgdata.h"
+#include "imgdatamgr.h"
+
 namespace GfxCache {
-bool Find(const QString&, QImage&) {
-    return false;
+
+bool Find(const QString& description, QImage& image) {
+    ImgDataMgr* mgr = ImgDataMgr::Instance();
+    if (!mgr)
+        return false;
+    const ImgData* entry = mgr->FindImgData(StringHash(description));
+    if (!entry)
+        return false;
+    image = entry->Image;
+    return true;
 }
-void Add(const QString&, const QImage&) {}
+
+void Add(const QString& description, const QImage& image) {
+    ImgDataMgr* mgr = ImgDataMgr::Instance();
+    if (!mgr)
+        return;
+    ImgData data;
+    data.Image = image;
+    data.SourceName = description;
+    mgr->AddImgData(data);
+}
+
 } // namespace GfxCache

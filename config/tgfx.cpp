@@ -3,6 +3,7 @@
 #include "QsLog.h"
 #include "cfgread.h"
 #include "gfxcache.h"
+#include "profiler.h"
 
 #include <QPainter>
 #include <QSet>
@@ -83,6 +84,7 @@ void DataCfg::TGfx::Read(const QVariantMap& map, const QString& folder) {
 }
 
 QImage DataCfg::TGfx::GetImage() {
+    PROFILE_SCOPE("DataCfg::TGfx::GetImage");
     if (Image.isNull() && Rsc.size() >= 2) {
         Resolve();
         if (Layers.isEmpty()) {
@@ -123,6 +125,7 @@ QString DataCfg::TGfx::Description(int W, int H) const {
 
 void DataCfg::TGfx::RenderTile(const QImage& source, QPainter& painter, const QRectF& tile, const QRect& target,
                                bool stretchX, bool stretchY) {
+    PROFILE_SCOPE("DataCfg::TGfx::RenderTile");
     if (target.width() < 1 || target.height() < 1)
         return;
     // A piece below one pixel would never advance the repeat loops (and has nothing to draw).
@@ -160,11 +163,15 @@ void DataCfg::TGfx::RenderTile(const QImage& source, QPainter& painter, const QR
 }
 
 QImage DataCfg::TGfx::GetImageTiled(int W, int H) {
+    PROFILE_SCOPE("DataCfg::TGfx::GetImageTiled");
     if (W < 1 || H < 1)
         return QImage();
     if (Tiles.isEmpty() && Layers.isEmpty() && Tiling != GT_Scale)
         return GetImage();
 
+    // The description names the resolved file, so the first request and the later ones share one key.
+    if (Rsc.size() >= 2)
+        Resolve();
     const QString desc = Description(W, H);
     QImage cached;
     if (GfxCache::Find(desc, cached))

@@ -1,6 +1,7 @@
 #include "tlayout.h"
 
 #include "cfgread.h"
+#include "helpers.h"
 #include "tgfx.h"
 
 DataCfg::TMapIdx::TMapIdx(int a, int b) : first(qBound(-1, a, 63)), second(qBound(0, b, 63)) {}
@@ -48,7 +49,10 @@ void DataCfg::TLayout::Read(const QVariantMap& map) {
     BaseSize = map.value(QStringLiteral("BaseSize")).toInt();
     if (BaseSize == 0)
         BaseSize = 160;
-    // "Color", "ColorP": read with the colour-text helper (pending).
+    if (map.contains(QStringLiteral("Color")))
+        Color = ColorFromText(text("Color"));
+    if (map.contains(QStringLiteral("ColorP")))
+        ColorP = ColorFromText(text("ColorP"));
     Gfx = text("Gfx");
     GfxA = text("GfxA");
     GfxP = text("GfxP");

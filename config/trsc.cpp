@@ -2,6 +2,7 @@
 
 #include "QsLog.h"
 #include "cfgread.h"
+#include "profiler.h"
 
 #include <QFile>
 #include <QFontDatabase>
@@ -45,6 +46,7 @@ QString DataCfg::TRsc::FindFile(const QString& rsc, const QString& directory) {
 bool DataCfg::TRsc::Resolve() {
     if (Resolved)
         return Found;
+    PROFILE_SCOPE("DataCfg::TRsc::Resolve");
     Resolved = true;
     Found = false;
     const QString path = FindFile(Rsc, Directory);
