@@ -111,11 +111,33 @@ QString DataCfg::TGfx::Description(int W, int H) const {
     QString text;
     QTextStream s(&text);
     const QChar sep(QLatin1Char('|'));
-    s << Name << sep << Rsc << sep << Set << sep << Tiling << sep << W << sep << H << sep << Tiles.size() << sep
-      << Layers.size();
-    for (const TGfxTile& t : Tiles)
-        s << sep << t.rect.left() << sep << t.rect.top() << sep << t.rect.width() << sep << t.rect.height() << sep
-          << t.StretchX << sep << t.StretchY;
+    // Texts carry their length, numbers their full precision.
+    s.setRealNumberPrecision(17);
+    auto field = [&s](const QString& t) { s << t.size() << ':' << t; };
+    field(Name);
+    s << sep;
+    field(Rsc);
+    s << sep;
+    field(Set);
+    s << sep << Tiling << sep << W << sep << H << sep << Tiles.size() << sep << Layers.size();
+    // Whole numbers (the usual tile values) print fast; others with every digit.
+    auto num = [&s](double v) {
+        if (v == std::trunc(v) && std::fabs(v) < 1e15)
+            s << static_cast<qint64>(v);
+        else
+            s << v;
+    };
+    for (const TGfxTile& t : Tiles) {
+        s << sep;
+        num(t.rect.left());
+        s << sep;
+        num(t.rect.top());
+        s << sep;
+        num(t.rect.width());
+        s << sep;
+        num(t.rect.height());
+        s << sep << t.StretchX << sep << t.StretchY;
+    }
     for (const TGfxLayer& l : Layers)
         s << sep << l.rect.left() << sep << l.rect.top() << sep << l.rect.width() << sep << l.rect.height() << sep
           << l.Gfx.size() << ':' << l.Gfx << sep << l.Align;

@@ -224,9 +224,16 @@ private slots:
         QCOMPARE(a.size(), QSize(1, 13));
         QCOMPARE(b.size(), QSize(11, 3));
         QVERIFY(g.Description(1, 13) != g.Description(11, 3));
-        DC::TGfx other = g;
-        other.Name = QStringLiteral("Nine|");
-        QVERIFY(other.Description(64, 48) != g.Description(64, 48));
+        // Texts that run into each other, and tiles that differ only in a far decimal, differ too.
+        DC::TGfx left = g, right = g;
+        left.Name = QStringLiteral("a|b");
+        left.Rsc = QStringLiteral("c");
+        right.Name = QStringLiteral("a");
+        right.Rsc = QStringLiteral("b|c");
+        QVERIFY(left.Description(64, 48) != right.Description(64, 48));
+        DC::TGfx fine = g;
+        fine.Tiles[0].rect.setWidth(10.0000001);
+        QVERIFY(fine.Description(64, 48) != g.Description(64, 48));
     }
 
     void fileLayer() {
