@@ -7,6 +7,7 @@
 #include <QRectF>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -41,6 +42,11 @@ struct JsonReader {
     bool sawCrypt = false;
     int depth = 0;
     QString error;
+    // Recent object keys by hash: configuration files repeat the same few keys thousands of times, and
+    // sharing one text per key saves an allocation for every member.
+    static const int KeyCacheSize = 256;
+    static const int KeyCacheMaxLength = 32;
+    QString keyCache[KeyCacheSize];
 };
 
 struct TokenAt {
@@ -184,6 +190,19 @@ inline QString MakeString(const Unit* s, const Unit* e) {
     return QString(reinterpret_cast<const QChar*>(s), int(e - s));
 }
 
+QString MakeKey(JsonReader& r, const Unit* s, const Unit* e) {
+    const int n = int(e - s);
+    if (n > JsonReader::KeyCacheMaxLength)
+        return MakeString(s, e);
+    uint h = 2166136261u;
+    for (const Unit* p = s; p < e; ++p)
+        h = (h ^ *p) * 16777619u;
+    QString& slot = r.keyCache[(h ^ (h >> 16)) & (JsonReader::KeyCacheSize - 1)];
+    if (slot.size() != n || memcmp(slot.constData(), s, size_t(n) * sizeof(Unit)) != 0)
+        slot = MakeString(s, e);
+    return slot;
+}
+
 int HexDigit(Unit c) {
     if (c >= '0' && c <= '9')
         return c - '0';
@@ -195,13 +214,13 @@ int HexDigit(Unit c) {
 }
 
 // Reads a string whose token starts at start. False (with the error set) when the text ends inside it.
-bool JsonParseString(JsonReader& r, const Unit* start, StringKind kind, QString& out) {
+bool JsonParseString(JsonReader& r, const Unit* start, StringKind kind, QString& out, bool isKey = false) {
     const Unit* end = r.end;
     const Unit* p = start;
     if (kind == StringKind::UnquotedKey) {
         while (p < end && IsKeyChar(*p))
             ++p;
-        out = MakeString(start, p);
+        out = MakeKey(r, start, p);
         r.pos = p;
         return true;
     }
@@ -222,7 +241,7 @@ bool JsonParseString(JsonReader& r, const Unit* start, StringKind kind, QString&
     while (p < end && *p != '"' && *p != '\\')
         ++p;
     if (p < end && *p == '"') {
-        out = MakeString(s, p);
+        out = isKey ? MakeKey(r, s, p) : MakeString(s, p);
         r.pos = p + 1;
         return true;
     }
@@ -378,7 +397,7 @@ QVariant JsonParseObject(JsonReader& r) {
             break;
         }
         if (t.token == TokString) {
-            if (!JsonParseString(r, t.start, StringKind::Quoted, key))
+            if (!JsonParseString(r, t.start, StringKind::Quoted, key, true))
                 break;
         } else if (t.token == TokNone && t.start < r.end && IsKeyChar(*t.start)) {
             JsonParseString(r, t.start, StringKind::UnquotedKey, key);
@@ -395,7 +414,11 @@ QVariant JsonParseObject(JsonReader& r) {
         QVariant value = JsonParseValue(r);
         if (r.failed)
             break;
-        map.insert(key, value);
+        // Files written by this program hold their keys in order; appending at the end is then cheap.
+        if (!map.isEmpty() && (map.constEnd() - 1).key() < key)
+            map.insert(map.constEnd(), key, value);
+        else
+            map.insert(key, value);
     }
     --r.depth;
     return map;
@@ -520,58 +543,69 @@ char* AppendEscapedAscii(char* d, uchar c) {
 // The writers below grow the buffer for the worst case (six bytes a unit) first and trim it after, so
 // their loops write through a plain pointer.
 
+// Long texts are written in blocks, so the room made for the worst case stays small.
+const int kEscapeBlock = 1 << 16;
+
 void AppendEscaped(QByteArray& out, const QString& s) {
     const ushort* u = s.utf16();
     const int n = s.size();
-    const int old = out.size();
-    out.resize(old + 6 * n + 2);
-    char* d = out.data() + old;
-    *d++ = '"';
-    for (int i = 0; i < n; ++i) {
-        const uint c = u[i];
-        if (c < 0x80) {
-            if (c < 0x20 || c == '"' || c == '\\')
-                d = AppendEscapedAscii(d, uchar(c));
-            else
-                *d++ = char(c);
-        } else if (c < 0x800) {
-            *d++ = char(0xC0 | (c >> 6));
-            *d++ = char(0x80 | (c & 0x3F));
-        } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(u[i + 1])) {
-            const uint cp = QChar::surrogateToUcs4(ushort(c), u[++i]);
-            *d++ = char(0xF0 | (cp >> 18));
-            *d++ = char(0x80 | ((cp >> 12) & 0x3F));
-            *d++ = char(0x80 | ((cp >> 6) & 0x3F));
-            *d++ = char(0x80 | (cp & 0x3F));
-        } else if (QChar::isSurrogate(c)) {
-            // A lone surrogate half has no UTF-8 form; the escape keeps it exactly.
-            d = AppendUnicodeEscape(d, c);
-        } else {
-            *d++ = char(0xE0 | (c >> 12));
-            *d++ = char(0x80 | ((c >> 6) & 0x3F));
-            *d++ = char(0x80 | (c & 0x3F));
+    out.append('"');
+    int i = 0;
+    while (i < n) {
+        const int blockEnd = qMin(n, i + kEscapeBlock);
+        const int old = out.size();
+        out.resize(old + 6 * (blockEnd - i) + 6); // a surrogate pair may cross the block's end
+        char* d = out.data() + old;
+        for (; i < blockEnd; ++i) {
+            const uint c = u[i];
+            if (c < 0x80) {
+                if (c < 0x20 || c == '"' || c == '\\')
+                    d = AppendEscapedAscii(d, uchar(c));
+                else
+                    *d++ = char(c);
+            } else if (c < 0x800) {
+                *d++ = char(0xC0 | (c >> 6));
+                *d++ = char(0x80 | (c & 0x3F));
+            } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(u[i + 1])) {
+                const uint cp = QChar::surrogateToUcs4(ushort(c), u[++i]);
+                *d++ = char(0xF0 | (cp >> 18));
+                *d++ = char(0x80 | ((cp >> 12) & 0x3F));
+                *d++ = char(0x80 | ((cp >> 6) & 0x3F));
+                *d++ = char(0x80 | (cp & 0x3F));
+            } else if (QChar::isSurrogate(c)) {
+                // A lone surrogate half has no UTF-8 form; the escape keeps it exactly.
+                d = AppendUnicodeEscape(d, c);
+            } else {
+                *d++ = char(0xE0 | (c >> 12));
+                *d++ = char(0x80 | ((c >> 6) & 0x3F));
+                *d++ = char(0x80 | (c & 0x3F));
+            }
         }
+        out.resize(int(d - out.constData()));
     }
-    *d++ = '"';
-    out.resize(int(d - out.constData()));
+    out.append('"');
 }
 
 // Bytes go out as they are (UTF-8 stays UTF-8), with the same escapes.
 void AppendEscapedBytes(QByteArray& out, const QByteArray& b) {
     const int n = b.size();
-    const int old = out.size();
-    out.resize(old + 6 * n + 2);
-    char* d = out.data() + old;
-    *d++ = '"';
-    for (int i = 0; i < n; ++i) {
-        const uchar c = uchar(b[i]);
-        if (c < 0x20 || c == '"' || c == '\\')
-            d = AppendEscapedAscii(d, c);
-        else
-            *d++ = char(c);
+    out.append('"');
+    int i = 0;
+    while (i < n) {
+        const int blockEnd = qMin(n, i + kEscapeBlock);
+        const int old = out.size();
+        out.resize(old + 6 * (blockEnd - i));
+        char* d = out.data() + old;
+        for (; i < blockEnd; ++i) {
+            const uchar c = uchar(b[i]);
+            if (c < 0x20 || c == '"' || c == '\\')
+                d = AppendEscapedAscii(d, c);
+            else
+                *d++ = char(c);
+        }
+        out.resize(int(d - out.constData()));
     }
-    *d++ = '"';
-    out.resize(int(d - out.constData()));
+    out.append('"');
 }
 
 void AppendSigned(QByteArray& out, qint64 v) {
@@ -586,6 +620,29 @@ void AppendUnsigned(QByteArray& out, quint64 v) {
     out.append(buf, int(res.ptr - buf));
 }
 
+// The text of QByteArray::number(d, 'g', 20), made with the much faster std::to_chars. The two differ
+// only where the exact value lies halfway between two 20-digit texts (to_chars rounds to even, the
+// toolkit up); such a value shows 21 significant digits ending in 5, and is left to the toolkit.
+int FormatDouble20(char* buf, double d) {
+    char probe[64];
+    const auto p = std::to_chars(probe, probe + sizeof probe, d, std::chars_format::general, 21);
+    int digits = 0;
+    char last = 0;
+    for (const char* c = probe; c < p.ptr && *c != 'e'; ++c) {
+        if (*c >= '0' && *c <= '9' && (digits > 0 || *c != '0')) {
+            ++digits;
+            last = *c;
+        }
+    }
+    if (digits == 21 && last == '5') {
+        const QByteArray s = QByteArray::number(d, 'g', 20);
+        memcpy(buf, s.constData(), size_t(s.size()));
+        return s.size();
+    }
+    const auto r = std::to_chars(buf, buf + 63, d, std::chars_format::general, 20);
+    return int(r.ptr - buf);
+}
+
 void AppendDouble(QByteArray& out, double d) {
     if (!std::isfinite(d)) {
         // "nan" or "inf" would make the whole file unreadable.
@@ -597,11 +654,12 @@ void AppendDouble(QByteArray& out, double d) {
         out.append("-0.0", 4); // the toolkit drops the sign of zero
         return;
     }
-    const QByteArray s = QByteArray::number(d, 'g', 20);
-    out.append(s);
+    char buf[64];
+    const int n = FormatDouble20(buf, d);
+    out.append(buf, n);
     // A whole number keeps a point so that it reads back as a double, not as an integer.
-    for (char c : s)
-        if (c == '.' || c == 'e' || c == 'E')
+    for (int i = 0; i < n; ++i)
+        if (buf[i] == '.' || buf[i] == 'e')
             return;
     out.append(".0", 2);
 }
