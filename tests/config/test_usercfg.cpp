@@ -2,8 +2,10 @@
 #include "cfgtestutil.h"
 #include "datacfgrecords.h"
 
+#include "cryptstring.h"
+#include "json.h"
+
 #include <QFile>
-#include <QJsonDocument>
 #include <QtTest>
 
 using DC = DataCfg;
@@ -13,7 +15,20 @@ QVariantMap Fixture() {
     QFile f(QStringLiteral(MERVEX_TEST_SOURCE_DIR "/fixtures/usercfg.json"));
     if (!f.open(QIODevice::ReadOnly))
         qFatal("missing fixture");
-    return QJsonDocument::fromJson(f.readAll()).toVariant().toMap();
+    QString error;
+    const QVariant v = JsonParseText(QString::fromUtf8(f.readAll()), error);
+    if (!error.isEmpty())
+        qFatal("bad fixture: %s", qPrintable(error));
+    return v.toMap();
+}
+
+// The record as the user configuration file holds it, and read back from that text.
+QByteArray FileText(DataCfg::TUserCfg& cfg) {
+    QString error;
+    const QByteArray text = JsonSerialize(cfg.Write(), error);
+    if (!error.isEmpty())
+        qFatal("cannot write: %s", qPrintable(error));
+    return text;
 }
 } // namespace
 
@@ -37,6 +52,12 @@ private slots:
         second.Read(written);
         QCOMPARE(second.Write(), written);
 
+        // Through the file's text: read -> write -> read -> write gives the same text.
+        const QByteArray text = FileText(first);
+        DC::TUserCfg third;
+        third.Read(JsonParse(QString::fromUtf8(text)).toMap());
+        QCOMPARE(FileText(third), text);
+
         QCOMPARE(written.value(QStringLiteral("Name")).toString(), QStringLiteral("UserConfig"));
         QCOMPARE(written.value(QStringLiteral("Version")).toInt(), 1);
         QCOMPARE(written.value(QStringLiteral("CfgBase")), Fixture().value(QStringLiteral("CfgBase")));
@@ -47,6 +68,21 @@ private slots:
         QCOMPARE(written.value(QStringLiteral("Macros")).toList().at(1).toMap(), J("{'Category':'c','Data':''}"));
         QCOMPARE(written.value(QStringLiteral("CtrlSets")).toList().at(1).toMap(),
                  J("{'Expanded':['x'],'Collapsed':[]}"));
+    }
+
+    void secretSettingsSurvive() {
+        SetCryptMachineIdProvider([] { return QStringLiteral("test-machine"); });
+        DC::TUserCfg cfg;
+        cfg.Read(Fixture());
+        QVariantMap mail = cfg.CfgSrc.value(QStringLiteral("Mail")).toMap();
+        mail.insert(QStringLiteral("Password"), QVariant::fromValue(CryptString(QStringLiteral("s3cret"))));
+        cfg.CfgSrc.insert(QStringLiteral("Mail"), mail);
+        const QByteArray text = FileText(cfg);
+        QVERIFY(!text.contains("s3cret"));
+        DC::TUserCfg back;
+        back.Read(JsonParse(QString::fromUtf8(text)).toMap());
+        const QVariant pw = back.CfgSrc.value(QStringLiteral("Mail")).toMap().value(QStringLiteral("Password"));
+        QCOMPARE(pw.toString(), QStringLiteral("s3cret"));
     }
 
     void libraryPermissions_data() {
