@@ -55,15 +55,23 @@ class TestWidgetScreens : public QObject {
 
 private slots:
     void messageBox() {
-        auto* box = new PopupWnd;
-        box->SetIcon(4);
-        box->AddButtons(PopupWnd::YES | PopupWnd::NO, PopupWnd::YES);
-        for (QAbstractButton* b : box->buttonBox()->buttons())
-            b->setText(QString());
-        box->show();
-        QVERIFY(QTest::qWaitForWindowExposed(box));
-        CompareWithGolden(box->grab().toImage(), QStringLiteral("msgbox_question"));
-        box->reject(); // ends and deletes itself
+        // The real message box, shot while its modal loop runs; its button captions are cleared first.
+        QImage shot;
+        auto* timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, [&shot, timer] {
+            auto* box = qobject_cast<PopupWnd*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            timer->stop();
+            for (QAbstractButton* b : box->buttonBox()->buttons())
+                b->setText(QString());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest); // captionless button widths
+            shot = box->grab().toImage();
+            box->reject();
+        });
+        timer->start(5);
+        MsgBoxQuestion(nullptr, QString(), QString(), PopupWnd::YES | PopupWnd::NO, PopupWnd::YES);
+        CompareWithGolden(shot, QStringLiteral("msgbox_question"));
     }
 
     void tiledButtonStates_data() {
