@@ -1,0 +1,317 @@
+// Platform layer: start and stop, the computer's and the system's name, autostart, environment
+// references, shell folders, program descriptions and icons, the warning sound and the last error text.
+
+#include "pal.h"
+
+#include "QsLog.h"
+
+#include <QAtomicInt>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QIcon>
+#include <QImage>
+#include <QImageReader>
+#include <QMimeDatabase>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QSysInfo>
+#include <QThread>
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+const char kAutostartValue[] = "Run/MervexVellichor";
+// Values that name other references are expanded again, but not without end.
+constexpr int kMaxExpandDepth = 8;
+QAtomicInt g_warningSounds;
+
+QString ExpandEnvironmentDepth(const QString& text, int depth)
+{
+    QString result;
+    int pos = 0;
+    while (pos < text.size()) {
+        const int open = text.indexOf(QLatin1Char('%'), pos);
+        const int close = open < 0 ? -1 : text.indexOf(QLatin1Char('%'), open + 1);
+        if (close < 0) {
+            result += text.midRef(pos);
+            break;
+        }
+        result += text.midRef(pos, open - pos);
+        const QByteArray name = text.mid(open + 1, close - open - 1).toLocal8Bit();
+        QString value = name.isEmpty() ? QString() : QString::fromLocal8Bit(qgetenv(name.constData()));
+        if (depth < kMaxExpandDepth)
+            value = ExpandEnvironmentDepth(value, depth + 1);
+        result += value;
+        pos = close + 1;
+    }
+    return result;
+}
+
+// The desktop entry of a program: the entry itself, or one named after the program in the
+// applications folders.
+QString DesktopEntryFor(const QString& path)
+{
+    if (path.endsWith(QLatin1String(".desktop")))
+        return QFileInfo::exists(path) ? path : QString();
+    const QString base = QFileInfo(path).completeBaseName();
+    if (base.isEmpty())
+        return QString();
+    return QStandardPaths::locate(QStandardPaths::ApplicationsLocation, base + QLatin1String(".desktop"));
+}
+
+// A key of the "Desktop Entry" group, untranslated. Read by hand: the values are free text that an INI
+// reader would split at commas.
+QString DesktopEntryValue(const QString& entry, const QString& key)
+{
+    QFile file(entry);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+    const QByteArray wanted = key.toUtf8() + '=';
+    bool inGroup = false;
+    // Desktop entries are a few kilobytes; a huge file is not one.
+    for (const QByteArray& raw : file.read(64 * 1024).split('\n')) {
+        const QByteArray line = raw.trimmed();
+        if (line.startsWith('['))
+            inGroup = line == "[Desktop Entry]";
+        else if (inGroup && line.startsWith(wanted))
+            return QString::fromUtf8(line.mid(wanted.size())).trimmed();
+    }
+    return QString();
+}
+
+QString ShellFolderIconName(const QString& folder)
+{
+    static const QHash<QString, QString> names = {
+        {QStringLiteral("Computer"), QStringLiteral("computer")},
+        {QStringLiteral("Documents"), QStringLiteral("folder-documents")},
+        {QStringLiteral("Network"), QStringLiteral("network-workgroup")},
+        {QStringLiteral("Favorites"), QStringLiteral("user-bookmarks")},
+        {QStringLiteral("Desktop"), QStringLiteral("user-desktop")},
+        {QStringLiteral("Fonts"), QStringLiteral("preferences-desktop-font")},
+        {QStringLiteral("Controls"), QStringLiteral("preferences-system")},
+        {QStringLiteral("Printers"), QStringLiteral("printer")},
+    };
+    return names.value(folder);
+}
+
+QImage LargestThemeIcon(const QString& name)
+{
+    const QIcon icon = QIcon::fromTheme(name);
+    if (icon.isNull())
+        return QImage();
+    QList<QSize> sizes = icon.availableSizes();
+    QSize size(256, 256);
+    if (!sizes.isEmpty()) {
+        std::sort(sizes.begin(), sizes.end(), [](const QSize& a, const QSize& b) { return a.width() < b.width(); });
+        size = sizes.last();
+    }
+    return icon.pixmap(size).toImage();
+}
+} // namespace
+
+// ---- Start and stop ----
+
+void PAL::Init() { QLOG_DEBUG() << "PAL::Init"; }
+
+void PAL::Exit() { QLOG_DEBUG() << "PAL::Exit"; }
+
+void PAL::Sleep(int ms)
+{
+    if (ms > 0)
+        QThread::msleep(ulong(ms));
+}
+
+// ---- Identity ----
+
+QString PAL::GetComputerName()
+{
+    char name[260] = {};
+    if (::gethostname(name, sizeof(name) - 1) != 0)
+        return QString();
+    return QString::fromLocal8Bit(name);
+}
+
+QString PAL::GetOSName()
+{
+    static const QString name = [] {
+        const QString pretty = QSysInfo::prettyProductName();
+        return pretty.isEmpty() ? QSysInfo::kernelType() : pretty;
+    }();
+    return name;
+}
+
+// ---- Shell services ----
+
+bool PAL::GetAutostart()
+{
+    QSettings registry(PAL_INT::RegistrySettingsPath(), QSettings::IniFormat);
+    return registry.status() == QSettings::NoError && registry.contains(QString::fromLatin1(kAutostartValue));
+}
+
+bool PAL::SetAutostart(bool on)
+{
+    QSettings registry(PAL_INT::RegistrySettingsPath(), QSettings::IniFormat);
+    if (registry.status() != QSettings::NoError)
+        return false;
+    if (on) {
+        const QStringList args = QCoreApplication::arguments();
+        const QString program = QFileInfo(args.isEmpty() ? QString() : args.first()).absoluteFilePath();
+        registry.setValue(QString::fromLatin1(kAutostartValue), QStringLiteral("\"%1\" /m").arg(program));
+    } else {
+        registry.remove(QString::fromLatin1(kAutostartValue));
+    }
+    registry.sync();
+    return registry.status() == QSettings::NoError;
+}
+
+QString PAL::ExpandEnvironment(const QString& text) { return ExpandEnvironmentDepth(text, 0); }
+
+QString PAL::ResolveShellFolder(const QString& text)
+{
+    if (!text.startsWith(QLatin1Char(':')))
+        return text;
+    QString rest = text.mid(1);
+    rest.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const int slash = rest.indexOf(QLatin1Char('/'));
+    const QString name = slash < 0 ? rest : rest.left(slash);
+    rest = slash < 0 ? QString() : rest.mid(slash);
+
+    // Folders the desktop has no equivalent for are the home folder; programs live in /usr/bin.
+    static const QHash<QString, QStandardPaths::StandardLocation> folders = {
+        {QStringLiteral("Computer"), QStandardPaths::HomeLocation},
+        {QStringLiteral("Documents"), QStandardPaths::DocumentsLocation},
+        {QStringLiteral("Network"), QStandardPaths::HomeLocation},
+        {QStringLiteral("Favorites"), QStandardPaths::HomeLocation},
+        {QStringLiteral("Desktop"), QStandardPaths::DesktopLocation},
+        {QStringLiteral("Fonts"), QStandardPaths::FontsLocation},
+        {QStringLiteral("Controls"), QStandardPaths::HomeLocation},
+        {QStringLiteral("Printers"), QStandardPaths::HomeLocation},
+        {QStringLiteral("Music"), QStandardPaths::MusicLocation},
+        {QStringLiteral("Videos"), QStandardPaths::MoviesLocation},
+        {QStringLiteral("Pictures"), QStandardPaths::PicturesLocation},
+        {QStringLiteral("Downloads"), QStandardPaths::DownloadLocation},
+    };
+    QString folder;
+    if (name == QLatin1String("System"))
+        folder = QStringLiteral("/usr/bin");
+    else if (folders.contains(name))
+        folder = QStandardPaths::writableLocation(folders.value(name));
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return folder + rest;
+}
+
+QString PAL::GetProgramDescription(const QString& path)
+{
+    static QHash<QString, QString> cache;
+    auto it = cache.constFind(path);
+    if (it != cache.constEnd())
+        return it.value();
+    const QString desc = PAL_INT::GetProcessDesc(path);
+    cache.insert(path, desc);
+    return desc;
+}
+
+QImage PAL::LoadIconImage(const QString& reference)
+{
+    QString path = reference;
+    int number = 0;
+    bool hasNumber = false;
+    const int comma = path.lastIndexOf(QLatin1Char(','));
+    if (comma >= 0) {
+        number = path.mid(comma + 1).trimmed().toInt();
+        hasNumber = true;
+        path = path.left(comma);
+    }
+
+    if (path.startsWith(QLatin1Char(':'))) {
+        const QString iconName = ShellFolderIconName(path.mid(1));
+        if (!iconName.isEmpty()) {
+            const QImage image = LargestThemeIcon(iconName);
+            if (!image.isNull())
+                return image;
+        }
+        path = ResolveShellFolder(path);
+    }
+
+    const QFileInfo info(path);
+    if (info.isFile()) {
+        // Icon files hold several images: the number picks one by position (held in range), a negative
+        // one counts as its magnitude, none gives the largest.
+        QImageReader reader(path);
+        if (reader.canRead()) {
+            const int count = qMax(1, reader.imageCount());
+            if (hasNumber) {
+                reader.jumpToImage(qBound(0, qAbs(number), count - 1));
+                const QImage image = reader.read();
+                if (!image.isNull())
+                    return image;
+            } else {
+                QImage best;
+                for (int i = 0; i < count; ++i) {
+                    if (i > 0 && !reader.jumpToNextImage())
+                        break;
+                    const QImage image = reader.read();
+                    if (image.width() > best.width())
+                        best = image;
+                }
+                if (!best.isNull())
+                    return best;
+            }
+        }
+        const QString entry = DesktopEntryFor(path);
+        if (!entry.isEmpty()) {
+            const QString icon = DesktopEntryValue(entry, QStringLiteral("Icon"));
+            const QImage image = QFileInfo(icon).isAbsolute() ? QImage(icon) : LargestThemeIcon(icon);
+            if (!image.isNull())
+                return image;
+        }
+    }
+    if (info.isDir())
+        return LargestThemeIcon(QStringLiteral("folder"));
+    const QMimeType mime = QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchExtension);
+    QImage image = LargestThemeIcon(mime.iconName());
+    if (image.isNull())
+        image = LargestThemeIcon(mime.genericIconName());
+    return image;
+}
+
+int PAL::PlayWarningSound(bool silent)
+{
+    if (silent)
+        return 0;
+    // No sound facility is used here: the request is counted and logged.
+    g_warningSounds.fetchAndAddRelaxed(1);
+    QLOG_DEBUG() << "PAL::PlayWarningSound";
+    return 1;
+}
+
+QString PAL::GetLastErrorText()
+{
+    const int error = errno;
+    if (error == 0)
+        return QString();
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+namespace PAL_INT {
+
+QString RegistrySettingsPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/MERVEX/registry.ini");
+}
+
+int WarningSoundCount() { return g_warningSounds.loadRelaxed(); }
+
+QString GetProcessDesc(const QString& path)
+{
+    const QString entry = DesktopEntryFor(path);
+    return entry.isEmpty() ? QString() : DesktopEntryValue(entry, QStringLiteral("Name"));
+}
+
+} // namespace PAL_INT

@@ -1,0 +1,123 @@
+#pragma once
+// The phone server: UDP discovery, the TCP listener for HTTP requests and WebSocket upgrades, the phone
+// sessions and their 100 ms update.
+
+#include <QAbstractSocket>
+#include <QHostAddress>
+#include <QList>
+#include <QObject>
+#include <QVariantMap>
+
+class QIODevice;
+class QTcpServer;
+class QTcpSocket;
+class QTimer;
+class QUdpSocket;
+class QWsSocket;
+class WebSocketUD;
+class INetView;
+class INetGridView;
+class INetPairing;
+class INetGrids;
+class INetImages;
+class INetPrograms;
+
+class NetServer : public QObject {
+    Q_OBJECT
+public:
+    static constexpr quint16 DefaultTcpPort = 32241;
+    static constexpr quint16 DefaultUdpPort = 32242;
+    // Connections that have not upgraded yet; beyond this the oldest is closed, so idle connections cannot
+    // hold the server's memory or lock the phone out.
+    static constexpr int MaxPlainConnections = 64;
+    // Tab indices the phone may show (the tab bar holds at most 48 tabs).
+    static constexpr int MaxTabs = 48;
+
+    explicit NetServer(QObject* parent = nullptr);
+    ~NetServer() override;
+
+    // The one server of the process (the pairing and host-control panels and grid scripts reach it here).
+    static NetServer* Global();
+
+    // Where Open listens; port 0 takes a free port (tests). Defaults: the IPv4 any-address, 32241, 32242.
+    void SetEndpoints(const QHostAddress& address, quint16 tcpPort, quint16 udpPort);
+    quint16 TcpPort() const;
+    quint16 UdpPort() const;
+
+    // The higher parts of the program; none set means no pairing, no tabs, no images.
+    void SetPairing(INetPairing* pairing) { m_pairing = pairing; }
+    void SetGrids(INetGrids* grids) { m_grids = grids; }
+    void SetImages(INetImages* images) { m_images = images; }
+    void SetPrograms(INetPrograms* programs) { m_programs = programs; }
+
+    bool Open();
+    void Close();
+    bool IsOpen() const { return m_open; }
+    bool IsDeviceConnected(const QString& deviceKey) const;
+    void DropSessions(const QString& deviceKey);
+
+    const QList<WebSocketUD*>& Sessions() const { return m_sessions; }
+    int PlainConnectionCount() const { return m_plain.size(); }
+
+    // Message handling and the session update (public for the tests and the benchmarks).
+    QByteArray HandleClientMessage(WebSocketUD* session, const QString& kind, const QMap<QString, QString>& args);
+    bool CheckClientVersion(WebSocketUD* session) const;
+    void UpdateSession(WebSocketUD* session);
+    void TickViews(INetView* view);
+    bool PushTabs(WebSocketUD* session);
+    bool PushView(WebSocketUD* session, INetView* view, int index);
+    QByteArray HandleHttpGet(const QString& path, const QMap<QString, QString>& query);
+
+signals:
+    void OpenSucc();
+    void OpenFail();
+    void Closed();
+
+public slots:
+    void OnNewDatagram();
+    void OnNewConnection();
+    void OnNewConnection(QIODevice* device);
+    void OnSockReadyRead();
+    void OnSockBytesWritten(qint64 bytes);
+    void OnSockStateChanged(QAbstractSocket::SocketState state);
+    void OnSockError(QAbstractSocket::SocketError error);
+    void OnSockDisconnected();
+    void OnWSSockDisconnected();
+    void OnWSSockRcvS(const QString& text);
+    void OnWSSockRcvB(const QByteArray& bytes);
+    void OnWSSockPong(quint64 ms);
+    void OnUpdate();
+    void CloseAll();
+    void ClientReset(quint64 sessionId);
+
+private:
+    void WirePlainSocket(QIODevice* device);
+    void UnwirePlainSocket(QIODevice* device);
+    void DoWebSocketHandshake(QTcpSocket* socket, const QString& path, const QMap<QString, QString>& query,
+                              const QMap<QString, QString>& headers);
+    quint64 NewSessionId() const;
+    // Sends one message to the phone as a single frame (or, with maxPayload 0, the default frames).
+    void SendToSession(WebSocketUD* session, const QByteArray& message, int maxPayload);
+    // True while the session's connection still holds output the phone has not taken.
+    bool HasBacklog(WebSocketUD* session) const;
+    QByteArray HandleConnect(WebSocketUD* session, const QMap<QString, QString>& args);
+    void CheckProgramStarts(WebSocketUD* session);
+    QString DiscoveryText() const;
+
+    QHostAddress m_address;
+    quint16 m_tcpPort = DefaultTcpPort;
+    quint16 m_udpPort = DefaultUdpPort;
+    bool m_open = false;
+    QString m_computerName;
+    QString m_machineId;
+    QUdpSocket* m_udp;
+    QTcpServer* m_tcp;
+    QTimer* m_timer;
+    QList<WebSocketUD*> m_sessions;
+    QList<QIODevice*> m_plain; // accepted, not upgraded, oldest first
+
+    INetPairing* m_pairing = nullptr;
+    INetGrids* m_grids = nullptr;
+    INetImages* m_images = nullptr;
+    INetPrograms* m_programs = nullptr;
+};

@@ -1,0 +1,197 @@
+// Phone sessions: decoding the phone's messages, Connect with its version gate and pairing, and the
+// messages that reach the control views.
+
+#include "netserver.h"
+
+#include "QsLog.h"
+#include "netjson.h"
+#include "netservices.h"
+#include "qwssocket.h"
+#include "websocketud.h"
+
+#include <QTcpSocket>
+#include <QUrl>
+#include <QUrlQuery>
+
+namespace {
+int ArgInt(const QMap<QString, QString>& args, const QString& name) { return args.value(name).toInt(); }
+
+// The kind and the arguments of one phone message. The phone encodes the whole text once more than a URL
+// needs, so it is percent-decoded as a whole before the URL parser decodes the query items again.
+bool DecodeMessage(const QString& text, QString& kind, QMap<QString, QString>& args)
+{
+    const QByteArray decoded = QByteArray::fromPercentEncoding(text.toLatin1());
+    const QUrl url(QString::fromUtf8(decoded), QUrl::TolerantMode);
+    if (!url.isValid())
+        return false;
+    kind = url.path(QUrl::FullyDecoded);
+    const QList<QPair<QString, QString>> items = QUrlQuery(url).queryItems(QUrl::FullyDecoded);
+    for (const auto& item : items)
+        args.insert(item.first, item.second);
+    return true;
+}
+} // namespace
+
+void NetServer::OnWSSockRcvS(const QString& text)
+{
+    auto* ws = qobject_cast<QWsSocket*>(sender());
+    WebSocketUD* session = WebSocketUD::Of(ws);
+    if (!session)
+        return;
+    SessionInFlight inFlight(session);
+
+    QString kind;
+    QMap<QString, QString> args;
+    const bool decoded = DecodeMessage(text, kind, args);
+    // Text typed on the phone may be a password: only its length goes to the log.
+    if (decoded && kind == QLatin1String("ST")) {
+        QLOG_TRACE() << "NetServer::OnWSSockRcvS: ST id" << args.value(QStringLiteral("id")) << "text of"
+                     << args.value(QStringLiteral("t")).size() << "characters";
+    } else {
+        QLOG_TRACE() << "NetServer::OnWSSockRcvS:" << text;
+    }
+    if (!decoded) {
+        QLOG_DEBUG() << "NetServer::OnWSSockRcvS: not a message, ignored";
+        return;
+    }
+
+    const QByteArray result = HandleClientMessage(session, kind, args);
+    if (result.isEmpty())
+        return;
+    const QByteArray reply = text.toLatin1() + '\0' + result;
+    SendToSession(session, reply, reply.size() + 32);
+}
+
+QByteArray NetServer::HandleClientMessage(WebSocketUD* session, const QString& kind,
+                                          const QMap<QString, QString>& args)
+{
+    // A dropped or disconnected session serves nothing, not even Connect.
+    if (!session || session->closed)
+        return QByteArray();
+    if (kind == QLatin1String("Connect"))
+        return HandleConnect(session, args);
+    if (!session->connected)
+        return QByteArray();
+
+    if (kind == QLatin1String("View")) {
+        if (ArgInt(args, QStringLiteral("r")) != 0)
+            session->ResetViews();
+        const int tab = ArgInt(args, QStringLiteral("t"));
+        if (tab >= 0 && tab < MaxTabs) {
+            session->viewIndex = tab;
+            UpdateSession(session);
+        }
+        return QByteArray();
+    }
+
+    if (kind == QLatin1String("CM") || kind == QLatin1String("MM") || kind == QLatin1String("ST")) {
+        const int id = ArgInt(args, QStringLiteral("id"));
+        const QString text = args.value(kind == QLatin1String("CM") ? QStringLiteral("m") : QStringLiteral("t"));
+        const int x = ArgInt(args, QStringLiteral("x"));
+        const int y = ArgInt(args, QStringLiteral("y"));
+        const QString type = args.value(QStringLiteral("type"));
+        auto deliver = [&](INetView* view) {
+            if (!view)
+                return;
+            const QList<INetCtrlView*> ctrls = view->CtrlViews();
+            for (INetCtrlView* ctrl : ctrls) {
+                if (kind == QLatin1String("CM"))
+                    ctrl->OnClientMessage(id, text);
+                else if (kind == QLatin1String("MM"))
+                    ctrl->OnExtMouseEvent(type, x, y, id);
+                else
+                    ctrl->OnExtSetText(id, text);
+            }
+        };
+        deliver(session->overlay);
+        if (INetGridView* view = session->CurrentView()) {
+            deliver(view);
+            // The handlers above may have dropped the session (a script, a nested dialog).
+            if (!session->closed && session->connected)
+                UpdateSession(session);
+        }
+        return QByteArray();
+    }
+
+    if (kind == QLatin1String("log")) {
+        QLOG_DEBUG() << "ClientLog:" << args.value(QStringLiteral("t"));
+    }
+    return QByteArray();
+}
+
+bool NetServer::CheckClientVersion(WebSocketUD* session) const
+{
+    const QStringList parts = session->v.split(QLatin1Char('.'));
+    if (parts.size() < 2)
+        return false;
+    const int major = parts.at(0).toInt();
+    const int minor = parts.at(1).left(1).toInt();
+    if (major != 0)
+        return false;
+    return minor >= 4 && minor <= 5;
+}
+
+QByteArray NetServer::HandleConnect(WebSocketUD* session, const QMap<QString, QString>& args)
+{
+    // The phone repeats Connect while the user has not answered; a second dialog must not open.
+    if (session->pairingPending) {
+        QLOG_DEBUG() << "NetServer::HandleClientMessage: Connect ignored, pairing question open";
+        return QByteArray();
+    }
+    session->n = args.value(QStringLiteral("n"));
+    session->t = args.value(QStringLiteral("t"));
+    session->d = args.value(QStringLiteral("d"));
+    session->v = args.value(QStringLiteral("v"));
+
+    if (!CheckClientVersion(session)) {
+        // The device fields changed above: staying connected would serve a device that was never asked
+        // about (a deactivated phone could hide behind another key).
+        session->connected = false;
+        QVariantMap reply;
+        reply.insert(QStringLiteral("error"), QStringLiteral("Invalid Version"));
+        return NetJson::Compact(reply);
+    }
+
+    double hb = args.value(QStringLiteral("hb")).toDouble();
+    if (!(hb > 0))
+        hb = 5;
+    session->hb = qBound(2.0, hb, 12.0);
+
+    bool pairPending = false;
+    if (m_pairing && m_pairing->NeedsPairingConfirm(session->n, session->t, session->d)) {
+        const QByteArray pending = QByteArrayLiteral("PairPending") + '\0';
+        SendToSession(session, pending, pending.size() + 32);
+        pairPending = true;
+    }
+
+    bool active = false;
+    bool paired = false;
+    if (m_pairing) {
+        session->pairingPending = true;
+        paired = m_pairing->ConfirmPairing(session->n, session->t, session->d, active);
+        session->pairingPending = false;
+    }
+    // The device may have been dropped while the question was open.
+    session->connected = paired && active && !session->closed;
+
+    QVariantMap reply;
+    reply.insert(QStringLiteral("locale"), m_pairing ? m_pairing->LanguageCode() : QString());
+    reply.insert(QStringLiteral("connected"), session->connected);
+    if (!session->connected)
+        reply.insert(QStringLiteral("error"), paired ? QStringLiteral("Not Active") : QStringLiteral("Not Paired"));
+    if (pairPending)
+        reply.insert(QStringLiteral("pairsucc"), true);
+    return NetJson::Compact(reply);
+}
+
+void NetServer::SendToSession(WebSocketUD* session, const QByteArray& message, int maxPayload)
+{
+    if (session->socket)
+        session->socket->sendMessage(message, maxPayload);
+}
+
+bool NetServer::HasBacklog(WebSocketUD* session) const
+{
+    const QTcpSocket* tcp = session->socket ? session->socket->findChild<QTcpSocket*>() : nullptr;
+    return tcp && tcp->bytesToWrite() > 0;
+}

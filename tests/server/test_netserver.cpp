@@ -1,0 +1,616 @@
+#include "QsLog.h"
+#include "QsLogDest.h"
+#include "netfakes.h"
+#include "pal.h"
+#include "websocketud.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkDatagram>
+#include <QTcpSocket>
+#include <QUdpSocket>
+#include <QtTest>
+
+namespace {
+// The JSON part of a message: what follows the NUL byte.
+QJsonObject JsonOf(const QByteArray& message)
+{
+    const int nul = message.indexOf('\0');
+    return QJsonDocument::fromJson(message.mid(nul + 1)).object();
+}
+
+class RecordingDest : public QsLogging::Destination {
+public:
+    QStringList lines;
+    void write(const QString& line) override { lines << line; }
+};
+} // namespace
+
+class TestNetServer : public QObject {
+    Q_OBJECT
+
+    FakeGrids* grids = nullptr;
+    FakePairing* pairing = nullptr;
+    FakePrograms* programs = nullptr;
+    NetServer* server = nullptr;
+
+    // A phone that has connected as the paired, active device "K1".
+    FakePhone* ConnectedPhone(const QString& key = QStringLiteral("K1"))
+    {
+        pairing->known.insert(key, true);
+        auto* phone = new FakePhone(server->TcpPort());
+        if (!phone->WaitConnected())
+            return nullptr;
+        phone->Send(QStringLiteral("Connect?n=Phone&t=%1&d=Desc&v=0.45&hb=4").arg(key));
+        // Connected: the tab list follows at the next tick.
+        if (phone->WaitFor("Connect?").isEmpty() || phone->WaitFor("Tabs").isEmpty())
+            return nullptr;
+        return phone;
+    }
+    WebSocketUD* LastSession() { return server->Sessions().isEmpty() ? nullptr : server->Sessions().last(); }
+
+private slots:
+    void init()
+    {
+        grids = new FakeGrids;
+        pairing = new FakePairing;
+        programs = new FakePrograms;
+        server = new NetServer;
+        server->SetEndpoints(QHostAddress::LocalHost, 0, 0);
+        server->SetGrids(grids);
+        server->SetPairing(pairing);
+        server->SetPrograms(programs);
+        QVERIFY(server->Open());
+    }
+    void cleanup()
+    {
+        delete server;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        delete grids;
+        delete pairing;
+        delete programs;
+    }
+
+    // ---- Discovery ----
+
+    void discovery_data()
+    {
+        QTest::addColumn<QByteArray>("datagram");
+        QTest::addColumn<bool>("answered");
+        QTest::newRow("RSP") << QByteArray("RSP") << true;
+        QTest::newRow("RSP NUL tail") << QByteArray("RSP\0xyz", 7) << true;
+        QTest::newRow("lower case") << QByteArray("rsp") << false;
+        QTest::newRow("trailing blank") << QByteArray("RSP ") << false;
+        QTest::newRow("line feed") << QByteArray("RSP\n") << false;
+        QTest::newRow("longer") << QByteArray("RSPX") << false;
+        QTest::newRow("empty") << QByteArray() << false;
+    }
+    void discovery()
+    {
+        QFETCH(QByteArray, datagram);
+        QFETCH(bool, answered);
+        QUdpSocket phone;
+        QVERIFY(phone.bind(QHostAddress(QHostAddress::LocalHost), 0));
+        phone.writeDatagram(datagram, QHostAddress::LocalHost, server->UdpPort());
+        // A plain "RSP" afterwards: its answer comes after any answer to the datagram under test.
+        phone.writeDatagram(QByteArray("RSP"), QHostAddress::LocalHost, server->UdpPort());
+        QList<QByteArray> answers;
+        QTRY_VERIFY_WITH_TIMEOUT((
+            [&] {
+                while (phone.hasPendingDatagrams())
+                    answers << phone.receiveDatagram().data();
+                return !answers.isEmpty() && (!answered || answers.size() >= 2);
+            }()),
+            5000);
+        QCOMPARE(answers.size(), answered ? 2 : 1);
+
+        QString os = PAL::GetOSName();
+        os.replace(QLatin1Char(' '), QLatin1Char('_'));
+        const QString expected = QStringLiteral("RCP %1 %2 %3").arg(PAL::GetComputerName(), os, PAL::GetMachineId());
+        QCOMPARE(QString::fromUtf8(answers.first()), expected);
+        QCOMPARE(answers.first().count(' '), 3); // blanks only between the parts
+    }
+
+    // ---- Open and close ----
+
+    void openFailsOnTakenPort()
+    {
+        NetServer second;
+        second.SetEndpoints(QHostAddress::LocalHost, server->TcpPort(), 0);
+        QSignalSpy fail(&second, &NetServer::OpenFail);
+        QVERIFY(!second.Open());
+        QCOMPARE(fail.count(), 1);
+        QVERIFY(!second.IsOpen());
+    }
+
+    void closeRemovesSessions()
+    {
+        QSignalSpy closed(server, &NetServer::Closed);
+        std::unique_ptr<FakePhone> phone(ConnectedPhone());
+        QVERIFY(phone);
+        QCOMPARE(server->Sessions().size(), 1);
+        server->Close();
+        QCOMPARE(closed.count(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(server->Sessions().isEmpty(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(phone->socket.state(), QAbstractSocket::UnconnectedState, 5000);
+        // Closing again, without sessions, still reports it.
+        server->Close();
+        QCOMPARE(closed.count(), 2);
+    }
+
+    void idleConnectionsAreBounded()
+    {
+        // Connections that never upgrade: beyond the bound the oldest are closed.
+        const int total = NetServer::MaxPlainConnections + 40;
+        QList<QTcpSocket*> clients;
+        for (int i = 0; i < total; ++i) {
+            auto* c = new QTcpSocket(this);
+            c->connectToHost(QHostAddress::LocalHost, server->TcpPort());
+            clients << c;
+        }
+        auto closedCount = [&] {
+            int n = 0;
+            for (QTcpSocket* c : clients)
+                n += c->state() == QAbstractSocket::UnconnectedState ? 1 : 0;
+            return n;
+        };
+        // The server holds no more than its bound, and the oldest went first.
+        QTRY_VERIFY_WITH_TIMEOUT(closedCount() >= total - NetServer::MaxPlainConnections - 8, 10000);
+        QCOMPARE(server->PlainConnectionCount(), NetServer::MaxPlainConnections);
+        QCOMPARE(clients.first()->state(), QAbstractSocket::UnconnectedState);
+        QCOMPARE(clients.last()->state(), QAbstractSocket::ConnectedState);
+        // The newest connection still works as a phone.
+        std::unique_ptr<FakePhone> phone(ConnectedPhone());
+        QVERIFY(phone);
+        qDeleteAll(clients);
+    }
+
+    // ---- Connect ----
+
+    void connectVersionGate_data()
+    {
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<bool>("passes");
+        QTest::newRow("0.4") << "0.4" << true;
+        QTest::newRow("0.45") << "0.45" << true;
+        QTest::newRow("0.5.2") << "0.5.2" << true;
+        QTest::newRow("0.6") << "0.6" << false;
+        QTest::newRow("1.0") << "1.0" << false;
+        QTest::newRow("0.3") << "0.3" << false;
+        QTest::newRow("missing") << "" << false;
+        QTest::newRow("one part") << "4" << false;
+    }
+    void connectVersionGate()
+    {
+        QFETCH(QString, version);
+        QFETCH(bool, passes);
+        pairing->known.insert(QStringLiteral("K1"), true);
+        FakePhone phone(server->TcpPort());
+        QVERIFY(phone.WaitConnected());
+        const QString request = QStringLiteral("Connect?n=P&t=K1&d=D&v=") + version;
+        phone.Send(request);
+        const QByteArray reply = phone.WaitFor("Connect?");
+        QVERIFY(reply.startsWith(request.toLatin1() + '\0'));
+        const QJsonObject json = JsonOf(reply);
+        if (passes) {
+            QCOMPARE(json.value("connected").toBool(), true);
+            QCOMPARE(json.value("locale").toString(), QStringLiteral("de"));
+            QVERIFY(!json.contains("error"));
+        } else {
+            QCOMPARE(json, QJsonObject({{"error", "Invalid Version"}}));
+            QCOMPARE(pairing->asked, 0);
+        }
+        QCOMPARE(LastSession()->connected, passes);
+    }
+
+    void connectGridHeight_data()
+    {
+        QTest::addColumn<QString>("hb");
+        QTest::addColumn<double>("height");
+        QTest::newRow("zero") << "&hb=0" << 5.0;
+        QTest::newRow("missing") << "" << 5.0;
+        QTest::newRow("negative") << "&hb=-3" << 5.0;
+        QTest::newRow("one") << "&hb=1" << 2.0;
+        QTest::newRow("twenty") << "&hb=20" << 12.0;
+        QTest::newRow("fraction") << "&hb=7.5" << 7.5;
+        QTest::newRow("not a number") << "&hb=abc" << 5.0;
+    }
+    void connectGridHeight()
+    {
+        QFETCH(QString, hb);
+        QFETCH(double, height);
+        pairing->known.insert(QStringLiteral("K1"), true);
+        FakePhone phone(server->TcpPort());
+        QVERIFY(phone.WaitConnected());
+        phone.Send(QStringLiteral("Connect?n=P&t=K1&v=0.4") + hb);
+        QVERIFY(!phone.WaitFor("Connect?").isEmpty());
+        QCOMPARE(LastSession()->hb, height);
+    }
+
+    void connectPairing_data()
+    {
+        QTest::addColumn<bool>("known");
+        QTest::addColumn<bool>("active");
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<QString>("expectedJson");
+        QTest::newRow("paired and active") << true << true << false << R"({"connected":true,"locale":"de"})";
+        QTest::newRow("deactivated")
+            << true << false << false << R"({"connected":false,"error":"Not Active","locale":"de"})";
+        QTest::newRow("new, accepted")
+            << false << false << true << R"({"connected":true,"locale":"de","pairsucc":true})";
+        QTest::newRow("new, declined")
+            << false << false << false << R"({"connected":false,"error":"Not Paired","locale":"de","pairsucc":true})";
+    }
+    void connectPairing()
+    {
+        QFETCH(bool, known);
+        QFETCH(bool, active);
+        QFETCH(bool, accept);
+        QFETCH(QString, expectedJson);
+        if (known)
+            pairing->known.insert(QStringLiteral("K1"), active);
+        pairing->accept = accept;
+        FakePhone phone(server->TcpPort());
+        QVERIFY(phone.WaitConnected());
+        phone.Send(QStringLiteral("Connect?n=P&t=K1&d=D&v=0.4"));
+        const QByteArray reply = phone.WaitFor("Connect?");
+        QVERIFY(!reply.isEmpty());
+        // A device that needs the user's answer hears "PairPending" first, as a message of its own.
+        const int pendingAt = phone.received.indexOf(QByteArray("PairPending\0", 12));
+        QCOMPARE(pendingAt >= 0, !known);
+        if (!known)
+            QVERIFY(pendingAt < phone.received.indexOf(reply));
+        QCOMPARE(reply.mid(reply.indexOf('\0') + 1), expectedJson.toUtf8());
+    }
+
+    void replyKeepsTheRawRequest()
+    {
+        pairing->known.insert(QStringLiteral("K 1"), true);
+        FakePhone phone(server->TcpPort());
+        QVERIFY(phone.WaitConnected());
+        const QString request = QStringLiteral("Connect?n=My%2520Phone&t=K%25201&v=0.4");
+        phone.Send(request);
+        const QByteArray reply = phone.WaitFor("Connect?");
+        QVERIFY(reply.startsWith(request.toLatin1() + '\0'));
+        QCOMPARE(LastSession()->n, QStringLiteral("My Phone"));
+        QVERIFY(LastSession()->connected);
+    }
+
+    void failedVersionAfterConnectDisconnects()
+    {
+        // A connected phone must not keep its connection under a key that was never asked about.
+        pairing->known.insert(QStringLiteral("DEACT"), false);
+        std::unique_ptr<FakePhone> phone(ConnectedPhone());
+        QVERIFY(phone);
+        WebSocketUD* session = LastSession();
+        QVERIFY(session->connected);
+        phone->Send(QStringLiteral("Connect?n=P&t=DEACT&v=9.9"));
+        QVERIFY(!phone->WaitFor("Connect?n=P&t=DEACT").isEmpty());
+        QVERIFY(!session->connected);
+        phone->Send(QStringLiteral("View?t=0"));
+        phone->Send(QStringLiteral("log?t=x"));
+        phone->Send(QStringLiteral("Connect?n=P&t=DEACT&v=0.4"));
+        QVERIFY(!phone->WaitFor("Connect?n=P&t=DEACT&v=0.4").isEmpty());
+        QVERIFY(!session->connected);
+        QCOMPARE(session->viewIndex, -1);
+        QCOMPARE(phone->Count("Tabs"), 1); // only from the first, legitimate connection
+    }
+
+    void droppedWhilePairingDialogOpen()
+    {
+        // The user deactivates the device while its pairing question is open: the record survives every
+        // tick until the handler returns, the session is not connected, and the next tick removes it.
+        pairing->accept = true;
+        FakePhone phone(server->TcpPort());
+        QVERIFY(phone.WaitConnected());
+        bool survived = true;
+        int nestedConnects = 0;
+        pairing->duringDialog = [&] {
+            if (pairing->asked > 1) {
+                ++nestedConnects;
+                return;
+            }
+            phone.Send(QStringLiteral("Connect?n=P&t=NEW&v=0.4")); // the phone repeats itself
+            for (int i = 0; i < 20; ++i)
+                FakePhone::Spin();
+            server->DropSessions(QStringLiteral("NEW"));
+            for (int i = 0; i < 5; ++i) {
+                FakePhone::Spin();
+                server->OnUpdate();
+                survived = survived && server->Sessions().size() == 1;
+            }
+        };
+        phone.Send(QStringLiteral("Connect?n=P&t=NEW&v=0.4"));
+        QTRY_COMPARE_WITH_TIMEOUT(pairing->asked, 1, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(server->Sessions().isEmpty(), 5000);
+        QVERIFY(survived);
+        QCOMPARE(nestedConnects, 0);
+        QCOMPARE(phone.Count("Tabs"), 0);
+    }
+
+    void dropSessionsLeavesOtherDevices()
+    {
+        std::unique_ptr<FakePhone> a(ConnectedPhone(QStringLiteral("A")));
+        std::unique_ptr<FakePhone> b(ConnectedPhone(QStringLiteral("B")));
+        QVERIFY(a && b);
+        QVERIFY(server->IsDeviceConnected(QStringLiteral("A")));
+        server->DropSessions(QStringLiteral("A"));
+        QVERIFY(server->IsDeviceConnected(QStringLiteral("A"))); // until the next tick
+        QTRY_VERIFY_WITH_TIMEOUT(!server->IsDeviceConnected(QStringLiteral("A")), 5000);
+        QVERIFY(server->IsDeviceConnected(QStringLiteral("B")));
+        QTRY_COMPARE_WITH_TIMEOUT(a->socket.state(), QAbstractSocket::UnconnectedState, 5000);
+        QCOMPARE(b->socket.state(), QAbstractSocket::ConnectedState);
+    }
+
+    void messagesBeforeConnectAreIgnored()
+    {
+        grids->AddGrid(QStringLiteral("G0"));
+        FakePhone phone(server->TcpPort());
+        QVERIFY(phone.WaitConnected());
+        phone.Send(QStringLiteral("View?t=0"));
+        phone.Send(QStringLiteral("CM?id=100&m=x"));
+        pairing->known.insert(QStringLiteral("K1"), true);
+        phone.Send(QStringLiteral("Connect?n=P&t=K1&v=0.4"));
+        QVERIFY(!phone.WaitFor("Connect?").isEmpty());
+        QCOMPARE(LastSession()->viewIndex, -1);
+        QVERIFY(grids->gridViews.isEmpty());
+    }
+
+    void malformedMessages_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("not a URL") << QStringLiteral("http://[::1");
+        QTest::newRow("binary junk") << QString::fromLatin1("\x01\xff%%%\x7f");
+        QTest::newRow("unknown kind") << QStringLiteral("Format?c=all");
+        QTest::newRow("leading slash") << QStringLiteral("/View?t=1");
+        QTest::newRow("view too far") << QStringLiteral("View?t=48");
+        QTest::newRow("view negative") << QStringLiteral("View?t=-1");
+    }
+    void malformedMessages()
+    {
+        QFETCH(QString, text);
+        std::unique_ptr<FakePhone> phone(ConnectedPhone());
+        QVERIFY(phone);
+        const int before = phone->received.size();
+        phone->Send(text);
+        phone->Send(QStringLiteral("Connect?n=P&t=K1&v=0.4&marker=1"));
+        QVERIFY(!phone->WaitFor("Connect?n=P&t=K1&v=0.4&marker=1").isEmpty());
+        // Only the marker's reply (and, with a tick in between, maybe the tab list) came back.
+        for (int i = before; i < phone->received.size(); ++i)
+            QVERIFY(phone->received.at(i).startsWith("Connect?") || phone->received.at(i).startsWith("Tabs"));
+        QCOMPARE(LastSession()->viewIndex, -1);
+        QVERIFY(LastSession()->connected);
+    }
+
+    // ---- Control messages ----
+
+    void controlMessagesReachTheirControls()
+    {
+        grids->AddGrid(QStringLiteral("G0"));
+        std::unique_ptr<FakePhone> phone(ConnectedPhone());
+        QVERIFY(phone);
+        phone->Send(QStringLiteral("View?t=0"));
+        QVERIFY(!phone->WaitFor("View?t=0").isEmpty());
+        FakeView* view = grids->gridViews.value(0);
+        QVERIFY(view);
+        FakeCtrlView* ctrl = view->ctrls.at(1); // id 101
+        FakeCtrlView* popup = grids->overlays.value(0)->ctrls.at(0); // id 900
+
+        phone->Send(QStringLiteral("CM?id=101&m=%257B%2522a%2522%253A1%257D"));
+        phone->Send(QStringLiteral("MM?id=101&x=3&y=-4&type=dn"));
+        phone->Send(QStringLiteral("CM?id=900&m=popup"));
+        phone->Send(QStringLiteral("ST?id=102&t=p%2526w"));
+        QTRY_COMPARE_WITH_TIMEOUT(view->ctrls.at(2)->texts, QStringList{QStringLiteral("p&w")}, 5000);
+        QCOMPARE(ctrl->messages, QStringList{QStringLiteral("{\"a\":1}")});
+        QCOMPARE(ctrl->mouse, QStringList{QStringLiteral("dn 3 -4")});
+        QCOMPARE(popup->messages, QStringList{QStringLiteral("popup")});
+        QVERIFY(view->ctrls.at(0)->messages.isEmpty());
+    }
+
+    void typedTextIsNotLogged()
+    {
+        grids->AddGrid(QStringLiteral("G0"));
+        std::unique_ptr<FakePhone> phone(ConnectedPhone());
+        QVERIFY(phone);
+        phone->Send(QStringLiteral("View?t=0"));
+        QVERIFY(!phone->WaitFor("View?t=0").isEmpty());
+        RecordingDest dest;
+        GetLogger().AddDestination(&dest);
+        const int level = GetLogger().GetLevel();
+        GetLogger().SetLevel(QsLogging::TraceLevel);
+        phone->Send(QStringLiteral("ST?id=100&t=Sw0rdfish"));
+        QTRY_COMPARE_WITH_TIMEOUT(grids->gridViews.value(0)->ctrls.at(0)->texts.size(), 1, 5000);
+        GetLogger().SetLevel(level);
+        GetLogger().RemoveDestination(&dest);
+        QVERIFY(!dest.lines.isEmpty());
+        for (const QString& line : dest.lines)
+            QVERIFY2(!line.contains(QLatin1String("Sw0rdfish")), qPrintable(line));
+        QVERIFY(dest.lines.join('\n').contains(QLatin1String("9 characters")));
+    }
+
+    // ---- Session update ----
+
+    void tabsListFoundGridsWithUnverifiedCount()
+    {
+        grids->AddGrid(QStringLiteral("A"), false);
+        grids->tabs << QStringLiteral("Set:Gone"); // its grid no longer exists
+        grids->AddGrid(QStringLiteral("B"), true);
+        grids->AddGrid(QStringLiteral("C"), false);
+        grids->grids[QStringLiteral("Set:C")].background = QStringLiteral("bg.png");
+        std::unique_ptr<FakePhone> phone(ConnectedPhone()); // hb=4
+        QVERIFY(phone);
+        const QByteArray tabs = phone->WaitFor("Tabs");
+        QVERIFY(tabs.startsWith(QByteArray("Tabs\0", 5)));
+        const QJsonObject json = JsonOf(tabs);
+        QCOMPARE(json.value("tbg").toInt(), 11);
+        QCOMPARE(json.value("tao").toInt(), 12);
+        const QJsonArray list = json.value("t").toArray();
+        QCOMPARE(list.size(), 3);
+        QCOMPARE(list.at(0).toObject(), QJsonObject({{"t", "A"}, {"n", "Set:A"}, {"iN", 14}, {"iA", 15}, {"ci", 0}}));
+        QCOMPARE(list.at(1).toObject().value("ci").toInt(), -1);
+        QCOMPARE(list.at(2).toObject().value("ci").toInt(), 1);
+        QCOMPARE(list.at(2).toObject().value("gbg").toInt(), 13);
+        QCOMPARE(grids->deckRequests, QStringList{QStringLiteral("bg.png 640x640")});
+    }
+
+    void viewPushesDifferences()
+    {
+        grids->AddGrid(QStringLiteral("G0"));
+        std::unique_ptr<FakePhone> phone(ConnectedPhone());
+        QVERIFY(phone);
+        WebSocketUD* session = LastSession();
+        phone->Send(QStringLiteral("View?t=0"));
+        const QByteArray first = phone->WaitFor("View?t=0");
+        QCOMPARE(JsonOf(first), QJsonObject({{"100", QJsonObject{{"v", 0}}},
+                                             {"101", QJsonObject{{"v", 0}}},
+                                             {"102", QJsonObject{{"v", 0}}}}));
+        FakeView* view = grids->gridViews.value(0);
+        QCOMPARE(view->height, 4.0);
+        QCOMPARE(view->sessionId, session->sessionId);
+        QCOMPARE(view->client.value("Token").toString(), QStringLiteral("K1"));
+        QCOMPARE(view->grid.key, QStringLiteral("Set:G0"));
+
+        // Nothing changed: nothing is built or sent.
+        QVERIFY(!server->PushView(session, view, 0));
+
+        // One control changes; every control is listed, the unchanged ones empty; "ld" is never kept.
+        FakeCtrlView* ctrl = view->ctrls.at(1);
+        ctrl->Set(QStringLiteral("v"), 7);
+        ctrl->Set(QStringLiteral("ld"), QVariantList{5});
+        ctrl->script = QStringLiteral("function(){}");
+        const int before = phone->received.size();
+        phone->Send(QStringLiteral("CM?id=101&m=go"));
+        const QByteArray second = phone->WaitFor("View?t=0", before);
+        QCOMPARE(JsonOf(second), QJsonObject({{"100", QJsonObject{}},
+                                              {"101", QJsonObject{{"v", 7}, {"ld", QJsonArray{5}}}},
+                                              {"102", QJsonObject{}},
+                                              {"s", QJsonObject{{"function f101", "function(){}"}}}}));
+        QCOMPARE(view->kept.value("101").toMap(), QVariantMap({{"v", 7}}));
+
+        // The script source went out once; the ld entry goes out again as it is not kept.
+        ctrl->changed = true;
+        const int beforeThird = phone->received.size();
+        QVERIFY(server->PushView(session, view, 0));
+        const QByteArray third = phone->WaitFor("View?t=0", beforeThird);
+        QCOMPARE(JsonOf(third).value("101").toObject(), QJsonObject({{"ld", QJsonArray{5}}}));
+        QVERIFY(!JsonOf(third).contains("s"));
+    }
+
+    void viewBeyondTabsIsEmptyDeck()
+    {
+        grids->AddGrid(QStringLiteral("G0"));
+        std::unique_ptr<FakePhone> phone(ConnectedPhone());
+        QVERIFY(phone);
+        phone->Send(QStringLiteral("View?t=5"));
+        QTRY_COMPARE_WITH_TIMEOUT(grids->gridViews.size(), 1, 5000);
+        FakeView* view = grids->gridViews.value(0);
+        QVERIFY(view->deck);
+        QVERIFY(view->ctrls.isEmpty());
+        QVERIFY(!view->grid.IsFound());
+        QCOMPARE(phone->Count("View?"), 0);
+    }
+
+    void resetRebuildsAndResendsTabs()
+    {
+        grids->AddGrid(QStringLiteral("G0"));
+        grids->AddGrid(QStringLiteral("G1"));
+        std::unique_ptr<FakePhone> phone(ConnectedPhone());
+        QVERIFY(phone);
+        phone->Send(QStringLiteral("View?t=0"));
+        QVERIFY(!phone->WaitFor("View?t=0").isEmpty());
+        QCOMPARE(phone->Count("Tabs"), 1);
+
+        phone->Send(QStringLiteral("View?t=1&r=1"));
+        QVERIFY(!phone->WaitFor("View?t=1").isEmpty());
+        QCOMPARE(phone->Count("Tabs"), 2);
+        QTRY_VERIFY_WITH_TIMEOUT(grids->gridViews.at(0).isNull(), 5000); // deleted later
+        QTRY_VERIFY_WITH_TIMEOUT(grids->overlays.at(0).isNull(), 5000);
+
+        // A change in the grid editor resets the views too; the current one is rebuilt in full.
+        const int before = phone->received.size();
+        grids->editorChanges = 5;
+        const QByteArray full = phone->WaitFor("View?t=1", before);
+        QCOMPARE(JsonOf(full).size(), 3);
+        QCOMPARE(phone->Count("Tabs"), 3);
+        QCOMPARE(LastSession()->editorChangeSeen, 5);
+
+        // A grid script resets its session's views by id; 0 and unknown ids change nothing.
+        const int views = grids->gridViews.size();
+        server->ClientReset(0);
+        server->ClientReset(LastSession()->sessionId + 1);
+        QVERIFY(!LastSession()->tabsDirty);
+        server->ClientReset(LastSession()->sessionId);
+        QTRY_COMPARE_WITH_TIMEOUT(grids->gridViews.size(), views + 1, 5000);
+    }
+
+    void overlayShownReplacesView()
+    {
+        grids->AddGrid(QStringLiteral("G0"));
+        std::unique_ptr<FakePhone> phone(ConnectedPhone());
+        QVERIFY(phone);
+        phone->Send(QStringLiteral("View?t=0"));
+        QVERIFY(!phone->WaitFor("View?t=0").isEmpty());
+        FakeView* overlay = grids->overlays.value(0);
+        overlay->showing = true;
+        overlay->ctrls.at(0)->Set(QStringLiteral("msg"), QStringLiteral("Hello"));
+        grids->gridViews.value(0)->ctrls.at(0)->Set(QStringLiteral("v"), 1);
+        const QByteArray pushed = phone->WaitFor("View?t=-1");
+        QCOMPARE(JsonOf(pushed).value("900").toObject().value("msg").toString(), QStringLiteral("Hello"));
+        QCOMPARE(phone->Count("View?t=0"), 1);
+        QVERIFY(LastSession()->overlayShown);
+    }
+
+    void programStartSwitchesView()
+    {
+        grids->AddGrid(QStringLiteral("G0"));
+        grids->AddGrid(QStringLiteral("G1"));
+        grids->AddGrid(QStringLiteral("G2"));
+        grids->grids[QStringLiteral("Set:G1")].exe[1] = QStringLiteral("/opt/Player/player");
+        grids->grids[QStringLiteral("Set:G2")].exe[0] = QStringLiteral("/usr/bin/editor");
+        // Running before the phone chose a view: new at the first update with a view.
+        programs->running = QStringList{QStringLiteral("/usr/bin/shell"), QStringLiteral("/opt/player/PLAYER")};
+        std::unique_ptr<FakePhone> phone(ConnectedPhone());
+        QVERIFY(phone);
+        phone->Send(QStringLiteral("View?t=0"));
+        QVERIFY(!phone->WaitFor(QByteArray("ChangeView?t=1\0", 15)).isEmpty());
+        QCOMPARE(LastSession()->viewIndex, 1);
+        QVERIFY(!phone->WaitFor("View?t=1").isEmpty());
+
+        // Two grids' programs start in the same tick: the first in tab order wins, and only once.
+        programs->running << QStringLiteral("/usr/bin/editor") << QStringLiteral("/opt/Player/player2");
+        grids->grids[QStringLiteral("Set:G0")].exe[2] = QStringLiteral("/opt/Player/player2");
+        QVERIFY(!phone->WaitFor(QByteArray("ChangeView?t=0\0", 15)).isEmpty());
+        for (int i = 0; i < 5; ++i)
+            server->OnUpdate();
+        QCOMPARE(phone->Count("ChangeView?"), 2);
+    }
+
+    void closedSessionWaitsForHandler()
+    {
+        grids->AddGrid(QStringLiteral("G0"));
+        std::unique_ptr<FakePhone> phone(ConnectedPhone());
+        QVERIFY(phone);
+        phone->Send(QStringLiteral("View?t=0"));
+        QVERIFY(!phone->WaitFor("View?t=0").isEmpty());
+        // A control's handler runs a nested loop in which the phone goes away.
+        bool survived = true;
+        grids->gridViews.value(0)->ctrls.at(0)->onMessage = [&](const QString&) {
+            phone->socket.abort();
+            for (int i = 0; i < 500 && !LastSession()->closed; ++i)
+                FakePhone::Spin();
+            survived = LastSession()->closed;
+            for (int i = 0; i < 5; ++i) {
+                FakePhone::Spin();
+                server->OnUpdate();
+                survived = survived && server->Sessions().size() == 1;
+            }
+        };
+        phone->Send(QStringLiteral("CM?id=100&m=x"));
+        QTRY_VERIFY_WITH_TIMEOUT(server->Sessions().isEmpty(), 5000);
+        QVERIFY(survived);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNetServer)
+#include "test_netserver.moc"
