@@ -1,12 +1,18 @@
 #include "netjson.h"
 
-#include <QJsonDocument>
+#include "QsLog.h"
+#include "json.h"
 
 namespace NetJson {
 
-QByteArray Compact(const QVariant& value)
-{
-    return QJsonDocument::fromVariant(value).toJson(QJsonDocument::Compact);
+QByteArray Compact(const QVariant& value) {
+    QString error;
+    const QByteArray text = JsonSerialize(value, error, JsonCompact);
+    if (!error.isEmpty()) {
+        QLOG_ERROR() << "NetJson::Compact:" << error;
+        return QByteArray();
+    }
+    return text;
 }
 
 } // namespace NetJson

@@ -18,38 +18,37 @@ NetServer* g_netServer = nullptr;
 
 NetServer::NetServer(QObject* parent)
     : QObject(parent), m_address(QHostAddress::AnyIPv4), m_udp(new QUdpSocket(this)), m_tcp(new QTcpServer(this)),
-      m_timer(new QTimer(this))
-{
+      m_timer(new QTimer(this)) {
     connect(m_tcp, &QTcpServer::newConnection, this, qOverload<>(&NetServer::OnNewConnection));
     connect(m_udp, &QUdpSocket::readyRead, this, &NetServer::OnNewDatagram);
     connect(m_timer, &QTimer::timeout, this, &NetServer::OnUpdate);
     g_netServer = this;
 }
 
-NetServer::~NetServer()
-{
+NetServer::~NetServer() {
     if (g_netServer == this)
         g_netServer = nullptr;
 }
 
-NetServer* NetServer::Global() { return g_netServer; }
+NetServer* NetServer::Global() {
+    return g_netServer;
+}
 
-void NetServer::SetEndpoints(const QHostAddress& address, quint16 tcpPort, quint16 udpPort)
-{
+void NetServer::SetEndpoints(const QHostAddress& address, quint16 tcpPort, quint16 udpPort) {
     m_address = address;
     m_tcpPort = tcpPort;
     m_udpPort = udpPort;
 }
 
-quint16 NetServer::TcpPort() const { return m_tcp->isListening() ? m_tcp->serverPort() : m_tcpPort; }
+quint16 NetServer::TcpPort() const {
+    return m_tcp->isListening() ? m_tcp->serverPort() : m_tcpPort;
+}
 
-quint16 NetServer::UdpPort() const
-{
+quint16 NetServer::UdpPort() const {
     return m_udp->state() == QAbstractSocket::BoundState ? m_udp->localPort() : m_udpPort;
 }
 
-bool NetServer::Open()
-{
+bool NetServer::Open() {
     if (!m_tcp->isListening() && !m_tcp->listen(m_address, m_tcpPort)) {
         QLOG_DEBUG() << "Open Listen Socket failed!";
         emit OpenFail();
@@ -70,8 +69,7 @@ bool NetServer::Open()
     return true;
 }
 
-void NetServer::Close()
-{
+void NetServer::Close() {
     m_open = false;
     m_tcp->close();
     m_timer->stop();
@@ -82,8 +80,7 @@ void NetServer::Close()
     emit Closed();
 }
 
-void NetServer::CloseAll()
-{
+void NetServer::CloseAll() {
     const QList<WebSocketUD*> sessions = m_sessions;
     for (WebSocketUD* session : sessions) {
         if (session->socket)
@@ -91,8 +88,7 @@ void NetServer::CloseAll()
     }
 }
 
-bool NetServer::IsDeviceConnected(const QString& deviceKey) const
-{
+bool NetServer::IsDeviceConnected(const QString& deviceKey) const {
     for (const WebSocketUD* session : m_sessions) {
         if (session->t == deviceKey)
             return true;
@@ -100,8 +96,7 @@ bool NetServer::IsDeviceConnected(const QString& deviceKey) const
     return false;
 }
 
-void NetServer::DropSessions(const QString& deviceKey)
-{
+void NetServer::DropSessions(const QString& deviceKey) {
     for (WebSocketUD* session : m_sessions) {
         if (session->t == deviceKey) {
             session->closed = true;
@@ -111,15 +106,7 @@ void NetServer::DropSessions(const QString& deviceKey)
     }
 }
 
-QString NetServer::DiscoveryText() const
-{
-    QString os = PAL::GetOSName();
-    os.replace(QLatin1Char(' '), QLatin1Char('_'));
-    return QStringLiteral("%1 %2 %3").arg(m_computerName, os, m_machineId);
-}
-
-void NetServer::OnNewDatagram()
-{
+void NetServer::OnNewDatagram() {
     while (m_udp->hasPendingDatagrams()) {
         const QNetworkDatagram datagram = m_udp->receiveDatagram();
         const QByteArray bytes = datagram.data();
@@ -127,13 +114,12 @@ void NetServer::OnNewDatagram()
         const int nul = bytes.indexOf('\0');
         if (QString::fromUtf8(nul < 0 ? bytes : bytes.left(nul)) != QLatin1String("RSP"))
             continue;
-        const QByteArray answer = QStringLiteral("RCP %1").arg(DiscoveryText()).toUtf8();
+        const QByteArray answer = QStringLiteral("RCP %1").arg(HttpReply::InfoText(*this)).toUtf8();
         m_udp->writeDatagram(answer, datagram.senderAddress(), datagram.senderPort());
     }
 }
 
-void NetServer::OnNewConnection()
-{
+void NetServer::OnNewConnection() {
     while (m_tcp->hasPendingConnections()) {
         QTcpSocket* socket = m_tcp->nextPendingConnection();
         if (!socket)
@@ -143,14 +129,12 @@ void NetServer::OnNewConnection()
     }
 }
 
-void NetServer::OnNewConnection(QIODevice* device)
-{
+void NetServer::OnNewConnection(QIODevice* device) {
     if (device)
         WirePlainSocket(device);
 }
 
-void NetServer::WirePlainSocket(QIODevice* device)
-{
+void NetServer::WirePlainSocket(QIODevice* device) {
     connect(device, &QIODevice::readyRead, this, &NetServer::OnSockReadyRead);
     connect(device, &QIODevice::bytesWritten, this, &NetServer::OnSockBytesWritten);
     if (auto* socket = qobject_cast<QAbstractSocket*>(device)) {
@@ -168,8 +152,7 @@ void NetServer::WirePlainSocket(QIODevice* device)
     }
 }
 
-void NetServer::UnwirePlainSocket(QIODevice* device)
-{
+void NetServer::UnwirePlainSocket(QIODevice* device) {
     disconnect(device, nullptr, this, nullptr);
     m_plain.removeOne(device);
 }
@@ -178,34 +161,30 @@ void NetServer::OnSockBytesWritten(qint64) {}
 
 void NetServer::OnSockStateChanged(QAbstractSocket::SocketState) {}
 
-void NetServer::OnSockError(QAbstractSocket::SocketError)
-{
+void NetServer::OnSockError(QAbstractSocket::SocketError) {
     if (auto* device = qobject_cast<QIODevice*>(sender()))
         device->close();
 }
 
-void NetServer::OnSockDisconnected()
-{
+void NetServer::OnSockDisconnected() {
     if (QObject* socket = sender())
         socket->deleteLater();
 }
 
-void NetServer::OnWSSockDisconnected()
-{
+void NetServer::OnWSSockDisconnected() {
     auto* ws = qobject_cast<QWsSocket*>(sender());
     WebSocketUD* session = WebSocketUD::Of(ws);
     if (!session)
         return;
     session->closed = true;
     disconnect(ws, &QWsSocket::disconnected, this, &NetServer::OnWSSockDisconnected);
-    disconnect(ws, qOverload<const QString&>(&QWsSocket::frameReceived), this, &NetServer::OnWSSockRcvS);
-    disconnect(ws, qOverload<const QByteArray&>(&QWsSocket::frameReceived), this, &NetServer::OnWSSockRcvB);
+    disconnect(ws, qOverload<QString>(&QWsSocket::frameReceived), this, &NetServer::OnWSSockRcvS);
+    disconnect(ws, qOverload<QByteArray>(&QWsSocket::frameReceived), this, &NetServer::OnWSSockRcvB);
     disconnect(ws, &QWsSocket::pong, this, &NetServer::OnWSSockPong);
     QLOG_DEBUG() << "NetServer::OnSockDisconnected: WebSocket: " << ws;
 }
 
-void NetServer::OnWSSockRcvB(const QByteArray& bytes)
-{
+void NetServer::OnWSSockRcvB(const QByteArray& bytes) {
     WebSocketUD* session = WebSocketUD::Of(sender());
     if (!session)
         return;
@@ -213,15 +192,13 @@ void NetServer::OnWSSockRcvB(const QByteArray& bytes)
     QLOG_DEBUG() << "NetServer::OnWSSockRcvB:" << bytes;
 }
 
-void NetServer::OnWSSockPong(quint64 ms)
-{
+void NetServer::OnWSSockPong(quint64 ms) {
     if (WebSocketUD::Of(sender())) {
         QLOG_DEBUG() << "NetServer::OnWSSockPong:" << ms;
     }
 }
 
-void NetServer::OnUpdate()
-{
+void NetServer::OnUpdate() {
     for (int i = 0; i < m_sessions.size();) {
         WebSocketUD* session = m_sessions.at(i);
         if (!session->closed) {
@@ -240,8 +217,7 @@ void NetServer::OnUpdate()
     }
 }
 
-void NetServer::ClientReset(quint64 sessionId)
-{
+void NetServer::ClientReset(quint64 sessionId) {
     if (sessionId == 0)
         return;
     for (WebSocketUD* session : m_sessions) {

@@ -2,6 +2,9 @@
 // The phone server: UDP discovery, the TCP listener for HTTP requests and WebSocket upgrades, the phone
 // sessions and their 100 ms update.
 
+#include "httpreply.h"
+#include "httprequestreader.h"
+
 #include <QAbstractSocket>
 #include <QHostAddress>
 #include <QList>
@@ -22,7 +25,7 @@ class INetGrids;
 class INetImages;
 class INetPrograms;
 
-class NetServer : public QObject {
+class NetServer : public QObject, public IHttpRequestHandler, public IHttpInfoSource {
     Q_OBJECT
 public:
     static constexpr quint16 DefaultTcpPort = 32241;
@@ -66,7 +69,13 @@ public:
     void TickViews(INetView* view);
     bool PushTabs(WebSocketUD* session);
     bool PushView(WebSocketUD* session, INetView* view, int index);
-    QByteArray HandleHttpGet(const QString& path, const QMap<QString, QString>& query);
+    QByteArray HandleHttpGet(const QString& path, const QMap<QString, QString>& query) override;
+
+    // What the HTTP replies read: the values stored at Open, the system's name asked anew, image bytes.
+    QString ComputerName() const override { return m_computerName; }
+    QString OsName() const override;
+    QString MachineId() const override { return m_machineId; }
+    QByteArray GetRscData(quint64 id, double scale) const override;
 
 signals:
     void OpenSucc();
@@ -94,15 +103,13 @@ private:
     void WirePlainSocket(QIODevice* device);
     void UnwirePlainSocket(QIODevice* device);
     void DoWebSocketHandshake(QTcpSocket* socket, const QString& path, const QMap<QString, QString>& query,
-                              const QMap<QString, QString>& headers);
-    quint64 NewSessionId() const;
+                              const QMap<QString, QString>& headers, const QByteArray& pending) override;
     // Sends one message to the phone as a single frame (or, with maxPayload 0, the default frames).
     void SendToSession(WebSocketUD* session, const QByteArray& message, int maxPayload);
     // True while the session's connection still holds output the phone has not taken.
     bool HasBacklog(WebSocketUD* session) const;
     QByteArray HandleConnect(WebSocketUD* session, const QMap<QString, QString>& args);
     void CheckProgramStarts(WebSocketUD* session);
-    QString DiscoveryText() const;
 
     QHostAddress m_address;
     quint16 m_tcpPort = DefaultTcpPort;

@@ -14,12 +14,13 @@
 #include <QUrlQuery>
 
 namespace {
-int ArgInt(const QMap<QString, QString>& args, const QString& name) { return args.value(name).toInt(); }
+int ArgInt(const QMap<QString, QString>& args, const QString& name) {
+    return args.value(name).toInt();
+}
 
 // The kind and the arguments of one phone message. The phone encodes the whole text once more than a URL
 // needs, so it is percent-decoded as a whole before the URL parser decodes the query items again.
-bool DecodeMessage(const QString& text, QString& kind, QMap<QString, QString>& args)
-{
+bool DecodeMessage(const QString& text, QString& kind, QMap<QString, QString>& args) {
     const QByteArray decoded = QByteArray::fromPercentEncoding(text.toLatin1());
     const QUrl url(QString::fromUtf8(decoded), QUrl::TolerantMode);
     if (!url.isValid())
@@ -32,8 +33,7 @@ bool DecodeMessage(const QString& text, QString& kind, QMap<QString, QString>& a
 }
 } // namespace
 
-void NetServer::OnWSSockRcvS(const QString& text)
-{
+void NetServer::OnWSSockRcvS(const QString& text) {
     auto* ws = qobject_cast<QWsSocket*>(sender());
     WebSocketUD* session = WebSocketUD::Of(ws);
     if (!session)
@@ -63,8 +63,7 @@ void NetServer::OnWSSockRcvS(const QString& text)
 }
 
 QByteArray NetServer::HandleClientMessage(WebSocketUD* session, const QString& kind,
-                                          const QMap<QString, QString>& args)
-{
+                                          const QMap<QString, QString>& args) {
     // A dropped or disconnected session serves nothing, not even Connect.
     if (!session || session->closed)
         return QByteArray();
@@ -119,8 +118,7 @@ QByteArray NetServer::HandleClientMessage(WebSocketUD* session, const QString& k
     return QByteArray();
 }
 
-bool NetServer::CheckClientVersion(WebSocketUD* session) const
-{
+bool NetServer::CheckClientVersion(WebSocketUD* session) const {
     const QStringList parts = session->v.split(QLatin1Char('.'));
     if (parts.size() < 2)
         return false;
@@ -131,8 +129,7 @@ bool NetServer::CheckClientVersion(WebSocketUD* session) const
     return minor >= 4 && minor <= 5;
 }
 
-QByteArray NetServer::HandleConnect(WebSocketUD* session, const QMap<QString, QString>& args)
-{
+QByteArray NetServer::HandleConnect(WebSocketUD* session, const QMap<QString, QString>& args) {
     // The phone repeats Connect while the user has not answered; a second dialog must not open.
     if (session->pairingPending) {
         QLOG_DEBUG() << "NetServer::HandleClientMessage: Connect ignored, pairing question open";
@@ -184,14 +181,12 @@ QByteArray NetServer::HandleConnect(WebSocketUD* session, const QMap<QString, QS
     return NetJson::Compact(reply);
 }
 
-void NetServer::SendToSession(WebSocketUD* session, const QByteArray& message, int maxPayload)
-{
+void NetServer::SendToSession(WebSocketUD* session, const QByteArray& message, int maxPayload) {
     if (session->socket)
         session->socket->sendMessage(message, maxPayload);
 }
 
-bool NetServer::HasBacklog(WebSocketUD* session) const
-{
-    const QTcpSocket* tcp = session->socket ? session->socket->findChild<QTcpSocket*>() : nullptr;
+bool NetServer::HasBacklog(WebSocketUD* session) const {
+    const QTcpSocket* tcp = session->socket ? session->socket->tcpSocket() : nullptr;
     return tcp && tcp->bytesToWrite() > 0;
 }

@@ -13,8 +13,7 @@
 namespace {
 // The record as the phone holds it after a push: base with the overlay's entries written over it, maps
 // merged recursively.
-QVariantMap MergeRecord(const QVariantMap& base, const QVariantMap& overlay, const QString& skip)
-{
+QVariantMap MergeRecord(const QVariantMap& base, const QVariantMap& overlay, const QString& skip) {
     QVariantMap result = base;
     for (auto it = overlay.cbegin(); it != overlay.cend(); ++it) {
         if (it.key() == skip)
@@ -29,11 +28,12 @@ QVariantMap MergeRecord(const QVariantMap& base, const QVariantMap& overlay, con
 }
 
 // Paths from the launch code and from the process list may differ in separators.
-QString ComparablePath(QString path) { return path.replace(QLatin1Char('\\'), QLatin1Char('/')).toLower(); }
+QString ComparablePath(QString path) {
+    return path.replace(QLatin1Char('\\'), QLatin1Char('/')).toLower();
+}
 } // namespace
 
-void NetServer::UpdateSession(WebSocketUD* session)
-{
+void NetServer::UpdateSession(WebSocketUD* session) {
     if (!session->socket || HasBacklog(session) || !session->connected)
         return;
 
@@ -98,8 +98,7 @@ void NetServer::UpdateSession(WebSocketUD* session)
         PushView(session, session->overlay, -1);
 }
 
-void NetServer::CheckProgramStarts(WebSocketUD* session)
-{
+void NetServer::CheckProgramStarts(WebSocketUD* session) {
     if (!m_programs)
         return;
     const QStringList running = m_programs->GetProcesses();
@@ -132,8 +131,7 @@ void NetServer::CheckProgramStarts(WebSocketUD* session)
     }
 }
 
-void NetServer::TickViews(INetView* view)
-{
+void NetServer::TickViews(INetView* view) {
     if (!view)
         return;
     const QList<INetCtrlView*> ctrls = view->CtrlViews();
@@ -141,8 +139,7 @@ void NetServer::TickViews(INetView* view)
         ctrl->BuildRemoteData();
 }
 
-bool NetServer::PushTabs(WebSocketUD* session)
-{
+bool NetServer::PushTabs(WebSocketUD* session) {
     session->tabsDirty = false;
     QVariantMap object;
     QVariantList tabObjects;
@@ -180,8 +177,7 @@ bool NetServer::PushTabs(WebSocketUD* session)
     return true;
 }
 
-bool NetServer::PushView(WebSocketUD* session, INetView* view, int index)
-{
+bool NetServer::PushView(WebSocketUD* session, INetView* view, int index) {
     if (!view)
         return false;
     const QList<INetCtrlView*> ctrls = view->CtrlViews();

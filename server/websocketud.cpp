@@ -4,10 +4,11 @@
 
 WebSocketUD::WebSocketUD(QWsSocket* socket, quint64 sessionId) : socket(socket), sessionId(sessionId) {}
 
-WebSocketUD::~WebSocketUD() { ResetViews(); }
+WebSocketUD::~WebSocketUD() {
+    ResetViews();
+}
 
-void WebSocketUD::ResetViews()
-{
+void WebSocketUD::ResetViews() {
     for (INetGridView* view : views) {
         if (view)
             view->DeleteLater();
@@ -21,8 +22,7 @@ void WebSocketUD::ResetViews()
     tabsDirty = true;
 }
 
-INetGridView* WebSocketUD::CurrentView() const
-{
+INetGridView* WebSocketUD::CurrentView() const {
     if (viewIndex < 0 || viewIndex >= views.size() || !socket)
         return nullptr;
     return views.at(viewIndex);
@@ -32,14 +32,12 @@ namespace {
 const char kRecordProperty[] = "mervexSession";
 }
 
-void WebSocketUD::Attach(QObject* socket, WebSocketUD* record)
-{
+void WebSocketUD::Attach(QObject* socket, WebSocketUD* record) {
     socket->setProperty(kRecordProperty, QVariant::fromValue(static_cast<void*>(record)));
     // Connected without a receiver so it also fires while the server itself is being destroyed.
     QObject::connect(socket, &QObject::destroyed, [record]() { delete record; });
 }
 
-WebSocketUD* WebSocketUD::Of(const QObject* socket)
-{
+WebSocketUD* WebSocketUD::Of(const QObject* socket) {
     return socket ? static_cast<WebSocketUD*>(socket->property(kRecordProperty).value<void*>()) : nullptr;
 }

@@ -2,10 +2,47 @@
 // The platform layer: the one place that talks to the operating system directly. `PAL` holds static
 // services for the rest of the program; `PAL_INT` holds the layer's internals, kept visible for tests.
 
+#include <QImage>
 #include <QString>
 
 class PAL {
 public:
+    // ---- Start and stop ----
+
+    // Start of the platform layer, called once by the program entry on the main thread.
+    static void Init();
+    // End of the platform layer, called once by the program entry after the main window is gone.
+    static void Exit();
+    // Sleeps the calling thread; any thread may call it.
+    static void Sleep(int ms);
+
+    // ---- Identity ----
+
+    // The computer's host name.
+    static QString GetComputerName();
+    // The system's name as the distribution gives it (os-release), computed once.
+    static QString GetOSName();
+
+    // ---- Shell services ----
+
+    // Whether the program starts with the user's session, and switching it (true on success). The value
+    // lives in the program's registry file under "Run/MervexVellichor".
+    static bool GetAutostart();
+    static bool SetAutostart(bool on);
+    // Replaces %NAME% references by the environment's values (an undefined name gives empty text).
+    static QString ExpandEnvironment(const QString& text);
+    // ":Music/Album" -> the music folder followed by "/Album"; text without a leading ':' is unchanged.
+    static QString ResolveShellFolder(const QString& text);
+    // A program's description (its desktop entry's name), cached per path; empty when there is none.
+    static QString GetProgramDescription(const QString& path);
+    // The icon of a file, a program or a shell folder (":Computer"), optionally ",n" for the n-th image of
+    // an icon file; a null image when nothing is found.
+    static QImage LoadIconImage(const QString& reference);
+    // Asks for the warning sound unless silent; 0 when silent.
+    static int PlayWarningSound(bool silent);
+    // The text of the last system error (errno); empty when there is none.
+    static QString GetLastErrorText();
+
     // ---- Identity ----
 
     // A stable identifier of this machine for the phone protocol and the encryption of settings:
@@ -23,5 +60,12 @@ QString ReadMachineGuid(const QString& machineIdPath, const QString& settingsPat
 
 // The per-user settings file that keeps a generated identity.
 QString MachineGuidSettingsPath();
+
+// The file that stands in for the system registry (autostart value).
+QString RegistrySettingsPath();
+// Number of warning sounds asked for so far: nothing plays them here, tests read it.
+int WarningSoundCount();
+// The description of a program, uncached: the name of its desktop entry.
+QString GetProcessDesc(const QString& path);
 
 } // namespace PAL_INT

@@ -29,8 +29,7 @@ const char kAutostartValue[] = "Run/MervexVellichor";
 constexpr int kMaxExpandDepth = 8;
 QAtomicInt g_warningSounds;
 
-QString ExpandEnvironmentDepth(const QString& text, int depth)
-{
+QString ExpandEnvironmentDepth(const QString& text, int depth) {
     QString result;
     int pos = 0;
     while (pos < text.size()) {
@@ -53,8 +52,7 @@ QString ExpandEnvironmentDepth(const QString& text, int depth)
 
 // The desktop entry of a program: the entry itself, or one named after the program in the
 // applications folders.
-QString DesktopEntryFor(const QString& path)
-{
+QString DesktopEntryFor(const QString& path) {
     if (path.endsWith(QLatin1String(".desktop")))
         return QFileInfo::exists(path) ? path : QString();
     const QString base = QFileInfo(path).completeBaseName();
@@ -65,8 +63,7 @@ QString DesktopEntryFor(const QString& path)
 
 // A key of the "Desktop Entry" group, untranslated. Read by hand: the values are free text that an INI
 // reader would split at commas.
-QString DesktopEntryValue(const QString& entry, const QString& key)
-{
+QString DesktopEntryValue(const QString& entry, const QString& key) {
     QFile file(entry);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return QString();
@@ -83,8 +80,7 @@ QString DesktopEntryValue(const QString& entry, const QString& key)
     return QString();
 }
 
-QString ShellFolderIconName(const QString& folder)
-{
+QString ShellFolderIconName(const QString& folder) {
     static const QHash<QString, QString> names = {
         {QStringLiteral("Computer"), QStringLiteral("computer")},
         {QStringLiteral("Documents"), QStringLiteral("folder-documents")},
@@ -98,8 +94,7 @@ QString ShellFolderIconName(const QString& folder)
     return names.value(folder);
 }
 
-QImage LargestThemeIcon(const QString& name)
-{
+QImage LargestThemeIcon(const QString& name) {
     const QIcon icon = QIcon::fromTheme(name);
     if (icon.isNull())
         return QImage();
@@ -115,28 +110,29 @@ QImage LargestThemeIcon(const QString& name)
 
 // ---- Start and stop ----
 
-void PAL::Init() { QLOG_DEBUG() << "PAL::Init"; }
+void PAL::Init() {
+    QLOG_DEBUG() << "PAL::Init";
+}
 
-void PAL::Exit() { QLOG_DEBUG() << "PAL::Exit"; }
+void PAL::Exit() {
+    QLOG_DEBUG() << "PAL::Exit";
+}
 
-void PAL::Sleep(int ms)
-{
+void PAL::Sleep(int ms) {
     if (ms > 0)
         QThread::msleep(ulong(ms));
 }
 
 // ---- Identity ----
 
-QString PAL::GetComputerName()
-{
+QString PAL::GetComputerName() {
     char name[260] = {};
     if (::gethostname(name, sizeof(name) - 1) != 0)
         return QString();
     return QString::fromLocal8Bit(name);
 }
 
-QString PAL::GetOSName()
-{
+QString PAL::GetOSName() {
     static const QString name = [] {
         const QString pretty = QSysInfo::prettyProductName();
         return pretty.isEmpty() ? QSysInfo::kernelType() : pretty;
@@ -146,14 +142,12 @@ QString PAL::GetOSName()
 
 // ---- Shell services ----
 
-bool PAL::GetAutostart()
-{
+bool PAL::GetAutostart() {
     QSettings registry(PAL_INT::RegistrySettingsPath(), QSettings::IniFormat);
     return registry.status() == QSettings::NoError && registry.contains(QString::fromLatin1(kAutostartValue));
 }
 
-bool PAL::SetAutostart(bool on)
-{
+bool PAL::SetAutostart(bool on) {
     QSettings registry(PAL_INT::RegistrySettingsPath(), QSettings::IniFormat);
     if (registry.status() != QSettings::NoError)
         return false;
@@ -168,10 +162,11 @@ bool PAL::SetAutostart(bool on)
     return registry.status() == QSettings::NoError;
 }
 
-QString PAL::ExpandEnvironment(const QString& text) { return ExpandEnvironmentDepth(text, 0); }
+QString PAL::ExpandEnvironment(const QString& text) {
+    return ExpandEnvironmentDepth(text, 0);
+}
 
-QString PAL::ResolveShellFolder(const QString& text)
-{
+QString PAL::ResolveShellFolder(const QString& text) {
     if (!text.startsWith(QLatin1Char(':')))
         return text;
     QString rest = text.mid(1);
@@ -205,8 +200,7 @@ QString PAL::ResolveShellFolder(const QString& text)
     return folder + rest;
 }
 
-QString PAL::GetProgramDescription(const QString& path)
-{
+QString PAL::GetProgramDescription(const QString& path) {
     static QHash<QString, QString> cache;
     auto it = cache.constFind(path);
     if (it != cache.constEnd())
@@ -216,8 +210,7 @@ QString PAL::GetProgramDescription(const QString& path)
     return desc;
 }
 
-QImage PAL::LoadIconImage(const QString& reference)
-{
+QImage PAL::LoadIconImage(const QString& reference) {
     QString path = reference;
     int number = 0;
     bool hasNumber = false;
@@ -280,8 +273,7 @@ QImage PAL::LoadIconImage(const QString& reference)
     return image;
 }
 
-int PAL::PlayWarningSound(bool silent)
-{
+int PAL::PlayWarningSound(bool silent) {
     if (silent)
         return 0;
     // No sound facility is used here: the request is counted and logged.
@@ -290,8 +282,7 @@ int PAL::PlayWarningSound(bool silent)
     return 1;
 }
 
-QString PAL::GetLastErrorText()
-{
+QString PAL::GetLastErrorText() {
     const int error = errno;
     if (error == 0)
         return QString();
@@ -300,16 +291,16 @@ QString PAL::GetLastErrorText()
 
 namespace PAL_INT {
 
-QString RegistrySettingsPath()
-{
+QString RegistrySettingsPath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/MERVEX/registry.ini");
 }
 
-int WarningSoundCount() { return g_warningSounds.loadRelaxed(); }
+int WarningSoundCount() {
+    return g_warningSounds.loadRelaxed();
+}
 
-QString GetProcessDesc(const QString& path)
-{
+QString GetProcessDesc(const QString& path) {
     const QString entry = DesktopEntryFor(path);
     return entry.isEmpty() ? QString() : DesktopEntryValue(entry, QStringLiteral("Name"));
 }

@@ -20,8 +20,7 @@ public:
     int CtrlId() const override { return id; }
     bool HasViewChange() const override { return changed; }
     void OnCheckUpdate() override { ++checks; }
-    void BuildViewUpdate(QVariantMap& diff, QVariantMap& sentScripts, QVariantMap& prev, int& changes) override
-    {
+    void BuildViewUpdate(QVariantMap& diff, QVariantMap& sentScripts, QVariantMap& prev, int& changes) override {
         changes = 0;
         for (auto it = record.cbegin(); it != record.cend(); ++it) {
             if (prev.value(it.key()) != it.value()) {
@@ -34,26 +33,22 @@ public:
         changed = false;
     }
     void BuildRemoteData() override { ++remoteData; }
-    void OnClientMessage(int ctrlId, const QString& message) override
-    {
+    void OnClientMessage(int ctrlId, const QString& message) override {
         if (ctrlId == id) {
             messages << message;
             if (onMessage)
                 onMessage(message);
         }
     }
-    void OnExtMouseEvent(const QString& type, int x, int y, int elemId) override
-    {
+    void OnExtMouseEvent(const QString& type, int x, int y, int elemId) override {
         if (elemId == id)
             mouse << QStringLiteral("%1 %2 %3").arg(type).arg(x).arg(y);
     }
-    void OnExtSetText(int elemId, const QString& text) override
-    {
+    void OnExtSetText(int elemId, const QString& text) override {
         if (elemId == id)
             texts << text;
     }
-    void Set(const QString& key, const QVariant& value)
-    {
+    void Set(const QString& key, const QVariant& value) {
         record.insert(key, value);
         changed = true;
     }
@@ -71,8 +66,7 @@ public:
 // Grid view and overlay in one: the server uses one face or the other.
 class FakeView : public QObject, public INetGridView, public INetOverlayView {
 public:
-    QList<INetCtrlView*> CtrlViews() const override
-    {
+    QList<INetCtrlView*> CtrlViews() const override {
         QList<INetCtrlView*> list;
         for (FakeCtrlView* c : ctrls)
             list << c;
@@ -85,8 +79,7 @@ public:
     void SetSessionId(quint64 id) override { sessionId = id; }
     QVariantMap& ClientMap() override { return client; }
     void InitDeck() override { deck = true; }
-    void SetGrid(const NetGrid& g) override
-    {
+    void SetGrid(const NetGrid& g) override {
         grid = g;
         for (int i = 0; i < ctrlsOnSetGrid; ++i)
             ctrls << new FakeCtrlView(firstIdOnSetGrid + i);
@@ -116,8 +109,7 @@ public:
     int EditorChangeCount() override { return editorChanges; }
     quint64 TabBGId() override { return 11; }
     quint64 TabAOvlId() override { return 12; }
-    quint64 DeckBGId(const QString& background, int width, int height) override
-    {
+    quint64 DeckBGId(const QString& background, int width, int height) override {
         deckRequests << QStringLiteral("%1 %2x%3").arg(background).arg(width).arg(height);
         return 13;
     }
@@ -126,8 +118,7 @@ public:
     INetOverlayView* CreateOverlayView() override { return NewView(overlays); }
 
     // Adds a grid to the tab list.
-    void AddGrid(const QString& name, bool verified = true)
-    {
+    void AddGrid(const QString& name, bool verified = true) {
         NetGrid g;
         g.name = name;
         g.key = QStringLiteral("Set:") + name;
@@ -147,8 +138,7 @@ public:
     QList<QPointer<FakeView>> gridViews, overlays;
 
 private:
-    FakeView* NewView(QList<QPointer<FakeView>>& list)
-    {
+    FakeView* NewView(QList<QPointer<FakeView>>& list) {
         auto* view = new FakeView;
         // An overlay has its popup control at once; a grid view gets its controls when the grid is set,
         // with ids (tab index + 1) * 100 onwards.
@@ -166,12 +156,10 @@ private:
 
 class FakePairing : public INetPairing {
 public:
-    bool NeedsPairingConfirm(const QString&, const QString& key, const QString&) override
-    {
+    bool NeedsPairingConfirm(const QString&, const QString& key, const QString&) override {
         return !known.contains(key);
     }
-    bool ConfirmPairing(const QString&, const QString& key, const QString&, bool& active) override
-    {
+    bool ConfirmPairing(const QString&, const QString& key, const QString&, bool& active) override {
         ++asked;
         if (duringDialog)
             duringDialog();
@@ -196,8 +184,7 @@ public:
 class FakePrograms : public INetPrograms {
 public:
     QStringList GetProcesses() override { return running; }
-    QString ResolveProgramPath(const QString& path) override
-    {
+    QString ResolveProgramPath(const QString& path) override {
         QString p = path;
         return p.replace(QLatin1Char('/'), QLatin1Char('\\'));
     }
@@ -207,21 +194,18 @@ public:
 // A phone: a WebSocket client that keeps every binary message it receives.
 class FakePhone : public QObject {
 public:
-    explicit FakePhone(quint16 port, const QString& query = QString())
-    {
+    explicit FakePhone(quint16 port, const QString& query = QString()) {
         connect(&socket, &QWebSocket::binaryMessageReceived, this, [this](const QByteArray& m) { received << m; });
         socket.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/%2").arg(port).arg(query)));
     }
-    bool WaitConnected()
-    {
+    bool WaitConnected() {
         for (int i = 0; i < 500 && socket.state() != QAbstractSocket::ConnectedState; ++i)
             Spin();
         return socket.state() == QAbstractSocket::ConnectedState;
     }
     void Send(const QString& text) { socket.sendTextMessage(text); }
     // Waits (bounded) until a message starting with prefix arrived; returns it, or empty.
-    QByteArray WaitFor(const QByteArray& prefix, int fromIndex = 0)
-    {
+    QByteArray WaitFor(const QByteArray& prefix, int fromIndex = 0) {
         for (int i = 0; i < 500; ++i) {
             for (int j = fromIndex; j < received.size(); ++j) {
                 if (received.at(j).startsWith(prefix))
@@ -231,15 +215,13 @@ public:
         }
         return QByteArray();
     }
-    int Count(const QByteArray& prefix) const
-    {
+    int Count(const QByteArray& prefix) const {
         int n = 0;
         for (const QByteArray& m : received)
             n += m.startsWith(prefix) ? 1 : 0;
         return n;
     }
-    static void Spin()
-    {
+    static void Spin() {
         QEventLoop loop;
         QTimer::singleShot(10, &loop, &QEventLoop::quit);
         loop.exec();

@@ -14,8 +14,7 @@
 
 namespace {
 // The JSON part of a message: what follows the NUL byte.
-QJsonObject JsonOf(const QByteArray& message)
-{
+QJsonObject JsonOf(const QByteArray& message) {
     const int nul = message.indexOf('\0');
     return QJsonDocument::fromJson(message.mid(nul + 1)).object();
 }
@@ -36,8 +35,7 @@ class TestNetServer : public QObject {
     NetServer* server = nullptr;
 
     // A phone that has connected as the paired, active device "K1".
-    FakePhone* ConnectedPhone(const QString& key = QStringLiteral("K1"))
-    {
+    FakePhone* ConnectedPhone(const QString& key = QStringLiteral("K1")) {
         pairing->known.insert(key, true);
         auto* phone = new FakePhone(server->TcpPort());
         if (!phone->WaitConnected())
@@ -51,8 +49,7 @@ class TestNetServer : public QObject {
     WebSocketUD* LastSession() { return server->Sessions().isEmpty() ? nullptr : server->Sessions().last(); }
 
 private slots:
-    void init()
-    {
+    void init() {
         grids = new FakeGrids;
         pairing = new FakePairing;
         programs = new FakePrograms;
@@ -63,8 +60,7 @@ private slots:
         server->SetPrograms(programs);
         QVERIFY(server->Open());
     }
-    void cleanup()
-    {
+    void cleanup() {
         delete server;
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         delete grids;
@@ -74,8 +70,7 @@ private slots:
 
     // ---- Discovery ----
 
-    void discovery_data()
-    {
+    void discovery_data() {
         QTest::addColumn<QByteArray>("datagram");
         QTest::addColumn<bool>("answered");
         QTest::newRow("RSP") << QByteArray("RSP") << true;
@@ -86,8 +81,7 @@ private slots:
         QTest::newRow("longer") << QByteArray("RSPX") << false;
         QTest::newRow("empty") << QByteArray() << false;
     }
-    void discovery()
-    {
+    void discovery() {
         QFETCH(QByteArray, datagram);
         QFETCH(bool, answered);
         QUdpSocket phone;
@@ -96,13 +90,12 @@ private slots:
         // A plain "RSP" afterwards: its answer comes after any answer to the datagram under test.
         phone.writeDatagram(QByteArray("RSP"), QHostAddress::LocalHost, server->UdpPort());
         QList<QByteArray> answers;
-        QTRY_VERIFY_WITH_TIMEOUT((
-            [&] {
-                while (phone.hasPendingDatagrams())
-                    answers << phone.receiveDatagram().data();
-                return !answers.isEmpty() && (!answered || answers.size() >= 2);
-            }()),
-            5000);
+        QTRY_VERIFY_WITH_TIMEOUT(([&] {
+                                     while (phone.hasPendingDatagrams())
+                                         answers << phone.receiveDatagram().data();
+                                     return !answers.isEmpty() && (!answered || answers.size() >= 2);
+                                 }()),
+                                 5000);
         QCOMPARE(answers.size(), answered ? 2 : 1);
 
         QString os = PAL::GetOSName();
@@ -112,10 +105,41 @@ private slots:
         QCOMPARE(answers.first().count(' '), 3); // blanks only between the parts
     }
 
+    void httpRequestsUseServerValues() {
+        // GetInfo answers the discovery values; GetRsc reaches the image data manager.
+        struct Images : INetImages {
+            QByteArray GetRscData(quint64 id, double scale) override {
+                return id == 77 ? QByteArray::number(scale) : QByteArray();
+            }
+        } images;
+        server->SetImages(&images);
+        QTcpSocket client;
+        client.connectToHost(QHostAddress::LocalHost, server->TcpPort());
+        QVERIFY(client.waitForConnected(5000));
+        client.write("GET /GetInfo HTTP/1.1\r\nHost: x\r\n\r\nGET /GetRsc?cs=77&is=2 HTTP/1.1\r\n\r\n");
+        QByteArray replies;
+        QTRY_VERIFY_WITH_TIMEOUT((replies += client.readAll()).endsWith("0.5"), 5000);
+        QString os = PAL::GetOSName();
+        os.replace(QLatin1Char(' '), QLatin1Char('_'));
+        const QByteArray info =
+            "MervexSrv\n" +
+            QStringLiteral("%1 %2 %3\n\n").arg(PAL::GetComputerName(), os, PAL::GetMachineId()).toUtf8();
+        QVERIFY(replies.startsWith("HTTP/1.1 200 OK\r\n"));
+        QVERIFY2(replies.contains("\r\n\r\n" + info + "HTTP/1.1 200 OK"), replies.constData());
+
+        // An upgrade without its key is refused and makes no session.
+        QTcpSocket upgrade;
+        upgrade.connectToHost(QHostAddress::LocalHost, server->TcpPort());
+        QVERIFY(upgrade.waitForConnected(5000));
+        upgrade.write("GET / HTTP/1.1\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n\r\n");
+        QTRY_COMPARE_WITH_TIMEOUT(upgrade.state(), QAbstractSocket::UnconnectedState, 5000);
+        QVERIFY(server->Sessions().isEmpty());
+        server->SetImages(nullptr);
+    }
+
     // ---- Open and close ----
 
-    void openFailsOnTakenPort()
-    {
+    void openFailsOnTakenPort() {
         NetServer second;
         second.SetEndpoints(QHostAddress::LocalHost, server->TcpPort(), 0);
         QSignalSpy fail(&second, &NetServer::OpenFail);
@@ -124,8 +148,7 @@ private slots:
         QVERIFY(!second.IsOpen());
     }
 
-    void closeRemovesSessions()
-    {
+    void closeRemovesSessions() {
         QSignalSpy closed(server, &NetServer::Closed);
         std::unique_ptr<FakePhone> phone(ConnectedPhone());
         QVERIFY(phone);
@@ -139,8 +162,7 @@ private slots:
         QCOMPARE(closed.count(), 2);
     }
 
-    void idleConnectionsAreBounded()
-    {
+    void idleConnectionsAreBounded() {
         // Connections that never upgrade: beyond the bound the oldest are closed.
         const int total = NetServer::MaxPlainConnections + 40;
         QList<QTcpSocket*> clients;
@@ -168,8 +190,7 @@ private slots:
 
     // ---- Connect ----
 
-    void connectVersionGate_data()
-    {
+    void connectVersionGate_data() {
         QTest::addColumn<QString>("version");
         QTest::addColumn<bool>("passes");
         QTest::newRow("0.4") << "0.4" << true;
@@ -181,8 +202,7 @@ private slots:
         QTest::newRow("missing") << "" << false;
         QTest::newRow("one part") << "4" << false;
     }
-    void connectVersionGate()
-    {
+    void connectVersionGate() {
         QFETCH(QString, version);
         QFETCH(bool, passes);
         pairing->known.insert(QStringLiteral("K1"), true);
@@ -204,8 +224,7 @@ private slots:
         QCOMPARE(LastSession()->connected, passes);
     }
 
-    void connectGridHeight_data()
-    {
+    void connectGridHeight_data() {
         QTest::addColumn<QString>("hb");
         QTest::addColumn<double>("height");
         QTest::newRow("zero") << "&hb=0" << 5.0;
@@ -216,8 +235,7 @@ private slots:
         QTest::newRow("fraction") << "&hb=7.5" << 7.5;
         QTest::newRow("not a number") << "&hb=abc" << 5.0;
     }
-    void connectGridHeight()
-    {
+    void connectGridHeight() {
         QFETCH(QString, hb);
         QFETCH(double, height);
         pairing->known.insert(QStringLiteral("K1"), true);
@@ -228,22 +246,20 @@ private slots:
         QCOMPARE(LastSession()->hb, height);
     }
 
-    void connectPairing_data()
-    {
+    void connectPairing_data() {
         QTest::addColumn<bool>("known");
         QTest::addColumn<bool>("active");
         QTest::addColumn<bool>("accept");
         QTest::addColumn<QString>("expectedJson");
         QTest::newRow("paired and active") << true << true << false << R"({"connected":true,"locale":"de"})";
-        QTest::newRow("deactivated")
-            << true << false << false << R"({"connected":false,"error":"Not Active","locale":"de"})";
-        QTest::newRow("new, accepted")
-            << false << false << true << R"({"connected":true,"locale":"de","pairsucc":true})";
-        QTest::newRow("new, declined")
-            << false << false << false << R"({"connected":false,"error":"Not Paired","locale":"de","pairsucc":true})";
+        QTest::newRow("deactivated") << true << false << false
+                                     << R"({"connected":false,"error":"Not Active","locale":"de"})";
+        QTest::newRow("new, accepted") << false << false << true
+                                       << R"({"connected":true,"locale":"de","pairsucc":true})";
+        QTest::newRow("new, declined") << false << false << false
+                                       << R"({"connected":false,"error":"Not Paired","locale":"de","pairsucc":true})";
     }
-    void connectPairing()
-    {
+    void connectPairing() {
         QFETCH(bool, known);
         QFETCH(bool, active);
         QFETCH(bool, accept);
@@ -264,8 +280,7 @@ private slots:
         QCOMPARE(reply.mid(reply.indexOf('\0') + 1), expectedJson.toUtf8());
     }
 
-    void replyKeepsTheRawRequest()
-    {
+    void replyKeepsTheRawRequest() {
         pairing->known.insert(QStringLiteral("K 1"), true);
         FakePhone phone(server->TcpPort());
         QVERIFY(phone.WaitConnected());
@@ -277,8 +292,7 @@ private slots:
         QVERIFY(LastSession()->connected);
     }
 
-    void failedVersionAfterConnectDisconnects()
-    {
+    void failedVersionAfterConnectDisconnects() {
         // A connected phone must not keep its connection under a key that was never asked about.
         pairing->known.insert(QStringLiteral("DEACT"), false);
         std::unique_ptr<FakePhone> phone(ConnectedPhone());
@@ -297,8 +311,7 @@ private slots:
         QCOMPARE(phone->Count("Tabs"), 1); // only from the first, legitimate connection
     }
 
-    void droppedWhilePairingDialogOpen()
-    {
+    void droppedWhilePairingDialogOpen() {
         // The user deactivates the device while its pairing question is open: the record survives every
         // tick until the handler returns, the session is not connected, and the next tick removes it.
         pairing->accept = true;
@@ -329,8 +342,7 @@ private slots:
         QCOMPARE(phone.Count("Tabs"), 0);
     }
 
-    void dropSessionsLeavesOtherDevices()
-    {
+    void dropSessionsLeavesOtherDevices() {
         std::unique_ptr<FakePhone> a(ConnectedPhone(QStringLiteral("A")));
         std::unique_ptr<FakePhone> b(ConnectedPhone(QStringLiteral("B")));
         QVERIFY(a && b);
@@ -343,8 +355,7 @@ private slots:
         QCOMPARE(b->socket.state(), QAbstractSocket::ConnectedState);
     }
 
-    void messagesBeforeConnectAreIgnored()
-    {
+    void messagesBeforeConnectAreIgnored() {
         grids->AddGrid(QStringLiteral("G0"));
         FakePhone phone(server->TcpPort());
         QVERIFY(phone.WaitConnected());
@@ -357,8 +368,7 @@ private slots:
         QVERIFY(grids->gridViews.isEmpty());
     }
 
-    void malformedMessages_data()
-    {
+    void malformedMessages_data() {
         QTest::addColumn<QString>("text");
         QTest::newRow("not a URL") << QStringLiteral("http://[::1");
         QTest::newRow("binary junk") << QString::fromLatin1("\x01\xff%%%\x7f");
@@ -367,8 +377,7 @@ private slots:
         QTest::newRow("view too far") << QStringLiteral("View?t=48");
         QTest::newRow("view negative") << QStringLiteral("View?t=-1");
     }
-    void malformedMessages()
-    {
+    void malformedMessages() {
         QFETCH(QString, text);
         std::unique_ptr<FakePhone> phone(ConnectedPhone());
         QVERIFY(phone);
@@ -385,8 +394,7 @@ private slots:
 
     // ---- Control messages ----
 
-    void controlMessagesReachTheirControls()
-    {
+    void controlMessagesReachTheirControls() {
         grids->AddGrid(QStringLiteral("G0"));
         std::unique_ptr<FakePhone> phone(ConnectedPhone());
         QVERIFY(phone);
@@ -394,7 +402,7 @@ private slots:
         QVERIFY(!phone->WaitFor("View?t=0").isEmpty());
         FakeView* view = grids->gridViews.value(0);
         QVERIFY(view);
-        FakeCtrlView* ctrl = view->ctrls.at(1); // id 101
+        FakeCtrlView* ctrl = view->ctrls.at(1);                      // id 101
         FakeCtrlView* popup = grids->overlays.value(0)->ctrls.at(0); // id 900
 
         phone->Send(QStringLiteral("CM?id=101&m=%257B%2522a%2522%253A1%257D"));
@@ -408,8 +416,7 @@ private slots:
         QVERIFY(view->ctrls.at(0)->messages.isEmpty());
     }
 
-    void typedTextIsNotLogged()
-    {
+    void typedTextIsNotLogged() {
         grids->AddGrid(QStringLiteral("G0"));
         std::unique_ptr<FakePhone> phone(ConnectedPhone());
         QVERIFY(phone);
@@ -431,8 +438,7 @@ private slots:
 
     // ---- Session update ----
 
-    void tabsListFoundGridsWithUnverifiedCount()
-    {
+    void tabsListFoundGridsWithUnverifiedCount() {
         grids->AddGrid(QStringLiteral("A"), false);
         grids->tabs << QStringLiteral("Set:Gone"); // its grid no longer exists
         grids->AddGrid(QStringLiteral("B"), true);
@@ -454,17 +460,16 @@ private slots:
         QCOMPARE(grids->deckRequests, QStringList{QStringLiteral("bg.png 640x640")});
     }
 
-    void viewPushesDifferences()
-    {
+    void viewPushesDifferences() {
         grids->AddGrid(QStringLiteral("G0"));
         std::unique_ptr<FakePhone> phone(ConnectedPhone());
         QVERIFY(phone);
         WebSocketUD* session = LastSession();
         phone->Send(QStringLiteral("View?t=0"));
         const QByteArray first = phone->WaitFor("View?t=0");
-        QCOMPARE(JsonOf(first), QJsonObject({{"100", QJsonObject{{"v", 0}}},
-                                             {"101", QJsonObject{{"v", 0}}},
-                                             {"102", QJsonObject{{"v", 0}}}}));
+        QCOMPARE(JsonOf(first),
+                 QJsonObject(
+                     {{"100", QJsonObject{{"v", 0}}}, {"101", QJsonObject{{"v", 0}}}, {"102", QJsonObject{{"v", 0}}}}));
         FakeView* view = grids->gridViews.value(0);
         QCOMPARE(view->height, 4.0);
         QCOMPARE(view->sessionId, session->sessionId);
@@ -497,8 +502,7 @@ private slots:
         QVERIFY(!JsonOf(third).contains("s"));
     }
 
-    void viewBeyondTabsIsEmptyDeck()
-    {
+    void viewBeyondTabsIsEmptyDeck() {
         grids->AddGrid(QStringLiteral("G0"));
         std::unique_ptr<FakePhone> phone(ConnectedPhone());
         QVERIFY(phone);
@@ -511,8 +515,7 @@ private slots:
         QCOMPARE(phone->Count("View?"), 0);
     }
 
-    void resetRebuildsAndResendsTabs()
-    {
+    void resetRebuildsAndResendsTabs() {
         grids->AddGrid(QStringLiteral("G0"));
         grids->AddGrid(QStringLiteral("G1"));
         std::unique_ptr<FakePhone> phone(ConnectedPhone());
@@ -544,8 +547,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(grids->gridViews.size(), views + 1, 5000);
     }
 
-    void overlayShownReplacesView()
-    {
+    void overlayShownReplacesView() {
         grids->AddGrid(QStringLiteral("G0"));
         std::unique_ptr<FakePhone> phone(ConnectedPhone());
         QVERIFY(phone);
@@ -561,8 +563,7 @@ private slots:
         QVERIFY(LastSession()->overlayShown);
     }
 
-    void programStartSwitchesView()
-    {
+    void programStartSwitchesView() {
         grids->AddGrid(QStringLiteral("G0"));
         grids->AddGrid(QStringLiteral("G1"));
         grids->AddGrid(QStringLiteral("G2"));
@@ -586,8 +587,7 @@ private slots:
         QCOMPARE(phone->Count("ChangeView?"), 2);
     }
 
-    void closedSessionWaitsForHandler()
-    {
+    void closedSessionWaitsForHandler() {
         grids->AddGrid(QStringLiteral("G0"));
         std::unique_ptr<FakePhone> phone(ConnectedPhone());
         QVERIFY(phone);

@@ -1,0 +1,136 @@
+#include "pal.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cerrno>
+
+class TestPalShell : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        // Settings and folders go to the test locations, never the user's own.
+        QStandardPaths::setTestModeEnabled(true);
+        qputenv("MV_TEST_ROOT", "/srv/root");
+        qputenv("MV_TEST_NEST", "<%MV_TEST_ROOT%>");
+        qputenv("MV_TEST_SELF", "x%MV_TEST_SELF%y");
+        qunsetenv("MV_TEST_UNDEFINED");
+    }
+
+    void expandEnvironment_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("leading reference") << "%MV_TEST_ROOT%/bin"
+                                           << "/srv/root/bin";
+        QTest::newRow("two references") << "%MV_TEST_ROOT%:%MV_TEST_ROOT%"
+                                        << "/srv/root:/srv/root";
+        QTest::newRow("undefined disappears") << "a%MV_TEST_UNDEFINED%b"
+                                              << "ab";
+        QTest::newRow("single percent stays") << "100% sure"
+                                              << "100% sure";
+        QTest::newRow("nested value expanded") << "[%MV_TEST_NEST%]"
+                                               << "[</srv/root>]";
+        QTest::newRow("empty name") << "a%%b"
+                                    << "ab";
+        QTest::newRow("no references") << "plain"
+                                       << "plain";
+    }
+    void expandEnvironment() {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(PAL::ExpandEnvironment(text), expected);
+    }
+
+    void expandEnvironmentSelfReferenceEnds() {
+        // A value that names itself is expanded a bounded number of times, then left as it is.
+        const QString result = PAL::ExpandEnvironment(QStringLiteral("%MV_TEST_SELF%"));
+        QVERIFY(result.startsWith(QLatin1String("xxxxxxxx")));
+        QVERIFY(result.endsWith(QLatin1String("yyyyyyyy")));
+        QVERIFY(result.size() < 100);
+    }
+
+    void resolveShellFolder_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        const auto loc = [](QStandardPaths::StandardLocation l) { return QStandardPaths::writableLocation(l); };
+        QTest::newRow("music with rest") << ":Music/Album" << loc(QStandardPaths::MusicLocation) + "/Album";
+        QTest::newRow("downloads") << ":Downloads/x" << loc(QStandardPaths::DownloadLocation) + "/x";
+        QTest::newRow("backslashes") << ":Pictures\\a\\b" << loc(QStandardPaths::PicturesLocation) + "/a/b";
+        QTest::newRow("no rest") << ":Videos" << loc(QStandardPaths::MoviesLocation);
+        QTest::newRow("unknown name") << ":Elsewhere/f" << loc(QStandardPaths::DocumentsLocation) + "/f";
+        QTest::newRow("case matters") << ":music" << loc(QStandardPaths::DocumentsLocation);
+        QTest::newRow("no colon") << "Music/Album"
+                                  << "Music/Album";
+    }
+    void resolveShellFolder() {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(PAL::ResolveShellFolder(text), expected);
+    }
+
+    void autostartRoundTrip() {
+        QFile::remove(PAL_INT::RegistrySettingsPath());
+        QVERIFY(!PAL::GetAutostart());
+        QVERIFY(PAL::SetAutostart(true));
+        QVERIFY(PAL::GetAutostart());
+        QSettings registry(PAL_INT::RegistrySettingsPath(), QSettings::IniFormat);
+        const QString program = QFileInfo(QCoreApplication::arguments().first()).absoluteFilePath();
+        QCOMPARE(registry.value("Run/MervexVellichor").toString(), "\"" + program + "\" /m");
+        QVERIFY(PAL::SetAutostart(false));
+        QVERIFY(!PAL::GetAutostart());
+        QFile::remove(PAL_INT::RegistrySettingsPath());
+    }
+
+    void identity() {
+        QCOMPARE(PAL::GetComputerName(), QSysInfo::machineHostName());
+        QVERIFY(!PAL::GetOSName().isEmpty());
+        QCOMPARE(PAL::GetOSName(), PAL::GetOSName());
+    }
+
+    void programDescriptionFromDesktopEntry() {
+        QTemporaryDir dir;
+        const QString entry = dir.filePath("player.desktop");
+        QFile file(entry);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Desktop Action x]\nName=Wrong\n[Desktop Entry]\nType=Application\nName[de]=Spieler\n"
+                   "Name=Media Player, the best\nIcon=player\n");
+        file.close();
+        QCOMPARE(PAL_INT::GetProcessDesc(entry), QStringLiteral("Media Player, the best"));
+        QCOMPARE(PAL::GetProgramDescription(entry), QStringLiteral("Media Player, the best"));
+        QFile::remove(entry);
+        QCOMPARE(PAL::GetProgramDescription(entry), QStringLiteral("Media Player, the best")); // cached
+        QCOMPARE(PAL::GetProgramDescription(dir.filePath("missing-program")), QString());
+    }
+
+    void iconFromImageFile() {
+        QTemporaryDir dir;
+        QImage image(24, 16, QImage::Format_ARGB32);
+        image.fill(Qt::red);
+        const QString path = dir.filePath("icon.png");
+        QVERIFY(image.save(path));
+        QCOMPARE(PAL::LoadIconImage(path).size(), QSize(24, 16));
+        QCOMPARE(PAL::LoadIconImage(path + ",0").size(), QSize(24, 16));
+        QCOMPARE(PAL::LoadIconImage(path + ",7").size(), QSize(24, 16)); // beyond the last: the last
+    }
+
+    void warningSound() {
+        const int before = PAL_INT::WarningSoundCount();
+        QCOMPARE(PAL::PlayWarningSound(true), 0);
+        QCOMPARE(PAL_INT::WarningSoundCount(), before);
+        PAL::PlayWarningSound(false);
+        QCOMPARE(PAL_INT::WarningSoundCount(), before + 1);
+    }
+
+    void lastErrorText() {
+        errno = 0;
+        QCOMPARE(PAL::GetLastErrorText(), QString());
+        errno = ENOENT;
+        QCOMPARE(PAL::GetLastErrorText(), QString::fromLocal8Bit(strerror(ENOENT)));
+    }
+};
+
+QTEST_MAIN(TestPalShell)
+#include "test_palshell.moc"
