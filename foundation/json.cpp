@@ -547,7 +547,7 @@ char* AppendEscapedAscii(char* d, uchar c) {
 const int kEscapeBlock = 1 << 16;
 
 void AppendEscaped(QByteArray& out, const QString& s) {
-    const ushort* u = s.utf16();
+    const ushort* u = reinterpret_cast<const ushort*>(s.constData());
     const int n = s.size();
     out.append('"');
     int i = 0;
@@ -678,7 +678,7 @@ bool KeyNeedsNoQuotes(const QString& key) {
     const int n = key.size();
     if (n == 0)
         return false;
-    const ushort* u = key.utf16();
+    const ushort* u = reinterpret_cast<const ushort*>(key.constData());
     for (int i = 0; i < n; ++i)
         if (!IsKeyChar(u[i]))
             return false;
@@ -943,7 +943,7 @@ QVariant JsonParseText(const QString& text, QString& error) {
     InstallCryptStringConversion();
 
     JsonReader r;
-    r.begin = text.utf16();
+    r.begin = reinterpret_cast<const ushort*>(text.constData());
     r.end = r.begin + text.size();
     r.pos = r.begin;
     QVariant value = JsonParseValue(r);
