@@ -4,7 +4,17 @@
 #include "cfgread.h"
 #include "tcontrol.h"
 
+#include <QSet>
+
 namespace {
+const int kMaxSubConfigDepth = 16;
+
+// Controls whose sub-configurations are being expanded on this (the main) thread.
+QSet<QString>& ExpandingControls() {
+    static QSet<QString> keys;
+    return keys;
+}
+
 QStringList TextList(const QVariant& v) {
     return v.toStringList();
 }
@@ -133,7 +143,17 @@ void DataCfg::TConfig::ExpandSubConfigs() {
             QLOG_WARN() << "Unknown SubConfig:" << value;
             continue;
         }
+        // Copies of controls that are not yet expanded in the model can name each other in a ring; each
+        // control is expanded at most once along one chain of sub-configurations.
+        QSet<QString>& chain = ExpandingControls();
+        const QString subKey = sub.GetKey();
+        if (chain.contains(subKey) || chain.size() >= kMaxSubConfigDepth) {
+            QLOG_WARN() << "DataCfg::TConfig::ExpandSubConfigs: sub-configuration cycle skipped:" << subKey;
+            continue;
+        }
+        chain.insert(subKey);
         const QList<TConfigOption> subOptions = sub.Config.GetOptions();
+        chain.remove(subKey);
         OnInit = MergeHandlers(OnInit, sub.Config.OnInit);
         OnUpdate = MergeHandlers(OnUpdate, sub.Config.OnUpdate);
         if (!prefix.isEmpty()) {

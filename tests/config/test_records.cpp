@@ -362,6 +362,27 @@ private slots:
         QCOMPARE(names, QStringList({"a", "p_a", "p_s"}));
     }
 
+    void subConfigRing() {
+        // B and C name each other; neither is expanded in the model when A's expansion reaches them.
+        DataCfg cfg;
+        for (const char* json : {"{'Name':'A','Config':{'Options':[{'Name':'s','Type':'SubConfig','Text':'B:b_'}]}}",
+                                 "{'Name':'B','Config':{'Options':[{'Name':'x'},{'Name':'s','Type':'SubConfig',"
+                                 "'Text':'C:c_'}]}}",
+                                 "{'Name':'C','Config':{'Options':[{'Name':'y'},{'Name':'s','Type':'SubConfig',"
+                                 "'Text':'B:b_'}]}}"}) {
+            DC::TControl c;
+            c.Read(J(json));
+            cfg.Controls().append(c);
+        }
+        LogRecorder log;
+        cfg.Controls()[0].Config.ExpandSubConfigs();
+        QStringList names;
+        for (const auto& o : cfg.Controls()[0].Config.Options)
+            names << o.Name;
+        QCOMPARE(names, QStringList({"b_x", "b_c_y", "b_c_s"}));
+        QVERIFY(log.Has(QStringLiteral("sub-configuration cycle skipped")));
+    }
+
     void subConfigOfInheritingControl() {
         // A control inheriting from an already expanded control still expands its own sub-configurations.
         DataCfg cfg;
