@@ -1,0 +1,5 @@
+#include "fuzzentries.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    return FuzzHttpRequestReader(data, size);
+}

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang into build-fuzz/ and runs each for a while.
+# Usage: scripts/fuzz.sh [seconds per target, default 120] [target ...]   (targets: http wsframe)
+# New inputs go to build-fuzz/corpus-<target>; merge the interesting ones into fuzz/corpus/<target>
+# with: build-fuzz/fuzz/fuzz_<target> -merge=1 fuzz/corpus/<target> build-fuzz/corpus-<target>
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+secs="${1:-120}"
+shift || true
+targets=("${@:-http wsframe}")
+build="$root/build-fuzz"
+if [ ! -f "$build/build.ninja" ]; then
+  CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DMERVEX_FUZZ=ON -DMERVEX_BUILD_TESTS=OFF -DMERVEX_BUILD_BENCH=OFF >/dev/null
+fi
+for t in ${targets[@]}; do
+  cmake --build "$build" --target "fuzz_$t" -- ${MERVEX_BUILD_ARGS:-}
+done
+for t in ${targets[@]}; do
+  mkdir -p "$build/corpus-$t"
+  "$build/fuzz/fuzz_$t" -max_total_time="$secs" -max_len=70000 -rss_limit_mb=2048 \
+    -artifact_prefix="$build/crash-$t-" "$build/corpus-$t" "$root/fuzz/corpus/$t"
+done
