@@ -104,7 +104,10 @@ private slots:
         DC::TLayout l;
         l.Read(J("{'Type':'Internal','Control':'Wheel','BaseSize':0,'Skin':'x','Text':'t','Config':'c',"
                  "'MouseEvtMinAlpha':10,'Opacity':0.5,'ExtendHitTest':4,'MouseMoveDelay':7,'Align':'RightBottom',"
-                 "'TextAlign':'Nope','ExtParams':{'k':1},'Override':{'L':{'Text':'x'}},'Mask':{}}"));
+                 "'TextAlign':'Nope','ExtParams':{'k':1},'Override':{'L':{'Text':'x'}},'Mask':{},"
+                 "'Color':'#f00','ColorP':'#80ff0000'}"));
+        QCOMPARE(l.Color, QColor(255, 0, 0));
+        QCOMPARE(l.ColorP, QColor(255, 0, 0, 0x80));
         QCOMPARE(l.Type, 4);
         QCOMPARE(l.ControlClass, 1);
         QCOMPARE(l.BaseSize, 160);
