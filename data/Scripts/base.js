@@ -1,0 +1,137 @@
+// Behaviour of the standard controls of the set MVX_Base.
+//
+// Written for the program's script engine (ECMAScript 5: var and function only). Every handler runs with
+// the control view as `this`. Skin handlers get the skin object first, layout handlers the skin object and
+// then their layout object, control handlers the control object alone. One engine serves every control
+// of every grid, so nothing here keeps per-control state in globals.
+
+// The control's option values (option name -> text), with the values of its grid placement applied.
+function cfgOf(skin) {
+    var values = skin.getControl().getConfigData();
+    return values ? values : {};
+}
+
+function clamp01(v) {
+    return v < 0 ? 0 : (v > 1 ? 1 : v);
+}
+
+// The "Channel" option picks the audio endpoint; anything unknown counts as the main output.
+function channelOf(values) {
+    var c = values ? values.Channel : "";
+    return (c === "Micro" || c === "Music") ? c : "Main";
+}
+
+// Boolean outputs come back as booleans; stored values may also be texts or numbers.
+function isOn(v) {
+    return v === true || v === 1 || v === "true" || v === "1";
+}
+
+function pad2(n) {
+    return n < 10 ? "0" + n : "" + n;
+}
+
+// Control OnInit of the tiles that show a figure: bind the function record that the "Function" option
+// names (one of the records of the set's "Functions" section).
+function FunctionInit(control) {
+    var name = control.getConfigData().Function;
+    if (name) {
+        control.setFunctions([name]);
+    }
+}
+
+/* Key button: sends the shortcut of its "Shortcut" option when tapped. */
+
+function KeyBtnIconInit(skin, layout) {
+    var icon = cfgOf(skin).Icon;
+    if (icon) {
+        layout.setGfx(icon);
+    }
+}
+
+function KeyBtnClick(skin, layout) {
+    var keys = cfgOf(skin).Shortcut;
+    if (keys) {
+        this.CallFunc("DFP:SendShortcut", [keys]);
+    }
+}
+
+/* Volume slider: shows and sets the volume of the endpoint chosen by "Channel". */
+
+function VolumeInit(control) {
+    control.setFunctions(["Volume_" + channelOf(control.getConfigData())]);
+}
+
+function VolumeIconInit(skin, layout) {
+    layout.setGfx(channelOf(cfgOf(skin)) === "Micro" ? "IcoMic" : "IcoSpeaker");
+}
+
+// Press and move handler of the slider's touch area. The touch area covers the whole control from its
+// top-left corner, so the last mouse position and the bar's position share one origin.
+function SliderMove(skin, layout) {
+    var fill = this.FindLayout("Fill");
+    if (!fill || fill.getW() <= 0) {
+        return;
+    }
+    var v = clamp01((this.GetMouseLastEvtX() - fill.getX()) / fill.getW());
+    v = Math.round(v * 100) / 100;
+    this.CallFunc("DFP:SND_Vol_" + channelOf(cfgOf(skin)) + "_Set", [v]);
+    // Show the new level now rather than at the next poll of the volume.
+    this.SetFuncRes(0, 0, v);
+    fill.Invalidate();
+    var label = this.FindLayout("Value");
+    if (label) {
+        label.Invalidate();
+    }
+    this.Invalidate();
+}
+
+/* Mute toggle: the pressed state of the face is the mute state of the chosen endpoint. */
+
+function MuteInit(control) {
+    control.setFunctions(["Mute_" + channelOf(control.getConfigData())]);
+}
+
+function MuteIconInit(skin, layout) {
+    var mic = channelOf(cfgOf(skin)) === "Micro";
+    layout.setGfx(mic ? "IcoMic" : "IcoSpeaker");
+    layout.setGfxA(mic ? "IcoMicMuted" : "IcoSpeakerMuted");
+}
+
+// Skin OnUpdate: follow a mute change made on the PC.
+function MuteUpdate(skin) {
+    var muted = isOn(this.GetFuncRes(0, 0));
+    var face = this.FindLayout("Face");
+    var icon = this.FindLayout("Icon");
+    if (face && face.getPressed() !== muted) {
+        face.setPressed(muted);
+    }
+    if (icon && icon.getActive() !== muted) {
+        icon.setActive(muted);
+    }
+}
+
+// A toggle has flipped its pressed state before the click arrives, so pressed now means "mute".
+function MuteClick(skin, layout) {
+    var muted = layout.getPressed();
+    this.CallFunc("DFP:SND_Mute_" + channelOf(cfgOf(skin)) + "_Set", [muted]);
+    this.SetFuncRes(0, 0, muted);
+    var icon = this.FindLayout("Icon");
+    if (icon) {
+        icon.setActive(muted);
+    }
+}
+
+/* Clock tile: time and date of the PC, refreshed at every tick of the control. */
+
+function ClockTick(skin) {
+    var now = new Date();
+    var time = this.FindLayout("Time");
+    var date = this.FindLayout("Date");
+    if (time) {
+        time.setText(pad2(now.getHours()) + ":" + pad2(now.getMinutes()));
+    }
+    if (date) {
+        date.setText(skin.GetString("Day" + now.getDay()) + "  " + pad2(now.getDate()) + "." +
+                     pad2(now.getMonth() + 1) + "." + now.getFullYear());
+    }
+}
