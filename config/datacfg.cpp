@@ -2,6 +2,7 @@
 
 #include "datacfgrecords.h"
 #include "profiler.h"
+#include "tscript.h"
 
 #include <QRegularExpression>
 
@@ -18,6 +19,7 @@ struct DataCfg::Lists {
     QList<TDataSource> dataSources;
     QHash<QString, QString> strings;
     TUserCfg userCfg;
+    QList<TScript> scripts;
 };
 
 namespace {
@@ -255,4 +257,7 @@ QHash<QString, QString>& DataCfg::Strings() {
 }
 DataCfg::TUserCfg& DataCfg::UserCfg() {
     return d->userCfg;
+}
+QList<DataCfg::TScript>& DataCfg::Scripts() {
+    return d->scripts;
 }

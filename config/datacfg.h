@@ -11,6 +11,11 @@
 #include <QVariantMap>
 #include <memory>
 
+class GridSigVerifier;
+class QScriptEngine;
+class QScriptValue;
+typedef QList<QScriptValue> QScriptValueList;
+
 class DataCfg : public QObject {
     Q_OBJECT
 public:
@@ -100,6 +105,8 @@ public:
     struct TDynLib;
     struct TCtrlSetState;
     struct TUserCfg;
+    struct TScriptFunc;
+    struct TScript;
 
     explicit DataCfg(QObject* parent = nullptr);
     ~DataCfg() override;
@@ -144,10 +151,58 @@ public:
     QList<TDataSource>& DataSources();
     QHash<QString, QString>& Strings();
     TUserCfg& UserCfg();
+    QList<TScript>& Scripts();
+
+    // --- Description files of the data folder (datacfgload.cpp). Each answers whether the file was opened
+    // and parsed. ---
+
+    // mainCfg.json, skinCfg.json and gridCfg.json of the folder, in that order.
+    void LoadDataFolder(const QString& folder);
+    // One include file (a control set) and, depth first, what it includes; then its control-list files.
+    bool LoadIncludeFile(const QString& folder, const QString& fileName);
+    // One control set from a map: every section, in the fixed order.
+    void LoadCtrlSetSection(const QString& folder, const QVariantMap& map);
+    // One control-list file, merged into an earlier list of the same name.
+    bool LoadCtrlListFile(const QString& folder, const QString& fileName);
+    bool LoadAppSkins(const QString& folder, const QString& fileName);
+    // A grid list file and the grid list files it includes; every grid's signature is checked.
+    bool LoadGrids(const QString& folder, const QString& fileName, bool prefixIcon);
+    // The process-wide grid verifier, holding the compiled-in grid key from its first use on.
+    static GridSigVerifier& GridVerifier();
+
+    // --- Script engines (datacfgscripts.cpp). A handler name is "set:function" or a bare function. ---
+
+    // Runs a handler with thisObject as "this". On failure answers "inv_fnc", "inv_scr", "no_fnc" or "no_eng".
+    QScriptValue ExecScriptfunc(QObject* thisObject, const QString& name, const QScriptValueList& args,
+                                QScriptEngine** engine = nullptr);
+    // The engine of the script declaring the function, built on first use; null when the function does not
+    // resolve.
+    QScriptEngine* GetScriptEngine(const QString& name);
+    // Source of the function's phone twin (name + "$"), renamed to set_name; empty when there is none.
+    QString GetScriptFuncText(const QString& name);
+    // The declaring script inside the list and the function's index in it; null when none declares it.
+    TScript* FindScriptFunc(const QString& name, int* index = nullptr);
+    // Builds the script's engine and evaluates its file, once.
+    void LoadScript(TScript& script);
+
+    // --- User configuration and custom grids (datacfguser.cpp). Answers are empty texts on success. ---
+
+    bool LoadUserCfg(const QString& path);
+    QString SaveUserCfg();
+    // Drops every custom grid and reads the custom-grid folder again.
+    void LoadCustomGrids();
+    bool LoadCustomGrid(const QString& path);
+    // An empty path saves to the grid's own file; another base name renames the grid.
+    QString SaveCustomGrid(const QString& path, const QString& gridName);
+    QString DeleteCustomGrid(const QString& gridName);
+    // The user folder's "CustomGrids/".
+    static QString CustomGridPath();
 
 private:
     struct Lists;
     std::unique_ptr<Lists> d;
+    // The user configuration file that was there but could not be read; set aside before the first save.
+    QString m_unreadableUserCfg;
 };
 
 // Key helpers shared by every record kind.
@@ -166,5 +221,12 @@ QString EnumToText(const QString& enumName, const QString& prefix, int value);
 QVariantMap MergeVariantMaps(QVariantMap base, QVariantMap overlay, QStringList skip);
 // The part of a call text before its first '('.
 QString FuncNameOf(const QString& text);
+// A JSON file's backup (".jsbk") and temporary (".jso_") names: its ".json" extension replaced, in any case.
+QString JsonBackupName(const QString& path);
+QString JsonTempName(const QString& path);
+// Puts source in the place of target; target's old content stays in target's backup file.
+bool MoveJsonFileKeepBackup(const QString& source, const QString& target);
+// The set of custom grids.
+extern const QString CustomGridSet;
 // The arguments written in parentheses after a function's name, split at ',' without trimming.
 QVariantList ParseCallArgs(const QString& text);

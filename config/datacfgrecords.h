@@ -12,6 +12,7 @@
 #include "tgrid.h"
 #include "tlayout.h"
 #include "tnamed.h"
+#include "tscript.h"
 #include "trsc.h"
 #include "tskin.h"
 #include "tusercfg.h"

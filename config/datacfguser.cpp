@@ -1,0 +1,341 @@
+// The user's own files: the user configuration "userCfg.json" and the custom grids, one file per grid.
+// Every file that is replaced keeps its previous content in a ".jsbk" file; new content is written to a
+// ".jso_" file first and put in place by an atomic rename only once it is complete.
+
+#include "datacfg.h"
+#include "datacfgrecords.h"
+
+#include "QsLog.h"
+#include "cfgread.h"
+#include "json.h"
+#include "plugintools.h"
+#include "profiler.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cstdio>
+#include <unistd.h>
+
+const QString CustomGridSet = QStringLiteral("CustomGrid");
+
+namespace {
+
+const qint64 kMaxUserFileSize = 64 * 1024 * 1024;
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("DataCfg", text);
+}
+
+// The path with its ".json" extension (any case) replaced; a path without one gets the extension added,
+// so a backup never lands on the file itself.
+QString ReplaceJsonExtension(const QString& path, const QString& extension) {
+    if (path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive))
+        return path.left(path.size() - 5) + extension;
+    return path + extension;
+}
+
+enum class JsonFile { Ok, NotOpened, Invalid };
+
+JsonFile ReadJsonFile(const QString& path, QVariantMap& map, QString& error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return JsonFile::NotOpened;
+    if (file.size() > kMaxUserFileSize) {
+        error = QStringLiteral("file too large: %1 bytes").arg(file.size());
+        return JsonFile::Invalid;
+    }
+    const QVariant value = JsonParseText(QString::fromUtf8(file.readAll()), error);
+    if (!error.isEmpty())
+        return JsonFile::Invalid;
+    map = value.toMap();
+    return JsonFile::Ok;
+}
+
+// rename(2) replaces an existing target in one step; QFile::rename refuses to.
+bool ReplaceByRename(const QString& from, const QString& to) {
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+// Copies a file over another in one step: the target is either its old self or a full copy.
+bool CopyReplacing(const QString& from, const QString& to) {
+    QFile in(from);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    QSaveFile out(to);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    char buffer[64 * 1024];
+    for (;;) {
+        const qint64 n = in.read(buffer, sizeof(buffer));
+        if (n < 0) {
+            out.cancelWriting();
+            return false;
+        }
+        if (n == 0)
+            break;
+        if (out.write(buffer, n) != n) {
+            out.cancelWriting();
+            return false;
+        }
+    }
+    return out.commit();
+}
+
+// Keeps the current content of path in its backup file. True when there was nothing to keep.
+bool KeepBackup(const QString& path) {
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return true;
+    return CopyReplacing(path, JsonBackupName(path));
+}
+
+// Writes the bytes completely to the temporary file; an empty answer on success, else the reason.
+QString WriteTemporary(const QString& temp, const QByteArray& bytes, const QString& path) {
+    QFile::remove(temp);
+    QFile file(temp);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return Tr("Can't open File: ") + path;
+    bool ok = file.write(bytes) == bytes.size() && file.flush();
+    // On disk before it replaces anything: a crash must not leave an empty file in the old one's place.
+    ok = ok && ::fsync(file.handle()) == 0;
+    file.close();
+    if (!ok || file.error() != QFileDevice::NoError) {
+        QFile::remove(temp);
+        return Tr("Can't write File: ") + path;
+    }
+    return QString();
+}
+
+// A free name beside path for a file that could not be read ("userCfg.broken.json", "userCfg.broken2.json"...).
+QString AsideName(const QString& path) {
+    const QString base = path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive) ? path.left(path.size() - 5) : path;
+    for (int i = 1; i < 1000; ++i) {
+        const QString name = base + QStringLiteral(".broken") + (i > 1 ? QString::number(i) : QString()) +
+                             QStringLiteral(".json");
+        if (!QFileInfo::exists(name))
+            return name;
+    }
+    return QString();
+}
+
+} // namespace
+
+QString JsonBackupName(const QString& path) {
+    return ReplaceJsonExtension(path, QStringLiteral(".jsbk"));
+}
+
+QString JsonTempName(const QString& path) {
+    return ReplaceJsonExtension(path, QStringLiteral(".jso_"));
+}
+
+bool MoveJsonFileKeepBackup(const QString& source, const QString& target) {
+    if (!QFileInfo::exists(source))
+        return false;
+    if (!KeepBackup(target))
+        return false;
+    return ReplaceByRename(source, target);
+}
+
+QString DataCfg::CustomGridPath() {
+    return PluginTools::GetUserPath() + QStringLiteral("CustomGrids/");
+}
+
+bool DataCfg::LoadUserCfg(const QString& path) {
+    PROFILE_SCOPE("DataCfg::LoadUserCfg");
+    UserCfg().Name = QStringLiteral("UserConfig");
+    UserCfg().File = path;
+    m_unreadableUserCfg.clear();
+
+    const QString candidates[] = {path, JsonBackupName(path),
+                                  PluginTools::GetDataPath() + QStringLiteral("userCfg.json")};
+    for (const QString& candidate : candidates) {
+        QVariantMap map;
+        QString error;
+        const JsonFile result = ReadJsonFile(candidate, map, error);
+        if (result == JsonFile::NotOpened)
+            continue;
+        if (result == JsonFile::Invalid) {
+            QLOG_DEBUG() << error;
+            // Whatever loads instead, this file must survive the next save (SaveUserCfg sets it aside).
+            if (candidate == path)
+                m_unreadableUserCfg = path;
+            continue;
+        }
+        if (candidate != path)
+            QLOG_DEBUG() << "DataCfg::LoadUserCfg: loaded in place of" << path << "from:" << candidate;
+        TUserCfg fresh;
+        fresh.Read(map);
+        fresh.Name = QStringLiteral("UserConfig");
+        fresh.File = path;
+        UserCfg() = fresh;
+        TCtrlSet& mine = GetMyControlsSet();
+        mine.Elements.clear();
+        mine.Read(map.value(QStringLiteral("ControlSet")).toMap());
+        mine.UserList = true;
+        mine.Name = QStringLiteral("@My Controls");
+        return true;
+    }
+    return false;
+}
+
+QString DataCfg::SaveUserCfg() {
+    PROFILE_SCOPE("DataCfg::SaveUserCfg");
+    TUserCfg& user = UserCfg();
+    const QString path = user.File;
+    if (path.isEmpty())
+        return QStringLiteral("missing usercfg");
+    QVariantMap map = user.Write();
+    map.insert(QStringLiteral("ControlSet"), GetMyControlsSet().Write());
+    QString error;
+    const QByteArray bytes = JsonSerialize(map, error, 0);
+    if (!error.isEmpty())
+        return error;
+
+    const QString temp = JsonTempName(path);
+    error = WriteTemporary(temp, bytes, path);
+    if (!error.isEmpty())
+        return error;
+    if (!m_unreadableUserCfg.isEmpty() && m_unreadableUserCfg == path && QFileInfo(path).isFile()) {
+        // The file that could not be read is moved aside instead of becoming the backup, so the backup keeps
+        // the last good content and the unreadable one stays for the user to repair.
+        const QString aside = AsideName(path);
+        if (aside.isEmpty() || !ReplaceByRename(path, aside)) {
+            QFile::remove(temp);
+            return Tr("Can't write File: ") + aside;
+        }
+        QLOG_WARN() << "DataCfg::SaveUserCfg: the unreadable user configuration was kept as" << aside;
+    } else if (!KeepBackup(path)) {
+        QFile::remove(temp);
+        return Tr("Can't write File: ") + JsonBackupName(path);
+    }
+    m_unreadableUserCfg.clear();
+    if (!ReplaceByRename(temp, path)) {
+        QFile::remove(temp);
+        return Tr("Can't write File: ") + path;
+    }
+    return QString();
+}
+
+void DataCfg::LoadCustomGrids() {
+    PROFILE_SCOPE("DataCfg::LoadCustomGrids");
+    QList<TGrid>& grids = Grids();
+    for (int i = grids.size() - 1; i >= 0; --i) {
+        if (grids[i].Custom)
+            grids.removeAt(i);
+    }
+    const QDir dir(CustomGridPath());
+    const QFileInfoList files =
+        dir.entryInfoList(QStringList() << QStringLiteral("*.json"), QDir::Files | QDir::Hidden, QDir::Unsorted);
+    for (const QFileInfo& file : files)
+        LoadCustomGrid(file.absoluteFilePath());
+}
+
+bool DataCfg::LoadCustomGrid(const QString& path) {
+    PROFILE_SCOPE("DataCfg::LoadCustomGrid");
+    QVariantMap map;
+    QString error;
+    switch (ReadJsonFile(path, map, error)) {
+    case JsonFile::NotOpened:
+        return false;
+    case JsonFile::Invalid:
+        QLOG_DEBUG() << error;
+        return false;
+    case JsonFile::Ok:
+        break;
+    }
+    const QFileInfo info(path);
+    const QString name = info.completeBaseName();
+    QList<TGrid>& grids = Grids();
+    TGrid* grid = nullptr;
+    for (TGrid& g : grids) {
+        if (g.Custom && (g.Name == name || g.File == path)) {
+            grid = &g;
+            break;
+        }
+    }
+    if (!grid) {
+        grids.append(TGrid());
+        grid = &grids.last();
+    }
+    grid->Custom = true;
+    grid->Read(map);
+    grid->Name = name;
+    grid->Set = CustomGridSet;
+    grid->File = path;
+    grid->SavedFile = path;
+    grid->Date = info.lastModified();
+    grid->Author = CfgRead::Text(
+        UserCfg().CfgBase.value(QStringLiteral("MervexLogin")).toMap().value(QStringLiteral("Username")));
+    return true;
+}
+
+QString DataCfg::SaveCustomGrid(const QString& path, const QString& gridName) {
+    PROFILE_SCOPE("DataCfg::SaveCustomGrid");
+    const TGrid grid = FindGrid(gridName, CustomGridSet);
+    if (grid.Name.isEmpty())
+        return Tr("Grid not found: ") + gridName;
+    const QString target = path.isEmpty() ? grid.File : path;
+    const QString newName = QFileInfo(target).completeBaseName();
+    if (newName.isEmpty())
+        return Tr("invalid filename: ") + target;
+    if (newName != grid.Name) {
+        if (!FindGrid(newName, CustomGridSet).Name.isEmpty())
+            return Tr("Grid %1 already exists!").arg(newName);
+        QLOG_DEBUG() << "::FixName::" << grid.Name << "->" << newName;
+    }
+    QString error;
+    // The stored form keeps every value that reads back (the signing form drops some).
+    const QByteArray bytes = JsonSerialize(grid.WriteStored(), error, 0);
+    if (!error.isEmpty())
+        return error;
+
+    const QString temp = JsonTempName(target);
+    error = WriteTemporary(temp, bytes, target);
+    if (!error.isEmpty())
+        return error;
+    const QString saved = grid.SavedFile;
+    if (!KeepBackup(saved)) {
+        QFile::remove(temp);
+        return Tr("Can't write File: ") + JsonBackupName(saved);
+    }
+    if (!ReplaceByRename(temp, target)) {
+        QFile::remove(temp);
+        return Tr("Can't write File: ") + target;
+    }
+    // A new name moves the grid: its old file goes, its content stays in the old name's backup.
+    if (!saved.isEmpty() && QFileInfo(saved).absoluteFilePath() != QFileInfo(target).absoluteFilePath())
+        QFile::remove(saved);
+    for (TGrid& g : Grids()) {
+        if (g.Custom && g.Name == grid.Name) {
+            g.Name = newName;
+            g.File = target;
+            g.SavedFile = target;
+            break;
+        }
+    }
+    return QString();
+}
+
+QString DataCfg::DeleteCustomGrid(const QString& gridName) {
+    PROFILE_SCOPE("DataCfg::DeleteCustomGrid");
+    const TGrid grid = FindGrid(gridName, CustomGridSet);
+    if (grid.Name.isEmpty())
+        return Tr("Grid not found: ") + gridName;
+    if (!grid.Custom)
+        return Tr("Not a Custom Grid: ") + gridName;
+    const QString file = grid.File;
+    // The backup is the only copy once the file is gone: no backup, no delete.
+    if (!QFileInfo(file).isFile() || !KeepBackup(file) || !QFile::remove(file))
+        return Tr("Can't delete File: ") + file;
+    QList<TGrid>& grids = Grids();
+    for (int i = 0; i < grids.size(); ++i) {
+        if (grids[i].Custom && grids[i].Name == grid.Name) {
+            grids.removeAt(i);
+            break;
+        }
+    }
+    return QString();
+}
