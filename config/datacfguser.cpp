@@ -113,8 +113,8 @@ QString WriteTemporary(const QString& temp, const QByteArray& bytes, const QStri
 QString AsideName(const QString& path) {
     const QString base = path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive) ? path.left(path.size() - 5) : path;
     for (int i = 1; i < 1000; ++i) {
-        const QString name = base + QStringLiteral(".broken") + (i > 1 ? QString::number(i) : QString()) +
-                             QStringLiteral(".json");
+        const QString name =
+            base + QStringLiteral(".broken") + (i > 1 ? QString::number(i) : QString()) + QStringLiteral(".json");
         if (!QFileInfo::exists(name))
             return name;
     }
@@ -164,8 +164,9 @@ bool DataCfg::LoadUserCfg(const QString& path) {
                 m_unreadableUserCfg = path;
             continue;
         }
-        if (candidate != path)
+        if (candidate != path) {
             QLOG_DEBUG() << "DataCfg::LoadUserCfg: loaded in place of" << path << "from:" << candidate;
+        }
         TUserCfg fresh;
         fresh.Read(map);
         fresh.Name = QStringLiteral("UserConfig");
@@ -267,8 +268,8 @@ bool DataCfg::LoadCustomGrid(const QString& path) {
     grid->File = path;
     grid->SavedFile = path;
     grid->Date = info.lastModified();
-    grid->Author = CfgRead::Text(
-        UserCfg().CfgBase.value(QStringLiteral("MervexLogin")).toMap().value(QStringLiteral("Username")));
+    grid->Author =
+        CfgRead::Text(UserCfg().CfgBase.value(QStringLiteral("MervexLogin")).toMap().value(QStringLiteral("Username")));
     return true;
 }
 

@@ -10,8 +10,8 @@ class QScriptEngine;
 
 struct DataCfg::TScriptFunc {
     qint32 id = -1;
-    QString Name; // as declared
-    QString Set;  // the script's set
+    QString Name;          // as declared
+    QString Set;           // the script's set
     bool Resolved = false; // the engine was asked for it (once)
     int Errors = 0;        // uncaught exceptions of calls so far
     QScriptValue Function; // the engine's global of that name; invalid until resolved
