@@ -1,0 +1,14 @@
+#include "leinterface.h"
+
+#include "lebase.h"
+
+LEInterface::LEInterface(QGraphicsItem* parent) : QGraphicsObject(parent) {}
+
+void LEInterface::Invalidate() {
+    for (QGraphicsItem* child : childItems()) {
+        if (auto* e = dynamic_cast<LEInterface*>(child)) {
+            if (LEBase* b = e->GetLEBase())
+                b->Invalidate();
+        }
+    }
+}
