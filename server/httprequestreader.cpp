@@ -6,10 +6,13 @@
 #include <QHostAddress>
 #include <QPointer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QUrl>
 #include <QUrlQuery>
 
 namespace {
+int g_idleTimeoutMs = 30000;
+
 // Body bytes are dropped in chunks of this size.
 constexpr qint64 SkipChunk = 65536;
 
@@ -29,6 +32,38 @@ qint64 ContentLength(const QStringList& lines) {
 } // namespace
 
 HttpRequestReader::HttpRequestReader(QObject* parent) : QObject(parent) {}
+
+int HttpRequestReader::IdleTimeoutMs() {
+    return g_idleTimeoutMs;
+}
+
+void HttpRequestReader::SetIdleTimeoutMs(int ms) {
+    g_idleTimeoutMs = ms;
+}
+
+HttpRequestReader* HttpRequestReader::Watch(QTcpSocket* socket) {
+    if (!socket)
+        return nullptr;
+    auto* reader = socket->findChild<HttpRequestReader*>(QString(), Qt::FindDirectChildrenOnly);
+    if (reader)
+        return reader;
+    reader = new HttpRequestReader(socket);
+    reader->m_socket = socket;
+    reader->m_idle = new QTimer(reader);
+    reader->m_idle->setSingleShot(true);
+    connect(reader->m_idle, &QTimer::timeout, reader, [reader] {
+        QLOG_DEBUG() << "NetServer::OnSockReadyRead: no complete request within" << g_idleTimeoutMs << "ms, closing"
+                     << reader->m_socket->peerAddress().toString();
+        reader->m_socket->close();
+    });
+    reader->restartIdle();
+    return reader;
+}
+
+void HttpRequestReader::restartIdle() {
+    if (m_idle)
+        m_idle->start(g_idleTimeoutMs);
+}
 
 qint64 HttpRequestReader::Room() const {
     if (m_skip > 0)
@@ -144,9 +179,7 @@ HttpRequestReader::Status HttpRequestReader::ParseLines(const QStringList& lines
 void HttpRequestReader::ServeSocket(QTcpSocket* socket, IHttpRequestHandler* handler) {
     if (!socket || !handler)
         return;
-    auto* reader = socket->findChild<HttpRequestReader*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!reader)
-        reader = new HttpRequestReader(socket);
+    HttpRequestReader* reader = Watch(socket);
     QPointer<QTcpSocket> guard(socket);
     while (guard && socket->isOpen()) {
         HttpRequest req;
@@ -170,6 +203,7 @@ void HttpRequestReader::ServeSocket(QTcpSocket* socket, IHttpRequestHandler* han
             socket->close();
             return;
         case Ready:
+            reader->restartIdle();
             break;
         }
         if (req.headers.value(QStringLiteral("Upgrade")) == QLatin1String("websocket")) {

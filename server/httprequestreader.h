@@ -11,6 +11,7 @@
 
 class QIODevice;
 class QTcpSocket;
+class QTimer;
 
 // One parsed request, as the reply handler and the WebSocket upgrade see it.
 struct HttpRequest {
@@ -52,6 +53,13 @@ public:
 
     explicit HttpRequestReader(QObject* parent = nullptr);
 
+    // A plain connection must complete a request within this time of its first byte or its previous
+    // request, else it is closed (replies announce a keep-alive of 4 s). Tests shorten it.
+    static int IdleTimeoutMs();
+    static void SetIdleTimeoutMs(int ms);
+    // Starts the idle bound of a freshly accepted socket (ServeSocket does it at the first byte).
+    static HttpRequestReader* Watch(QTcpSocket* socket);
+
     // Bytes that Append takes now without passing the bound (at least 1 while NeedMore).
     qint64 Room() const;
     void Append(const QByteArray& data);
@@ -71,6 +79,10 @@ public:
     static void ServeSocket(QTcpSocket* socket, IHttpRequestHandler* handler);
 
 private:
+    void restartIdle();
+
+    QTcpSocket* m_socket = nullptr; // watched for idleness; null for a reader fed by hand
+    QTimer* m_idle = nullptr;
     QByteArray m_buf;
     qint64 m_skip = 0;     // body bytes of the last request still to be dropped
     int m_scanned = 0;     // bytes of m_buf already split into m_lines

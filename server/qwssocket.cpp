@@ -127,7 +127,7 @@ void QWsSocket::writeControl(int opcode, const QByteArray& payload) {
 
 void QWsSocket::close(QString reason) {
     Q_UNUSED(reason)
-    if (!m_socket)
+    if (!m_socket || !m_socket->isOpen())
         return;
     writeControl(8, QByteArray());
     m_socket->close();
@@ -153,7 +153,8 @@ void QWsSocket::ping() {
 
 void QWsSocket::dataReceived() {
     QPointer<QWsSocket> self(this);
-    while (m_socket) {
+    // A handler may close the socket: nothing more is delivered then.
+    while (m_socket && m_socket->isOpen()) {
         WsEvent ev = m_parser.next();
         switch (ev.kind) {
         case WsEvent::None: {

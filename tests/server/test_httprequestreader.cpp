@@ -280,6 +280,24 @@ private slots:
 
         QTRY_COMPARE_WITH_TIMEOUT(bad.state(), QAbstractSocket::UnconnectedState, 10000);
     }
+
+    // A request that never completes does not hold its connection for ever; a request answered in
+    // time is not affected.
+    void incompleteRequestTimesOut() {
+        const int saved = HttpRequestReader::IdleTimeoutMs();
+        HttpRequestReader::SetIdleTimeoutMs(300);
+        TestServer server;
+        QVERIFY(server.listen());
+        QTcpSocket s;
+        s.connectToHost(QHostAddress::LocalHost, server.port());
+        QVERIFY(s.waitForConnected(5000));
+        s.write("GET /GetInfo HTTP/1.1\r\n\r\nGET /GetInfo HTTP/1.1\r\nHost: slow");
+        QByteArray got;
+        QTRY_VERIFY_WITH_TIMEOUT((got += s.readAll()).contains("MervexSrv"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(s.state(), QAbstractSocket::UnconnectedState, 10000);
+        QCOMPARE(got.count("HTTP/1.1 200 OK"), 1);
+        HttpRequestReader::SetIdleTimeoutMs(saved);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestHttpRequestReader)
