@@ -16,21 +16,58 @@
 
 namespace {
 
-const char* const kHandlerKeys[] = {"OnInit",       "OnPostInit",   "OnTick",         "OnUpdate",
-                                    "OnMousePress", "OnMouseMove",  "OnMouseRelease", "OnMouseClick",
-                                    "OnMouseDoubleClick", "OnMouseWheel", "OnMessage", "OnReturn"};
+const char* const kHandlerKeys[] = {
+    "OnInit",       "OnPostInit",         "OnTick",       "OnUpdate",  "OnMousePress", "OnMouseMove", "OnMouseRelease",
+    "OnMouseClick", "OnMouseDoubleClick", "OnMouseWheel", "OnMessage", "OnReturn"};
 
 // The functions of the built-in provider "DFP" that records and scripts may name.
-const QStringList kProviderFunctions = {
-    "CPU_Count", "CPU_Usage", "CPU_Frequency", "CPU_MaxFrequency", "CPU_Temperature", "RAM_Usage_Prc",
-    "RAM_Usage_MB", "RAM_Total_MB", "RAM_Free_MB", "NET_Usage_Rx_Bs", "NET_Usage_Tx_Bs", "SendShortcut",
-    "GetKeyState", "DoExecute", "PRC_Count", "DRV_Count", "DRV_Name", "DRV_Size_MB", "DRV_Used_MB",
-    "DRV_Free_MB", "DRV_Used_Prc", "DRV_Type", "SND_Vol_Main_Get", "SND_Vol_Main_Set", "SND_Mute_Main_Get",
-    "SND_Mute_Main_Set", "SND_Vol_Micro_Get", "SND_Vol_Micro_Set", "SND_Mute_Micro_Get", "SND_Mute_Micro_Set",
-    "SND_Vol_Music_Get", "SND_Vol_Music_Set", "SND_Mute_Music_Get", "SND_Mute_Music_Set", "SND_GetMediaPlayers",
-    "SND_GetCurrentMediaPlayer", "SND_IsMediaPlayerRunning", "SND_Music_GetInfo", "SND_Music_Play",
-    "SND_Music_Pause", "SND_Music_Prev", "SND_Music_Next", "SND_Music_Stop", "SND_Music_SetPos",
-    "SND_Audio_GetSessions", "SND_Audio_SetSessionVolume", "TARN_Color_Set"};
+const QStringList kProviderFunctions = {"CPU_Count",
+                                        "CPU_Usage",
+                                        "CPU_Frequency",
+                                        "CPU_MaxFrequency",
+                                        "CPU_Temperature",
+                                        "RAM_Usage_Prc",
+                                        "RAM_Usage_MB",
+                                        "RAM_Total_MB",
+                                        "RAM_Free_MB",
+                                        "NET_Usage_Rx_Bs",
+                                        "NET_Usage_Tx_Bs",
+                                        "SendShortcut",
+                                        "GetKeyState",
+                                        "DoExecute",
+                                        "PRC_Count",
+                                        "DRV_Count",
+                                        "DRV_Name",
+                                        "DRV_Size_MB",
+                                        "DRV_Used_MB",
+                                        "DRV_Free_MB",
+                                        "DRV_Used_Prc",
+                                        "DRV_Type",
+                                        "SND_Vol_Main_Get",
+                                        "SND_Vol_Main_Set",
+                                        "SND_Mute_Main_Get",
+                                        "SND_Mute_Main_Set",
+                                        "SND_Vol_Micro_Get",
+                                        "SND_Vol_Micro_Set",
+                                        "SND_Mute_Micro_Get",
+                                        "SND_Mute_Micro_Set",
+                                        "SND_Vol_Music_Get",
+                                        "SND_Vol_Music_Set",
+                                        "SND_Mute_Music_Get",
+                                        "SND_Mute_Music_Set",
+                                        "SND_GetMediaPlayers",
+                                        "SND_GetCurrentMediaPlayer",
+                                        "SND_IsMediaPlayerRunning",
+                                        "SND_Music_GetInfo",
+                                        "SND_Music_Play",
+                                        "SND_Music_Pause",
+                                        "SND_Music_Prev",
+                                        "SND_Music_Next",
+                                        "SND_Music_Stop",
+                                        "SND_Music_SetPos",
+                                        "SND_Audio_GetSessions",
+                                        "SND_Audio_SetSessionVolume",
+                                        "TARN_Color_Set"};
 
 const int kGridColumns = 4;
 
@@ -40,13 +77,11 @@ struct Rec {
     QString name() const { return map.value("Name").toString(); }
 };
 
-QString dataDir()
-{
+QString dataDir() {
     return QDir::cleanPath(QStringLiteral(MERVEX_TEST_SOURCE_DIR) + "/../../data");
 }
 
-QVariantMap readJsonFile(const QString& path, QString& error)
-{
+QVariantMap readJsonFile(const QString& path, QString& error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         error = "cannot open " + path;
@@ -60,8 +95,7 @@ QVariantMap readJsonFile(const QString& path, QString& error)
 
 // The file a resource entry names, tried as the loader does: as written, then with ".png" and ".jpg"
 // unless the name has an extension.
-bool resourceExists(const QString& folder, const QString& rsc)
-{
+bool resourceExists(const QString& folder, const QString& rsc) {
     for (const QString& ext : {QString(), QStringLiteral(".png"), QStringLiteral(".jpg")}) {
         if (QFileInfo::exists(folder + "/" + rsc + ext))
             return true;
@@ -85,8 +119,7 @@ class TestDefaultCfg : public QObject {
     QVariantMap m_user;
 
     // A lookup as the configuration model makes it: "set:name" prefers that set, then any record of the name.
-    const Rec* find(const QString& section, const QString& key, const QString& set) const
-    {
+    const Rec* find(const QString& section, const QString& key, const QString& set) const {
         QString name = key;
         QString wantSet = set;
         const int colon = key.indexOf(':');
@@ -104,8 +137,7 @@ class TestDefaultCfg : public QObject {
         return nullptr;
     }
 
-    void loadIncludeFile(const QString& folder, const QString& fileName)
-    {
+    void loadIncludeFile(const QString& folder, const QString& fileName) {
         QString error;
         const QVariantMap top = readJsonFile(folder + "/" + fileName, error);
         QVERIFY2(error.isEmpty(), qPrintable(fileName + ": " + error));
@@ -127,8 +159,7 @@ class TestDefaultCfg : public QObject {
     }
 
     // Every handler name of a record map, with the set that completes a bare name.
-    static void collectHandlers(const QVariantMap& map, QStringList& out)
-    {
+    static void collectHandlers(const QVariantMap& map, QStringList& out) {
         for (const char* key : kHandlerKeys) {
             const QString name = map.value(key).toString();
             if (!name.isEmpty())
@@ -138,8 +169,7 @@ class TestDefaultCfg : public QObject {
 
     // The declaring script of a handler, as the engine lookup finds it: scripts of the handler's set
     // first, then any script.
-    const Rec* scriptDeclaring(const QString& handler, const QString& set) const
-    {
+    const Rec* scriptDeclaring(const QString& handler, const QString& set) const {
         QString setPart = set;
         QString func = handler;
         if (handler.contains(':')) {
@@ -154,14 +184,12 @@ class TestDefaultCfg : public QObject {
         return nullptr;
     }
 
-    const Rec* controlOf(const QVariantMap& ref, const QString& set = QString()) const
-    {
+    const Rec* controlOf(const QVariantMap& ref, const QString& set = QString()) const {
         return find("Controls", ref.value("Control").toString(), set);
     }
 
     // The graphic names an option value or a placement names as icons.
-    QStringList iconValues() const
-    {
+    QStringList iconValues() const {
         QStringList names;
         for (const Rec& c : m_records["Controls"])
             for (const QVariant& o : c.map.value("Config").toMap().value("Options").toList())
@@ -180,8 +208,7 @@ class TestDefaultCfg : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         loadIncludeFile(dataDir(), "mainCfg.json");
         QString error;
         m_grids = readJsonFile(dataDir() + "/gridCfg.json", error);
@@ -192,8 +219,7 @@ private slots:
         QVERIFY2(error.isEmpty(), qPrintable(error));
     }
 
-    void everyFileReads_data()
-    {
+    void everyFileReads_data() {
         QTest::addColumn<QString>("path");
         const QStringList files = QDir(dataDir()).entryList({"*.json"}, QDir::Files, QDir::Name);
         QVERIFY(files.size() >= 4);
@@ -201,8 +227,7 @@ private slots:
             QTest::newRow(qPrintable(f)) << dataDir() + "/" + f;
     }
 
-    void everyFileReads()
-    {
+    void everyFileReads() {
         QFETCH(QString, path);
         QString error;
         const QVariantMap top = readJsonFile(path, error);
@@ -210,8 +235,7 @@ private slots:
         QVERIFY(!top.value("Name").toString().isEmpty());
     }
 
-    void firstStartRecordsArePresent()
-    {
+    void firstStartRecordsArePresent() {
         QCOMPARE(m_grids.value("Name").toString(), QString("[MERVEX]"));
         QStringList grids;
         for (const QVariant& g : m_grids.value("Grids").toList())
@@ -232,8 +256,7 @@ private slots:
     }
 
     // A ':' in a record name would be taken for the set separator by every lookup.
-    void recordNamesHoldNoColon()
-    {
+    void recordNamesHoldNoColon() {
         for (auto it = m_records.cbegin(); it != m_records.cend(); ++it)
             for (const Rec& r : it.value())
                 QVERIFY2(!r.name().isEmpty() && !r.name().contains(':'), qPrintable(it.key() + ": " + r.name()));
@@ -241,8 +264,7 @@ private slots:
             QVERIFY(!g.toMap().value("Name").toString().contains(':'));
     }
 
-    void resourceFilesExist()
-    {
+    void resourceFilesExist() {
         for (const char* section : {"Fonts", "Gfxs", "Scripts"})
             for (const Rec& r : m_records[section]) {
                 const QString rsc = r.map.value("Rsc").toString();
@@ -254,8 +276,7 @@ private slots:
             QVERIFY2(!f.map.value("Type").toString().isEmpty(), qPrintable(f.name()));
     }
 
-    void graphicsResolve()
-    {
+    void graphicsResolve() {
         QStringList missing;
         for (const Rec& g : m_records["Gfxs"]) {
             const QString inherit = g.map.value("Inherit").toString();
@@ -275,8 +296,7 @@ private slots:
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join("; ")));
     }
 
-    void layoutsAreWellFormed()
-    {
+    void layoutsAreWellFormed() {
         const QStringList types = {"Text", "Gfx", "Skin", "Input", "Internal"};
         for (const Rec& skin : m_records["Skins"])
             for (const QVariant& v : skin.map.value("Layouts").toList()) {
@@ -292,8 +312,7 @@ private slots:
             }
     }
 
-    void handlersAreDefinedInTheirScripts()
-    {
+    void handlersAreDefinedInTheirScripts() {
         // Each script must evaluate in the program's engine (ECMAScript 5) and define what it declares.
         QHash<const Rec*, QSet<QString>> defined;
         for (const Rec& s : m_records["Scripts"]) {
@@ -303,9 +322,10 @@ private slots:
             in.setCodec("UTF-8");
             const QString program = in.readAll();
             const QScriptSyntaxCheckResult syntax = QScriptEngine::checkSyntax(program);
-            QVERIFY2(syntax.state() == QScriptSyntaxCheckResult::Valid,
-                     qPrintable(QString("%1:%2 %3").arg(file.fileName()).arg(syntax.errorLineNumber())
-                                    .arg(syntax.errorMessage())));
+            QVERIFY2(
+                syntax.state() == QScriptSyntaxCheckResult::Valid,
+                qPrintable(
+                    QString("%1:%2 %3").arg(file.fileName()).arg(syntax.errorLineNumber()).arg(syntax.errorMessage())));
             QScriptEngine engine;
             engine.evaluate(program, file.fileName());
             QVERIFY2(!engine.hasUncaughtException(), qPrintable(engine.uncaughtException().toString()));
@@ -335,8 +355,7 @@ private slots:
         QVERIFY2(unresolved.isEmpty(), qPrintable(unresolved.join("; ")));
     }
 
-    void controlsNameTheirSkinsAndFunctions()
-    {
+    void controlsNameTheirSkinsAndFunctions() {
         for (const Rec& c : m_records["Controls"]) {
             const QStringList skins = c.map.value("Skins").toStringList();
             QVERIFY2(!skins.isEmpty(), qPrintable(c.name()));
@@ -355,8 +374,7 @@ private slots:
         }
     }
 
-    void functionsNameProviderFunctions()
-    {
+    void functionsNameProviderFunctions() {
         QStringList bad;
         for (const Rec& f : m_records["Functions"]) {
             const QVariantList outputs = f.map.value("Outputs").toList();
@@ -390,15 +408,13 @@ private slots:
         QVERIFY2(bad.isEmpty(), qPrintable(bad.join("; ")));
     }
 
-    void gridsPlaceKnownControlsWithoutOverlap_data()
-    {
+    void gridsPlaceKnownControlsWithoutOverlap_data() {
         QTest::addColumn<QVariantMap>("grid");
         for (const QVariant& g : m_grids.value("Grids").toList())
             QTest::newRow(qPrintable(g.toMap().value("Name").toString())) << g.toMap();
     }
 
-    void gridsPlaceKnownControlsWithoutOverlap()
-    {
+    void gridsPlaceKnownControlsWithoutOverlap() {
         QFETCH(QVariantMap, grid);
         QVERIFY(!grid.value("Title").toString().isEmpty());
         QSet<QPair<int, int>> taken;
@@ -425,8 +441,7 @@ private slots:
         }
     }
 
-    void controlListNamesKnownControls()
-    {
+    void controlListNamesKnownControls() {
         for (const QVariantMap& list : m_ctrlLists)
             for (const QVariant& v : list.value("Elements").toList()) {
                 const QVariantMap ref = v.toMap();
@@ -436,8 +451,7 @@ private slots:
             }
     }
 
-    void appSkinEntriesAndGridIconsResolve()
-    {
+    void appSkinEntriesAndGridIconsResolve() {
         const QVariantMap skin = m_skins.value("AppSkins").toList().value(0).toMap();
         const QString dir = dataDir() + "/" + skin.value("Dir").toString();
         for (const char* entry : {"TabBG", "TabAOvl", "DeckBG", "TabIconCustom"})
@@ -454,8 +468,7 @@ private slots:
         }
     }
 
-    void defaultTabsNameTheGrids()
-    {
+    void defaultTabsNameTheGrids() {
         QStringList tabs;
         for (const QVariant& t : m_user.value("Tabs").toList())
             tabs << t.toMap().value("Name").toString();
