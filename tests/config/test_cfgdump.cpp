@@ -49,7 +49,8 @@ private slots:
         QCOMPARE(files, QStringList({"Grid_ExtraKeys.bytes", "Grid_MERVEXMyGrid2.bytes", "Grid_MERVEXVolume.bytes"}));
         QDir().mkpath(data + QStringLiteral("/Signatures"));
         for (QString f : files) {
-            const QString sig = data + QStringLiteral("/Signatures/") + f.replace(QStringLiteral(".bytes"), QStringLiteral(".sig"));
+            const QString sig =
+                data + QStringLiteral("/Signatures/") + f.replace(QStringLiteral(".bytes"), QStringLiteral(".sig"));
             f.replace(QStringLiteral(".sig"), QStringLiteral(".bytes"));
             QCOMPARE(RunQuiet(QStringLiteral("bash"), {SignScript(), forms + QLatin1Char('/') + f, sig}), 0);
         }
