@@ -9,6 +9,14 @@ secs="${1:-120}"
 shift || true
 targets=("${@:-http wsframe}")
 build="$root/build-fuzz"
+bash "$root/scripts/deps.sh"
+# Only fuzzing needs clang and its fuzzer runtime, so they are not in the build's package list.
+for p in clang libclang-rt-14-dev; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+    $SUDO apt-get update -qq && DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "$p" >/dev/null
+  fi
+done
 if [ ! -f "$build/build.ninja" ]; then
   CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DMERVEX_FUZZ=ON -DMERVEX_BUILD_TESTS=OFF -DMERVEX_BUILD_BENCH=OFF >/dev/null
