@@ -15,6 +15,8 @@
 
 namespace {
 
+const qint64 kMaxScriptSize = 16 * 1024 * 1024;
+
 // The call's arguments as text joined by blanks; stops at an argument whose conversion threw.
 QString JoinScriptArgs(QScriptContext* context) {
     QStringList parts;
@@ -116,6 +118,11 @@ void DataCfg::LoadScript(TScript& script) {
     QFile file(script.Rsc);
     if (!file.open(QIODevice::ReadOnly)) {
         QLOG_DEBUG().noquote() << QStringLiteral("Missing QScript File: ") + script.Rsc;
+        return;
+    }
+    // Scripts also arrive in packages from elsewhere; the whole text is held while it is evaluated.
+    if (file.size() > kMaxScriptSize) {
+        QLOG_DEBUG() << "DataCfg::LoadScript: file too large:" << script.Rsc << file.size();
         return;
     }
     QTextStream stream(&file);

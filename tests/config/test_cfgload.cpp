@@ -93,6 +93,28 @@ private slots:
                  true);
     }
 
+    // "Inherit" finds only records read before; a later set of the same name replaces earlier strings.
+    void inheritAndStringsAcrossSets() {
+        QTemporaryDir tmp;
+        const QString d = tmp.path();
+        // Single quotes stand for double quotes.
+        auto WriteAll = [](const QString& path, const char* text) {
+            return ::WriteAll(path, QByteArray(text).replace('\'', '"'));
+        };
+        QVERIFY(WriteAll(d + QStringLiteral("/mainCfg.json"),
+                         "{ Name: 'A', Gfxs: [ { Name: 'G', Rsc: 'a.png', BaseSize: 10 } ], Strings: { k: 'one' },"
+                         "  Includes: [ 'b.json', 'a2.json' ] }"));
+        QVERIFY(WriteAll(d + QStringLiteral("/b.json"),
+                         "{ Name: 'B', Gfxs: [ { Name: 'X', Inherit: 'G' }, { Name: 'G', Rsc: 'b.png' } ] }"));
+        QVERIFY(WriteAll(d + QStringLiteral("/a2.json"), "{ Name: 'A', Strings: { k: 'two' } }"));
+        DataCfg cfg;
+        QVERIFY(cfg.LoadIncludeFile(d, QStringLiteral("mainCfg.json")));
+        QCOMPARE(Keys(cfg.Gfxs()), QStringList({"A:G", "B:X", "B:G"}));
+        QCOMPARE(cfg.Gfxs()[1].Rsc, QStringLiteral("a.png"));
+        QCOMPARE(cfg.Gfxs()[1].BaseSize, 10);
+        QCOMPARE(cfg.GetString(QStringLiteral("A:k")), QStringLiteral("two"));
+    }
+
     void loaderAnswers_data() {
         QTest::addColumn<QString>("loader");
         QTest::addColumn<QString>("file");

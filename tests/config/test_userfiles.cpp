@@ -293,6 +293,20 @@ private slots:
         QCOMPARE(cfg.FindGrid(QStringLiteral("CustomGrid:Alpha")).Name, QStringLiteral("Alpha"));
     }
 
+    // A first start: no user file yet, so the shipped default is read; its tabs name grids that load.
+    void shippedDefault() {
+        const QString data = QDir::cleanPath(QStringLiteral(MERVEX_TEST_SOURCE_DIR "/../../data"));
+        PluginTools::SetDataPath(data);
+        DataCfg cfg;
+        cfg.LoadDataFolder(data);
+        QVERIFY(cfg.LoadUserCfg(m_tmp->path() + QStringLiteral("/fresh/userCfg.json")));
+        QVERIFY(!cfg.UserCfg().Tabs.isEmpty());
+        for (const auto& tab : cfg.UserCfg().Tabs) {
+            const auto grid = cfg.FindGrid(tab.Name);
+            QVERIFY2(grid.GetKey() == tab.Name, qPrintable(tab.Name));
+        }
+    }
+
     void moveKeepsBackup() {
         const QString alpha = Grids() + QStringLiteral("Alpha.json");
         const QString beta = Grids() + QStringLiteral("Beta.json");
