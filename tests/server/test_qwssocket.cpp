@@ -5,6 +5,8 @@
 #include <QWebSocket>
 #include <QtEndian>
 #include <QtTest>
+#include <memory>
+#include <vector>
 
 namespace {
 // A masked client frame.
@@ -233,6 +235,38 @@ private slots:
         const WsEvent echo = good.next();
         QCOMPARE(int(echo.kind), int(WsEvent::Binary));
         QCOMPARE(echo.data, QByteArray("T:still here"));
+    }
+
+    // Many sessions whose frames arrive interleaved in small pieces each get exactly their own messages.
+    void manySessionsInterleaved() {
+        TestServer server;
+        QVERIFY(server.listen());
+        const int count = 60;
+        std::vector<std::unique_ptr<RawClient>> clients;
+        QList<QByteArray> streams;
+        for (int i = 0; i < count; ++i) {
+            clients.emplace_back(new RawClient);
+            QVERIFY(clients.back()->upgrade(server.port()));
+            QByteArray stream;
+            for (int m = 0; m < 3; ++m)
+                stream +=
+                    ClientFrame(1, QByteArray::number(i) + "/" + QByteArray::number(m) + QByteArray(200 * m, '.'));
+            streams << stream;
+        }
+        for (int pos = 0; pos < 1000; pos += 7) {
+            for (int i = 0; i < count; ++i) {
+                if (pos < streams[i].size())
+                    clients[i]->socket.write(streams[i].mid(pos, 7));
+            }
+            QCoreApplication::processEvents();
+        }
+        for (int i = 0; i < count; ++i) {
+            for (int m = 0; m < 3; ++m) {
+                const WsEvent ev = clients[i]->next();
+                QCOMPARE(ev.data,
+                         "T:" + QByteArray::number(i) + "/" + QByteArray::number(m) + QByteArray(200 * m, '.'));
+            }
+        }
     }
 
     // A frame that trickles in one byte per segment is delivered once, whole.
