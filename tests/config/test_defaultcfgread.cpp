@@ -1,12 +1,13 @@
-// The default configuration of data/ read by the configuration model's own record readers: every enum text,
-// inheritance, file and graphic must be understood without a complaint in the log, the layouts must fit
-// their controls, the graphics must compose at the sizes the layouts ask for, and the application skin
-// must give the tab and deck images of the three grids.
+// The default configuration of data/ loaded by the configuration model as the program loads it: every enum
+// text, inheritance, file, graphic and grid signature must be understood without a complaint in the log, the
+// layouts must fit their controls, the graphics must compose at the sizes the layouts ask for, and the
+// application skin must give the tab and deck images of the three grids.
 
 #include "cfgtestutil.h"
 #include "datacfgrecords.h"
 #include "imgdatamgr.h"
 #include "json.h"
+#include "plugintools.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,72 +19,6 @@ namespace {
 
 QString dataDir() {
     return QDir::cleanPath(QStringLiteral(MERVEX_TEST_SOURCE_DIR) + QStringLiteral("/../../data"));
-}
-
-QVariantMap ReadJson(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QString error;
-    const QVariant v = JsonParseText(QString::fromUtf8(file.readAll()), error);
-    return error.isEmpty() ? v.toMap() : QVariantMap();
-}
-
-QList<QVariantMap> Maps(const QVariant& list) {
-    QList<QVariantMap> out;
-    for (const QVariant& v : list.toList())
-        out << v.toMap();
-    return out;
-}
-
-// Fills the model with one include file and what it includes, section by section in the loader's order:
-// a set before or after reading as each record kind wants, graphics and controls starting from the record
-// they inherit.
-void LoadIncludeFile(DataCfg& cfg, const QString& folder, const QString& fileName) {
-    const QVariantMap top = ReadJson(folder + QLatin1Char('/') + fileName);
-    QVERIFY2(!top.isEmpty(), qPrintable(fileName));
-    const QString set = top.value(QStringLiteral("Name")).toString();
-    for (const QVariantMap& m : Maps(top.value(QStringLiteral("Functions")))) {
-        cfg.Functions().append(DC::TFunction());
-        cfg.Functions().last().Read(m);
-        cfg.Functions().last().Set = set;
-    }
-    int index = 0;
-    for (const QVariantMap& m : Maps(top.value(QStringLiteral("Fonts")))) {
-        cfg.Fonts().append(DC::TFont());
-        cfg.Fonts().last().Read(m, folder);
-        cfg.Fonts().last().Set = set;
-        cfg.Fonts().last().Index = index++;
-    }
-    for (const QVariantMap& m : Maps(top.value(QStringLiteral("Gfxs")))) {
-        cfg.Gfxs().append(cfg.FindGfx(m.value(QStringLiteral("Inherit")).toString(), set));
-        cfg.Gfxs().last().Read(m, folder);
-        cfg.Gfxs().last().Set = set;
-    }
-    for (const QVariantMap& m : Maps(top.value(QStringLiteral("Skins")))) {
-        cfg.Skins().append(DC::TSkin());
-        cfg.Skins().last().Set = set;
-        cfg.Skins().last().Read(m);
-    }
-    const QVariantMap strings = top.value(QStringLiteral("Strings")).toMap();
-    for (auto it = strings.cbegin(); it != strings.cend(); ++it)
-        cfg.Strings().insert(set + QLatin1Char(':') + it.key(), it.value().toString());
-    for (const QVariantMap& m : Maps(top.value(QStringLiteral("Controls")))) {
-        cfg.Controls().append(cfg.FindControl(m.value(QStringLiteral("Inherit")).toString(), set));
-        cfg.Controls().last().Read(m);
-        cfg.Controls().last().Set = set;
-    }
-    for (DC::TControl& c : cfg.Controls())
-        c.Config.ExpandSubConfigs();
-    for (const QVariant& inc : top.value(QStringLiteral("Includes")).toList()) {
-        const QString text = inc.toString();
-        const int slash = text.lastIndexOf(QLatin1Char('/'));
-        LoadIncludeFile(cfg, slash < 0 ? folder : folder + QLatin1Char('/') + text.left(slash), text.mid(slash + 1));
-    }
-    for (const QVariant& list : top.value(QStringLiteral("CtrlSets")).toList()) {
-        cfg.CtrlSets().append(DC::TCtrlSet());
-        cfg.CtrlSets().last().Read(ReadJson(folder + QLatin1Char('/') + list.toString()));
-    }
 }
 
 const char* const kComplaints[] = {"Unknown Enum",   "Inherit not found",     "Missing file",
@@ -117,19 +52,8 @@ private slots:
         m_images = new ImgDataMgr(this);
         m_cfg = new DataCfg(this);
         m_log = new LogRecorder;
-        LoadIncludeFile(*m_cfg, dataDir(), QStringLiteral("mainCfg.json"));
-        const QVariantMap skins = ReadJson(dataDir() + QStringLiteral("/skinCfg.json"));
-        for (const QVariantMap& m : Maps(skins.value(QStringLiteral("AppSkins")))) {
-            m_cfg->AppSkins().append(DC::TAppSkin());
-            m_cfg->AppSkins().last().Read(m, dataDir());
-            m_cfg->AppSkins().last().Set = skins.value(QStringLiteral("Name")).toString();
-        }
-        const QVariantMap grids = ReadJson(dataDir() + QStringLiteral("/gridCfg.json"));
-        for (const QVariantMap& m : Maps(grids.value(QStringLiteral("Grids")))) {
-            m_cfg->Grids().append(DC::TGrid());
-            m_cfg->Grids().last().Read(m);
-            m_cfg->Grids().last().Set = grids.value(QStringLiteral("Name")).toString();
-        }
+        PluginTools::SetDataPath(dataDir()); // where the grid signatures are looked for
+        m_cfg->LoadDataFolder(dataDir());
     }
 
     void cleanupTestCase() { delete m_log; }
@@ -137,6 +61,8 @@ private slots:
     void recordsReadWithoutComplaint() {
         QCOMPARE(m_cfg->Controls().size(), 10);
         QCOMPARE(m_cfg->Grids().size(), 3);
+        for (const DC::TGrid& g : m_cfg->Grids())
+            QVERIFY2(g.Signed, qPrintable(g.GetDisplayName() + " does not verify: sign the grids again"));
         QCOMPARE(m_cfg->CtrlSets().size(), 1);
         QVERIFY(!m_cfg->FindControl(QStringLiteral("Popup_Msg"), QStringLiteral("MVX_Popup")).Name.isEmpty());
         QVERIFY(!m_cfg->FindAppSkin(QStringLiteral("Mervex Default")).Name.isEmpty());
@@ -148,6 +74,17 @@ private slots:
         for (const DC::TControl& c : m_cfg->Controls())
             for (const DC::TConfigOption& o : c.Config.Options)
                 QVERIFY2(o.Type != DC::CO_None, qPrintable(c.Name + QLatin1Char('/') + o.Name));
+        VerifyQuiet();
+    }
+
+    // Every declared handler resolves in the engine of its script, which evaluates without an error.
+    void scriptsLoadAndResolve() {
+        QCOMPARE(m_cfg->Scripts().size(), 2);
+        for (DC::TScript& script : m_cfg->Scripts()) {
+            for (const DC::TScriptFunc& f : script.Functions)
+                QVERIFY2(m_cfg->GetScriptEngine(script.Set + QLatin1Char(':') + f.Name), qPrintable(f.Name));
+            QVERIFY2(script.Loaded, qPrintable(script.Rsc));
+        }
         VerifyQuiet();
     }
 
