@@ -126,6 +126,7 @@ void NetServer::OnNewConnection() {
             break;
         QLOG_DEBUG() << "NetServer::OnNewConnection:" << socket->peerName() << socket->peerAddress().toString();
         WirePlainSocket(socket);
+        HttpRequestReader::Watch(socket); // a silent connection is closed too, not only a slow request
     }
 }
 
