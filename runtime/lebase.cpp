@@ -65,6 +65,11 @@ LEBase::~LEBase() {
     m_dcLayouts.clear();
 }
 
+bool LEBase::IsDrawableSize(const QSize& size) {
+    return size.width() > 0 && size.height() > 0 && size.width() <= MaxImageSide && size.height() <= MaxImageSide &&
+           qint64(size.width()) * size.height() <= MaxImagePixels;
+}
+
 void LEBase::Setup() {
     setFlag(ItemClipsToShape, true);
     setFlag(ItemClipsChildrenToShape, true);

@@ -42,8 +42,10 @@ public:
     };
     // The press-mask range when no radial mask set it.
     static constexpr int NoPressMask = -10000;
-    // Largest side of an image an element renders; larger layouts draw nothing rather than exhaust memory.
+    // Largest image an element renders; larger layouts draw nothing rather than exhaust memory.
     static constexpr int MaxImageSide = 16384;
+    static constexpr qint64 MaxImagePixels = 16 * 1024 * 1024;
+    static bool IsDrawableSize(const QSize& size);
 
     LEBase(QGraphicsItem* parent, const DataCfg::TLayout& layout);
     ~LEBase() override;

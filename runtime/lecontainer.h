@@ -17,7 +17,6 @@ public:
 
     LEHost* GetView() const { return m_view; }
     QSize GetSize() const { return m_size; }
-    void SetSize(const QSize& cells);
 
     QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override {}

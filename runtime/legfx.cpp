@@ -48,7 +48,7 @@ void LEGfx::GenGfx(int kind) {
     if (gfx.Name.isEmpty())
         QLOG_DEBUG() << "Gfx not found:" << name;
     const QSize size = IntSize();
-    if (size.width() > MaxImageSide || size.height() > MaxImageSide) {
+    if (!size.isEmpty() && !IsDrawableSize(size)) {
         QLOG_DEBUG() << "LEGfx::GenGfx: element too large to draw:" << name << size.width() << size.height();
         entry.Image = QImage();
         return;

@@ -19,8 +19,6 @@ class LEHost {
 public:
     virtual ~LEHost() = default;
 
-    // The view as an object: "this" of every handler and the parent of the elements' script wrappers.
-    virtual QObject* HostObject() = 0;
     // Marks the view's update pending.
     virtual void Invalidate() = 0;
     // True when the view serves a phone session.
@@ -41,7 +39,7 @@ public:
     virtual QObject* MakeDCLayout(LEBase* element, QScriptEngine* engine) = 0;
 
     // Script engines: the engine that runs a handler ("set:function"), null when none declares it; and the
-    // call itself with the view as "this".
+    // call itself, with the view as "this".
     virtual QScriptEngine* GetScriptEngine(const QString& name) = 0;
     virtual QScriptValue ExecScriptfunc(const QString& name, const QScriptValueList& args) = 0;
 

@@ -55,7 +55,7 @@ void LEInt_NET_Usage_Hist::GenGfx() {
 
     const QSize size = IntSize();
     QImage& img = MainImage().Image;
-    if (size.width() > MaxImageSide || size.height() > MaxImageSide) {
+    if (!size.isEmpty() && !IsDrawableSize(size)) {
         QLOG_DEBUG() << "LEInt_NET_Usage_Hist::GenGfx: element too large to draw:" << size.width() << size.height();
         img = QImage();
     } else {

@@ -141,7 +141,7 @@ void LEText::RenderText(const QString& text) {
     const QSize size = IntSize();
     m_paintedText = text;
     ImgData& main = MainImage();
-    if (size.width() <= 0 || size.height() <= 0 || size.width() > MaxImageSide || size.height() > MaxImageSide) {
+    if (!IsDrawableSize(size)) {
         QLOG_DEBUG() << "LEText::paint: no text image at size" << size.width() << size.height() << lay.Name;
         main.Image = QImage();
         lay.TextWidth = 0;

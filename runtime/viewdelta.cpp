@@ -32,9 +32,8 @@ bool IsIntegral(const QVariant& v) {
 QString NumberText(const QVariant& v) {
     if (v.type() == QVariant::Bool)
         return v.toBool() ? QStringLiteral("1") : QStringLiteral("0");
-    if (IsIntegral(v))
-        return v.toString();
-    return QString::number(v.toDouble(), 'g', 17);
+    // Integers as digits, doubles in their shortest exact form.
+    return v.toString();
 }
 
 // Rectangles travel as [x, y, w, h]; compare them in that form.
