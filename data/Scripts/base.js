@@ -65,14 +65,15 @@ function VolumeIconInit(skin, layout) {
     layout.setGfx(channelOf(cfgOf(skin)) === "Micro" ? "IcoMic" : "IcoSpeaker");
 }
 
-// Press and move handler of the slider's touch area. The touch area covers the whole control from its
-// top-left corner, so the last mouse position and the bar's position share one origin.
+// Press and move handler of the slider's touch area (the layout). The last mouse position is relative to
+// the touch area; the positions of layouts are relative to the control.
 function SliderMove(skin, layout) {
     var fill = this.FindLayout("Fill");
     if (!fill || fill.getW() <= 0) {
         return;
     }
-    var v = clamp01((this.GetMouseLastEvtX() - fill.getX()) / fill.getW());
+    var x = this.GetMouseLastEvtX() + layout.getX() - fill.getX();
+    var v = clamp01(x / fill.getW());
     v = Math.round(v * 100) / 100;
     this.CallFunc("DFP:SND_Vol_" + channelOf(cfgOf(skin)) + "_Set", [v]);
     // Show the new level now rather than at the next poll of the volume.

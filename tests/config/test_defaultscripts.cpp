@@ -216,7 +216,7 @@ private slots:
         QTest::addColumn<int>("mouseX");
         QTest::addColumn<QString>("function");
         QTest::addColumn<double>("volume");
-        // The bar starts at x 124 and is 400 wide.
+        // Positions in the control: the bar starts at x 124 and is 400 wide, the touch area starts at x 108.
         QTest::newRow("middle") << "Main" << 324 << "DFP:SND_Vol_Main_Set" << 0.5;
         QTest::newRow("left of the bar") << "Main" << 20 << "DFP:SND_Vol_Main_Set" << 0.0;
         QTest::newRow("right of the bar") << "Music" << 630 << "DFP:SND_Vol_Music_Set" << 1.0;
@@ -237,8 +237,10 @@ private slots:
         fill->x = 124;
         fill->w = 400;
         view.Add(QStringLiteral("Value"));
-        view.mouseX = mouseX;
-        Run(view, QStringLiteral("MVX_Base:SliderMove"), {&skin, view.Add(QStringLiteral("Track"))});
+        FakeLayout* track = view.Add(QStringLiteral("Track"));
+        track->x = 108;
+        view.mouseX = mouseX - 108; // the view holds the position within the touch area
+        Run(view, QStringLiteral("MVX_Base:SliderMove"), {&skin, track});
         QCOMPARE(view.calls.size(), 1);
         QCOMPARE(view.calls.first().first, function);
         QCOMPARE(view.calls.first().second.value(0).toDouble(), volume);
