@@ -19,6 +19,9 @@ class LEHost {
 public:
     virtual ~LEHost() = default;
 
+    // The view as an object: "this" of every handler and the parent of the elements' script wrappers.
+    virtual QObject* HostObject() = 0;
+
     // Marks the view's update pending.
     virtual void Invalidate() = 0;
     // True when the view serves a phone session.

@@ -20,6 +20,8 @@ namespace {
 // A view with no functions and no scripts.
 class QuietHost : public LEHost {
 public:
+    QObject object;
+    QObject* HostObject() override { return &object; }
     void Invalidate() override {}
     bool IsNetClient() const override { return true; }
     void SetLastMousePos(const QPoint&) override {}

@@ -25,6 +25,7 @@ public:
     std::function<QVariant(const QString&, const QVariantList&)> onProvider;
     QScriptEngine engine;
 
+    QObject* HostObject() override { return this; }
     void Invalidate() override { ++invalidations; }
     bool IsNetClient() const override { return netClient; }
     void SetLastMousePos(const QPoint& pos) override { lastMouse = pos; }
