@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QtTest>
 
 using DC = DataCfg;
@@ -159,6 +160,43 @@ private slots:
         for (DC::TGfx& g : m_cfg->Gfxs())
             QVERIFY2(g.GetImage().width() > 1, qPrintable(g.Name));
         VerifyQuiet();
+    }
+
+    // Labels and figures must fit their text layouts in the shipped fonts, with every set of option values
+    // that a grid placement or the control list gives the control.
+    void textsFitTheirLayouts() {
+        QList<QPair<DC::TControl, QVariantMap>> uses;
+        for (const DC::TControl& c : m_cfg->Controls())
+            uses.append({c, QVariantMap()});
+        for (const DC::TGrid& g : m_cfg->Grids())
+            for (const DC::TGridElem& e : g.Elements)
+                uses.append({m_cfg->FindControl(e.Control), e.Config});
+        for (const DC::TCtrlRef& ref : m_cfg->CtrlSets().first().Elements)
+            uses.append({m_cfg->FindControl(ref.Control), ref.Config});
+
+        for (auto& use : uses) {
+            DC::TControl& c = use.first;
+            c.Config.SetValues(use.second);
+            const QVariantMap values = c.Config.GetValues();
+            DC::TSkin skin = m_cfg->FindSkin(c.Skins.value(0), c.Set);
+            for (DC::TLayout& l : skin.Layouts) {
+                if (l.Type != DC::LT_Text)
+                    continue;
+                QString text = values.value(QStringLiteral("LE_txt/") + l.Name, l.Text).toString();
+                // The widest figure a placeholder shows: a percentage or five digits of megabytes.
+                text.replace(QStringLiteral("$(0)%"), QStringLiteral("100%"));
+                text.replace(QStringLiteral("$(0)"), QStringLiteral("88888"));
+                const DC::TFont font = m_cfg->FindFont(l.Font, l.Set);
+                QFont f(font.Type);
+                f.setPixelSize(l.FontSize);
+                f.setWeight(font.Weight);
+                const QRect r = l.GetRect(skin.Size.width(), skin.Size.height());
+                const int flags = l.State & DC::TLayout::SB_WordWrap ? int(Qt::TextWordWrap) : 0;
+                const QRect need = QFontMetrics(f).boundingRect(QRect(0, 0, r.width(), 10000), flags, text);
+                const QString where = c.Name + QLatin1Char('/') + l.Name + QStringLiteral(": ") + text;
+                QVERIFY2(need.width() <= r.width() && need.height() <= r.height(), qPrintable(where));
+            }
+        }
     }
 
     void gridsReadAndPlaceKnownControls() {
