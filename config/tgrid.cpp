@@ -2,6 +2,16 @@
 
 #include "cfgread.h"
 
+#include <limits>
+
+namespace {
+// Rows a grid needs to show the element; a row number at the top of the integer range must not overflow.
+int RowsFor(const DataCfg::TGridElem& e) {
+    const int row = e.Position.y();
+    return row < std::numeric_limits<int>::max() ? row + 1 : row;
+}
+} // namespace
+
 void DataCfg::TGridElem::Read(const QVariantMap& map) {
     TNamed::Read(map);
     ResetName = CfgRead::Text(map.value(QStringLiteral("ResetName")));
@@ -50,8 +60,7 @@ void DataCfg::TGrid::Read(const QVariantMap& map) {
         Elements.append(TGridElem());
         TGridElem& e = Elements.last();
         e.Read(entry.toMap());
-        if (Height < e.Position.y() + 1)
-            Height = e.Position.y() + 1;
+        Height = qMax(Height, RowsFor(e));
     }
     const auto it = map.constFind(QStringLiteral("Height"));
     if (it != map.constEnd())
@@ -110,7 +119,7 @@ QVariantMap DataCfg::TGrid::WriteStored() const {
     // Height only when the reader would not compute the same value from the elements.
     int computed = 5;
     for (const TGridElem& e : Elements)
-        computed = qMax(computed, e.Position.y() + 1);
+        computed = qMax(computed, RowsFor(e));
     if (Height != computed)
         m.insert(QStringLiteral("Height"), Height);
     return m;

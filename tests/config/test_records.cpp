@@ -419,6 +419,7 @@ private slots:
         QTest::newRow("row 7") << "{'Elements':[{'Top':'7'}]}" << 8;
         QTest::newRow("given") << "{'Height':3,'Elements':[{'Top':7}]}" << 3;
         QTest::newRow("bad elements") << "{'Elements':'x'}" << 5;
+        QTest::newRow("last row") << "{'Elements':[{'Top':'2147483647'}]}" << 2147483647;
     }
     void gridHeight() {
         QFETCH(QString, json);
