@@ -101,6 +101,11 @@ QImage DataCfg::TAppSkin::GetDeckBG(const QString& nameIn, int width, int height
             QLOG_DEBUG() << "DataCfg::TAppSkin::GetDeckBG: width below one pixel:" << name << width;
             return QImage();
         }
+        const qint64 scaledHeight = qMax<qint64>(1, qint64(image.height()) * width / image.width());
+        if (qint64(width) * scaledHeight > TGfx::MaxComposedPixels) {
+            QLOG_DEBUG() << "DataCfg::TAppSkin::GetDeckBG: size too large:" << name << width << scaledHeight;
+            return QImage();
+        }
         image = image.scaledToWidth(width, Qt::SmoothTransformation);
     }
     // A very wide image scales to no height; repeating it would never reach the requested height.
@@ -109,6 +114,10 @@ QImage DataCfg::TAppSkin::GetDeckBG(const QString& nameIn, int width, int height
         return QImage();
     }
     if (image.height() < height) {
+        if (qint64(width) * height > TGfx::MaxComposedPixels) {
+            QLOG_DEBUG() << "DataCfg::TAppSkin::GetDeckBG: size too large:" << name << width << height;
+            return QImage();
+        }
         QImage canvas(width, height, QImage::Format_ARGB32);
         if (canvas.isNull()) {
             QLOG_DEBUG() << "DataCfg::TAppSkin::GetDeckBG: cannot allocate" << width << height;
@@ -142,9 +151,13 @@ QImage DataCfg::TAppSkin::GetTabIcon(const QString& iconText, bool active, quint
             scale = 0.01;
         if (scale > 10)
             scale = 10;
-        const QImage scaled =
-            image.scaled(static_cast<int>(image.width() * scale), static_cast<int>(image.height() * scale),
-                         Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const int sw = static_cast<int>(image.width() * scale), sh = static_cast<int>(image.height() * scale);
+        // Only a 160 by 140 canvas is shown; a huge picture scaled up tenfold would exhaust memory first.
+        if (qint64(sw) * sh > TGfx::MaxComposedPixels) {
+            QLOG_DEBUG() << "DataCfg::TAppSkin::GetTabIcon: size too large:" << name << sw << sh;
+            return QImage();
+        }
+        const QImage scaled = image.scaled(sw, sh, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         const int cw = 160, ch = 140;
         QImage canvas(cw, ch, QImage::Format_ARGB32);
         canvas.fill(QColor(0, 0, 0, 0));

@@ -42,7 +42,9 @@ void DataCfg::TGfxLayer::Read(const QVariantMap& map) {
 
 void DataCfg::TGfx::Read(const QVariantMap& map, const QString& folder) {
     TRsc::Read(map, folder);
+    // The size belongs to the image: a graphic that starts as a copy of a loaded one takes its own file's size.
     Image = QImage();
+    Size = QRect();
     auto it = map.constFind(QStringLiteral("Tiling"));
     if (it != map.constEnd())
         Tiling = EnumFromText(QStringLiteral("GfxTiling"), QStringLiteral("GT_"), CfgRead::Text(it.value()));
@@ -190,6 +192,10 @@ QImage DataCfg::TGfx::GetImageTiled(int W, int H) {
         return QImage();
     if (Tiles.isEmpty() && Layers.isEmpty() && Tiling != GT_Scale)
         return GetImage();
+    if (qint64(W) * H > MaxComposedPixels) {
+        QLOG_DEBUG() << "DataCfg::TGfx::GetImageTiled: size too large:" << Name << W << H;
+        return QImage();
+    }
 
     // The description names the resolved file, so the first request and the later ones share one key.
     if (Rsc.size() >= 2)

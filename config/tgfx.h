@@ -25,6 +25,10 @@ struct DataCfg::TGfxLayer {
 };
 
 struct DataCfg::TGfx : DataCfg::TRsc {
+    // Composed images (and the application skin's backgrounds and icons) above this many pixels are refused:
+    // sizes come from configuration files and packages, and far larger images only exhaust memory.
+    static constexpr qint64 MaxComposedPixels = 64LL * 1024 * 1024;
+
     QImage Image; // null until GetImage loaded it
     qint32 Tiling = DataCfg::GT_None;
     qint32 BaseSize = 160;

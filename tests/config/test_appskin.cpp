@@ -155,6 +155,19 @@ private slots:
         quint64 none = 9;
         QVERIFY(s.GetTabIcon(QStringLiteral("Missing.png"), true, &none).isNull());
         QCOMPARE(none, quint64(9)); // nothing stored
+
+        // A large picture scaled up tenfold is refused rather than allocated.
+        QTemporaryDir tmp;
+        QImage big(820, 820, QImage::Format_ARGB32);
+        big.fill(Qt::red);
+        QVERIFY(big.save(tmp.filePath(QStringLiteral("big.png"))));
+        DataCfg bigCfg;
+        AddSkin(bigCfg, "{'Name':'B','Big':'big.png'}", tmp.path());
+        LogRecorder log;
+        QVERIFY(bigCfg.AppSkins()[0].GetTabIcon(QStringLiteral("Big|10"), true, &none).isNull());
+        QCOMPARE(none, quint64(9));
+        QVERIFY(log.Has(QStringLiteral("size too large")));
+        QCOMPARE(bigCfg.AppSkins()[0].GetTabIcon(QStringLiteral("Big|0.1"), true).size(), QSize(160, 140));
     }
 
     void deckBackground() {
@@ -187,6 +200,12 @@ private slots:
         QCOMPARE(none, quint64(5));
         QVERIFY(log.Has(QStringLiteral("width below one pixel")));
         QVERIFY(s.GetDeckBG(QStringLiteral("Missing"), 10, 10).isNull());
+        // Sizes far beyond any screen are refused before allocating: a tall repeat, a huge scale.
+        log.lines.clear();
+        QVERIFY(s.GetDeckBG(QString(), 45, 2000000, &none).isNull());
+        QVERIFY(s.GetDeckBG(QString(), 100000, 10, &none).isNull());
+        QCOMPARE(none, quint64(5));
+        QCOMPARE(log.lines.filter(QStringLiteral("size too large")).size(), 2);
     }
 };
 

@@ -107,6 +107,15 @@ private slots:
         QCOMPARE(child.Rsc, QStringLiteral("src"));
         QVERIFY(child.Layers.isEmpty());
         QCOMPARE(child.Directory, QStringLiteral("/other"));
+
+        // A graphic inheriting from a loaded one measures its own file, not its parent's.
+        DC::TGfx parent;
+        parent.Read(J("{'Name':'p','Rsc':'src'}"), kFixtures);
+        QCOMPARE(parent.GetSize(), QRect(0, 0, 30, 30));
+        DC::TGfx own = parent;
+        own.Read(J("{'Name':'o','Inherit':'p','Rsc':'deck'}"), kFixtures);
+        QVERIFY(own.Image.isNull());
+        QCOMPARE(own.GetSize(), QRect(QPoint(0, 0), QImage(kFixtures + QStringLiteral("/deck.png")).size()));
     }
 
     void resolve() {
@@ -182,6 +191,13 @@ private slots:
         QCOMPARE(plain.GetImageTiled(100, 100).size(), QSize(30, 30)); // the natural image at any size
         QVERIFY(plain.GetImageTiled(0, 50).isNull());
         QVERIFY(plain.GetImageTiled(50, -1).isNull());
+        // A composition far beyond any screen is refused before anything is allocated or drawn.
+        DC::TGfx tiled;
+        tiled.Read(J("{'Name':'t','Rsc':'src','Tiling':'1x1','Tiles':['0,0,1,1']}"), kFixtures);
+        LogRecorder log;
+        QVERIFY(tiled.GetImageTiled(20000, 20000).isNull());
+        QVERIFY(log.Has(QStringLiteral("size too large")));
+        QCOMPARE(tiled.GetImageTiled(20000, 100).size(), QSize(20000, 100)); // long but within the bound
     }
 
     void hostileInput_data() {
