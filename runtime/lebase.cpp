@@ -304,9 +304,18 @@ void LEBase::mousePressEvent(QGraphicsSceneMouseEvent* event) {
     }
     // A child that ignores the mouse passes presses on to the element around it.
     if (LEBase* p = ParentElement())
-        p->mousePressEvent(event);
+        PassToParent(event, p, &LEBase::mousePressEvent);
     else
         event->ignore();
+}
+
+void LEBase::PassToParent(QGraphicsSceneMouseEvent* event, LEBase* parent,
+                          void (LEBase::*handler)(QGraphicsSceneMouseEvent*)) {
+    // The parent reads positions in its own coordinates (its inside test, the view's last position).
+    const QPointF own = event->pos();
+    event->setPos(mapToParent(own));
+    (parent->*handler)(event);
+    event->setPos(own);
 }
 
 void LEBase::mouseMoveEvent(QGraphicsSceneMouseEvent* event) {
@@ -346,7 +355,7 @@ void LEBase::mouseReleaseEvent(QGraphicsSceneMouseEvent* event) {
         return;
     }
     if (LEBase* p = ParentElement())
-        p->mouseReleaseEvent(event);
+        PassToParent(event, p, &LEBase::mouseReleaseEvent);
     else
         event->ignore();
 }

@@ -135,6 +135,8 @@ protected:
     // Reports the mouse position to the view when the element takes the mouse.
     void RecordMousePos(const QPointF& pos);
     LEBase* ParentElement() const;
+    void PassToParent(QGraphicsSceneMouseEvent* event, LEBase* parent,
+                      void (LEBase::*handler)(QGraphicsSceneMouseEvent*));
 
 private:
     mutable QRectF m_rect; // width -1 until computed

@@ -317,6 +317,22 @@ private slots:
         QCOMPARE(s.host.calls, QStringList({"S:press/2", "S:press/2", "S:release/2", "S:click/2"}));
     }
 
+    void childWithoutMouseHandsOnToItsParent() {
+        Scene s;
+        s.host.knownHandlers = QStringList{"S:release", "S:click", "S:press"};
+        LEBase* outer = s.Add<LEBase>(Lay("{'Type':'Skin','Left':'10','Top':'10','Width':'100','Height':'100',"
+                                          "'OnMousePress':'press','OnMouseRelease':'release','OnMouseClick':'click'}"));
+        LEBase* inner = s.Add<LEBase>(Lay("{'Type':'Skin','Left':'50','Top':'50','Width':'20','Height':'20'}"), outer);
+        s.SendMouse(QEvent::GraphicsSceneMousePress, QPointF(65, 65));
+        QVERIFY(outer->HasState(LEBase::SB_Pressed));
+        QVERIFY(!inner->HasState(LEBase::SB_Pressed));
+        QCOMPARE(s.host.lastMouse, QPoint(55, 55));
+        // Outside the child but inside the parent: a click of the parent.
+        s.SendMouse(QEvent::GraphicsSceneMouseRelease, QPointF(100, 100));
+        QVERIFY(!outer->HasState(LEBase::SB_Pressed));
+        QCOMPARE(s.host.calls, QStringList({"S:press/2", "S:release/2", "S:click/2"}));
+    }
+
     void transparentPixelFallsThrough() {
         Scene s;
         s.host.knownHandlers = QStringList{"S:below", "S:above"};
