@@ -76,8 +76,15 @@ QString PluginTools::DefaultUserPath() {
 QString PluginTools::ResolvePath(const QString& path) {
     QString p = path;
     p.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (p.startsWith(QLatin1Char('/')))
+    if (p.startsWith(QLatin1Char('/'))) {
+        // Here an absolute path begins with '/' too. One that already lies in the program's own folders was
+        // resolved before (or is a file of the user or temporary folder that RelativePath leaves as it is):
+        // prefixing the data folder again would point nowhere.
+        for (const QString& own : {GetDataPath(), GetUserPath(), GetTempPath()})
+            if (p.startsWith(own))
+                return p;
         return GetDataPath() + p.mid(1);
+    }
     // Only the whole word stands for a folder: "Temp/x.txt" is a relative path like any other.
     if (p == QLatin1String("Temp"))
         return GetTempPath();

@@ -71,6 +71,11 @@ private slots:
                                                       "etc/passwd";
         QTest::newRow("drive path untouched") << "C:\\x\\y.png"
                                               << "C:/x/y.png";
+        // Absolute paths in the program's own folders are resolved already.
+        QTest::newRow("resolved data file") << data + "Skins/b.png" << data + "Skins/b.png";
+        QTest::newRow("file in user folder") << user + "CustomGrids/a.json" << user + "CustomGrids/a.json";
+        QTest::newRow("file in temp folder")
+            << PluginTools::GetTempPath() + "Skype/a.png" << PluginTools::GetTempPath() + "Skype/a.png";
     }
 
     void resolvePath() {
@@ -121,6 +126,8 @@ private slots:
         QTest::newRow("data folder") << data;
         QTest::newRow("user folder") << user;
         QTest::newRow("temp folder") << PluginTools::GetTempPath();
+        QTest::newRow("file in user folder") << user + "a.json";
+        QTest::newRow("file in temp folder") << PluginTools::GetTempPath() + "x.png";
     }
 
     void roundTrip() {
