@@ -105,6 +105,10 @@ QsLogging::Logger& GetLogger()
         g_instance = new Logger;
         g_constructed = true;
         std::atexit(DestroyLogger);
+    } else if (!g_instance) {
+        // A destructor that runs at exit after the logger's own may still log: a bare logger without
+        // destinations takes such lines; the process reclaims it.
+        g_instance = new Logger;
     }
     return *g_instance;
 }
