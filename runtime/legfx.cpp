@@ -32,8 +32,9 @@ void LEGfx::GenGfx(int kind) {
 
     if (kind != GK_Main && !lay.MouseMask.isEmpty() && lay.MouseMask != none) {
         DataCfg::TGfx mask = cfg ? cfg->FindGfx(lay.MouseMask, lay.Set, true) : DataCfg::TGfx();
-        if (mask.Name.isEmpty())
+        if (mask.Name.isEmpty()) {
             QLOG_DEBUG() << "Gfx not found:" << lay.MouseMask;
+        }
         MouseHitImage().Image = mask.GetImage();
     }
     if (name.startsWith(QLatin1Char('+')))
@@ -45,8 +46,9 @@ void LEGfx::GenGfx(int kind) {
         return;
     }
     DataCfg::TGfx gfx = cfg ? cfg->FindGfxOrFile(name, lay.Set) : DataCfg::TGfx();
-    if (gfx.Name.isEmpty())
+    if (gfx.Name.isEmpty()) {
         QLOG_DEBUG() << "Gfx not found:" << name;
+    }
     const QSize size = IntSize();
     if (!size.isEmpty() && !IsDrawableSize(size)) {
         QLOG_DEBUG() << "LEGfx::GenGfx: element too large to draw:" << name << size.width() << size.height();
