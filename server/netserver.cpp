@@ -3,6 +3,7 @@
 #include "QsLog.h"
 #include "netservices.h"
 #include "pal.h"
+#include "profiler.h"
 #include "qwssocket.h"
 #include "websocketud.h"
 
@@ -49,6 +50,7 @@ quint16 NetServer::UdpPort() const {
 }
 
 bool NetServer::Open() {
+    PROFILE_SCOPE("NetServer::Open");
     if (!m_tcp->isListening() && !m_tcp->listen(m_address, m_tcpPort)) {
         QLOG_DEBUG() << "Open Listen Socket failed!";
         emit OpenFail();
@@ -70,6 +72,7 @@ bool NetServer::Open() {
 }
 
 void NetServer::Close() {
+    PROFILE_SCOPE("NetServer::Close");
     m_open = false;
     m_tcp->close();
     m_timer->stop();
@@ -81,6 +84,7 @@ void NetServer::Close() {
 }
 
 void NetServer::CloseAll() {
+    PROFILE_SCOPE("NetServer::CloseAll");
     const QList<WebSocketUD*> sessions = m_sessions;
     for (WebSocketUD* session : sessions) {
         if (session->socket)
@@ -107,6 +111,7 @@ void NetServer::DropSessions(const QString& deviceKey) {
 }
 
 void NetServer::OnNewDatagram() {
+    PROFILE_SCOPE("NetServer::OnNewDatagram");
     while (m_udp->hasPendingDatagrams()) {
         const QNetworkDatagram datagram = m_udp->receiveDatagram();
         const QByteArray bytes = datagram.data();
@@ -120,6 +125,7 @@ void NetServer::OnNewDatagram() {
 }
 
 void NetServer::OnNewConnection() {
+    PROFILE_SCOPE("NetServer::OnNewConnection");
     while (m_tcp->hasPendingConnections()) {
         QTcpSocket* socket = m_tcp->nextPendingConnection();
         if (!socket)
@@ -200,6 +206,7 @@ void NetServer::OnWSSockPong(quint64 ms) {
 }
 
 void NetServer::OnUpdate() {
+    PROFILE_SCOPE("NetServer::OnUpdate");
     for (int i = 0; i < m_sessions.size();) {
         WebSocketUD* session = m_sessions.at(i);
         if (!session->closed) {

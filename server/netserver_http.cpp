@@ -5,6 +5,7 @@
 #include "QsLog.h"
 #include "netservices.h"
 #include "pal.h"
+#include "profiler.h"
 #include "qwssocket.h"
 #include "websocketud.h"
 #include "wshandshake.h"
@@ -12,6 +13,7 @@
 #include <QTcpSocket>
 
 void NetServer::OnSockReadyRead() {
+    PROFILE_SCOPE("NetServer::OnSockReadyRead");
     if (auto* socket = qobject_cast<QTcpSocket*>(sender()))
         HttpRequestReader::ServeSocket(socket, this);
 }
@@ -30,6 +32,7 @@ QByteArray NetServer::GetRscData(quint64 id, double scale) const {
 
 void NetServer::DoWebSocketHandshake(QTcpSocket* socket, const QString& path, const QMap<QString, QString>& query,
                                      const QMap<QString, QString>& headers, const QByteArray& pending) {
+    PROFILE_SCOPE("NetServer::DoWebSocketHandshake");
     Q_UNUSED(path) // any path upgrades
     const quint64 id = WsHandshake::SessionId(query, [this](quint64 candidate) {
         for (const WebSocketUD* session : qAsConst(m_sessions)) {

@@ -6,6 +6,7 @@
 #include "QsLog.h"
 #include "netjson.h"
 #include "netservices.h"
+#include "profiler.h"
 #include "qwssocket.h"
 #include "websocketud.h"
 
@@ -34,6 +35,7 @@ bool DecodeMessage(const QString& text, QString& kind, QMap<QString, QString>& a
 } // namespace
 
 void NetServer::OnWSSockRcvS(const QString& text) {
+    PROFILE_SCOPE("NetServer::OnWSSockRcvS");
     auto* ws = qobject_cast<QWsSocket*>(sender());
     WebSocketUD* session = WebSocketUD::Of(ws);
     if (!session)
@@ -64,6 +66,7 @@ void NetServer::OnWSSockRcvS(const QString& text) {
 
 QByteArray NetServer::HandleClientMessage(WebSocketUD* session, const QString& kind,
                                           const QMap<QString, QString>& args) {
+    PROFILE_SCOPE("NetServer::HandleClientMessage");
     // A dropped or disconnected session serves nothing, not even Connect.
     if (!session || session->closed)
         return QByteArray();
@@ -130,6 +133,7 @@ bool NetServer::CheckClientVersion(WebSocketUD* session) const {
 }
 
 QByteArray NetServer::HandleConnect(WebSocketUD* session, const QMap<QString, QString>& args) {
+    PROFILE_SCOPE("NetServer::HandleConnect");
     // The phone repeats Connect while the user has not answered; a second dialog must not open.
     if (session->pairingPending) {
         QLOG_DEBUG() << "NetServer::HandleClientMessage: Connect ignored, pairing question open";

@@ -6,6 +6,7 @@
 #include "QsLog.h"
 #include "netjson.h"
 #include "netservices.h"
+#include "profiler.h"
 #include "websocketud.h"
 
 #include <QTime>
@@ -34,6 +35,7 @@ QString ComparablePath(QString path) {
 } // namespace
 
 void NetServer::UpdateSession(WebSocketUD* session) {
+    PROFILE_SCOPE("NetServer::UpdateSession");
     if (!session->socket || HasBacklog(session) || !session->connected)
         return;
 
@@ -99,6 +101,7 @@ void NetServer::UpdateSession(WebSocketUD* session) {
 }
 
 void NetServer::CheckProgramStarts(WebSocketUD* session) {
+    PROFILE_SCOPE("NetServer::CheckProgramStarts");
     if (!m_programs)
         return;
     const QStringList running = m_programs->GetProcesses();
@@ -132,6 +135,7 @@ void NetServer::CheckProgramStarts(WebSocketUD* session) {
 }
 
 void NetServer::TickViews(INetView* view) {
+    PROFILE_SCOPE("NetServer::TickViews");
     if (!view)
         return;
     const QList<INetCtrlView*> ctrls = view->CtrlViews();
@@ -140,6 +144,7 @@ void NetServer::TickViews(INetView* view) {
 }
 
 bool NetServer::PushTabs(WebSocketUD* session) {
+    PROFILE_SCOPE("NetServer::PushTabs");
     session->tabsDirty = false;
     QVariantMap object;
     QVariantList tabObjects;
@@ -178,6 +183,7 @@ bool NetServer::PushTabs(WebSocketUD* session) {
 }
 
 bool NetServer::PushView(WebSocketUD* session, INetView* view, int index) {
+    PROFILE_SCOPE("NetServer::PushView");
     if (!view)
         return false;
     const QList<INetCtrlView*> ctrls = view->CtrlViews();

@@ -4,6 +4,7 @@
 #include "pal.h"
 
 #include "QsLog.h"
+#include "profiler.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
@@ -119,6 +120,7 @@ void PAL::Exit() {
 }
 
 void PAL::Sleep(int ms) {
+    PROFILE_SCOPE("idle");
     if (ms > 0)
         QThread::msleep(ulong(ms));
 }

@@ -8,7 +8,6 @@
 
 #include <QEventLoop>
 #include <QPointer>
-#include <QSignalSpy>
 #include <QTimer>
 #include <QWebSocket>
 #include <functional>
