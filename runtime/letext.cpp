@@ -109,6 +109,12 @@ QString LEText::SubstituteText(const QString& text) const {
     return result;
 }
 
+void LEText::SetOutsideText(const QString& text) {
+    Layout().Text = text;
+    m_outsideText = text;
+    m_hasOutsideText = true;
+}
+
 int LEText::PixelSize() const {
     const int size = Layout().FontSize;
     if (size <= 0)
@@ -185,7 +191,8 @@ void LEText::RenderText(const QString& text) {
 void LEText::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) {
     PROFILE_SCOPE("LEText::paint");
     DataCfg::TLayout& lay = Layout();
-    const QString text = SubstituteText(lay.Text);
+    const bool literal = m_hasOutsideText && lay.Text == m_outsideText;
+    const QString text = literal ? lay.Text : SubstituteText(lay.Text);
     UpdateFont();
     if (m_edit) {
         if (painter)

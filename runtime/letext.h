@@ -27,6 +27,9 @@ public:
     // The layout's text with every "$(" ... ")" replaced once; replacements are never scanned again, and a
     // "$(" without a closing ")" stays as it is.
     QString SubstituteText(const QString& text) const;
+    // Sets the layout's text from outside (typed on the phone): shown as it is, its placeholders never
+    // substituted, so the text cannot call script functions. A later text set by a script substitutes again.
+    void SetOutsideText(const QString& text);
     // Qt alignment flags of a layout alignment value; 0 for values that name no alignment.
     static int QtAlignment(int layoutAlign);
 
@@ -43,6 +46,8 @@ private:
     QFont m_font;
     QString m_textKey;
     QString m_paintedText;
+    QString m_outsideText;
+    bool m_hasOutsideText = false;
     bool m_input;
     QGraphicsTextItemP* m_edit;
 };

@@ -1,0 +1,634 @@
+// The control view: build from a control record, bound functions and handlers, ticks and timers, input
+// from the phone and the local mouse, and its View record written as differences.
+
+#include <QAbstractButton>
+
+#include "ctrlview.h"
+#include "ctrlviewfakes.h"
+#include "datacfgrecords.h"
+#include "imgdatamgr.h"
+#include "lebase.h"
+#include "lecontainer.h"
+#include "letext.h"
+#include "popupwnd.h"
+
+#include <QApplication>
+#include <QGraphicsScene>
+#include <QScriptEngine>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+QString FixtureDir() {
+    return QStringLiteral(MERVEX_TEST_SOURCE_DIR "/fixtures/ctrlview");
+}
+} // namespace
+
+class TestCtrlView : public QObject {
+    Q_OBJECT
+    DataCfg* m_cfg = nullptr;
+    ImgDataMgr* m_images = nullptr;
+    FakeRegistry m_registry;
+    QTemporaryDir m_tmp;
+
+    DataCfg::TControl Control(const QString& name) { return m_cfg->FindControl(name, QStringLiteral("CV")); }
+    QScriptEngine* Engine() { return m_cfg->GetScriptEngine(QStringLiteral("CV:CtrlInit")); }
+    QStringList Calls() {
+        const QScriptValue v = Engine()->globalObject().property(QStringLiteral("calls"));
+        QStringList out;
+        const int n = v.property(QStringLiteral("length")).toInt32();
+        for (int i = 0; i < n; ++i)
+            out << v.property(i).toString();
+        return out;
+    }
+    void ResetCalls() { Engine()->evaluate(QStringLiteral("calls = []; fired = [];")); }
+    int ScriptInt(const char* name) { return Engine()->globalObject().property(QLatin1String(name)).toInt32(); }
+    LEBase* Element(CtrlView& v, const QString& name) {
+        for (LEBase* e : v.Elements()) {
+            if (e->Layout().Name == name)
+                return e;
+        }
+        return nullptr;
+    }
+    QStringList Names(const CtrlView& v) {
+        QStringList out;
+        for (LEBase* e : v.Elements())
+            out << e->Layout().Name;
+        return out;
+    }
+
+private slots:
+    void initTestCase() {
+        m_cfg = new DataCfg(this);
+        QVERIFY(m_cfg->LoadIncludeFile(FixtureDir(), QStringLiteral("mainCfg.json")));
+        QVERIFY(Engine());
+        m_images = new ImgDataMgr(this);
+        FuncRegistry::SetInstance(&m_registry);
+    }
+    void cleanupTestCase() { FuncRegistry::SetInstance(nullptr); }
+    void init() {
+        m_registry.values.clear();
+        m_registry.calls.clear();
+        m_registry.macroLog.clear();
+        m_registry.sources.clear();
+        m_cfg->UserCfg().CfgBase.remove(QStringLiteral("ActivateBottonSounds"));
+        ResetCalls();
+    }
+
+    // --- Build ---
+
+    void idsComeFromOneCounterAndSurviveRebuilds() {
+        CtrlView a, b;
+        QCOMPARE(b.GetId(), a.GetId() + 1);
+        const int id = a.GetId();
+        a.Init(Control(QStringLiteral("Three")));
+        a.Init(Control(QStringLiteral("Button")));
+        QCOMPARE(a.GetId(), id);
+        QCOMPARE(a.GetHostVersionMain(), QStringLiteral("0.459"));
+    }
+
+    void skinIndexIsHeldToTheList_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("skin");
+        QTest::newRow("below") << -3 << "Plain";
+        QTest::newRow("first") << 0 << "Plain";
+        QTest::newRow("middle") << 1 << "Second";
+        QTest::newRow("past the end") << 7 << "Third";
+    }
+    void skinIndexIsHeldToTheList() {
+        QFETCH(int, index);
+        QFETCH(QString, skin);
+        DataCfg::TControl c = Control(QStringLiteral("Three"));
+        c.SkinIdx = index;
+        CtrlView v;
+        v.Init(c);
+        QCOMPARE(v.Skin().Name, skin);
+    }
+
+    void sizeFollowsCellsAndScale() {
+        CtrlView v;
+        v.SetScale(0.5);
+        v.Init(Control(QStringLiteral("Three")));
+        QCOMPARE(v.Scene()->sceneRect(), QRectF(0, 0, 320, 160));
+        QCOMPARE(v.size(), QSize(160, 80));
+        QCOMPARE(v.GetGridW(), 2);
+        QCOMPARE(v.GetGridH(), 1);
+    }
+
+    void controlWithoutSkinsBuildsAnEmptyRoot() {
+        CtrlView v;
+        v.Init(Control(QStringLiteral("Bare")));
+        QVERIFY(v.Root());
+        QVERIFY(v.Elements().isEmpty());
+        QCOMPARE(v.size(), QSize(160, 160));
+    }
+
+    void textOptionOverridesOnlyItsLayout() {
+        CtrlView v;
+        v.Init(Control(QStringLiteral("Button")));
+        QCOMPARE(Element(v, QStringLiteral("Label"))->Layout().Text, QStringLiteral("label $(0)"));
+        QCOMPARE(Element(v, QStringLiteral("Entry"))->Layout().Text, QString());
+    }
+
+    void functionsBindWithTheirArguments() {
+        LogRecorder log;
+        CtrlView v;
+        v.Init(Control(QStringLiteral("Button")));
+        QCOMPARE(v.Functions().size(), 3);
+        QCOMPARE(v.Functions()[0].Inputs, QVariantList({7}));
+        // An unknown entry keeps its place with an empty name.
+        QVERIFY(v.Functions()[2].Name.isEmpty());
+        QVERIFY(log.Has(QStringLiteral("Unknown Function:")));
+
+        CtrlView w;
+        w.Init(Control(QStringLiteral("Args")));
+        QCOMPARE(w.Functions()[0].Inputs, QVariantList({"3", "4"}));
+        QCOMPARE(w.Functions()[1].Inputs, QVariantList({7}));
+    }
+
+    void handlersRunInBuildOrder() {
+        CtrlView v;
+        v.Init(Control(QStringLiteral("Button")));
+        QCOMPARE(Calls(), QStringList({"CtrlInit", "SkinInit", "LayInit", "SkinPostInit", "LayPostInit", "SkinUpdate",
+                                       "CtrlPostInit"}));
+    }
+
+    void nestedSkinsBuildEveryLevelOnce() {
+        LogRecorder log;
+        CtrlView v;
+        v.Init(Control(QStringLiteral("Nested")));
+        // Each nested-skin element comes before its children; the skin that names itself, the missing one
+        // and the unknown internal element are skipped. AddSubSkin (skin OnPostInit) added Leaf under Host.
+        QCOMPARE(Names(v).join(QLatin1Char(',')), QStringLiteral("Top,Mid,Dot,Net,Host,,Dot"));
+        QVERIFY(log.Has(QStringLiteral("Skin nests itself:")));
+        QVERIFY(log.Has(QStringLiteral("Skin not found:")));
+        QVERIFY(log.Has(QStringLiteral("Invalid internal:")));
+        QVERIFY(Calls().contains(QStringLiteral("AddSub:ok")));
+        QVERIFY(Calls().contains(QStringLiteral("AddSub:missing-null")));
+        // The override reached the nested layout.
+        QCOMPARE(v.Elements()[2]->Layout().Text, QStringLiteral("over"));
+        // Three levels deep.
+        QCOMPARE(v.Elements()[2]->parentItem(), v.Elements()[1]);
+        QCOMPARE(v.Elements()[1]->parentItem(), v.Elements()[0]);
+    }
+
+    void removingChildrenDestroysEachOnce() {
+        CtrlView v;
+        v.Init(Control(QStringLiteral("Nested")));
+        QPointer<LEBase> top = v.Elements()[0];
+        QPointer<LEBase> mid = v.Elements()[1];
+        QPointer<LEBase> dot = v.Elements()[2];
+        v.RemAllChildren(top);
+        QVERIFY(top);
+        QVERIFY(!mid);
+        QVERIFY(!dot);
+        QCOMPARE(Names(v), QStringList({"Top", "Net", "Host", "", "Dot"}));
+    }
+
+    // --- Functions ---
+
+    void resolutionFiltersSmallMoves_data() {
+        QTest::addColumn<QVariant>("last");
+        QTest::addColumn<QVariant>("now");
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<bool>("update");
+        QTest::newRow("below resolution") << QVariant(40) << QVariant(44) << QVariant(40) << false;
+        QTest::newRow("exactly resolution") << QVariant(40) << QVariant(45) << QVariant(45) << true;
+        QTest::newRow("downwards") << QVariant(40) << QVariant(30) << QVariant(30) << true;
+        QTest::newRow("first value is never dropped") << QVariant() << QVariant(1) << QVariant(1) << true;
+        QTest::newRow("text always counts") << QVariant("a") << QVariant("b") << QVariant("b") << true;
+        QTest::newRow("equal") << QVariant(40) << QVariant(40.0) << QVariant(40.0) << false;
+    }
+    void resolutionFiltersSmallMoves() {
+        QFETCH(QVariant, last);
+        QFETCH(QVariant, now);
+        QFETCH(QVariant, stored);
+        QFETCH(bool, update);
+        CtrlView v;
+        v.Init(Control(QStringLiteral("Button")));
+        v.OnCheckUpdate();
+        v.SetFuncRes(0, 0, last);
+        m_registry.values[QStringLiteral("TST:val")] = now;
+        v.UpdateFuncRes();
+        QCOMPARE(v.GetFuncRes(0, 0), stored);
+        QCOMPARE(v.IsUpdatePending(), update);
+        QVERIFY(m_registry.calls.contains(QStringLiteral("TST:val(7)")));
+    }
+
+    void funcResIndexesAreHeld() {
+        CtrlView v;
+        v.Init(Control(QStringLiteral("Button")));
+        v.SetFuncRes(1, 0, QStringLiteral("first"));
+        v.SetFuncRes(1, 99, QStringLiteral("last"));
+        QCOMPARE(v.GetFuncRes(1, -5).toString(), QStringLiteral("first"));
+        QCOMPARE(v.GetFuncRes(1, 1).toString(), QStringLiteral("last"));
+        // Index 99 is held to the unbound third entry, which answers 0.
+        QCOMPARE(v.GetFuncRes(99, 99), QVariant(0));
+        v.SetFuncInput(-1, 5, 9);
+        QCOMPARE(v.Functions()[0].Inputs, QVariantList({9}));
+
+        CtrlView bare;
+        bare.Init(Control(QStringLiteral("Bare")));
+        QCOMPARE(bare.GetFuncRes(), QVariant(0));
+        QCOMPARE(bare.CallFunc(QStringLiteral("TST:val"), {}), QVariant());
+    }
+
+    void dataSourcesMergeAndCarryTheirName() {
+        m_registry.sources = {
+            {QStringLiteral("News"),
+             true,
+             {{"a", QVariantMap{{"title", "n-a"}}}, {"b", QVariantMap{{"title", "n-b"}}}}},
+            {QStringLiteral("Mail"), false, {{"a", QVariantMap{{"title", "m-a"}}}}},
+            {QStringLiteral("Chat"), true, {{"b", QVariantMap{{"title", "c-b"}}}}},
+        };
+        CtrlView v;
+        QCOMPARE(v.GetDataSources(), QStringList({"News", "Mail", "Chat"}));
+        QCOMPARE(v.GetDataSources(true), QStringList({"News", "Chat"}));
+        const QVariantList news = v.GetDataSourceEntries(QStringLiteral("News:x")).toList();
+        QCOMPARE(news.size(), 2);
+        QCOMPARE(news[0].toMap().value("src").toString(), QStringLiteral("News:x"));
+        QCOMPARE(v.GetDataSourceEntries(QStringLiteral("None")), QVariant(0));
+        const QVariantList all = v.GetAllDataSourceEntries().toList();
+        QCOMPARE(all.size(), 2);
+        QCOMPARE(all[1].toMap().value("title").toString(), QStringLiteral("c-b"));
+        QCOMPARE(all[1].toMap().value("src").toString(), QStringLiteral("Chat"));
+        QCOMPARE(v.CallDataSourceFunc(QStringLiteral("Chat"), QStringLiteral("f"), {1, 2}).toString(),
+                 QStringLiteral("f/2"));
+        QCOMPARE(v.CallDataSourceFunc(QStringLiteral("None"), QStringLiteral("f"), {}), QVariant(0));
+    }
+
+    void scriptSettingsLiveUnderSetAndScript() {
+        CtrlView v;
+        v.Init(Control(QStringLiteral("Button")));
+        const QScriptValue r = m_cfg->ExecScriptfunc(&v, QStringLiteral("CV:ScriptCfg"), {});
+        QCOMPARE(r.toInt32(), 42);
+        QCOMPARE(m_cfg->UserCfg().CfgScripts.value("CV").toMap().value("cv").toMap().value("k").toInt(), 42);
+    }
+
+    void runMacroStopsARunningOne() {
+        CtrlView v;
+        v.RunMacro(QStringLiteral("ab-cd"));
+        QCOMPARE(m_registry.macroLog, QStringList({"reset", "a", "b"}));
+        QVERIFY(v.IsMacroRunning());
+        // A second call while running stops it and releases what it holds.
+        v.RunMacro(QStringLiteral("xy"));
+        QVERIFY(!v.IsMacroRunning());
+        QCOMPARE(m_registry.macroLog.mid(3), QStringList({"release", "reset"}));
+        v.RunMacro(QStringLiteral("x-y"));
+        QVERIFY(v.IsMacroRunning());
+        // The rest runs on the next tick, even with ticks switched off; the player then goes.
+        v.SetTickInterval(-1);
+        v.OnTick(0, 100);
+        QVERIFY(!v.IsMacroRunning());
+        QCOMPARE(m_registry.macroLog.last(), QStringLiteral("y"));
+        QCOMPARE(v.GetMacroProgress(), 0.0);
+    }
+
+    // --- Ticks, updates, timers ---
+
+    void tickWorkRunsAtIntervalCrossings_data() {
+        QTest::addColumn<int>("interval");
+        QTest::addColumn<uint>("previous");
+        QTest::addColumn<uint>("current");
+        QTest::addColumn<bool>("runs");
+        QTest::newRow("inside a second") << 1000 << 999u << 1099u << false;
+        QTest::newRow("reaching a second") << 1000 << 900u << 1000u << true;
+        QTest::newRow("first steps") << 1000 << 0u << 100u << false;
+        QTest::newRow("every tick") << 0 << 0u << 100u << true;
+        QTest::newRow("never") << -1 << 900u << 1000u << false;
+    }
+    void tickWorkRunsAtIntervalCrossings() {
+        QFETCH(int, interval);
+        QFETCH(uint, previous);
+        QFETCH(uint, current);
+        QFETCH(bool, runs);
+        CtrlView v;
+        v.Init(Control(QStringLiteral("Button")));
+        v.SetTickInterval(interval);
+        ResetCalls();
+        m_registry.calls.clear();
+        v.OnTick(previous, current);
+        QCOMPARE(Calls().contains(QStringLiteral("SkinTick")), runs);
+        QCOMPARE(m_registry.calls.contains(QStringLiteral("TST:val(7)")), runs);
+    }
+
+    void updateCheckRunsOnlyWhenPending() {
+        CtrlView v;
+        v.Init(Control(QStringLiteral("Button")));
+        QVariantMap src, prev;
+        v.BuildViewUpdate(src, prev);
+        v.OnCheckUpdate();
+        QVERIFY(v.IsRepaintedSinceRecord());
+        v.BuildViewUpdate(src, prev);
+        ResetCalls();
+        v.OnCheckUpdate();
+        QVERIFY(Calls().isEmpty());
+        QVERIFY(!v.IsRepaintedSinceRecord());
+        v.Invalidate();
+        v.OnCheckUpdate();
+        QCOMPARE(Calls(), QStringList({"SkinUpdate"}));
+        QVERIFY(v.IsRepaintedSinceRecord());
+        QVERIFY(!v.IsUpdatePending());
+    }
+
+    void scriptTimers() {
+        CtrlView v;
+        v.Init(Control(QStringLiteral("Button")));
+        ResetCalls();
+        QCOMPARE(v.setTimeout(Engine()->toScriptValue(5), 10), -1);
+        QCOMPARE(v.setInterval(Engine()->newObject(), 10), -1);
+        m_cfg->ExecScriptfunc(&v, QStringLiteral("CV:Timers"), {});
+        QCOMPARE(v.TimerCount(), 2);
+        QTRY_VERIFY(
+            Engine()->evaluate(QStringLiteral("fired.filter(function(x){return x=='interval';}).length")).toInt32() >=
+            3);
+        const QString fired = Engine()->evaluate(QStringLiteral("fired.join()")).toString();
+        QCOMPARE(fired.count(QStringLiteral("timeout")), 1);
+        QCOMPARE(v.TimerCount(), 1);
+    }
+
+    void timerErrorsAreLogged() {
+        LogRecorder log;
+        CtrlView v;
+        v.Init(Control(QStringLiteral("Button")));
+        v.setTimeout(Engine()->evaluate(QStringLiteral("(function(){ throw new Error('boom'); })")), 0);
+        QTRY_VERIFY(log.Has(QStringLiteral("boom")));
+        QCOMPARE(v.TimerCount(), 0);
+    }
+
+    // --- Message boxes and sounds ---
+
+    void msgBoxGoesToTheOverlay() {
+        FakeOverlay overlay;
+        FakeGridView grid;
+        grid.overlay = &overlay;
+        CtrlView* v = new CtrlView(&grid);
+        v->DoMsgBox(QStringLiteral("T"), QStringLiteral("X"), QStringLiteral("YesNo"),
+                    Engine()->evaluate(QStringLiteral("(function(c){})")));
+        QCOMPARE(overlay.shown, QStringList({"T|X|YesNo|fn"}));
+
+        CtrlView* inOverlay = new CtrlView(&overlay);
+        inOverlay->OnMsgBoxClick(QStringLiteral("Yes"), QStringLiteral("t"));
+        QCOMPARE(overlay.clicks, QStringList({"Yes|t"}));
+        v->OnMsgBoxClick(QStringLiteral("No"), QString());
+        QCOMPARE(overlay.clicks.size(), 1);
+    }
+
+    void msgBoxOnThePcCallsBackOnce() {
+        CtrlView v;
+        Engine()->evaluate(QStringLiteral("var boxResults = [];"));
+        v.DoMsgBox(QStringLiteral("Title"), QStringLiteral("Text"), QStringLiteral("YesNo"),
+                   Engine()->evaluate(QStringLiteral("(function(c){ boxResults.push(c); })")));
+        PopupWnd* popup = nullptr;
+        QTRY_VERIFY((popup = qobject_cast<PopupWnd*>(QApplication::activeModalWidget())) ||
+                    !QApplication::topLevelWidgets().isEmpty());
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto p = qobject_cast<PopupWnd*>(w))
+                popup = p;
+        }
+        QVERIFY(popup);
+        QCOMPARE(popup->windowTitle(), QStringLiteral("Title"));
+        QCOMPARE(popup->text, QStringLiteral("Text"));
+        QVERIFY(popup->noButton());
+        popup->done(PopupWnd::YES);
+        v.OnMsgBoxDone(PopupWnd::NO);
+        QCOMPARE(Engine()->evaluate(QStringLiteral("boxResults.join()")).toString(),
+                 QString::number(int(PopupWnd::YES)));
+    }
+
+    void soundsNeedTheSetting() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("click.wav"));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(64, 'x'));
+        f.close();
+
+        CtrlView v;
+        v.Init(Control(QStringLiteral("Bare")));
+        v.SetSound(file);
+        QVERIFY(v.GetButtonSoundId() != 0);
+        v.PlaySound(file, true);
+        QCOMPARE(v.GetOneShotSoundId(), quint64(0));
+        QVariantMap src, prev;
+        QVariantMap rec = v.BuildViewUpdate(src, prev);
+        QVERIFY(!rec.contains(QStringLiteral("bs")));
+
+        m_cfg->UserCfg().CfgBase.insert(QStringLiteral("ActivateBottonSounds"), true);
+        v.PlaySound(QStringLiteral("  "), true);
+        QCOMPARE(v.GetOneShotSoundId(), quint64(0));
+        v.PlaySound(file, true);
+        const quint64 id = v.GetOneShotSoundId();
+        QVERIFY(id != 0);
+        rec = v.BuildViewUpdate(src, prev);
+        QCOMPARE(rec.value(QStringLiteral("ps")).toULongLong(), id);
+        QCOMPARE(rec.value(QStringLiteral("bs")).toULongLong(), v.GetButtonSoundId());
+        prev = MergeVariantMaps(prev, rec, {QStringLiteral("ld")});
+        rec = v.BuildViewUpdate(src, prev);
+        QCOMPARE(rec.value(QStringLiteral("ps")), QVariant(quint64(0)));
+        prev = MergeVariantMaps(prev, rec, {QStringLiteral("ld")});
+        rec = v.BuildViewUpdate(src, prev);
+        QCOMPARE(rec.keys(), QStringList({"id"}));
+    }
+
+    // --- Input ---
+
+    void clientMessageReachesOnlyItsView_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("seen");
+        QTest::newRow("object") << "{\"a\":1}"
+                                << "SkinMessage:{\"a\":1}";
+        QTest::newRow("not json") << "{\"a\":"
+                                  << "SkinMessage:undefined";
+        QTest::newRow("garbage") << "\x01\x02zz"
+                                 << "SkinMessage:undefined";
+        QTest::newRow("deep") << QString(100000, QLatin1Char('[')) << "SkinMessage:undefined";
+    }
+    void clientMessageReachesOnlyItsView() {
+        QFETCH(QString, text);
+        QFETCH(QString, seen);
+        CtrlView a, b;
+        a.Init(Control(QStringLiteral("Button")));
+        b.Init(Control(QStringLiteral("Button")));
+        ResetCalls();
+        b.OnClientMessage(a.GetId(), text);
+        QVERIFY(Calls().isEmpty());
+        a.OnClientMessage(a.GetId(), text);
+        QCOMPARE(Calls(), QStringList({seen}));
+    }
+
+    void phoneMouseReachesElementsById() {
+        CtrlView a, b;
+        a.Init(Control(QStringLiteral("Button")));
+        b.Init(Control(QStringLiteral("Button")));
+        const int face = Element(a, QStringLiteral("Face"))->GetId();
+        ResetCalls();
+        b.OnExtMouseEvent(QStringLiteral("dn"), 3, 4, face);
+        QVERIFY(!b.IsRemotePressed());
+        QVERIFY(Calls().isEmpty());
+
+        a.OnExtMouseEvent(QStringLiteral("dn"), 3, 4, face);
+        QVERIFY(a.IsRemotePressed());
+        QVERIFY(a.GetMousePressed());
+        QCOMPARE(a.GetMouseLastEvtX(), 3);
+        QCOMPARE(a.GetMouseLastEvtY(), 4);
+        a.OnExtMouseEvent(QStringLiteral("up2"), 5, 6, face);
+        QVERIFY(!a.IsRemotePressed());
+        QVERIFY(!a.GetMousePressed());
+        QCOMPARE(Calls(), QStringList({"LayPress", "SkinUpdate", "LayClick", "SkinUpdate"}));
+    }
+
+    void phoneTextIsLiteralAndNotLogged() {
+        LogRecorder log;
+        CtrlView v;
+        v.Init(Control(QStringLiteral("Button")));
+        LEBase* label = Element(v, QStringLiteral("Label"));
+        const QString secret = QStringLiteral("hunter2 $(Evil,0) $(Evil,0");
+        v.OnExtSetText(label->GetId(), secret);
+        QCOMPARE(label->Layout().Text, secret);
+        QVariantMap src, prev;
+        const QVariantMap rec = v.BuildViewUpdate(src, prev);
+        const QString tx =
+            rec.value("ly").toMap().value(QString::number(label->GetId())).toMap().value("tx").toString();
+        QCOMPARE(tx, secret);
+        QCOMPARE(ScriptInt("evilRuns"), 0);
+        QVERIFY(!log.Has(QStringLiteral("hunter2")));
+        QVERIFY(log.Has(QStringLiteral("length: %1").arg(secret.size())));
+        // Unknown element ids change nothing.
+        v.OnExtSetText(-5, QStringLiteral("x"));
+    }
+
+    void localMouseNeedsAnInteractionButton_data() {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("pressed");
+        QTest::newRow("left, not an interaction button") << int(Qt::LeftButton) << false;
+        QTest::newRow("right") << int(Qt::RightButton) << true;
+    }
+    void localMouseNeedsAnInteractionButton() {
+        QFETCH(int, button);
+        QFETCH(bool, pressed);
+        CtrlView v;
+        v.SetScale(0.5);
+        v.Init(Control(QStringLiteral("Button")));
+        ResetCalls();
+        QTest::mousePress(&v, Qt::MouseButton(button), Qt::NoModifier, QPoint(40, 60));
+        QCOMPARE(Calls().contains(QStringLiteral("LayPress")), pressed);
+        if (pressed) {
+            // Widget (40, 60) at scale 0.5 is scene (80, 120).
+            QCOMPARE(v.GetMouseLastEvtX(), 80);
+            QCOMPARE(v.GetMouseLastEvtY(), 120);
+        }
+    }
+
+    // --- Grid ---
+
+    void gridQuestionsGoToTheParent() {
+        FakeGridView grid;
+        CtrlView* v = new CtrlView(&grid);
+        QVERIFY(!v->IsNetClient());
+        QCOMPARE(v->GetContainerHeightB(), 2.5);
+        grid.clientId = 9;
+        QVERIFY(v->IsNetClient());
+        CtrlView loose;
+        QVERIFY(!loose.IsNetClient());
+        QCOMPARE(loose.GetContainerHeightB(), 1.0);
+    }
+
+    // --- View record ---
+
+    void firstRecordHoldsWhatDiffersFromDefaults() {
+        FakeGridView grid;
+        grid.clientId = 7;
+        CtrlView* v = new CtrlView(&grid);
+        v->SetGridPos(2, 1);
+        v->Init(Control(QStringLiteral("Args")));
+        QVariantMap src, prev;
+        int changed = -1;
+        const QVariantMap rec = v->BuildViewUpdate(src, prev, &changed);
+        QStringList keys = rec.keys();
+        QCOMPARE(keys, QStringList({"h", "id", "ly", "w", "x", "y"}));
+        QCOMPARE(rec.value("x").toInt(), 2);
+        QCOMPARE(rec.value("y").toInt(), 1);
+        QCOMPARE(rec.value("w").toInt(), 1);
+        QCOMPARE(rec.value("h").toInt(), 1);
+        QCOMPARE(changed, 5);
+        const QVariantMap ly = rec.value("ly").toMap();
+        QCOMPARE(ly.size(), 1);
+        QCOMPARE(ly.first().toMap().value("idx").toInt(), 1);
+    }
+
+    void unchangedRecordHoldsOnlyTheId() {
+        FakeGridView grid;
+        grid.clientId = 7;
+        CtrlView* v = new CtrlView(&grid);
+        v->Init(Control(QStringLiteral("Button")));
+        QVariantMap src, prev;
+        prev = MergeVariantMaps(prev, v->BuildViewUpdate(src, prev), {QStringLiteral("ld")});
+        int changed = -1;
+        QVariantMap rec = v->BuildViewUpdate(src, prev, &changed);
+        QCOMPARE(rec.keys(), QStringList({"id"}));
+        QCOMPARE(changed, 0);
+
+        v->SetShown(false);
+        rec = v->BuildViewUpdate(src, prev, &changed);
+        QCOMPARE(rec.value("v"), QVariant(0));
+        prev = MergeVariantMaps(prev, rec, {QStringLiteral("ld")});
+        v->SetShown(true);
+        rec = v->BuildViewUpdate(src, prev, &changed);
+        QCOMPARE(rec.value("v"), QVariant(1));
+        QCOMPARE(changed, 1);
+    }
+
+    void phoneSessionFieldsAndClientFunctions() {
+        FakeGridView grid;
+        CtrlView* pc = new CtrlView(&grid);
+        pc->Init(Control(QStringLiteral("ClientCtl")));
+        pc->SetClientData(5);
+        pc->SetClientTickInterval(200);
+        QVariantMap src, prev;
+        QVariantMap rec = pc->BuildViewUpdate(src, prev);
+        for (const char* k : {"ct", "cd", "f_i", "f_t", "f_mc"})
+            QVERIFY2(!rec.contains(QLatin1String(k)), k);
+        QVERIFY(src.isEmpty());
+
+        grid.clientId = 3;
+        prev.clear();
+        rec = pc->BuildViewUpdate(src, prev);
+        QCOMPARE(rec.value("ct").toInt(), 200);
+        QCOMPARE(rec.value("cd").toInt(), 5);
+        // OnTick has a phone twin; OnInit has none, so no "f_i".
+        QCOMPARE(rec.value("f_t").toString(), QStringLiteral("CV_SkinClient"));
+        QVERIFY(!rec.contains("f_i"));
+        QVERIFY(src.value(QStringLiteral("function CV_SkinClient")).toString().contains("function CV_SkinClient("));
+    }
+
+    void removedElementsAreListedOnce() {
+        CtrlView v;
+        v.Init(Control(QStringLiteral("Nested")));
+        QVariantMap src, prev;
+        prev = MergeVariantMaps(prev, v.BuildViewUpdate(src, prev), {QStringLiteral("ld")});
+        const int mid = v.Elements()[1]->GetId();
+        const int dot = v.Elements()[2]->GetId();
+        v.RemAllChildren(v.Elements()[0]);
+        int changed = 0;
+        QVariantMap rec = v.BuildViewUpdate(src, prev, &changed);
+        QVariantList ld = rec.value("ld").toList();
+        QStringList gone;
+        for (const QVariant& id : ld)
+            gone << id.toString();
+        QStringList expected = {QString::number(mid), QString::number(dot)};
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(gone, expected);
+        QVERIFY(!prev.value("ly").toMap().contains(QString::number(mid)));
+        // Elements behind the removed ones move up; the one before them keeps its "idx".
+        const QVariantMap ly = rec.value("ly").toMap();
+        QVERIFY(!ly.contains(QString::number(v.Elements()[0]->GetId())));
+        QCOMPARE(ly.value(QString::number(v.Elements()[1]->GetId())).toMap().value("idx").toInt(), 2);
+        prev = MergeVariantMaps(prev, rec, {QStringLiteral("ld")});
+        rec = v.BuildViewUpdate(src, prev);
+        QVERIFY(!rec.contains("ld"));
+    }
+};
+
+QTEST_MAIN(TestCtrlView)
+#include "test_ctrlview.moc"
