@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <limits>
@@ -15,6 +16,9 @@ ImgDataMgr* g_imgDataMgr = nullptr;
 
 // Reads a whole file, refusing files above the bound before allocating for them.
 QByteArray ReadBoundedFile(const QString& path, const char* caller) {
+    // Regular files only: opening a pipe waits for a writer, and a device reads without end.
+    if (!QFileInfo(path).isFile())
+        return QByteArray();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();

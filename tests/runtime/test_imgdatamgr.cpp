@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <limits>
+#include <sys/stat.h>
 
 namespace {
 
@@ -348,6 +349,12 @@ void TestImgDataMgr::oversizedFileIsRefused() {
     QVERIFY(f.resize(ImgDataMgr::MaxFileBytes + 1));
     QCOMPARE(m_mgr->AddFile(f.fileName()), quint64(0));
     QVERIFY(m_mgr->GetRscData(id, 1).isEmpty());
+    // Only regular files: a device reads without end, a folder reads nothing, a pipe would wait for a writer.
+    QCOMPARE(m_mgr->AddFile(QStringLiteral("/dev/zero")), quint64(0));
+    QCOMPARE(m_mgr->AddFile(dir.path()), quint64(0));
+    const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("pipe.wav")));
+    QCOMPARE(mkfifo(fifo.constData(), 0600), 0);
+    QCOMPARE(m_mgr->AddFile(QFile::decodeName(fifo)), quint64(0));
 }
 
 void TestImgDataMgr::untouchedEntryLivesAboutTwoMinutes() {
