@@ -33,6 +33,8 @@ public:
     // Connections that have not upgraded yet; beyond this the oldest is closed, so idle connections cannot
     // hold the server's memory or lock the phone out.
     static constexpr int MaxPlainConnections = 64;
+    // Upgraded sessions that have not connected (paired) yet; beyond this the oldest is closed.
+    static constexpr int MaxUnconnectedSessions = 64;
     // Tab indices the phone may show (the tab bar holds at most 48 tabs).
     static constexpr int MaxTabs = 48;
 
@@ -104,6 +106,8 @@ private:
     void UnwirePlainSocket(QIODevice* device);
     void DoWebSocketHandshake(QTcpSocket* socket, const QString& path, const QMap<QString, QString>& query,
                               const QMap<QString, QString>& headers, const QByteArray& pending) override;
+    // Closes the oldest sessions that never connected while more than MaxUnconnectedSessions wait.
+    void DropExcessUnconnected();
     // Sends one message to the phone as a single frame (or, with maxPayload 0, the default frames).
     void SendToSession(WebSocketUD* session, const QByteArray& message, int maxPayload);
     // True while the session's connection still holds output the phone has not taken.

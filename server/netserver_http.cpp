@@ -50,9 +50,28 @@ void NetServer::DoWebSocketHandshake(QTcpSocket* socket, const QString& path, co
     QLOG_DEBUG() << "New Session:" << id << ws;
     auto* session = new WebSocketUD(ws, id);
     m_sessions.append(session);
+    DropExcessUnconnected();
     WebSocketUD::Attach(ws, session);
     connect(ws, &QWsSocket::disconnected, this, &NetServer::OnWSSockDisconnected);
     connect(ws, qOverload<QString>(&QWsSocket::frameReceived), this, &NetServer::OnWSSockRcvS);
     connect(ws, qOverload<QByteArray>(&QWsSocket::frameReceived), this, &NetServer::OnWSSockRcvB);
     connect(ws, &QWsSocket::pong, this, &NetServer::OnWSSockPong);
+}
+
+void NetServer::DropExcessUnconnected() {
+    int waiting = 0;
+    for (const WebSocketUD* session : qAsConst(m_sessions))
+        waiting += !session->connected && !session->closed ? 1 : 0;
+    for (WebSocketUD* session : qAsConst(m_sessions)) {
+        if (waiting <= MaxUnconnectedSessions)
+            break;
+        // A session whose pairing question is open stays: the user is looking at it.
+        if (session->connected || session->closed || session->pairingPending)
+            continue;
+        QLOG_DEBUG() << "NetServer::DoWebSocketHandshake: too many sessions waiting, closing" << session->sessionId;
+        session->closed = true;
+        --waiting;
+        if (session->socket)
+            session->socket->close();
+    }
 }

@@ -143,11 +143,12 @@ QByteArray NetServer::HandleConnect(WebSocketUD* session, const QMap<QString, QS
     session->t = args.value(QStringLiteral("t"));
     session->d = args.value(QStringLiteral("d"));
     session->v = args.value(QStringLiteral("v"));
+    // The session now names a device that has not been decided on: it serves nothing until the pairing
+    // decision below grants it again. Otherwise a phone could stay connected under a key that was never
+    // asked about (a failed version, or a pairing question still open), out of reach of DropSessions.
+    session->connected = false;
 
     if (!CheckClientVersion(session)) {
-        // The device fields changed above: staying connected would serve a device that was never asked
-        // about (a deactivated phone could hide behind another key).
-        session->connected = false;
         QVariantMap reply;
         reply.insert(QStringLiteral("error"), QStringLiteral("Invalid Version"));
         return NetJson::Compact(reply);

@@ -342,6 +342,46 @@ private slots:
         QCOMPARE(phone.Count("Tabs"), 0);
     }
 
+    void repairingServesNothingUntilDecided() {
+        // A connected phone asks to pair under a new key; while the question is open the old device is
+        // deactivated. Nothing reaches the controls meanwhile, and a declined answer leaves it disconnected.
+        grids->AddGrid(QStringLiteral("G0"));
+        std::unique_ptr<FakePhone> phone(ConnectedPhone(QStringLiteral("A")));
+        QVERIFY(phone);
+        phone->Send(QStringLiteral("View?t=0"));
+        QVERIFY(!phone->WaitFor("View?t=0").isEmpty());
+        FakeCtrlView* ctrl = grids->gridViews.value(0)->ctrls.at(0);
+        pairing->duringDialog = [&] {
+            pairing->known[QStringLiteral("A")] = false;
+            server->DropSessions(QStringLiteral("A"));
+            phone->Send(QStringLiteral("CM?id=100&m=sneaky"));
+            for (int i = 0; i < 30; ++i)
+                FakePhone::Spin();
+        };
+        phone->Send(QStringLiteral("Connect?n=P&t=OTHER&v=0.4"));
+        const QByteArray reply = phone->WaitFor("Connect?n=P&t=OTHER");
+        QCOMPARE(JsonOf(reply).value("connected").toBool(), false);
+        QVERIFY(ctrl->messages.isEmpty());
+        QVERIFY(!LastSession()->connected);
+    }
+
+    void waitingSessionsAreBounded() {
+        // Phones that upgrade but never connect: beyond the bound the oldest are closed.
+        std::vector<std::unique_ptr<FakePhone>> phones;
+        const int total = NetServer::MaxUnconnectedSessions + 6;
+        for (int i = 0; i < total; ++i) {
+            phones.push_back(std::make_unique<FakePhone>(server->TcpPort()));
+            QVERIFY(phones.back()->WaitConnected());
+        }
+        int open = 0;
+        for (const WebSocketUD* session : server->Sessions())
+            open += session->closed ? 0 : 1;
+        QCOMPARE(open, NetServer::MaxUnconnectedSessions);
+        QTRY_COMPARE_WITH_TIMEOUT(phones.front()->socket.state(), QAbstractSocket::UnconnectedState, 5000);
+        QCOMPARE(phones.back()->socket.state(), QAbstractSocket::ConnectedState);
+        QTRY_COMPARE_WITH_TIMEOUT(server->Sessions().size(), NetServer::MaxUnconnectedSessions, 5000);
+    }
+
     void dropSessionsLeavesOtherDevices() {
         std::unique_ptr<FakePhone> a(ConnectedPhone(QStringLiteral("A")));
         std::unique_ptr<FakePhone> b(ConnectedPhone(QStringLiteral("B")));
