@@ -1,4 +1,7 @@
 #include "pal.h"
+#include "qtimertask.h"
+
+#include <QPointer>
 
 #include <QSettings>
 #include <QStandardPaths>
@@ -7,6 +10,20 @@
 #include <QtTest>
 
 #include <cerrno>
+
+// Three steps 5 ms apart, then done.
+class StepTask : public QTimerTask {
+public:
+    QStringList* log;
+    explicit StepTask(QStringList* log) : log(log) {}
+    void run() override {
+        *log << QStringLiteral("step");
+        if (log->size() < 3)
+            Start(5);
+        else
+            Finish();
+    }
+};
 
 class TestPalShell : public QObject {
     Q_OBJECT
@@ -122,6 +139,15 @@ private slots:
         QCOMPARE(PAL_INT::WarningSoundCount(), before);
         PAL::PlayWarningSound(false);
         QCOMPARE(PAL_INT::WarningSoundCount(), before + 1);
+    }
+
+    void timerTaskRunsItsStepsThenDeletesItself() {
+        QStringList log;
+        QPointer<StepTask> task = new StepTask(&log);
+        task->Start(0);
+        task->Start(0); // restarting replaces the pending step
+        QTRY_VERIFY_WITH_TIMEOUT(task.isNull(), 5000);
+        QCOMPARE(log.size(), 3);
     }
 
     void lastErrorText() {
