@@ -8,6 +8,16 @@
 
 namespace {
 const int kMaxSubConfigDepth = 16;
+// Sub-configurations multiply: a control naming another several times, each naming the next, grows the work
+// and the option list exponentially with the depth. One expansion (with all it reaches) is held to these.
+const int kMaxSubExpansions = 1000;
+const int kMaxOptions = 1024;
+
+// Sub-configurations expanded since the outermost expansion began.
+int& SubExpansionCount() {
+    static int count = 0;
+    return count;
+}
 
 // Controls whose sub-configurations are being expanded on this (the main) thread.
 QSet<QString>& ExpandingControls() {
@@ -119,6 +129,8 @@ void DataCfg::TConfig::ExpandSubConfigs() {
         return;
     // Set first: a control that names itself, directly or through others, is expanded once.
     Expanded = true;
+    if (ExpandingControls().isEmpty())
+        SubExpansionCount() = 0;
     for (int i = 0; i < Options.size(); ++i) {
         TConfigOption& option = Options[i];
         option.IsHidden = Hidden.contains(option.Name);
@@ -151,9 +163,17 @@ void DataCfg::TConfig::ExpandSubConfigs() {
             QLOG_WARN() << "DataCfg::TConfig::ExpandSubConfigs: sub-configuration cycle skipped:" << subKey;
             continue;
         }
+        if (++SubExpansionCount() > kMaxSubExpansions || Options.size() >= kMaxOptions) {
+            QLOG_WARN() << "DataCfg::TConfig::ExpandSubConfigs: too many sub-configurations, skipped:" << subKey;
+            continue;
+        }
         chain.insert(subKey);
         const QList<TConfigOption> subOptions = sub.Config.GetOptions();
         chain.remove(subKey);
+        if (Options.size() - 1 + subOptions.size() > kMaxOptions) {
+            QLOG_WARN() << "DataCfg::TConfig::ExpandSubConfigs: too many sub-configurations, skipped:" << subKey;
+            continue;
+        }
         OnInit = MergeHandlers(OnInit, sub.Config.OnInit);
         OnUpdate = MergeHandlers(OnUpdate, sub.Config.OnUpdate);
         if (!prefix.isEmpty()) {

@@ -386,6 +386,51 @@ private slots:
         QVERIFY(log.Has(QStringLiteral("sub-configuration cycle skipped")));
     }
 
+    void subConfigExplosion_data() {
+        QTest::addColumn<int>("fanOut");
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<int>("leafOptions");
+        QTest::newRow("deep chain of empty controls") << 10 << 12 << 0; // 10^12 expansions unbounded
+        QTest::newRow("wide tree of options") << 8 << 5 << 1;           // 8^5 options unbounded
+    }
+    void subConfigExplosion() {
+        QFETCH(int, fanOut);
+        QFETCH(int, depth);
+        QFETCH(int, leafOptions);
+        DataCfg cfg;
+        for (int level = 0; level <= depth; ++level) {
+            QVariantList options;
+            for (int k = 0; k < (level < depth ? fanOut : leafOptions); ++k) {
+                QVariantMap o;
+                o.insert(QStringLiteral("Name"), QStringLiteral("o%1").arg(k));
+                if (level < depth) {
+                    o.insert(QStringLiteral("Type"), QStringLiteral("SubConfig"));
+                    o.insert(QStringLiteral("Text"), QStringLiteral("L%1:p%2_").arg(level + 1).arg(k));
+                }
+                options << o;
+            }
+            QVariantMap config;
+            config.insert(QStringLiteral("Options"), options);
+            QVariantMap control;
+            control.insert(QStringLiteral("Name"), QStringLiteral("L%1").arg(level));
+            control.insert(QStringLiteral("Config"), config);
+            DC::TControl c;
+            c.Read(control);
+            cfg.Controls().append(c);
+        }
+        LogRecorder log;
+        cfg.Controls()[0].Config.ExpandSubConfigs();
+        QVERIFY(cfg.Controls()[0].Config.Options.size() <= 1024);
+        QVERIFY(log.Has(QStringLiteral("too many sub-configurations")));
+        // The limit holds per expansion: the next control is expanded as usual.
+        DC::TControl& next = cfg.Controls()[depth - 1];
+        next.Config.ExpandSubConfigs();
+        // (Sub-configurations that bring no options stay in the list, expanded to type -1.)
+        QCOMPARE(next.Config.Options.size(), fanOut * qMax(1, leafOptions));
+        for (const DC::TConfigOption& o : next.Config.Options)
+            QCOMPARE(o.Type, -1);
+    }
+
     void subConfigOfInheritingControl() {
         // A control inheriting from an already expanded control still expands its own sub-configurations.
         DataCfg cfg;
