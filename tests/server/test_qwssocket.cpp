@@ -312,6 +312,8 @@ private slots:
         QVERIFY(pong.wait(10000));
         c.next(); // the test server's "pong" message
 
+        // Keep the object after its disconnect so that its detached state can be checked.
+        QObject::disconnect(ws, &QWsSocket::disconnected, ws, &QObject::deleteLater);
         QSignalSpy gone(ws, &QWsSocket::disconnected);
         ws->close();
         ev = c.next();
