@@ -207,20 +207,22 @@ void NetServer::OnWSSockPong(quint64 ms) {
 
 void NetServer::OnUpdate() {
     PROFILE_SCOPE("NetServer::OnUpdate");
-    for (int i = 0; i < m_sessions.size();) {
-        WebSocketUD* session = m_sessions.at(i);
+    // A control script may open a nested event loop during an update, and a tick inside it may change the
+    // list: walk a copy, and keep the session being updated from removal meanwhile.
+    const QList<WebSocketUD*> sessions = m_sessions;
+    for (WebSocketUD* session : sessions) {
+        if (!m_sessions.contains(session))
+            continue;
         if (!session->closed) {
+            SessionInFlight inFlight(session);
             UpdateSession(session);
-            ++i;
         } else if (session->inFlight <= 0) {
             QLOG_DEBUG() << "NetServer::RemSession:" << session->sessionId;
-            m_sessions.removeAt(i);
+            m_sessions.removeOne(session);
             if (session->socket)
                 session->socket->deleteLater();
             else
                 delete session;
-        } else {
-            ++i;
         }
     }
 }

@@ -18,7 +18,11 @@ public:
     explicit FakeCtrlView(int id) : id(id) { record.insert(QStringLiteral("v"), 0); }
     int CtrlId() const override { return id; }
     bool HasViewChange() const override { return changed; }
-    void OnCheckUpdate() override { ++checks; }
+    void OnCheckUpdate() override {
+        ++checks;
+        if (onCheck)
+            onCheck();
+    }
     void BuildViewUpdate(QVariantMap& diff, QVariantMap& sentScripts, QVariantMap& prev, int& changes) override {
         changes = 0;
         for (auto it = record.cbegin(); it != record.cend(); ++it) {
@@ -60,6 +64,7 @@ public:
     int remoteData = 0;
     QStringList messages, mouse, texts;
     std::function<void(const QString&)> onMessage;
+    std::function<void()> onCheck;
 };
 
 // Grid view and overlay in one: the server uses one face or the other.

@@ -627,6 +627,33 @@ private slots:
         QCOMPARE(phone->Count("ChangeView?"), 2);
     }
 
+    void sessionSurvivesTicksDuringItsUpdate() {
+        // A control's update check opens a nested loop (a script's dialog) in which the phone goes away
+        // and ticks run: the session being updated stays until its update returns.
+        grids->AddGrid(QStringLiteral("G0"));
+        std::unique_ptr<FakePhone> phone(ConnectedPhone());
+        QVERIFY(phone);
+        phone->Send(QStringLiteral("View?t=0"));
+        QVERIFY(!phone->WaitFor("View?t=0").isEmpty());
+        WebSocketUD* session = LastSession();
+        bool survived = true;
+        int nested = 0;
+        grids->gridViews.value(0)->ctrls.at(0)->onCheck = [&] {
+            if (nested++ > 0)
+                return;
+            phone->socket.abort();
+            for (int i = 0; i < 500 && !session->closed; ++i)
+                FakePhone::Spin();
+            for (int i = 0; i < 5; ++i) {
+                server->OnUpdate();
+                survived = survived && server->Sessions().contains(session);
+            }
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(nested > 0, 5000);
+        QVERIFY(survived);
+        QTRY_VERIFY_WITH_TIMEOUT(server->Sessions().isEmpty(), 5000);
+    }
+
     void closedSessionWaitsForHandler() {
         grids->AddGrid(QStringLiteral("G0"));
         std::unique_ptr<FakePhone> phone(ConnectedPhone());
