@@ -5,6 +5,7 @@
 #include "gfxcache.h"
 #include "profiler.h"
 
+#include <QImageReader>
 #include <QPainter>
 #include <QSet>
 #include <QTextStream>
@@ -90,7 +91,14 @@ QImage DataCfg::TGfx::GetImage() {
     if (Image.isNull() && Rsc.size() >= 2) {
         Resolve();
         if (Layers.isEmpty()) {
-            if (!Image.load(Rsc)) {
+            // The header tells the size: a small file must not make us allocate a huge picture.
+            QImageReader reader(Rsc);
+            const QSize size = reader.size();
+            if (size.isValid() && qint64(size.width()) * size.height() > MaxComposedPixels)
+                QLOG_DEBUG() << "DataCfg::TGfx::GetImage: image too large:" << Rsc << size;
+            else
+                Image = reader.read();
+            if (Image.isNull()) {
                 QLOG_DEBUG() << "File not found (gi):" << Name << Rsc;
                 // Transparent, so that the stand-in always has the same content id.
                 Image = QImage(1, 1, QImage::Format_ARGB32);

@@ -4,8 +4,10 @@
 #include "datacfgrecords.h"
 #include "imgdatamgr.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using DC = DataCfg;
@@ -56,6 +58,30 @@ void CompareGolden(const QImage& actual, const QString& name) {
                                      .arg(golden.pixel(x, y), 8, 16)));
         }
     }
+}
+
+// A one-pixel PNG whose header is changed to claim another size (with its checksum mended).
+bool WritePngClaimingSize(const QString& path, quint32 width, quint32 height) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImage(1, 1, QImage::Format_ARGB32).save(&buffer, "PNG");
+    // Signature (8), IHDR length (4), "IHDR" (4), width (4), height (4), 5 more bytes, CRC over type and data.
+    for (int i = 0; i < 4; ++i) {
+        png[16 + i] = char(width >> (24 - 8 * i));
+        png[20 + i] = char(height >> (24 - 8 * i));
+    }
+    quint32 crc = 0xffffffffu;
+    for (int i = 12; i < 29; ++i) {
+        crc ^= quint8(png[i]);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    crc ^= 0xffffffffu;
+    for (int i = 0; i < 4; ++i)
+        png[29 + i] = char(crc >> (24 - 8 * i));
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(png) == png.size();
 }
 
 DC::TGfx& AddGfx(DataCfg& cfg, const QString& json) {
@@ -138,6 +164,16 @@ private slots:
         QCOMPARE(stand.pixel(0, 0), 0u);
         QCOMPARE(bmp.GetSize().width(), 0);
         QVERIFY(log.Has(QStringLiteral("File not found (gi):")));
+
+        // A small file whose header claims a huge picture is refused before anything is allocated for it.
+        QTemporaryDir tmp;
+        const QString bomb = tmp.filePath(QStringLiteral("bomb.png"));
+        QVERIFY(WritePngClaimingSize(bomb, 20000, 20000));
+        DC::TGfx big;
+        big.Read(J("{'Name':'big','Rsc':'bomb.png'}"), tmp.path());
+        log.lines.clear();
+        QCOMPARE(big.GetImage().size(), QSize(1, 1));
+        QVERIFY(log.Has(QStringLiteral("image too large")));
     }
 
     void compose_data() {
