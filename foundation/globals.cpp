@@ -56,6 +56,9 @@ bool IsPrivateDir(const QString& path)
 
 bool MakePrivateDir(const QString& path)
 {
+    // A link planted in a shared folder must not make us change the permissions of what it points at.
+    if (QFileInfo(path).isSymLink())
+        return false;
     QDir().mkpath(path);
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return IsPrivateDir(path);
@@ -71,7 +74,9 @@ QString PrivateTempRoot()
     const QString fallback = QDir::tempPath() + QStringLiteral("/mervex-%1").arg(::getuid());
     if (MakePrivateDir(fallback))
         return fallback;
-    return QDir::cleanPath(QDir::homePath() + QStringLiteral("/.cache/mervex-tmp"));
+    const QString home = QDir::cleanPath(QDir::homePath() + QStringLiteral("/.cache/mervex-tmp"));
+    MakePrivateDir(home);
+    return home;
 }
 
 } // namespace MervexGlobals

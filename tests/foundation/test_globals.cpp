@@ -1,8 +1,11 @@
 #include "datasourceglobals.h"
 #include "globals.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtTest>
+#include <unistd.h>
 
 using namespace DataSourceGlobals;
 
@@ -15,6 +18,64 @@ private slots:
         QCOMPARE(MervexGlobals::VersionSuffix(), QStringLiteral("  |  V0.459"));
         QCOMPARE(MervexGlobals::LogTimeFormat(), QStringLiteral("yyyy-MM-ddThh:mm:ss.zzz"));
         QVERIFY(MervexGlobals::CommandLineLanguage().isEmpty());
+    }
+
+    void privateTempRoot_data() {
+        QTest::addColumn<QString>("runtime");  // "private", "shared" or "" (unset)
+        QTest::addColumn<bool>("plantLink");   // the folder below the temporary folder is a link
+        QTest::addColumn<QString>("expected"); // "runtime", "tmp" or "home"
+
+        QTest::newRow("private runtime folder") << "private" << false << "runtime";
+        QTest::newRow("no runtime folder") << "" << false << "tmp";
+        QTest::newRow("runtime folder open to others") << "shared" << false << "tmp";
+        QTest::newRow("planted link below tmp") << "" << true << "home";
+    }
+
+    void privateTempRoot() {
+        QFETCH(QString, runtime);
+        QFETCH(bool, plantLink);
+        QFETCH(QString, expected);
+        QTemporaryDir base;
+        QVERIFY(base.isValid());
+        const QString runtimeDir = base.filePath(QStringLiteral("run"));
+        const QString tmpDir = base.filePath(QStringLiteral("tmp"));
+        const QString homeDir = base.filePath(QStringLiteral("home"));
+        const QString elsewhere = base.filePath(QStringLiteral("elsewhere"));
+        for (const QString& d : {runtimeDir, tmpDir, homeDir, elsewhere})
+            QVERIFY(QDir().mkpath(d));
+        const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                          QFile::ReadOther | QFile::ExeOther;
+        QVERIFY(QFile::setPermissions(elsewhere, open));
+        const QString tmpBase = tmpDir + QStringLiteral("/mervex-%1").arg(::getuid());
+        if (plantLink)
+            QVERIFY(QFile::link(elsewhere, tmpBase));
+        const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+        if (runtime.isEmpty()) {
+            qunsetenv("XDG_RUNTIME_DIR");
+        } else {
+            QVERIFY(QFile::setPermissions(runtimeDir, runtime == QLatin1String("private")
+                                                          ? QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                          : open | QFile::WriteGroup));
+            qputenv("XDG_RUNTIME_DIR", runtimeDir.toLocal8Bit());
+        }
+        const QByteArray oldTmp = qgetenv("TMPDIR"), oldHome = qgetenv("HOME");
+        qputenv("TMPDIR", tmpDir.toLocal8Bit());
+        qputenv("HOME", homeDir.toLocal8Bit());
+        const QString root = MervexGlobals::PrivateTempRoot();
+        qputenv("TMPDIR", oldTmp);
+        qputenv("HOME", oldHome);
+        qputenv("XDG_RUNTIME_DIR", oldRuntime);
+
+        const QString want = expected == QLatin1String("runtime") ? runtimeDir
+                             : expected == QLatin1String("tmp")   ? tmpBase
+                                                                  : homeDir + QStringLiteral("/.cache/mervex-tmp");
+        QCOMPARE(root, want);
+        const QFileInfo info(root);
+        QVERIFY(info.isDir());
+        QCOMPARE(int(info.permissions() & (open | QFile::WriteGroup | QFile::WriteOther)),
+                 int(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        // What a planted link points at keeps its permissions.
+        QCOMPARE(int(QFileInfo(elsewhere).permissions() & open), int(open));
     }
 
     void jobCountersStartAtZeroAndAreSeparate() {
