@@ -456,7 +456,7 @@ private slots:
         QVERIFY(view->ctrls.at(0)->messages.isEmpty());
     }
 
-    void typedTextIsNotLogged() {
+    void phoneLogAndTypedText() {
         grids->AddGrid(QStringLiteral("G0"));
         std::unique_ptr<FakePhone> phone(ConnectedPhone());
         QVERIFY(phone);
@@ -467,7 +467,9 @@ private slots:
         const int level = GetLogger().GetLevel();
         GetLogger().SetLevel(QsLogging::TraceLevel);
         phone->Send(QStringLiteral("ST?id=100&t=Sw0rdfish"));
+        phone->Send(QStringLiteral("log?t=hello%2520there"));
         QTRY_COMPARE_WITH_TIMEOUT(grids->gridViews.value(0)->ctrls.at(0)->texts.size(), 1, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(dest.lines.join('\n').contains(QLatin1String("ClientLog: \"hello there\"")), 5000);
         GetLogger().SetLevel(level);
         GetLogger().RemoveDestination(&dest);
         QVERIFY(!dest.lines.isEmpty());
