@@ -311,7 +311,13 @@ void CtrlView::RemAllChildren(QObject* layout) {
         if (!removed.contains(qobject_cast<LEBase*>(e->parentObject())))
             tops << e;
     }
-    qDeleteAll(tops);
+    // A handler of one of these elements may be what called us: they leave the scene now and are deleted
+    // once control is back in the event loop.
+    for (LEBase* e : qAsConst(tops)) {
+        if (e->scene())
+            e->scene()->removeItem(e);
+        e->deleteLater();
+    }
 }
 
 LEBase* CtrlView::TargetElement(QObject* layout) const {

@@ -179,10 +179,26 @@ private slots:
         QPointer<LEBase> mid = v.Elements()[1];
         QPointer<LEBase> dot = v.Elements()[2];
         v.RemAllChildren(top);
+        QVERIFY(!mid->scene());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(top);
         QVERIFY(!mid);
         QVERIFY(!dot);
         QCOMPARE(Names(v), QStringList({"Top", "Net", "Host", "", "Dot"}));
+    }
+
+    void elementMayRemoveItselfFromItsHandler() {
+        CtrlView v;
+        v.Init(Control(QStringLiteral("Nested")));
+        ResetCalls();
+        QPointer<LEBase> dot = v.Elements().last();
+        QCOMPARE(dot->Layout().Name, QStringLiteral("Dot"));
+        v.OnExtMouseEvent(QStringLiteral("dn"), 1, 1, dot->GetId());
+        v.OnExtMouseEvent(QStringLiteral("up"), 1, 1, dot->GetId());
+        QVERIFY(Calls().contains(QStringLiteral("RemSub")));
+        QCOMPARE(Names(v), QStringList({"Top", "Mid", "Dot", "Net", "Host"}));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!dot);
     }
 
     // --- Functions ---
@@ -532,6 +548,18 @@ private slots:
         CtrlView loose;
         QVERIFY(!loose.IsNetClient());
         QCOMPARE(loose.GetContainerHeightB(), 1.0);
+    }
+
+    void scriptReachesGridAndLayouts() {
+        FakeGridView grid;
+        CtrlView* v = new CtrlView(&grid);
+        v->Init(Control(QStringLiteral("Button")));
+        QCOMPARE(m_cfg->ExecScriptfunc(v, QStringLiteral("CV:Lookups"), {}).toString(),
+                 QStringLiteral("DCGrid,DCLayout,null,1,0.459"));
+        CtrlView loose;
+        loose.Init(Control(QStringLiteral("Button")));
+        QCOMPARE(m_cfg->ExecScriptfunc(&loose, QStringLiteral("CV:Lookups"), {}).toString(),
+                 QStringLiteral("no grid,DCLayout,null,1,0.459"));
     }
 
     // --- View record ---
