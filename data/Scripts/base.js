@@ -61,8 +61,11 @@ function VolumeInit(control) {
     control.setFunctions(["Volume_" + channelOf(control.getConfigData())]);
 }
 
+// The skin draws the speaker; the microphone channel gets the microphone.
 function VolumeIconInit(skin, layout) {
-    layout.setGfx(channelOf(cfgOf(skin)) === "Micro" ? "IcoMic" : "IcoSpeaker");
+    if (channelOf(cfgOf(skin)) === "Micro") {
+        layout.setGfx("IcoMic");
+    }
 }
 
 // Press and move handler of the slider's touch area (the layout). The last mouse position is relative to
@@ -93,9 +96,10 @@ function MuteInit(control) {
 }
 
 function MuteIconInit(skin, layout) {
-    var mic = channelOf(cfgOf(skin)) === "Micro";
-    layout.setGfx(mic ? "IcoMic" : "IcoSpeaker");
-    layout.setGfxA(mic ? "IcoMicMuted" : "IcoSpeakerMuted");
+    if (channelOf(cfgOf(skin)) === "Micro") {
+        layout.setGfx("IcoMic");
+        layout.setGfxA("IcoMicMuted");
+    }
 }
 
 // Skin OnUpdate: follow a mute change made on the PC.

@@ -255,6 +255,10 @@ private slots:
         skin.control.values = {{"Channel", "Micro"}};
         FakeLayout* face = view.Add(QStringLiteral("Face"));
         FakeLayout* icon = view.Add(QStringLiteral("Icon"));
+        // The skin draws the speaker; only the microphone channel changes the icons.
+        FakeSkin mainSkin;
+        Run(view, QStringLiteral("MVX_Base:MuteIconInit"), {&mainSkin, icon});
+        QVERIFY(icon->gfx.isEmpty() && icon->gfxA.isEmpty());
         Run(view, QStringLiteral("MVX_Base:MuteIconInit"), {&skin, icon});
         QCOMPARE(icon->gfx, QStringLiteral("IcoMic"));
         QCOMPARE(icon->gfxA, QStringLiteral("IcoMicMuted"));
