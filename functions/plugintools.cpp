@@ -15,6 +15,11 @@ QString WithSlash(const QString& folder) {
     return f;
 }
 
+// The program's folder below the private temporary base.
+QLatin1String TempSubPath() {
+    return QLatin1String("/MERVEX/Velli-Chor/");
+}
+
 QString& DataFolder() {
     static QString folder;
     return folder;
@@ -31,7 +36,7 @@ QString& UserFolder() {
 // Folders
 
 QString PluginTools::GetTempPath() {
-    return MervexGlobals::PrivateTempRoot() + QStringLiteral("/MERVEX/Velli-Chor/");
+    return MervexGlobals::PrivateTempRoot() + TempSubPath();
 }
 
 QString PluginTools::GetDataPath() {
@@ -80,9 +85,11 @@ QString PluginTools::ResolvePath(const QString& path) {
         // Here an absolute path begins with '/' too. One that already lies in the program's own folders was
         // resolved before (or is a file of the user or temporary folder that RelativePath leaves as it is):
         // prefixing the data folder again would point nowhere.
-        for (const QString& own : {GetDataPath(), GetUserPath(), GetTempPath()})
-            if (p.startsWith(own))
-                return p;
+        if (p.startsWith(GetDataPath()) || p.startsWith(GetUserPath()))
+            return p;
+        // Finding the temporary folder looks at the file system; only a path that can lie in it pays for that.
+        if (p.contains(TempSubPath()) && p.startsWith(GetTempPath()))
+            return p;
         return GetDataPath() + p.mid(1);
     }
     // Only the whole word stands for a folder: "Temp/x.txt" is a relative path like any other.
