@@ -11,9 +11,11 @@
 #include "lecontainer.h"
 #include "letext.h"
 #include "popupwnd.h"
+#include "qgraphicstextitemp.h"
 
 #include <QApplication>
 #include <QGraphicsScene>
+#include <QRandomGenerator>
 #include <QScriptEngine>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -412,6 +414,41 @@ private slots:
                  QString::number(int(PopupWnd::YES)));
     }
 
+    void msgBoxButtonsOnThePc_data() {
+        QTest::addColumn<QString>("buttons");
+        QTest::addColumn<bool>("icon");
+        QTest::addColumn<int>("count");
+        QTest::newRow("YesNo") << "YesNo" << true << 2;
+        QTest::newRow("OkCancel") << "OkCancel" << true << 2;
+        // The view sets no buttons; the popup itself keeps one so that it can be closed.
+        QTest::newRow("other") << "Maybe" << false << 1;
+    }
+    void msgBoxButtonsOnThePc() {
+        QFETCH(QString, buttons);
+        QFETCH(bool, icon);
+        QFETCH(int, count);
+        // A grid without an overlay, and an overlay that declines, both fall back to the PC's popup.
+        FakeOverlay declining;
+        declining.accept = false;
+        FakeGridView grid;
+        grid.overlay = &declining;
+        CtrlView* v = new CtrlView(&grid);
+        v->DoMsgBox(QStringLiteral("T"), QStringLiteral("X"), buttons, QScriptValue());
+        QCOMPARE(declining.shown.size(), 1);
+        PopupWnd* popup = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto p = qobject_cast<PopupWnd*>(w);
+            if (p && p->isVisible())
+                popup = p;
+        }
+        QVERIFY(popup);
+        QCOMPARE(popup->icon() != nullptr, icon);
+        QCOMPARE(popup->buttonBox()->buttons().size(), count);
+        // Without a function callback the answer goes nowhere.
+        popup->done(PopupWnd::OK);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
     void soundsNeedTheSetting() {
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("click.wav"));
@@ -534,6 +571,61 @@ private slots:
             QCOMPARE(v.GetMouseLastEvtX(), 80);
             QCOMPARE(v.GetMouseLastEvtY(), 120);
         }
+    }
+
+    void wheelAndKeysReachTheScene() {
+        CtrlView v;
+        v.Init(Control(QStringLiteral("Button")));
+        v.show();
+        QWheelEvent wheel(QPointF(80, 80), QPointF(v.mapToGlobal(QPoint(80, 80))), QPoint(), QPoint(0, 120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&v, &wheel);
+        // No element here scrolls, so the wheel delta stays unrecorded.
+        QCOMPARE(v.GetLastWheelDelta(), 0);
+
+        // Keys go to the scene's focus item: the input element's editable text.
+        LEText* entry = qobject_cast<LEText*>(Element(v, QStringLiteral("Entry")));
+        QVERIFY(entry && entry->GetEditItem());
+        v.Scene()->setFocusItem(entry->GetEditItem());
+        QTest::keyClicks(&v, QStringLiteral("ab"));
+        QCOMPARE(entry->Layout().Text, QStringLiteral("ab"));
+    }
+
+    void hostileInputNeverBreaksTheView() {
+        CtrlView v;
+        v.Init(Control(QStringLiteral("Nested")));
+        QRandomGenerator rng(1234);
+        const QStringList kinds = {"dn", "tr", "up", "up2", "ca", "mv", "sc", "", "zz"};
+        QString alphabet = QStringLiteral("{}[]\"\\:,$()0123456789abc ");
+        alphabet += QChar(0);
+        alphabet += QChar(0xe9);
+        alphabet += QChar(0xd800); // a lone surrogate
+        for (int i = 0; i < 400; ++i) {
+            QString text;
+            const int n = int(rng.bounded(40));
+            for (int k = 0; k < n; ++k)
+                text += alphabet.at(int(rng.bounded(alphabet.size())));
+            const QList<LEBase*> elements = v.Elements();
+            const int id = elements.isEmpty() || rng.bounded(4) == 0
+                               ? int(rng.generate())
+                               : elements.at(int(rng.bounded(elements.size())))->GetId();
+            switch (rng.bounded(3)) {
+            case 0:
+                v.OnClientMessage(v.GetId(), text);
+                break;
+            case 1:
+                v.OnExtMouseEvent(kinds.at(int(rng.bounded(kinds.size()))), int(rng.generate()), int(rng.generate()),
+                                  id);
+                break;
+            default:
+                v.OnExtSetText(id, text);
+                break;
+            }
+            QVariantMap src, prev;
+            v.BuildViewUpdate(src, prev);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        QCOMPARE(ScriptInt("evilRuns"), 0);
     }
 
     // --- Grid ---
