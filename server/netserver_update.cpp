@@ -4,6 +4,7 @@
 #include "netserver.h"
 
 #include "QsLog.h"
+#include "datacfg.h"
 #include "netjson.h"
 #include "netservices.h"
 #include "profiler.h"
@@ -12,22 +13,6 @@
 #include <QTime>
 
 namespace {
-// The record as the phone holds it after a push: base with the overlay's entries written over it, maps
-// merged recursively.
-QVariantMap MergeRecord(const QVariantMap& base, const QVariantMap& overlay, const QString& skip) {
-    QVariantMap result = base;
-    for (auto it = overlay.cbegin(); it != overlay.cend(); ++it) {
-        if (it.key() == skip)
-            continue;
-        auto existing = result.find(it.key());
-        if (existing != result.end() && existing->type() == QVariant::Map && it->type() == QVariant::Map)
-            *existing = MergeRecord(existing->toMap(), it->toMap(), skip);
-        else
-            result.insert(it.key(), it.value());
-    }
-    return result;
-}
-
 // Paths from the launch code and from the process list may differ in separators.
 QString ComparablePath(QString path) {
     return path.replace(QLatin1Char('\\'), QLatin1Char('/')).toLower();
@@ -207,7 +192,7 @@ bool NetServer::PushView(WebSocketUD* session, INetView* view, int index) {
         int changes = 0;
         ctrl->BuildViewUpdate(diff, session->sentScripts, prev, changes);
         data.insert(key, diff);
-        newKept.insert(key, MergeRecord(prev, diff, QStringLiteral("ld")));
+        newKept.insert(key, MergeVariantMaps(prev, diff, {QStringLiteral("ld")}));
         kept.insert(key, prev);
         if (changes > 0)
             changed = true;
