@@ -22,7 +22,7 @@ void DataCfg::TFuncOutput::Read(const QVariantMap& map) {
     Resolution = 0.0;
     const auto it = map.constFind(QStringLiteral("Resolution"));
     if (it != map.constEnd())
-        Resolution = it.value().toDouble();
+        Resolution = CfgRead::Real(it.value());
     if (Type == DataCfg::OT_Percent) {
         RangeMin = 0.0;
         RangeMax = 1.0;
@@ -30,7 +30,7 @@ void DataCfg::TFuncOutput::Read(const QVariantMap& map) {
     const QString range = CfgRead::Text(map.value(QStringLiteral("Range")));
     if (!range.isEmpty()) {
         const int i = range.indexOf(QLatin1Char(','));
-        RangeMin = range.left(qMax(i, 0)).toDouble();
-        RangeMax = range.mid(i + 1).toDouble();
+        RangeMin = CfgRead::Number(range.left(qMax(i, 0)));
+        RangeMax = CfgRead::Number(range.mid(i + 1));
     }
 }

@@ -21,7 +21,7 @@ QSet<QString>& InProgress() {
 }
 
 int Trunc(double v) {
-    return static_cast<int>(v);
+    return CfgRead::TruncInt(v);
 }
 } // namespace
 
@@ -236,10 +236,12 @@ QImage DataCfg::TGfx::GetImageTiled(int W, int H) {
                 continue;
             lg.GetSize();
             const QRect& r = layer.rect;
-            const int w = r.width() < 0 ? -(r.width() * W) : r.width();
-            const int h = r.height() < 0 ? -(r.height() * H) : r.height();
-            int x = r.left() < 0 ? -(r.left() * W) : r.left();
-            int y = r.top() < 0 ? -(r.top() * H) : r.top();
+            // A negative value is a multiple of the composed size (computed wide: it may not fit an int).
+            auto rel = [](int v, int size) { return v < 0 ? Trunc(-double(v) * size) : v; };
+            const int w = rel(r.width(), W);
+            const int h = rel(r.height(), H);
+            int x = rel(r.left(), W);
+            int y = rel(r.top(), H);
             const QImage img = lg.GetImageTiled(w, h);
             if (layer.Align & 2)
                 x += W / 2 - img.width() / 2;
@@ -340,6 +342,11 @@ QImage DataCfg::TGfx::GetImageTiled(int W, int H) {
             const int tp = Trunc(t.top() < 0 ? -(t.top() * H) : t.top());
             const int w = Trunc(t.width() < 0 ? -(t.width() * W) : t.width());
             const int h = Trunc(t.height() < 0 ? -(t.height() * H) : t.height());
+            // The scaled copy is made whole before it is drawn, so its size needs the same bound as ours.
+            if (qint64(w) * h > MaxComposedPixels) {
+                QLOG_DEBUG() << "DataCfg::TGfx::GetImageTiled: scaled size too large:" << Name << w << h;
+                break;
+            }
             if (w >= 1 && h >= 1)
                 p.drawImage(QPoint(l, tp), source.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
             break;

@@ -18,8 +18,8 @@ void DataCfg::TLayoutMask::Parse(const QVariantMap& map) {
     const double pi = 3.141592653589793;
     type = EnumFromText(QStringLiteral("MaskType"), QStringLiteral("MT_"),
                         CfgRead::Text(map.value(QStringLiteral("Type"))));
-    start = map.value(QStringLiteral("Start")).toDouble() * pi / 180.0;
-    end = map.value(QStringLiteral("End")).toDouble() * pi / 180.0;
+    start = CfgRead::Real(map.value(QStringLiteral("Start"))) * pi / 180.0;
+    end = CfgRead::Real(map.value(QStringLiteral("End"))) * pi / 180.0;
     if (start == 0.0 && end == 0.0) {
         switch (type) {
         case DataCfg::MT_Horizontal:
@@ -85,7 +85,7 @@ void DataCfg::TLayout::Read(const QVariantMap& map) {
     {
         const auto it = map.constFind(QStringLiteral("Opacity"));
         if (it != map.constEnd())
-            Opacity = it.value().toDouble();
+            Opacity = CfgRead::Real(it.value());
     }
     boolKey("WordWrap", SB_WordWrap);
     boolKey("TextStroke", SB_TextStroke);
@@ -145,5 +145,5 @@ QRect DataCfg::TLayout::GetRect(int W, int H) {
     const double h2 = h >= 0 ? h : h * -H;
     const double t2 = t >= 0 ? t : t * -H;
     const double l2 = l >= 0 ? l : l * -W;
-    return QRect(static_cast<int>(l2), static_cast<int>(t2), static_cast<int>(w2), static_cast<int>(h2));
+    return QRect(CfgRead::TruncInt(l2), CfgRead::TruncInt(t2), CfgRead::TruncInt(w2), CfgRead::TruncInt(h2));
 }

@@ -245,6 +245,9 @@ private slots:
         QTest::newRow("cycle") << "{'Name':'A','Layers':[{'Gfx':'B'}]}";
         QTest::newRow("unknown tiling") << "{'Tiling':'4x4','Tiles':['0,0,10,10']}";
         QTest::newRow("wrong types") << "{'Tiling':[1],'Tiles':'x','Layers':{'a':1},'BaseSize':'q'}";
+        QTest::newRow("layer beyond the integers")
+            << "{'Layers':[{'Gfx':'A','Width':'-1000000000','Height':'-1e12','Left':'-1000000000','Top':'nan'}]}";
+        QTest::newRow("tiles not finite") << "{'Tiling':'Scale','Tiles':['nan,inf,-1e300,1e300']}";
     }
     void hostileInput() {
         QFETCH(QString, json);

@@ -23,6 +23,7 @@ private slots:
         QTest::newRow("no type") << "{}" << 0 << 0.0 << 1000000.0 << 0.0;
         QTest::newRow("not numbers") << "{'Range':'a,b','Type':'Float'}" << 2 << 0.0 << 0.0 << 0.0;
         QTest::newRow("unknown type") << "{'Type':'Text'}" << -1 << 0.0 << 1000000.0 << 0.0;
+        QTest::newRow("not finite") << "{'Range':'nan,inf','Resolution':'-inf'}" << 0 << 0.0 << 0.0 << 0.0;
         QTest::newRow("wrong types") << "{'Type':[1],'Range':{'a':1},'Resolution':'x'}" << 0 << 0.0 << 1000000.0 << 0.0;
     }
     void functionOutputs() {
@@ -135,6 +136,8 @@ private slots:
         QTest::newRow("vertical") << "{'Type':'Vertical','Input':-3}" << 1 << 1.0 << 0.0 << 0;
         QTest::newRow("degrees") << "{'Type':'Vertical','Start':180,'End':360,'Input':2}" << 1 << pi << 2 * pi << 2;
         QTest::newRow("unknown") << "{'Type':'Zig'}" << -1 << 0.0 << 0.0 << 0;
+        QTest::newRow("not finite") << "{'Type':'Radial','Start':'nan','End':'inf'}" << 2 << 0.0 << 6.2831854820251465
+                                    << 0;
     }
     void layoutMask() {
         QFETCH(QString, json);
@@ -170,6 +173,9 @@ private slots:
         QTest::newRow("pixels") << "{'Left':10,'Top':'5','Width':20,'Height':30}" << QRect(10, 5, 20, 30);
         QTest::newRow("negative pixels") << "{'Left':-10,'Width':1}" << QRect(3200, 0, 1, 0);
         QTest::newRow("not numbers") << "{'Left':'x','Width':[1]}" << QRect(0, 0, 0, 0);
+        QTest::newRow("not finite") << "{'Left':'nan','Top':'-inf','Height':'inf'}" << QRect(0, 0, 0, 0);
+        QTest::newRow("beyond the integers")
+            << "{'Left':'-1e12','Width':'1e12','Top':'0.5e12'}" << QRect(0x3fffffff, 0x3fffffff, 0x3fffffff, 0);
     }
     void layoutRect() {
         QFETCH(QString, json);
