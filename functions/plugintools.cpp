@@ -1,10 +1,13 @@
 #include "plugintools.h"
 
 #include "globals.h"
+#include "qnetworkdiskcachepwn.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QNetworkDiskCache>
 #include <QStandardPaths>
+#include <new>
 
 namespace {
 
@@ -116,4 +119,20 @@ QString PluginTools::RelativePath(const QString& path) {
     if (p == GetUserPath())
         return QStringLiteral("User");
     return p;
+}
+
+// ---------------------------------------------------------------------------------------------------------------
+// Web cache
+
+QAbstractNetworkCache* PluginTools::GetWebCache() {
+    // Lives until the process ends: the forwarders handed out may be deleted in any order.
+    static QNetworkDiskCache* shared = [] {
+        auto* cache = new QNetworkDiskCache();
+        const QString folder = GetTempPath() + QStringLiteral("WebCache/");
+        QDir().mkpath(folder);
+        cache->setCacheDirectory(folder);
+        cache->setMaximumCacheSize(33554432);
+        return cache;
+    }();
+    return new (std::nothrow) QNetworkDiskCachePwn(shared);
 }

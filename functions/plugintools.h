@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QAbstractNetworkCache;
+
 class PluginTools {
 public:
     // --- Folders. Each ends with '/'. ---
@@ -23,6 +25,12 @@ public:
     // The reverse for stored paths: a path inside the data folder (any letter case) becomes "/..."; the
     // temporary and user folders themselves become "Temp" and "User".
     static QString RelativePath(const QString& path);
+
+    // --- Web cache. ---
+
+    // A new forwarder (caller owns it, normally handing it to QNetworkAccessManager::setCache) to the
+    // program's one disk cache in the temporary folder's "WebCache/" (32 MiB), made on the first call.
+    static QAbstractNetworkCache* GetWebCache();
 
     // --- Start-up. The program entry (and tests) fix the folders before anything reads them. ---
 

@@ -1,0 +1,10 @@
+#pragma once
+// The script face of a configuration block. It has no slots of its own.
+
+#include "dcfuncset.h"
+
+class DCConfig : public DCFuncSet {
+    Q_OBJECT
+public:
+    using DCFuncSet::DCFuncSet;
+};

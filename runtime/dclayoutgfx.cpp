@@ -1,0 +1,361 @@
+// The picture-building slots of DCLayout: fitted pictures, the staged composition with its per-stage
+// memories, and pictures from the web laid over or under a graphic.
+
+#include "dclayout.h"
+
+#include "QsLog.h"
+#include "boundedimage.h"
+#include "datacfgrecords.h"
+#include "helpers.h"
+#include "imgdatamgr.h"
+#include "json.h"
+#include "lebase.h"
+#include "loadimagecached.h"
+#include "pal.h"
+#include "plugintools.h"
+#include "profiler.h"
+#include "webimagecache.h"
+
+#include <QFileInfo>
+#include <QPainter>
+
+namespace {
+
+// The last input and result of each stage, shared by all elements and engines (main thread only).
+struct StageMemory {
+    QString callKey;
+    QImage callResult;
+    QColor lastColour;
+    qint64 lastFileTime = 0;
+    QString tintBeforeKey;
+    QImage tintBefore;
+    QString rescaleKey;
+    QImage rescaled;
+    QString tintAfterKey;
+    QImage tintAfter;
+};
+
+StageMemory& Memory() {
+    static StageMemory memory;
+    return memory;
+}
+
+// Keys only matter for equality; a separator keeps neighbouring fields from running into each other.
+class Key {
+public:
+    template <typename T> Key& operator<<(const T& value) {
+        m_text += QVariant(value).toString();
+        m_text += QChar(0x1f);
+        return *this;
+    }
+    Key& operator<<(const QString& value) {
+        m_text += QString::number(value.size());
+        m_text += QChar(':');
+        m_text += value;
+        m_text += QChar(0x1f);
+        return *this;
+    }
+    const QString& Text() const { return m_text; }
+
+private:
+    QString m_text;
+};
+
+qint64 FileTime(const QString& path) {
+    if (path.isEmpty())
+        return 0;
+    const QFileInfo info(path);
+    return info.isFile() ? info.lastModified().toMSecsSinceEpoch() : 0;
+}
+
+QImage GfxImageTiled(const QString& name, int W, int H, bool* found) {
+    DataCfg* cfg = DataCfg::Instance();
+    DataCfg::TGfx gfx = cfg && !name.isEmpty() ? cfg->FindGfx(name) : DataCfg::TGfx();
+    *found = !gfx.Name.isEmpty();
+    return *found ? gfx.GetImageTiled(W, H) : QImage();
+}
+
+} // namespace
+
+bool DCLayout::LoadGfx(const QString& file, const QString& mask, int border) {
+    PROFILE_SCOPE("DCLayout::LoadGfx");
+    if (!m_element)
+        return false;
+    QImage img = LoadImageCached(file, false);
+    if (img.width() < 1)
+        img = PAL::LoadIconImage(file);
+    const QRectF bounds = m_element->boundingRect();
+    int W = int(bounds.width()), H = int(bounds.height());
+    if (W < 1)
+        W = img.width();
+    if (H < 1)
+        H = img.height();
+    const QSize inner(W - 2 * border, H - 2 * border);
+    if (img.size() != inner) {
+        if (!BoundedImage::SizeAllowed(W, H)) {
+            QLOG_DEBUG() << "DCLayout::LoadGfx: element too large:" << W << H;
+            return false;
+        }
+        const QImage fitted = inner.width() > 0 && inner.height() > 0 && !img.isNull()
+                                  ? img.scaled(inner, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                                  : QImage();
+        QImage canvas(W, H, QImage::Format_ARGB32);
+        canvas.fill(Qt::transparent);
+        if (!fitted.isNull()) {
+            QPainter p(&canvas);
+            p.drawImage(W / 2 - fitted.width() / 2, H / 2 - fitted.height() / 2, fitted);
+        }
+        img = canvas;
+    }
+    if (!mask.isEmpty())
+        ImgData::Mask(img, BoundedImage::ReadFile(mask));
+    m_element->Layout().Gfx = QStringLiteral("None");
+    m_element->MainImage().Image = img;
+    m_element->Invalidate();
+    return false;
+}
+
+bool DCLayout::LoadGfx(const QString& file, const QString& mask, double scale, int dx, int dy, int align,
+                       const QString& colour, const QString& params) {
+    if (!m_element)
+        return false;
+    const QImage img = LoadGfx_Int(file, mask, scale, dx, dy, align, colour, params);
+    m_element->Layout().Gfx = QStringLiteral("None");
+    m_element->MainImage().Image = img;
+    m_element->Invalidate();
+    return false;
+}
+
+bool DCLayout::LoadGfxP(const QString& file, const QString& mask, double scale, int dx, int dy, int align,
+                        const QString& colour, const QString& params) {
+    if (!m_element)
+        return false;
+    const QImage img = LoadGfx_Int(file, mask, scale, dx, dy, align, colour, params);
+    m_element->Layout().GfxP = QStringLiteral("None");
+    m_element->PressedImage().Image = img;
+    m_element->Invalidate();
+    return false;
+}
+
+QImage DCLayout::LoadGfx_Int(const QString& fileIn, const QString& mask, double scale, int dx, int dy, int align,
+                             const QString& colourText, const QString& params) {
+    PROFILE_SCOPE("DCLayout::LoadGfx_Int");
+    const QString trimmed = fileIn.trimmed();
+    if (trimmed.isEmpty() || trimmed.compare(QLatin1String("none"), Qt::CaseInsensitive) == 0)
+        return QImage();
+    const QString file = fileIn.startsWith(QLatin1Char('/')) ? PluginTools::ResolvePath(fileIn) : fileIn;
+    StageMemory& mem = Memory();
+
+    const QColor colour = colourText.isEmpty() ? QColor(0, 0, 0, 0) : ColorFromText(colourText);
+    const bool colourChanged = colour != mem.lastColour;
+    mem.lastColour = colour;
+    const QString colourKey = ColorToText(colour);
+
+    int W = 0, H = 0;
+    if (m_element) {
+        const QRectF bounds = m_element->boundingRect();
+        W = int(bounds.width());
+        H = int(bounds.height());
+    }
+    if (W > LEBase::MaxImageSide || H > LEBase::MaxImageSide) {
+        QLOG_DEBUG() << "DCLayout::LoadGfx_Int: element too large:" << W << H;
+        return QImage();
+    }
+
+    bool fileChanged = false;
+    const qint64 fileTime = FileTime(file);
+    if (fileTime != 0) {
+        fileChanged = fileTime != mem.lastFileTime;
+        mem.lastFileTime = fileTime;
+    } else {
+        mem.lastFileTime = 0;
+    }
+
+    // The parameters and the mask file's time belong to the call too: either changes the result.
+    const QString callKey =
+        (Key() << file << mask << FileTime(mask) << params << scale << W << H << dx << dy << align << colourKey).Text();
+    if (callKey == mem.callKey && !fileChanged)
+        return mem.callResult;
+    mem.callKey = callKey;
+
+    // load.img
+    QImage image;
+    QString name;
+    const QString sizeText = QStringLiteral("%1,%2").arg(W).arg(H);
+    {
+        PROFILE_SCOPE("DCLayout::LoadGfx_Int.load.img");
+        DataCfg* cfg = DataCfg::Instance();
+        DataCfg::TGfx gfx = cfg ? cfg->FindGfx(file) : DataCfg::TGfx();
+        if (!gfx.Name.isEmpty()) {
+            image = gfx.GetImageTiled(W, H);
+            if (image.isNull() && (W < 1 || H < 1))
+                image = gfx.GetImage();
+            name = file + sizeText;
+        } else {
+            const QString cacheName = params.isEmpty() ? file + params : file + params + sizeText;
+            ImgDataMgr* mgr = ImgDataMgr::Instance();
+            ImgData* cached = mgr ? mgr->FindImgData(StringHash(cacheName)) : nullptr;
+            if (cached && !fileChanged) {
+                image = cached->Image;
+            } else {
+                image = BoundedImage::ReadFile(file);
+                if (image.width() >= 1 && !params.isEmpty()) {
+                    QVariantMap map = JsonParse(params).toMap();
+                    if (!map.contains(QStringLiteral("Name")))
+                        map.insert(QStringLiteral("Name"), QStringLiteral("none"));
+                    DataCfg::TGfx rec;
+                    rec.Read(map, QString());
+                    rec.Rsc = file;
+                    rec.Resolved = true;
+                    rec.Found = true;
+                    rec.Image = image;
+                    rec.Size = QRect(0, 0, image.width(), image.height());
+                    if (rec.Tiling > DataCfg::GT_1x1)
+                        image = rec.GetImageTiled(W, H);
+                }
+                if (image.width() < 1)
+                    image = PAL::LoadIconImage(file);
+                if (mgr && !image.isNull()) {
+                    ImgData data;
+                    data.Image = image;
+                    data.SourceName = cacheName;
+                    mgr->AddImgData(data);
+                }
+            }
+            name = file + sizeText + params;
+        }
+    }
+
+    // load.mask
+    QImage maskImage;
+    if (!mask.isEmpty()) {
+        PROFILE_SCOPE("DCLayout::LoadGfx_Int.load.mask");
+        bool found = false;
+        maskImage = GfxImageTiled(mask, W, H, &found);
+        if (!found)
+            maskImage = BoundedImage::ReadFile(mask);
+    }
+
+    const int w = image.width(), h = image.height();
+    if (W < 1)
+        W = w;
+    if (H < 1)
+        H = h;
+    const QSize target = scale < 0 ? QSize(int(-scale * w), int(-scale * h)) : QSize(int(W * scale), int(H * scale));
+    if ((target.width() > 0 && target.height() > 0 && !BoundedImage::SizeAllowed(target.width(), target.height())) ||
+        (W > 0 && H > 0 && !BoundedImage::SizeAllowed(W, H))) {
+        QLOG_DEBUG() << "DCLayout::LoadGfx_Int: size refused:" << target.width() << target.height();
+        mem.callResult = QImage();
+        return mem.callResult;
+    }
+
+    // The tint runs on the smaller of the picture before and after scaling.
+    const bool tint = colour.alpha() != 0;
+    const bool tintBefore = tint && (qint64(target.width()) * target.height() > qint64(w) * h || colourChanged);
+    const bool tintAfter = tint && !tintBefore;
+
+    if (tintBefore) {
+        PROFILE_SCOPE("DCLayout::LoadGfx_Int.colorize.b");
+        const QString key = (Key() << name << colourKey << colourChanged).Text();
+        if (key == mem.tintBeforeKey && !fileChanged) {
+            image = mem.tintBefore;
+        } else {
+            ImgData::Colorize(image, colour);
+            mem.tintBeforeKey = key;
+            mem.tintBefore = image;
+        }
+    }
+    if (image.size() != target) {
+        PROFILE_SCOPE("DCLayout::LoadGfx_Int.rescale");
+        const QString key =
+            (Key() << name << target.width() << target.height() << (tintBefore ? colourKey : QString())).Text();
+        if (key == mem.rescaleKey && !fileChanged) {
+            image = mem.rescaled;
+        } else {
+            image = target.width() > 0 && target.height() > 0
+                        ? image.scaled(target, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                        : QImage();
+            mem.rescaleKey = key;
+            mem.rescaled = image;
+        }
+    }
+    if (tintAfter) {
+        PROFILE_SCOPE("DCLayout::LoadGfx_Int.colorize.a");
+        const QString key = (Key() << name << target.width() << target.height() << colourKey << colourChanged).Text();
+        if (key == mem.tintAfterKey && !fileChanged) {
+            image = mem.tintAfter;
+        } else {
+            ImgData::Colorize(image, colour);
+            mem.tintAfterKey = key;
+            mem.tintAfter = image;
+        }
+    }
+    if ((image.size() != QSize(W, H) || dx != 0 || dy != 0) && W > 0 && H > 0) {
+        PROFILE_SCOPE("DCLayout::LoadGfx_Int.plot");
+        QImage canvas(W, H, QImage::Format_ARGB32);
+        canvas.fill(Qt::transparent);
+        const int iw = image.width(), ih = image.height();
+        const int x = (align & 0x4) ? W - iw : ((align & 0x2) ? W / 2 - iw / 2 : 0);
+        const int y = (align & 0x20) ? H - ih : ((align & 0x10) ? H / 2 - ih / 2 : 0);
+        if (!image.isNull()) {
+            QPainter p(&canvas);
+            p.drawImage(x + dx, y + dy, image);
+        }
+        image = canvas;
+    }
+    ImgData::Mask(image, maskImage);
+    mem.callResult = image;
+    return image;
+}
+
+bool DCLayout::ComposeGfx(const QString& base, const QString& url, int x, int y, int size, const QString& mask,
+                          bool under) {
+    PROFILE_SCOPE("DCLayout::ComposeGfx");
+    if (!m_element)
+        return false;
+    WebImageCache* cache = WebImageCache::Instance();
+    QImage picture = cache ? cache->GetImage(url) : QImage();
+    if (picture.isNull()) {
+        setGfx(base);
+        return false;
+    }
+    if (size > 0) {
+        const QSize covered = picture.size().scaled(size, size, Qt::KeepAspectRatioByExpanding);
+        if (!BoundedImage::SizeAllowed(covered.width(), covered.height())) {
+            QLOG_DEBUG() << "DCLayout::ComposeGfx: size refused:" << covered.width() << covered.height();
+            setGfx(base);
+            return false;
+        }
+        picture = picture.scaled(size, size, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+    }
+    if (!mask.isEmpty()) {
+        DataCfg* cfg = DataCfg::Instance();
+        DataCfg::TGfx gfx = cfg ? cfg->FindGfx(mask) : DataCfg::TGfx();
+        ImgData::Mask(picture, !gfx.Name.isEmpty() ? gfx.GetImage() : BoundedImage::ReadFile(mask));
+    }
+    const QRectF bounds = m_element->boundingRect();
+    bool found = false;
+    QImage background = GfxImageTiled(base, int(bounds.width()), int(bounds.height()), &found);
+    QImage result;
+    if (background.isNull()) {
+        result = picture;
+    } else if (!under) {
+        QPainter p(&background);
+        p.drawImage(x, y, picture);
+        p.end();
+        result = background;
+    } else {
+        QImage canvas(background.size(), background.format());
+        canvas.fill(0);
+        QPainter p(&canvas);
+        p.drawImage(x, y, picture);
+        p.drawImage(0, 0, background);
+        p.end();
+        result = canvas;
+    }
+    m_element->MainImage().Image = result;
+    m_element->Layout().Gfx = QStringLiteral("None");
+    m_element->ResetGeometry();
+    m_element->Invalidate();
+    return true;
+}
