@@ -129,7 +129,11 @@ void CtrlView::ClearElements() {
 void CtrlView::Rebuild() {
     PROFILE_SCOPE("CtrlView::Rebuild");
     ClearElements();
-    const QSize cells(qMax(0, m_control.Size.width()), qMax(0, m_control.Size.height()));
+    QSize cells(qBound(0, m_control.Size.width(), MaxCells), qBound(0, m_control.Size.height(), MaxCells));
+    if (cells != m_control.Size && m_control.Size.width() > 0 && m_control.Size.height() > 0) {
+        QLOG_DEBUG() << "CtrlView::Rebuild: control size held to" << MaxCells << "cells:" << m_control.Name
+                     << m_control.Size.width() << m_control.Size.height();
+    }
     m_root = new LEContainer(this, cells);
     m_scene->addItem(m_root);
     m_scene->setSceneRect(0, 0, cells.width() * CellSize, cells.height() * CellSize);
@@ -967,8 +971,14 @@ void CtrlView::paintEvent(QPaintEvent*) {
     QPainter widgetPainter(this);
     QPainter pixmapPainter;
     QPainter* p = &widgetPainter;
-    if (o < 1) {
-        pixmap = QPixmap(int(r.width() * m_scale), int(r.height() * m_scale));
+    const QSize pixmapSize(int(r.width() * m_scale), int(r.height() * m_scale));
+    // A fade goes through a pixmap of the view's size; an absurd scale would not get one.
+    const bool fade =
+        o < 1 && pixmapSize.width() <= LEBase::MaxImageSide && pixmapSize.height() <= LEBase::MaxImageSide;
+    if (o < 1 && !fade)
+        widgetPainter.setOpacity(o);
+    if (fade) {
+        pixmap = QPixmap(pixmapSize);
         pixmap.fill(Qt::transparent);
         pixmapPainter.begin(&pixmap);
         p = &pixmapPainter;
@@ -976,7 +986,7 @@ void CtrlView::paintEvent(QPaintEvent*) {
     p->setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     m_scene->render(p, target, r, Qt::KeepAspectRatio);
     m_updatePending = false;
-    if (o < 1) {
+    if (fade) {
         pixmapPainter.end();
         widgetPainter.setOpacity(o);
         widgetPainter.drawPixmap(0, 0, pixmap);

@@ -30,6 +30,8 @@ public:
     static constexpr int CellSize = 160;
     // Nested skins deeper than this are not built: a skin that names itself would never end.
     static constexpr int MaxSkinDepth = 16;
+    // A control is at most this many cells wide and high; a grid is 4 cells wide.
+    static constexpr int MaxCells = 64;
 
     explicit CtrlView(QWidget* parent = nullptr);
     ~CtrlView() override;

@@ -117,6 +117,17 @@ private slots:
         QCOMPARE(v.GetGridH(), 1);
     }
 
+    void oversizedControlIsHeld() {
+        LogRecorder log;
+        CtrlView v;
+        v.SetScale(0.25);
+        v.Init(Control(QStringLiteral("Huge")));
+        QCOMPARE(v.GetGridW(), int(CtrlView::MaxCells));
+        QCOMPARE(v.GetGridH(), 2);
+        QCOMPARE(v.size(), QSize(CtrlView::MaxCells * 40, 80));
+        QVERIFY(log.Has(QStringLiteral("control size held")));
+    }
+
     void controlWithoutSkinsBuildsAnEmptyRoot() {
         CtrlView v;
         v.Init(Control(QStringLiteral("Bare")));
