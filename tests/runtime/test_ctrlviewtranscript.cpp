@@ -74,6 +74,10 @@ class TestCtrlViewTranscript : public QObject {
             }
             out.insert(QStringLiteral("ly"), ly);
         }
+        for (const char* k : {"bs", "ps"}) {
+            if (record.value(QLatin1String(k)).toULongLong() != 0)
+                out.insert(QLatin1String(k), QStringLiteral("sound"));
+        }
         if (record.contains("ld")) {
             QVariantList ld;
             for (const QVariant& id : record.value("ld").toList())
@@ -104,6 +108,7 @@ private slots:
         CtrlView* view = nullptr;
         CtrlView* other = nullptr;
         QVariantMap prev, sources;
+        QStringList sourcesSeen;
         QStringList lines;
         for (const QVariant& s : steps) {
             const QVariantMap step = s.toMap();
@@ -113,6 +118,9 @@ private slots:
                 m_registry.values.insert(step.value("name").toString(), step.value("value"));
             } else if (what == QLatin1String("build")) {
                 const DataCfg::TControl c = m_cfg->FindControl(step.value("control").toString(), "CV");
+                delete view;
+                delete other;
+                prev.clear();
                 view = new CtrlView(&grid);
                 view->SetGridPos(step.value("x").toInt(), step.value("y").toInt());
                 view->Init(c);
@@ -129,6 +137,10 @@ private slots:
                                       ElementId(*target, step.value("el").toString()));
             } else if (what == QLatin1String("st")) {
                 view->OnExtSetText(ElementId(*target, step.value("el").toString()), step.value("text").toString());
+            } else if (what == QLatin1String("sounds")) {
+                m_cfg->UserCfg().CfgBase.insert(QStringLiteral("ActivateBottonSounds"), step.value("on").toBool());
+            } else if (what == QLatin1String("play")) {
+                view->PlaySound(FixtureDir() + QLatin1Char('/') + step.value("file").toString(), true);
             } else if (what == QLatin1String("hide") || what == QLatin1String("show")) {
                 view->SetShown(what == QLatin1String("show"));
             } else if (what == QLatin1String("record")) {
@@ -140,6 +152,12 @@ private slots:
                 QVariantMap line = Normalise(rec, *view);
                 line.insert(QStringLiteral("#"), step.value("note"));
                 line.insert(QStringLiteral("#changed"), changed);
+                // Client-side sources that this record added to the session's map.
+                const QStringList added = sources.keys();
+                if (added != sourcesSeen) {
+                    line.insert(QStringLiteral("#sources"), added);
+                    sourcesSeen = added;
+                }
                 lines << QString::fromUtf8(JsonSerializeCompact(line));
             } else {
                 QFAIL(qPrintable("unknown step " + what));
