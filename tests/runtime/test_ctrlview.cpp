@@ -294,6 +294,56 @@ private slots:
         QCOMPARE(m_cfg->UserCfg().CfgScripts.value("CV").toMap().value("cv").toMap().value("k").toInt(), 42);
     }
 
+    void scriptSettingsPath_data() {
+        QTest::addColumn<QString>("engineName");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("set");
+        QTest::addColumn<QString>("script");
+        QTest::newRow("set and script") << "S:main"
+                                        << "Button"
+                                        << "S"
+                                        << "main";
+        QTest::newRow("no set") << "solo"
+                                << "Button"
+                                << "unknown"
+                                << "solo";
+        QTest::newRow("three parts") << "a:b:c"
+                                     << "Button"
+                                     << "a"
+                                     << "c";
+        QTest::newRow("nameless engine") << ""
+                                         << "Button"
+                                         << ""
+                                         << "";
+        QTest::newRow("nameless control") << "S:main"
+                                          << ""
+                                          << ""
+                                          << "";
+    }
+    void scriptSettingsPath() {
+        QFETCH(QString, engineName);
+        QFETCH(QString, control);
+        QFETCH(QString, set);
+        QFETCH(QString, script);
+        m_cfg->UserCfg().CfgScripts.clear();
+        DataCfg::TControl c = Control(QStringLiteral("Button"));
+        c.Name = control;
+        CtrlView v;
+        v.Init(c);
+        QScriptEngine engine;
+        engine.setObjectName(engineName);
+        engine.globalObject().setProperty(QStringLiteral("view"), engine.newQObject(&v));
+        const QScriptValue r = engine.evaluate(QStringLiteral("view.SetScriptCfg('k', 7); view.GetScriptCfg('k')"));
+        if (set.isEmpty()) {
+            QCOMPARE(r.toInt32(), 0);
+            QVERIFY(m_cfg->UserCfg().CfgScripts.isEmpty());
+        } else {
+            QCOMPARE(r.toInt32(), 7);
+            QCOMPARE(m_cfg->UserCfg().CfgScripts.value(set).toMap().value(script).toMap().value("k").toInt(), 7);
+        }
+        QCOMPARE(v.GetScriptCfg(QStringLiteral("k")), QVariant(0)); // no script runs
+    }
+
     void runMacroStopsARunningOne() {
         CtrlView v;
         v.RunMacro(QStringLiteral("ab-cd"));
