@@ -2,8 +2,10 @@
 // The platform layer: the one place that talks to the operating system directly. `PAL` holds static
 // services for the rest of the program; `PAL_INT` holds the layer's internals, kept visible for tests.
 
+#include <QHostAddress>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 class PAL {
 public:
@@ -49,6 +51,41 @@ public:
     // base64 of an HMAC-SHA1 over the machine's identity text (28 characters). Computed once and kept;
     // empty when no identity can be read, and then tried again on the next call.
     static QString GetMachineId();
+
+    // ---- System statistics (sysstat.cpp), kept fresh by the statistics thread; any thread may call ----
+    // A getter marks its category as wanted; figures nobody asks for keep their last values.
+
+    // Physical memory: bytes and the used fraction (0 to 1).
+    static quint64 GetRAMTotal();
+    static quint64 GetRAMUsed();
+    static double GetRAMUsage();
+    // CPUs (at most 16). An index below 0 means the average of all; one at or above the count gives 0. The
+    // first call may wait up to a second for the first refresh.
+    static int GetCPUCount();
+    static double GetCPUUsage(int cpu);
+    // The clock as a fraction of the highest (1.0 when unknown), the clock in MHz, the temperature in degrees.
+    static double GetCPUMaxFrequency(int cpu);
+    static int GetCPUFrequency(int cpu);
+    static int GetCPUTemperature(int cpu);
+    // Bytes received and sent in one refresh interval of the primary interface; index 0 is the newest of 512.
+    static quint64 GetNetRx(int index);
+    static quint64 GetNetTx(int index);
+    // The primary interface's IPv4 address: 0.0.0.0 for an IPv6 one, 255.255.255.255 before the first refresh.
+    static QHostAddress GetHostAddress();
+    // Running processes, and the program files of those that could be read ('/' separators).
+    static int GetProcessCount();
+    static QStringList GetProcesses();
+    // Drives (mounted file systems, at most 16), named by mount point or by number ("0" is the first).
+    static int GetDriveCount();
+    // The drive's mount point; the given text when no drive has that name.
+    static QString GetDriveName(const QString& drive);
+    // Megabytes.
+    static quint64 GetDriveSize(const QString& drive);
+    static quint64 GetDriveUsed(const QString& drive);
+    // The used fraction, 0 to 1.
+    static double GetDriveUsedPrc(const QString& drive);
+    // "local", "remote" or "cdrom"; empty for no drive.
+    static QString GetDriveType(const QString& drive);
 };
 
 namespace PAL_INT {

@@ -5,6 +5,7 @@
 
 #include "QsLog.h"
 #include "profiler.h"
+#include "sysstatthread.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
@@ -113,10 +114,13 @@ QImage LargestThemeIcon(const QString& name) {
 
 void PAL::Init() {
     QLOG_DEBUG() << "PAL::Init";
+    PAL_INT::StartSysStatThread();
 }
 
 void PAL::Exit() {
     QLOG_DEBUG() << "PAL::Exit";
+    PAL_INT::RequestSysStatStop();
+    PAL_INT::WaitSysStatStopped();
 }
 
 void PAL::Sleep(int ms) {

@@ -1,0 +1,43 @@
+#pragma once
+// Internals of the system statistics behind the PAL getters (pal.h): the five updaters that the statistics
+// thread runs every tick, and what tests replace (the back-end and the clock).
+
+#include "statsource.h"
+
+#include <functional>
+
+namespace PAL_INT {
+
+constexpr int kMaxStatCpus = 16;
+constexpr int kMaxStatDrives = 16;
+constexpr int kNetHistorySize = 512;
+
+// Minimum time between two refreshes of a category, in milliseconds.
+constexpr qint64 kRamInterval = 1000;
+constexpr qint64 kCpuInterval = 1000;
+constexpr qint64 kNetInterval = 1000;
+constexpr qint64 kDriveInterval = 10000;
+constexpr qint64 kProcInterval = 1234;
+
+// One tick of each category: refreshes when somebody asked lately (the process list: always) and its
+// interval has passed.
+void _UpdateRAM();
+void _UpdateCPUs();
+void _UpdateNets();
+void _UpdateDrives();
+void _UpdateProcs();
+
+// The CPU sensors of the back-end, for the first count CPUs.
+void PAL__GetCPUFrequency(int count, int* clocks, float* fractions);
+void PAL__GetCPUTemp(int count, float* temperatures);
+
+// The back-end (owned from now on; null brings back the system's own, made on first use).
+void SetStatSource(StatSource* source);
+// Milliseconds of the clock that the intervals are measured by (epoch time; tests count their own).
+void SetStatClock(const std::function<qint64()>& clock);
+// Every figure, demand counter and refresh time back to how the program starts; for tests.
+void ResetSysStats();
+// The demand counter of memory, CPUs, networks and drives (0 to 3 in that order); for tests.
+int StatDemand(int category);
+
+} // namespace PAL_INT
