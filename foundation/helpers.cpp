@@ -413,25 +413,24 @@ QByteArray ReadWholeFile(const QString& path) {
 
 QStringList SplitEscaped(const QString& text, const QString& separator, Qt::SplitBehavior behavior,
                          Qt::CaseSensitivity cs) {
-    QStringList parts = text.split(separator, behavior, cs);
+    const QStringList parts = text.split(separator, behavior, cs);
     const QLatin1String doubleBackslash("\\\\");
+    QStringList out;
+    out.reserve(parts.size());
+    // One pass, appending to the piece being built: a text of many escaped separators stays linear.
     for (int i = 0; i < parts.size();) {
-        const QString& part = parts.at(i);
-        if (!part.endsWith(QLatin1Char('\\')) || part.endsWith(doubleBackslash)) {
-            ++i;
-            continue;
+        QString piece = parts.at(i++);
+        // A piece that ends escaped takes the separator and the next part, and is then looked at again.
+        while (piece.endsWith(QLatin1Char('\\')) && !piece.endsWith(doubleBackslash)) {
+            piece.chop(1);
+            if (i >= parts.size())
+                break;
+            piece += separator;
+            piece += parts.at(i++);
         }
-        QString joined = part.left(part.size() - 1);
-        if (i + 1 >= parts.size()) {
-            parts[i] = joined;
-            break;
-        }
-        // Join the escaped separator and the next piece, then look at this piece again: it may end escaped too.
-        joined += separator + parts.at(i + 1);
-        parts.removeAt(i + 1);
-        parts[i] = joined;
+        out.append(piece);
     }
-    return parts;
+    return out;
 }
 
 void SortLocaleAware(QStringList& list) {

@@ -69,4 +69,15 @@ void BM_DeflateRaw(benchmark::State& state) {
 BENCHMARK(BM_DeflateRaw)->Unit(benchmark::kMillisecond);
 } // namespace
 
+// A macro of many steps whose separators are all escaped: one piece joined from every split part.
+void BM_SplitEscapedJoined(benchmark::State& state) {
+    QString text;
+    for (int i = 0; i < state.range(0); ++i)
+        text += QStringLiteral("key\\;");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SplitEscaped(text, QStringLiteral(";")));
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_SplitEscapedJoined)->RangeMultiplier(4)->Range(1 << 8, 1 << 14)->Complexity();
+
 BENCHMARK_MAIN();
