@@ -1,6 +1,7 @@
 #include "QsLog.h"
 #include "QsLogDest.h"
 #include "funcmgr.h"
+#include "funcmgrregistry.h"
 
 #include <QtTest>
 
@@ -61,10 +62,14 @@ public:
         ++setCount;
     }
     QVariantMap GetSettings() override { return settings; }
-    QMap<qint64, QVariantMap> GetEntries() override { return {}; }
+    QMap<qint64, QVariantMap> GetEntries() override { return entries; }
+    QVariant GetValue(const QString& function, const QVariantList& args) override {
+        return QStringLiteral("%1.%2(%3)").arg(name, function).arg(args.size());
+    }
     bool IsActive() override { return settings.value(QStringLiteral("Active")).toString() == QLatin1String("1"); }
     QString name;
     QVariantMap settings;
+    QMap<qint64, QVariantMap> entries;
     int setCount = 0;
 };
 
@@ -316,6 +321,28 @@ private slots:
         DataSourceList& again = GetDataSourceList();
         QCOMPARE(Names(again), QStringList({"NewsFeed", "Twitter"}));
         QCOMPARE(static_cast<FakeSource*>(again[1])->settings, Map("Active", "1"));
+    }
+
+    void runtimeView() {
+        FuncMgrRegistry registry;
+        auto* plug = new FakeSource(QStringLiteral("Plug"));
+        plug->entries.insert(1700000000123, Map("title", "b"));
+        plug->entries.insert(1699999999456, Map("title", "a"));
+        QVERIFY(AddDataSource(GetDataSourceList(), plug));
+
+        QCOMPARE(registry.CallProviderFunction(QStringLiteral("DFP:x"), {}).toString(), QStringLiteral("DFP ran x"));
+        QCOMPARE(registry.CallProviderFunction(QStringLiteral("Nope:x"), {}), QVariant(0));
+        QCOMPARE(registry.GetDataSourceNames(false), QStringList({"NewsFeed", "Twitter", "Plug"}));
+        QVariantMap entries;
+        QVERIFY(registry.GetDataSourceEntries(QStringLiteral("Plug"), &entries));
+        QCOMPARE(entries.keys(), QStringList({"1699999999456", "1700000000123"}));
+        QCOMPARE(entries.first().toMap(), Map("title", "a"));
+        QVERIFY(!registry.GetDataSourceEntries(QStringLiteral("None"), &entries));
+        QVariant result;
+        QVERIFY(registry.CallDataSourceFunc(QStringLiteral("Plug"), QStringLiteral("Refresh"), {1, 2}, &result));
+        QCOMPARE(result.toString(), QStringLiteral("Plug.Refresh(2)"));
+        QVERIFY(!registry.CallDataSourceFunc(QStringLiteral("None"), QStringLiteral("Refresh"), {}, &result));
+        QCOMPARE(registry.NewMacroPlayer(nullptr), nullptr);
     }
 
     void withoutSettingsMap() {
