@@ -5,6 +5,7 @@
 // the message overlay, the control editor's preview and the package export each make their own.
 
 #include "datacfgrecords.h"
+#include "dcviewtarget.h"
 #include "lehost.h"
 #include "qwidgetex.h"
 
@@ -23,7 +24,7 @@ class QGraphicsItem;
 class QGraphicsScene;
 class QScriptEngine;
 
-class CtrlView : public QWidgetEx, public QScriptable, public LEHost {
+class CtrlView : public QWidgetEx, public QScriptable, public LEHost, public DCViewTarget {
     Q_OBJECT
 public:
     // One grid cell is this many scene pixels.
@@ -59,6 +60,13 @@ public:
     int GetId() const { return m_id; }
     DataCfg::TControl& Control() { return m_control; }
     const DataCfg::TSkin& Skin() const { return m_skin; }
+    // --- DCViewTarget (the rest are the view's own members of the same names). ---
+    DataCfg::TSkin& SkinRecord() override { return m_skin; }
+    // An element a script added below another: the view keeps it with the others and updates.
+    void AddElement(LEBase* element) override {
+        m_elements << element;
+        Invalidate();
+    }
     QList<DataCfg::TFunction>& Functions() { return m_functions; }
     // Every element in build order, parents before their children.
     const QList<LEBase*>& Elements() const { return m_elements; }

@@ -2,6 +2,7 @@
 #include "QsLog.h"
 #include "QsLogDest.h"
 #include "cryptstring.h"
+#include "dcscriptobjectfactory.h"
 #include "globals.h"
 #include "pal.h"
 #include "profiler.h"
@@ -32,6 +33,8 @@ int main(int argc, char* argv[])
 
     // Secrets in the configuration are keyed to this machine.
     SetCryptMachineIdProvider(&PAL::GetMachineId);
+    // Control views hand their scripts the script objects from here on.
+    DCScriptObjectFactory::Install();
 
     QLOG_INFO() << "MervexApp: starting, build" << MervexGlobals::BuildText().trimmed();
     if (app.arguments().contains(QStringLiteral("--smoke")))

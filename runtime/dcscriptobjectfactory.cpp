@@ -1,0 +1,23 @@
+#include "dcscriptobjectfactory.h"
+
+#include "ctrlview.h"
+#include "dccontrol.h"
+#include "dclayout.h"
+#include "dcskin.h"
+
+QObject* DCScriptObjectFactory::MakeDCSkin(CtrlView* view, QScriptEngine* engine) {
+    return new DCSkin(view, engine);
+}
+
+QObject* DCScriptObjectFactory::MakeDCControl(CtrlView* view, QScriptEngine* engine) {
+    return new DCControl(view, engine);
+}
+
+QObject* DCScriptObjectFactory::MakeDCLayout(CtrlView* view, LEBase* element, QScriptEngine* engine) {
+    return new DCLayout(element, engine, view);
+}
+
+void DCScriptObjectFactory::Install() {
+    static DCScriptObjectFactory factory;
+    ScriptObjectFactory::SetInstance(&factory);
+}

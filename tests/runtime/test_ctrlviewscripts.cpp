@@ -1,0 +1,84 @@
+// Script objects reached through real control views: the view's factory makes them, handlers receive
+// them, and what scripts change lands in the view's own copies.
+
+#include "ctrlview.h"
+#include "datacfgrecords.h"
+#include "dclayout.h"
+#include "dcscriptobjectfactory.h"
+#include "imgdatamgr.h"
+#include "lebase.h"
+
+#include <QScriptEngine>
+#include <QtTest>
+
+namespace {
+
+QString FixtureDir() {
+    return QStringLiteral(MERVEX_TEST_SOURCE_DIR "/fixtures/scriptobjects");
+}
+
+} // namespace
+
+class TestCtrlViewScripts : public QObject {
+    Q_OBJECT
+    DataCfg* m_cfg = nullptr;
+    ImgDataMgr* m_images = nullptr;
+
+    QScriptEngine* Engine() { return m_cfg->GetScriptEngine(QStringLiteral("SO:CtrlInit")); }
+    QString Seen(const char* key) {
+        return Engine()->globalObject().property("seen").property(QLatin1String(key)).toString();
+    }
+    LEBase* Element(CtrlView& v, const QString& name) {
+        for (LEBase* e : v.Elements())
+            if (e->Layout().Name == name)
+                return e;
+        return nullptr;
+    }
+
+private slots:
+    void initTestCase() {
+        m_cfg = new DataCfg(this);
+        QVERIFY(m_cfg->LoadIncludeFile(FixtureDir(), QStringLiteral("mainCfg.json")));
+        QVERIFY(Engine());
+        m_images = new ImgDataMgr(this);
+        DCScriptObjectFactory::Install();
+    }
+    void cleanupTestCase() { ScriptObjectFactory::SetInstance(nullptr); }
+
+    void handlersReceiveTheScriptObjects() {
+        CtrlView v;
+        v.Init(m_cfg->FindControl(QStringLiteral("Knob"), QStringLiteral("SO")));
+        QCOMPARE(Seen("ctrl"), QStringLiteral("Knob/3/fast"));
+        QCOMPARE(Seen("skin"), QStringLiteral("Pad:2:Hello from the table"));
+        QCOMPARE(Seen("sameControl"), QStringLiteral("Knob"));
+        QCOMPARE(Seen("label"), QStringLiteral("start+null"));
+        QCOMPARE(Seen("face"), QStringLiteral("Face 160x160"));
+        QVERIFY(qobject_cast<DCLayout*>(Element(v, QStringLiteral("Face"))->GetDCLayout(Engine())));
+
+        // A later handler of the same element gets the object that the first one stored data on.
+        LEBase* face = Element(v, QStringLiteral("Face"));
+        face->ExecLayoutFunc(QStringLiteral("Press"));
+        QCOMPARE(Seen("pressData"), QStringLiteral("1"));
+        // The option changes the view's control copy only, never the model.
+        QCOMPARE(Seen("mode"), QStringLiteral("slow"));
+        QCOMPARE(v.Control().Config.FindOption(QStringLiteral("Mode"))->Value, QStringLiteral("slow"));
+        QCOMPARE(m_cfg->FindControl(QStringLiteral("Knob"), QStringLiteral("SO")).Config.Options.value(0).Value,
+                 QStringLiteral("fast"));
+        QCOMPARE(Seen("missing"), QStringLiteral("0"));
+        QCOMPARE(Seen("view"), QStringLiteral("function"));
+    }
+
+    void scriptAddedElementJoinsTheView() {
+        CtrlView v;
+        v.Init(m_cfg->FindControl(QStringLiteral("Knob"), QStringLiteral("SO")));
+        const int before = v.Elements().size();
+        LEBase* face = Element(v, QStringLiteral("Face"));
+        QVERIFY(face->ExecLayoutFunc(QStringLiteral("Grow")).toBool());
+        QCOMPARE(v.Elements().size(), before + 1);
+        QVERIFY(Element(v, QStringLiteral("Added")));
+        QVERIFY(v.IsUpdatePending());
+    }
+};
+
+QTEST_MAIN(TestCtrlViewScripts)
+#include "test_ctrlviewscripts.moc"
