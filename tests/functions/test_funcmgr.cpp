@@ -3,6 +3,7 @@
 #include "funcmgr.h"
 #include "funcmgrregistry.h"
 
+#include <QPluginLoader>
 #include <QtTest>
 
 namespace {
@@ -142,6 +143,26 @@ private slots:
         QCOMPARE(qobject_cast<IIncomingDataSource*>(roots[0]), nullptr);
         QCOMPARE(qobject_cast<IIncomingDataSource*>(roots[1]), static_cast<IIncomingDataSource*>(&source));
         QCOMPARE(qobject_cast<IFuncProvider*>(roots[1]), nullptr);
+    }
+
+    void pluginLibrary() {
+        QPluginLoader loader(QStringLiteral(MERVEX_TEST_PROVIDER));
+        QObject* root = loader.instance();
+        QVERIFY2(root, qPrintable(loader.errorString()));
+        QCOMPARE(loader.metaData().value(QStringLiteral("IID")).toString(),
+                 QStringLiteral("org.mervex.vellichor.IFuncProvider"));
+        QCOMPARE(qobject_cast<IIncomingDataSource*>(root), nullptr);
+        IFuncProvider* provider = qobject_cast<IFuncProvider*>(root);
+        QVERIFY(provider);
+        FuncProviderList& list = GetFuncProviderList();
+        list.append(provider);
+        QCOMPARE(CallProviderFunction(list, QStringLiteral("X:Twice"), {21}), QVariant(42));
+        QVERIFY(!CallProviderFunction(list, QStringLiteral("X:Other"), {}).isValid());
+        // The registry deletes what it holds; the loader notices and does not delete it again.
+        QPointer<QObject> guard(root);
+        DeleteFuncProviders();
+        QVERIFY(guard.isNull());
+        QVERIFY(loader.unload());
     }
 
     void callByName_data() {
