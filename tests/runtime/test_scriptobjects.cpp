@@ -10,6 +10,7 @@
 #include "imgdatamgr.h"
 #include "lecontainer.h"
 #include "legfx.h"
+#include "plugintools.h"
 #include "qwimage.h"
 
 #include <QGraphicsScene>
@@ -96,6 +97,8 @@ class TestScriptObjects : public QObject {
 private slots:
     void initTestCase() {
         m_cfg.reset(new DataCfg);
+        // Absolute paths inside the data folder are taken as they are; others name files of the data folder.
+        PluginTools::SetDataPath(m_dir.path());
         m_mgr.reset(new ImgDataMgr);
         DataCfg::TGfx red;
         red.Name = QStringLiteral("Red");
