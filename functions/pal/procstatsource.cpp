@@ -96,7 +96,7 @@ bool ProcStatSource::ReadFile(const QString& relativePath, QByteArray& content, 
     const QByteArray path = Path(relativePath);
     const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        StatLog(StatLogDebug, QStringLiteral("cannot open %1").arg(QString::fromLocal8Bit(path)));
+        Report(relativePath, QStringLiteral("cannot open %1").arg(QString::fromLocal8Bit(path)));
         return false;
     }
     // Files of /proc report no size: read until the end, never past the bound.
@@ -113,7 +113,7 @@ bool ProcStatSource::ReadFile(const QString& relativePath, QByteArray& content, 
             break;
         }
         if (content.size() + n > maxSize) {
-            StatLog(StatLogDebug, QStringLiteral("%1 is too long").arg(QString::fromLocal8Bit(path)));
+            Report(relativePath, QStringLiteral("%1 is too long").arg(QString::fromLocal8Bit(path)));
             ok = false;
             break;
         }
@@ -122,6 +122,8 @@ bool ProcStatSource::ReadFile(const QString& relativePath, QByteArray& content, 
     ::close(fd);
     if (!ok)
         content.clear();
+    else
+        Clear(relativePath);
     return ok;
 }
 
@@ -132,7 +134,7 @@ bool ProcStatSource::GetMem(StatMem& mem) {
     const QList<QByteArray> lines = text.split('\n');
     quint64 total = 0;
     if (!MemInfoValue(lines, "MemTotal", total) || total == 0) {
-        StatLog(StatLogDebug, QStringLiteral("no total memory in meminfo"));
+        Report(QStringLiteral("meminfo"), QStringLiteral("no total memory in meminfo"));
         return false;
     }
     // What programs could still get without swapping; older kernels lack the line, then free plus caches.
@@ -140,7 +142,7 @@ bool ProcStatSource::GetMem(StatMem& mem) {
     if (!MemInfoValue(lines, "MemAvailable", available)) {
         quint64 memFree = 0, buffers = 0, cached = 0;
         if (!MemInfoValue(lines, "MemFree", memFree)) {
-            StatLog(StatLogDebug, QStringLiteral("no free memory in meminfo"));
+            Report(QStringLiteral("meminfo"), QStringLiteral("no free memory in meminfo"));
             return false;
         }
         MemInfoValue(lines, "Buffers", buffers);
@@ -150,6 +152,7 @@ bool ProcStatSource::GetMem(StatMem& mem) {
     mem.total = total;
     mem.used = available < total ? total - available : 0;
     mem.usedPercent = double(mem.used) * 100.0 / double(total);
+    Clear(QStringLiteral("meminfo"));
     return true;
 }
 
@@ -166,12 +169,12 @@ bool ProcStatSource::GetCpuList(QVector<StatCpu>& cpus) {
         // cpuN user nice system idle [iowait irq softirq steal ...]
         quint64 v[8] = {};
         if (fields.size() < 5) {
-            StatLog(StatLogDebug, QStringLiteral("short line in /proc/stat"));
+            Report(QStringLiteral("stat"), QStringLiteral("short line in /proc/stat"));
             return false;
         }
         for (int i = 0; i < 8 && i + 1 < fields.size(); ++i) {
             if (!ToU64(fields[i + 1], v[i])) {
-                StatLog(StatLogDebug, QStringLiteral("bad number in /proc/stat"));
+                Report(QStringLiteral("stat"), QStringLiteral("bad number in /proc/stat"));
                 return false;
             }
         }
@@ -183,10 +186,11 @@ bool ProcStatSource::GetCpuList(QVector<StatCpu>& cpus) {
         list.append(cpu);
     }
     if (list.isEmpty()) {
-        StatLog(StatLogDebug, QStringLiteral("no CPUs in /proc/stat"));
+        Report(QStringLiteral("stat"), QStringLiteral("no CPUs in /proc/stat"));
         return false;
     }
     cpus = list;
+    Clear(QStringLiteral("stat"));
     return true;
 }
 
@@ -226,7 +230,7 @@ bool ProcStatSource::GetPrimaryInterface(StatNetConfig& config) {
         }
     }
     if (best.isEmpty()) {
-        StatLog(StatLogDebug, QStringLiteral("no network interface"));
+        Report(QStringLiteral("net"), QStringLiteral("no network interface"));
         return false;
     }
     config.name = best;
@@ -266,14 +270,15 @@ bool ProcStatSource::GetInterfaceCounters(const QString& name, StatNetCounters& 
         const QList<QByteArray> f = line.mid(colon + 1).simplified().split(' ');
         quint64 rx = 0, tx = 0;
         if (f.size() < 16 || !ToU64(f[0], rx) || !ToU64(f[8], tx)) {
-            StatLog(StatLogDebug, QStringLiteral("bad line for %1 in /proc/net/dev").arg(name));
+            Report(QStringLiteral("net"), QStringLiteral("bad line for %1 in /proc/net/dev").arg(name));
             return false;
         }
         counters.rxBytes = rx;
         counters.txBytes = tx;
+        Clear(QStringLiteral("net"));
         return true;
     }
-    StatLog(StatLogDebug, QStringLiteral("no interface %1 in /proc/net/dev").arg(name));
+    Report(QStringLiteral("net"), QStringLiteral("no interface %1 in /proc/net/dev").arg(name));
     return false;
 }
 
@@ -355,10 +360,11 @@ bool ProcStatSource::GetFileSystemUsage(const QString& dirName, StatFsUsage& usa
         relative.remove(0, 1);
     quint64 blocks = 0, freeBlocks = 0, availBlocks = 0, blockSize = 0;
     if (!StatVfs(Path(relative), blocks, freeBlocks, availBlocks, blockSize)) {
-        StatLog(StatLogDebug, QStringLiteral("cannot read the usage of %1").arg(dirName));
+        Report(QLatin1String("usage ") + dirName, QStringLiteral("cannot read the usage of %1").arg(dirName));
         return false;
     }
     usage = UsageFromBlocks(blocks, freeBlocks, availBlocks, blockSize);
+    Clear(QLatin1String("usage ") + dirName);
     return true;
 }
 
@@ -366,7 +372,7 @@ bool ProcStatSource::GetProcList(QVector<qint64>& pids) {
     const QByteArray path = Path(QStringLiteral("proc"));
     DIR* dir = ::opendir(path.constData());
     if (!dir) {
-        StatLog(StatLogDebug, QStringLiteral("cannot list the processes"));
+        Report(QStringLiteral("proc"), QStringLiteral("cannot list the processes"));
         return false;
     }
     QVector<qint64> list;
@@ -385,6 +391,7 @@ bool ProcStatSource::GetProcList(QVector<qint64>& pids) {
     }
     ::closedir(dir);
     pids = list;
+    Clear(QStringLiteral("proc"));
     return true;
 }
 
@@ -443,6 +450,19 @@ void ProcStatSource::GetCpuTemperatures(int count, float* temperatures) {
                 temperatures[filled++] = float(milli) / 1000.0f;
         }
     }
+}
+
+void ProcStatSource::Report(const QString& key, const QString& message) const {
+    auto it = m_reported.find(key);
+    if (it != m_reported.end() && *it == message)
+        return;
+    m_reported.insert(key, message);
+    StatLog(StatLogDebug, message);
+}
+
+void ProcStatSource::Clear(const QString& key) const {
+    if (!m_reported.isEmpty())
+        m_reported.remove(key);
 }
 
 void StatLog(int level, const QString& message) {

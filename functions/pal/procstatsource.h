@@ -5,6 +5,7 @@
 #include "statsource.h"
 
 #include <QByteArray>
+#include <QHash>
 
 namespace PAL_INT {
 
@@ -41,7 +42,13 @@ protected:
     QByteArray Path(const QString& relativePath) const;
 
 private:
+    // A failure is logged once, and again only after its query worked in between: the thread retries a failed
+    // query at every tick.
+    void Report(const QString& key, const QString& message) const;
+    void Clear(const QString& key) const;
+
     QString m_root; // ends with '/'
+    mutable QHash<QString, QString> m_reported;
 };
 
 } // namespace PAL_INT

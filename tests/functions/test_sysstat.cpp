@@ -225,14 +225,26 @@ private slots:
     }
 
     void missingMemInfoLogsWithPrefix() {
-        QFile::remove(File("proc/meminfo"));
+        QVERIFY(QFile::rename(File("proc/meminfo"), File("proc/meminfo.away")));
         LogRecorder log;
-        _UpdateRAM();
+        // Retried at every wanted tick, logged once.
+        for (int i = 0; i < 3; ++i) {
+            PAL::GetRAMTotal();
+            _UpdateRAM();
+        }
         QCOMPARE(PAL::GetRAMTotal(), 0ull);
         QCOMPARE(log.lines.size(), 1);
         QVERIFY2(log.lines[0].contains(QLatin1String("DEBUG")) &&
                      log.lines[0].contains(QLatin1String(" Sigar: cannot open ")),
                  qPrintable(log.lines[0]));
+        // Once it worked again, a new failure is logged again.
+        QVERIFY(QFile::rename(File("proc/meminfo.away"), File("proc/meminfo")));
+        _UpdateRAM();
+        QVERIFY(PAL::GetRAMTotal() > 0);
+        QVERIFY(QFile::remove(File("proc/meminfo")));
+        Later();
+        _UpdateRAM();
+        QCOMPARE(log.lines.size(), 2);
     }
 
     // ---- CPUs ----
