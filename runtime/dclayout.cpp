@@ -310,7 +310,10 @@ int DCLayout::GetTextW(const QString& text, int size) {
     if (!l)
         return 0;
     const QString t = text.isEmpty() ? l->Text : text;
-    const int px = size == -1 ? l->FontSize : size;
+    // As text elements draw it: a layout without a font size draws at 12 pixels.
+    int px = size == -1 ? l->FontSize : size;
+    if (px <= 0)
+        px = 12;
     DataCfg* cfg = DataCfg::Instance();
     const DataCfg::TFont rec = cfg ? cfg->FindFont(l->Font, l->Set, true) : DataCfg::TFont();
     QFont font;

@@ -43,21 +43,24 @@ StageMemory& Memory() {
 // Keys only matter for equality; a separator keeps neighbouring fields from running into each other.
 class Key {
 public:
-    template <typename T> Key& operator<<(const T& value) {
-        m_text += QVariant(value).toString();
-        m_text += QChar(0x1f);
-        return *this;
-    }
+    Key& operator<<(int value) { return Add(QString::number(value)); }
+    Key& operator<<(qint64 value) { return Add(QString::number(value)); }
+    Key& operator<<(bool value) { return Add(value ? QStringLiteral("1") : QStringLiteral("0")); }
+    Key& operator<<(double value) { return Add(QString::number(value, 'g', 17)); }
     Key& operator<<(const QString& value) {
         m_text += QString::number(value.size());
-        m_text += QChar(':');
-        m_text += value;
-        m_text += QChar(0x1f);
-        return *this;
+        m_text += QLatin1Char(':');
+        return Add(value);
     }
     const QString& Text() const { return m_text; }
 
 private:
+    Key& Add(const QString& text) {
+        m_text += text;
+        m_text += QChar(0x1f);
+        return *this;
+    }
+
     QString m_text;
 };
 
