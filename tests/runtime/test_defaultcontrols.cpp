@@ -214,30 +214,42 @@ private slots:
         QVERIFY(Text(*v, QStringLiteral("Date")).contains(QString::number(QDate::currentDate().year())));
     }
 
-    void messageBoxShowsItsButtons_data() {
+    void messageBoxShowsAndAnswers_data() {
         QTest::addColumn<QString>("buttons");
         QTest::addColumn<bool>("twoButtons");
         QTest::addColumn<QString>("last");
-        QTest::newRow("YesNo") << "YesNo" << true << "No";
-        QTest::newRow("OkCancel") << "OkCancel" << true << "Cancel";
-        QTest::newRow("Ok") << "Ok" << false << "OK";
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("YesNo") << "YesNo" << true << "No"
+                               << "No|";
+        QTest::newRow("OkCancel") << "OkCancel" << true << "Cancel"
+                                  << "Cancel|";
+        QTest::newRow("Ok") << "Ok" << false << "OK"
+                            << "Ok|";
     }
 
-    void messageBoxShowsItsButtons() {
+    // The overlay grid shows the box through the control's skin and takes the tapped button back.
+    void messageBoxShowsAndAnswers() {
         QFETCH(QString, buttons);
         QFETCH(bool, twoButtons);
         QFETCH(QString, last);
+        QFETCH(QString, answer);
         LogRecorder log;
-        CtrlView v;
-        v.Init(m_cfg->FindControl(QStringLiteral("Popup_Msg"), QStringLiteral("MVX_Popup")));
-        v.ExecSkinFunc(v.Skin().OnInit, {QStringLiteral("Delete?"), QStringLiteral("The grid goes."), buttons});
-        v.OnCheckUpdate();
+        FakeOverlay overlay;
+        CtrlView* v = new CtrlView(&overlay);
+        v->Init(m_cfg->FindControl(QStringLiteral("Popup_Msg"), QStringLiteral("MVX_Popup")));
+        v->ExecSkinFunc(v->Skin().OnInit, {QStringLiteral("Delete?"), QStringLiteral("The grid goes."), buttons});
+        v->OnCheckUpdate();
         QVariantMap sources, previous;
-        v.BuildViewUpdate(sources, previous);
-        QCOMPARE(Text(v, QStringLiteral("Title")), QStringLiteral("Delete?"));
-        QCOMPARE(Text(v, QStringLiteral("Text")), QStringLiteral("The grid goes."));
-        QCOMPARE(bool(Element(v, QStringLiteral("Btn1"))->Layout().State & 0x1), twoButtons);
-        QCOMPARE(Text(v, QStringLiteral("Btn2Text")), last);
+        v->BuildViewUpdate(sources, previous);
+        QCOMPARE(Text(*v, QStringLiteral("Title")), QStringLiteral("Delete?"));
+        QCOMPARE(Text(*v, QStringLiteral("Text")), QStringLiteral("The grid goes."));
+        QCOMPARE(bool(Element(*v, QStringLiteral("Btn1"))->Layout().State & 0x1), twoButtons);
+        QCOMPARE(Text(*v, QStringLiteral("Btn2Text")), last);
+
+        const int btn2 = Element(*v, QStringLiteral("Btn2"))->GetId();
+        v->OnExtMouseEvent(QStringLiteral("dn"), 80, 40, btn2);
+        v->OnExtMouseEvent(QStringLiteral("up"), 80, 40, btn2);
+        QCOMPARE(overlay.clicks, QStringList{answer});
         for (const char* c : kComplaints)
             QVERIFY2(!log.Has(QLatin1String(c)), qPrintable(log.lines.join(QLatin1Char('\n'))));
     }
