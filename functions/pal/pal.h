@@ -4,6 +4,7 @@
 
 #include <QHostAddress>
 #include <QImage>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -86,6 +87,31 @@ public:
     static double GetDriveUsedPrc(const QString& drive);
     // "local", "remote" or "cdrom"; empty for no drive.
     static QString GetDriveType(const QString& drive);
+
+    // ---- Keys and shortcuts (keynames.cpp) ----
+
+    // The key code of a key name: a table name ("F5", "NP3", "PLUS"), a character ("a", "A") or a raw
+    // scan code ("SC(1d)"). 0 when the name means nothing.
+    static quint32 KeyNameToCode(const QString& name);
+    // The shortcut text of a key code with modifier flags: "LCTRL,LSHIFT+F5"; empty for no key.
+    static QString KeyCodeToShortcut(quint32 code);
+    // The key code of a shortcut text's key; its modifiers' codes go to modifiers, in text order.
+    static quint32 ParseShortcut(const QString& text, QList<quint32>& modifiers);
+    // The text a key types: virtual key with the shift state in bits 8-10 (shift, ctrl, alt); empty if none.
+    static QString KeyToText(quint32 vkAndShift, quint32 scan);
+
+    // ---- Input (input.cpp) ----
+
+    // Presses a shortcut: mode 1 sends the key-downs now, mode 2 the key-ups 25 ms later, 3 both.
+    static void SendShortcut(const QString& text, int mode);
+    // One key down or up.
+    static void SendKey(const QString& name, bool down);
+    // Button 0 left, 1 right, 2 middle; 3 is one wheel notch, toward the user unless released.
+    static void SendMouseButton(int button, bool release);
+    // 0x8000 while the key is down, 0x0001 while it is toggled on; 0 for an unknown name.
+    static int GetKeyState(const QString& name);
+    // Switches the program's keyboard capture for the key editors; always 0.
+    static int SetKeyboardCapture(bool on);
 };
 
 namespace PAL_INT {
