@@ -1,6 +1,7 @@
 #include "datacfg.h"
 
 #include "datacfgrecords.h"
+#include "macromat.h"
 #include "profiler.h"
 #include "tscript.h"
 
@@ -55,6 +56,13 @@ QString MacroPath(const QString& text) {
 
 DataCfg::DataCfg(QObject* parent) : QObject(parent), d(new Lists) {
     g_dataCfg = this;
+    // The macro player lives below the model and finds stored macros through it.
+    Macromat::SetStoredMacroLookup([](const QString& text) {
+        if (!g_dataCfg)
+            return QString();
+        const TMacro macro = g_dataCfg->FindMacro(text);
+        return macro.Name.isEmpty() ? QString() : (macro.Data.isNull() ? QStringLiteral("") : macro.Data);
+    });
 }
 
 DataCfg::~DataCfg() {

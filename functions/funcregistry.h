@@ -20,7 +20,7 @@ public:
     virtual void Reset() = 0;
     // Parses the macro notation into steps and starts from the first step.
     virtual void Parse(const QString& text) = 0;
-    // Carries out the due steps until a delay, the end or the repeat count stops it; false once finished.
+    // Carries out the due steps until a delay, the end or the repeat count stops it; IsRunning tells the rest.
     virtual bool Process() = 0;
     // Releases every key and mouse button the macro still holds down.
     virtual void ReleaseAll() = 0;

@@ -81,7 +81,8 @@ bool KeyboardCapture::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::ApplicationStateChange || type == QEvent::ApplicationDeactivate) {
         // Another application became active: the capture ends there.
-        if (QGuiApplication::applicationState() != Qt::ApplicationActive || type == QEvent::ApplicationDeactivate)
+        if (type == QEvent::ApplicationDeactivate ||
+            static_cast<QApplicationStateChangeEvent*>(event)->applicationState() != Qt::ApplicationActive)
             SetOn(false);
         return false;
     }

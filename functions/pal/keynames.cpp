@@ -177,15 +177,12 @@ const KeyboardLayout& KeyboardLayout::Us() {
 qint16 KeyboardLayout::VkKeyScan(QChar c) const {
     if (c.isNull())
         return -1;
+    // Keys in layout order (the keypad last), so a character resolves to the main key that types it.
     for (const KeyboardLayoutKey& k : m_keys) {
         if (k.normal == c)
             return qint16(k.vk);
-    }
-    for (const KeyboardLayoutKey& k : m_keys) {
         if (k.shifted == c)
             return qint16(0x100 | k.vk);
-    }
-    for (const KeyboardLayoutKey& k : m_keys) {
         if (k.altGr == c)
             return qint16(0x600 | k.vk); // AltGr is Ctrl and Alt together
     }
