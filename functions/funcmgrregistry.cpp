@@ -1,6 +1,7 @@
 #include "funcmgrregistry.h"
 
 #include "funcmgr.h"
+#include "macromat.h"
 
 QVariant FuncMgrRegistry::CallProviderFunction(const QString& name, const QVariantList& args) {
     return ::CallProviderFunction(GetFuncProviderList(), name, args);
@@ -35,6 +36,5 @@ bool FuncMgrRegistry::CallDataSourceFunc(const QString& name, const QString& fun
 }
 
 MacroPlayer* FuncMgrRegistry::NewMacroPlayer(QObject* parent) {
-    Q_UNUSED(parent);
-    return nullptr;
+    return new Macromat(parent);
 }

@@ -12,6 +12,6 @@ public:
     bool GetDataSourceEntries(const QString& name, QVariantMap* entries) override;
     bool CallDataSourceFunc(const QString& name, const QString& function, const QVariantList& args,
                             QVariant* result) override;
-    // No macro player is built into this registry.
+    // A Macromat.
     MacroPlayer* NewMacroPlayer(QObject* parent) override;
 };

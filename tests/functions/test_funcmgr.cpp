@@ -2,6 +2,7 @@
 #include "QsLogDest.h"
 #include "funcmgr.h"
 #include "funcmgrregistry.h"
+#include "macromat.h"
 
 #include <QPluginLoader>
 #include <QtTest>
@@ -363,7 +364,10 @@ private slots:
         QVERIFY(registry.CallDataSourceFunc(QStringLiteral("Plug"), QStringLiteral("Refresh"), {1, 2}, &result));
         QCOMPARE(result.toString(), QStringLiteral("Plug.Refresh(2)"));
         QVERIFY(!registry.CallDataSourceFunc(QStringLiteral("None"), QStringLiteral("Refresh"), {}, &result));
-        QCOMPARE(registry.NewMacroPlayer(nullptr), nullptr);
+        QObject owner;
+        MacroPlayer* player = registry.NewMacroPlayer(&owner);
+        QVERIFY(qobject_cast<Macromat*>(player));
+        QCOMPARE(player->parent(), &owner);
     }
 
     void withoutSettingsMap() {
