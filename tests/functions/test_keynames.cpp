@@ -1,3 +1,4 @@
+#include "inputtestutil.h"
 #include "keynames.h"
 #include "pal.h"
 
@@ -90,6 +91,14 @@ private slots:
         QFETCH(quint32, code);
         QFETCH(QString, name);
         QCOMPARE(KeyCodeTranslate(code), name);
+    }
+
+    void translationIsLogged() {
+        LogLines log;
+        KeyCodeTranslate(0x0074003F);
+        QCOMPARE(log.Count(QStringLiteral("KeyCodeTranslate: 63 116")), 1);
+        KeyCodeTranslate(0);
+        QCOMPARE(log.lines.size(), 1);
     }
 
     void everyTableNameRoundTrips() {

@@ -1,6 +1,7 @@
 #include "inputtestutil.h"
 #include "macromat.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 
 // A player on a recording sink with a clock the test moves by hand.
@@ -283,6 +284,36 @@ private slots:
         p.Tick(300);
         QCOMPARE(p.m.GetProgress(), 1.0);
         QVERIFY(!p.m.IsRunning());
+    }
+
+    void randomMacrosEndWithNothingHeld() {
+        // Random notation, valid or not: playback is bounded per tick, ends, and leaves no key or button down.
+        const QStringList tokens = {"d A",       "u A",     "d LCTRL", "u lctrl", "p LSHIFT,LALT+F4",
+                                    "p ALTGR+Q", "t a;B",   "t \\;",   "m d r",   "m u",
+                                    "m p w",     "m d w",   "m",       "r 3",     "r x",
+                                    "0",         "250",     "12ab",    "x",       "d",
+                                    "u NOPE",    "\\",      "p +",     "p ,+",    " ",
+                                    "D SC(2a)",  "t +PLUS", "M D M"};
+        QRandomGenerator gen(20261210);
+        for (int round = 0; round < 300; ++round) {
+            QStringList parts;
+            const int n = gen.bounded(1, 12);
+            for (int i = 0; i < n; ++i)
+                parts << tokens.at(gen.bounded(tokens.size()));
+            const QString text = parts.join(QLatin1Char(';'));
+            Player p;
+            p.Run(text);
+            int ticks = 0;
+            while (p.m.IsRunning()) {
+                QVERIFY2(++ticks < 200, qPrintable(text));
+                const float progress = float(p.m.GetProgress());
+                QVERIFY(progress >= 0 && progress <= 1);
+                QVERIFY(p.Tick(1000).size() <= 2 * Macromat::kMaxStepsPerProcess);
+            }
+            QVERIFY2(p.m.HeldKeys().isEmpty() && p.m.HeldButtons() == 0, qPrintable(text));
+            for (quint32 vk = 1; vk < 256; ++vk)
+                QVERIFY2(!(p.input.KeyState(vk) & 0x8000), qPrintable(text + QStringLiteral(" vk %1").arg(vk, 0, 16)));
+        }
     }
 };
 
