@@ -44,7 +44,7 @@ function(mervex_test name)
     target_link_libraries(${name} PRIVATE Qt5::Test mv_resources ${ARG_LINKS})
     target_compile_definitions(${name} PRIVATE MERVEX_TEST_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
     add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;MERVEX_RECORD_POWER=1" TIMEOUT 300)
 endfunction()
 
 # mervex_bench(<name> SOURCES ... [LINKS ...]): a Google Benchmark executable; built, never run by CTest.

@@ -2,6 +2,7 @@
 
 #include "globals.h"
 #include "qnetworkdiskcachepwn.h"
+#include "pal/windowmessagebus.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -135,4 +136,19 @@ QAbstractNetworkCache* PluginTools::GetWebCache() {
         return cache;
     }();
     return new (std::nothrow) QNetworkDiskCachePwn(shared);
+}
+
+// ---------------------------------------------------------------------------------------------------------------
+// The main window's messages
+
+quintptr PluginTools::GetMainWindowHandle() {
+    return WindowMessageBus::Instance().MainWindow();
+}
+
+void PluginTools::AddWindowMessageProxy(IWindowMessageProxy* proxy) {
+    WindowMessageBus::Instance().AddProxy(proxy);
+}
+
+void PluginTools::RemWindowMessageProxy(IWindowMessageProxy* proxy) {
+    WindowMessageBus::Instance().RemProxy(proxy);
 }

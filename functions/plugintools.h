@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class IWindowMessageProxy;
+
 class QAbstractNetworkCache;
 
 class PluginTools {
@@ -31,6 +33,15 @@ public:
     // A new forwarder (caller owns it, normally handing it to QNetworkAccessManager::setCache) to the
     // program's one disk cache in the temporary folder's "WebCache/" (32 MiB), made on the first call.
     static QAbstractNetworkCache* GetWebCache();
+
+    // --- The main window's messages (over the window-message bus). ---
+
+    // The main window's handle on the message bus.
+    static quintptr GetMainWindowHandle();
+    // Appends a receiver of the main window's messages (no duplicate check); the caller keeps ownership.
+    static void AddWindowMessageProxy(IWindowMessageProxy* proxy);
+    // Removes every occurrence of the receiver.
+    static void RemWindowMessageProxy(IWindowMessageProxy* proxy);
 
     // --- Start-up. The program entry (and tests) fix the folders before anything reads them. ---
 

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 class PAL {
 public:
@@ -112,6 +113,44 @@ public:
     static int GetKeyState(const QString& name);
     // Switches the program's keyboard capture for the key editors; always 0.
     static int SetKeyboardCapture(bool on);
+
+    // ---- Audio (audio.cpp) ----
+    // Volumes are reals from 0 to 1; each setter answers the value read back afterwards. "Main" is the
+    // default playback device, "Micro" the default recording device, "Music" the user's media player.
+
+    static double GetMainVolume();
+    static double SetMainVolume(double volume);
+    static bool GetMainMute();
+    static bool SetMainMute(bool mute);
+    static double GetMicroVolume();
+    static double SetMicroVolume(double volume);
+    static bool GetMicroMute();
+    static bool SetMicroMute(bool mute);
+    static double GetMusicVolume();
+    static double SetMusicVolume(double volume);
+    static bool GetMusicMute();
+    static bool SetMusicMute(bool mute);
+    // One map per process playing on the default playback device ("system", "procid", "procdesc",
+    // "volume"), the program's own process left out; the integer 0 when there is no sound server.
+    static QVariant GetAudioSessions();
+    // Sets the volume of every stream of that process.
+    static void SetAudioSessionVolume(qint64 procId, double volume);
+
+    // ---- System commands and program launch (syscommands.cpp, launch.cpp) ----
+
+    // "!Lock", "!Standby", "!Hibernate", "!LogOff", "!Restart", "!Shutdown", or a program, document,
+    // folder, address or desktop entry to start, optionally followed by parameters. Failures are logged.
+    static void DoExecute(const QString& command);
+    // The absolute path of the file a configured program path runs (a desktop entry gives its program);
+    // empty for an empty text or a shortcut that cannot be resolved.
+    static QString ResolveProgramPath(const QString& path);
+
+    // ---- Device light-control link (lightcontrol.cpp) ----
+
+    // Hands a light request to the device software's window; true when it was posted at once. Until the
+    // device software has answered, each call looks for it again and answers false; the last request is
+    // delivered as soon as it answers.
+    static bool Tarn_SetColors(int a, int b, int c, uint d);
 };
 
 namespace PAL_INT {

@@ -1,0 +1,57 @@
+#include "palbackends.h"
+
+#include "audio.h"
+#include "processrunner.h"
+#include "syscommands.h"
+
+namespace PAL_INT {
+
+namespace {
+IProcessRunner* g_runner = nullptr;
+IAudioBackend* g_audio = nullptr;
+ISystemPower* g_power = nullptr;
+IMusicMixer* g_music = nullptr;
+} // namespace
+
+IProcessRunner& ProcessRunner() {
+    static QProcessRunner real;
+    return g_runner ? *g_runner : real;
+}
+
+IAudioBackend& AudioBackend() {
+    // Uses the installed runner, so a recording runner also sees what the audio would run.
+    static PactlAudioBackend real;
+    return g_audio ? *g_audio : real;
+}
+
+ISystemPower& SystemPower() {
+    if (g_power)
+        return *g_power;
+    static RecordingSystemPower recorder;
+    if (qEnvironmentVariableIsSet("MERVEX_RECORD_POWER"))
+        return recorder;
+    static LogindSystemPower real;
+    return real;
+}
+
+IMusicMixer* MusicMixer() {
+    return g_music;
+}
+
+void SetProcessRunner(IProcessRunner* runner) {
+    g_runner = runner;
+}
+
+void SetAudioBackend(IAudioBackend* backend) {
+    g_audio = backend;
+}
+
+void SetSystemPower(ISystemPower* power) {
+    g_power = power;
+}
+
+void SetMusicMixer(IMusicMixer* mixer) {
+    g_music = mixer;
+}
+
+} // namespace PAL_INT
