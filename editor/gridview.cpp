@@ -1,0 +1,440 @@
+#include "gridview.h"
+
+#include "QsLog.h"
+#include "ctrlview.h"
+#include "dcgrid.h"
+#include "gridviewglobal.h"
+#include "igrideditor.h"
+#include "imgwidget.h"
+#include "profiler.h"
+
+#include <QScriptEngine>
+#include <QTimer>
+
+GridView::GridView(QWidget* parent, IGridEditor* editor) : GridCont(parent), m_editor(editor), m_dcTarget(this) {}
+
+GridView::~GridView() {
+    // The views run their scripts against this canvas until they are gone.
+    DeleteViews();
+    m_info.clear();
+    // The script objects refer to this canvas; they go before it does.
+    qDeleteAll(m_scriptObjects);
+    m_scriptObjects.clear();
+}
+
+QSize GridView::CanvasSize(int rows) const {
+    return QSize(int(Columns * CellSize * m_scale), int(rows * CellSize * m_scale));
+}
+
+QPoint GridView::CellPos(int column, int row) const {
+    return QPoint(int(column * CellSize * m_scale), int(row * CellSize * m_scale));
+}
+
+bool GridView::CellOnGrid(int column, int row) {
+    return column >= 0 && column < Columns && row >= 0 && row < MaxRows;
+}
+
+int GridView::InstanceId(CtrlView* view) {
+    return view ? view->Control().id : -1;
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Set-up
+
+void GridView::InitDeck() {
+    PROFILE_SCOPE("GridView::InitDeck");
+    if (m_editor) {
+        m_scale = m_editor->GetScale();
+        delete m_deck;
+        m_deck = new ImgWidget(this, m_editor->LoadScaledGfx(QStringLiteral("DeckBG")));
+        m_deck->lower();
+        m_deck->show();
+    }
+    // A reload of the editor runs this again: one timer is enough.
+    if (!m_timer) {
+        m_timer = new QTimer(this);
+        connect(m_timer, &QTimer::timeout, this, &GridView::OnUpdate);
+        m_timer->setInterval(UpdateIntervalMs);
+    }
+    m_timer->start();
+    setEnabled(true);
+}
+
+void GridView::ClearScriptObjects() {
+    for (DCGrid* dc : qAsConst(m_scriptObjects))
+        dc->deleteLater();
+    m_scriptObjects.clear();
+}
+
+void GridView::SetGrid(const NetGrid& grid) {
+    DataCfg* cfg = DataCfg::Instance();
+    if (!cfg || !grid.IsFound()) {
+        SetGrid(DataCfg::TGrid());
+        return;
+    }
+    SetGrid(cfg->FindGrid(grid.key.isEmpty() ? grid.name : grid.key));
+}
+
+void GridView::SetGrid(const DataCfg::TGrid& g) {
+    PROFILE_SCOPE("GridView::SetGrid");
+    const bool sameGrid = g.Name == m_grid.Name;
+
+    // Instance ids stay with their cell across a relayout; selections only within the same grid.
+    QHash<int, int> idByCell;
+    QSet<int> selectedCells;
+    for (CtrlView* v : Views()) {
+        const int key = (v->GetGridY() << 16) | (v->GetGridX() & 0xFFFF);
+        idByCell.insert(key, InstanceId(v));
+        if (sameGrid && IsSelected(v))
+            selectedCells.insert(key);
+    }
+
+    ClearScriptObjects();
+    m_pressed = nullptr;
+    m_gridId = -1;
+
+    m_info.clear();
+    DeleteViews();
+    qDeleteAll(m_emptyCells);
+    m_emptyCells.clear();
+
+    m_grid = g;
+    if (m_grid.Name.isEmpty())
+        return;
+
+    m_gridId = m_grid.id;
+    int rows = qBound(MinRows, m_grid.Height, MaxGridRows);
+
+    if (m_editor && m_grid.Custom)
+        MakeEmptyCells();
+
+    DataCfg* cfg = DataCfg::Instance();
+    for (int i = 0; i < m_grid.Elements.size(); ++i) {
+        const DataCfg::TGridElem& e = m_grid.Elements.at(i);
+        DataCfg::TControl c = cfg ? cfg->FindControl(e.Control) : DataCfg::TControl();
+        if (c.Name.isEmpty()) {
+            QLOG_WARN() << "Can't find Control:" << e.Control;
+            continue;
+        }
+        const int left = e.Position.x();
+        const int top = e.Position.y();
+        if (!CellOnGrid(left, top)) {
+            QLOG_WARN() << "GridView::SetGrid: control outside the grid:" << e.Control << left << top;
+            continue;
+        }
+        const int key = (top << 16) | left;
+        const auto kept = idByCell.constFind(key);
+        if (kept != idByCell.cend())
+            c.id = kept.value();
+        else
+            c.NewId();
+        if (e.SkinIdx != -1)
+            c.SkinIdx = e.SkinIdx;
+        c.ExtParams = MergeVariantMaps(c.ExtParams, e.ExtParams, QStringList());
+        for (auto it = e.Config.cbegin(); it != e.Config.cend(); ++it) {
+            DataCfg::TConfigOption* option = c.Config.FindOption(it.key());
+            if (!option) {
+                DataCfg::TConfigOption added;
+                added.Name = it.key();
+                c.Config.Options.append(added);
+                option = &c.Config.Options.last();
+            }
+            option->Value = it.value().toString();
+        }
+        rows = qMax(rows, top + qBound(0, c.Size.height(), CtrlView::MaxCells));
+
+        auto* view = new CtrlView(this);
+        view->setObjectName(QStringLiteral("CtrlView%1").arg(i));
+        view->hide();
+        view->SetScale(m_scale);
+        view->move(CellPos(left, top));
+        view->SetGridPos(left, top);
+        if (!m_grid.Custom)
+            view->SetInteractionButtons(Qt::LeftButton | Qt::RightButton);
+        if (m_editor && m_grid.Custom)
+            view->installEventFilter(this);
+        ViewInfo info;
+        info.element = i;
+        info.resetName = e.ResetName;
+        info.selected = selectedCells.contains(key);
+        m_info.insert(view, info);
+        AppendView(view);
+        // The view takes its own copy again when it is bound below.
+        view->Control() = c;
+    }
+
+    const QList<CtrlView*> views = Views();
+    for (CtrlView* v : views) {
+        v->show();
+        const DataCfg::TControl c = v->Control();
+        v->Init(c);
+    }
+
+    if (m_editor)
+        UpdateDeckBackground(rows);
+
+    m_grid.Height = rows;
+    resize(CanvasSize(rows));
+    setAcceptDrops(true);
+    ExecGridFunc(m_grid.OnInit);
+}
+
+void GridView::MakeEmptyCells() {
+    const QImage empty = m_editor->LoadScaledGfx(QStringLiteral("ControlEmpty"));
+    const QImage divider = m_editor->LoadScaledGfx(QStringLiteral("DividerBar"));
+    // Ten rows of empty cells whatever the row count: the editor shows that many.
+    for (int row = 0; row < 10; ++row) {
+        for (int column = 0; column < Columns; ++column) {
+            auto* cell = new ImgWidget(this, empty);
+            cell->move(CellPos(column, row));
+            cell->SetOpacity(0.5, 0);
+            cell->setObjectName(QStringLiteral("ImgEmpty%1,%2").arg(column).arg(row));
+            connect(cell, &QWidgetEx::OnMouseEnter, this, &GridView::OnEnterAnim);
+            connect(cell, &QWidgetEx::OnMouseLeave, this, &GridView::OnEnterLeave);
+            cell->installEventFilter(this);
+            cell->show();
+            m_emptyCells << cell;
+        }
+    }
+    auto* bar = new ImgWidget(this, divider);
+    bar->move(CellPos(0, 5));
+    bar->show();
+    m_emptyCells << bar;
+}
+
+void GridView::UpdateDeckBackground(int rows) {
+    const QImage image = m_editor->AppSkin().GetDeckBG(m_grid.Background, 320, qMax(rows, 1) * 80);
+    if (m_deck && m_deck->image() == image)
+        return;
+    delete m_deck;
+    m_deck = new ImgWidget(this, image);
+    m_deck->lower();
+    m_deck->show();
+    m_deck->update();
+}
+
+void GridView::StoreGrid() {
+    PROFILE_SCOPE("GridView::StoreGrid");
+    if (!m_grid.Custom)
+        return;
+    if (DataCfg* cfg = DataCfg::Instance()) {
+        for (DataCfg::TGrid& g : cfg->Grids()) {
+            if (g.Custom && g.Name == m_grid.Name)
+                g = m_grid;
+        }
+    }
+    m_modified = true;
+}
+
+void GridView::UpdateRows() {
+    int rows = 5;
+    for (CtrlView* v : Views())
+        rows = qMax(rows, v->GetGridY() + v->GetGridH());
+    m_grid.Height = rows;
+    resize(CanvasSize(rows));
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Scripts
+
+DCGrid* GridView::GetDCGridObject(QScriptEngine* engine) {
+    PROFILE_SCOPE("GridView::GetDCGrid");
+    if (!engine)
+        return nullptr;
+    DCGrid* dc = m_scriptObjects.value(engine);
+    if (!dc) {
+        dc = new DCGrid(&m_dcTarget, engine, this);
+        m_scriptObjects.insert(engine, dc);
+    }
+    return dc;
+}
+
+QObject* GridView::GetDCGrid(QScriptEngine* engine) {
+    return GetDCGridObject(engine);
+}
+
+void GridView::ExecGridFunc(const QString& name) {
+    PROFILE_SCOPE("GridView::ExecGridFunc");
+    if (name.isEmpty())
+        return;
+    const QString full = name.contains(QLatin1Char(':')) ? name : m_grid.Set + QLatin1Char(':') + name;
+    DataCfg* cfg = DataCfg::Instance();
+    QScriptEngine* engine = cfg ? cfg->GetScriptEngine(full) : nullptr;
+    if (!engine) {
+        QLOG_DEBUG() << "Grid Function not found:" << full;
+        return;
+    }
+    DCGrid* dc = GetDCGridObject(engine);
+    cfg->ExecScriptfunc(this, full, QScriptValueList() << engine->newQObject(dc));
+}
+
+IGridViewGlobal* GridView::GetOverlay() {
+    return m_overlay;
+}
+
+void GridView::SetOverlay(INetOverlayView* overlay) {
+    m_overlay = dynamic_cast<GridViewGlobal*>(overlay);
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Tick
+
+void GridView::OnUpdate() {
+    PROFILE_SCOPE("GridView::OnUpdate");
+    if (Views().isEmpty())
+        return;
+    const int old = m_elapsed;
+    m_elapsed = old + UpdateIntervalMs;
+    if ((old + 1) / 1000 != m_elapsed / 1000)
+        ExecGridFunc(m_grid.OnTick);
+
+    // A handler may remove views (RemControl) or lay the grid out anew while the list is walked.
+    QList<QPointer<CtrlView>> views;
+    for (CtrlView* v : Views())
+        views << v;
+    for (const QPointer<CtrlView>& v : qAsConst(views)) {
+        if (v && Views().contains(v))
+            v->OnTick(uint(old), uint(m_elapsed));
+    }
+    for (const QPointer<CtrlView>& v : qAsConst(views)) {
+        if (v && Views().contains(v))
+            v->OnCheckUpdate();
+    }
+}
+
+void GridView::OnEnterAnim() {
+    if (auto* cell = qobject_cast<ImgWidget*>(sender()))
+        cell->SetOpacity(1.0, 100);
+}
+
+void GridView::OnEnterLeave() {
+    if (auto* cell = qobject_cast<ImgWidget*>(sender()))
+        cell->SetOpacity(0.5, 250);
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Views
+
+int GridView::ElementIndexOf(const CtrlView* view) const {
+    return m_info.value(view).element;
+}
+
+QString GridView::ResetNameOf(const CtrlView* view) const {
+    return m_info.value(view).resetName;
+}
+
+bool GridView::IsSelected(const CtrlView* view) const {
+    return m_info.value(view).selected;
+}
+
+void GridView::SetSelected(const CtrlView* view, bool selected) {
+    auto it = m_info.find(view);
+    if (it != m_info.end())
+        it->selected = selected;
+}
+
+QList<int> GridView::FindControlIndices(const QString& id) const {
+    QString name = id;
+    QString set;
+    SplitFullName(name, set);
+    // A bare name has no set to match.
+    if (!id.contains(QLatin1Char(':')))
+        set.clear();
+    QList<int> out;
+    const QList<CtrlView*>& views = Views();
+    for (int i = 0; i < views.size(); ++i) {
+        const DataCfg::TControl& c = views.at(i)->Control();
+        if (c.Name == name && (set.isEmpty() || c.Set == set))
+            out << i;
+    }
+    return out;
+}
+
+QVariantList GridView::FindControls(const QString& id) const {
+    QVariantList out;
+    for (int i : FindControlIndices(id))
+        out << i;
+    return out;
+}
+
+QScriptValue GridView::DCTarget::GetCtrl(QScriptEngine* engine, int index) {
+    const QList<CtrlView*>& views = m_grid->Views();
+    if (!engine || index < 0 || index >= views.size())
+        return QScriptValue();
+    QObject* dc = views.at(index)->GetDCControl(engine);
+    return dc ? engine->newQObject(dc) : QScriptValue();
+}
+
+QScriptValue GridView::GetCtrl(int index) {
+    const QScriptValue value = m_dcTarget.GetCtrl(engine(), index);
+    return value.isValid() ? value : QScriptValue(0);
+}
+
+void GridView::MoveCtrl(int index, int x, int y) {
+    if (index < 0 || index >= ViewCount())
+        return;
+    if (!CellOnGrid(x, y)) {
+        QLOG_DEBUG() << "GridView::MoveCtrl: cell outside the grid:" << x << y;
+        return;
+    }
+    CtrlView* v = Views().at(index);
+    v->move(CellPos(x, y));
+    v->SetGridPos(x, y);
+    v->Invalidate();
+    UpdateRows();
+}
+
+uint GridView::AddControl(int x, int y, const QString& id) {
+    return AddControl(x, y, id, QVariantMap());
+}
+
+uint GridView::AddControl(int x, int y, const QString& id, const QVariantMap& params) {
+    PROFILE_SCOPE("GridView::AddControl");
+    DataCfg* cfg = DataCfg::Instance();
+    DataCfg::TControl c = cfg ? cfg->FindControl(id) : DataCfg::TControl();
+    if (c.Name.isEmpty())
+        return 0;
+    if (!CellOnGrid(x, y)) {
+        QLOG_DEBUG() << "GridView::AddControl: cell outside the grid:" << id << x << y;
+        return 0;
+    }
+    c.NewId();
+    c.ExtParams = MergeVariantMaps(c.ExtParams, params, QStringList());
+
+    auto* view = new CtrlView(this);
+    view->setObjectName(QStringLiteral("CtrlView%1x%2").arg(x).arg(y));
+    view->hide();
+    view->SetScale(m_scale);
+    view->move(CellPos(x, y));
+    view->SetGridPos(x, y);
+    if (!m_grid.Custom)
+        view->SetInteractionButtons(Qt::LeftButton | Qt::RightButton);
+    m_info.insert(view, ViewInfo());
+    AppendView(view);
+    view->Init(c);
+    view->show();
+    UpdateRows();
+    return uint(c.id);
+}
+
+void GridView::RemControl(uint id) {
+    for (CtrlView* v : Views()) {
+        if (uint(InstanceId(v)) == id) {
+            TakeView(v);
+            m_info.remove(v);
+            if (m_pressed == v)
+                m_pressed = nullptr;
+            v->deleteLater();
+            return;
+        }
+    }
+}
+
+int GridView::FindControl(uint id) const {
+    const QList<CtrlView*>& views = Views();
+    for (int i = 0; i < views.size(); ++i) {
+        if (uint(InstanceId(views.at(i))) == id)
+            return i;
+    }
+    return -1;
+}
