@@ -1,45 +1,98 @@
-// Program entry: logging, profiler and the platform hooks the foundation needs, then the event loop.
+// Program entry: the single-instance check, then style, logging, profiler and platform layer, the main
+// window and the event loop; after it, everything goes down in the reverse order.
 #include "QsLog.h"
 #include "QsLogDest.h"
-#include "cryptstring.h"
-#include "dcscriptobjectfactory.h"
+#include "datacfg.h"
 #include "globals.h"
+#include "mervapp.h"
+#include "mervexstyle.h"
+#include "mervexwnd.h"
 #include "pal.h"
 #include "profiler.h"
+#include "programservices.h"
+#include "startoptions.h"
 
-#include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QTextStream>
 #include <QThread>
-#include <QTimer>
 
-int main(int argc, char* argv[])
-{
-    QApplication app(argc, argv);
-    app.setQuitOnLastWindowClosed(false);
+namespace {
+void LoadStyleSheet() {
+    QFile file(QStringLiteral(":/style/mervexsrv"));
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    QTextStream in(&file);
+    const QString sheet = in.readAll();
+    file.close();
+    qApp->setStyleSheet(sheet);
+}
+} // namespace
 
-    const QString logDir = MervexGlobals::PrivateTempRoot() + QStringLiteral("/MERVEX/Velli-Chor");
-    QDir().mkpath(logDir);
+int main(int argc, char* argv[]) {
+    // The crash log and the log file live here; the folder must exist before either is written.
+    const QString tempDir = MervexGlobals::PrivateTempRoot() + QStringLiteral("/MERVEX/Velli-Chor");
+    QDir().mkpath(tempDir);
+
+    MervApp app(argc, argv);
+    if (app.isRunning()) {
+        // Another instance serves this session: it gets our command line and we end.
+        app.sendMessage(QStringLiteral("activate"), MervApp::SendTimeoutMs);
+        for (const QString& arg : QCoreApplication::arguments())
+            app.sendMessage(QStringLiteral("arg: ") + arg, MervApp::SendTimeoutMs);
+        return 0;
+    }
+
+    QApplication::setStyle(new MervexStyle);
+    QApplication::setQuitOnLastWindowClosed(false);
+    LoadStyleSheet();
+
     QsLogging::Logger& logger = GetLogger();
     logger.SetLevel(QsLogging::TraceLevel);
     QsLogging::Destination* debugDest = QsLogging::MakeDebugOutputDestination();
-    QsLogging::Destination* fileDest = QsLogging::MakeFileDestination(logDir + QStringLiteral("/log.txt"));
+    QsLogging::Destination* fileDest = QsLogging::MakeFileDestination(tempDir + QStringLiteral("/log.txt"));
     logger.AddDestination(debugDest);
     logger.AddDestination(fileDest);
+    QLOG_INFO() << "MervexApp: starting, build" << MervexGlobals::BuildText().trimmed();
 
     ProfileInit();
     ProfileRegisterThread(ProfileNextGroup());
+    ProfileEnter("main");
     ProfileThread* profileThread = new ProfileThread;
     profileThread->start(QThread::HighestPriority);
 
-    // Secrets in the configuration are keyed to this machine.
-    SetCryptMachineIdProvider(&PAL::GetMachineId);
-    // Control views hand their scripts the script objects from here on.
-    DCScriptObjectFactory::Install();
+    PAL::Init();
+    QLOG_DEBUG() << "main: platform layer started";
+    InstallProgramServices();
 
-    QLOG_INFO() << "MervexApp: starting, build" << MervexGlobals::BuildText().trimmed();
-    if (app.arguments().contains(QStringLiteral("--smoke")))
-        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    for (const char* font : {":/fonts/EurostileLT-Demi", ":/fonts/EurostileLT-Bold", ":/fonts/EurostileLT-DemiOblique",
+                             ":/fonts/EurostileLT-BoldOblique", ":/fonts/EurostileLT-BoldCn", ":/fonts/Eurostile-Demi",
+                             ":/fonts/Eurostile-Bold"})
+        QFontDatabase::addApplicationFont(QLatin1String(font));
+
+    const QStringList args = QCoreApplication::arguments();
+    const StartOptions options = StartOptions::Parse(args);
+    LanguageOverride() = options.language;
+
+    MervexWnd* wnd = new MervexWnd;
+    app.setActivationWindow(wnd, true);
+    wnd->show();
+    QObject::connect(&app, &MervApp::messageReceived, wnd, &MervexWnd::OnAppMessageReceived);
+    if (options.showLog)
+        wnd->ShowLogger();
+    // A headless check of the whole start and stop: quit through the close sequence once started.
+    if (args.contains(QStringLiteral("--smoke")))
+        QObject::connect(wnd, &MervexWnd::StartupFinished, wnd, &MervexWnd::close, Qt::QueuedConnection);
+
     const int rc = app.exec();
+    QLOG_DEBUG() << "main: event loop ended with" << rc;
+
+    // Only a configuration that was loaded is written back: defaults must not replace the user's file.
+    if (wnd->IsUserCfgLoaded()) {
+        const QString error = wnd->Cfg()->SaveUserCfg();
+        QLOG_DEBUG() << "main: user configuration saved" << error;
+    }
 
     profileThread->RequestStop();
     while (profileThread->IsRunning()) {
@@ -47,8 +100,16 @@ int main(int argc, char* argv[])
         QThread::msleep(10);
     }
     profileThread->wait();
-    delete profileThread;
+    QLOG_DEBUG() << "main: profiler stopped";
     fileDest->write(ProfileReportText());
+
+    delete wnd;
+    QLOG_DEBUG() << "main: main window destroyed";
+    RemoveProgramServices();
+    PAL::Exit();
+    QLOG_DEBUG() << "main: platform layer stopped";
+    delete profileThread;
+    ProfileLeave();
 
     logger.RemoveDestination(debugDest);
     logger.RemoveDestination(fileDest);

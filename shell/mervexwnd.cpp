@@ -1,0 +1,842 @@
+#include "mervexwnd.h"
+
+#include <QAbstractButton>
+
+#include "QsLog.h"
+#include "datacfgrecords.h"
+#include "dcgrid.h"
+#include "funcmgr.h"
+#include "globals.h"
+#include "imaintabhooks.h"
+#include "imgdatamgr.h"
+#include "imgwidget.h"
+#include "mainctrlbtn.h"
+#include "netgridsprovider.h"
+#include "netruntimeadapters.h"
+#include "netserver.h"
+#include "pal.h"
+#include "plugintools.h"
+#include "popupwnd.h"
+#include "profiler.h"
+#include "qlabelex.h"
+#include "qmenuex.h"
+#include "startoptions.h"
+#include "tiledbtn.h"
+#include "webimagecache.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPropertyAnimation>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QStatusTipEvent>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+MervexWnd* g_wnd = nullptr;
+
+const char* const kTabCaptions[] = {
+    QT_TRANSLATE_NOOP("MervexWnd", "CREATE"), QT_TRANSLATE_NOOP("MervexWnd", "SETTINGS"),
+    QT_TRANSLATE_NOOP("MervexWnd", "SUPPORT"), QT_TRANSLATE_NOOP("MervexWnd", "BROWSE")};
+const char* const kTabTips[] = {
+    QT_TRANSLATE_NOOP("MervexWnd", "Create grids and Controls"), QT_TRANSLATE_NOOP("MervexWnd", "Velli-Chor settings"),
+    QT_TRANSLATE_NOOP("MervexWnd", "Velli-Chor support"), QT_TRANSLATE_NOOP("MervexWnd", "Show Easy Mode")};
+
+// Running programs from the statistics thread and stored program paths made absolute, for the server's
+// switch of a phone to the grid of a program that started.
+class ShellPrograms : public INetPrograms {
+public:
+    QStringList GetProcesses() override { return PAL::GetProcesses(); }
+    QString ResolveProgramPath(const QString& path) override {
+        return PAL::ExpandEnvironment(PluginTools::ResolvePath(path));
+    }
+};
+
+QString WithSlash(const QString& path) {
+    return path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
+}
+
+bool IsDataFolder(const QString& folder) {
+    return !folder.isEmpty() && QFileInfo(folder + QStringLiteral("/mainCfg.json")).isFile();
+}
+
+QPushButton* ImageButton(QWidget* parent, const QString& name, const QRect& rect, const QString& normal,
+                         const QString& hover, const QString& pressed) {
+    QPushButton* b = new QPushButton(parent);
+    b->setObjectName(name);
+    b->setGeometry(rect);
+    b->setFocusPolicy(Qt::NoFocus);
+    QString style = QStringLiteral("QPushButton { border: none; background: transparent; image: url(%1); }"
+                                   "QPushButton:hover { image: url(%2); }")
+                        .arg(normal, hover);
+    if (!pressed.isEmpty())
+        style += QStringLiteral("QPushButton:pressed { image: url(%1); }").arg(pressed);
+    b->setStyleSheet(style);
+    return b;
+}
+
+TiledBtn* WindowButton(QWidget* parent, const QString& name, const QRect& rect, const QString& images, int padLeft,
+                       int padRight) {
+    TiledBtn* b = new TiledBtn(parent);
+    b->setObjectName(name);
+    b->setGeometry(rect);
+    b->imageNames = QStringList() << images;
+    b->padTop = 4;
+    b->padLeft = padLeft;
+    b->padRight = padRight;
+    b->ApplyImages();
+    return b;
+}
+} // namespace
+
+// Resources of a static library are registered by hand, outside any namespace.
+static void InitShellResources() {
+    Q_INIT_RESOURCE(shellimages);
+}
+
+MervexWnd* MervexWnd::Instance() {
+    return g_wnd;
+}
+
+MervexWnd::MervexWnd(QWidget* parent, const Folders& folders)
+    : QWidgetEx(parent, Qt::FramelessWindowHint | Qt::WindowSystemMenuHint) {
+    PROFILE_SCOPE("MervexWnd::MervexWnd");
+    g_wnd = this;
+    InitShellResources();
+    m_defaultHooks.reset(new IMainTabHooks);
+    m_hooks = m_defaultHooks.get();
+
+    m_images = new ImgDataMgr(this);
+    m_server = new NetServer(this);
+    m_webImages = new WebImageCache(this);
+    m_cfg = new DataCfg(this);
+
+    BuildForm();
+
+    QAction* quit = new QAction(this);
+    quit->setShortcuts(QList<QKeySequence>()
+                       << QKeySequence(Qt::CTRL + Qt::Key_Q) << QKeySequence(Qt::ALT + Qt::Key_F4));
+    connect(quit, &QAction::triggered, this, &MervexWnd::close);
+    addAction(quit);
+
+    connect(m_btnClose, &QPushButton::clicked, this, &QWidget::hide);
+    connect(m_btnMini, &QPushButton::clicked, this, &QWidget::showMinimized);
+    connect(m_lblBuildVer, &QLabelEx::OnDoubleClick, this, &MervexWnd::ShowLogger);
+    connect(m_tabButtons[TabCreate], &QPushButton::clicked, this, &MervexWnd::showMainWindow);
+    connect(m_tabButtons[TabSettings], &QPushButton::clicked, this, &MervexWnd::showSettingsWindow);
+    connect(m_tabButtons[TabSupport], &QPushButton::clicked, this, &MervexWnd::showSupportWindow);
+    connect(m_tabButtons[TabBrowse], &QPushButton::clicked, this, &MervexWnd::showEasyWindow);
+
+    m_serviceStrip = new ImgWidget(this, QStringLiteral(":/images/WndBGService"));
+    m_serviceStrip->move(4, 622);
+    m_serviceStrip->lower();
+
+    // Placeholders keep the tab switching whole until the real tabs are installed.
+    for (int i = 0; i < MainTabCount; ++i) {
+        m_tabs[i] = new QWidget(this);
+        m_tabs[i]->setGeometry(MainTabRect());
+        m_tabs[i]->hide();
+    }
+
+    m_marker = new ImgWidget(this, QStringLiteral(":/images/BtnMainCtrlAct"));
+    m_marker->move(0, 0);
+    m_markerAnimation = new QPropertyAnimation(m_marker, "pos", this);
+    m_markerAnimation->setDuration(400);
+    m_markerAnimation->setEasingCurve(QEasingCurve::InOutQuad);
+
+    connect(m_btnOk, &QPushButton::clicked, this, &MervexWnd::OnClickOk);
+    connect(m_btnApply, &QPushButton::clicked, this, &MervexWnd::OnClickApply);
+    connect(m_btnCancel, &QPushButton::clicked, this, &MervexWnd::OnClickCancel);
+
+    FixFolders(folders);
+    WireServer();
+    // The data sources take their stored settings from here, and the close sequence stores them back.
+    SetDataSourceSettingsMap(&m_cfg->UserCfg().CfgSrc);
+
+    connect(qApp, &QApplication::focusChanged, this, &MervexWnd::OnFocusChanged);
+    hide();
+    QTimer::singleShot(0, this, &MervexWnd::DeferredInit0);
+
+    m_blackBar = new QLabel(this);
+    m_blackBar->setGeometry(4, 600, 3, 150);
+    m_blackBar->setStyleSheet(QStringLiteral("background-color:black"));
+    Retranslate();
+}
+
+MervexWnd::~MervexWnd() {
+    // The server's views and the registries' grid hooks must not outlive what they point at.
+    DCGrid::SetClientResetHandler(nullptr);
+    if (DataSourceSettingsMap() == &m_cfg->UserCfg().CfgSrc)
+        SetDataSourceSettingsMap(nullptr);
+    m_server->Close();
+    m_server->SetPairing(nullptr);
+    m_server->SetGrids(nullptr);
+    m_server->SetImages(nullptr);
+    m_server->SetPrograms(nullptr);
+    if (g_wnd == this)
+        g_wnd = nullptr;
+}
+
+void MervexWnd::BuildForm() {
+    setObjectName(QStringLiteral("MervexWnd"));
+    resize(1024, 787);
+    setMinimumSize(1024, 787);
+    setStyleSheet(QStringLiteral(
+        "#MervexWnd { background-image: url(:/images/WndBGMain); background-repeat: no-repeat; }"
+        "#btnOk, #btnApply, #btnCancel { border: none; color: #f0f0f0; font-family: \"Eurostile LT Std\";"
+        " font-weight: 700; font-size: 10px; padding-top: 4px; }"));
+
+    m_btnClose =
+        ImageButton(this, QStringLiteral("btnClose"), QRect(994, 4, 25, 23), QStringLiteral(":/images/BtnWndCloseN"),
+                    QStringLiteral(":/images/BtnWndCloseH"), QStringLiteral(":/images/BtnWndCloseD"));
+    m_btnMini =
+        ImageButton(this, QStringLiteral("btnMini"), QRect(973, 5, 21, 22), QStringLiteral(":/images/BtnWndMiniN"),
+                    QStringLiteral(":/images/BtnWndMiniH"), QStringLiteral(":/images/BtnWndMiniD"));
+    m_btnLang =
+        ImageButton(this, QStringLiteral("btnLang"), QRect(13, 757, 32, 17), QStringLiteral(":/images/language/LBtnN"),
+                    QStringLiteral(":/images/language/LBtnH"), QString());
+
+    m_lblToolTip = new QLabel(this);
+    m_lblToolTip->setObjectName(QStringLiteral("lblToolTip"));
+    m_lblToolTip->setGeometry(50, 758, 500, 16);
+    m_lblToolTip->setStyleSheet(QStringLiteral("font-family: Arial; font-size: 9pt; color: #5a5a5a;"));
+
+    m_lblTitle = new QLabel(this);
+    m_lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    m_lblTitle->setGeometry(36, 12, 462, 16);
+    m_lblTitle->setStyleSheet(QStringLiteral("color: white; font-size: 11px;"));
+    m_lblTitle->setText(QStringLiteral("MERVEX\u2122 VELLI-CHOR\u2122 LAUNCHER"));
+
+    const char* const names[] = {"btnMCMain", "btnMCSettings", "btnMCSupport", "btnMCEasy"};
+    const int xs[] = {460, 540, 620, 380};
+    for (int i = 0; i < MainTabCount; ++i) {
+        m_tabButtons[i] = new MainCtrlBtn(this);
+        m_tabButtons[i]->setObjectName(QLatin1String(names[i]));
+        m_tabButtons[i]->setGeometry(xs[i], 55, 80, 29);
+    }
+
+    m_lblBuildVer = new QLabelEx(this, QString(), false, 9, QColor(0x47, 0x47, 0x47));
+    m_lblBuildVer->setObjectName(QStringLiteral("lblBuildVer"));
+    m_lblBuildVer->setGeometry(945, 67, 70, 12);
+    m_lblBuildVer->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_lblBuildVer->hide();
+    m_dragOrigin.setX(-1);
+
+    m_btnOk = WindowButton(this, QStringLiteral("btnOk"), QRect(779, 750, 66, 30), QStringLiteral(":/images/BtnWndOk"),
+                           16, 12);
+    m_btnApply = WindowButton(this, QStringLiteral("btnApply"), QRect(845, 750, 82, 30),
+                              QStringLiteral(":/images/BtnWndApply"), 12, 12);
+    m_btnCancel = WindowButton(this, QStringLiteral("btnCancel"), QRect(927, 750, 90, 30),
+                               QStringLiteral(":/images/BtnWndCancel"), 12, 10);
+}
+
+QString MervexWnd::FindDataFolder(const QString& workingDir, const QString& programDir) {
+    const QString fromEnv = QString::fromLocal8Bit(qgetenv("MERVEX_DATA_DIR"));
+    if (!fromEnv.isEmpty())
+        return IsDataFolder(fromEnv) ? WithSlash(QDir(fromEnv).absolutePath()) : QString();
+    for (const QString& base : {workingDir, programDir}) {
+        const QString folder = base + QStringLiteral("/Data");
+        if (!base.isEmpty() && IsDataFolder(folder))
+            return WithSlash(QDir(folder).absolutePath());
+    }
+    return QString();
+}
+
+QString MervexWnd::MigrateUserFolder(const QString& home, const QString& documents) {
+    const QString oldFolder = home + QStringLiteral("/MERVEX/Velli-Chor/");
+    QDir().rename(home + QStringLiteral("/MERVEX/Vellichor"), home + QStringLiteral("/MERVEX/Velli-Chor"));
+    if (documents.isEmpty())
+        return oldFolder;
+    const QString newFolder = QDir(documents).absolutePath() + QStringLiteral("/MERVEX/Velli-Chor/");
+    if (QDir(oldFolder) == QDir(newFolder) || !QFileInfo(oldFolder).isDir())
+        return newFolder;
+    QLOG_DEBUG() << "Moving User Path from:" << oldFolder << "to:" << newFolder;
+    QDir().mkpath(newFolder + QStringLiteral("CustomGrids"));
+    for (const QString& sub : {QString(), QStringLiteral("CustomGrids/")}) {
+        const QDir from(oldFolder + sub);
+        for (const QFileInfo& f : from.entryInfoList(QDir::Files | QDir::Hidden))
+            QDir().rename(f.absoluteFilePath(), newFolder + sub + f.fileName());
+    }
+    // Each only goes when it is empty now.
+    QDir().rmdir(home + QStringLiteral("/MERVEX/Velli-Chor/CustomGrids"));
+    QDir().rmdir(home + QStringLiteral("/MERVEX/Velli-Chor"));
+    QDir().rmdir(home + QStringLiteral("/MERVEX"));
+    return newFolder;
+}
+
+void MervexWnd::FixFolders(const Folders& folders) {
+    m_dataPath = folders.data.isEmpty() ? FindDataFolder(QDir::currentPath(), QCoreApplication::applicationDirPath())
+                                        : WithSlash(folders.data);
+    if (m_dataPath.isEmpty() || !IsDataFolder(m_dataPath)) {
+        const QString tried = m_dataPath.isEmpty() ? QDir::currentPath() + QStringLiteral("/Data/") : m_dataPath;
+        QLOG_FATAL() << "MervexWnd::MervexWnd: Invalid Data Directory:" << tried;
+        MsgBoxWarning(nullptr, tr("ERROR"), tr("Invalid Data Directory:") + QLatin1Char(' ') + tried, PopupWnd::OK,
+                      PopupWnd::OK);
+        ::exit(1);
+    }
+    if (!folders.user.isEmpty()) {
+        m_userPath = WithSlash(folders.user);
+    } else {
+        const QString fromEnv = QString::fromLocal8Bit(qgetenv("MERVEX_USER_DIR"));
+        m_userPath = !fromEnv.isEmpty()
+                         ? WithSlash(QDir(fromEnv).absolutePath())
+                         : MigrateUserFolder(QDir::homePath(),
+                                             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    }
+    m_tempPath = PluginTools::GetTempPath();
+    m_customGridPath = m_userPath + QStringLiteral("CustomGrids/");
+    PluginTools::SetDataPath(m_dataPath);
+    PluginTools::SetUserPath(m_userPath);
+}
+
+void MervexWnd::WireServer() {
+    const QByteArray tcp = qgetenv("MERVEX_TCP_PORT");
+    const QByteArray udp = qgetenv("MERVEX_UDP_PORT");
+    if (!tcp.isEmpty() || !udp.isEmpty()) {
+        // Tests run the program on free ports of the loopback address.
+        m_server->SetEndpoints(QHostAddress(QHostAddress::Any),
+                               tcp.isEmpty() ? NetServer::DefaultTcpPort : tcp.toUShort(),
+                               udp.isEmpty() ? NetServer::DefaultUdpPort : udp.toUShort());
+    }
+    m_netImages.reset(new NetImagesAdapter(m_images));
+    m_netPrograms.reset(new ShellPrograms);
+    // The phone's tab list is the configuration's user tabs; its views are the editor's grid canvases.
+    m_netGrids.reset(new NetGridsProvider);
+    m_server->SetPairing(this);
+    m_server->SetGrids(m_netGrids.get());
+    m_server->SetImages(m_netImages.get());
+    m_server->SetPrograms(m_netPrograms.get());
+    QPointer<NetServer> server = m_server;
+    DCGrid::SetClientResetHandler([server](quint64 id) {
+        if (server)
+            server->ClientReset(id);
+    });
+}
+
+void MervexWnd::SetTab(MainTabKind kind, QWidget* tab) {
+    if (!tab || tab == m_tabs[kind])
+        return;
+    const bool shown = m_tabs[kind]->isVisible();
+    delete m_tabs[kind];
+    m_tabs[kind] = tab;
+    tab->setParent(this);
+    tab->setGeometry(MainTabRect());
+    tab->setVisible(shown);
+    m_marker->raise();
+}
+
+void MervexWnd::SetTabHooks(IMainTabHooks* hooks) {
+    m_hooks = hooks ? hooks : m_defaultHooks.get();
+}
+
+// ---------------------------------------------------------------------------------------------------------------
+// Deferred start-up
+
+void MervexWnd::DeferredInit0() {
+    PROFILE_SCOPE("MervexWnd::DeferredInit0");
+    QLOG_DEBUG() << "MervexWnd::DeferredInit0: loading the configuration from" << m_dataPath;
+    m_cfg->LoadDataFolder(m_dataPath);
+    QDir().mkpath(m_userPath);
+    QDir().mkpath(m_tempPath);
+    QDir().mkpath(m_customGridPath);
+    m_cfg->LoadUserCfg(m_userPath + QStringLiteral("userCfg.json"));
+    m_userCfgLoaded = true;
+    QString language = m_cfg->UserCfg().CfgBase.value(QStringLiteral("Language")).toString();
+    if (language.isEmpty())
+        language = QLocale::system().name();
+    if (!LanguageOverride().isEmpty())
+        language = LanguageOverride();
+    SwitchLanguage(language);
+    QTimer::singleShot(0, this, &MervexWnd::DeferredInit1);
+}
+
+void MervexWnd::DeferredInit1() {
+    PROFILE_SCOPE("MervexWnd::DeferredInit1");
+    setAcceptDrops(true);
+    m_cfg->LoadCustomGrids();
+    m_hooks->FillTabs();
+    showEasyWindow();
+    CreateTrayIcon();
+
+    m_timer10Ms = new QTimer(this);
+    m_timer10Ms->setInterval(10);
+    connect(m_timer10Ms, &QTimer::timeout, this, &MervexWnd::Update10Ms);
+    m_timer10Ms->start();
+
+    m_webImages->StartMaintenanceTimer();
+    if (m_server->Open())
+        QLOG_INFO() << "MervexWnd::DeferredInit1: phone server listening on" << m_server->TcpPort()
+                    << m_server->UdpPort();
+    else
+        QLOG_WARN() << "MervexWnd::DeferredInit1: phone server did not open";
+
+    QVariantMap& settings = m_cfg->UserCfg().CfgBase;
+    if (!settings.value(QStringLiteral("FirstHelpShown")).toBool()) {
+        settings.insert(QStringLiteral("FirstHelpShown"), true);
+        CreateInitialCustomTab();
+        if (m_tabs[TabCreate]->isVisible() && !m_hooks->HasHelpGuide())
+            m_hooks->ShowHelpGuide();
+        hide();
+        m_hooks->RunFirstStartPairing();
+        show();
+    }
+
+    const QStringList args = QCoreApplication::arguments();
+    if (args.contains(QStringLiteral("/m")))
+        QTimer::singleShot(0, this, &QWidget::showMinimized);
+    else
+        show();
+    for (const QString& arg : args) {
+        const QString path = arg.trimmed();
+        if (IsPackagePath(path))
+            m_hooks->ImportPackage(path);
+    }
+    m_started = true;
+    QLOG_DEBUG() << "MervexWnd::DeferredInit1: start-up finished";
+    emit StartupFinished();
+}
+
+void MervexWnd::CreateInitialCustomTab() {
+    PROFILE_SCOPE("MervexWnd::CreateInitialCustomTab");
+    const QString name = QStringLiteral("Custom Grid 1");
+    if (m_cfg->FindGrid(name, CustomGridSet).Set == CustomGridSet)
+        return;
+    int tabs = m_hooks->GridTabCount();
+    if (tabs < 0)
+        tabs = m_cfg->UserCfg().Tabs.size();
+    if (tabs > 47)
+        return;
+    DataCfg::TGrid grid;
+    grid.NewId();
+    grid.Name = name;
+    grid.Set = CustomGridSet;
+    grid.Custom = true;
+    grid.File = m_customGridPath + name + QStringLiteral(".json");
+    grid.Icon = QStringLiteral("TabIconCustom");
+    grid.Title = QStringLiteral("CUSTOM\nGRID #1");
+    m_cfg->Grids().append(grid);
+    const QString error = m_cfg->SaveCustomGrid(QString(), name);
+    if (!error.isEmpty()) {
+        QLOG_ERROR() << "MervexWnd::CreateInitialCustomTab:" << error;
+    }
+    if (!m_hooks->AddInitialCustomTab(grid.GetKey())) {
+        DataCfg::TNamed tab;
+        tab.NewId();
+        tab.Name = grid.GetKey();
+        m_cfg->UserCfg().Tabs.append(tab);
+    }
+}
+
+void MervexWnd::SwitchLanguage(const QString& code) {
+    m_language = code;
+    Retranslate();
+    setLocale(QLocale(code));
+}
+
+void MervexWnd::Retranslate() {
+    setWindowTitle(tr("MERVEX Velli Chor"));
+    m_btnClose->setStatusTip(tr("Hide"));
+    m_btnMini->setStatusTip(tr("Minimize"));
+    m_btnLang->setStatusTip(tr("Change Language"));
+    for (int i = 0; i < MainTabCount; ++i) {
+        m_tabButtons[i]->setStatusTip(tr(kTabTips[i]));
+        m_tabButtons[i]->SetText(tr(kTabCaptions[i]));
+    }
+    m_btnOk->setStatusTip(tr("Save settings and minimize Velli-Chor Launcher"));
+    m_btnApply->setStatusTip(tr("Save settings"));
+    m_btnCancel->setStatusTip(tr("Discard changed settings and minimize launcher to system tray"));
+    m_btnOk->SetText(tr("OK"));
+    m_btnApply->SetText(tr("APPLY"));
+    m_btnCancel->SetText(tr("CANCEL"));
+    m_lblToolTip->clear();
+    if (m_actHide) {
+        m_actHide->setText(tr("Hide"));
+        m_actShow->setText(tr("Show"));
+        m_actQuit->setText(tr("Quit"));
+    }
+    if (m_trayIcon)
+        m_trayIcon->setToolTip(windowTitle());
+    if (m_titleText.isEmpty())
+        m_titleText = m_lblTitle->text();
+    m_lblTitle->setText(m_titleText + QStringLiteral("  |  V0.459"));
+    m_lblBuildVer->setText(MervexGlobals::BuildText().trimmed());
+
+    // Tab buttons side by side from BROWSE on, each as wide as its caption wants.
+    QWidget* order[] = {m_tabButtons[TabBrowse], m_tabButtons[TabCreate], m_tabButtons[TabSettings],
+                        m_tabButtons[TabSupport]};
+    int x = order[0]->x();
+    for (QWidget* b : order) {
+        b->setGeometry(x, b->y(), b->sizeHint().width(), b->height());
+        x += b->width();
+    }
+    // OK, APPLY, CANCEL fitted and kept together at CANCEL's right edge.
+    int right = m_btnCancel->geometry().right() + 1;
+    for (TiledBtn* b : {m_btnCancel, m_btnApply, m_btnOk}) {
+        const int w = b->sizeHint().width();
+        b->setGeometry(right - w, b->y(), w, b->height());
+        right -= w;
+    }
+}
+
+// ---------------------------------------------------------------------------------------------------------------
+// Tabs
+
+void MervexWnd::SwitchTo(MainTabKind kind) {
+    for (QWidget* tab : m_tabs)
+        tab->setVisible(false);
+    if (m_hooks->HasHelpGuide())
+        m_hooks->CloseHelpGuide();
+    const bool service = kind == TabCreate || kind == TabSettings;
+    m_serviceStrip->setVisible(service);
+    m_blackBar->setVisible(!service);
+    m_tabs[kind]->setVisible(true);
+    m_currentTab = kind;
+    MoveMarker(m_tabButtons[kind]);
+}
+
+void MervexWnd::showMainWindow() {
+    if (m_hooks->HasHelpGuide())
+        m_hooks->CloseHelpGuide();
+    if (m_currentTab == TabSettings && !m_hooks->SettingsMayLeave())
+        return;
+    m_hooks->MoveGridEditorTo(m_tabs[TabCreate]);
+    SwitchTo(TabCreate);
+}
+
+void MervexWnd::showSettingsWindow() {
+    m_hooks->RefreshSettings();
+    SwitchTo(TabSettings);
+}
+
+void MervexWnd::showSupportWindow() {
+    if (m_hooks->HasHelpGuide())
+        m_hooks->CloseHelpGuide();
+    if (m_currentTab == TabSettings && !m_hooks->SettingsMayLeave())
+        return;
+    if (!m_hooks->SupportTestPassed()) {
+        m_hooks->StartSupportTest();
+        return;
+    }
+    m_hooks->RefreshSupport();
+    SwitchTo(TabSupport);
+}
+
+void MervexWnd::showEasyWindow() {
+    m_hooks->MoveGridEditorTo(m_tabs[TabBrowse]);
+    SwitchTo(TabBrowse);
+}
+
+void MervexWnd::OnSupportOk() {
+    QLOG_DEBUG() << "OnSupportOk";
+    showSupportWindow();
+    m_hooks->ClearSupportTest();
+}
+
+void MervexWnd::OnSupportError() {
+    QLOG_DEBUG() << "OnSupportError";
+    MsgBoxInfo(this, tr("NO INTERNET CONNECTION"),
+               tr("Please make sure you are connected to the internet before using this function."), PopupWnd::OK,
+               PopupWnd::OK);
+    m_hooks->ClearSupportTest();
+}
+
+void MervexWnd::MoveMarker(QWidget* button) {
+    for (int i : {TabCreate, TabSettings, TabSupport, TabBrowse})
+        m_tabButtons[i]->setActive(false);
+    if (TiledBtn* b = qobject_cast<TiledBtn*>(button))
+        b->setActive(true);
+    const QPoint target(button->x() + button->width() / 2 - m_marker->width() / 2, button->y() + button->height() - 7);
+    if (m_marker->x() == 0)
+        m_marker->move(target);
+    m_marker->raise();
+    m_markerAnimation->stop();
+    m_markerAnimation->setStartValue(m_marker->pos());
+    m_markerAnimation->setEndValue(target);
+    m_markerAnimation->start();
+}
+
+// ---------------------------------------------------------------------------------------------------------------
+// Tray
+
+void MervexWnd::CreateTrayIcon() {
+    if (m_trayIcon)
+        return;
+    m_trayMenu = nullptr;
+    m_actHide = m_actShow = m_actQuit = nullptr;
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        m_actHide = new QAction(this);
+        connect(m_actHide, &QAction::triggered, this, &QWidget::hide);
+        m_actShow = new QAction(this);
+        connect(m_actShow, &QAction::triggered, this, &MervexWnd::ShowNormal);
+        m_actQuit = new QAction(this);
+        m_actQuit->setShortcuts(QList<QKeySequence>()
+                                << QKeySequence(Qt::CTRL + Qt::Key_Q) << QKeySequence(Qt::ALT + Qt::Key_F4));
+        connect(m_actQuit, &QAction::triggered, this, &MervexWnd::close);
+        m_trayMenu = new QMenuEx(this);
+        m_trayMenu->setTitle(QStringLiteral("tray"));
+        m_trayMenu->addAction(m_actHide);
+        m_trayMenu->addAction(m_actShow);
+        m_trayMenu->addSeparator();
+        m_trayMenu->addAction(m_actQuit);
+        m_trayIcon = new QSystemTrayIcon(this);
+        m_trayIcon->setContextMenu(m_trayMenu);
+        m_trayIcon->setIcon(QIcon(QStringLiteral(":/icons/TrayIconNormal")));
+        m_trayIcon->setToolTip(windowTitle());
+        m_trayIcon->show();
+        connect(m_trayIcon, &QSystemTrayIcon::activated, this, &MervexWnd::TrayIconActivated);
+    }
+    Retranslate();
+}
+
+void MervexWnd::TrayIconActivated(QSystemTrayIcon::ActivationReason reason) {
+    if (reason != QSystemTrayIcon::Trigger)
+        return;
+    if (isVisible() && !isMinimized())
+        hide();
+    else
+        ShowNormal();
+}
+
+void MervexWnd::ShowNormal() {
+    showNormal();
+    raise();
+    activateWindow();
+    setWindowState(Qt::WindowActive);
+}
+
+// ---------------------------------------------------------------------------------------------------------------
+// Events
+
+bool MervexWnd::event(QEvent* e) {
+    if (e->type() == QEvent::StatusTip) {
+        m_lblToolTip->setText(static_cast<QStatusTipEvent*>(e)->tip());
+        return true;
+    }
+    if (e->type() == QEvent::Show && isMinimized())
+        showNormal();
+    return QWidgetEx::event(e);
+}
+
+void MervexWnd::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::WindowStateChange && isMinimized() && m_trayIcon && m_trayIcon->isVisible())
+        QTimer::singleShot(0, this, &QWidget::hide);
+    QWidgetEx::changeEvent(e);
+}
+
+void MervexWnd::closeEvent(QCloseEvent* e) {
+    if (!prepclose())
+        e->ignore();
+    else
+        QWidgetEx::closeEvent(e);
+}
+
+void MervexWnd::keyPressEvent(QKeyEvent* e) {
+    QWidgetEx::keyPressEvent(e);
+    if (e->key() == Qt::Key_NumberSign)
+        m_lblBuildVer->show();
+}
+
+void MervexWnd::keyReleaseEvent(QKeyEvent* e) {
+    QWidgetEx::keyReleaseEvent(e);
+    if (e->key() == Qt::Key_NumberSign)
+        m_lblBuildVer->hide();
+    if (e->key() == Qt::Key_Escape || e->key() == Qt::Key_F1) {
+        if (m_hooks->HasHelpGuide())
+            m_hooks->CloseHelpGuide();
+        else if (e->key() == Qt::Key_F1)
+            ShowHelpGuideOvl();
+    }
+}
+
+void MervexWnd::mousePressEvent(QMouseEvent* e) {
+    m_dragOrigin.setX(-1);
+    if (e->button() == Qt::LeftButton) {
+        m_dragOrigin = e->globalPos() - frameGeometry().topLeft();
+        e->accept();
+        setFocus();
+    }
+}
+
+void MervexWnd::mouseMoveEvent(QMouseEvent* e) {
+    if (m_dragOrigin.x() >= 0 && (e->buttons() & Qt::LeftButton))
+        move(e->globalPos() - m_dragOrigin);
+}
+
+void MervexWnd::mouseReleaseEvent(QMouseEvent* e) {
+    Q_UNUSED(e);
+    m_dragOrigin.setX(-1);
+}
+
+QString MervexWnd::DroppedPackagePath(const QMimeData* mime) {
+    QString path;
+    const QString fileNameW = QStringLiteral("FileNameW");
+    if (mime->hasFormat(fileNameW)) {
+        const QByteArray raw = mime->data(fileNameW);
+        path = QString::fromUtf16(reinterpret_cast<const char16_t*>(raw.constData()), raw.size() / 2);
+        path.chop(1); // the terminating NUL
+    } else if (mime->hasUrls() && !mime->urls().isEmpty()) {
+        path = mime->urls().first().toLocalFile();
+    }
+    path = path.trimmed();
+    if (path.isEmpty() || !QFileInfo::exists(path) || !IsPackagePath(path))
+        return QString();
+    return path;
+}
+
+void MervexWnd::dragEnterEvent(QDragEnterEvent* e) {
+    if (!DroppedPackagePath(e->mimeData()).isEmpty())
+        e->acceptProposedAction();
+}
+
+void MervexWnd::dropEvent(QDropEvent* e) {
+    const QString path = DroppedPackagePath(e->mimeData());
+    if (!path.isEmpty())
+        m_hooks->ImportPackage(path);
+    e->acceptProposedAction();
+}
+
+void MervexWnd::ShowHelpGuideOvl() {
+    if (m_tabs[TabCreate]->isVisible() && !m_hooks->HasHelpGuide())
+        m_hooks->ShowHelpGuide();
+}
+
+void MervexWnd::ShowLogger() {
+    // The log window belongs to the logging layer; until it exists the log file serves.
+    QLOG_DEBUG() << "MervexWnd::ShowLogger: log file"
+                 << MervexGlobals::PrivateTempRoot() + "/MERVEX/Velli-Chor/log.txt";
+}
+
+void MervexWnd::Update10Ms() {
+    PROFILE_SCOPE("MervexWnd::Update10Ms");
+}
+
+void MervexWnd::OnFocusChanged(QWidget* old, QWidget* now) {
+    Q_UNUSED(old);
+    Q_UNUSED(now);
+}
+
+void MervexWnd::OnAppMessageReceived(const QString& message) {
+    QLOG_DEBUG() << "OnAppMessageReceived:" << message;
+    if (!message.startsWith(QLatin1String("arg: ")))
+        return;
+    const QString path = message.mid(5).trimmed();
+    if (!IsPackagePath(path))
+        return;
+    m_hooks->ImportPackage(path);
+    m_hooks->RefillGridBrowser();
+}
+
+// ---------------------------------------------------------------------------------------------------------------
+// OK, APPLY, CANCEL and the close sequence
+
+void MervexWnd::OnClickOk() {
+    QLOG_DEBUG() << "OnClickOk";
+    OnClickApply();
+    hide();
+}
+
+void MervexWnd::OnClickApply() {
+    QLOG_DEBUG() << "OnClickApply";
+    m_hooks->ApplyTabs();
+    m_hooks->SaveSettings();
+    const QString error = m_cfg->SaveUserCfg();
+    if (!error.isEmpty()) {
+        QLOG_ERROR() << "MervexWnd::OnClickApply:" << error;
+    }
+}
+
+void MervexWnd::OnClickCancel() {
+    QLOG_DEBUG() << "OnClickCancel";
+    m_hooks->RevertGrid();
+    m_hooks->RevertSettings();
+    hide();
+}
+
+bool MervexWnd::prepclose() {
+    PROFILE_SCOPE("MervexWnd::prepclose");
+    // Quitting through close() reaches closeEvent as well: the questions and the clean-up run only once.
+    if (m_prepared)
+        return true;
+    if (!m_hooks->GridEditorMayClose())
+        return false;
+    if (!m_hooks->SettingsMayLeave())
+        return false;
+    SaveDataSourceSettings();
+    m_hooks->StoreTreeState();
+    DeleteFuncProviders();
+    DeleteDataSources();
+    m_prepared = true;
+    QLOG_DEBUG() << "MervexWnd::prepclose: done";
+    return true;
+}
+
+bool MervexWnd::close() {
+    if (!prepclose())
+        return false;
+    QApplication::setQuitOnLastWindowClosed(true);
+    const bool closed = QWidget::close();
+    // Another top-level window (a log window, a popup) must not keep the program running.
+    if (closed)
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    return closed;
+}
+
+// ---------------------------------------------------------------------------------------------------------------
+// Pairing
+
+bool MervexWnd::NeedsPairingConfirm(const QString& name, const QString& key, const QString& desc) {
+    Q_UNUSED(desc);
+    if (name.isEmpty() && key.isEmpty())
+        return false;
+    bool active = false;
+    if (m_cfg->UserCfg().FindDevice(name, key, &active))
+        return false;
+    return m_cfg->UserCfg().Devices.isEmpty() || m_hooks->IsPairingMode();
+}
+
+bool MervexWnd::ConfirmPairing(const QString& name, const QString& key, const QString& desc, bool& active) {
+    PROFILE_SCOPE("MervexWnd::ConfirmPairing");
+    if (name.isEmpty() && key.isEmpty())
+        return false;
+    bool stored = false;
+    if (m_cfg->UserCfg().FindDevice(name, key, &stored)) {
+        active = stored;
+        return true;
+    }
+    if (!m_cfg->UserCfg().Devices.isEmpty() && !m_hooks->IsPairingMode())
+        return false;
+
+    PopupWnd* popup = new PopupWnd(nullptr);
+    popup->resize(350, 260);
+    popup->setWindowTitle(tr("CONFIRM PAIRING REQUEST"));
+    popup->AddButtons(PopupWnd::YES | PopupWnd::NO, PopupWnd::YES);
+    ImgWidget* image = new ImgWidget(popup, QStringLiteral(":/images/PairingPop"));
+    image->move(5, 34);
+    const QString centred = QStringLiteral(" qproperty-alignment: AlignCenter; ");
+    QLabelEx* question =
+        new QLabelEx(popup, tr("Do you want to pair with this device?"), true, 14, QColor(0x3d, 0xa8, 0xdd), centred);
+    question->setGeometry(10, 155, 330, 20);
+    QLabelEx* device =
+        new QLabelEx(popup, QStringLiteral("\u25aa ") + name, true, 14, QColor(0xff, 0xff, 0xff), centred);
+    device->setGeometry(10, 175, 330, 20);
+    const int answer = popup->exec();
+    if (answer != PopupWnd::YES)
+        return false;
+    m_cfg->UserCfg().AddDevice(name, key, desc);
+    const QString error = m_cfg->SaveUserCfg();
+    if (!error.isEmpty()) {
+        QLOG_ERROR() << "MervexWnd::ConfirmPairing:" << error;
+    }
+    active = true;
+    return true;
+}
+
+QString MervexWnd::LanguageCode() {
+    return m_language.left(2);
+}

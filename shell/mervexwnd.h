@@ -1,0 +1,195 @@
+#pragma once
+// The single main window. It owns what the whole program shares (configuration model, phone server, image
+// caches), fixes the data, user, temporary and custom-grid folders, and defers the heavy start-up to two
+// zero-time steps. It switches between the four main tabs, lives in the tray, decides pairing requests of
+// the phone server and runs the close sequence that every way of quitting goes through.
+
+#include "netservices.h"
+#include "qwidgetex.h"
+
+#include <QPointer>
+#include <QSystemTrayIcon>
+
+#include <memory>
+
+class DataCfg;
+class IMainTabHooks;
+class ImgDataMgr;
+class ImgWidget;
+class MainCtrlBtn;
+class NetServer;
+class QLabel;
+class QLabelEx;
+class QMenuEx;
+class QPropertyAnimation;
+class QPushButton;
+class QTimer;
+class TiledBtn;
+class WebImageCache;
+
+class MervexWnd : public QWidgetEx, public INetPairing {
+    Q_OBJECT
+public:
+    enum MainTabKind { TabCreate = 0, TabSettings, TabSupport, TabBrowse, MainTabCount };
+    // Where every main tab sits in the window.
+    static QRect MainTabRect() { return QRect(7, 89, 1014, 660); }
+
+    // Folders the window uses in place of the defaults (tests); empty members keep the default rule.
+    struct Folders {
+        QString data;
+        QString user;
+    };
+
+    explicit MervexWnd(QWidget* parent = nullptr, const Folders& folders = Folders());
+    ~MervexWnd() override;
+
+    // The one main window of the process; null before it was built and after it was destroyed.
+    static MervexWnd* Instance();
+
+    // Folders, each ending in '/'.
+    QString GetDataPath() const { return m_dataPath; }
+    QString GetUserPath() const { return m_userPath; }
+    QString GetTempPath() const { return m_tempPath; }
+    QString GetCustomGridPath() const { return m_customGridPath; }
+
+    // The data folder: MERVEX_DATA_DIR when set, else "Data/" of the working folder, else "Data/" beside
+    // the program; a folder counts only when it holds "mainCfg.json". Empty when none does.
+    static QString FindDataFolder(const QString& workingDir, const QString& programDir);
+    // Moves an old home-based user folder below the Documents folder; answers the user folder to use.
+    static QString MigrateUserFolder(const QString& home, const QString& documents);
+
+    DataCfg* Cfg() const { return m_cfg; }
+    NetServer* Server() const { return m_server; }
+    ImgDataMgr* Images() const { return m_images; }
+    WebImageCache* WebImages() const { return m_webImages; }
+
+    // The tabs: a placeholder until the tab itself is installed (the window takes ownership).
+    QWidget* Tab(MainTabKind kind) const { return m_tabs[kind]; }
+    void SetTab(MainTabKind kind, QWidget* tab);
+    // The tabs' answers (not owned; null restores the defaults).
+    void SetTabHooks(IMainTabHooks* hooks);
+    IMainTabHooks* TabHooks() const { return m_hooks; }
+    // The tab shown last, -1 before the first switch.
+    int CurrentTab() const { return m_currentTab; }
+
+    // Whether the deferred start-up has loaded the user configuration (only then is it saved at the end).
+    bool IsUserCfgLoaded() const { return m_userCfgLoaded; }
+    bool IsStarted() const { return m_started; }
+    // The language chosen last (the code as given, e.g. "de" or "en_US").
+    QString CurrentLanguage() const { return m_language; }
+    void SwitchLanguage(const QString& code);
+
+    // Pairing decisions for the phone server.
+    bool NeedsPairingConfirm(const QString& name, const QString& key, const QString& desc) override;
+    bool ConfirmPairing(const QString& name, const QString& key, const QString& desc, bool& active) override;
+    QString LanguageCode() override;
+
+    QSize sizeHint() const override { return QSize(880, 660); }
+    void Retranslate() override;
+
+    // Widgets of the form, for the tabs and the tests.
+    QLabel* ToolTipLabel() const { return m_lblToolTip; }
+    QLabelEx* BuildLabel() const { return m_lblBuildVer; }
+    ImgWidget* TabMarker() const { return m_marker; }
+    MainCtrlBtn* TabButton(MainTabKind kind) const { return m_tabButtons[kind]; }
+    QSystemTrayIcon* TrayIcon() const { return m_trayIcon; }
+
+signals:
+    // Both deferred start-up steps have run.
+    void StartupFinished();
+
+public slots:
+    void DeferredInit0();
+    void DeferredInit1();
+    void CreateInitialCustomTab();
+
+    void showMainWindow();
+    void showSettingsWindow();
+    void showSupportWindow();
+    void showEasyWindow();
+    void CreateTrayIcon();
+    void TrayIconActivated(QSystemTrayIcon::ActivationReason reason);
+    void ShowNormal();
+    // The close checks and the clean-up before quitting; false when the user cancelled a question. Runs
+    // its clean-up once: later calls answer true at once.
+    bool prepclose();
+    // The close sequence: prepclose, then the window closes and the event loop ends.
+    bool close();
+    void OnClickOk();
+    void OnClickApply();
+    void OnClickCancel();
+    void ShowLogger();
+    void ShowHelpGuideOvl();
+    void OnSupportOk();
+    void OnSupportError();
+    void OnAppMessageReceived(const QString& message);
+    void Update10Ms();
+    void OnFocusChanged(QWidget* old, QWidget* now);
+
+protected:
+    bool event(QEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+
+private:
+    void BuildForm();
+    void FixFolders(const Folders& folders);
+    void WireServer();
+    // Hides every tab, shows the given one and slides the marker under its button.
+    void SwitchTo(MainTabKind kind);
+    void MoveMarker(QWidget* button);
+    // The package path a drop carries, or empty when it carries none that can be imported.
+    static QString DroppedPackagePath(const class QMimeData* mime);
+
+    QPoint m_dragOrigin{-1, 0};
+    QWidget* m_tabs[MainTabCount] = {};
+    MainCtrlBtn* m_tabButtons[MainTabCount] = {};
+    int m_currentTab = -1;
+    ImgWidget* m_serviceStrip = nullptr;
+    DataCfg* m_cfg = nullptr;
+    ImgDataMgr* m_images = nullptr;
+    NetServer* m_server = nullptr;
+    WebImageCache* m_webImages = nullptr;
+    QString m_dataPath;
+    QString m_userPath;
+    QString m_tempPath;
+    QString m_customGridPath;
+    QLabel* m_blackBar = nullptr;
+    QSystemTrayIcon* m_trayIcon = nullptr;
+    QMenuEx* m_trayMenu = nullptr;
+    QAction* m_actHide = nullptr;
+    QAction* m_actShow = nullptr;
+    QAction* m_actQuit = nullptr;
+    ImgWidget* m_marker = nullptr;
+    QPropertyAnimation* m_markerAnimation = nullptr;
+    QTimer* m_timer10Ms = nullptr;
+
+    QPushButton* m_btnClose = nullptr;
+    QPushButton* m_btnMini = nullptr;
+    QPushButton* m_btnLang = nullptr;
+    QLabel* m_lblToolTip = nullptr;
+    QLabel* m_lblTitle = nullptr;
+    QString m_titleText;
+    QLabelEx* m_lblBuildVer = nullptr;
+    TiledBtn* m_btnOk = nullptr;
+    TiledBtn* m_btnApply = nullptr;
+    TiledBtn* m_btnCancel = nullptr;
+
+    std::unique_ptr<IMainTabHooks> m_defaultHooks;
+    IMainTabHooks* m_hooks = nullptr;
+    std::unique_ptr<INetImages> m_netImages;
+    std::unique_ptr<INetPrograms> m_netPrograms;
+    std::unique_ptr<INetGrids> m_netGrids;
+
+    QString m_language;
+    bool m_userCfgLoaded = false;
+    bool m_started = false;
+    bool m_prepared = false;
+};

@@ -1,0 +1,340 @@
+// The main window in-process: its deferred start-up on the shipped data folder, tab switching, package
+// messages from another start, the pairing decision with a scripted answer and the close checks.
+#include "QsLog.h"
+#include "QsLogDest.h"
+#include "datacfgrecords.h"
+#include "imaintabhooks.h"
+#include "mainctrlbtn.h"
+#include "mervexwnd.h"
+#include "netserver.h"
+#include "programservices.h"
+#include "startoptions.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "popupwnd.h"
+
+namespace {
+class RecordingDest : public QsLogging::Destination {
+public:
+    QStringList lines;
+    void write(const QString& line) override { lines << line; }
+};
+
+// Tab answers a test can script; every call is recorded.
+class ScriptedHooks : public IMainTabHooks {
+public:
+    QStringList calls;
+    bool settingsMayLeave = true;
+    bool gridMayClose = true;
+    bool pairingMode = false;
+    bool SettingsMayLeave() override {
+        calls << QStringLiteral("SettingsMayLeave");
+        return settingsMayLeave;
+    }
+    bool GridEditorMayClose() override {
+        calls << QStringLiteral("GridEditorMayClose");
+        return gridMayClose;
+    }
+    void StoreTreeState() override { calls << QStringLiteral("StoreTreeState"); }
+    void ImportPackage(const QString& path) override { calls << QStringLiteral("Import ") + path; }
+    void RefillGridBrowser() override { calls << QStringLiteral("RefillGridBrowser"); }
+    void ApplyTabs() override { calls << QStringLiteral("ApplyTabs"); }
+    void SaveSettings() override { calls << QStringLiteral("SaveSettings"); }
+    bool IsPairingMode() override { return pairingMode; }
+};
+
+// Answers the next modal popup with the button of the given value (0: closes it without a button).
+void AnswerNextPopup(int value, bool* seen) {
+    QTimer::singleShot(0, [value, seen] {
+        PopupWnd* popup = qobject_cast<PopupWnd*>(QApplication::activeModalWidget());
+        if (!popup) {
+            AnswerNextPopup(value, seen); // not up yet
+            return;
+        }
+        *seen = true;
+        for (QAbstractButton* b : popup->buttonBox()->buttons()) {
+            if (value && popup->ButtonValue(b) == value) {
+                b->click();
+                return;
+            }
+        }
+        popup->reject();
+    });
+}
+} // namespace
+
+class TestMervexWnd : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_user;
+    RecordingDest m_log;
+    MervexWnd* m_wnd = nullptr;
+    ScriptedHooks m_hooks;
+
+    static QString DataFolder() { return QStringLiteral(MERVEX_TEST_SOURCE_DIR "/../../data"); }
+
+private slots:
+    void initTestCase() {
+        GetLogger().SetLevel(QsLogging::TraceLevel);
+        GetLogger().AddDestination(&m_log);
+        InstallProgramServices();
+        qputenv("MERVEX_TCP_PORT", "0");
+        qputenv("MERVEX_UDP_PORT", "0");
+        MervexWnd::Folders folders;
+        folders.data = DataFolder();
+        folders.user = m_user.path();
+        m_wnd = new MervexWnd(nullptr, folders);
+        m_wnd->SetTabHooks(&m_hooks);
+        QSignalSpy started(m_wnd, &MervexWnd::StartupFinished);
+        QVERIFY(started.wait(20000));
+    }
+
+    void cleanupTestCase() {
+        delete m_wnd;
+        RemoveProgramServices();
+        GetLogger().RemoveDestination(&m_log);
+    }
+
+    void startupLoadsTheDataFolderQuietly() {
+        QVERIFY(m_wnd->IsStarted());
+        QVERIFY(m_wnd->IsUserCfgLoaded());
+        QVERIFY(m_wnd->isVisible());
+        QVERIFY(!m_wnd->Cfg()->Grids().isEmpty());
+        QVERIFY(!m_wnd->Cfg()->Controls().isEmpty());
+        QVERIFY(m_wnd->Server()->IsOpen());
+        const QStringList bad = m_log.lines.filter(QRegularExpression(QStringLiteral("^\\s*(ERROR|FATAL) ")));
+        QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QLatin1Char('\n'))));
+        QCOMPARE(m_wnd->GetCustomGridPath(), m_user.path() + QStringLiteral("/CustomGrids/"));
+    }
+
+    void firstStartCreatesTheFirstCustomGrid() {
+        QVERIFY(m_wnd->Cfg()->UserCfg().CfgBase.value(QStringLiteral("FirstHelpShown")).toBool());
+        QVERIFY(QFileInfo::exists(m_user.path() + QStringLiteral("/CustomGrids/Custom Grid 1.json")));
+        const DataCfg::TGrid grid = m_wnd->Cfg()->FindGrid(QStringLiteral("Custom Grid 1"), CustomGridSet);
+        QCOMPARE(grid.Title, QStringLiteral("CUSTOM\nGRID #1"));
+        QCOMPARE(grid.Icon, QStringLiteral("TabIconCustom"));
+        QCOMPARE(m_wnd->Cfg()->UserCfg().Tabs.last().Name, QStringLiteral("CustomGrid:Custom Grid 1"));
+        // Once made it is not made again.
+        const int tabs = m_wnd->Cfg()->UserCfg().Tabs.size();
+        m_wnd->CreateInitialCustomTab();
+        QCOMPARE(m_wnd->Cfg()->UserCfg().Tabs.size(), tabs);
+    }
+
+    void tabSwitching_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<bool>("settingsMayLeave");
+        QTest::addColumn<int>("target");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("browse to create")
+            << int(MervexWnd::TabBrowse) << true << int(MervexWnd::TabCreate) << int(MervexWnd::TabCreate);
+        QTest::newRow("settings kept when refused")
+            << int(MervexWnd::TabSettings) << false << int(MervexWnd::TabCreate) << int(MervexWnd::TabSettings);
+        QTest::newRow("settings left when allowed")
+            << int(MervexWnd::TabSettings) << true << int(MervexWnd::TabSupport) << int(MervexWnd::TabSupport);
+        QTest::newRow("support to browse")
+            << int(MervexWnd::TabSupport) << false << int(MervexWnd::TabBrowse) << int(MervexWnd::TabBrowse);
+    }
+    void tabSwitching() {
+        QFETCH(int, from);
+        QFETCH(bool, settingsMayLeave);
+        QFETCH(int, target);
+        QFETCH(int, expected);
+        auto show = [this](int tab) {
+            switch (tab) {
+            case MervexWnd::TabCreate:
+                m_wnd->showMainWindow();
+                break;
+            case MervexWnd::TabSettings:
+                m_wnd->showSettingsWindow();
+                break;
+            case MervexWnd::TabSupport:
+                m_wnd->showSupportWindow();
+                break;
+            default:
+                m_wnd->showEasyWindow();
+                break;
+            }
+        };
+        m_hooks.settingsMayLeave = true;
+        show(from);
+        m_hooks.settingsMayLeave = settingsMayLeave;
+        show(target);
+        m_hooks.settingsMayLeave = true;
+        QCOMPARE(m_wnd->CurrentTab(), expected);
+        for (int i = 0; i < MervexWnd::MainTabCount; ++i)
+            QCOMPARE(m_wnd->Tab(MervexWnd::MainTabKind(i))->isVisible(), i == expected);
+        QVERIFY(m_wnd->TabButton(MervexWnd::MainTabKind(expected))->isActive());
+    }
+
+    void messagesFromAnotherStart_data() {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("calls");
+        QTest::newRow("activate") << QStringLiteral("activate") << QStringList();
+        QTest::newRow("program path") << QStringLiteral("arg: /usr/bin/vellichor") << QStringList();
+        QTest::newRow("grid package") << QStringLiteral("arg:  /tmp/a b.mvlp ")
+                                      << (QStringList() << QStringLiteral("Import /tmp/a b.mvlp")
+                                                        << QStringLiteral("RefillGridBrowser"));
+        QTest::newRow("control package") << QStringLiteral("arg: x.mvlc")
+                                         << (QStringList()
+                                             << QStringLiteral("Import x.mvlc") << QStringLiteral("RefillGridBrowser"));
+        QTest::newRow("extension in capitals") << QStringLiteral("arg: x.MVLP") << QStringList();
+        QTest::newRow("no arg prefix") << QStringLiteral("Arg: x.mvlp") << QStringList();
+    }
+    void messagesFromAnotherStart() {
+        QFETCH(QString, message);
+        QFETCH(QStringList, calls);
+        m_hooks.calls.clear();
+        m_wnd->OnAppMessageReceived(message);
+        QCOMPARE(m_hooks.calls, calls);
+    }
+
+    void pairing_data() {
+        QTest::addColumn<QStringList>("devices"); // name|token|active
+        QTest::addColumn<bool>("pairingMode");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("token");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("needs");
+        QTest::addColumn<bool>("popup");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<bool>("active");
+        QTest::addColumn<int>("deviceCount");
+
+        const int yes = PopupWnd::YES, no = PopupWnd::NO;
+        QTest::newRow("first phone accepted") << QStringList() << false << "Phone"
+                                              << "T1" << yes << true << true << true << true << 1;
+        QTest::newRow("first phone refused") << QStringList() << false << "Phone"
+                                             << "T1" << no << true << true << false << false << 0;
+        QTest::newRow("popup closed") << QStringList() << false << "Phone"
+                                      << "T1" << 0 << true << true << false << false << 0;
+        QTest::newRow("unknown, list not empty") << (QStringList() << "Old|T0|1") << false << "Phone"
+                                                 << "T1" << yes << false << false << false << false << 1;
+        QTest::newRow("unknown, pairing mode") << (QStringList() << "Old|T0|1") << true << "Phone"
+                                               << "T1" << yes << true << true << true << true << 2;
+        QTest::newRow("registered inactive") << (QStringList() << "Phone|T1|0") << false << "Phone"
+                                             << "T1" << yes << false << false << true << false << 1;
+        QTest::newRow("same token, other name") << (QStringList() << "Old|T1|1") << true << "Phone"
+                                                << "T1" << yes << true << true << true << true << 1;
+        QTest::newRow("no name, no token") << QStringList() << true << ""
+                                           << "" << yes << false << false << false << false << 0;
+    }
+    void pairing() {
+        QFETCH(QStringList, devices);
+        QFETCH(bool, pairingMode);
+        QFETCH(QString, name);
+        QFETCH(QString, token);
+        QFETCH(int, answer);
+        QFETCH(bool, needs);
+        QFETCH(bool, popup);
+        QFETCH(bool, accepted);
+        QFETCH(bool, active);
+        QFETCH(int, deviceCount);
+
+        DataCfg::TUserCfg& user = m_wnd->Cfg()->UserCfg();
+        user.Devices.clear();
+        for (const QString& d : devices) {
+            const QStringList f = d.split(QLatin1Char('|'));
+            DataCfg::TDevice dev;
+            dev.Name = f[0];
+            dev.Token = f[1];
+            dev.Active = f[2] == QLatin1String("1");
+            user.Devices << dev;
+        }
+        m_hooks.pairingMode = pairingMode;
+        QCOMPARE(m_wnd->NeedsPairingConfirm(name, token, QStringLiteral("desc")), needs);
+
+        bool seen = false;
+        if (popup)
+            AnswerNextPopup(answer, &seen);
+        bool paired = false;
+        QCOMPARE(m_wnd->ConfirmPairing(name, token, QStringLiteral("desc"), paired), accepted);
+        QCOMPARE(seen, popup);
+        QCOMPARE(paired, active);
+        QCOMPARE(user.Devices.size(), deviceCount);
+        if (accepted && popup) {
+            bool stored = false;
+            QVERIFY(user.FindDevice(name, token, &stored));
+            QVERIFY(stored);
+            // Stored on disk at once.
+            QFile file(m_user.path() + QStringLiteral("/userCfg.json"));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QVERIFY(file.readAll().contains(token.toUtf8()));
+        }
+        m_hooks.pairingMode = false;
+        user.Devices.clear();
+        QTest::qWait(1); // popups delete themselves later
+    }
+
+    void startOptions_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("log");
+        QTest::newRow("dash") << (QStringList() << "prog"
+                                                << "-lang"
+                                                << "de")
+                              << "de" << false;
+        QTest::newRow("slash, capitals") << (QStringList() << "prog"
+                                                           << "/LANG"
+                                                           << "de")
+                                         << "de" << false;
+        QTest::newRow("one-letter code") << (QStringList() << "prog"
+                                                           << "-lang"
+                                                           << "x"
+                                                           << "-log")
+                                         << "" << true;
+        QTest::newRow("code read as option") << (QStringList() << "prog"
+                                                               << "-lang"
+                                                               << "-log")
+                                             << "-log" << false;
+        QTest::newRow("last argument") << (QStringList() << "prog"
+                                                         << "-lang")
+                                       << "" << false;
+        QTest::newRow("log trimmed") << (QStringList() << "prog"
+                                                       << " /Log ")
+                                     << "" << true;
+        QTest::newRow("code unchanged") << (QStringList() << "prog"
+                                                          << "-lang"
+                                                          << " de_DE")
+                                        << " de_DE" << false;
+    }
+    void startOptions() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, language);
+        QFETCH(bool, log);
+        const StartOptions o = StartOptions::Parse(args);
+        QCOMPARE(o.language, language);
+        QCOMPARE(o.showLog, log);
+    }
+
+    void closeChecks() {
+        // A refusal keeps the program running and can be asked again.
+        m_hooks.calls.clear();
+        m_hooks.gridMayClose = false;
+        QVERIFY(!m_wnd->prepclose());
+        QCOMPARE(m_hooks.calls, QStringList() << "GridEditorMayClose");
+        m_hooks.gridMayClose = true;
+        m_hooks.settingsMayLeave = false;
+        m_hooks.calls.clear();
+        QVERIFY(!m_wnd->prepclose());
+        QCOMPARE(m_hooks.calls, QStringList() << "GridEditorMayClose"
+                                              << "SettingsMayLeave");
+        // Accepted, the clean-up runs once even though close() reaches closeEvent too.
+        m_hooks.settingsMayLeave = true;
+        m_hooks.calls.clear();
+        QVERIFY(m_wnd->close());
+        QCOMPARE(m_hooks.calls, QStringList() << "GridEditorMayClose"
+                                              << "SettingsMayLeave"
+                                              << "StoreTreeState");
+        QVERIFY(!m_wnd->isVisible());
+    }
+};
+
+QTEST_MAIN(TestMervexWnd)
+#include "test_mervexwnd.moc"
