@@ -283,8 +283,8 @@ void GridView::OnUpdate() {
     PROFILE_SCOPE("GridView::OnUpdate");
     if (Views().isEmpty())
         return;
-    const int old = m_elapsed;
-    m_elapsed = old + UpdateIntervalMs;
+    const uint old = m_elapsed;
+    m_elapsed = old + uint(UpdateIntervalMs);
     if ((old + 1) / 1000 != m_elapsed / 1000)
         ExecGridFunc(m_grid.OnTick);
 
@@ -294,7 +294,7 @@ void GridView::OnUpdate() {
         views << v;
     for (const QPointer<CtrlView>& v : qAsConst(views)) {
         if (v && Views().contains(v))
-            v->OnTick(uint(old), uint(m_elapsed));
+            v->OnTick(old, m_elapsed);
     }
     for (const QPointer<CtrlView>& v : qAsConst(views)) {
         if (v && Views().contains(v))

@@ -67,7 +67,7 @@ public:
     int Rows() const { return m_grid.Height; }
     bool IsModified() const { return m_modified; }
     void SetModified(bool modified) { m_modified = modified; }
-    int Elapsed() const { return m_elapsed; }
+    uint Elapsed() const { return m_elapsed; }
     QTimer* UpdateTimer() const { return m_timer; }
     const QList<QWidget*>& EmptyCells() const { return m_emptyCells; }
     ImgWidget* DeckBackground() const { return m_deck; }
@@ -115,6 +115,11 @@ public slots:
     int FindControl(uint id) const;
     QVariantList FindControls(const QString& id) const;
 
+protected:
+    // Milliseconds counted by the update timer. Unsigned, so that a program running for weeks wraps to 0
+    // (the control views count the same way) instead of overflowing.
+    uint m_elapsed = 0;
+
 private:
     struct ViewInfo {
         int element = -1;
@@ -153,7 +158,6 @@ private:
     DataCfg::TGrid m_grid;
     QList<QWidget*> m_emptyCells;
     QTimer* m_timer = nullptr;
-    int m_elapsed = 0;
     int m_gridId = -1;
     QMap<QScriptEngine*, DCGrid*> m_scriptObjects;
     QHash<const CtrlView*, ViewInfo> m_info;

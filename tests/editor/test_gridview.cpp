@@ -191,7 +191,7 @@ private slots:
     void tickReachesEveryViewAndTheGridScriptEachSecond() {
         GridView grid;
         grid.OnUpdate();
-        QCOMPARE(grid.Elapsed(), 0); // nothing placed: the clock stands
+        QCOMPARE(grid.Elapsed(), 0u); // nothing placed: the clock stands
 
         grid.SetGrid(Ticks());
         m_fx.SetGlobal("gridTicks", 0);
@@ -205,10 +205,28 @@ private slots:
         for (const auto& s : steps) {
             for (; done < s.updates; ++done)
                 grid.OnUpdate();
-            QCOMPARE(grid.Elapsed(), s.updates * 100);
+            QCOMPARE(grid.Elapsed(), uint(s.updates * 100));
             QCOMPARE(m_fx.Global("gridTicks").toInt32(), s.gridTicks);
             QCOMPARE(m_fx.Global("tickerTicks").toInt32(), 3 * s.updates);
         }
+    }
+
+    void clockWrapsAfterWeeks() {
+        // 2^32 ms is about 49 days: the counter wraps to 0 and the tick still reaches everyone.
+        struct LongRunning : GridView {
+            void Set(uint ms) { m_elapsed = ms; }
+        } grid;
+        grid.SetGrid(Ticks());
+        grid.Set(0xFFFFFFFFu - 99u);
+        m_fx.SetGlobal("gridTicks", 0);
+        m_fx.SetGlobal("tickerTicks", 0);
+        grid.OnUpdate();
+        QCOMPARE(grid.Elapsed(), 0u);
+        QCOMPARE(m_fx.Global("gridTicks").toInt32(), 1);
+        QCOMPARE(m_fx.Global("tickerTicks").toInt32(), 3);
+        grid.OnUpdate();
+        QCOMPARE(grid.Elapsed(), 100u);
+        QCOMPARE(m_fx.Global("gridTicks").toInt32(), 1);
     }
 
     void gridScriptReachesTheCanvas() {
