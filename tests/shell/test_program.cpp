@@ -1,0 +1,196 @@
+// The program binary itself: a second start hands its command line to the first instance and ends; a
+// headless start and stop runs its steps in order and saves the user configuration; a running program
+// answers a phone's discovery datagram and its HTTP information request.
+#include "mervapp.h"
+
+#include <QHostAddress>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QUdpSocket>
+#include <QtTest>
+
+#include <unistd.h>
+
+namespace {
+// A private runtime folder for one run of the program: its lock, its log and its temporary files.
+struct ProgramRun {
+    QTemporaryDir runtime;
+    QTemporaryDir user;
+    QProcess process;
+
+    ProgramRun() { QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); }
+
+    void Start(const QStringList& args, const QMap<QString, QString>& extra = {}) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        env.insert(QStringLiteral("MERVEX_USER_DIR"), user.path());
+        env.insert(QStringLiteral("MERVEX_INSTANCE_NAME"), QStringLiteral("program-test"));
+        env.insert(QStringLiteral("MERVEX_TCP_PORT"), QStringLiteral("0"));
+        env.insert(QStringLiteral("MERVEX_UDP_PORT"), QStringLiteral("0"));
+        for (auto it = extra.begin(); it != extra.end(); ++it)
+            env.insert(it.key(), it.value());
+        process.setProcessEnvironment(env);
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.setStandardOutputFile(QProcess::nullDevice());
+        process.start(QStringLiteral(VELLICHOR_BINARY), args);
+    }
+    QString LogPath() const { return runtime.path() + QStringLiteral("/MERVEX/Velli-Chor/log.txt"); }
+    QStringList LogLines() const {
+        QFile f(LogPath());
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
+    }
+    ~ProgramRun() {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+    }
+};
+
+quint16 FreeTcpPort() {
+    QTcpServer s;
+    s.listen(QHostAddress::LocalHost, 0);
+    return s.serverPort();
+}
+
+quint16 FreeUdpPort() {
+    QUdpSocket s;
+    s.bind(QHostAddress(QHostAddress::LocalHost), 0);
+    return s.localPort();
+}
+} // namespace
+
+class TestProgram : public QObject {
+    Q_OBJECT
+
+private slots:
+    void secondStartHandsOverItsArguments() {
+        // This test process is the first instance of the name the program will use.
+        MervApp* app = static_cast<MervApp*>(qApp);
+        QVERIFY(!app->isRunning());
+        QSignalSpy received(app, &MervApp::messageReceived);
+
+        QProcess second;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("MERVEX_INSTANCE_NAME"), app->instanceName());
+        second.setProcessEnvironment(env);
+        const QStringList args = QStringList() << QStringLiteral("/tmp/a grid.mvlp") << QStringLiteral("-log");
+        second.start(QStringLiteral(VELLICHOR_BINARY), args);
+        QVERIFY(second.waitForStarted());
+        // The messages arrive through this process's event loop.
+        QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 30000);
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+
+        QStringList messages;
+        for (const QList<QVariant>& m : received)
+            messages << m.at(0).toString();
+        QCOMPARE(messages, QStringList() << QStringLiteral("activate") << QStringLiteral("arg: " VELLICHOR_BINARY)
+                                         << QStringLiteral("arg: /tmp/a grid.mvlp") << QStringLiteral("arg: -log"));
+    }
+
+    void oversizedMessageIsRefused() {
+        MervApp* app = static_cast<MervApp*>(qApp);
+        QSignalSpy received(app, &MervApp::messageReceived);
+        QLocalSocket socket;
+        socket.connectToServer(MervApp::ServerName(app->instanceName()));
+        QVERIFY(socket.waitForConnected(5000));
+        const char head[] = {0x7f, 0, 0, 0}; // about 2 GB announced
+        socket.write(head, 4);
+        socket.flush();
+        QTRY_COMPARE_WITH_TIMEOUT(socket.state(), QLocalSocket::UnconnectedState, 10000);
+        QCOMPARE(received.size(), 0);
+    }
+
+    void startAndStopInOrder() {
+        ProgramRun run;
+        run.Start(QStringList() << QStringLiteral("--smoke"));
+        QVERIFY(run.process.waitForFinished(60000));
+        QCOMPARE(run.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(run.process.exitCode(), 0);
+
+        const QStringList lines = run.LogLines();
+        const QStringList steps = {"MervexApp: starting",
+                                   "PAL::Init",
+                                   "MervexWnd::DeferredInit0:",
+                                   "MervexWnd::DeferredInit1: phone server listening",
+                                   "MervexWnd::DeferredInit1: start-up finished",
+                                   "MervexWnd::prepclose: done",
+                                   "main: event loop ended",
+                                   "main: user configuration saved",
+                                   "main: profiler stopped",
+                                   "main: main window destroyed",
+                                   "PAL::Exit",
+                                   "main: platform layer stopped"};
+        int at = -1;
+        for (const QString& step : steps) {
+            int found = -1;
+            for (int i = at + 1; i < lines.size() && found < 0; ++i) {
+                if (lines[i].contains(step))
+                    found = i;
+            }
+            QVERIFY2(found > at, qPrintable(QStringLiteral("not found in order: ") + step));
+            at = found;
+        }
+        const QStringList bad = lines.filter(QRegularExpression(QStringLiteral("^\\s*(ERROR|FATAL) ")));
+        QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QLatin1Char('\n'))));
+
+        // The close sequence ends with the user configuration on disk, first-start flag included.
+        QFile cfg(run.user.path() + QStringLiteral("/userCfg.json"));
+        QVERIFY(cfg.open(QIODevice::ReadOnly));
+        const QByteArray text = cfg.readAll();
+        QVERIFY(text.contains("FirstHelpShown"));
+        QVERIFY(text.contains("CustomGrid:Custom Grid 1"));
+    }
+
+    void phoneServerAnswers() {
+        const quint16 tcp = FreeTcpPort();
+        const quint16 udp = FreeUdpPort();
+        ProgramRun run;
+        run.Start(QStringList(), {{QStringLiteral("MERVEX_TCP_PORT"), QString::number(tcp)},
+                                  {QStringLiteral("MERVEX_UDP_PORT"), QString::number(udp)}});
+        QVERIFY(run.process.waitForStarted());
+
+        // Discovery: "RSP" is answered with "RCP" and the computer's name, system and machine id.
+        QUdpSocket phone;
+        QVERIFY(phone.bind(QHostAddress(QHostAddress::LocalHost), 0));
+        QByteArray answer;
+        QElapsedTimer waited;
+        waited.start();
+        while (answer.isEmpty() && waited.elapsed() < 30000 && run.process.state() == QProcess::Running) {
+            phone.writeDatagram("RSP", QHostAddress::LocalHost, udp);
+            if (phone.waitForReadyRead(200)) {
+                answer.resize(int(phone.pendingDatagramSize()));
+                phone.readDatagram(answer.data(), answer.size());
+            }
+        }
+        QVERIFY2(answer.startsWith("RCP "), answer.constData());
+        QCOMPARE(answer.split(' ').size(), 4);
+
+        QProcess curl;
+        curl.start(QStringLiteral("curl"), QStringList() << QStringLiteral("-s") << QStringLiteral("--max-time")
+                                                         << QStringLiteral("20")
+                                                         << QStringLiteral("http://127.0.0.1:%1/GetInfo").arg(tcp));
+        if (!curl.waitForStarted())
+            QSKIP("curl is not installed");
+        QVERIFY(curl.waitForFinished(30000));
+        const QByteArray body = curl.readAllStandardOutput();
+        QVERIFY2(body.startsWith("MervexSrv\n"), body.constData());
+        QVERIFY(body.contains(answer.mid(4).split(' ').first()));
+    }
+};
+
+int main(int argc, char** argv) {
+    MervApp app(argc, argv, QStringLiteral("program-test-%1").arg(::getpid()));
+    TestProgram test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_program.moc"
