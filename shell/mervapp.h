@@ -42,7 +42,7 @@ public:
 
     // The end of the desktop session: while the main window sits hidden it is shown and runs the close checks;
     // answers false when the user refused (the session end is then cancelled).
-    static bool QueryEndSession();
+    bool QueryEndSession();
 
 signals:
     void messageReceived(const QString& message);

@@ -5,7 +5,6 @@
 #include "datacfgrecords.h"
 #include "imaintabhooks.h"
 #include "mainctrlbtn.h"
-#include "mervapp.h"
 #include "mervexwnd.h"
 #include "netserver.h"
 #include "programservices.h"
@@ -312,21 +311,6 @@ private slots:
         const StartOptions o = StartOptions::Parse(args);
         QCOMPARE(o.language, language);
         QCOMPARE(o.showLog, log);
-    }
-
-    void endOfSession() {
-        // Visible: nothing special, the session closes the window itself.
-        m_wnd->show();
-        m_hooks.calls.clear();
-        QVERIFY(MervApp::QueryEndSession());
-        QVERIFY(m_hooks.calls.isEmpty());
-        // In the tray: shown, and a refused question refuses the session end.
-        m_wnd->hide();
-        m_hooks.gridMayClose = false;
-        QVERIFY(!MervApp::QueryEndSession());
-        QVERIFY(m_wnd->isVisible());
-        QCOMPARE(m_hooks.calls, QStringList() << "GridEditorMayClose");
-        m_hooks.gridMayClose = true;
     }
 
     void closeChecks() {

@@ -1,7 +1,6 @@
 // The program binary itself: a second start hands its command line to the first instance and ends; a
 // headless start and stop runs its steps in order and saves the user configuration; a running program
 // answers a phone's discovery datagram and its HTTP information request.
-#include "globals.h"
 #include "mervapp.h"
 
 #include <QHostAddress>
@@ -149,23 +148,6 @@ private slots:
         const QByteArray text = cfg.readAll();
         QVERIFY(text.contains("FirstHelpShown"));
         QVERIFY(text.contains("CustomGrid:Custom Grid 1"));
-    }
-
-    void startAfterACrash() {
-        // A killed first instance leaves its lock file and socket behind; the next start must still run.
-        ProgramRun run;
-        run.Start(QStringList());
-        QTRY_VERIFY_WITH_TIMEOUT(run.LogLines().filter(QStringLiteral("start-up finished")).size() == 1, 30000);
-        run.process.kill();
-        QVERIFY(run.process.waitForFinished(10000));
-        QVERIFY(QFileInfo::exists(MervApp::LockPath(QStringLiteral("program-test"))
-                                      .replace(MervexGlobals::PrivateTempRoot(), run.runtime.path())));
-
-        run.Start(QStringList() << QStringLiteral("--smoke"));
-        QVERIFY(run.process.waitForFinished(60000));
-        QCOMPARE(run.process.exitCode(), 0);
-        // Only a run that went all the way through writes the last line (a second instance writes none).
-        QCOMPARE(run.LogLines().filter(QStringLiteral("main: platform layer stopped")).size(), 1);
     }
 
     void phoneServerAnswers() {
