@@ -272,6 +272,54 @@ private slots:
         QTest::qWait(1); // popups delete themselves later
     }
 
+    void dataFolder_data() {
+        QTest::addColumn<bool>("inWorking");
+        QTest::addColumn<bool>("besideProgram");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("working folder first") << true << true << "work/Data/";
+        QTest::newRow("beside the program") << false << true << "prog/Data/";
+        QTest::newRow("none") << false << false << "";
+    }
+    void dataFolder() {
+        QFETCH(bool, inWorking);
+        QFETCH(bool, besideProgram);
+        QFETCH(QString, expected);
+        QTemporaryDir root;
+        const QString work = root.path() + "/work", prog = root.path() + "/prog";
+        // A folder without mainCfg.json does not count.
+        QVERIFY(QDir().mkpath(work + "/Data") && QDir().mkpath(prog + "/Data"));
+        if (inWorking)
+            QVERIFY(QFile(work + "/Data/mainCfg.json").open(QIODevice::WriteOnly));
+        if (besideProgram)
+            QVERIFY(QFile(prog + "/Data/mainCfg.json").open(QIODevice::WriteOnly));
+        const QByteArray env = qgetenv("MERVEX_DATA_DIR");
+        qunsetenv("MERVEX_DATA_DIR");
+        const QString found = MervexWnd::FindDataFolder(work, prog);
+        if (!env.isEmpty())
+            qputenv("MERVEX_DATA_DIR", env);
+        QCOMPARE(found, expected.isEmpty() ? QString() : root.path() + "/" + expected);
+    }
+
+    void userFolderMoves() {
+        QTemporaryDir home, docs;
+        const QString old = home.path() + "/MERVEX/Velli-Chor/";
+        QVERIFY(QDir().mkpath(old + "CustomGrids"));
+        for (const QString& f : {old + "userCfg.json", old + "CustomGrids/A.json"}) {
+            QFile file(f);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(f.toUtf8());
+        }
+        const QString user = MervexWnd::MigrateUserFolder(home.path(), docs.path());
+        QCOMPARE(user, docs.path() + "/MERVEX/Velli-Chor/");
+        QVERIFY(QFileInfo::exists(user + "userCfg.json"));
+        QVERIFY(QFileInfo::exists(user + "CustomGrids/A.json"));
+        QVERIFY(!QFileInfo::exists(home.path() + "/MERVEX"));
+        // Without a Documents folder the home-based folder stays, the older name renamed into it.
+        QVERIFY(QDir().mkpath(home.path() + "/MERVEX/Vellichor"));
+        QCOMPARE(MervexWnd::MigrateUserFolder(home.path(), QString()), old);
+        QVERIFY(QFileInfo(old).isDir());
+    }
+
     void startOptions_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("language");
