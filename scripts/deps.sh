@@ -8,6 +8,7 @@ PKGS=(
   libtidy-dev libstb-dev libstatgrab-dev libxtst-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core openssl
   libqt5websockets5-dev python3-websockets node-ws sox vorbis-tools socat curl
+  dovecot-imapd dovecot-pop3d
 )
 missing=()
 for p in "${PKGS[@]}"; do
