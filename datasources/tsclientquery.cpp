@@ -36,7 +36,13 @@ QString FirstWord(const QString& line) {
 
 TSClientQuery::TSClientQuery(QObject* parent) : QObject(parent) {}
 
-TSClientQuery::~TSClientQuery() = default;
+TSClientQuery::~TSClientQuery() {
+    // The socket goes with us; its last signals must not reach a half-destroyed client.
+    if (m_socket) {
+        const QSignalBlocker block(m_socket);
+        m_socket->abort();
+    }
+}
 
 void TSClientQuery::SetPort(quint16 port) {
     PortSetting() = port;

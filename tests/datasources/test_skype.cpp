@@ -406,6 +406,7 @@ private slots:
         fake.Tell(withNul);
         QCOMPARE(src.GetEntries().size(), 1);
         QCOMPARE(src.GetEntries().first().value("text").toString(), QString("hello"));
+        QCOMPARE(log.Count("SkypeMsg: \"#3 MESSAGE 5 FROM_DISPNAME Eve\""), 1);
 
         // Messages the source does not know, or copy data from a window it is not attached to, are left alone.
         WindowMessageBus& bus = WindowMessageBus::Instance();

@@ -445,6 +445,7 @@ private slots:
 
     void sourceMakesEntriesFromEvents() {
         ScriptChannel();
+        LogRecorder log;
         DataSrcTeamspeak src;
         QCOMPARE(src.GetName(), QString("Teamspeak"));
         QVERIFY(src.Status().isEmpty());
@@ -467,6 +468,8 @@ private slots:
         QCOMPARE(entries.at(1).value("title").toString(), QString("Bob"));
         QCOMPARE(entries.at(1).value("text").toString(), QString("entered channel"));
         QVERIFY(!entries.at(2).contains("resp"));
+        // Leaving is logged even while it makes no entries.
+        QCOMPARE(log.Count("Leave: \"Bob\""), 1);
         // The key is the time, also given as "time" and, as text, "id".
         const auto it = src.GetEntries().constBegin();
         QCOMPARE(it.value().value("time").toULongLong(), quint64(it.key()));
