@@ -179,8 +179,8 @@ bool PactlAudioBackend::GetFallbackVolume(quint32* packed) {
 }
 
 bool PactlAudioBackend::SetFallbackVolume(quint32 packed) {
-    const quint32 left = (packed & 0xFFFF) * 100u / 65535u;
-    const quint32 right = (packed >> 16) * 100u / 65535u;
+    const int left = qRound((packed & 0xFFFF) * 100.0 / 65535.0);
+    const int right = qRound((packed >> 16) * 100.0 / 65535.0);
     const ProcessResult result =
         Runner().Run(QStringLiteral("amixer"),
                      {QStringLiteral("-q"), QStringLiteral("-M"), QStringLiteral("set"), QStringLiteral("Master"),

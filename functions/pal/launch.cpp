@@ -150,7 +150,8 @@ void SplitCommandLine(QString& command, QString& parameters) {
         split = true;
         break;
     }
-    if (!split) {
+    // System commands ("!Lock") are whole words: "!Shutdown now" names no command.
+    if (!split && !command.startsWith(QLatin1Char('!'))) {
         QString whole = command;
         if (whole.startsWith(QLatin1Char('"')) && whole.endsWith(QLatin1Char('"')) && whole.size() >= 2)
             whole = whole.mid(1, whole.size() - 2);

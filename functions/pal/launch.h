@@ -12,7 +12,8 @@ namespace PAL_INT {
 // Splits a command text into the program and its parameters: the first ".exe", ".cmd", ".bat", ".lnk" or
 // ".desktop" that ends a word ends the program; otherwise an existing file named by the whole text is the
 // program, a leading quoted text is, or the text up to the first blank. A leading and then a trailing
-// double quote are removed from the program. A text without blanks and quotes is all program.
+// double quote are removed from the program. A text without blanks and quotes, or beginning with '!', is all
+// program.
 void SplitCommandLine(QString& command, QString& parameters);
 
 // The argument list of a desktop entry's Exec key with the parameters in place of its file and address
