@@ -8,14 +8,17 @@
 #include "mervexwnd.h"
 #include "netserver.h"
 #include "programservices.h"
+#include "qlabelex.h"
 #include "startoptions.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUrl>
 #include <QtTest>
 
 #include "popupwnd.h"
@@ -48,6 +51,18 @@ public:
     void ApplyTabs() override { calls << QStringLiteral("ApplyTabs"); }
     void SaveSettings() override { calls << QStringLiteral("SaveSettings"); }
     bool IsPairingMode() override { return pairingMode; }
+    void RevertGrid() override { calls << QStringLiteral("RevertGrid"); }
+    void RevertSettings() override { calls << QStringLiteral("RevertSettings"); }
+    bool helpShown = false;
+    bool HasHelpGuide() override { return helpShown; }
+    void ShowHelpGuide() override {
+        calls << QStringLiteral("ShowHelpGuide");
+        helpShown = true;
+    }
+    void CloseHelpGuide() override {
+        calls << QStringLiteral("CloseHelpGuide");
+        helpShown = false;
+    }
 };
 
 // Answers the next modal popup with the button of the given value (0: closes it without a button).
@@ -270,6 +285,102 @@ private slots:
         m_hooks.pairingMode = false;
         user.Devices.clear();
         QTest::qWait(1); // popups delete themselves later
+    }
+
+    void okApplyCancel_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<bool>("visible");
+        QTest::newRow("OK") << "btnOk"
+                            << (QStringList() << "ApplyTabs"
+                                              << "SaveSettings")
+                            << true << false;
+        QTest::newRow("APPLY") << "btnApply"
+                               << (QStringList() << "ApplyTabs"
+                                                 << "SaveSettings")
+                               << true << true;
+        QTest::newRow("CANCEL") << "btnCancel"
+                                << (QStringList() << "RevertGrid"
+                                                  << "RevertSettings")
+                                << false << false;
+    }
+    void okApplyCancel() {
+        QFETCH(QString, button);
+        QFETCH(QStringList, calls);
+        QFETCH(bool, saved);
+        QFETCH(bool, visible);
+        const QString file = m_user.path() + QStringLiteral("/userCfg.json");
+        QFile::remove(file);
+        m_wnd->show();
+        m_hooks.calls.clear();
+        auto* b = m_wnd->findChild<QAbstractButton*>(button);
+        QVERIFY(b);
+        b->click();
+        QCOMPARE(m_hooks.calls, calls);
+        QCOMPARE(QFileInfo::exists(file), saved);
+        QCOMPARE(m_wnd->isVisible(), visible);
+        m_wnd->show();
+    }
+
+    void keys() {
+        m_wnd->show();
+        m_hooks.calls.clear();
+        // '#' held shows the build label.
+        QTest::keyPress(m_wnd, Qt::Key_NumberSign);
+        QVERIFY(!m_wnd->BuildLabel()->isHidden());
+        QTest::keyRelease(m_wnd, Qt::Key_NumberSign);
+        QVERIFY(m_wnd->BuildLabel()->isHidden());
+        // F1 opens the help only on the controls tab; Escape closes it and opens nothing.
+        m_wnd->showEasyWindow();
+        QTest::keyClick(m_wnd, Qt::Key_F1);
+        QTest::keyClick(m_wnd, Qt::Key_Escape);
+        QVERIFY(m_hooks.calls.filter("Help").isEmpty());
+        m_wnd->showMainWindow();
+        m_hooks.calls.clear();
+        QTest::keyClick(m_wnd, Qt::Key_F1);
+        QTest::keyClick(m_wnd, Qt::Key_Escape);
+        QTest::keyClick(m_wnd, Qt::Key_Escape);
+        QCOMPARE(m_hooks.calls, QStringList() << "ShowHelpGuide"
+                                              << "CloseHelpGuide");
+    }
+
+    void drops_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("create");
+        QTest::addColumn<bool>("asFileNameW");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("grid package, uri list") << "g.mvlp" << true << false << true;
+        QTest::newRow("control package, FileNameW") << "c.mvlc" << true << true << true;
+        QTest::newRow("missing file") << "m.mvlp" << false << false << false;
+        QTest::newRow("other extension") << "x.zip" << true << false << false;
+        QTest::newRow("extension in capitals") << "X.MVLC" << true << true << false;
+    }
+    void drops() {
+        QFETCH(QString, file);
+        QFETCH(bool, create);
+        QFETCH(bool, asFileNameW);
+        QFETCH(bool, accepted);
+        QTemporaryDir dir;
+        const QString path = dir.path() + QLatin1Char('/') + file;
+        if (create)
+            QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+        QMimeData mime;
+        if (asFileNameW) {
+            const QString text = path + QChar(0);
+            mime.setData(QStringLiteral("FileNameW"),
+                         QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2));
+        } else {
+            mime.setUrls({QUrl::fromLocalFile(path)});
+        }
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        enter.setAccepted(false);
+        QApplication::sendEvent(m_wnd, &enter);
+        QCOMPARE(enter.isAccepted(), accepted);
+        m_hooks.calls.clear();
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_wnd, &drop);
+        QCOMPARE(m_hooks.calls, accepted ? QStringList() << "Import " + path : QStringList());
     }
 
     void dataFolder_data() {
