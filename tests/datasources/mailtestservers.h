@@ -197,14 +197,23 @@ public:
     QByteArray greeting;
     Reply reply;
     QList<QByteArray> received;
+    QByteArray raw; // every byte received, lines or not
+    int connections = 0;
 
     ScriptedServer() {
         m_server.listen(QHostAddress::LocalHost, 0);
         QObject::connect(&m_server, &QTcpServer::newConnection, this, [this]() {
             while (QTcpSocket* peer = m_server.nextPendingConnection()) {
+                ++connections;
                 QObject::connect(peer, &QTcpSocket::readyRead, peer, [this, peer]() {
-                    while (peer->canReadLine()) {
-                        const QByteArray line = peer->readLine();
+                    const QByteArray data = peer->readAll();
+                    raw += data;
+                    QByteArray& pending = m_pending[peer];
+                    pending += data;
+                    int nl;
+                    while ((nl = pending.indexOf('\n')) >= 0) {
+                        const QByteArray line = pending.left(nl + 1);
+                        pending.remove(0, nl + 1);
                         received << line;
                         if (reply)
                             reply(peer, line.trimmed());
@@ -226,4 +235,5 @@ public:
 
 private:
     QTcpServer m_server;
+    QHash<QTcpSocket*, QByteArray> m_pending;
 };

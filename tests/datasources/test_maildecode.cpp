@@ -66,7 +66,8 @@ void TestMailDecode::encodedWords_data() {
                                         << "=?UTF-8?";
     QTest::newRow("lone marker then word") << "a=?b =?UTF-8?Q?c?="
                                            << "a=?b c";
-    QTest::newRow("empty word") << "=?UTF-8?Q?" "?=x"
+    QTest::newRow("empty word") << "=?UTF-8?Q?"
+                                   "?=x"
                                 << "x";
     QTest::newRow("broken base64") << "=?UTF-8?B?!!!?="
                                    << "";
