@@ -97,7 +97,9 @@ QList<AudioSession> PactlAudioBackend::ParseSinkInputs(const QByteArray& text) {
         }
         if (!current)
             continue;
-        if (line.startsWith("Volume:")) {
+        if (line.startsWith("Sink:")) {
+            current->device = QString::fromUtf8(line.mid(5).trimmed());
+        } else if (line.startsWith("Volume:")) {
             current->volume = qMax(0.0, ParseVolume(line));
         } else if (line.startsWith("application.process.id =")) {
             current->procId = PropertyValue(line).toLongLong();
@@ -144,11 +146,37 @@ bool PactlAudioBackend::SetMute(AudioFlow flow, bool mute) {
                   mute ? QStringLiteral("1") : QStringLiteral("0")});
 }
 
+QString PactlAudioBackend::FindShortDevice(const QByteArray& text, const QByteArray& name) {
+    // "0\talsa_output.pci.analog-stereo\tmodule-alsa-card.c\ts16le 2ch 44100Hz\tSUSPENDED"
+    for (const QByteArray& line : text.split('\n')) {
+        const QList<QByteArray> fields = line.split('\t');
+        if (fields.size() >= 2 && fields.at(1).trimmed() == name)
+            return QString::fromUtf8(fields.at(0).trimmed());
+    }
+    return QString();
+}
+
 bool PactlAudioBackend::ListSessions(QList<AudioSession>* sessions) {
     QByteArray out;
     if (!Pactl({QStringLiteral("list"), QStringLiteral("sink-inputs")}, &out))
         return false;
-    *sessions = ParseSinkInputs(out);
+    QList<AudioSession> all = ParseSinkInputs(out);
+    // Only the streams of the default playback device count; when that cannot be told, all of them.
+    QByteArray name;
+    QByteArray sinks;
+    if (!all.isEmpty() && Pactl({QStringLiteral("get-default-sink")}, &name) &&
+        Pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sinks")}, &sinks)) {
+        const QString device = FindShortDevice(sinks, name.trimmed());
+        if (!device.isEmpty()) {
+            QList<AudioSession> onDefault;
+            for (const AudioSession& s : qAsConst(all)) {
+                if (s.device == device)
+                    onDefault << s;
+            }
+            all = onDefault;
+        }
+    }
+    *sessions = all;
     return true;
 }
 

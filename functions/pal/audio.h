@@ -24,6 +24,7 @@ struct AudioSession {
     double volume = 0;   // 0 to 1
     QString exePath;     // the process's program file; may be empty
     QString appName;     // the name the stream gives its program; may be empty
+    QString device;      // the sound server's number of the device it plays on
 };
 
 class IAudioBackend {
@@ -61,6 +62,8 @@ public:
     static double ParseVolume(const QByteArray& text);
     // The streams of "pactl list sink-inputs".
     static QList<AudioSession> ParseSinkInputs(const QByteArray& text);
+    // The number of the named device in "pactl list short sinks"; empty when it is not listed.
+    static QString FindShortDevice(const QByteArray& text, const QByteArray& name);
 
 private:
     IProcessRunner& Runner() const;

@@ -36,7 +36,9 @@ ProcessResult QProcessRunner::Run(const QString& program, const QStringList& arg
             result.exitCode = -1;
             return result;
         }
-        process.waitForReadyRead(int(left));
+        // A program that closed its output but goes on is waited for, not polled.
+        if (!process.waitForReadyRead(int(left)) && process.state() != QProcess::NotRunning)
+            process.waitForFinished(int(qMax<qint64>(1, timeoutMs - timer.elapsed())));
         result.output += process.readAllStandardOutput();
         process.readAllStandardError(); // not kept, but never left to pile up
         if (result.output.size() > kMaxOutput) {

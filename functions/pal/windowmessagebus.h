@@ -6,7 +6,8 @@
 // Windows are handles with a handler. Message names are registered into ids (the same name always gives
 // the same id). Posting queues the message for the event loop; sending calls the handler at once. The
 // handle kBroadcast reaches every window. Messages to the main window are offered to the registered
-// IWindowMessageProxy objects in order. Any thread may post; handlers run on the bus's (main) thread.
+// IWindowMessageProxy objects in order. Any thread may post; handlers run on the bus's (main) thread, so
+// SendMessage, which calls them at once, is for the main thread only.
 
 #include "iwindowmessageproxy.h"
 

@@ -74,11 +74,19 @@ const QByteArray kSinkInputs = R"(Sink Input #41
 		application.process.binary = "player"
 
 Sink Input #42
+	Sink: 0
 	Volume: mono: 98304 / 150% / 10.57 dB
 	Properties:
 		application.name = "bell"
 		application.process.id = "77"
 		media.role = "event"
+
+Sink Input #43
+	Sink: 1
+	Volume: mono: 65536 / 100%
+	Properties:
+		application.name = "on the headset"
+		application.process.id = "88"
 )";
 
 } // namespace
@@ -309,7 +317,9 @@ private slots:
 
     void sinkInputsAreParsed() {
         const QList<AudioSession> sessions = PAL_INT::PactlAudioBackend::ParseSinkInputs(kSinkInputs);
-        QCOMPARE(sessions.size(), 2);
+        QCOMPARE(sessions.size(), 3);
+        QCOMPARE(sessions[0].device, QString("0"));
+        QCOMPARE(sessions[2].device, QString("1"));
         QCOMPARE(sessions[0].id, QString("41"));
         QCOMPARE(sessions[0].procId, qint64(4242));
         QCOMPARE(sessions[0].volume, 0.75);
@@ -340,6 +350,12 @@ private slots:
         m_runner = RecordingProcessRunner();
         m_runner.SetReply("pactl list sink-inputs", Output(kSinkInputs));
         m_runner.SetReply("pactl set-sink-input-volume 41 6554", Output(""));
+        // Without the default device's name every stream is listed.
+        QCOMPARE(PAL::GetAudioSessions().toList().size(), 3);
+        m_runner.SetReply("pactl get-default-sink", Output("alsa_output.analog\n"));
+        m_runner.SetReply("pactl list short sinks",
+                          Output("1\tbluez_sink.headset\tmodule-bluez5-device.c\ts16le 1ch 8000Hz\tIDLE\n"
+                                 "0\talsa_output.analog\tmodule-alsa-card.c\ts16le 2ch 44100Hz\tRUNNING\n"));
         const QVariantList list = PAL::GetAudioSessions().toList();
         QCOMPARE(list.size(), 2);
         QCOMPARE(list.at(0).toMap().value("procid").toLongLong(), qint64(4242));
