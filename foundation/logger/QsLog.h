@@ -53,10 +53,10 @@ QString FormatLine(int level, const QString& text);
 QsLogging::Logger& GetLogger();
 
 // A call site costs one comparison when the level is below the logger's: nothing is formatted.
+// A loop of at most one pass rather than an if/else, so a call site inside an unbraced if/else stays unambiguous.
 #define QLOG_AT(lvl)                                                                                                   \
-    if (GetLogger().GetLevel() > (lvl)) {                                                                              \
-    } else                                                                                                             \
-        QsLogging::Logger::Helper(lvl).stream()
+    for (bool qlogPending_ = GetLogger().GetLevel() <= (lvl); qlogPending_; qlogPending_ = false)                    \
+    QsLogging::Logger::Helper(lvl).stream()
 #define QLOG_TRACE() QLOG_AT(QsLogging::TraceLevel)
 #define QLOG_DEBUG() QLOG_AT(QsLogging::DebugLevel)
 #define QLOG_INFO() QLOG_AT(QsLogging::InfoLevel)
