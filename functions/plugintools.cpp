@@ -1,6 +1,7 @@
 #include "plugintools.h"
 
 #include "globals.h"
+#include "profiler.h"
 #include "qnetworkdiskcachepwn.h"
 #include "pal/windowmessagebus.h"
 
@@ -8,7 +9,11 @@
 #include <QDir>
 #include <QNetworkDiskCache>
 #include <QStandardPaths>
+#include <cctype>
 #include <new>
+
+#include <tidy/tidy.h>
+#include <tidy/tidybuffio.h>
 
 namespace {
 
@@ -151,4 +156,96 @@ void PluginTools::AddWindowMessageProxy(IWindowMessageProxy* proxy) {
 
 void PluginTools::RemWindowMessageProxy(IWindowMessageProxy* proxy) {
     WindowMessageBus::Instance().RemProxy(proxy);
+}
+
+// ---------------------------------------------------------------------------------------------------------------
+// HTML
+
+namespace {
+
+// Well within what Tidy's recursion survives on a worker thread's stack.
+const int kMaxTidyNesting = 4000;
+
+bool IsVoidElement(const char* name, int length) {
+    static const char* const kVoid[] = {"area",  "base", "br",   "col",   "embed",  "hr",    "img",
+                                        "input", "link", "meta", "param", "source", "track", "wbr"};
+    for (const char* v : kVoid) {
+        if (int(qstrlen(v)) == length && qstrnicmp(v, name, uint(length)) == 0)
+            return true;
+    }
+    return false;
+}
+
+// An upper estimate of the element nesting of tag soup: every start tag that is neither void nor self-closed
+// opens a level, every end tag closes one. Unclosed elements only make the estimate larger.
+int HtmlNestingDepth(const char* html) {
+    int depth = 0;
+    int maxDepth = 0;
+    for (const char* p = html; *p; ++p) {
+        if (*p != '<')
+            continue;
+        if (p[1] == '/') {
+            if (depth > 0)
+                --depth;
+            continue;
+        }
+        if (!isalpha(static_cast<unsigned char>(p[1])))
+            continue;
+        const char* name = p + 1;
+        const char* q = name;
+        while (isalnum(static_cast<unsigned char>(*q)) || *q == ':' || *q == '-')
+            ++q;
+        const int nameLength = int(q - name);
+        while (*q && *q != '>' && *q != '<')
+            ++q;
+        const bool selfClosed = *q == '>' && q[-1] == '/';
+        if (!selfClosed && !IsVoidElement(name, nameLength) && ++depth > maxDepth)
+            maxDepth = depth;
+        if (!*q)
+            break;
+        p = q - 1;
+    }
+    return maxDepth;
+}
+
+} // namespace
+
+QByteArray PluginTools::DoTidyHtml2Xml(const char* html) {
+    PROFILE_SCOPE("PluginTools::DoTidyHtml2Xml");
+    // Tidy's parser recurses once per open element: a page nested deeply enough overflows the thread's stack.
+    if (html && HtmlNestingDepth(html) > kMaxTidyNesting)
+        return QByteArrayLiteral("DoTidyHtml2Xml: the document is nested too deeply to repair");
+    TidyBuffer output;
+    TidyBuffer errbuf;
+    tidyBufInit(&output);
+    tidyBufInit(&errbuf);
+    TidyDoc tdoc = tidyCreate();
+
+    tidyOptParseValue(tdoc, "output-xml", "yes");
+    tidyOptParseValue(tdoc, "clean", "yes");
+    tidyOptParseValue(tdoc, "fix-bad-comments", "yes");
+    tidyOptParseValue(tdoc, "hide-comments", "yes");
+    tidyOptParseValue(tdoc, "indent-cdata", "yes");
+    tidyOptParseValue(tdoc, "escape-cdata", "yes");
+    // Named entities such as &nbsp; would stop an XML reader that knows no HTML DTD.
+    tidyOptParseValue(tdoc, "numeric-entities", "yes");
+    tidySetErrorBuffer(tdoc, &errbuf);
+
+    tidyParseString(tdoc, html ? html : "");
+    tidyCleanAndRepair(tdoc);
+    tidyRunDiagnostics(tdoc);
+
+    QByteArray result;
+    if (tidyOptParseValue(tdoc, "force-output", "yes")) {
+        tidySaveBuffer(tdoc, &output);
+        if (output.bp)
+            result = QByteArray(reinterpret_cast<const char*>(output.bp), int(output.size));
+    } else if (errbuf.bp) {
+        result = QByteArray(reinterpret_cast<const char*>(errbuf.bp), int(errbuf.size));
+    }
+
+    tidyBufFree(&output);
+    tidyBufFree(&errbuf);
+    tidyRelease(tdoc);
+    return result;
 }

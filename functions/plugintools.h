@@ -2,6 +2,7 @@
 // Services the program exports to plug-in libraries and uses itself: its folders and the resolution of
 // the short stored forms of paths ("Temp", "Data", "User", "Icons", a leading '/').
 
+#include <QByteArray>
 #include <QString>
 
 class IWindowMessageProxy;
@@ -42,6 +43,13 @@ public:
     static void AddWindowMessageProxy(IWindowMessageProxy* proxy);
     // Removes every occurrence of the receiver.
     static void RemWindowMessageProxy(IWindowMessageProxy* proxy);
+
+    // --- HTML. ---
+
+    // Well-formed XML made from HTML (or any tag soup) by HTML Tidy, entities written as numbers so that an XML
+    // reader that knows no HTML entities can read it. Reads up to the first NUL. Never fails: when Tidy
+    // cannot write a document the answer is its diagnostics text.
+    static QByteArray DoTidyHtml2Xml(const char* html);
 
     // --- Start-up. The program entry (and tests) fix the folders before anything reads them. ---
 

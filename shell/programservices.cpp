@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 
+#include "builtindatasources.h"
 #include "cryptstring.h"
 #include "dcscriptobjectfactory.h"
 #include "funcmgrregistry.h"
@@ -22,6 +23,8 @@ void InstallProgramServices() {
     // Control views hand their scripts the script objects from here on.
     DCScriptObjectFactory::Install();
     FuncRegistry::SetInstance(&Registry());
+    // The data-source list is built on first use, after the user configuration has loaded.
+    RegisterBuiltInDataSources();
     PopupWnd::SetBackgroundFactory(&PopupGfxBackground::Make);
 }
 

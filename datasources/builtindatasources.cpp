@@ -1,0 +1,16 @@
+#include "builtindatasources.h"
+
+#include "datasrcnewsfeed.h"
+#include "datasrcteamspeak.h"
+#include "funcmgr.h"
+
+void RegisterBuiltInDataSources() {
+    // Once per process: the registry keeps the factories for every rebuild of its list.
+    static bool registered = false;
+    if (registered)
+        return;
+    registered = true;
+    // In the list's order: NewsFeed, Facebook, Twitter, Skype, EMail, Teamspeak.
+    RegisterBuiltInDataSource([]() -> IIncomingDataSource* { return new DataSrcNewsFeed; });
+    RegisterBuiltInDataSource([]() -> IIncomingDataSource* { return new DataSrcTeamspeak; });
+}

@@ -1,0 +1,382 @@
+#include "datasrcnewsfeed.h"
+
+#include "QsLog.h"
+#include "datasrccommon.h"
+#include "helpers.h"
+#include "htmlentityresolver.h"
+#include "newsfeedtask.h"
+#include "plugintools.h"
+#include "profiler.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkRequest>
+#include <QThreadPool>
+#include <QTimer>
+#include <QUrl>
+#include <QXmlStreamReader>
+
+namespace {
+
+// The redirect count of a fetch travels with its request.
+const QNetworkRequest::Attribute kRedirectsAttribute = QNetworkRequest::Attribute(QNetworkRequest::User + 1);
+
+bool IsCommentLine(const QString& line) {
+    return line.trimmed().startsWith(QLatin1Char('#'));
+}
+
+QDateTime ReadFeedDate(const QString& text) {
+    QDateTime when = ParseHttpDate(text.toLatin1());
+    if (!when.isValid())
+        when = QDateTime::fromString(text, Qt::TextDate);
+    if (!when.isValid())
+        when = QDateTime::fromString(text, Qt::ISODate);
+    return when;
+}
+
+} // namespace
+
+DataSrcNewsFeed::DataSrcNewsFeed(QObject* parent) : IIncomingDataSource(parent) {
+    RunnableTask<DataSrcNewsFeed>::ClearStop();
+    mStopToken = RunnableTask<DataSrcNewsFeed>::NewStopToken();
+
+    mNetwork = new QNetworkAccessManager(this);
+    connect(mNetwork, &QNetworkAccessManager::finished, this, &DataSrcNewsFeed::OnHttpDone);
+    connect(mNetwork, &QNetworkAccessManager::sslErrors, this, &DataSrcNewsFeed::OnSslErrors);
+
+    mTimer = new QTimer(this);
+    connect(mTimer, &QTimer::timeout, this, &DataSrcNewsFeed::OnTick);
+    mTimer->start(kTickIntervalMs);
+}
+
+DataSrcNewsFeed::~DataSrcNewsFeed() {
+    mStopToken->store(true);
+    RunnableTask<DataSrcNewsFeed>::StopAndWait();
+}
+
+QString DataSrcNewsFeed::GetName() {
+    return QStringLiteral("NewsFeed");
+}
+
+bool DataSrcNewsFeed::IsActive() {
+    return mActive;
+}
+
+void DataSrcNewsFeed::SetSettings(const QVariantMap& settings) {
+    PROFILE_SCOPE("DataSrcNewsFeed::SetSettings");
+    const bool wasActive = mActive;
+    mSettings = settings;
+
+    QWriteLocker locker(&mLock);
+    const QStringList oldSources = mSources;
+    mSources = settings.value(QStringLiteral("Sources")).toStringList();
+    mActive = DataSrcCommon::SettingIsTrue(settings, QStringLiteral("Active"));
+    for (QString& line : mSources) {
+        if (!IsCommentLine(line) && !line.contains(QLatin1String("://")))
+            line.prepend(QLatin1String("http://"));
+    }
+    const bool sourcesChanged = mSources != oldSources;
+    locker.unlock();
+
+    if ((!mFirstSettings && sourcesChanged) || (!wasActive && mActive)) {
+        mDemand = 1;
+        ScheduleImmediateTick();
+    }
+    mFirstSettings = false;
+}
+
+QVariantMap DataSrcNewsFeed::GetSettings() {
+    QReadLocker locker(&mLock);
+    mSettings.insert(QStringLiteral("Sources"), mSources);
+    return mSettings;
+}
+
+QVariant DataSrcNewsFeed::GetValue(const QString& function, const QVariantList& args) {
+    Q_UNUSED(args);
+    QLOG_DEBUG() << "DataSrcNewsFeed::GetValue:" << function;
+    return QVariant(0);
+}
+
+QMap<qint64, QVariantMap> DataSrcNewsFeed::GetEntries() {
+    PROFILE_SCOPE("DataSrcNewsFeed::GetEntries");
+    if (!mActive)
+        return QMap<qint64, QVariantMap>();
+    if (mDemand <= 0)
+        ScheduleImmediateTick();
+    mDemand = 2;
+    QReadLocker locker(&mLock);
+    return mEntries;
+}
+
+void DataSrcNewsFeed::ScheduleImmediateTick() {
+    // The regular tick then comes one whole interval after this one.
+    mTimer->stop();
+    QTimer::singleShot(0, this, &DataSrcNewsFeed::OnTick);
+    mTimer->start(kTickIntervalMs);
+}
+
+void DataSrcNewsFeed::DoInitialUpdate() {
+    mDemand = 1;
+    ScheduleImmediateTick();
+}
+
+void DataSrcNewsFeed::OnTick() {
+    PROFILE_SCOPE("DataSrcNewsFeed::OnTick");
+    if (mPauseCount > 0 || mDemand <= 0)
+        return;
+    --mDemand;
+    QLOG_DEBUG() << "DataSrcNewsFeed::OnTick: UpdateSources";
+    QStringList sources;
+    {
+        QReadLocker locker(&mLock);
+        sources = mSources;
+    }
+    for (const QString& line : sources) {
+        const QString address = line.trimmed();
+        if (!address.isEmpty() && !address.startsWith(QLatin1Char('#')))
+            Fetch(address, 0);
+    }
+}
+
+void DataSrcNewsFeed::Fetch(const QString& address, int redirects) {
+    const QUrl url(address);
+    const QString key = url.toString();
+    if (mInFlight.contains(key)) {
+        QLOG_DEBUG() << "DataSrcNewsFeed::Fetch: still waiting for" << key;
+        return;
+    }
+    QNetworkRequest request(url);
+    request.setAttribute(kRedirectsAttribute, redirects);
+    // Redirects are handled here: a permanent one rewrites the stored address.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    request.setTransferTimeout(mTransferTimeoutMs);
+    QNetworkReply* reply = mNetwork->get(request);
+    mInFlight.insert(key);
+
+    // A body is held in memory until it is parsed: stop one that grows past the bound. The read buffer holds
+    // the network back meanwhile, so the body cannot outrun the check.
+    const qint64 maxBytes = mMaxReplyBytes;
+    reply->setReadBufferSize(maxBytes + 65536);
+    auto checkSize = [reply, maxBytes](qint64 received, qint64 total) {
+        if ((received > maxBytes || total > maxBytes) && !reply->property("mvTooLarge").toBool()) {
+            QLOG_DEBUG() << "DataSrcNewsFeed::Fetch: reply larger than" << maxBytes
+                         << "bytes:" << reply->url().toString();
+            reply->setProperty("mvTooLarge", true);
+            reply->abort();
+        }
+    };
+    connect(reply, &QNetworkReply::downloadProgress, reply, checkSize);
+    connect(reply, &QNetworkReply::readyRead, reply, [reply, checkSize]() { checkSize(reply->bytesAvailable(), -1); });
+    connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, checkSize]() {
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid())
+            checkSize(0, length.toLongLong());
+    });
+}
+
+void DataSrcNewsFeed::OnHttpDone(QNetworkReply* reply) {
+    PROFILE_SCOPE("DataSrcNewsFeed::OnHttpDone");
+    const QString address = reply->url().toString();
+    mInFlight.remove(reply->request().url().toString());
+    reply->deleteLater();
+    QLOG_DEBUG() << "DataSrcNewsFeed::OnHttpDone:" << address << reply->error();
+    if (reply->error() != QNetworkReply::NoError || reply->property("mvTooLarge").toBool())
+        return;
+
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status == 200) {
+        const QByteArray body = reply->readAll();
+        QThreadPool::globalInstance()->start(new NEWS_FEED::NewsFeedTask(this, body, address, mStopToken));
+        return;
+    }
+    if (status == 301 || status == 302) {
+        const QString locationText = QString::fromUtf8(reply->rawHeader("Location")).trimmed();
+        if (locationText.isEmpty())
+            return;
+        // A relative Location is meant against the address that answered.
+        const QString location = reply->url().resolved(QUrl(locationText)).toString();
+        const int redirects = reply->request().attribute(kRedirectsAttribute).toInt() + 1;
+        if (redirects > kMaxRedirects) {
+            QLOG_DEBUG() << "DataSrcNewsFeed::OnHttpDone: too many redirects:" << address << location;
+            return;
+        }
+        mRedirects.insert(location, address);
+        if (status == 301) {
+            QLOG_DEBUG() << "DataSrcNewsFeed::OnHttpDone: Moved Permanently:" << address << location;
+            DoReplaceURL(address, location);
+        } else {
+            Fetch(location, redirects);
+        }
+        return;
+    }
+    QLOG_DEBUG() << "DataSrcNewsFeed::OnHttpDone: unexpected status" << status << address;
+}
+
+void DataSrcNewsFeed::OnSslErrors(QNetworkReply* reply, const QList<QSslError>& errors) {
+    // Logged, not ignored: a feed whose certificate does not verify is not read.
+    QLOG_DEBUG() << "DataSrcNewsFeed::OnSslErrors:" << reply->url().toString() << errors;
+}
+
+void DataSrcNewsFeed::DoReplaceURL(const QString& from, const QString& to) {
+    if (from.isEmpty())
+        return;
+    QWriteLocker locker(&mLock);
+    // The reply reports the address as the URL type writes it, which may differ in form from the stored line.
+    int found = -1;
+    for (int i = 0; i < mSources.size(); ++i) {
+        const QString line = mSources.at(i).trimmed();
+        if (line == from || (!IsCommentLine(line) && QUrl(line).toString() == from)) {
+            found = i;
+            break;
+        }
+    }
+    if (found < 0)
+        return;
+    if (to.isEmpty()) {
+        mSources.removeAt(found);
+        return;
+    }
+    mSources[found] = to;
+    locker.unlock();
+    DoInitialUpdate();
+}
+
+void DataSrcNewsFeed::StoreEntry(qint64 key, const QVariantMap& entry) {
+    QWriteLocker locker(&mLock);
+    mEntries.insert(key, entry);
+    // Inserting first and then dropping the oldest keeps the newest items whatever order the feed lists them in.
+    while (mEntries.size() > kMaxEntries)
+        mEntries.erase(mEntries.begin());
+}
+
+DataSrcNewsFeed::ParseResult DataSrcNewsFeed::ParseHttpResult(const QByteArray& body, const QString& address) {
+    PROFILE_SCOPE("DataSrcNewsFeed::ParseHttpResult");
+    QLOG_DEBUG() << "DataSrcNewsFeed::ParseHttpResult:" << body.size() << address;
+
+    ParseResult result;
+    bool inItem = false;
+    QString currentName;
+    QString feedTitle, itemTitle, itemLink, itemId;
+    qint64 itemTime = 0;
+    // Text of one element can come in several pieces (around entity references): later pieces are added to
+    // what the first one set.
+    bool continuing = false;
+    bool lastSetFeedTitle = false, lastSetItemTitle = false, lastSetLink = false, lastSetId = false;
+
+    HtmlEntityResolver entities;
+    QXmlStreamReader reader(body);
+    reader.setEntityResolver(&entities);
+    QByteArray tidiedBody;
+
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::Invalid) {
+            QLOG_DEBUG() << "DataSrcNewsFeed::ParseHttpResult: XMLError:" << reader.errorString();
+            if (result.tidied || !result.foundFeeds.isEmpty())
+                break;
+            // QByteArray keeps a terminating NUL behind its data.
+            tidiedBody = PluginTools::DoTidyHtml2Xml(body.constData());
+            reader.clear();
+            reader.addData(tidiedBody);
+            result.tidied = true;
+            continuing = false;
+            continue;
+        }
+        if (token == QXmlStreamReader::StartElement) {
+            continuing = false;
+            currentName = reader.name().toString();
+            if (!result.isFeed) {
+                if (currentName == QLatin1String("feed") || currentName == QLatin1String("rss"))
+                    result.isFeed = true;
+                else if (currentName == QLatin1String("html"))
+                    result.isHtml = true;
+            }
+            if (currentName == QLatin1String("link")) {
+                const QXmlStreamAttributes attributes = reader.attributes();
+                if (inItem && itemLink.isEmpty())
+                    itemLink = attributes.value(QLatin1String("href")).toString();
+                if (result.isHtml) {
+                    const QStringRef type = attributes.value(QLatin1String("type"));
+                    if (type == QLatin1String("application/atom+xml") || type == QLatin1String("application/rss+xml")) {
+                        // Resolved against the page, so root-relative and relative links point where meant.
+                        const QString href = attributes.value(QLatin1String("href")).toString();
+                        result.foundFeeds.append(QUrl(address).resolved(QUrl(href)).toString());
+                    }
+                }
+            } else if (currentName == QLatin1String("entry") || currentName == QLatin1String("item")) {
+                inItem = true;
+            }
+            continue;
+        }
+        if (token == QXmlStreamReader::EndElement) {
+            continuing = false;
+            const QStringRef name = reader.name();
+            if ((result.isFeed && name == QLatin1String("entry")) || name == QLatin1String("item")) {
+                if (itemTime != 0 && !feedTitle.isEmpty() && !itemTitle.isEmpty()) {
+                    const qint64 key = DataSrcCommon::EntryKey(itemTime, itemId.isEmpty() ? itemTitle : itemId);
+                    QVariantMap entry;
+                    entry.insert(QStringLiteral("title"), feedTitle);
+                    entry.insert(QStringLiteral("text"), itemTitle);
+                    entry.insert(QStringLiteral("link"), itemLink);
+                    entry.insert(QStringLiteral("id"), itemId);
+                    entry.insert(QStringLiteral("time"), key);
+                    ++result.itemCount;
+                    StoreEntry(key, entry);
+                }
+                itemTitle.clear();
+                itemLink.clear();
+                itemId.clear();
+                itemTime = 0;
+                inItem = false;
+            }
+            currentName.clear();
+            continue;
+        }
+        if (token != QXmlStreamReader::Characters)
+            continue;
+
+        const QString text = reader.text().toString();
+        if (continuing) {
+            if (lastSetFeedTitle)
+                feedTitle += text;
+            if (lastSetItemTitle)
+                itemTitle += text;
+            if (lastSetLink)
+                itemLink += text;
+            if (lastSetId)
+                itemId += text;
+            continue;
+        }
+        if (reader.isWhitespace())
+            continue;
+        lastSetFeedTitle = lastSetItemTitle = lastSetLink = lastSetId = false;
+        if (currentName == QLatin1String("title")) {
+            if (feedTitle.isEmpty()) {
+                feedTitle = text;
+                lastSetFeedTitle = true;
+            }
+            if (inItem) {
+                itemTitle = text;
+                lastSetItemTitle = true;
+            }
+        } else if (currentName == QLatin1String("link")) {
+            if (inItem) {
+                itemLink = text;
+                lastSetLink = true;
+            }
+        } else if (currentName == QLatin1String("id") || currentName == QLatin1String("guid")) {
+            if (inItem) {
+                itemId = text;
+                lastSetId = true;
+            }
+        } else if (currentName == QLatin1String("published") || currentName == QLatin1String("updated") ||
+                   currentName == QLatin1String("pubDate")) {
+            if (inItem) {
+                const QDateTime when = ReadFeedDate(text.trimmed());
+                if (when.isValid() && (currentName != QLatin1String("updated") || itemTime == 0))
+                    itemTime = when.toMSecsSinceEpoch();
+            }
+        }
+        continuing = true;
+    }
+    return result;
+}

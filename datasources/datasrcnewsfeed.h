@@ -1,0 +1,90 @@
+#pragma once
+// The built-in data source "NewsFeed": RSS and Atom feeds from a user-edited address list, fetched every 30 s
+// while control scripts keep asking for entries, parsed on the thread pool; the newest 64 items are its entries.
+
+#include "datasourceglobals.h"
+#include "iincomingdatasource.h"
+#include "runnabletask.h"
+
+#include <QMap>
+#include <QNetworkReply>
+#include <QReadWriteLock>
+#include <QSet>
+#include <QSslError>
+#include <QStringList>
+
+class QNetworkAccessManager;
+class QTimer;
+
+class DataSrcNewsFeed : public IIncomingDataSource {
+    Q_OBJECT
+    Q_INTERFACES(IIncomingDataSource)
+public:
+    static const int kTickIntervalMs = 30000;
+    static const int kMaxEntries = 64;
+    // A reply body above this is abandoned before it is read whole.
+    static const qint64 kDefaultMaxReplyBytes = 8 * 1024 * 1024;
+    // A server that stalls a fetch gives up its reply before the next tick fetches again.
+    static const int kDefaultTransferTimeoutMs = 25000;
+    // Redirects followed for one fetch.
+    static const int kMaxRedirects = 5;
+
+    explicit DataSrcNewsFeed(QObject* parent = nullptr);
+    ~DataSrcNewsFeed() override;
+
+    QString GetName() override;
+    void SetSettings(const QVariantMap& settings) override;
+    QVariantMap GetSettings() override;
+    QVariant GetValue(const QString& function, const QVariantList& args) override;
+    QMap<qint64, QVariantMap> GetEntries() override;
+    bool IsActive() override;
+
+    // What one parse found; the entries themselves go into the store.
+    struct ParseResult {
+        int itemCount = 0;
+        bool isFeed = false;
+        bool isHtml = false;
+        bool tidied = false;
+        QStringList foundFeeds; // feed links of an HTML page, made absolute against its address
+    };
+    // Reads a fetched body (pool thread): RSS or Atom items become entries; a body that is no well-formed XML
+    // is repaired as HTML once and read again.
+    ParseResult ParseHttpResult(const QByteArray& body, const QString& address);
+
+    // Limits of one fetch; the program keeps the defaults.
+    void SetMaxReplyBytes(qint64 bytes) { mMaxReplyBytes = bytes; }
+    void SetTransferTimeout(int ms) { mTransferTimeoutMs = ms; }
+
+    // The job counters of the news-feed jobs.
+    static DataSourceGlobals::JobCounters& TaskCounters() { return DataSourceGlobals::NewsFeedJobs(); }
+
+public slots:
+    void OnHttpDone(QNetworkReply* reply);
+    void OnSslErrors(QNetworkReply* reply, const QList<QSslError>& errors);
+    void DoReplaceURL(const QString& from, const QString& to);
+    void OnTick();
+    void DoInitialUpdate();
+
+private:
+    void ScheduleImmediateTick();
+    void Fetch(const QString& address, int redirects);
+    void StoreEntry(qint64 key, const QVariantMap& entry);
+
+    QVariantMap mSettings;
+    bool mActive = true;
+    bool mFirstSettings = true;
+    int mDemand = 0;
+    int mPauseCount = 0;
+    QStringList mSources;
+    QMap<qint64, QVariantMap> mEntries;
+    QReadWriteLock mLock;
+    QTimer* mTimer = nullptr;
+    QNetworkAccessManager* mNetwork = nullptr;
+    // Redirect target -> the address that was redirected there.
+    QMap<QString, QString> mRedirects;
+    // Addresses whose reply is still open: they are not asked again until it ends.
+    QSet<QString> mInFlight;
+    qint64 mMaxReplyBytes = kDefaultMaxReplyBytes;
+    int mTransferTimeoutMs = kDefaultTransferTimeoutMs;
+    RunnableTask<DataSrcNewsFeed>::StopToken mStopToken;
+};
