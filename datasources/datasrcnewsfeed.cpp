@@ -152,24 +152,29 @@ void DataSrcNewsFeed::Fetch(const QString& address, int redirects) {
     QNetworkReply* reply = mNetwork->get(request);
     mInFlight.insert(key);
 
-    // A body is held in memory until it is parsed: stop one that grows past the bound. The read buffer holds
-    // the network back meanwhile, so the body cannot outrun the check.
+    // A body is held in memory until it is parsed: it is collected here as it arrives and abandoned once it
+    // would grow past the bound. The read buffer keeps the network from running ahead of the collection.
     const qint64 maxBytes = mMaxReplyBytes;
-    reply->setReadBufferSize(maxBytes + 65536);
-    auto checkSize = [reply, maxBytes](qint64 received, qint64 total) {
-        if ((received > maxBytes || total > maxBytes) && !reply->property("mvTooLarge").toBool()) {
-            QLOG_DEBUG() << "DataSrcNewsFeed::Fetch: reply larger than" << maxBytes
-                         << "bytes:" << reply->url().toString();
-            reply->setProperty("mvTooLarge", true);
-            reply->abort();
-        }
+    reply->setReadBufferSize(qMin<qint64>(maxBytes + 1, 256 * 1024));
+    auto tooLarge = [reply, maxBytes]() {
+        if (reply->property("mvTooLarge").toBool())
+            return;
+        QLOG_DEBUG() << "DataSrcNewsFeed::Fetch: reply larger than" << maxBytes << "bytes:" << reply->url().toString();
+        reply->setProperty("mvTooLarge", true);
+        reply->abort();
     };
-    connect(reply, &QNetworkReply::downloadProgress, reply, checkSize);
-    connect(reply, &QNetworkReply::readyRead, reply, [reply, checkSize]() { checkSize(reply->bytesAvailable(), -1); });
-    connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, checkSize]() {
+    connect(reply, &QNetworkReply::readyRead, reply, [this, reply, maxBytes, tooLarge]() {
+        QByteArray& body = mBodies[reply];
+        if (body.size() + reply->bytesAvailable() > maxBytes) {
+            tooLarge();
+            return;
+        }
+        body += reply->readAll();
+    });
+    connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, maxBytes, tooLarge]() {
         const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-        if (length.isValid())
-            checkSize(0, length.toLongLong());
+        if (length.isValid() && length.toLongLong() > maxBytes)
+            tooLarge();
     });
 }
 
@@ -177,6 +182,7 @@ void DataSrcNewsFeed::OnHttpDone(QNetworkReply* reply) {
     PROFILE_SCOPE("DataSrcNewsFeed::OnHttpDone");
     const QString address = reply->url().toString();
     mInFlight.remove(reply->request().url().toString());
+    QByteArray body = mBodies.take(reply);
     reply->deleteLater();
     QLOG_DEBUG() << "DataSrcNewsFeed::OnHttpDone:" << address << reply->error();
     if (reply->error() != QNetworkReply::NoError || reply->property("mvTooLarge").toBool())
@@ -184,7 +190,11 @@ void DataSrcNewsFeed::OnHttpDone(QNetworkReply* reply) {
 
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (status == 200) {
-        const QByteArray body = reply->readAll();
+        if (body.size() + reply->bytesAvailable() > mMaxReplyBytes) {
+            QLOG_DEBUG() << "DataSrcNewsFeed::OnHttpDone: reply larger than" << mMaxReplyBytes << "bytes:" << address;
+            return;
+        }
+        body += reply->readAll();
         QThreadPool::globalInstance()->start(new NEWS_FEED::NewsFeedTask(this, body, address, mStopToken));
         return;
     }

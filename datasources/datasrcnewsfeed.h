@@ -6,6 +6,7 @@
 #include "iincomingdatasource.h"
 #include "runnabletask.h"
 
+#include <QHash>
 #include <QMap>
 #include <QNetworkReply>
 #include <QReadWriteLock>
@@ -84,6 +85,8 @@ private:
     QMap<QString, QString> mRedirects;
     // Addresses whose reply is still open: they are not asked again until it ends.
     QSet<QString> mInFlight;
+    // The bodies of the open replies, collected as they arrive.
+    QHash<QNetworkReply*, QByteArray> mBodies;
     qint64 mMaxReplyBytes = kDefaultMaxReplyBytes;
     int mTransferTimeoutMs = kDefaultTransferTimeoutMs;
     RunnableTask<DataSrcNewsFeed>::StopToken mStopToken;
