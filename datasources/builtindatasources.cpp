@@ -1,6 +1,7 @@
 #include "builtindatasources.h"
 
 #include "datasrcnewsfeed.h"
+#include "datasrcskype.h"
 #include "datasrcteamspeak.h"
 #include "funcmgr.h"
 
@@ -12,5 +13,6 @@ void RegisterBuiltInDataSources() {
     registered = true;
     // In the list's order: NewsFeed, Facebook, Twitter, Skype, EMail, Teamspeak.
     RegisterBuiltInDataSource([]() -> IIncomingDataSource* { return new DataSrcNewsFeed; });
+    RegisterBuiltInDataSource([]() -> IIncomingDataSource* { return new DataSrcSkype; });
     RegisterBuiltInDataSource([]() -> IIncomingDataSource* { return new DataSrcTeamspeak; });
 }

@@ -566,6 +566,8 @@ private slots:
         QVERIFY(source->IsActive());
         QVERIFY(qobject_cast<IIncomingDataSource*>(source));
         QCOMPARE(GetDataSourceList().first(), source);
+        QCOMPARE(GetDataSourceNames(false).first(), QStringLiteral("NewsFeed"));
+        QCOMPARE(GetDataSourceNames(false).last(), QStringLiteral("Teamspeak"));
         QCOMPARE(source->GetSettings().value("Sources").toStringList(),
                  QStringList{QStringLiteral("http://feeds.example/a")});
         SaveDataSourceSettings();
