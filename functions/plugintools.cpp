@@ -1,9 +1,9 @@
 #include "plugintools.h"
 
 #include "globals.h"
+#include "pal/windowmessagebus.h"
 #include "profiler.h"
 #include "qnetworkdiskcachepwn.h"
-#include "pal/windowmessagebus.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -166,17 +166,21 @@ namespace {
 // Well within what Tidy's recursion survives on a worker thread's stack.
 const int kMaxTidyNesting = 4000;
 
-bool IsVoidElement(const char* name, int length) {
-    static const char* const kVoid[] = {"area",  "base", "br",   "col",   "embed",  "hr",    "img",
-                                        "input", "link", "meta", "param", "source", "track", "wbr"};
-    for (const char* v : kVoid) {
+// Elements that never hold others (void) and elements whose end tag HTML lets a following sibling imply: neither
+// deepens the nesting that Tidy builds.
+bool IsFlatElement(const char* name, int length) {
+    static const char* const kFlat[] = {"area",   "base",     "br",       "col",    "embed", "hr",    "img",   "input",
+                                        "link",   "meta",     "param",    "source", "track", "wbr",   "p",     "li",
+                                        "dt",     "dd",       "tr",       "td",     "th",    "thead", "tbody", "tfoot",
+                                        "option", "optgroup", "colgroup", "rt",     "rp"};
+    for (const char* v : kFlat) {
         if (int(qstrlen(v)) == length && qstrnicmp(v, name, uint(length)) == 0)
             return true;
     }
     return false;
 }
 
-// An upper estimate of the element nesting of tag soup: every start tag that is neither void nor self-closed
+// An upper estimate of the element nesting of tag soup: every start tag that is neither flat nor self-closed
 // opens a level, every end tag closes one. Unclosed elements only make the estimate larger.
 int HtmlNestingDepth(const char* html) {
     int depth = 0;
@@ -199,7 +203,7 @@ int HtmlNestingDepth(const char* html) {
         while (*q && *q != '>' && *q != '<')
             ++q;
         const bool selfClosed = *q == '>' && q[-1] == '/';
-        if (!selfClosed && !IsVoidElement(name, nameLength) && ++depth > maxDepth)
+        if (!selfClosed && !IsFlatElement(name, nameLength) && ++depth > maxDepth)
             maxDepth = depth;
         if (!*q)
             break;
