@@ -121,7 +121,7 @@ void DataSrcNewsFeed::DoInitialUpdate() {
 
 void DataSrcNewsFeed::OnTick() {
     PROFILE_SCOPE("DataSrcNewsFeed::OnTick");
-    if (mPauseCount > 0 || mDemand <= 0)
+    if (mDemand <= 0)
         return;
     --mDemand;
     QLOG_DEBUG() << "DataSrcNewsFeed::OnTick: UpdateSources";
@@ -209,7 +209,6 @@ void DataSrcNewsFeed::OnHttpDone(QNetworkReply* reply) {
             QLOG_DEBUG() << "DataSrcNewsFeed::OnHttpDone: too many redirects:" << address << location;
             return;
         }
-        mRedirects.insert(location, address);
         if (status == 301) {
             QLOG_DEBUG() << "DataSrcNewsFeed::OnHttpDone: Moved Permanently:" << address << location;
             DoReplaceURL(address, location);

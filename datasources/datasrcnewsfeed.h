@@ -75,14 +75,11 @@ private:
     bool mActive = true;
     bool mFirstSettings = true;
     int mDemand = 0;
-    int mPauseCount = 0;
     QStringList mSources;
     QMap<qint64, QVariantMap> mEntries;
     QReadWriteLock mLock;
     QTimer* mTimer = nullptr;
     QNetworkAccessManager* mNetwork = nullptr;
-    // Redirect target -> the address that was redirected there.
-    QMap<QString, QString> mRedirects;
     // Addresses whose reply is still open: they are not asked again until it ends.
     QSet<QString> mInFlight;
     // The bodies of the open replies, collected as they arrive.
