@@ -11,6 +11,8 @@
 
 #include <QFile>
 #include <QMutex>
+#include <QSslKey>
+#include <QSslSocket>
 #include <QThreadPool>
 #include <QtTest>
 
@@ -79,6 +81,37 @@ QByteArray GeneratedFeed(int n) {
     }
     return feed + "</channel></rss>";
 }
+
+// A TLS server whose certificate no one trusts: it answers every request with the given body.
+class UntrustedTlsServer : public QTcpServer {
+public:
+    explicit UntrustedTlsServer(const QByteArray& body) : mBody(body) {
+        mCert = QSslCertificate(Fixture(QStringLiteral("selfsigned.crt")));
+        mKey = QSslKey(Fixture(QStringLiteral("selfsigned.key")), QSsl::Ec);
+        listen(QHostAddress::LocalHost, 0);
+    }
+    QString Url() const { return QStringLiteral("https://127.0.0.1:%1/feed").arg(serverPort()); }
+
+protected:
+    void incomingConnection(qintptr handle) override {
+        auto* socket = new QSslSocket(this);
+        socket->setSocketDescriptor(handle);
+        socket->setLocalCertificate(mCert);
+        socket->setPrivateKey(mKey);
+        QObject::connect(socket, &QSslSocket::readyRead, socket, [this, socket]() {
+            socket->readAll();
+            socket->write("HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(mBody.size()) +
+                          "\r\nConnection: close\r\n\r\n" + mBody);
+            socket->disconnectFromHost();
+        });
+        socket->startServerEncryption();
+    }
+
+private:
+    QByteArray mBody;
+    QSslCertificate mCert;
+    QSslKey mKey;
+};
 
 // A source type of its own, so the stop of its jobs does not touch the news feed's.
 struct FakeSource {
@@ -391,6 +424,18 @@ private slots:
         QTRY_COMPARE(QThreadPool::globalInstance()->activeThreadCount(), 0);
         QVERIFY(source.GetEntries().isEmpty());
         QCOMPARE(mLog.Count(QStringLiteral("OnHttpDone: \"http")), 1);
+    }
+
+    void untrustedCertificateIsNotRead() {
+        UntrustedTlsServer server(Fixture(QStringLiteral("rss2.xml")));
+        QVERIFY(server.isListening());
+        DataSrcNewsFeed source;
+        source.SetSettings(ActiveSettings({server.Url()}));
+        source.GetEntries();
+        QTRY_COMPARE(mLog.Count(QStringLiteral("OnHttpDone: \"https")), 1);
+        QCOMPARE(mLog.Count(QStringLiteral("DataSrcNewsFeed::OnSslErrors: \"https://127.0.0.1")), 1);
+        QCOMPARE(mLog.Count(QStringLiteral("ParseHttpResult:")), 0);
+        QVERIFY(source.GetEntries().isEmpty());
     }
 
     void permanentRedirectRewritesTheAddress() {
