@@ -1,8 +1,10 @@
 #include "builtindatasources.h"
 
+#include "datasrcfacebook.h"
 #include "datasrcnewsfeed.h"
 #include "datasrcskype.h"
 #include "datasrcteamspeak.h"
+#include "datasrctwitter.h"
 #include "funcmgr.h"
 
 void RegisterBuiltInDataSources() {
@@ -13,6 +15,8 @@ void RegisterBuiltInDataSources() {
     registered = true;
     // In the list's order: NewsFeed, Facebook, Twitter, Skype, EMail, Teamspeak.
     RegisterBuiltInDataSource([]() -> IIncomingDataSource* { return new DataSrcNewsFeed; });
+    RegisterBuiltInDataSource([]() -> IIncomingDataSource* { return new DataSrcFacebook; });
+    RegisterBuiltInDataSource([]() -> IIncomingDataSource* { return new DataSrcTwitter; });
     RegisterBuiltInDataSource([]() -> IIncomingDataSource* { return new DataSrcSkype; });
     RegisterBuiltInDataSource([]() -> IIncomingDataSource* { return new DataSrcTeamspeak; });
 }

@@ -1,0 +1,14 @@
+#include "facebooktask.h"
+
+#include "datasrcfacebook.h"
+
+namespace FACEBOOK {
+
+FacebookTask::FacebookTask(DataSrcFacebook* source, const QByteArray& body, const QString& address, StopToken token)
+    : RunnableTask<DataSrcFacebook>(std::move(token)), mSource(source), mBody(body), mAddress(address) {}
+
+void FacebookTask::DoWork() {
+    mSource->ParseRpcResult(mBody, mAddress);
+}
+
+} // namespace FACEBOOK
