@@ -66,6 +66,7 @@ private slots:
     void tickWhileBusySendsNothing();
     void newestSixtyFourKept();
     void pageCloseRequestDeactivates();
+    void loginWindowFollowsSameHostLinks();
 
 private:
     SocialHttpServer* mServer = nullptr;
@@ -382,6 +383,27 @@ void TestFacebook::pageCloseRequestDeactivates() {
     source.SetSettings({{"Active", "1"}, {"ShowStatus", "1"}});
     source.GetEntries();
     QTRY_COMPARE(source.GetEntries().size(), 1);
+}
+
+void TestFacebook::loginWindowFollowsSameHostLinks() {
+    mServer->SetReply("/dialog/oauth", 200, "<html><body>log in</body></html>", "text/html");
+    mServer->SetReply("/help", 200, "<html><body>help</body></html>", "text/html");
+    DataSrcFacebook source;
+    source.GetValue("DoLogin", {});
+    QTRY_COMPARE(source.LoginView()->url().path(), QStringLiteral("/dialog/oauth"));
+    // A second login while the window is open opens nothing more.
+    QWebView* window = source.LoginView();
+    source.DoAuthDialog();
+    QCOMPARE(source.LoginView(), window);
+
+    QUrl other(mServer->Origin() + "/help");
+    other.setHost(QStringLiteral("localhost"));
+    source.OnLinkClicked(other);
+    source.OnLinkClicked(QUrl(mServer->Origin() + "/help"));
+    QTRY_COMPARE(mServer->Hits("/help"), 1);
+    QTRY_COMPARE(source.LoginView()->url().path(), QStringLiteral("/help"));
+    QCOMPARE(mServer->Hits("/help"), 1);
+    source.LoginView()->close();
 }
 
 QTEST_MAIN(TestFacebook)

@@ -110,6 +110,7 @@ private slots:
     void errorRepliesLeaveEntries();
     void newestSixtyFourKept();
     void badTweetsSkipped();
+    void loginViewFollowsOnlyServiceLinks();
 
 private:
     SocialHttpServer* mServer = nullptr;
@@ -478,6 +479,27 @@ void TestTwitter::badTweetsSkipped() {
                                    Tweet("8", "Ann", "not a date at all, really", "no time"), "42", "null"}),
                          QStringLiteral("test"));
     QVERIFY(source.GetEntries().isEmpty());
+}
+
+void TestTwitter::loginViewFollowsOnlyServiceLinks() {
+    mServer->SetReply("/oauth/authenticate", 200, "<html><body>consent</body></html>", "text/html");
+    mServer->SetReply("/help", 200, "<html><body>help</body></html>", "text/html");
+    DataSourceGlobals::TwitterSessionTexts().token = QStringLiteral("RT");
+    DataSrcTwitter source;
+    source.DoAuthDialog();
+    QVERIFY(source.LoginView() != nullptr);
+    QCOMPARE(source.LoginView()->windowTitle().isEmpty(), false);
+    QTRY_COMPARE(mServer->Hits("/oauth/authenticate"), 1);
+
+    source.OnLinkClicked(QUrl(QStringLiteral("http://elsewhere.invalid/help")));
+    source.OnLinkClicked(QUrl(mServer->Origin() + "/help"));
+    QTRY_COMPARE(mServer->Hits("/help"), 1);
+    QTRY_COMPARE(source.LoginView()->url().host(), QStringLiteral("127.0.0.1"));
+
+    // Closing the view by hand ends the login and keeps the cookies.
+    source.LoginView()->close();
+    QVERIFY(source.LoginView() == nullptr);
+    QVERIFY(source.GetSettings().contains("WebCookies"));
 }
 
 QTEST_MAIN(TestTwitter)
