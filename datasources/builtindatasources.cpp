@@ -1,5 +1,6 @@
 #include "builtindatasources.h"
 
+#include "datasrcemail.h"
 #include "datasrcfacebook.h"
 #include "datasrcnewsfeed.h"
 #include "datasrcskype.h"
@@ -18,5 +19,6 @@ void RegisterBuiltInDataSources() {
     RegisterBuiltInDataSource([]() -> IIncomingDataSource* { return new DataSrcFacebook; });
     RegisterBuiltInDataSource([]() -> IIncomingDataSource* { return new DataSrcTwitter; });
     RegisterBuiltInDataSource([]() -> IIncomingDataSource* { return new DataSrcSkype; });
+    RegisterBuiltInDataSource([]() -> IIncomingDataSource* { return new DataSrcEmail; });
     RegisterBuiltInDataSource([]() -> IIncomingDataSource* { return new DataSrcTeamspeak; });
 }

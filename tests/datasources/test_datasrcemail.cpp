@@ -1,9 +1,11 @@
 // The e-mail source: fetching on demand, entries made of mails, status texts and the connection tests, against
 // a scripted POP3 server.
 
+#include "builtindatasources.h"
 #include "cryptstring.h"
 #include "datasrccommon.h"
 #include "datasrcemail.h"
+#include "funcmgr.h"
 #include "mailfetch.h"
 #include "mailtestservers.h"
 #include "popupwnd.h"
@@ -72,6 +74,7 @@ private slots:
     void statusTexts();
     void testConnectParam();
     void accountSettings();
+    void registeredAsBuiltIn();
 };
 
 void TestDataSrcEmail::activeRule_data() {
@@ -284,6 +287,25 @@ void TestDataSrcEmail::accountSettings() {
     src.GetEntries();
     // A TLS client hello: a handshake record of TLS 1.x.
     QTRY_VERIFY(tls.raw.startsWith("\x16\x03"));
+}
+
+void TestDataSrcEmail::registeredAsBuiltIn() {
+    // Listed between the chat sources, with the settings stored under its name, which go back there at close.
+    QVariantMap stored{{"EMail", QVariantMap{{"Active", "1"}, {"Server", "mail.example"}}}};
+    SetDataSourceSettingsMap(&stored);
+    RegisterBuiltInDataSources();
+    const QStringList names = GetDataSourceNames(false);
+    QCOMPARE(names.indexOf("EMail"), names.indexOf("Skype") + 1);
+    QCOMPARE(names.indexOf("EMail") + 1, names.indexOf("Teamspeak"));
+    IIncomingDataSource* source = FindPluginByName(GetDataSourceList(), "EMail");
+    QVERIFY(qobject_cast<DataSrcEmail*>(source));
+    QVERIFY(source->IsActive());
+    QCOMPARE(GetDataSourceNames(true), QStringList{"EMail"});
+    stored.clear();
+    SaveDataSourceSettings();
+    DeleteDataSources();
+    SetDataSourceSettingsMap(nullptr);
+    QCOMPARE(stored.value("EMail").toMap().value("Server").toString(), QStringLiteral("mail.example"));
 }
 
 QTEST_MAIN(TestDataSrcEmail)
