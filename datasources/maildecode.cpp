@@ -21,6 +21,21 @@ int HexValue(QChar c) {
     return -1;
 }
 
+// Where an unquoted parameter value ends.
+int ParamEnd(const QString& value) {
+    for (int i = 0; i < value.size(); ++i)
+        if (value.at(i) == QLatin1Char(';') || value.at(i).isSpace())
+            return i;
+    return -1;
+}
+
+bool HasWhiteSpace(const QString& text) {
+    for (QChar c : text)
+        if (c.isSpace())
+            return true;
+    return false;
+}
+
 bool IsBlank(QChar c) {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 }
@@ -122,7 +137,7 @@ QString MimeBoundary(const QString& contentType) {
             boundary = boundary.mid(1, close - 1);
     } else {
         // An unquoted boundary ends at the next parameter.
-        const int end = boundary.indexOf(QRegularExpression(QStringLiteral("[;\\s]")));
+        const int end = ParamEnd(boundary);
         if (end >= 0)
             boundary.truncate(end);
     }
@@ -140,7 +155,7 @@ QByteArray MimeCharset(const QString& contentType) {
         const int close = value.indexOf(QLatin1Char('"'), 1);
         value = close > 0 ? value.mid(1, close - 1) : value.mid(1);
     } else {
-        const int end = value.indexOf(QRegularExpression(QStringLiteral("[;\\s]")));
+        const int end = ParamEnd(value);
         if (end >= 0)
             value.truncate(end);
     }
@@ -208,8 +223,7 @@ QString DecodeEncodedWords(const QString& line) {
             break;
         QString charset = line.mid(start + 2, q1 - start - 2);
         const QChar enc = line.at(q1 + 1).toUpper();
-        if (charset.isEmpty() || charset.contains(QRegularExpression(QStringLiteral("\\s"))) ||
-            (enc != QLatin1Char('B') && enc != QLatin1Char('Q'))) {
+        if (charset.isEmpty() || HasWhiteSpace(charset) || (enc != QLatin1Char('B') && enc != QLatin1Char('Q'))) {
             out += line.mid(pos, start + 2 - pos);
             pos = start + 2;
             afterWord = false;
