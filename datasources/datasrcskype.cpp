@@ -1,6 +1,7 @@
 #include "datasrcskype.h"
 
 #include "QsLog.h"
+#include "datasrccommon.h"
 #include "plugintools.h"
 #include "skypeconnecttask.h"
 #include "windowmessagebus.h"
@@ -37,7 +38,9 @@ QString JoinFrom(const QStringList& parts, int first) {
 } // namespace
 
 DataSrcSkype::DataSrcSkype(QObject* parent) : IIncomingDataSource(parent) {
-    SKYPE::SkypeConnectTask::ClearStop();
+    // A source built again after a close must be able to attach.
+    RunnableTask<DataSrcSkype>::ClearStop();
+    m_stopToken = RunnableTask<DataSrcSkype>::NewStopToken();
     WindowMessageBus& bus = WindowMessageBus::Instance();
     m_attachMessage = bus.RegisterMessage(QLatin1String(kAttachName));
     m_discoverMessage = bus.RegisterMessage(QLatin1String(kDiscoverName));
@@ -53,7 +56,8 @@ DataSrcSkype::DataSrcSkype(QObject* parent) : IIncomingDataSource(parent) {
 }
 
 DataSrcSkype::~DataSrcSkype() {
-    SKYPE::SkypeConnectTask::StopAndWait();
+    m_stopToken->store(true);
+    RunnableTask<DataSrcSkype>::StopAndWait();
     PluginTools::RemWindowMessageProxy(this);
 }
 
@@ -68,9 +72,7 @@ void DataSrcSkype::SetStatus(const char* status) {
 void DataSrcSkype::SetSettings(const QVariantMap& settings) {
     const bool wasActive = m_active;
     m_settings = settings;
-    const auto it = settings.constFind(QStringLiteral("Active"));
-    m_active = it != settings.constEnd() && it.value().toString() != QLatin1String("0") &&
-               it.value().toString() != QLatin1String("false");
+    m_active = DataSrcCommon::SettingIsTrue(settings, QStringLiteral("Active"));
     if (!m_active)
         SetStatus(QT_TR_NOOP("inactive"));
     else if (!wasActive)
@@ -115,7 +117,7 @@ QVariant DataSrcSkype::GetValue(const QString& function, const QVariantList& arg
 void DataSrcSkype::Connect() {
     SetStatus(QT_TR_NOOP("connecting"));
     m_countdown = 3;
-    QThreadPool::globalInstance()->start(new SKYPE::SkypeConnectTask(m_discoverMessage, m_mainWindow));
+    QThreadPool::globalInstance()->start(new SKYPE::SkypeConnectTask(m_stopToken, m_discoverMessage, m_mainWindow));
 }
 
 void DataSrcSkype::Disconnected() {

@@ -5,8 +5,10 @@
 // naming the client's window, then text commands and replies as copy-data messages between the two windows.
 // Main thread, apart from the discover broadcast job.
 
+#include "datasourceglobals.h"
 #include "iincomingdatasource.h"
 #include "iwindowmessageproxy.h"
+#include "runnabletask.h"
 
 #include <QReadWriteLock>
 #include <QSet>
@@ -24,6 +26,9 @@ public:
     static constexpr int kMaxReplyBytes = 1024 * 1024;
     // Senders whose pictures are asked for; later new senders show without one.
     static constexpr int kMaxAvatars = 4096;
+
+    // The counters of the discover jobs (RunnableTask).
+    static DataSourceGlobals::JobCounters& TaskCounters() { return DataSourceGlobals::SkypeJobs(); }
 
     explicit DataSrcSkype(QObject* parent = nullptr);
     ~DataSrcSkype() override;
@@ -65,6 +70,7 @@ private:
     QString m_avatarFolder;
     QSet<QString> m_requestedAvatars;
     QTimer* m_timer = nullptr;
+    RunnableTask<DataSrcSkype>::StopToken m_stopToken;
 
     QMap<qint64, QVariantMap> m_entries;
     mutable QReadWriteLock m_lock;

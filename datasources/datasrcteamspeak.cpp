@@ -1,22 +1,10 @@
 #include "datasrcteamspeak.h"
 
 #include "QsLog.h"
+#include "datasrccommon.h"
 #include "tsclientquery.h"
 
 #include <QDateTime>
-
-namespace {
-
-// A boolean setting is true only when present and neither "0" nor "false".
-bool SettingOn(const QVariantMap& settings, const QString& key) {
-    const auto it = settings.constFind(key);
-    if (it == settings.constEnd())
-        return false;
-    const QString text = it.value().toString();
-    return text != QLatin1String("0") && text != QLatin1String("false");
-}
-
-} // namespace
 
 DataSrcTeamspeak::DataSrcTeamspeak(QObject* parent) : IIncomingDataSource(parent), m_client(new TSClientQuery(this)) {
     connect(m_client, &TSClientQuery::Connected, this, &DataSrcTeamspeak::OnConnected);
@@ -35,10 +23,10 @@ QString DataSrcTeamspeak::GetName() {
 void DataSrcTeamspeak::SetSettings(const QVariantMap& settings) {
     const bool wasActive = m_active;
     m_settings = settings;
-    m_active = SettingOn(settings, QStringLiteral("Active"));
-    m_showChat = SettingOn(settings, QStringLiteral("ShowChat"));
-    m_showEnter = SettingOn(settings, QStringLiteral("ShowEnter"));
-    m_showLeave = SettingOn(settings, QStringLiteral("ShowLeave"));
+    m_active = DataSrcCommon::SettingIsTrue(settings, QStringLiteral("Active"));
+    m_showChat = DataSrcCommon::SettingIsTrue(settings, QStringLiteral("ShowChat"));
+    m_showEnter = DataSrcCommon::SettingIsTrue(settings, QStringLiteral("ShowEnter"));
+    m_showLeave = DataSrcCommon::SettingIsTrue(settings, QStringLiteral("ShowLeave"));
     if (!wasActive && m_active)
         DoConnect();
     if (!m_active) {

@@ -425,17 +425,25 @@ private slots:
             DataSrcSkype src;
             src.SetSettings(QVariantMap{{"Active", "1"}});
         }
-        QVERIFY(SKYPE::SkypeConnectTask::IsStopped());
-        QCOMPARE(SKYPE::SkypeConnectTask::RunningCount(), 0);
+        QVERIFY(RunnableTask<DataSrcSkype>::IsStopped());
+        QCOMPARE(RunnableTask<DataSrcSkype>::RunningCount(), 0);
         // A job that runs after the close broadcasts nothing.
         FakeSkype fake;
-        SKYPE::SkypeConnectTask late(fake.discover, PluginTools::GetMainWindowHandle());
+        SKYPE::SkypeConnectTask late(RunnableTask<DataSrcSkype>::NewStopToken(), fake.discover,
+                                     PluginTools::GetMainWindowHandle());
         late.setAutoDelete(false);
         late.run();
         QTest::qWait(20);
         QCOMPARE(fake.discovers, 0);
-        // A new source clears the flag, so it can attach again.
+        // A new source clears the flag, so it can attach again; a job of a source that has gone still does nothing.
         DataSrcSkype again;
+        auto goneToken = RunnableTask<DataSrcSkype>::NewStopToken();
+        goneToken->store(true);
+        SKYPE::SkypeConnectTask orphan(goneToken, fake.discover, PluginTools::GetMainWindowHandle());
+        orphan.setAutoDelete(false);
+        orphan.run();
+        QTest::qWait(20);
+        QCOMPARE(fake.discovers, 0);
         again.SetSettings(QVariantMap{{"Active", "1"}});
         QTRY_COMPARE(again.Status(), QString("connected"));
     }
