@@ -1,5 +1,6 @@
 #include "plugintools.h"
 
+#include "QsLog.h"
 #include "globals.h"
 #include "pal/windowmessagebus.h"
 #include "profiler.h"
@@ -8,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QNetworkDiskCache>
+#include <QSslCertificate>
 #include <QStandardPaths>
 #include <cctype>
 #include <new>
@@ -252,4 +254,29 @@ QByteArray PluginTools::DoTidyHtml2Xml(const char* html) {
     tidyBufFree(&errbuf);
     tidyRelease(tdoc);
     return result;
+}
+
+// ---------------------------------------------------------------------------------------------------------------
+// Trusted roots
+
+QList<QSslCertificate> PluginTools::GetRootCAs() {
+    static bool loaded = false;
+    static QList<QSslCertificate> roots;
+    if (!loaded) {
+        loaded = true;
+        QDir dir(GetDataPath() + QStringLiteral("/SSLCerts/CA"));
+        dir.setFilter(QDir::Files);
+        dir.setSorting(QDir::Unsorted);
+        dir.setNameFilters({QStringLiteral("*.pem"), QStringLiteral("*.crt")});
+        for (const QFileInfo& info : dir.entryInfoList()) {
+            QFile file(info.absoluteFilePath());
+            if (!file.open(QIODevice::ReadOnly) || file.size() > 16 * 1024 * 1024)
+                continue;
+            for (const QSslCertificate& cert : QSslCertificate::fromDevice(&file, QSsl::Pem)) {
+                QLOG_DEBUG() << "CACert:" << cert.issuerInfo(QSslCertificate::Organization) << cert.serialNumber();
+                roots.append(cert);
+            }
+        }
+    }
+    return roots;
 }

@@ -8,6 +8,8 @@
 class IWindowMessageProxy;
 
 class QAbstractNetworkCache;
+class QSslCertificate;
+template <typename T> class QList;
 
 class PluginTools {
 public:
@@ -34,6 +36,12 @@ public:
     // A new forwarder (caller owns it, normally handing it to QNetworkAccessManager::setCache) to the
     // program's one disk cache in the temporary folder's "WebCache/" (32 MiB), made on the first call.
     static QAbstractNetworkCache* GetWebCache();
+
+    // --- Trusted roots. ---
+
+    // The PEM certificates of every "*.pem" and "*.crt" file in the data folder's "SSLCerts/CA", read on the
+    // first call and kept for the life of the process.
+    static QList<QSslCertificate> GetRootCAs();
 
     // --- The main window's messages (over the window-message bus). ---
 
