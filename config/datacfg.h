@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QStringList>
 #include <QVariantMap>
+#include <functional>
 #include <memory>
 
 class GridSigVerifier;
@@ -197,6 +198,20 @@ public:
     QString DeleteCustomGrid(const QString& gridName);
     // The user folder's "CustomGrids/".
     static QString CustomGridPath();
+
+    // --- Plug-ins (datacfgplugins.cpp). ---
+
+    // One plug-in description: its control set, includes, control lists, grids and the libraries it names.
+    bool LoadPlugin(const QString& folder, const QString& fileName);
+    // Every folder of the plug-in folder, unsorted, each with its "plugin.json".
+    void LoadPluginFolder(const QString& pluginsFolder);
+    // Loads the libraries that plug-ins asked for in this run, asking the user where no decision allows it.
+    // Answers whether a remembered decision changed (the user configuration then wants saving).
+    bool LoadDynamicLibraries();
+    // The user's answer whether the plug-in may load the library (file name without folders); remember is
+    // set when the answer is to be kept. The default asks with a popup.
+    using PluginQuestion = std::function<bool(const QString& plugin, const QString& fileName, bool* remember)>;
+    static void SetPluginQuestion(const PluginQuestion& question);
 
 private:
     struct Lists;

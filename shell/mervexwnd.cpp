@@ -359,6 +359,7 @@ void MervexWnd::DeferredInit0() {
 void MervexWnd::DeferredInit1() {
     PROFILE_SCOPE("MervexWnd::DeferredInit1");
     setAcceptDrops(true);
+    m_cfg->LoadPluginFolder(m_userPath + QStringLiteral("Plugins/"));
     m_cfg->LoadCustomGrids();
     m_hooks->FillTabs();
     showEasyWindow();
@@ -369,6 +370,9 @@ void MervexWnd::DeferredInit1() {
     connect(m_timer10Ms, &QTimer::timeout, this, &MervexWnd::Update10Ms);
     m_timer10Ms->start();
 
+    // Plug-in libraries only now: loading one may ask the user, with the main window up.
+    if (m_cfg->LoadDynamicLibraries())
+        m_cfg->SaveUserCfg();
     m_webImages->StartMaintenanceTimer();
     if (m_server->Open())
         QLOG_INFO() << "MervexWnd::DeferredInit1: phone server listening on" << m_server->TcpPort()

@@ -1,0 +1,170 @@
+// Plug-in descriptions and their libraries: a real plug-in library built with the tests, the user's decisions
+// kept in the user configuration, and descriptions and libraries that are not what they claim.
+#include "cfgtestutil.h"
+#include "datacfg.h"
+#include "datacfgrecords.h"
+#include "funcmgr.h"
+#include "funcregistry.h"
+#include "plugintools.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using DC = DataCfg;
+
+class TestPlugins : public QObject {
+    Q_OBJECT
+    QTemporaryDir tmp;
+    QStringList asked;
+    bool answerYes = true;
+    bool answerRemember = true;
+
+    QString P(const QString& rel) const { return tmp.path() + QLatin1Char('/') + rel; }
+    void WriteFile(const QString& path, const QByteArray& bytes) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QString LibPath() const { return QFileInfo(P("user/Plugins/Prov/bin/provider.so")).canonicalFilePath(); }
+    // One start of the program as far as plug-ins go: user configuration, descriptions, libraries, save.
+    bool Start(DC& cfg) {
+        cfg.LoadUserCfg(P("user/userCfg.json"));
+        cfg.LoadPluginFolder(P("user/Plugins/"));
+        const bool changed = cfg.LoadDynamicLibraries();
+        if (changed)
+            cfg.SaveUserCfg();
+        return changed;
+    }
+    DC::TDynLib Lib(DC& cfg) {
+        const int i = cfg.UserCfg().FindDynLib(LibPath());
+        return i < 0 ? DC::TDynLib() : cfg.UserCfg().DynamicLibraries.at(i);
+    }
+
+private slots:
+    void initTestCase() {
+        PluginTools::SetDataPath(P("Data/"));
+        QVERIFY(QFile::copy(QStringLiteral(MERVEX_TEST_PROVIDER), P("provider.so")));
+        WriteFile(P("user/Plugins/Prov/plugin.json"),
+                  "{ Name: \"Prov\", DynamicLibraries: [\"bin/provider.so\", \"bin/missing.so\"] }");
+        QDir().mkpath(P("user/Plugins/Prov/bin"));
+        QVERIFY(QFile::copy(P("provider.so"), P("user/Plugins/Prov/bin/provider.so")));
+        DC::SetPluginQuestion([this](const QString& plugin, const QString& file, bool* remember) {
+            asked << plugin + QLatin1Char('|') + file;
+            *remember = answerRemember;
+            return answerYes;
+        });
+    }
+
+    void askedOnceThenRemembered() {
+        LogRecorder rec;
+        {
+            DC cfg;
+            QVERIFY(Start(cfg));
+            QCOMPARE(asked, QStringList{"Prov|provider.so"});
+            QCOMPARE(Lib(cfg).Permission, qint32(DC::LP_Always));
+            QCOMPARE(Lib(cfg).Plugin, QStringLiteral("Prov"));
+            QVERIFY(Lib(cfg).Loader);
+            QVERIFY(rec.Has(QStringLiteral("Missing DLL File: ")));
+            QVERIFY(rec.Has(QStringLiteral("Add Dynamic Func Provider:")));
+            QVERIFY(FindPluginByName(GetFuncProviderList(), QStringLiteral("X")));
+            QCOMPARE(CallProviderFunction(GetFuncProviderList(), QStringLiteral("X:Twice"), {21}).toInt(), 42);
+        }
+        DeleteFuncProviders();
+        asked.clear();
+        {
+            // The decision was stored: no question, and nothing to save.
+            DC cfg;
+            QVERIFY(!Start(cfg));
+            QVERIFY(asked.isEmpty());
+            QVERIFY(Lib(cfg).Loader);
+        }
+        DeleteFuncProviders();
+    }
+
+    void changedLibraryAsksAgain() {
+        asked.clear();
+        {
+            QFile f(P("user/Plugins/Prov/bin/provider.so"));
+            QVERIFY(f.open(QIODevice::Append));
+            f.write("\0", 1); // still loads: bytes after the ELF sections are ignored
+        }
+        answerYes = false;
+        answerRemember = true;
+        {
+            DC cfg;
+            QVERIFY(Start(cfg));
+            QCOMPARE(asked.size(), 1);
+            QCOMPARE(Lib(cfg).Permission, qint32(DC::LP_Never));
+            QVERIFY(!Lib(cfg).Loader);
+        }
+        asked.clear();
+        {
+            DC cfg;
+            QVERIFY(!Start(cfg));
+            QVERIFY(asked.isEmpty());
+        }
+        DeleteFuncProviders();
+    }
+
+    void declineWithoutRememberIsNotStored() {
+        QFile::remove(P("user/userCfg.json"));
+        asked.clear();
+        answerYes = false;
+        answerRemember = false;
+        DC cfg;
+        QVERIFY(!Start(cfg));
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(Lib(cfg).Permission, qint32(DC::LP_CertFailed));
+        QVERIFY(!Lib(cfg).Loader);
+    }
+
+    void badDescriptions_data() {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<bool>("result");
+        QTest::addColumn<QString>("log");
+        QTest::newRow("not json") << QByteArray("{ Name: ") << false << "Error Loading JSON File: ";
+        QTest::newRow("no name") << QByteArray("{ Controls: [] }") << false
+                                 << "Error Loading Plugin - no Name defined in JSON File: ";
+        QTest::newRow("name is a number")
+            << QByteArray("{ Name: 5 }") << false << "Error Loading Plugin - no Name defined in JSON File: ";
+        QTest::newRow("name is a list") << QByteArray("{ Name: [\"a\"] }") << false
+                                        << "Error Loading Plugin - no Name defined in JSON File: ";
+        QTest::newRow("a list, not an object")
+            << QByteArray("[1,2]") << false << "Error Loading Plugin - no Name defined in JSON File: ";
+        QTest::newRow("sections of the wrong type")
+            << QByteArray("{ Name: \"W\", DynamicLibraries: \"x.so\", Includes: {a:1}, Grids: 7, CtrlSets: {} }")
+            << true << "";
+    }
+    void badDescriptions() {
+        QFETCH(QByteArray, json);
+        QFETCH(bool, result);
+        QFETCH(QString, log);
+        WriteFile(P("bad/plugin.json"), json);
+        DC cfg;
+        LogRecorder rec;
+        QCOMPARE(cfg.LoadPlugin(P("bad"), QStringLiteral("plugin.json")), result);
+        if (!log.isEmpty())
+            QVERIFY(rec.Has(log));
+        QVERIFY(cfg.UserCfg().DynamicLibraries.isEmpty());
+        QVERIFY(!cfg.LoadPlugin(P("nothere"), QStringLiteral("plugin.json")));
+    }
+
+    void libraryThatIsNotAPlugin() {
+        WriteFile(P("fake/plugin.json"), "{ Name: \"Fake\", DynamicLibraries: [\"fake.so\"] }");
+        WriteFile(P("fake/fake.so"), "this is no library");
+        asked.clear();
+        answerYes = true;
+        answerRemember = false;
+        DC cfg;
+        LogRecorder rec;
+        QVERIFY(cfg.LoadPlugin(P("fake"), QStringLiteral("plugin.json")));
+        QVERIFY(!cfg.LoadDynamicLibraries());
+        QVERIFY(rec.Has(QStringLiteral("Error Loading DLL File: ")));
+        QCOMPARE(cfg.UserCfg().DynamicLibraries.size(), 1);
+        QVERIFY(!cfg.UserCfg().DynamicLibraries.first().Loader);
+    }
+};
+
+QTEST_MAIN(TestPlugins)
+#include "test_plugins.moc"
