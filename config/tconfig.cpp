@@ -42,8 +42,8 @@ QString MergeHandlers(const QString& a, const QString& b) {
 
 void DataCfg::TConfigOption::Read(const QVariantMap& map) {
     TBase::Read(map);
-    Type = EnumFromText(QStringLiteral("ConfigOption"), QStringLiteral("CO_"),
-                        CfgRead::Text(map.value(QStringLiteral("Type"))));
+    TypeText = CfgRead::Text(map.value(QStringLiteral("Type")));
+    Type = EnumFromText(QStringLiteral("ConfigOption"), QStringLiteral("CO_"), TypeText);
     if (Type == DataCfg::CO_Password)
         Encrypt = true;
     Items = TextList(map.value(QStringLiteral("Items")));

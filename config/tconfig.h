@@ -7,6 +7,7 @@
 
 struct DataCfg::TConfigOption : DataCfg::TBase {
     qint32 Type = DataCfg::CO_None;
+    QString TypeText; // "Type" as written: kinds the enum does not name ("Function", "...Function") live here
     QStringList Items;
     QString Title;
     QString Text; // label; for CO_SubConfig "subcfg_name:unique_prefix"
