@@ -1,0 +1,114 @@
+#pragma once
+// The right-hand pane of the settings tab: one page at a time, chosen by a page key ("MVX_Settings" for the
+// program's own settings, "DataSource,<name>" for a data source's form built from its description). The
+// widgets are a working copy: Save writes them into the stored settings and saves the user configuration,
+// Revert rebuilds the page from the stored values, and leaving a modified page asks first.
+
+#include "datacfg.h"
+#include "maintab.h"
+#include "netserver.h"
+#include "tconfig.h"
+
+#include <QMap>
+#include <QPointer>
+#include <QVariant>
+
+class IIncomingDataSource;
+class ImgWidget;
+class PairingUI;
+class QBoxLayout;
+class QLabel;
+class QScrollArea;
+class QScrollBarEx;
+class QTimer;
+class QVBoxLayout;
+
+class MTESettingsEdit : public MainTabElem {
+    Q_OBJECT
+public:
+    // A text list holds at most this many entries (indices 0 to MaxListEntries - 1).
+    static constexpr int MaxListEntries = 128;
+
+    MTESettingsEdit(QWidget* parent, DataCfg* cfg, NetServer* server);
+
+    QString PageKey() const { return m_page; }
+    void SetPageKey(const QString& key) { m_page = key; }
+    bool IsModified() const { return m_modified; }
+    // Before the page is left: true when it may be left (saved, discarded or unchanged).
+    bool MayLeave();
+    // OK and APPLY of the main window, and Yes in the question.
+    void Save();
+    // CANCEL of the main window: drops the edits and shows the stored values again.
+    void Cancel();
+
+    QTimer* UpdateTimer() const { return m_timer; }
+    PairingUI* Pairing() const { return m_pairing; }
+    QLabel* TitleLabel() const { return m_lblTitle; }
+    QVBoxLayout* EditLayout() const { return m_editLayout; }
+    QWidget* EditContainer() const { return m_editCont; }
+    // The widget that carries a setting's value (for a text-list entry: "name,index").
+    QWidget* ValueWidget(const QString& key) const { return m_values.value(key); }
+    QStringList ValueKeys() const { return m_values.keys(); }
+    IIncomingDataSource* CurrentSource() const { return m_source; }
+
+    // Program settings page: the media players offered, in this order.
+    static QStringList MediaPlayers();
+    // "#name(...)" with a non-empty name.
+    static bool IsFunctionText(const QString& text);
+    // The stretch factor of "<stretch=N>" in a layout text; 0 without one.
+    static int StretchOf(const QString& layout);
+
+    void Retranslate() override;
+
+public slots:
+    void OnUpdate(const QString& key);
+    void OnBtnStringListDel();
+    void OnBtnStringListAdd();
+    void OnModified();
+    void OnUpdate();
+    void OnPairingUpdate();
+    void OnDropIdx();
+    void OnBtnConfigClicked();
+    void OnReturnPressed();
+    QVariant GetSettingsValue(const QString& name);
+    QVariant SrcGetValue(const QString& name, const QVariantList& args);
+    void Revert();
+
+private:
+    void ClearPage();
+    void BuildProgramPage();
+    void BuildSourceForm(const DataCfg::TDataSource& desc, const QVariantMap& settings);
+    void AddHeaderImage(const QString& iconRef, const QString& title);
+    void WriteProgramSettings();
+    // The form's values written over the given settings map.
+    void FormToSettings(QVariantMap& settings);
+    // The entries of a text list: rows added on this page first, then the others, each by index.
+    QVariantList ListEntries(const QString& name) const;
+    QString EvalFunctionText(const QString& text);
+    void ExecConfigFunc(QString name);
+    // Finds the description and live source of a "DataSource,<name>" key.
+    IIncomingDataSource* FindSource(const QString& key, DataCfg::TDataSource* desc);
+    QWidget* AddListRow(const QString& name, int index, const QString& text, QBoxLayout* container, int position);
+
+    DataCfg* m_cfg;
+    QPointer<NetServer> m_server;
+    QString m_page;
+    bool m_modified = false;
+    IIncomingDataSource* m_source = nullptr;
+    DataCfg::TConfig m_work;
+    QString m_workSet;
+    QMap<QString, QWidget*> m_values;
+    QMap<QString, QBoxLayout*> m_lists;
+    QMap<QObject*, QString> m_funcLabels;
+    // Stored entries beyond the shown ones are kept and written back after them.
+    QMap<QString, QVariantList> m_listTails;
+    // Stored values a form could not show (a drop index out of range) are written back unchanged.
+    QTimer* m_timer = nullptr;
+    PairingUI* m_pairing = nullptr;
+    QLabel* m_lblEdit = nullptr;
+    QLabel* m_lblTitle = nullptr;
+    QScrollArea* m_scaEdit = nullptr;
+    QWidget* m_editCont = nullptr;
+    QVBoxLayout* m_editLayout = nullptr;
+    QScrollBarEx* m_scrbEditV = nullptr;
+};

@@ -1,0 +1,32 @@
+#include "mtsettingsctrl.h"
+
+#include "mtesettingsedit.h"
+#include "mtesettingselements.h"
+
+#include <QTimer>
+
+MTSettingsCtrl::MTSettingsCtrl(QWidget* parent, DataCfg* cfg, NetServer* server) : MainTab(parent) {
+    m_list = new MTESettingsElements(this, cfg, server);
+    m_list->move(0, 0);
+    m_edit = new MTESettingsEdit(this, cfg, server);
+    m_edit->move(m_list->width() + 7, 0);
+    connect(m_list, &MTESettingsElements::SelChanged, this, &MTSettingsCtrl::OnUpdate);
+}
+
+void MTSettingsCtrl::Init() {
+    m_list->Retranslate();
+    m_edit->UpdateTimer()->setInterval(1000);
+    m_edit->UpdateTimer()->start();
+}
+
+void MTSettingsCtrl::Activate() {
+    m_edit->Revert();
+}
+
+bool MTSettingsCtrl::OnUpdate(const QString& key) {
+    if (!m_edit->MayLeave())
+        return false;
+    m_edit->SetPageKey(key);
+    m_edit->Revert();
+    return true;
+}

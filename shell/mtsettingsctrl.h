@@ -1,0 +1,30 @@
+#pragma once
+// The settings tab: the settings list on the left, the edit pane with the chosen page on the right.
+
+#include "maintab.h"
+
+class DataCfg;
+class MTESettingsEdit;
+class MTESettingsElements;
+class NetServer;
+
+class MTSettingsCtrl : public MainTab {
+    Q_OBJECT
+public:
+    MTSettingsCtrl(QWidget* parent, DataCfg* cfg, NetServer* server);
+
+    // Second start-up step: fills the list and starts the pane's refresh of function labels.
+    void Init();
+    // The tab was brought to the front: the page shows the stored values unless it holds edits.
+    void Activate();
+
+    MTESettingsElements* List() const { return m_list; }
+    MTESettingsEdit* Edit() const { return m_edit; }
+
+public slots:
+    bool OnUpdate(const QString& key);
+
+private:
+    MTESettingsElements* m_list;
+    MTESettingsEdit* m_edit;
+};

@@ -1,0 +1,424 @@
+// The settings tab: the list and its pages, the working-copy rule, the data-source forms, the registered
+// devices and the pairing mode, and the host-service box.
+
+#include "cryptstring.h"
+#include "datacfg.h"
+#include "funcmgr.h"
+#include "hostctrl.h"
+#include "json.h"
+#include "mtesettingsedit.h"
+#include "mtesettingselements.h"
+#include "mtsettingsctrl.h"
+#include "netserver.h"
+#include "pairingui.h"
+#include "pal.h"
+#include "popupwnd.h"
+#include "qcomboboxex.h"
+#include "stdbtn.h"
+#include "subnavbtn.h"
+#include "tdatasource.h"
+#include "tusercfg.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+class FormSource : public IIncomingDataSource {
+    Q_OBJECT
+public:
+    explicit FormSource(const QString& name) : name(name) {}
+    QString GetName() override { return name; }
+    void SetSettings(const QVariantMap& map) override { settings = map; }
+    QVariantMap GetSettings() override { return settings; }
+    QMap<qint64, QVariantMap> GetEntries() override { return {}; }
+    QVariant GetValue(const QString& function, const QVariantList&) override {
+        return function == QLatin1String("Status") ? QVariant(QStringLiteral("online")) : QVariant();
+    }
+    bool IsActive() override { return true; }
+    QString name;
+    QVariantMap settings;
+};
+
+QVariantMap Option(const QString& name, const QString& type, const QVariantMap& extra = {}) {
+    QVariantMap m = extra;
+    m.insert(QStringLiteral("Name"), name);
+    m.insert(QStringLiteral("Type"), type);
+    return m;
+}
+
+// Answers the next modal popup with the button of the given value (0: closes it without a button).
+void AnswerNextPopup(int value) {
+    QTimer::singleShot(0, [value] {
+        auto* popup = qobject_cast<PopupWnd*>(QApplication::activeModalWidget());
+        if (!popup) {
+            AnswerNextPopup(value);
+            return;
+        }
+        for (QAbstractButton* b : popup->buttonBox()->buttons()) {
+            if (value && popup->ButtonValue(b) == value) {
+                b->click();
+                return;
+            }
+        }
+        popup->reject();
+    });
+}
+
+QVariantMap ReadJson(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return JsonParse(QString::fromUtf8(f.readAll())).toMap();
+}
+} // namespace
+
+class TestSettings : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    DataCfg* m_cfg = nullptr;
+    NetServer* m_server = nullptr;
+    MTSettingsCtrl* m_tab = nullptr;
+    FormSource* m_mail = nullptr;
+
+    QString UserFile() const { return m_dir.path() + QStringLiteral("/userCfg.json"); }
+    MTESettingsEdit* Edit() const { return m_tab->Edit(); }
+
+    void AddDescription(const QString& name, const QString& title, const QVariantList& options) {
+        QVariantMap map{{QStringLiteral("Name"), name}, {QStringLiteral("Title"), title}};
+        map.insert(QStringLiteral("Config"),
+                   QVariantMap{{QStringLiteral("Description"), title}, {QStringLiteral("Options"), options}});
+        DataCfg::TDataSource desc;
+        desc.Read(map);
+        m_cfg->DataSources() << desc;
+    }
+
+    void ShowPage(const QString& key) {
+        Edit()->Cancel();
+        QVERIFY(m_tab->OnUpdate(key));
+        QCOMPARE(Edit()->PageKey(), key);
+    }
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        InstallCryptStringConversion();
+        SetCryptMachineIdProvider([] { return QStringLiteral("settings-test-machine"); });
+        m_cfg = new DataCfg;
+        m_cfg->LoadUserCfg(UserFile());
+        SetDataSourceSettingsMap(&m_cfg->UserCfg().CfgSrc);
+        RegisterBuiltInDataSource([this] { return m_mail = new FormSource(QStringLiteral("Mail")); });
+        RegisterBuiltInDataSource([] { return new FormSource(QStringLiteral("aNews")); });
+        const QVariantList mailOptions{
+            Option(QStringLiteral("Status"), QStringLiteral("Label"),
+                   {{QStringLiteral("Text"), QStringLiteral("#Status()")}}),
+            Option(QStringLiteral("Host"), QStringLiteral("Text"),
+                   {{QStringLiteral("Value"), QStringLiteral("imap.example")}}),
+            Option(QStringLiteral("Password"), QStringLiteral("Password")),
+            Option(QStringLiteral("Active"), QStringLiteral("Check")),
+            Option(QStringLiteral("Mode"), QStringLiteral("Drop"),
+                   {{QStringLiteral("Items"), QStringList{QStringLiteral("a"), QStringLiteral("b")}}}),
+            Option(QStringLiteral("Sound"), QStringLiteral("Drop"),
+                   {{QStringLiteral("Items"), QStringList{QStringLiteral("none"), QStringLiteral("<soundfile>")}}}),
+            Option(QStringLiteral("Port"), QStringLiteral("Integer"),
+                   {{QStringLiteral("Title"), QStringLiteral("Port")}}),
+            Option(QStringLiteral("Accounts"), QStringLiteral("TextList"))};
+        AddDescription(QStringLiteral("Mail"), QStringLiteral("E-Mail"), mailOptions);
+        AddDescription(QStringLiteral("aNews"), QStringLiteral("news"), {});
+        AddDescription(QStringLiteral("Gone"), QStringLiteral("Missing plug-in"), {});
+        GetDataSourceList();
+        QVERIFY(m_mail);
+        m_server = new NetServer;
+        m_tab = new MTSettingsCtrl(nullptr, m_cfg, m_server);
+        m_tab->Init();
+        m_tab->Activate();
+    }
+
+    void cleanupTestCase() {
+        delete m_tab;
+        delete m_server;
+        DeleteDataSources();
+        SetDataSourceSettingsMap(nullptr);
+        delete m_cfg;
+    }
+
+    void listHasProgramEntryFirstAndSourcesByCaption() {
+        MTESettingsElements* list = m_tab->List();
+        SubnavBtn* program = list->Entry(QStringLiteral("MVX_Settings"));
+        QVERIFY(program);
+        QCOMPARE(program->pos(), QPoint(1, 1));
+        QVERIFY(program->text().startsWith(QStringLiteral("Velli-Chor™")));
+        // Upper case sorts before lower case.
+        QCOMPARE(list->Entry(QStringLiteral("DataSource,Mail"))->pos(), QPoint(1, 32));
+        QCOMPARE(list->Entry(QStringLiteral("DataSource,Gone"))->pos(), QPoint(1, 63));
+        QCOMPARE(list->Entry(QStringLiteral("DataSource,aNews"))->pos(), QPoint(1, 94));
+        // A refresh relabels instead of adding.
+        list->Retranslate();
+        QCOMPARE(list->Entries().size(), 4);
+    }
+
+    void programPageWritesOnSaveAndRevertsOnCancel() {
+        ShowPage(QStringLiteral("MVX_Settings"));
+        auto* players = qobject_cast<QComboBox*>(Edit()->ValueWidget(QStringLiteral("DefaultMediaPlayer")));
+        auto* sounds = qobject_cast<QCheckBox*>(Edit()->ValueWidget(QStringLiteral("ActivateBottonSounds")));
+        QVERIFY(players && sounds);
+        QCOMPARE(players->currentIndex(), 0);
+        // OK on an unchanged page still writes both settings and the file.
+        Edit()->Save();
+        QCOMPARE(m_cfg->UserCfg().CfgBase.value(QStringLiteral("DefaultMediaPlayer")).toString(),
+                 QStringLiteral("Winamp"));
+        QCOMPARE(ReadJson(UserFile())
+                     .value(QStringLiteral("CfgBase"))
+                     .toMap()
+                     .value(QStringLiteral("ActivateBottonSounds"))
+                     .toBool(),
+                 false);
+
+        players->setCurrentIndex(2);
+        QVERIFY(Edit()->IsModified());
+        Edit()->Revert(); // kept while modified
+        QCOMPARE(players->currentIndex(), 2);
+        Edit()->Cancel();
+        QVERIFY(!Edit()->IsModified());
+        players = qobject_cast<QComboBox*>(Edit()->ValueWidget(QStringLiteral("DefaultMediaPlayer")));
+        QCOMPARE(players->currentIndex(), 0);
+
+        sounds = qobject_cast<QCheckBox*>(Edit()->ValueWidget(QStringLiteral("ActivateBottonSounds")));
+        sounds->setChecked(true);
+        Edit()->Save();
+        QVERIFY(ReadJson(UserFile())
+                    .value(QStringLiteral("CfgBase"))
+                    .toMap()
+                    .value(QStringLiteral("ActivateBottonSounds"))
+                    .toBool());
+    }
+
+    void leavingAModifiedPageAsks_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("moved");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("yes saves") << int(PopupWnd::YES) << true << QStringLiteral("iTunes");
+        QTest::newRow("no discards") << int(PopupWnd::NO) << true << QStringLiteral("Winamp");
+        QTest::newRow("cancel stays") << int(PopupWnd::CANCEL) << false << QStringLiteral("Winamp");
+        QTest::newRow("closed stays") << 0 << false << QStringLiteral("Winamp");
+    }
+    void leavingAModifiedPageAsks() {
+        QFETCH(int, answer);
+        QFETCH(bool, moved);
+        QFETCH(QString, stored);
+        m_cfg->UserCfg().CfgBase.insert(QStringLiteral("DefaultMediaPlayer"), QStringLiteral("Winamp"));
+        ShowPage(QStringLiteral("MVX_Settings"));
+        m_tab->List()->OnBtnClicked(m_tab->List()->Entry(QStringLiteral("MVX_Settings")));
+        qobject_cast<QComboBox*>(Edit()->ValueWidget(QStringLiteral("DefaultMediaPlayer")))->setCurrentIndex(1);
+        AnswerNextPopup(answer);
+        SubnavBtn* mail = m_tab->List()->Entry(QStringLiteral("DataSource,Mail"));
+        m_tab->List()->OnBtnClicked(mail);
+        QCOMPARE(mail->isActive(), moved);
+        QCOMPARE(m_tab->List()->Entry(QStringLiteral("MVX_Settings"))->isActive(), !moved);
+        QCOMPARE(Edit()->PageKey(), moved ? QStringLiteral("DataSource,Mail") : QStringLiteral("MVX_Settings"));
+        QCOMPARE(Edit()->IsModified(), !moved);
+        QCOMPARE(m_cfg->UserCfg().CfgBase.value(QStringLiteral("DefaultMediaPlayer")).toString(), stored);
+    }
+
+    void missingPluginKeepsThePreviousPage() {
+        ShowPage(QStringLiteral("DataSource,Mail"));
+        QVERIFY(m_tab->OnUpdate(QStringLiteral("DataSource,Gone")));
+        QVERIFY(Edit()->ValueWidget(QStringLiteral("Host")));
+        QCOMPARE(Edit()->CurrentSource(), m_mail);
+    }
+
+    void sourceFormReadsAndWritesItsSettings() {
+        m_mail->settings =
+            QVariantMap{{QStringLiteral("Password"), QVariant::fromValue(CryptString(QStringLiteral("s3cret")))},
+                        {QStringLiteral("Active"), QStringLiteral("1")},
+                        {QStringLiteral("Mode"), QStringLiteral("7")}, // out of range
+                        {QStringLiteral("Port"), 993},
+                        {QStringLiteral("Accounts"), QStringLiteral("single")}}; // not a list
+        ShowPage(QStringLiteral("DataSource,Mail"));
+        QCOMPARE(qobject_cast<QLineEdit*>(Edit()->ValueWidget(QStringLiteral("Host")))->text(),
+                 QStringLiteral("imap.example"));
+        auto* pw = qobject_cast<QLineEdit*>(Edit()->ValueWidget(QStringLiteral("Password")));
+        QCOMPARE(pw->text(), QStringLiteral("s3cret"));
+        QCOMPARE(pw->echoMode(), QLineEdit::Password);
+        QCOMPARE(qobject_cast<QCheckBox*>(Edit()->ValueWidget(QStringLiteral("Active")))->checkState(),
+                 Qt::PartiallyChecked);
+        QVERIFY(!qobject_cast<QComboBox*>(Edit()->ValueWidget(QStringLiteral("Mode")))->isEditable());
+        QVERIFY(qobject_cast<QComboBox*>(Edit()->ValueWidget(QStringLiteral("Sound")))->isEditable());
+        Edit()->OnUpdate();
+        QVERIFY(Edit()->findChildren<QLabel*>().size() > 0);
+        bool status = false;
+        for (QLabel* l : Edit()->EditContainer()->findChildren<QLabel*>())
+            status |= l->text() == QLatin1String("online");
+        QVERIFY(status);
+
+        Edit()->Save();
+        const QVariantMap saved = m_mail->settings;
+        QCOMPARE(saved.value(QStringLiteral("Password")).userType(), CryptStringTypeId());
+        QCOMPARE(saved.value(QStringLiteral("Password")).value<CryptString>().Text, QStringLiteral("s3cret"));
+        QCOMPARE(saved.value(QStringLiteral("Host")).toString(), QStringLiteral("imap.example"));
+        QCOMPARE(saved.value(QStringLiteral("Active")).toString(), QStringLiteral("1"));
+        QCOMPARE(saved.value(QStringLiteral("Mode")).toString(), QStringLiteral("7"));
+        QCOMPARE(saved.value(QStringLiteral("Port")).toInt(), 993);
+        QCOMPARE(saved.value(QStringLiteral("Accounts")).toList().size(), 1);
+        // The file holds the password only encrypted.
+        QFile file(UserFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(!bytes.contains("s3cret"));
+        QVERIFY(bytes.contains("imap.example"));
+    }
+
+    void textListAddRemoveAndOrder() {
+        QVariantList entries;
+        for (int i = 0; i < 12; ++i)
+            entries << QVariant::fromValue(CryptString(QStringLiteral("e%1").arg(i)));
+        m_mail->settings = QVariantMap{{QStringLiteral("Accounts"), entries}};
+        ShowPage(QStringLiteral("DataSource,Mail"));
+        StdBtn* add = nullptr;
+        for (StdBtn* b : Edit()->EditContainer()->findChildren<StdBtn*>())
+            if (b->property("key").toString() == QLatin1String("Accounts"))
+                add = b;
+        QVERIFY(add);
+        add->click();
+        auto* added = qobject_cast<QLineEdit*>(Edit()->ValueWidget(QStringLiteral("Accounts,12")));
+        QVERIFY(added);
+        added->setText(QStringLiteral("new"));
+        Edit()->Save();
+        QVariantList saved = m_mail->settings.value(QStringLiteral("Accounts")).toList();
+        QCOMPARE(saved.size(), 13);
+        QCOMPARE(saved.first().toString(), QStringLiteral("new"));
+        // Indices 10 and 11 stay after 9: saving keeps the list's order.
+        QCOMPARE(saved.at(10).toString(), QStringLiteral("e9"));
+        QCOMPARE(saved.last().toString(), QStringLiteral("e11"));
+    }
+
+    void textListIsBoundedAndKeepsTheRest() {
+        QVariantList entries;
+        for (int i = 0; i < 130; ++i)
+            entries << QStringLiteral("x%1").arg(i);
+        m_mail->settings = QVariantMap{{QStringLiteral("Accounts"), entries}};
+        ShowPage(QStringLiteral("DataSource,Mail"));
+        QVERIFY(Edit()->ValueWidget(QStringLiteral("Accounts,127")));
+        QVERIFY(!Edit()->ValueWidget(QStringLiteral("Accounts,128")));
+        StdBtn* add = nullptr;
+        StdBtn* remove5 = nullptr;
+        for (StdBtn* b : Edit()->EditContainer()->findChildren<StdBtn*>()) {
+            if (b->property("key").toString() == QLatin1String("Accounts"))
+                add = b;
+            if (b->property("key").toString() == QLatin1String("Accounts,5"))
+                remove5 = b;
+        }
+        add->click();
+        QVERIFY(!add->isEnabled());
+        remove5->click();
+        QVERIFY(add->isEnabled());
+        add->click();
+        QCOMPARE(Edit()->ValueWidget(QStringLiteral("Accounts,5"))->objectName(), QStringLiteral("added"));
+        Edit()->Save();
+        const QVariantList saved = m_mail->settings.value(QStringLiteral("Accounts")).toList();
+        QCOMPARE(saved.size(), 130);
+        QCOMPARE(saved.first().toString(), QString());
+        QCOMPARE(saved.last().toString(), QStringLiteral("x129"));
+    }
+
+    void devicesActivateDeactivateDelete() {
+        m_cfg->UserCfg().Devices.clear();
+        m_cfg->UserCfg().AddDevice(QStringLiteral("Phone"), QStringLiteral("tok1"), QStringLiteral("mine"));
+        m_cfg->UserCfg().AddDevice(QStringLiteral("Tablet"), QStringLiteral("tok2"), QString());
+        ShowPage(QStringLiteral("MVX_Settings"));
+        PairingUI* pairing = Edit()->Pairing();
+        QTableWidget* table = pairing->Table();
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(table->height(), 25 * 2 + 28);
+        QCOMPARE(pairing->SelectedDevice(), QStringLiteral("tok1"));
+        pairing->OnTableDevClicked(1, 1);
+        QCOMPARE(pairing->SelectedDevice(), QStringLiteral("tok2"));
+
+        m_cfg->UserCfg().SetDeviceActive(QStringLiteral("tok2"), true);
+        pairing->OnDevClickDeactivate();
+        QVERIFY(!m_cfg->UserCfg().GetDevice(QStringLiteral("tok2")).Active);
+        QVERIFY(pairing->ActivateButton()->isEnabled());
+        QVERIFY(!pairing->DeactivateButton()->isEnabled());
+        pairing->OnDevClickActivate();
+        QVERIFY(m_cfg->UserCfg().GetDevice(QStringLiteral("tok2")).Active);
+        // Device edits are in the file at once.
+        const QVariantList stored = ReadJson(UserFile()).value(QStringLiteral("Devices")).toList();
+        QCOMPARE(stored.size(), 2);
+
+        table->item(0, 2)->setText(QStringLiteral("kitchen"));
+        QCOMPARE(m_cfg->UserCfg().GetDevice(QStringLiteral("tok1")).Desc, QStringLiteral("kitchen"));
+
+        AnswerNextPopup(PopupWnd::NO);
+        pairing->OnDevClickDelete();
+        QCOMPARE(m_cfg->UserCfg().Devices.size(), 2);
+        AnswerNextPopup(PopupWnd::YES);
+        pairing->OnDevClickDelete();
+        QCOMPARE(m_cfg->UserCfg().Devices.size(), 1);
+        QCOMPARE(pairing->Table()->rowCount(), 1);
+    }
+
+    void aDeviceCountChangeRebuildsKeepingTheModifiedFlag() {
+        ShowPage(QStringLiteral("MVX_Settings"));
+        Edit()->OnModified();
+        m_cfg->UserCfg().AddDevice(QStringLiteral("Other"), QStringLiteral("tok9"), QString());
+        Edit()->Pairing()->OnTableDevUpdate();
+        QCOMPARE(Edit()->Pairing()->Table()->rowCount(), m_cfg->UserCfg().Devices.size());
+        QVERIFY(Edit()->IsModified());
+        Edit()->Cancel();
+    }
+
+    void pairingModeLastsWhileThePopupRuns() {
+        QVERIFY(!PairingUI::IsPairingMode());
+        bool during = false;
+        QTimer::singleShot(0, [&] {
+            during = PairingUI::IsPairingMode();
+            AnswerNextPopup(PopupWnd::CLOSE);
+        });
+        Edit()->Pairing()->OnDevClickAdd();
+        QVERIFY(during);
+        QVERIFY(!PairingUI::IsPairingMode());
+    }
+
+    void firstPairingEndsWhenADeviceRegisters() {
+        m_cfg->UserCfg().Devices.clear();
+        QTimer::singleShot(50, [this] {
+            QVERIFY(PairingUI::IsPairingMode());
+            m_cfg->UserCfg().AddDevice(QStringLiteral("Phone"), QStringLiteral("tok1"), QString());
+        });
+        Edit()->Pairing()->RunFirstPairing();
+        QVERIFY(!PairingUI::IsPairingMode());
+        QCOMPARE(m_cfg->UserCfg().Devices.size(), 1);
+    }
+
+    void autostartFollowsTheCheckBox() {
+        HostCtrl* host = m_tab->List()->Host();
+        host->AutoStartBox()->setChecked(true);
+        QVERIFY(PAL::GetAutostart());
+        host->AutoStartBox()->setChecked(false);
+        QVERIFY(!PAL::GetAutostart());
+    }
+
+    void serviceButtonOpensAndClosesTheServer() {
+        m_server->SetEndpoints(QHostAddress::LocalHost, 0, 0);
+        HostCtrl* host = m_tab->List()->Host();
+        QCOMPARE(host->ServiceButton()->windowIconText(), QStringLiteral("def"));
+        host->OnClickNetSvc();
+        QVERIFY(m_server->IsOpen());
+        QCOMPARE(host->ServiceButton()->windowIconText(), QStringLiteral("on"));
+        QCOMPARE(host->ServiceButton()->text(), QStringLiteral("SERVICE\nSTARTED"));
+        host->OnClickNetSvc();
+        QVERIFY(!m_server->IsOpen());
+        QCOMPARE(host->ServiceButton()->text(), QStringLiteral("SERVICE\nDISABLED"));
+    }
+};
+
+QTEST_MAIN(TestSettings)
+#include "test_settings.moc"
