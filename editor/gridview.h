@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QMap>
 #include <QPoint>
+#include <QPointer>
 #include <QScriptValue>
 #include <QScriptable>
 
@@ -19,6 +20,8 @@ class GridViewGlobal;
 class IGridEditor;
 class ImgWidget;
 class QScriptEngine;
+class QMouseEvent;
+class QMimeData;
 class QTimer;
 
 class GridView : public GridCont, public QScriptable, public IGridView, public INetGridView {
@@ -95,6 +98,27 @@ public:
     // The grid of the model with the record's key.
     void SetGrid(const NetGrid& grid) override;
 
+    // --- Editing (grid editor, custom grids only) ---
+    // The drag marker of a control dragged out of the control editor.
+    static const char* const DragMarker;
+    // Cell size of the editor (160 x 0.5): all editing arithmetic is in these pixels.
+    static constexpr int EditCell = 80;
+    // The view's "CtrlSelector" frame, made on first need, faded to the opacity over 200 ms.
+    void ShowSelector(CtrlView* view, double opacity);
+    // Removes the selected views (or all) with their grid elements and lays the grid out again.
+    void RemoveCtrls(bool selectedOnly);
+    // Places a copy of the control at the first free cell from (column, row) on; false when none was free.
+    // resetName: the control-list entry it came from (kept in the grid element).
+    bool AddCtrl(const DataCfg::TControl& control, int column, int row, const QString& resetName = QString());
+    // Whether the placed control with the record's id may take the new size.
+    bool CanResizeCtrl(const DataCfg::TControl& control, int width, int height) const;
+    // The edited configuration of a placed control goes into its grid element and its view.
+    void ApplyCtrlCfg(const DataCfg::TControl& control);
+    // A drop of the drag marker from a control view at the canvas position; false when nothing was taken.
+    bool DropControl(QObject* source, const QMimeData* mime, const QPoint& pos);
+    bool IsDragging() const { return m_dragging; }
+    CtrlView* PressedView() const { return m_pressed; }
+
 signals:
     void SelectCtrl(CtrlView* view);
 
@@ -116,6 +140,11 @@ public slots:
     QVariantList FindControls(const QString& id) const;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+
     // Milliseconds counted by the update timer. Unsigned, so that a program running for weeks wraps to 0
     // (the control views count the same way) instead of overflowing.
     uint m_elapsed = 0;
@@ -139,6 +168,17 @@ private:
     private:
         GridView* m_grid;
     };
+
+    bool PressOnView(CtrlView* view, QMouseEvent* e);
+    void MoveOnView(CtrlView* view, QMouseEvent* e);
+    void ReleaseOnView(CtrlView* view, QMouseEvent* e);
+    // Bounding box of the selected views in cells; false when none is selected.
+    bool SelectionBox(int& minX, int& minY, int& maxX, int& maxY) const;
+    // The drag offset kept so that the selection stays inside the canvas.
+    QPoint ClampDrag(QPoint d) const;
+    void HoverDeleteButton();
+    void SetAllSelectors();
+    static int SnapToCell(int d);
 
     // The canvas size for the row count.
     QSize CanvasSize(int rows) const;
@@ -165,4 +205,11 @@ private:
 
     // The view pressed in the editor; a relayout forgets it.
     CtrlView* m_pressed = nullptr;
+    QPointer<QWidget> m_hoveredDelete;
+    QPoint m_pressInView;
+    QPoint m_pressInCanvas;
+    bool m_multiSelect = false;
+    bool m_dragging = false;
+    // Set while a press is offered to the view itself, so that the filter lets it through.
+    bool m_offering = false;
 };

@@ -15,4 +15,6 @@ public:
     virtual QImage LoadScaledGfx(const QString& entry) = 0;
     // The application skin in use.
     virtual const DataCfg::TAppSkin& AppSkin() const = 0;
+    // A message box over the editor (icon 1 information, 2 warning, 4 question); answers the button code.
+    virtual int AskUser(int icon, const QString& title, const QString& text, int buttons) = 0;
 };

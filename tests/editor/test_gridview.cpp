@@ -44,6 +44,7 @@ public:
         return image;
     }
     const DataCfg::TAppSkin& AppSkin() const override { return skin; }
+    int AskUser(int, const QString&, const QString&, int) override { return 0x400; }
 };
 
 } // namespace
