@@ -412,6 +412,9 @@ void GridView::ReleaseOnView(CtrlView* v, QMouseEvent* e) {
     }
     if (m_hoveredDelete) {
         m_hoveredDelete = nullptr;
-        RemoveCtrls(true);
+        // The relayout deletes the views, the one whose event is being filtered among them: it runs once
+        // this event is done.
+        QMetaObject::invokeMethod(
+            this, [this] { RemoveCtrls(true); }, Qt::QueuedConnection);
     }
 }

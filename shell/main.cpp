@@ -4,6 +4,7 @@
 #include "QsLogDest.h"
 #include "datacfg.h"
 #include "globals.h"
+#include "grideditorhooks.h"
 #include "mervapp.h"
 #include "mervexstyle.h"
 #include "mervexwnd.h"
@@ -76,6 +77,7 @@ int main(int argc, char* argv[]) {
     LanguageOverride() = options.language;
 
     MervexWnd* wnd = new MervexWnd;
+    GridEditorHooks::Install(wnd);
     app.setActivationWindow(wnd, true);
     wnd->show();
     QObject::connect(&app, &MervApp::messageReceived, wnd, &MervexWnd::OnAppMessageReceived);

@@ -62,6 +62,8 @@ public:
     NetServer* Server() const { return m_server; }
     ImgDataMgr* Images() const { return m_images; }
     WebImageCache* WebImages() const { return m_webImages; }
+    // The phone server's view of the grids (the grid editor installs its change counter in it).
+    INetGrids* GridsProvider() const { return m_netGrids.get(); }
 
     // The tabs: a placeholder until the tab itself is installed (the window takes ownership).
     QWidget* Tab(MainTabKind kind) const { return m_tabs[kind]; }

@@ -300,6 +300,7 @@ private slots:
         Mouse(v, QEvent::MouseButtonPress, QPoint(5, 5));
         Mouse(v, QEvent::MouseMove, QPoint(50, 50));
         Mouse(v, QEvent::MouseButtonRelease, QPoint(50, 50));
+        QCoreApplication::processEvents();
         QCOMPARE(canvas.ViewCount(), 1);
         QCOMPARE(Positions(canvas), QList<QPoint>{QPoint(1, 0)});
 
@@ -310,7 +311,23 @@ private slots:
         QCursor::setPos(QPoint(0, 0));
         Mouse(v, QEvent::MouseMove, QPoint(60, 60));
         Mouse(v, QEvent::MouseButtonRelease, QPoint(60, 60));
+        QCoreApplication::processEvents();
         QCOMPARE(canvas.ViewCount(), 1);
+
+        // A ctrl-click that only touches the button: the pressed view is deselected and survives, the
+        // other selected view goes.
+        canvas.AddCtrl(m_fx.cfg->FindControl("GT:Ticker"), 0, 0);
+        const QList<CtrlView*> two = canvas.Views();
+        QCOMPARE(two.size(), 2);
+        canvas.SetSelected(two[0], true);
+        canvas.SetSelected(two[1], true);
+        QCursor::setPos(del.mapToGlobal(QPoint(20, 20)));
+        Mouse(two[1], QEvent::MouseButtonPress, QPoint(5, 5), Qt::ControlModifier);
+        Mouse(two[1], QEvent::MouseMove, QPoint(6, 5), Qt::ControlModifier);
+        Mouse(two[1], QEvent::MouseButtonRelease, QPoint(6, 5), Qt::ControlModifier);
+        QCoreApplication::processEvents();
+        QCOMPARE(canvas.ViewCount(), 1);
+        QCOMPARE(canvas.Grid().Elements.size(), 1);
     }
 
     void canResize_data() {

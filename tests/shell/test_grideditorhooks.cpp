@@ -1,0 +1,89 @@
+// The grid editor installed in the main window: it fills itself at start-up, takes the first custom grid
+// as a tab, gives the phone server its change counter, and answers the window's close, OK and CANCEL.
+
+#include "datacfgrecords.h"
+#include "grideditorhooks.h"
+#include "gridview.h"
+#include "mervexwnd.h"
+#include "mtegridedit.h"
+#include "programservices.h"
+#include "tabview.h"
+#include "tusercfg.h"
+
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestGridEditorHooks : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_user;
+    MervexWnd* m_wnd = nullptr;
+    GridEditorHooks* m_hooks = nullptr;
+    QList<int> m_answers;
+    QStringList m_asked;
+
+private slots:
+    void initTestCase() {
+        InstallProgramServices();
+        qputenv("MERVEX_TCP_PORT", "0");
+        qputenv("MERVEX_UDP_PORT", "0");
+        MervexWnd::Folders folders;
+        folders.data = QStringLiteral(MERVEX_TEST_SOURCE_DIR "/../../data");
+        folders.user = m_user.path();
+        m_wnd = new MervexWnd(nullptr, folders);
+        m_hooks = GridEditorHooks::Install(m_wnd);
+        m_hooks->Editor()->SetAskHandler([this](int, const QString& title, const QString&, int) {
+            m_asked << title;
+            return m_answers.isEmpty() ? int(QMessageBox::Cancel) : m_answers.takeFirst();
+        });
+        QSignalSpy started(m_wnd, &MervexWnd::StartupFinished);
+        QVERIFY(started.wait(20000));
+    }
+    void cleanupTestCase() {
+        delete m_wnd;
+        RemoveProgramServices();
+    }
+
+    void theEditorIsOnTheControlsTabAndFilled() {
+        MTEGridEdit* ed = m_hooks->Editor();
+        QCOMPARE(m_wnd->TabHooks(), static_cast<IMainTabHooks*>(m_hooks));
+        // It sits on the controls tab or, when the browse tab was shown last, on that one.
+        QVERIFY(ed->parentWidget() == m_wnd->Tab(MervexWnd::TabCreate) ||
+                ed->parentWidget() == m_wnd->Tab(MervexWnd::TabBrowse));
+        m_wnd->showMainWindow();
+        QCOMPARE(ed->parentWidget(), m_wnd->Tab(MervexWnd::TabCreate));
+        QCOMPARE(ed->CustomGridPath(), m_wnd->GetCustomGridPath());
+        QVERIFY(ed->Tabs()->Count() > 0);
+        // The first start's custom grid became the last tab, and the list was written back.
+        QCOMPARE(ed->Tabs()->GetTabKey(ed->Tabs()->Count() - 1), QStringLiteral("CustomGrid:Custom Grid 1"));
+        QCOMPARE(m_wnd->Cfg()->UserCfg().Tabs.last().Name, QStringLiteral("[MERVEX]:AppSettings"));
+        QCOMPARE(m_hooks->GridTabCount(), ed->Tabs()->Count());
+        QCOMPARE(m_wnd->GridsProvider()->EditorChangeCount(), ed->ChangeCount());
+        QVERIFY(ed->ChangeCount() > 0);
+        QVERIFY(m_asked.isEmpty());
+    }
+
+    void closeAsksAndCancelReverts() {
+        MTEGridEdit* ed = m_hooks->Editor();
+        ed->ShowGrid(QStringLiteral("CustomGrid:Custom Grid 1"));
+        const DataCfg::TControl c = m_wnd->Cfg()->Controls().first();
+        QVERIFY(ed->Canvas()->AddCtrl(c, 0, 0));
+        m_answers = {QMessageBox::Cancel};
+        QVERIFY(!m_hooks->GridEditorMayClose());
+        QCOMPARE(m_asked, QStringList{QStringLiteral("SAVE CHANGES?")});
+        QVERIFY(ed->Canvas()->IsModified());
+
+        const int count = m_wnd->GridsProvider()->EditorChangeCount();
+        m_wnd->OnClickCancel();
+        QVERIFY(!ed->Canvas()->IsModified());
+        QCOMPARE(ed->Canvas()->ViewCount(), 0);
+        QVERIFY(m_wnd->GridsProvider()->EditorChangeCount() > count);
+        m_asked.clear();
+        QVERIFY(m_hooks->GridEditorMayClose());
+        QVERIFY(m_asked.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestGridEditorHooks)
+#include "test_grideditorhooks.moc"
