@@ -1,0 +1,19 @@
+#include "threadcopy.h"
+
+#include "QsLog.h"
+
+#include <QSaveFile>
+
+ThreadCopy::ThreadCopy(const QString& path, const QByteArray& data, QObject* parent)
+    : QThread(parent), path(path), data(data) {}
+
+void ThreadCopy::run() {
+    // Written beside and renamed at the end, so a failed write never leaves half an installer behind.
+    QSaveFile file(path);
+    bool written = file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+    written = file.commit() && written;
+    if (!written)
+        QLOG_DEBUG() << "ThreadCopy::run: error writing file" << path << file.errorString();
+    ok = written;
+    emit copyFinished();
+}
