@@ -163,8 +163,8 @@ QString ReadMachineGuid(const QString& machineIdPath, const QString& settingsPat
 // The per-user settings file that keeps a generated identity.
 QString MachineGuidSettingsPath();
 
-// The file that stands in for the system registry (autostart value).
-QString RegistrySettingsPath();
+// The desktop's autostart entry that starts the program minimised at log-in.
+QString AutostartEntryPath();
 // Number of warning sounds asked for so far: nothing plays them here, tests read it.
 int WarningSoundCount();
 // The description of a program, uncached: the name of its desktop entry.

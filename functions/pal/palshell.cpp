@@ -16,6 +16,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QMimeDatabase>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QSysInfo>
@@ -26,7 +27,6 @@
 #include <unistd.h>
 
 namespace {
-const char kAutostartValue[] = "Run/MervexVellichor";
 // Values that name other references are expanded again, but not without end.
 constexpr int kMaxExpandDepth = 8;
 QAtomicInt g_warningSounds;
@@ -149,23 +149,29 @@ QString PAL::GetOSName() {
 // ---- Shell services ----
 
 bool PAL::GetAutostart() {
-    QSettings registry(PAL_INT::RegistrySettingsPath(), QSettings::IniFormat);
-    return registry.status() == QSettings::NoError && registry.contains(QString::fromLatin1(kAutostartValue));
+    QFile entry(PAL_INT::AutostartEntryPath());
+    return entry.open(QFile::ReadOnly);
 }
 
 bool PAL::SetAutostart(bool on) {
-    QSettings registry(PAL_INT::RegistrySettingsPath(), QSettings::IniFormat);
-    if (registry.status() != QSettings::NoError)
+    const QString path = PAL_INT::AutostartEntryPath();
+    if (!on)
+        return QFile::remove(path);
+    const QStringList args = QCoreApplication::arguments();
+    const QString program = QFileInfo(args.isEmpty() ? QString() : args.first()).absoluteFilePath();
+    // Inside a quoted Exec argument these four characters take a backslash.
+    QString quoted = program;
+    for (const QChar c : {QLatin1Char('\\'), QLatin1Char('"'), QLatin1Char('`'), QLatin1Char('$')})
+        quoted.replace(c, QStringLiteral("\\") + c);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile entry(path);
+    if (!entry.open(QFile::WriteOnly | QFile::Text))
         return false;
-    if (on) {
-        const QStringList args = QCoreApplication::arguments();
-        const QString program = QFileInfo(args.isEmpty() ? QString() : args.first()).absoluteFilePath();
-        registry.setValue(QString::fromLatin1(kAutostartValue), QStringLiteral("\"%1\" /m").arg(program));
-    } else {
-        registry.remove(QString::fromLatin1(kAutostartValue));
-    }
-    registry.sync();
-    return registry.status() == QSettings::NoError;
+    const QString text = QStringLiteral("[Desktop Entry]\nType=Application\nName=MERVEX Velli-Chor\n"
+                                        "Exec=\"%1\" /m\nX-GNOME-Autostart-enabled=true\n")
+                             .arg(quoted);
+    entry.write(text.toUtf8());
+    return entry.commit();
 }
 
 QString PAL::ExpandEnvironment(const QString& text) {
@@ -297,9 +303,9 @@ QString PAL::GetLastErrorText() {
 
 namespace PAL_INT {
 
-QString RegistrySettingsPath() {
+QString AutostartEntryPath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/MERVEX/registry.ini");
+           QStringLiteral("/autostart/MervexVellichor.desktop");
 }
 
 int WarningSoundCount() {

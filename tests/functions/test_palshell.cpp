@@ -89,16 +89,20 @@ private slots:
     }
 
     void autostartRoundTrip() {
-        QFile::remove(PAL_INT::RegistrySettingsPath());
+        QFile::remove(PAL_INT::AutostartEntryPath());
         QVERIFY(!PAL::GetAutostart());
+        QVERIFY(!PAL::SetAutostart(false)); // nothing to delete
         QVERIFY(PAL::SetAutostart(true));
         QVERIFY(PAL::GetAutostart());
-        QSettings registry(PAL_INT::RegistrySettingsPath(), QSettings::IniFormat);
+        QFile file(PAL_INT::AutostartEntryPath());
+        QVERIFY(file.open(QFile::ReadOnly | QFile::Text));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
         const QString program = QFileInfo(QCoreApplication::arguments().first()).absoluteFilePath();
-        QCOMPARE(registry.value("Run/MervexVellichor").toString(), "\"" + program + "\" /m");
+        QCOMPARE(lines.value(0), QStringLiteral("[Desktop Entry]"));
+        QVERIFY(lines.contains(QStringLiteral("Type=Application")));
+        QVERIFY(lines.contains("Exec=\"" + program + "\" /m"));
         QVERIFY(PAL::SetAutostart(false));
         QVERIFY(!PAL::GetAutostart());
-        QFile::remove(PAL_INT::RegistrySettingsPath());
     }
 
     void identity() {
