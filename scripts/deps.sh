@@ -7,7 +7,7 @@ PKGS=(
   libqt5svg5-dev qttools5-dev qttools5-dev-tools libquazip1-qt5-dev libssl-dev zlib1g-dev
   libtidy-dev libstb-dev libstatgrab-dev libxtst-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core openssl
-  libqt5websockets5-dev python3-websockets node-ws sox vorbis-tools socat curl
+  libqt5websockets5-dev python3-websockets node-ws sox vorbis-tools socat curl dbus
   dovecot-imapd dovecot-pop3d
 )
 missing=()

@@ -151,6 +151,25 @@ public:
     // device software has answered, each call looks for it again and answers false; the last request is
     // delivered as soon as it answers.
     static bool Tarn_SetColors(int a, int b, int c, uint d);
+
+    // ---- Media players (mediaplayers.cpp) ----
+    // Every operation acts on the player GetCurrentMediaPlayer picks for the name; empty means the default.
+
+    // "Winamp", "iTunes", "Windows Media Player".
+    static QStringList GetMediaPlayers();
+    // The name when it is one of the players, else the user setting "DefaultMediaPlayer", else "Winamp".
+    static QString GetCurrentMediaPlayer(const QString& player);
+    static bool IsMediaPlayerRunning(const QString& player);
+    // The music-information map ("status", "playstate", "title", "duration", "position", "artist", "album",
+    // "genre"), or the integer 0 / an empty map / an invalid variant when the player gives none.
+    static QVariant GetMusicInfo(const QString& player);
+    static void DoMusicPlay(const QString& player);
+    static void DoMusicPause(const QString& player);
+    static void DoMusicStop(const QString& player);
+    static void DoMusicPrev(const QString& player);
+    static void DoMusicNext(const QString& player);
+    // Seeks to a fraction of the track: 0 the start, 1 the end.
+    static void DoMusicSetPos(const QString& player, double fraction);
 };
 
 namespace PAL_INT {

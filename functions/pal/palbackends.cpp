@@ -1,6 +1,7 @@
 #include "palbackends.h"
 
 #include "audio.h"
+#include "mediaplayermixer.h"
 #include "processrunner.h"
 #include "syscommands.h"
 
@@ -35,7 +36,8 @@ ISystemPower& SystemPower() {
 }
 
 IMusicMixer* MusicMixer() {
-    return g_music;
+    static MediaPlayerMixer players;
+    return g_music ? g_music : &players;
 }
 
 void SetProcessRunner(IProcessRunner* runner) {

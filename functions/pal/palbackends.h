@@ -16,7 +16,7 @@ class IMusicMixer;
 IProcessRunner& ProcessRunner();
 IAudioBackend& AudioBackend();
 ISystemPower& SystemPower();
-// Null while no media-player part has installed one.
+// The default media player's volume and mute unless a stand-in is installed.
 IMusicMixer* MusicMixer();
 
 // Installs a stand-in (not owned); null goes back to the default.

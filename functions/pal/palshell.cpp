@@ -3,6 +3,8 @@
 
 #include "pal.h"
 
+#include "itunesthread.h"
+
 #include "QsLog.h"
 #include "profiler.h"
 #include "sysstatthread.h"
@@ -120,6 +122,7 @@ void PAL::Init() {
 void PAL::Exit() {
     QLOG_DEBUG() << "PAL::Exit";
     PAL_INT::RequestSysStatStop();
+    PAL_WIN32_INT::StopItunesThread();
     PAL_INT::WaitSysStatStopped();
 }
 
