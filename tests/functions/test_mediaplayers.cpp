@@ -287,16 +287,17 @@ private slots:
         QCOMPARE(Player(player)->Calls(), calls);
     }
 
+    // Through the audio functions, which reach the default player.
     void winampMuteRemembersVolume() {
         m_defaultPlayer = QStringLiteral("Winamp");
-        QCOMPARE(PAL_INT::GetMusicMute(), true); // no window
-        QCOMPARE(PAL_INT::SetMusicVolume(0.5), 0.0);
+        QCOMPARE(PAL::GetMusicMute(), true); // no window
+        QCOMPARE(PAL::SetMusicVolume(0.5), 0.0);
         m_winamp->SetRunning(true);
         m_winamp->SetVolume(200 / 255.0);
-        QCOMPARE(PAL_INT::SetMusicMute(true), true);
-        QCOMPARE(PAL_INT::GetMusicVolume(), 0.0);
-        QCOMPARE(PAL_INT::SetMusicMute(false), false);
-        QCOMPARE(PAL_INT::GetMusicVolume(), 200 / 255.0);
+        QCOMPARE(PAL::SetMusicMute(true), true);
+        QCOMPARE(PAL::GetMusicVolume(), 0.0);
+        QCOMPARE(PAL::SetMusicMute(false), false);
+        QCOMPARE(PAL::GetMusicVolume(), 200 / 255.0);
     }
 
     void winampUnmuteWithoutRememberedVolume() {
