@@ -4,8 +4,12 @@
 
 #include "builtindatasources.h"
 #include "cryptstring.h"
+#include "datacfg.h"
 #include "dcscriptobjectfactory.h"
+#include "deffuncprovider.h"
+#include "funcmgr.h"
 #include "funcmgrregistry.h"
+#include "mediaplayers.h"
 #include "pal.h"
 #include "popupgfxbackground.h"
 #include "popupwnd.h" // after QAbstractButton, which its guarded pointers need whole
@@ -25,6 +29,17 @@ void InstallProgramServices() {
     FuncRegistry::SetInstance(&Registry());
     // The data-source list is built on first use, after the user configuration has loaded.
     RegisterBuiltInDataSources();
+    // The built-in function provider leads the provider list; once per process, as the registry keeps it.
+    static bool dfpRegistered = false;
+    if (!dfpRegistered) {
+        dfpRegistered = true;
+        RegisterBuiltInFuncProvider([]() -> IFuncProvider* { return new DefFuncProvider; });
+    }
+    // The media players read the user's default player from the user configuration's settings.
+    PAL_INT::SetUserSettingReader([](const QString& key) {
+        DataCfg* cfg = DataCfg::Instance();
+        return cfg ? cfg->UserCfg().CfgBase.value(key) : QVariant();
+    });
     PopupWnd::SetBackgroundFactory(&PopupGfxBackground::Make);
 }
 
