@@ -2,6 +2,7 @@
 // window and the event loop; after it, everything goes down in the reverse order.
 #include "QsLog.h"
 #include "QsLogDest.h"
+#include "crashhandler.h"
 #include "datacfg.h"
 #include "globals.h"
 #include "grideditorhooks.h"
@@ -34,6 +35,7 @@ void LoadStyleSheet() {
 int main(int argc, char* argv[]) {
     // The crash log and the log file live here; the folder must exist before either is written.
     const QString tempDir = MervexGlobals::PrivateTempRoot() + QStringLiteral("/MERVEX/Velli-Chor");
+    InstallCrashHandler((tempDir + QStringLiteral("/crashlog.txt")).toLocal8Bit().constData());
     QDir().mkpath(tempDir);
 
     MervApp app(argc, argv);

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 
 #include "QsLog.h"
+#include "colpickpopup.h"
 #include "datacfgrecords.h"
 #include "dcgrid.h"
 #include "funcmgr.h"
@@ -10,6 +11,7 @@
 #include "imaintabhooks.h"
 #include "imgdatamgr.h"
 #include "imgwidget.h"
+#include "loggerwnd.h"
 #include "mainctrlbtn.h"
 #include "netgridsprovider.h"
 #include "netruntimeadapters.h"
@@ -158,6 +160,7 @@ MervexWnd::MervexWnd(QWidget* parent, const Folders& folders)
     WireServer();
     // The data sources take their stored settings from here, and the close sequence stores them back.
     SetDataSourceSettingsMap(&m_cfg->UserCfg().CfgSrc);
+    SetColorPickerSettings(&m_cfg->UserCfg().CfgBase);
 
     connect(qApp, &QApplication::focusChanged, this, &MervexWnd::OnFocusChanged);
     hide();
@@ -174,6 +177,8 @@ MervexWnd::~MervexWnd() {
     DCGrid::SetClientResetHandler(nullptr);
     if (DataSourceSettingsMap() == &m_cfg->UserCfg().CfgSrc)
         SetDataSourceSettingsMap(nullptr);
+    if (ColorPickerSettings() == &m_cfg->UserCfg().CfgBase)
+        SetColorPickerSettings(nullptr);
     m_server->Close();
     m_server->SetPairing(nullptr);
     m_server->SetGrids(nullptr);
@@ -711,9 +716,18 @@ void MervexWnd::ShowHelpGuideOvl() {
 }
 
 void MervexWnd::ShowLogger() {
-    // The log window belongs to the logging layer; until it exists the log file serves.
-    QLOG_DEBUG() << "MervexWnd::ShowLogger: log file"
-                 << MervexGlobals::PrivateTempRoot() + "/MERVEX/Velli-Chor/log.txt";
+    if (m_logWnd)
+        return;
+    m_logWnd = new LoggerWnd(this);
+    connect(m_logWnd, &LoggerWnd::Closed, this, &MervexWnd::OnLoggerClosed);
+    m_logWnd->show();
+}
+
+void MervexWnd::OnLoggerClosed() {
+    // A closed window would otherwise stay a log destination, collecting every line while hidden.
+    if (m_logWnd)
+        m_logWnd->deleteLater();
+    m_logWnd = nullptr;
 }
 
 void MervexWnd::Update10Ms() {

@@ -16,6 +16,7 @@ class DataCfg;
 class IMainTabHooks;
 class ImgDataMgr;
 class ImgWidget;
+class LoggerWnd;
 class MainCtrlBtn;
 class NetServer;
 class QLabel;
@@ -121,6 +122,7 @@ public slots:
     void OnClickApply();
     void OnClickCancel();
     void ShowLogger();
+    void OnLoggerClosed();
     void ShowHelpGuideOvl();
     void OnSupportOk();
     void OnSupportError();
@@ -172,6 +174,8 @@ private:
     ImgWidget* m_marker = nullptr;
     QPropertyAnimation* m_markerAnimation = nullptr;
     QTimer* m_timer10Ms = nullptr;
+    // The open log window; null while closed.
+    QPointer<LoggerWnd> m_logWnd;
 
     QPushButton* m_btnClose = nullptr;
     QPushButton* m_btnMini = nullptr;

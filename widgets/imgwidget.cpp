@@ -40,3 +40,10 @@ void ImgWidget::paintEvent(QPaintEvent*) {
     painter.setOpacity(opacity());
     painter.drawImage(0, 0, m_image);
 }
+
+void ImgWidget::SetImage(const QImage& image) {
+    if (image == m_image)
+        return;
+    m_image = image;
+    update();
+}

@@ -18,6 +18,8 @@ public:
 
     QString imagePath() const { return m_path; }
     QImage image() const { return m_image; }
+    // Takes the image and repaints when it differs (the colour dropper's magnifier); the size stays.
+    void SetImage(const QImage& image);
     QSize sizeHint() const override;
 
 protected:

@@ -66,6 +66,12 @@ void Logger::Write(const QString& line)
     }
 }
 
+void Logger::WriteText(const QString& text)
+{
+    QMutexLocker lock(&d->logMutex);
+    Write(text);
+}
+
 QString FormatLine(int level, const QString& text)
 {
     const char* name = "INFO";

@@ -24,6 +24,8 @@ public:
     void RemoveDestination(Destination* destination);
     // Hands a finished line to every destination; the caller holds the mutex.
     void Write(const QString& line);
+    // Hands a text to every destination as it is, taking the mutex itself (a report from the log window).
+    void WriteText(const QString& text);
 
     // One line under construction at a call site; written when it goes out of scope.
     class Helper {

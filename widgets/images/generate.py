@@ -252,6 +252,147 @@ icon("Ref", "#5cb85c", union(arc(20, 20, 9, 3.2, 30, 300), segment(24.5, 12.2, 2
 icon("Shortcut", "#47a8dd", union(segment(12, 28, 26, 14, 3.6), segment(27, 13, 27, 21, 3.6),
                                   segment(27, 13, 19, 13, 3.6)))
 
+# --- fold arrow frames, 12 x 12: collapsed (pointing right), two in-between, expanded (pointing down) -------
+
+def fold_frame(name, angle):
+    c = Canvas(12, 12)
+    t = math.radians(angle)
+    def rot(px, py):
+        return 6 + px * math.cos(t) - py * math.sin(t), 6 + px * math.sin(t) + py * math.cos(t)
+    a, b, tip = rot(-2, -4), rot(-2, 4), rot(2.5, 0)
+    c.shade(union(segment(a[0], a[1], tip[0], tip[1], 2), segment(b[0], b[1], tip[0], tip[1], 2)), (0x65, 0xc3, 0xf7))
+    c.save(name)
+
+
+fold_frame("IcnCategoryCollapsed", 0)
+fold_frame("IcnCategoryCE0", 30)
+fold_frame("IcnCategoryCE1", 60)
+fold_frame("IcnCategoryExpanded", 90)
+
+# --- alignment picker: 3 x 3 cells of 20 pixels, and the mark of one cell ----------------------------------
+
+align = Canvas(60, 60)
+align.shade(rrect(0, 0, 60, 60, 3), (0x28, 0x28, 0x28))
+for i in range(3):
+    for j in range(3):
+        align.shade(circle(10 + 20 * i, 10 + 20 * j, 2), (0x60, 0x60, 0x60))
+for k in (20, 40):
+    align.shade(segment(k, 2, k, 58, 1), (0x3a, 0x3a, 0x3a))
+    align.shade(segment(2, k, 58, k, 1), (0x3a, 0x3a, 0x3a))
+align.save("CtrlAlignBG")
+mark = Canvas(20, 20)
+mark.shade(rrect(3, 3, 17, 17, 3), (0x65, 0xc3, 0xf7))
+mark.save("CtrlAlignMark")
+
+# --- language selector: panel title and foot, entry and flag-button backgrounds, flags (16 x 11) ----------
+
+os.makedirs(os.path.join(HERE, "language"), exist_ok=True)
+
+title = Canvas(100, 16)
+title.shade(rrect(0, 0, 100, 20, 3), vgrad((0x3c, 0x3c, 0x3c), (0x2a, 0x2a, 0x2a), 0, 16))
+title.save("language/LTitle")
+foot = Canvas(100, 4)
+foot.shade(rrect(0, -4, 100, 4, 3), (0x2a, 0x2a, 0x2a))
+foot.save("language/LFoot")
+for state, top, bottom in (("N", "#e8e8e8", "#d0d0d0"), ("H", "#f4f9ff", "#cfe6f7"), ("D", "#b8d8f0", "#9cc6e6")):
+    sel = Canvas(100, 16)
+    sel.shade(rrect(0, 0, 100, 16, 0), vgrad(hexc(top), hexc(bottom), 0, 16))
+    sel.save("language/LBtnSel" + state)
+    btn = Canvas(32, 17)
+    btn.shade(rrect(0.5, 0.5, 31.5, 16.5, 3), vgrad(hexc(top), hexc(bottom), 0, 17))
+    btn.shade(segment(5, 7, 9, 7, 1.2), (0x40, 0x40, 0x40))
+    btn.save("language/LBtn" + state)
+
+
+def flag(code, bands, vertical=False, emblem=None):
+    """Equal stripes of the given colours; an optional small emblem in the upper left corner."""
+    f = Canvas(16, 11)
+    n = len(bands)
+    for i, colour in enumerate(bands):
+        if vertical:
+            f.shade(rrect(16 * i / n, 0, 16 * (i + 1) / n, 11, 0), hexc(colour))
+        else:
+            f.shade(rrect(0, 11 * i / n, 16, 11 * (i + 1) / n, 0), hexc(colour))
+    if emblem:
+        f.shade(emblem[0], hexc(emblem[1]))
+    f.save("language/Flag_" + code)
+
+
+flag("en", ["#1f3f8f"], emblem=(union(segment(0, 0, 16, 11, 2.2), segment(16, 0, 0, 11, 2.2),
+                                      segment(8, 0, 8, 11, 3), segment(0, 5.5, 16, 5.5, 3)), "#d03030"))
+flag("fr", ["#1f3f8f", "#ffffff", "#d03030"], vertical=True)
+flag("de", ["#101010", "#d03030", "#f0c020"])
+flag("ru", ["#ffffff", "#1f3f8f", "#d03030"])
+flag("es", ["#c02020", "#f0c020", "#f0c020", "#c02020"])
+flag("pt", ["#208040", "#d03030", "#d03030"], vertical=True, emblem=(circle(6, 5.5, 2.2), "#f0c020"))
+flag("cn", ["#d03030"], emblem=(circle(4, 3.5, 1.8), "#f0d020"))
+flag("tw", ["#d03030"], emblem=(rrect(0, 0, 8, 5.5, 0), "#1f3f8f"))
+flag("br", ["#209040"], emblem=(circle(8, 5.5, 3), "#1f3f8f"))
+
+# --- position pad, 21 x 21: background and one overlay per part (3 x 3 cells of 7 pixels) -----------------
+
+pad = Canvas(21, 21)
+pad.shade(rrect(0, 0, 21, 21, 3), (0x28, 0x28, 0x28))
+pad.shade(circle(10.5, 10.5, 1.5), (0x70, 0x70, 0x70))
+for i in range(3):
+    for j in range(3):
+        if (i, j) != (1, 1):
+            cx, cy = 3.5 + 7 * i, 3.5 + 7 * j
+            dx, dy = i - 1, j - 1
+            pad.shade(segment(cx - dx * 1.5, cy - dy * 1.5, cx + dx * 1.5, cy + dy * 1.5, 1.2), (0x70, 0x70, 0x70))
+pad.save("CtrlPosBG")
+for j, row in enumerate("TCB"):
+    for i, col in enumerate("LCR"):
+        part = Canvas(21, 21)
+        part.shade(rrect(7 * i, 7 * j, 7 * i + 7, 7 * j + 7, 1), (0x65, 0xc3, 0xf7), 0.35)
+        cx, cy = 3.5 + 7 * i, 3.5 + 7 * j
+        if (i, j) == (1, 1):
+            part.shade(circle(cx, cy, 2), (0x65, 0xc3, 0xf7))
+        else:
+            dx, dy = i - 1, j - 1
+            part.shade(segment(cx - dx * 1.5, cy - dy * 1.5, cx + dx * 1.5, cy + dy * 1.5, 1.6), (0x65, 0xc3, 0xf7))
+        part.save("CtrlPos" + col + row)
+
+# --- colour button (19 x 19), dropper button and cursor ------------------------------------------------------
+
+cp = Canvas(19, 19)
+cp.shade(rrect(0.5, 0.5, 18.5, 18.5, 3), (0x28, 0x28, 0x28))
+for i in range(4):
+    for j in range(4):
+        if (i + j) % 2 == 0:
+            cp.shade(rrect(3 + 3.25 * i, 3 + 3.25 * j, 3 + 3.25 * (i + 1), 3 + 3.25 * (j + 1), 0), (0xcc, 0xcc, 0xcc))
+        else:
+            cp.shade(rrect(3 + 3.25 * i, 3 + 3.25 * j, 3 + 3.25 * (i + 1), 3 + 3.25 * (j + 1), 0), (0x5b, 0x5b, 0x5b))
+cp.save("BtnColPickBG")
+cm = Canvas(19, 19)
+cm.shade(rrect(3, 3, 16, 16, 1), (255, 255, 255))
+cm.save("BtnColPickMask")
+for state, colour, alpha in (("N", (0x50, 0x50, 0x50), 1.0), ("H", (0x65, 0xc3, 0xf7), 1.0),
+                             ("P", (0x40, 0x90, 0xc0), 1.0)):
+    ring_img = Canvas(19, 19)
+    ring_img.shade(lambda x, y: abs(rrect(0.5, 0.5, 18.5, 18.5, 3)(x, y)) - 0.6, colour, alpha)
+    ring_img.save("BtnColPick" + state)
+
+
+def magnifier(name, back, glass):
+    m = Canvas(22, 22)
+    m.shade(rrect(0.5, 0.5, 21.5, 21.5, 3), back)
+    m.shade(ring(9, 9, 5, 2), glass)
+    m.shade(segment(12.8, 12.8, 18, 18, 3), glass)
+    m.save(name)
+
+
+for prefix, base in (("A", (0x2e, 0x5e, 0x7e)), ("I", (0x38, 0x38, 0x38))):
+    magnifier("BtnMag" + prefix + "N", base, (0xd0, 0xd0, 0xd0))
+    magnifier("BtnMag" + prefix + "H", base, (0x65, 0xc3, 0xf7))
+    magnifier("BtnMag" + prefix + "P", tuple(v * 0.8 for v in base), (0x65, 0xc3, 0xf7))
+
+drop = Canvas(24, 24)
+drop.shade(segment(3, 21, 13, 11, 2.5), (0x20, 0x20, 0x20))
+drop.shade(rrect(12, 4, 20, 12, 2), (0x20, 0x20, 0x20))
+drop.shade(segment(3.6, 20.4, 12.4, 11.6, 1), (0xff, 0xff, 0xff))
+drop.save("CursorColDrop")
+
 # --- resource list -----------------------------------------------------------------------------------------
 
 with open(os.path.join(HERE, "..", "widgetimages.qrc"), "w") as f:

@@ -1,0 +1,128 @@
+#include "crashhandler.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+
+class TestCrashHandler : public QObject {
+    Q_OBJECT
+
+private:
+    // Runs the helper to its crash; returns the signal that ended it (0 for a normal exit).
+    static int RunHelper(const QString& logPath, const QString& mode) {
+        QProcess proc;
+        proc.setProcessChannelMode(QProcess::MergedChannels);
+        proc.start(QStringLiteral(CRASH_HELPER), {logPath, mode});
+        if (!proc.waitForFinished(60000))
+            return -1;
+        return proc.exitStatus() == QProcess::CrashExit ? proc.exitCode() : 0;
+    }
+
+    static QByteArray ReadAll(const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+private slots:
+    void recordPerFault_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("explanationStart");
+        QTest::newRow("write to null") << "write" << SIGSEGV << "EXCEPTION_ACCESS_VIOLATION(W)"
+                                       << "The thread tried to read from or write to a virtual address";
+        QTest::newRow("read from null") << "read" << SIGSEGV << "EXCEPTION_ACCESS_VIOLATION(R)"
+                                        << "The thread tried to read from or write to a virtual address";
+        QTest::newRow("integer division by zero") << "divide" << SIGFPE << "EXCEPTION_INT_DIVIDE_BY_ZERO"
+                                                  << "The thread tried to divide an integer value";
+        QTest::newRow("abort") << "abort" << SIGABRT << "Win32 Exception"
+                               << "unknown";
+        QTest::newRow("uncaught exception") << "throw" << SIGABRT << "Win32 Exception"
+                                            << "unknown";
+        QTest::newRow("stack overflow") << "overflow" << SIGSEGV << "EXCEPTION_ACCESS_VIOLATION"
+                                        << "The thread";
+    }
+
+    void recordPerFault() {
+        QFETCH(QString, mode);
+        QFETCH(int, signal);
+        QFETCH(QString, name);
+        QFETCH(QString, explanationStart);
+        QTemporaryDir dir;
+        const QString log = dir.filePath(QStringLiteral("crashlog.txt"));
+        QCOMPARE(RunHelper(log, mode), signal);
+
+        const QString text = QString::fromLatin1(ReadAll(log));
+        const QRegularExpression head(QStringLiteral("^\r\n\r\n(\\d{8}\\.\\d{6}\\.\\d{3})\r\nAssert: (.*)\r\n"));
+        const QRegularExpressionMatch m = head.match(text);
+        QVERIFY2(m.hasMatch(), qPrintable(text));
+        QVERIFY(m.captured(2).startsWith(explanationStart));
+        QVERIFY(m.captured(2).contains(name));
+        // The stamp is UTC today (or just past midnight).
+        const QDateTime stamp = QDateTime::fromString(m.captured(1), QStringLiteral("yyyyMMdd.HHmmss.zzz"));
+        QVERIFY(stamp.isValid());
+        QVERIFY(qAbs(QDateTime(stamp.date(), stamp.time(), Qt::UTC).secsTo(QDateTime::currentDateTimeUtc())) < 120);
+        // A stack follows the headline.
+        QVERIFY(text.mid(m.capturedLength()).count(QLatin1Char('\n')) >= 1);
+    }
+
+    void recordsAreAppended() {
+        QTemporaryDir dir;
+        const QString log = dir.filePath(QStringLiteral("crashlog.txt"));
+        {
+            QFile f(log);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("earlier text");
+        }
+        QCOMPARE(RunHelper(log, QStringLiteral("write")), SIGSEGV);
+        QCOMPARE(RunHelper(log, QStringLiteral("divide")), SIGFPE);
+        const QByteArray text = ReadAll(log);
+        QVERIFY(text.startsWith("earlier text\r\n\r\n"));
+        QCOMPARE(text.count("\r\n\r\n"), 2);
+        QCOMPARE(text.count("Assert: "), 2);
+        QVERIFY(text.indexOf("(W)") < text.indexOf("INT_DIVIDE_BY_ZERO"));
+    }
+
+    void unwritableLogStillEndsByTheSignal() {
+        QCOMPARE(RunHelper(QStringLiteral("/nonexistent-folder/crashlog.txt"), QStringLiteral("write")), SIGSEGV);
+    }
+
+    void pathThatDoesNotFitIsRefused() {
+        const QByteArray longPath = "/tmp/" + QByteArray(300, 'x');
+        QVERIFY(!InstallCrashHandler(longPath.constData()));
+        QCOMPARE(QByteArray(CrashLogPath()), QByteArray());
+        QVERIFY(InstallCrashHandler("relative/crashlog.txt"));
+        QCOMPARE(QString::fromLocal8Bit(CrashLogPath()), QDir::current().absoluteFilePath("relative/crashlog.txt"));
+        std::signal(SIGSEGV, SIG_DFL);
+        std::signal(SIGABRT, SIG_DFL);
+        std::signal(SIGFPE, SIG_DFL);
+        std::signal(SIGBUS, SIG_DFL);
+        std::signal(SIGILL, SIG_DFL);
+    }
+
+    void namesOfOtherFaults_data() {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("misaligned") << SIGBUS << int(BUS_ADRALN) << "EXCEPTION_DATATYPE_MISALIGNMENT";
+        QTest::newRow("paging") << SIGBUS << int(BUS_ADRERR) << "EXCEPTION_IN_PAGE_ERROR";
+        QTest::newRow("illegal") << SIGILL << int(ILL_ILLOPC) << "EXCEPTION_ILLEGAL_INSTRUCTION";
+        QTest::newRow("privileged") << SIGILL << int(ILL_PRVOPC) << "EXCEPTION_PRIV_INSTRUCTION";
+        QTest::newRow("float overflow") << SIGFPE << int(FPE_FLTOVF) << "EXCEPTION_FLT_OVERFLOW";
+        QTest::newRow("unknown") << SIGTERM << 0 << "Win32 Exception";
+    }
+
+    void namesOfOtherFaults() {
+        QFETCH(int, signal);
+        QFETCH(int, code);
+        QFETCH(QString, name);
+        QCOMPARE(QString::fromLatin1(CrashExceptionName(signal, code, false)), name);
+        QVERIFY(*CrashExceptionExplanation(signal, code));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCrashHandler)
+#include "test_crashhandler.moc"

@@ -1,0 +1,90 @@
+#include "ctrlalign.h"
+
+#include "loadimagecached.h"
+#include "profiler.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+CtrlAlign::CtrlAlign(QWidget* parent) : QWidgetEx(parent) {
+    InitWidgetResources();
+    m_background = LoadImageCached(QStringLiteral(":/images/CtrlAlignBG"), true);
+    m_mark = LoadImageCached(QStringLiteral(":/images/CtrlAlignMark"), true);
+    resize(m_background.size());
+    setMinimumSize(m_background.size());
+    setMaximumSize(m_background.size());
+    setMouseTracking(true);
+}
+
+void CtrlAlign::PickAt(const QPoint& pos) {
+    if (width() <= 0 || height() <= 0)
+        return;
+    const int column = qBound(0, pos.x() * 3 / width(), 2);
+    const int row = qBound(0, pos.y() * 3 / height(), 2);
+    static const quint32 columnBits[] = {1, 2, 4};
+    static const quint32 rowBits[] = {8, 0x10, 0x20};
+    const quint32 bits = columnBits[column] | rowBits[row];
+    quint32& target = pressed ? value : hoverValue;
+    if (bits == target)
+        return;
+    target = bits;
+    update();
+    if (pressed) {
+        hoverValue = 0;
+        emit changed(value);
+    }
+}
+
+void CtrlAlign::mousePressEvent(QMouseEvent* e) {
+    pressed = true;
+    PickAt(e->pos());
+    e->accept();
+}
+
+void CtrlAlign::mouseMoveEvent(QMouseEvent* e) {
+    if (rect().contains(e->pos()))
+        PickAt(e->pos());
+}
+
+void CtrlAlign::mouseReleaseEvent(QMouseEvent* e) {
+    if (rect().contains(e->pos()))
+        PickAt(e->pos());
+    pressed = false;
+}
+
+void CtrlAlign::leaveEvent(QEvent* e) {
+    QWidgetEx::leaveEvent(e);
+    pressed = false;
+    hoverValue = 0;
+    update();
+}
+
+QPoint CtrlAlign::PlaceOf(quint32 v) const {
+    int x = 0, y = 0;
+    if (v & 4)
+        x = m_background.width() - m_mark.width();
+    else if (v & 2)
+        x = m_background.width() / 2 - m_mark.width() / 2;
+    if (v & 0x20)
+        y = m_background.height() - m_mark.height();
+    else if (v & 0x10)
+        y = m_background.height() / 2 - m_mark.height() / 2;
+    return QPoint(x, y);
+}
+
+void CtrlAlign::paintEvent(QPaintEvent*) {
+    PROFILE_SCOPE("CtrlAlign::paintEvent");
+    if (m_background.isNull())
+        return;
+    QPainter painter(this);
+    painter.setOpacity(opacity());
+    painter.drawImage(0, 0, m_background);
+    if (value == NoMark)
+        return;
+    if (hoverValue != 0) {
+        painter.setOpacity(opacity() / 2);
+        painter.drawImage(PlaceOf(hoverValue), m_mark);
+    }
+    painter.setOpacity(opacity());
+    painter.drawImage(PlaceOf(value), m_mark);
+}
