@@ -67,9 +67,9 @@ QRgb* ColPickPopup::CustomColors() {
     return g_custom;
 }
 
-SpinDrop* ColPickPopup::MakeField(QWidget* parent, const QString& spec, QPoint at, const QString& tip,
+SpinDrop* ColPickPopup::MakeField(QWidget* parent, const QString& rangeText, QPoint at, const QString& tip,
                                   const QString& label) {
-    SpinDrop* field = new SpinDrop(parent, spec, Presets(), QString());
+    SpinDrop* field = new SpinDrop(parent, rangeText, Presets(), QString());
     field->move(at);
     field->resize(80, 19);
     field->setStatusTip(tip);

@@ -77,7 +77,7 @@ public slots:
     void OnChangedHSV();
 
 private:
-    SpinDrop* MakeField(QWidget* parent, const QString& spec, QPoint at, const QString& tip, const QString& label);
+    SpinDrop* MakeField(QWidget* parent, const QString& rangeText, QPoint at, const QString& tip, const QString& label);
 
     QColor m_current;
     bool m_updating = false;

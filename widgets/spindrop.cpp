@@ -25,12 +25,12 @@ int DigitsValue(const QString& digits) {
 }
 } // namespace
 
-SpinDrop::SpinDrop(QWidget* parent, const QString& spec, const QStringList& items, const QString& suffix)
+SpinDrop::SpinDrop(QWidget* parent, const QString& rangeText, const QStringList& items, const QString& suffix)
     : QWidgetEx(parent), m_suffix(suffix), m_items(items) {
     m_spinner = new Spinner(this);
     m_spinner->setMaximumHeight(19);
-    if (!spec.isEmpty())
-        m_spinner->SetSpec(spec);
+    if (!rangeText.isEmpty())
+        m_spinner->SetSpec(rangeText);
     m_combo = new QComboBoxEx(this);
     m_combo->setMaximumHeight(19);
     m_combo->move(m_spinner->width() + 2, 0);

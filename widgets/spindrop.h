@@ -13,7 +13,7 @@ class SpinDrop : public QWidgetEx {
     Q_OBJECT
 
 public:
-    SpinDrop(QWidget* parent, const QString& spec, const QStringList& items, const QString& suffix);
+    SpinDrop(QWidget* parent, const QString& rangeText, const QStringList& items, const QString& suffix);
 
     void SetValue(int value);
     int Value() const;

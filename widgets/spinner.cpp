@@ -43,9 +43,9 @@ void Spinner::SetValue(int v) {
     emit changed(value);
 }
 
-void Spinner::SetSpec(const QString& spec) {
-    const QStringList parts = spec.split(QLatin1Char(':'));
-    QString range = spec;
+void Spinner::SetSpec(const QString& rangeText) {
+    const QStringList parts = rangeText.split(QLatin1Char(':'));
+    QString range = rangeText;
     if (parts.size() >= 2) {
         defaultValue = ReadInt(parts.at(0));
         range = parts.at(1);

@@ -17,7 +17,7 @@ public:
     explicit Spinner(QWidget* parent = nullptr);
 
     // "default:min-max"; "min-max" keeps the default; anything with fewer pieces changes nothing.
-    void SetSpec(const QString& spec);
+    void SetSpec(const QString& rangeText);
     // The value clamped into the range; also the drag base. Emits changed.
     void SetValue(int value);
     int Clamp(int value) const;

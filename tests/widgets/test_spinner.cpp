@@ -38,8 +38,8 @@ class TestSpinner : public QObject {
     Q_OBJECT
 
 private slots:
-    void spec_data() {
-        QTest::addColumn<QString>("spec");
+    void rangeTexts_data() {
+        QTest::addColumn<QString>("rangeText");
         QTest::addColumn<int>("startValue");
         QTest::addColumn<int>("def");
         QTest::addColumn<int>("min");
@@ -58,13 +58,13 @@ private slots:
         QTest::newRow("inverted range pins to the minimum") << "0:50-10" << 20 << 0 << 50 << 10 << 50 << 1;
     }
 
-    void spec() {
-        QFETCH(QString, spec);
+    void rangeTexts() {
+        QFETCH(QString, rangeText);
         QFETCH(int, startValue);
         Spinner s;
         s.value = startValue;
         QSignalSpy spy(&s, &Spinner::changed);
-        s.SetSpec(spec);
+        s.SetSpec(rangeText);
         QTEST(s.defaultValue, "def");
         QTEST(s.minimum, "min");
         QTEST(s.maximum, "max");
