@@ -1,9 +1,9 @@
-#include "datacfg.h"
+#include "config/datacfg.h"
 
-#include "datacfgrecords.h"
-#include "macromat.h"
-#include "profiler.h"
-#include "tscript.h"
+#include "config/datacfgrecords.h"
+#include "functions/macromat.h"
+#include "foundation/profiler.h"
+#include "config/tscript.h"
 
 #include <QRegularExpression>
 

@@ -1,16 +1,16 @@
 // Loading the description files of the data folder into the model: include files (control sets) with their
 // control lists, the application skins and the grid list files, whose grids get their signatures checked.
 
-#include "datacfg.h"
-#include "datacfgrecords.h"
-#include "gridsigverifier.h"
+#include "config/datacfg.h"
+#include "config/datacfgrecords.h"
+#include "config/gridsigverifier.h"
 
-#include "QsLog.h"
-#include "cfgread.h"
-#include "helpers.h"
-#include "json.h"
-#include "plugintools.h"
-#include "profiler.h"
+#include "foundation/logger/QsLog.h"
+#include "config/cfgread.h"
+#include "foundation/helpers.h"
+#include "foundation/json.h"
+#include "functions/plugintools.h"
+#include "foundation/profiler.h"
 
 #include <QFile>
 #include <QFileInfo>

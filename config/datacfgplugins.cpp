@@ -1,15 +1,15 @@
 // Plug-in descriptions under the user folder's "Plugins/" and the libraries they bring.
-#include "certificatecheck.h"
-#include "cfgread.h"
-#include "datacfg.h"
-#include "datacfgrecords.h"
-#include "funcmgr.h"
-#include "json.h"
-#include "popupwnd.h"
-#include "profiler.h"
-#include "ziputils.h"
+#include "functions/certificatecheck.h"
+#include "config/cfgread.h"
+#include "config/datacfg.h"
+#include "config/datacfgrecords.h"
+#include "functions/funcmgr.h"
+#include "foundation/json.h"
+#include "widgets/popupwnd.h"
+#include "foundation/profiler.h"
+#include "config/ziputils.h"
 
-#include "QsLog.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QDir>
 #include <QFile>

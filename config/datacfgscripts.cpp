@@ -1,11 +1,11 @@
 // Script engines of the configuration model: one QScriptEngine per script file, built when one of its
 // functions is first needed, and the calls of handler functions.
 
-#include "datacfg.h"
-#include "tscript.h"
+#include "config/datacfg.h"
+#include "config/tscript.h"
 
-#include "QsLog.h"
-#include "profiler.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/profiler.h"
 
 #include <QFile>
 #include <QScriptContext>

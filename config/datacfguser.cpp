@@ -2,14 +2,14 @@
 // Every file that is replaced keeps its previous content in a ".jsbk" file; new content is written to a
 // ".jso_" file first and put in place by an atomic rename only once it is complete.
 
-#include "datacfg.h"
-#include "datacfgrecords.h"
+#include "config/datacfg.h"
+#include "config/datacfgrecords.h"
 
-#include "QsLog.h"
-#include "cfgread.h"
-#include "json.h"
-#include "plugintools.h"
-#include "profiler.h"
+#include "foundation/logger/QsLog.h"
+#include "config/cfgread.h"
+#include "foundation/json.h"
+#include "functions/plugintools.h"
+#include "foundation/profiler.h"
 
 #include <QCoreApplication>
 #include <QDir>

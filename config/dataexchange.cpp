@@ -1,11 +1,11 @@
-#include "dataexchange.h"
+#include "config/dataexchange.h"
 
-#include "QsLog.h"
-#include "json.h"
-#include "pal.h"
-#include "plugintools.h"
-#include "profiler.h"
-#include "ziputils.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/json.h"
+#include "functions/pal/pal.h"
+#include "functions/plugintools.h"
+#include "foundation/profiler.h"
+#include "config/ziputils.h"
 
 #include <QDir>
 #include <QFile>

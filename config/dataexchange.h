@@ -3,8 +3,8 @@
 // in which archives are unpacked, and the rewriting of resource and macro references of exchanged records.
 // Everything runs on the GUI thread, one exchange at a time. Failures are false and one ERROR line.
 
-#include "datacfg.h"
-#include "datacfgrecords.h"
+#include "config/datacfg.h"
+#include "config/datacfgrecords.h"
 
 #include <QString>
 #include <QVariant>

@@ -1,8 +1,8 @@
-#include "gfxcache.h"
+#include "config/gfxcache.h"
 
-#include "helpers.h"
-#include "imgdata.h"
-#include "imgdatamgr.h"
+#include "foundation/helpers.h"
+#include "runtime/imgdata.h"
+#include "runtime/imgdatamgr.h"
 
 namespace GfxCache {
 

@@ -1,6 +1,6 @@
-#include "gridsigverifier.h"
+#include "config/gridsigverifier.h"
 
-#include "QsLog.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QRegularExpression>
 #include <cstring>

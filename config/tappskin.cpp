@@ -1,12 +1,12 @@
-#include "tappskin.h"
+#include "config/tappskin.h"
 
-#include "QsLog.h"
-#include "cfgread.h"
-#include "helpers.h"
-#include "imgdata.h"
-#include "imgdatamgr.h"
-#include "loadimagecached.h"
-#include "plugintools.h"
+#include "foundation/logger/QsLog.h"
+#include "config/cfgread.h"
+#include "foundation/helpers.h"
+#include "runtime/imgdata.h"
+#include "runtime/imgdatamgr.h"
+#include "widgets/loadimagecached.h"
+#include "functions/plugintools.h"
 
 #include <QPainter>
 

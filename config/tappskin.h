@@ -2,7 +2,7 @@
 // Application skins: named images for the surfaces the phone shows around the grids (tab background,
 // active-tab overlay, deck background, tab icons).
 
-#include "tgfx.h"
+#include "config/tgfx.h"
 
 #include <QHash>
 

@@ -1,8 +1,8 @@
-#include "tconfig.h"
+#include "config/tconfig.h"
 
-#include "QsLog.h"
-#include "cfgread.h"
-#include "tcontrol.h"
+#include "foundation/logger/QsLog.h"
+#include "config/cfgread.h"
+#include "config/tcontrol.h"
 
 #include <QSet>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Configuration blocks: the user-settable options of a control or a data source.
 
-#include "tnamed.h"
+#include "config/tnamed.h"
 
 #include <QStringList>
 

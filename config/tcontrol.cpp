@@ -1,6 +1,6 @@
-#include "tcontrol.h"
+#include "config/tcontrol.h"
 
-#include "cfgread.h"
+#include "config/cfgread.h"
 
 namespace {
 // "min,max" or a single number for both; min at least 1, max never below min.

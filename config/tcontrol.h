@@ -1,7 +1,7 @@
 #pragma once
 // Control records: what a user places on a grid.
 
-#include "tconfig.h"
+#include "config/tconfig.h"
 
 #include <QSize>
 

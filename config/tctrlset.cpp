@@ -1,6 +1,6 @@
-#include "tctrlset.h"
+#include "config/tctrlset.h"
 
-#include "cfgread.h"
+#include "config/cfgread.h"
 
 void DataCfg::TCtrlRef::Read(const QVariantMap& map) {
     TNamed::Read(map);

@@ -1,7 +1,7 @@
 #pragma once
 // Control lists: the sections of the control panel, each a named list of references to controls.
 
-#include "tnamed.h"
+#include "config/tnamed.h"
 
 #include <QStringList>
 

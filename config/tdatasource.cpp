@@ -1,6 +1,6 @@
-#include "tdatasource.h"
+#include "config/tdatasource.h"
 
-#include "cfgread.h"
+#include "config/cfgread.h"
 
 void DataCfg::TDataSource::Read(const QVariantMap& map) {
     TNamed::Read(map);

@@ -1,7 +1,7 @@
 #pragma once
 // Data-source descriptions: icon, title and configuration block of a source.
 
-#include "tconfig.h"
+#include "config/tconfig.h"
 
 struct DataCfg::TDataSource : DataCfg::TNamed {
     QString Icon;

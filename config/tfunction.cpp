@@ -1,6 +1,6 @@
-#include "tfunction.h"
+#include "config/tfunction.h"
 
-#include "cfgread.h"
+#include "config/cfgread.h"
 
 void DataCfg::TFunction::Read(const QVariantMap& map) {
     TNamed::Read(map);

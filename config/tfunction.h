@@ -1,7 +1,7 @@
 #pragma once
 // Function records: a PC function of a provider, its default arguments and the outputs it returns.
 
-#include "tnamed.h"
+#include "config/tnamed.h"
 
 #include <QVariant>
 

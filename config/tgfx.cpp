@@ -1,9 +1,9 @@
-#include "tgfx.h"
+#include "config/tgfx.h"
 
-#include "QsLog.h"
-#include "cfgread.h"
-#include "gfxcache.h"
-#include "profiler.h"
+#include "foundation/logger/QsLog.h"
+#include "config/cfgread.h"
+#include "config/gfxcache.h"
+#include "foundation/profiler.h"
 
 #include <QImageReader>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 // Graphic records: an image file, the tiles that compose it at any size, and layers of other graphics.
 
-#include "trsc.h"
+#include "config/trsc.h"
 
 #include <QImage>
 #include <QList>

@@ -1,6 +1,6 @@
-#include "tgrid.h"
+#include "config/tgrid.h"
 
-#include "cfgread.h"
+#include "config/cfgread.h"
 
 #include <limits>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Grid records: one page of placed controls that the phone shows as a tab.
 
-#include "tnamed.h"
+#include "config/tnamed.h"
 
 #include <QDateTime>
 #include <QPoint>

@@ -1,8 +1,8 @@
-#include "tlayout.h"
+#include "config/tlayout.h"
 
-#include "cfgread.h"
-#include "helpers.h"
-#include "tgfx.h"
+#include "config/cfgread.h"
+#include "foundation/helpers.h"
+#include "config/tgfx.h"
 
 DataCfg::TMapIdx::TMapIdx(int a, int b) : first(qBound(-1, a, 63)), second(qBound(0, b, 63)) {}
 

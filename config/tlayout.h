@@ -1,7 +1,7 @@
 #pragma once
 // Layout records: one element of a skin (text, graphic, input, nested skin or internal element).
 
-#include "tnamed.h"
+#include "config/tnamed.h"
 
 #include <QColor>
 #include <QMap>

@@ -1,7 +1,7 @@
-#include "tnamed.h"
+#include "config/tnamed.h"
 
-#include "QsLog.h"
-#include "cfgread.h"
+#include "foundation/logger/QsLog.h"
+#include "config/cfgread.h"
 
 #include <QCoreApplication>
 #include <QMetaEnum>

@@ -1,7 +1,7 @@
 #pragma once
 // The named head of every description record and the head of the scriptable records.
 
-#include "datacfg.h"
+#include "config/datacfg.h"
 
 #include <QString>
 #include <QVariantMap>

@@ -1,8 +1,8 @@
-#include "trsc.h"
+#include "config/trsc.h"
 
-#include "QsLog.h"
-#include "cfgread.h"
-#include "profiler.h"
+#include "foundation/logger/QsLog.h"
+#include "config/cfgread.h"
+#include "foundation/profiler.h"
 
 #include <QFile>
 #include <QFontDatabase>

@@ -1,7 +1,7 @@
 #pragma once
 // Resource records: a file named by a configuration entry, resolved once against the declaring folder.
 
-#include "tnamed.h"
+#include "config/tnamed.h"
 
 struct DataCfg::TRsc : DataCfg::TNamed {
     QString Directory; // folder of the file that declared the entry

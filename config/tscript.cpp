@@ -1,7 +1,7 @@
-#include "tscript.h"
+#include "config/tscript.h"
 
-#include "QsLog.h"
-#include "cfgread.h"
+#include "foundation/logger/QsLog.h"
+#include "config/cfgread.h"
 
 #include <QScriptEngine>
 

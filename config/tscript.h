@@ -2,7 +2,7 @@
 // Script records: one ECMAScript file of a control set and the functions it declares. The file runs in an
 // engine of its own, built the first time one of its functions is needed (DataCfg::LoadScript).
 
-#include "trsc.h"
+#include "config/trsc.h"
 
 #include <QScriptValue>
 

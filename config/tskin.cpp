@@ -1,4 +1,4 @@
-#include "tskin.h"
+#include "config/tskin.h"
 
 void DataCfg::TSkin::Read(const QVariantMap& map) {
     TBase::Read(map);

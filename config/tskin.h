@@ -1,7 +1,7 @@
 #pragma once
 // Skin records: the size and ordered layouts with which a control draws itself.
 
-#include "tlayout.h"
+#include "config/tlayout.h"
 
 #include <QSize>
 

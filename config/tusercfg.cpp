@@ -1,6 +1,6 @@
-#include "tusercfg.h"
+#include "config/tusercfg.h"
 
-#include "cfgread.h"
+#include "config/cfgread.h"
 
 namespace {
 int IndexOfToken(const QList<DataCfg::TDevice>& devices, const QString& token) {

@@ -1,7 +1,7 @@
 #pragma once
 // The user configuration record: settings, tab list, paired phones, macros, library decisions and fold states.
 
-#include "trsc.h"
+#include "config/trsc.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
-#include "ziputils.h"
+#include "config/ziputils.h"
 
-#include "QsLog.h"
-#include "profiler.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/profiler.h"
 
 #include <QCryptographicHash>
 #include <QDir>

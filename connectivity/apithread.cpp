@@ -1,4 +1,4 @@
-#include "apithread.h"
+#include "connectivity/apithread.h"
 
 #include <cstring>
 

@@ -1,8 +1,8 @@
 // The one thread that runs every call's work and owns the connection to the service.
 #pragma once
 
-#include "context.h"
-#include "thread.h"
+#include "connectivity/context.h"
+#include "connectivity/thread.h"
 
 #include <atomic>
 #include <mutex>

@@ -1,4 +1,4 @@
-#include "bytebuffer.h"
+#include "connectivity/bytebuffer.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,8 +1,8 @@
-#include "context.h"
+#include "connectivity/context.h"
 
-#include "eventsinks.h"
-#include "serviceloader.h"
-#include "textutil.h"
+#include "connectivity/eventsinks.h"
+#include "connectivity/serviceloader.h"
+#include "connectivity/textutil.h"
 
 #include <cstring>
 

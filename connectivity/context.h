@@ -1,8 +1,8 @@
 // The library's connection to the connectivity service; lives on the API thread.
 #pragma once
 
-#include "serviceapi.h"
-#include "stream.h"
+#include "connectivity/serviceapi.h"
+#include "connectivity/stream.h"
 #include "zynapi.h"
 
 #include <memory>

@@ -1,7 +1,7 @@
-#include "eventsinks.h"
+#include "connectivity/eventsinks.h"
 
-#include "textutil.h"
-#include "xmldocument.h"
+#include "connectivity/textutil.h"
+#include "connectivity/xmldocument.h"
 
 #include <cstdlib>
 #include <cstring>

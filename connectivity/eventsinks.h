@@ -1,8 +1,8 @@
 // Event receivers on the service's objects.
 #pragma once
 
-#include "context.h"
-#include "serviceapi.h"
+#include "connectivity/context.h"
+#include "connectivity/serviceapi.h"
 #include "zynapi.h"
 
 #include <mutex>

@@ -1,4 +1,4 @@
-#include "exception.h"
+#include "connectivity/exception.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
-#include "objecthandle.h"
+#include "connectivity/objecthandle.h"
 
-#include "exception.h"
+#include "connectivity/exception.h"
 
 #include <chrono>
 

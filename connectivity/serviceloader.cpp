@@ -1,4 +1,4 @@
-#include "serviceloader.h"
+#include "connectivity/serviceloader.h"
 
 #include <cstdlib>
 #include <dlfcn.h>

@@ -1,7 +1,7 @@
 // Creates the connectivity service's objects from the service module, loaded on first use.
 #pragma once
 
-#include "serviceapi.h"
+#include "connectivity/serviceapi.h"
 
 namespace Quorl::ZYN::API {
 // The module is $ZYN_SERVICE_MODULE, else "libzynservice_stub.so" beside this library.

@@ -1,6 +1,6 @@
-#include "stream.h"
+#include "connectivity/stream.h"
 
-#include "context.h"
+#include "connectivity/context.h"
 
 #include <arpa/inet.h>
 #include <atomic>

@@ -1,8 +1,8 @@
 // A byte stream of an accepted invite, wrapping the service's stream object.
 #pragma once
 
-#include "objecthandle.h"
-#include "serviceapi.h"
+#include "connectivity/objecthandle.h"
+#include "connectivity/serviceapi.h"
 #include "zynapi.h"
 
 #include <memory>

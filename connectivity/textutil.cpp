@@ -1,4 +1,4 @@
-#include "textutil.h"
+#include "connectivity/textutil.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "thread.h"
+#include "connectivity/thread.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,8 +1,8 @@
 // Threads of the library; an exception that escapes one is reported to the system log.
 #pragma once
 
-#include "exception.h"
-#include "objecthandle.h"
+#include "connectivity/exception.h"
+#include "connectivity/objecthandle.h"
 
 #include <pthread.h>
 #include <string>

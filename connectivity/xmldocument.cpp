@@ -1,4 +1,4 @@
-#include "xmldocument.h"
+#include "connectivity/xmldocument.h"
 
 #include <cstring>
 

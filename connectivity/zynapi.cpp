@@ -1,8 +1,8 @@
 // The exported C functions: argument checks here, the work on the API thread.
 #include "zynapi.h"
 
-#include "apithread.h"
-#include "context.h"
+#include "connectivity/apithread.h"
+#include "connectivity/context.h"
 
 #include <functional>
 

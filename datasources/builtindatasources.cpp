@@ -1,12 +1,12 @@
-#include "builtindatasources.h"
+#include "datasources/builtindatasources.h"
 
-#include "datasrcemail.h"
-#include "datasrcfacebook.h"
-#include "datasrcnewsfeed.h"
-#include "datasrcskype.h"
-#include "datasrcteamspeak.h"
-#include "datasrctwitter.h"
-#include "funcmgr.h"
+#include "datasources/datasrcemail.h"
+#include "datasources/datasrcfacebook.h"
+#include "datasources/datasrcnewsfeed.h"
+#include "datasources/datasrcskype.h"
+#include "datasources/datasrcteamspeak.h"
+#include "datasources/datasrctwitter.h"
+#include "functions/funcmgr.h"
 
 void RegisterBuiltInDataSources() {
     // Once per process: the registry keeps the factories for every rebuild of its list.

@@ -1,4 +1,4 @@
-#include "datasrccommon.h"
+#include "datasources/datasrccommon.h"
 
 namespace DataSrcCommon {
 

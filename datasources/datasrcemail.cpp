@@ -1,10 +1,10 @@
-#include "datasrcemail.h"
+#include "datasources/datasrcemail.h"
 
-#include "QsLog.h"
-#include "cryptstring.h"
-#include "datasrccommon.h"
-#include "mailfetch.h"
-#include "popupwnd.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/cryptstring.h"
+#include "datasources/datasrccommon.h"
+#include "datasources/mailfetch.h"
+#include "widgets/popupwnd.h"
 
 #include <QTimer>
 

@@ -3,9 +3,9 @@
 // 60000 ms while control scripts keep asking for them, plus a status text and connection tests for the
 // settings page. Everything runs on the main thread.
 
-#include "iincomingdatasource.h"
+#include "functions/iincomingdatasource.h"
 #include <QAbstractButton>
-#include "popupwnd.h"
+#include "widgets/popupwnd.h"
 
 #include <QMap>
 #include <QPointer>

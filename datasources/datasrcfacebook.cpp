@@ -1,15 +1,15 @@
-#include "datasrcfacebook.h"
+#include "datasources/datasrcfacebook.h"
 
-#include "QsLog.h"
-#include "cryptstring.h"
-#include "datasrccommon.h"
-#include "facebooktask.h"
-#include "helpers.h"
-#include "json.h"
-#include "networkcookiejar.h"
-#include "plugintools.h"
-#include "profiler.h"
-#include "replybound.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/cryptstring.h"
+#include "datasources/datasrccommon.h"
+#include "datasources/facebooktask.h"
+#include "foundation/helpers.h"
+#include "foundation/json.h"
+#include "datasources/networkcookiejar.h"
+#include "functions/plugintools.h"
+#include "foundation/profiler.h"
+#include "datasources/replybound.h"
 
 #include <QCloseEvent>
 #include <QLocale>

@@ -1,12 +1,12 @@
-#include "datasrcnewsfeed.h"
+#include "datasources/datasrcnewsfeed.h"
 
-#include "QsLog.h"
-#include "datasrccommon.h"
-#include "helpers.h"
-#include "htmlentityresolver.h"
-#include "newsfeedtask.h"
-#include "plugintools.h"
-#include "profiler.h"
+#include "foundation/logger/QsLog.h"
+#include "datasources/datasrccommon.h"
+#include "foundation/helpers.h"
+#include "datasources/htmlentityresolver.h"
+#include "datasources/newsfeedtask.h"
+#include "functions/plugintools.h"
+#include "foundation/profiler.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>

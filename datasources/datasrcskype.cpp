@@ -1,10 +1,10 @@
-#include "datasrcskype.h"
+#include "datasources/datasrcskype.h"
 
-#include "QsLog.h"
-#include "datasrccommon.h"
-#include "plugintools.h"
-#include "skypeconnecttask.h"
-#include "windowmessagebus.h"
+#include "foundation/logger/QsLog.h"
+#include "datasources/datasrccommon.h"
+#include "functions/plugintools.h"
+#include "datasources/skypeconnecttask.h"
+#include "functions/pal/windowmessagebus.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "datasrcteamspeak.h"
+#include "datasources/datasrcteamspeak.h"
 
-#include "QsLog.h"
-#include "datasrccommon.h"
-#include "tsclientquery.h"
+#include "foundation/logger/QsLog.h"
+#include "datasources/datasrccommon.h"
+#include "datasources/tsclientquery.h"
 
 #include <QDateTime>
 

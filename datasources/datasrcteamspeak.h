@@ -3,7 +3,7 @@
 // and leaving) as entries, and the connection, nickname, channel, its clients and the speakers for scripts.
 // It has no timer and fetches nothing: entries come from its query client's signals on the main thread.
 
-#include "iincomingdatasource.h"
+#include "functions/iincomingdatasource.h"
 
 #include <QReadWriteLock>
 

@@ -1,15 +1,15 @@
-#include "datasrctwitter.h"
+#include "datasources/datasrctwitter.h"
 
-#include "QsLog.h"
-#include "cryptstring.h"
-#include "datasrccommon.h"
-#include "helpers.h"
-#include "json.h"
-#include "networkcookiejar.h"
-#include "plugintools.h"
-#include "profiler.h"
-#include "replybound.h"
-#include "twittertask.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/cryptstring.h"
+#include "datasources/datasrccommon.h"
+#include "foundation/helpers.h"
+#include "foundation/json.h"
+#include "datasources/networkcookiejar.h"
+#include "functions/plugintools.h"
+#include "foundation/profiler.h"
+#include "datasources/replybound.h"
+#include "datasources/twittertask.h"
 
 #include <QCloseEvent>
 #include <QNetworkAccessManager>

@@ -1,6 +1,6 @@
-#include "facebooktask.h"
+#include "datasources/facebooktask.h"
 
-#include "datasrcfacebook.h"
+#include "datasources/datasrcfacebook.h"
 
 namespace FACEBOOK {
 

@@ -1,7 +1,7 @@
 #pragma once
 // One Graph API reply body, parsed on the thread pool for its Facebook source.
 
-#include "runnabletask.h"
+#include "datasources/runnabletask.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "htmlentityresolver.h"
+#include "datasources/htmlentityresolver.h"
 
 #include <QHash>
 

@@ -1,6 +1,6 @@
-#include "maildecode.h"
+#include "datasources/maildecode.h"
 
-#include "helpers.h"
+#include "foundation/helpers.h"
 
 #include <QRegularExpression>
 #include <QTextCodec>

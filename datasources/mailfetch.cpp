@@ -1,8 +1,8 @@
-#include "mailfetch.h"
+#include "datasources/mailfetch.h"
 
-#include "QsLog.h"
-#include "maildecode.h"
-#include "profiler.h"
+#include "foundation/logger/QsLog.h"
+#include "datasources/maildecode.h"
+#include "foundation/profiler.h"
 
 #include <QRegularExpression>
 #include <QSslSocket>

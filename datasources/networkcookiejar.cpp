@@ -1,6 +1,6 @@
-#include "networkcookiejar.h"
+#include "datasources/networkcookiejar.h"
 
-#include "QsLog.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QDateTime>
 

@@ -1,6 +1,6 @@
-#include "newsfeedtask.h"
+#include "datasources/newsfeedtask.h"
 
-#include "datasrcnewsfeed.h"
+#include "datasources/datasrcnewsfeed.h"
 
 namespace NEWS_FEED {
 

@@ -1,7 +1,7 @@
 #pragma once
 // One fetched feed body, parsed on the thread pool for its news-feed source.
 
-#include "runnabletask.h"
+#include "datasources/runnabletask.h"
 
 #include <QByteArray>
 #include <QString>

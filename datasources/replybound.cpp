@@ -1,6 +1,6 @@
-#include "replybound.h"
+#include "datasources/replybound.h"
 
-#include "QsLog.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QNetworkReply>
 #include <QNetworkRequest>

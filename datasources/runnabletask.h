@@ -3,8 +3,8 @@
 // counters with a static T::TaskCounters(). All jobs of one T share a running count and a stop flag, so the
 // source's destructor can stop them and wait until none runs (StopAndWait).
 
-#include "datasourceglobals.h"
-#include "pal.h"
+#include "foundation/datasourceglobals.h"
+#include "functions/pal/pal.h"
 
 #include <QRunnable>
 #include <QSharedPointer>

@@ -1,7 +1,7 @@
-#include "skypeconnecttask.h"
+#include "datasources/skypeconnecttask.h"
 
-#include "datasrcskype.h"
-#include "windowmessagebus.h"
+#include "datasources/datasrcskype.h"
+#include "functions/pal/windowmessagebus.h"
 
 namespace SKYPE {
 

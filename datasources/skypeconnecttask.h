@@ -2,7 +2,7 @@
 // The job that looks for a running chat client: it broadcasts the discover message with the main window's
 // handle from the thread pool, since a broadcast may wait on every window it reaches.
 
-#include "runnabletask.h"
+#include "datasources/runnabletask.h"
 
 class DataSrcSkype;
 

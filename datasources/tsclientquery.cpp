@@ -1,6 +1,6 @@
-#include "tsclientquery.h"
+#include "datasources/tsclientquery.h"
 
-#include "QsLog.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QTcpSocket>
 #include <QTimer>

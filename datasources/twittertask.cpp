@@ -1,6 +1,6 @@
-#include "twittertask.h"
+#include "datasources/twittertask.h"
 
-#include "datasrctwitter.h"
+#include "datasources/datasrctwitter.h"
 
 namespace TWITTER {
 

@@ -1,7 +1,7 @@
 #pragma once
 // One fetched timeline body, parsed on the thread pool for its Twitter source.
 
-#include "runnabletask.h"
+#include "datasources/runnabletask.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "gridcont.h"
+#include "editor/gridcont.h"
 
-#include "ctrlview.h"
-#include "netruntimeadapters.h"
+#include "runtime/ctrlview.h"
+#include "server/netruntimeadapters.h"
 
 GridCont::GridCont(QWidget* parent) : QWidgetEx(parent) {}
 

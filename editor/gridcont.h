@@ -3,9 +3,9 @@
 // placement order (child widgets of the container), the viewing area in cells, and what a phone session
 // keeps of it (the records last sent for each view).
 
-#include "igridview.h"
-#include "netservices.h"
-#include "qwidgetex.h"
+#include "runtime/igridview.h"
+#include "server/netservices.h"
+#include "widgets/qwidgetex.h"
 
 #include <QHash>
 #include <QList>

@@ -1,12 +1,12 @@
-#include "gridview.h"
+#include "editor/gridview.h"
 
-#include "QsLog.h"
-#include "ctrlview.h"
-#include "dcgrid.h"
-#include "gridviewglobal.h"
-#include "igrideditor.h"
-#include "imgwidget.h"
-#include "profiler.h"
+#include "foundation/logger/QsLog.h"
+#include "runtime/ctrlview.h"
+#include "runtime/dcgrid.h"
+#include "editor/gridviewglobal.h"
+#include "editor/igrideditor.h"
+#include "widgets/imgwidget.h"
+#include "foundation/profiler.h"
 
 #include <QScriptEngine>
 #include <QTimer>

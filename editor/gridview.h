@@ -3,9 +3,9 @@
 // shows the grid being edited on one; every phone session builds one per tab it shows. Scripts reach the
 // placed controls through the slots below and through the grid's DCGrid.
 
-#include "datacfgrecords.h"
-#include "dcgridtarget.h"
-#include "gridcont.h"
+#include "config/datacfgrecords.h"
+#include "runtime/dcgridtarget.h"
+#include "editor/gridcont.h"
 
 #include <QHash>
 #include <QMap>

@@ -1,17 +1,17 @@
 // The grid canvas's editing in the grid editor: selecting, dragging, deleting and placing controls.
-#include "gridview.h"
+#include "editor/gridview.h"
 
-#include "QsLog.h"
-#include "ctrlview.h"
-#include "igrideditor.h"
-#include "imgwidget.h"
+#include "foundation/logger/QsLog.h"
+#include "runtime/ctrlview.h"
+#include "editor/igrideditor.h"
+#include "widgets/imgwidget.h"
 #include <QAbstractButton>
 #include <QMessageBox>
 
-#include "popupwnd.h"
-#include "tconfig.h"
-#include "tcontrol.h"
-#include "tgfx.h"
+#include "widgets/popupwnd.h"
+#include "config/tconfig.h"
+#include "config/tcontrol.h"
+#include "config/tgfx.h"
 
 #include <QApplication>
 #include <QCursor>

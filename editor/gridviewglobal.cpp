@@ -1,9 +1,9 @@
-#include "gridviewglobal.h"
+#include "editor/gridviewglobal.h"
 
-#include "QsLog.h"
-#include "ctrlview.h"
-#include "datacfgrecords.h"
-#include "profiler.h"
+#include "foundation/logger/QsLog.h"
+#include "runtime/ctrlview.h"
+#include "config/datacfgrecords.h"
+#include "foundation/profiler.h"
 
 #include <QScriptEngine>
 

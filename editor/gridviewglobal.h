@@ -3,7 +3,7 @@
 // message boxes of control scripts over a grid. The grid editor lays one over its canvas; a phone session
 // keeps one without a parent and pushes its view instead of the grid's while a message is up.
 
-#include "gridcont.h"
+#include "editor/gridcont.h"
 
 #include <QScriptValue>
 

@@ -2,7 +2,7 @@
 // What the grid canvas asks of the grid editor that owns it: the editor's scale and the images of its
 // application skin. The grid editor tab implements it; a canvas of a phone session has none.
 
-#include "datacfgrecords.h"
+#include "config/datacfgrecords.h"
 
 #include <QImage>
 

@@ -1,15 +1,15 @@
-#include "macropopup.h"
+#include "editor/macropopup.h"
 
-#include "QsLog.h"
-#include "helpers.h"
-#include "macroscript.h"
-#include "pal/keynames.h"
-#include "pal/pal.h"
-#include "qcomboboxex.h"
-#include "qlabelex.h"
-#include "qlineeditex.h"
-#include "qlvdrop.h"
-#include "stdbtn.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/helpers.h"
+#include "editor/macroscript.h"
+#include "functions/pal/keynames.h"
+#include "functions/pal/pal.h"
+#include "widgets/qcomboboxex.h"
+#include "widgets/qlabelex.h"
+#include "widgets/qlineeditex.h"
+#include "editor/qlvdrop.h"
+#include "widgets/stdbtn.h"
 
 #include <QCheckBox>
 #include <QDateTime>

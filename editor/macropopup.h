@@ -4,10 +4,10 @@
 // deletes steps, and records key strokes from the PC keyboard. The result is a macro reference
 // ("Set/Name") or, when no macro was chosen, the script text itself.
 
-#include "datacfg.h"
-#include "popupwnd.h"
+#include "config/datacfg.h"
+#include "widgets/popupwnd.h"
 
-#include "tusercfg.h"
+#include "config/tusercfg.h"
 #include <QAbstractButton>
 
 #include <QItemSelection>

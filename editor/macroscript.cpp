@@ -1,8 +1,8 @@
-#include "macroscript.h"
+#include "editor/macroscript.h"
 
-#include "helpers.h"
-#include "pal/keynames.h"
-#include "pal/pal.h"
+#include "foundation/helpers.h"
+#include "functions/pal/keynames.h"
+#include "functions/pal/pal.h"
 
 #include <QSet>
 

@@ -1,20 +1,20 @@
-#include "mtegridedit.h"
+#include "editor/mtegridedit.h"
 
-#include "QsLog.h"
-#include "ctrlview.h"
-#include "gridview.h"
-#include "gridviewglobal.h"
-#include "imgwidget.h"
-#include "plugintools.h"
-#include "qcomboboxex.h"
-#include "qscrollbarex.h"
-#include "tabelem.h"
-#include "tabview.h"
-#include "tappskin.h"
-#include "tgfx.h"
-#include "tgrid.h"
-#include "touchscrollarea.h"
-#include "tusercfg.h"
+#include "foundation/logger/QsLog.h"
+#include "runtime/ctrlview.h"
+#include "editor/gridview.h"
+#include "editor/gridviewglobal.h"
+#include "widgets/imgwidget.h"
+#include "functions/plugintools.h"
+#include "widgets/qcomboboxex.h"
+#include "widgets/qscrollbarex.h"
+#include "editor/tabelem.h"
+#include "editor/tabview.h"
+#include "config/tappskin.h"
+#include "config/tgfx.h"
+#include "config/tgrid.h"
+#include "widgets/touchscrollarea.h"
+#include "config/tusercfg.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -27,7 +27,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "popupwnd.h"
+#include "widgets/popupwnd.h"
 
 const char* const MTEGridEdit::AppSettingsTab = "[MERVEX]:AppSettings";
 

@@ -3,9 +3,9 @@
 // custom-grid files (new, save, save as, clear, delete) and the "SAVE CHANGES?" questions that guard
 // unsaved edits. The control editor feeds it controls; the grid settings dialog edits the shown record.
 
-#include "datacfgrecords.h"
-#include "igrideditor.h"
-#include "qwidgetex.h"
+#include "config/datacfgrecords.h"
+#include "editor/igrideditor.h"
+#include "widgets/qwidgetex.h"
 
 #include <functional>
 

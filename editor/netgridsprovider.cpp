@@ -1,9 +1,9 @@
-#include "netgridsprovider.h"
+#include "editor/netgridsprovider.h"
 
-#include "datacfgrecords.h"
-#include "gridview.h"
-#include "gridviewglobal.h"
-#include "netserver.h"
+#include "config/datacfgrecords.h"
+#include "editor/gridview.h"
+#include "editor/gridviewglobal.h"
+#include "server/netserver.h"
 
 const char* const NetGridsProvider::AppSkinName = "Mervex Default";
 

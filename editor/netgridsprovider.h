@@ -3,7 +3,7 @@
 // the images of the application skin, and the session views, which are real grid canvases and message
 // overlays. The program installs one with NetServer::SetGrids.
 
-#include "netservices.h"
+#include "server/netservices.h"
 
 #include <functional>
 

@@ -1,10 +1,10 @@
-#include "openpopup.h"
+#include "editor/openpopup.h"
 
-#include "QsLog.h"
-#include "helpers.h"
-#include "qlabelex.h"
-#include "qlineeditex.h"
-#include "stdbtn.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/helpers.h"
+#include "widgets/qlabelex.h"
+#include "widgets/qlineeditex.h"
+#include "widgets/stdbtn.h"
 
 #include <QFileDialog>
 

@@ -2,7 +2,7 @@
 // The "OPEN APPLICATION" / "OPEN ANY" popup: a path to start or open, chosen with the file (or folder) dialog
 // or typed. The value is the line edit's text as it stands.
 
-#include "popupwnd.h"
+#include "widgets/popupwnd.h"
 
 #include <QAbstractButton>
 

@@ -1,4 +1,4 @@
-#include "qlvdrop.h"
+#include "editor/qlvdrop.h"
 
 #include <QDropEvent>
 

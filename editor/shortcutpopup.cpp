@@ -1,11 +1,11 @@
-#include "shortcutpopup.h"
+#include "editor/shortcutpopup.h"
 
-#include "QsLog.h"
-#include "imgwidget.h"
-#include "pal/keynames.h"
-#include "pal/pal.h"
-#include "qlabelex.h"
-#include "qlineeditex.h"
+#include "foundation/logger/QsLog.h"
+#include "widgets/imgwidget.h"
+#include "functions/pal/keynames.h"
+#include "functions/pal/pal.h"
+#include "widgets/qlabelex.h"
+#include "widgets/qlineeditex.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>

@@ -3,7 +3,7 @@
 // (Windows and Alt keys included); the popup shows its modifiers as check boxes and its key in a line edit
 // and gives back the shortcut text the key sender plays ("LSHIFT,LCTRL+S", "CTRL,ALT+S", "F5").
 
-#include "popupwnd.h"
+#include "widgets/popupwnd.h"
 
 #include <QAbstractButton>
 

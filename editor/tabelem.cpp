@@ -1,10 +1,10 @@
-#include "tabelem.h"
+#include "editor/tabelem.h"
 
-#include "igrideditor.h"
-#include "imgwidget.h"
-#include "tabview.h"
-#include "tappskin.h"
-#include "tgrid.h"
+#include "editor/igrideditor.h"
+#include "widgets/imgwidget.h"
+#include "editor/tabview.h"
+#include "config/tappskin.h"
+#include "config/tgrid.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>

@@ -2,8 +2,8 @@
 // One tile of the phone tab bar: a grid's icon and caption on the skin's tab background, with a mark and an
 // LED that tell preset, custom, empty and disabled tabs apart.
 
-#include "datacfgrecords.h"
-#include "qwidgetex.h"
+#include "config/datacfgrecords.h"
+#include "widgets/qwidgetex.h"
 
 class IGridEditor;
 class ImgWidget;

@@ -1,8 +1,8 @@
-#include "tabview.h"
+#include "editor/tabview.h"
 
-#include "igrideditor.h"
-#include "popupwnd.h"
-#include "tabelem.h"
+#include "editor/igrideditor.h"
+#include "widgets/popupwnd.h"
+#include "editor/tabelem.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>

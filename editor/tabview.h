@@ -1,8 +1,8 @@
 #pragma once
 // The phone tab bar of the grid editor: one TabElem per tab, in display order, with one current tab.
 
-#include "datacfgrecords.h"
-#include "qwidgetex.h"
+#include "config/datacfgrecords.h"
+#include "widgets/qwidgetex.h"
 
 #include <functional>
 

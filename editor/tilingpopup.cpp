@@ -1,13 +1,13 @@
-#include "tilingpopup.h"
+#include "editor/tilingpopup.h"
 
-#include "QsLog.h"
-#include "imgwidget.h"
-#include "json.h"
-#include "qcomboboxex.h"
-#include "qlabelex.h"
-#include "qlineeditex.h"
-#include "stdbtn.h"
-#include "tgfx.h"
+#include "foundation/logger/QsLog.h"
+#include "widgets/imgwidget.h"
+#include "foundation/json.h"
+#include "widgets/qcomboboxex.h"
+#include "widgets/qlabelex.h"
+#include "widgets/qlineeditex.h"
+#include "widgets/stdbtn.h"
+#include "config/tgfx.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // The "EDIT TILING" popup: the tiling mode of a control image and the source region and fill letters of each
 // of its tiles. The value is a one-line JSON object {"Tiling": "3x1"|"1x3"|"3x3", "Tiles": ["l,t,w,h,ss", ...]}.
 
-#include "popupwnd.h"
+#include "widgets/popupwnd.h"
 
 #include <QAbstractButton>
 

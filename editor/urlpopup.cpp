@@ -1,8 +1,8 @@
-#include "urlpopup.h"
+#include "editor/urlpopup.h"
 
-#include "helpers.h"
-#include "qlabelex.h"
-#include "qlineeditex.h"
+#include "foundation/helpers.h"
+#include "widgets/qlabelex.h"
+#include "widgets/qlineeditex.h"
 
 UrlPopup::UrlPopup(QWidget* parent) : PopupWnd(parent) {
     setWindowTitle(tr("OPEN WEBSITE"));

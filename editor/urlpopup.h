@@ -1,7 +1,7 @@
 #pragma once
 // The "OPEN WEBSITE" popup: a website address, taken as typed.
 
-#include "popupwnd.h"
+#include "widgets/popupwnd.h"
 
 #include <QAbstractButton>
 

@@ -1,4 +1,4 @@
-#include "crashhandler.h"
+#include "foundation/crashhandler.h"
 
 #include <QByteArray>
 #include <QFileInfo>

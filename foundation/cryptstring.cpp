@@ -1,8 +1,8 @@
-#include "cryptstring.h"
+#include "foundation/cryptstring.h"
 
-#include "QsLog.h"
-#include "helpers.h"
-#include "simplecrypt.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/helpers.h"
+#include "foundation/simplecrypt.h"
 
 #include <QMutex>
 #include <QMutexLocker>

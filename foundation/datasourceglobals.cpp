@@ -1,4 +1,4 @@
-#include "datasourceglobals.h"
+#include "foundation/datasourceglobals.h"
 
 // Built-in values; the build sets them from its cache entries. The credentials below the hosts are placeholders
 // of the services' shapes, to be replaced by a build that has registered applications.

@@ -1,4 +1,4 @@
-#include "globals.h"
+#include "foundation/globals.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "helpers.h"
+#include "foundation/helpers.h"
 
-#include "QsLog.h"
+#include "foundation/logger/QsLog.h"
 
 #include <openssl/evp.h>
 #include <openssl/hmac.h>

@@ -1,7 +1,7 @@
-#include "json.h"
+#include "foundation/json.h"
 
-#include "QsLog.h"
-#include "cryptstring.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/cryptstring.h"
 
 #include <QRect>
 #include <QRectF>

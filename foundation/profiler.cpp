@@ -1,4 +1,4 @@
-#include "profiler.h"
+#include "foundation/profiler.h"
 
 #include <QDebug>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
-#include "simplecrypt.h"
+#include "foundation/simplecrypt.h"
 
-#include "QsLog.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QRandomGenerator>
 

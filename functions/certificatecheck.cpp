@@ -1,8 +1,8 @@
-#include "certificatecheck.h"
+#include "functions/certificatecheck.h"
 
-#include "QsLog.h"
-#include "plugintools.h"
-#include "profiler.h"
+#include "foundation/logger/QsLog.h"
+#include "functions/plugintools.h"
+#include "foundation/profiler.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "deffuncprovider.h"
+#include "functions/deffuncprovider.h"
 
-#include "pal/pal.h"
+#include "functions/pal/pal.h"
 
-#include "QsLog.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QHash>
 

@@ -4,7 +4,7 @@
 // arguments by position (a missing one takes its default), calls one platform operation and answers its
 // result; functions without a result answer the integer 0, as do names it does not have.
 
-#include "ifuncprovider.h"
+#include "functions/ifuncprovider.h"
 
 class DefFuncProvider : public IFuncProvider {
     Q_OBJECT

@@ -1,7 +1,7 @@
-#include "funcmgr.h"
+#include "functions/funcmgr.h"
 
-#include "QsLog.h"
-#include "profiler.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/profiler.h"
 
 namespace {
 

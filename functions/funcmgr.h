@@ -3,8 +3,8 @@
 // the built-in objects first, takes the plug-ins' objects after them, owns everything in it and is deleted at
 // close. Main thread only: the lists have no lock.
 
-#include "ifuncprovider.h"
-#include "iincomingdatasource.h"
+#include "functions/ifuncprovider.h"
+#include "functions/iincomingdatasource.h"
 
 #include <QList>
 #include <QStringList>

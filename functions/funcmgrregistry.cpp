@@ -1,7 +1,7 @@
-#include "funcmgrregistry.h"
+#include "functions/funcmgrregistry.h"
 
-#include "funcmgr.h"
-#include "macromat.h"
+#include "functions/funcmgr.h"
+#include "functions/macromat.h"
 
 QVariant FuncMgrRegistry::CallProviderFunction(const QString& name, const QVariantList& args) {
     return ::CallProviderFunction(GetFuncProviderList(), name, args);

@@ -2,7 +2,7 @@
 // The control runtime's view of the registries (FuncRegistry) served by the real ones of funcmgr.h; program
 // entry installs one with FuncRegistry::SetInstance.
 
-#include "funcregistry.h"
+#include "functions/funcregistry.h"
 
 class FuncMgrRegistry : public FuncRegistry {
 public:

@@ -1,4 +1,4 @@
-#include "funcregistry.h"
+#include "functions/funcregistry.h"
 
 namespace {
 FuncRegistry* g_registry = nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 // A provider of PC functions that control scripts call as "provider:function".
 
-#include "ipluginbase.h"
+#include "functions/ipluginbase.h"
 
 #include <QStringList>
 

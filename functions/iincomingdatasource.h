@@ -1,7 +1,7 @@
 #pragma once
 // A live data feed that control scripts read by the source's name: a store of entries fetched on demand.
 
-#include "ipluginbase.h"
+#include "functions/ipluginbase.h"
 
 #include <QMap>
 

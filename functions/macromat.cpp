@@ -1,10 +1,10 @@
-#include "macromat.h"
+#include "functions/macromat.h"
 
-#include "QsLog.h"
-#include "helpers.h"
-#include "pal/keynames.h"
-#include "pal/pal.h"
-#include "profiler.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/helpers.h"
+#include "functions/pal/keynames.h"
+#include "functions/pal/pal.h"
+#include "foundation/profiler.h"
 
 #include <QDateTime>
 

@@ -13,7 +13,7 @@
 // next pause and keeps its place. Keys and buttons still held when the macro ends, is stopped or is destroyed
 // are released.
 
-#include "funcregistry.h"
+#include "functions/funcregistry.h"
 
 #include <QStringList>
 

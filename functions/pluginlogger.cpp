@@ -1,6 +1,6 @@
-#include "pluginlogger.h"
+#include "functions/pluginlogger.h"
 
-#include "QsLog.h"
+#include "foundation/logger/QsLog.h"
 
 PluginLogger::LogLevel PluginLogger::GetLogLevel() {
     return LogLevel(GetLogger().GetLevel());

@@ -1,10 +1,10 @@
-#include "plugintools.h"
+#include "functions/plugintools.h"
 
-#include "QsLog.h"
-#include "globals.h"
-#include "pal/windowmessagebus.h"
-#include "profiler.h"
-#include "qnetworkdiskcachepwn.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/globals.h"
+#include "functions/pal/windowmessagebus.h"
+#include "foundation/profiler.h"
+#include "functions/qnetworkdiskcachepwn.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "qnetworkdiskcachepwn.h"
+#include "functions/qnetworkdiskcachepwn.h"
 
 #include <QNetworkDiskCache>
 

@@ -1,4 +1,4 @@
-#include "fuzzentries.h"
+#include "fuzz/fuzzentries.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return FuzzHttpRequestReader(data, size);

@@ -1,10 +1,10 @@
-#include "fuzzentries.h"
+#include "fuzz/fuzzentries.h"
 
-#include "QsLog.h"
-#include "httpreply.h"
-#include "httprequestreader.h"
-#include "qwssocket.h"
-#include "wsframeparser.h"
+#include "foundation/logger/QsLog.h"
+#include "server/httpreply.h"
+#include "server/httprequestreader.h"
+#include "server/qwssocket.h"
+#include "server/wsframeparser.h"
 
 #include <cstdio>
 #include <cstdlib>

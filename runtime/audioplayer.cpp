@@ -1,10 +1,10 @@
-#include "audioplayer.h"
+#include "runtime/audioplayer.h"
 
-#include "QsLog.h"
-#include "dxmp3.h"
-#include "profiler.h"
-#include "vorbisdecoder.h"
-#include "wavheader.h"
+#include "foundation/logger/QsLog.h"
+#include "runtime/dxmp3.h"
+#include "foundation/profiler.h"
+#include "runtime/vorbisdecoder.h"
+#include "runtime/wavheader.h"
 
 #include <QAudioDeviceInfo>
 #include <QAudioOutput>

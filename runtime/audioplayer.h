@@ -7,7 +7,7 @@
 #include <QObject>
 #include <QPointer>
 
-#include "dxmp3.h"
+#include "runtime/dxmp3.h"
 
 class AudioPlayer : public QObject {
     Q_OBJECT

@@ -1,6 +1,6 @@
-#include "boundedimage.h"
+#include "runtime/boundedimage.h"
 
-#include "QsLog.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QBuffer>
 #include <QFileInfo>

@@ -4,10 +4,10 @@
 // from which its record of the phone's "View" message is written. Grid views (editor and phone sessions),
 // the message overlay, the control editor's preview and the package export each make their own.
 
-#include "datacfgrecords.h"
-#include "dcviewtarget.h"
-#include "lehost.h"
-#include "qwidgetex.h"
+#include "config/datacfgrecords.h"
+#include "runtime/dcviewtarget.h"
+#include "runtime/lehost.h"
+#include "widgets/qwidgetex.h"
 
 #include <QHash>
 #include <QPointer>

@@ -1,7 +1,7 @@
 #pragma once
 // The script face of a configuration block. It has no slots of its own.
 
-#include "dcfuncset.h"
+#include "runtime/dcfuncset.h"
 
 class DCConfig : public DCFuncSet {
     Q_OBJECT

@@ -1,7 +1,7 @@
-#include "dcconfigoption.h"
+#include "runtime/dcconfigoption.h"
 
-#include "datacfgrecords.h"
-#include "dcviewtarget.h"
+#include "config/datacfgrecords.h"
+#include "runtime/dcviewtarget.h"
 
 DCConfigOption::DCConfigOption(DCViewTarget* view, const QString& optionName, QScriptEngine* engine)
     : DCFuncSet(nullptr, engine), m_view(view), m_viewObject(view ? view->HostObject() : nullptr),

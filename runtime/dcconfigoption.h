@@ -3,7 +3,7 @@
 // the view's control copy on every call, so it stays safe when the view rebuilds its control or is gone
 // (then it answers empty values).
 
-#include "dcfuncset.h"
+#include "runtime/dcfuncset.h"
 
 #include <QPointer>
 #include <QStringList>

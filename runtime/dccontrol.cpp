@@ -1,8 +1,8 @@
-#include "dccontrol.h"
+#include "runtime/dccontrol.h"
 
-#include "datacfgrecords.h"
-#include "dcconfigoption.h"
-#include "dcviewtarget.h"
+#include "config/datacfgrecords.h"
+#include "runtime/dcconfigoption.h"
+#include "runtime/dcviewtarget.h"
 
 #include <QScriptEngine>
 

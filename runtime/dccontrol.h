@@ -2,7 +2,7 @@
 // The script face of a control view's control: the view's copy of its control record (skin index, bound
 // functions, size, extension parameters, configuration options) and the view itself.
 
-#include "dcfuncset.h"
+#include "runtime/dcfuncset.h"
 
 #include <QStringList>
 #include <QVariant>

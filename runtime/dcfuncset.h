@@ -2,7 +2,7 @@
 // The grouping of script objects over records that carry handler names (skins, controls, layouts, grids,
 // configuration blocks and options). It adds nothing of its own.
 
-#include "dcobj.h"
+#include "runtime/dcobj.h"
 
 class DCFuncSet : public DCObj {
     Q_OBJECT

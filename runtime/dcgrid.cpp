@@ -1,7 +1,7 @@
-#include "dcgrid.h"
+#include "runtime/dcgrid.h"
 
-#include "datacfgrecords.h"
-#include "dcgridtarget.h"
+#include "config/datacfgrecords.h"
+#include "runtime/dcgridtarget.h"
 
 namespace {
 DCGrid::ClientResetFn& ResetHandler() {

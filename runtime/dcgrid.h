@@ -2,7 +2,7 @@
 // The script face of the grid view around a control: its grid record, the phone client it serves and the
 // controls placed on it.
 
-#include "dcfuncset.h"
+#include "runtime/dcfuncset.h"
 
 #include <QVariant>
 #include <functional>

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QVariant>
 
-#include "datacfg.h"
+#include "config/datacfg.h"
 
 class QScriptEngine;
 

@@ -1,13 +1,13 @@
-#include "dclayout.h"
+#include "runtime/dclayout.h"
 
-#include "QsLog.h"
-#include "datacfgrecords.h"
-#include "dcviewtarget.h"
-#include "helpers.h"
-#include "lebase.h"
-#include "legfx.h"
-#include "lehost.h"
-#include "profiler.h"
+#include "foundation/logger/QsLog.h"
+#include "config/datacfgrecords.h"
+#include "runtime/dcviewtarget.h"
+#include "foundation/helpers.h"
+#include "runtime/lebase.h"
+#include "runtime/legfx.h"
+#include "runtime/lehost.h"
+#include "foundation/profiler.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -1,20 +1,20 @@
 // The picture-building slots of DCLayout: fitted pictures, the staged composition with its per-stage
 // memories, and pictures from the web laid over or under a graphic.
 
-#include "dclayout.h"
+#include "runtime/dclayout.h"
 
-#include "QsLog.h"
-#include "boundedimage.h"
-#include "datacfgrecords.h"
-#include "helpers.h"
-#include "imgdatamgr.h"
-#include "json.h"
-#include "lebase.h"
-#include "loadimagecached.h"
-#include "pal.h"
-#include "plugintools.h"
-#include "profiler.h"
-#include "webimagecache.h"
+#include "foundation/logger/QsLog.h"
+#include "runtime/boundedimage.h"
+#include "config/datacfgrecords.h"
+#include "foundation/helpers.h"
+#include "runtime/imgdatamgr.h"
+#include "foundation/json.h"
+#include "runtime/lebase.h"
+#include "widgets/loadimagecached.h"
+#include "functions/pal/pal.h"
+#include "functions/plugintools.h"
+#include "foundation/profiler.h"
+#include "runtime/webimagecache.h"
 
 #include <QFileInfo>
 #include <QPainter>

@@ -1,8 +1,8 @@
-#include "dcobj.h"
+#include "runtime/dcobj.h"
 
-#include "dcpal.h"
-#include "qwimage.h"
-#include "tnamed.h"
+#include "runtime/dcpal.h"
+#include "runtime/qwimage.h"
+#include "config/tnamed.h"
 
 #include <QScriptEngine>
 

@@ -3,7 +3,7 @@
 // engine the object belongs to, and a value that scripts may keep on it. Every public slot and property is
 // callable from scripts; failures answer null, 0 or false, never a script exception.
 
-#include "datacfg.h"
+#include "config/datacfg.h"
 
 #include <QObject>
 #include <QScriptValue>

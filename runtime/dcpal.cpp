@@ -1,6 +1,6 @@
-#include "dcpal.h"
+#include "runtime/dcpal.h"
 
-#include "pal.h"
+#include "functions/pal/pal.h"
 
 QString DCPal::GetDescForFile(const QString& path) {
     return PAL::GetProgramDescription(path);

@@ -1,9 +1,9 @@
-#include "dcscriptobjectfactory.h"
+#include "runtime/dcscriptobjectfactory.h"
 
-#include "ctrlview.h"
-#include "dccontrol.h"
-#include "dclayout.h"
-#include "dcskin.h"
+#include "runtime/ctrlview.h"
+#include "runtime/dccontrol.h"
+#include "runtime/dclayout.h"
+#include "runtime/dcskin.h"
 
 QObject* DCScriptObjectFactory::MakeDCSkin(CtrlView* view, QScriptEngine* engine) {
     return new DCSkin(view, engine);

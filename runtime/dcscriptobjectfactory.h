@@ -2,7 +2,7 @@
 // The factory through which control views make their script objects (DCSkin, DCControl, DCLayout).
 // The program entry installs it once; views built before that hand scripts plain objects.
 
-#include "scriptobjectfactory.h"
+#include "runtime/scriptobjectfactory.h"
 
 class DCScriptObjectFactory : public ScriptObjectFactory {
 public:

@@ -1,8 +1,8 @@
-#include "dcskin.h"
+#include "runtime/dcskin.h"
 
-#include "datacfgrecords.h"
-#include "dclayout.h"
-#include "dcviewtarget.h"
+#include "config/datacfgrecords.h"
+#include "runtime/dclayout.h"
+#include "runtime/dcviewtarget.h"
 
 #include <QScriptEngine>
 

@@ -2,7 +2,7 @@
 // The script face of a control view's skin: the view's copy of its skin record, its layout descriptions and
 // the way to the control. Every handler of the view gets it as its first argument.
 
-#include "dcfuncset.h"
+#include "runtime/dcfuncset.h"
 
 class DCViewTarget;
 

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "datacfg.h"
+#include "config/datacfg.h"
 
 class LEBase;
 class QObject;

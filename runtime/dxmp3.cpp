@@ -1,7 +1,7 @@
-#include "dxmp3.h"
+#include "runtime/dxmp3.h"
 
-#include "QsLog.h"
-#include "profiler.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/profiler.h"
 
 #include <QEventLoop>
 #include <QFileInfo>

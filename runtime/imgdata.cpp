@@ -1,6 +1,6 @@
-#include "imgdata.h"
+#include "runtime/imgdata.h"
 
-#include "helpers.h"
+#include "foundation/helpers.h"
 
 #include <QBuffer>
 #include <QtEndian>

@@ -1,7 +1,7 @@
-#include "imgdatamgr.h"
+#include "runtime/imgdatamgr.h"
 
-#include "QsLog.h"
-#include "helpers.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/helpers.h"
 
 #include <QDateTime>
 #include <QFile>

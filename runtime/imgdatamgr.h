@@ -2,7 +2,7 @@
 // The process-wide registry of the images and sound files that the phone fetches by 64-bit id, doubling as a
 // cache of decoded images by source name. Main thread only.
 
-#include "imgdata.h"
+#include "runtime/imgdata.h"
 
 #include <QHash>
 #include <QObject>

@@ -1,10 +1,10 @@
 // In-place pixel routines of ImgData. They all work on straight 32-bit ARGB and touch each pixel once
 // through scan lines.
 
-#include "imgdata.h"
+#include "runtime/imgdata.h"
 
-#include "QsLog.h"
-#include "profiler.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/profiler.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "lebase.h"
+#include "runtime/lebase.h"
 
-#include "QsLog.h"
-#include "imgdatamgr.h"
-#include "lehost.h"
-#include "profiler.h"
-#include "viewdelta.h"
+#include "foundation/logger/QsLog.h"
+#include "runtime/imgdatamgr.h"
+#include "runtime/lehost.h"
+#include "foundation/profiler.h"
+#include "runtime/viewdelta.h"
 
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsSceneWheelEvent>

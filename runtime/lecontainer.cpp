@@ -1,4 +1,4 @@
-#include "lecontainer.h"
+#include "runtime/lecontainer.h"
 
 LEContainer::LEContainer(LEHost* view, const QSize& cells, QGraphicsItem* parent)
     : LEInterface(parent), m_view(view), m_size(cells) {}

@@ -1,7 +1,7 @@
 #pragma once
 // Root item of a control view's scene: holds the top elements and paints nothing.
 
-#include "leinterface.h"
+#include "runtime/leinterface.h"
 
 #include <QSize>
 

@@ -1,9 +1,9 @@
-#include "legfx.h"
+#include "runtime/legfx.h"
 
-#include "QsLog.h"
-#include "datacfgrecords.h"
-#include "lehost.h"
-#include "profiler.h"
+#include "foundation/logger/QsLog.h"
+#include "config/datacfgrecords.h"
+#include "runtime/lehost.h"
+#include "foundation/profiler.h"
 
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>

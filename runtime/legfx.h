@@ -2,7 +2,7 @@
 // Image element: renders its graphics records at the element's size (main, pressed and mask image),
 // applies the value-driven mask of its layout, and takes presses only on opaque pixels.
 
-#include "lebase.h"
+#include "runtime/lebase.h"
 
 class LEGfx : public LEBase {
     Q_OBJECT

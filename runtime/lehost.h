@@ -9,7 +9,7 @@
 #include <QString>
 #include <QVariant>
 
-#include "tfunction.h"
+#include "config/tfunction.h"
 
 class LEBase;
 class QObject;

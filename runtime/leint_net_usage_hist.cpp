@@ -1,8 +1,8 @@
-#include "leint_net_usage_hist.h"
+#include "runtime/leint_net_usage_hist.h"
 
-#include "QsLog.h"
-#include "lehost.h"
-#include "profiler.h"
+#include "foundation/logger/QsLog.h"
+#include "runtime/lehost.h"
+#include "foundation/profiler.h"
 
 #include <QDateTime>
 #include <QPainter>

@@ -2,7 +2,7 @@
 // Internal element "NET_Usage_Hist": a scrolling bar graph of the first bound function's first two
 // outputs, one sample a second, received bytes upwards and sent bytes downwards from the middle line.
 
-#include "legfx.h"
+#include "runtime/legfx.h"
 
 #include <QColor>
 #include <QPair>

@@ -1,6 +1,6 @@
-#include "leinterface.h"
+#include "runtime/leinterface.h"
 
-#include "lebase.h"
+#include "runtime/lebase.h"
 
 LEInterface::LEInterface(QGraphicsItem* parent) : QGraphicsObject(parent) {}
 

@@ -1,11 +1,11 @@
-#include "letext.h"
+#include "runtime/letext.h"
 
-#include "QsLog.h"
-#include "datacfgrecords.h"
-#include "lehost.h"
-#include "profiler.h"
-#include "qgraphicstextitemp.h"
-#include "viewdelta.h"
+#include "foundation/logger/QsLog.h"
+#include "config/datacfgrecords.h"
+#include "runtime/lehost.h"
+#include "foundation/profiler.h"
+#include "runtime/qgraphicstextitemp.h"
+#include "runtime/viewdelta.h"
 
 #include <QPainter>
 #include <QTextDocument>

@@ -3,7 +3,7 @@
 // script function), renders the text with its font, stroke, alignment and wrapping into its main image,
 // and, as an input element, carries an editable text item instead.
 
-#include "lebase.h"
+#include "runtime/lebase.h"
 
 #include <QFont>
 

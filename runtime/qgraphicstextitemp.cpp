@@ -1,6 +1,6 @@
-#include "qgraphicstextitemp.h"
+#include "runtime/qgraphicstextitemp.h"
 
-#include "letext.h"
+#include "runtime/letext.h"
 
 #include <QKeyEvent>
 

@@ -1,14 +1,14 @@
-#include "qwimage.h"
+#include "runtime/qwimage.h"
 
-#include "QsLog.h"
-#include "boundedimage.h"
-#include "datacfgrecords.h"
-#include "dcobj.h"
-#include "helpers.h"
-#include "imgdatamgr.h"
-#include "pal.h"
-#include "profiler.h"
-#include "webimagecache.h"
+#include "foundation/logger/QsLog.h"
+#include "runtime/boundedimage.h"
+#include "config/datacfgrecords.h"
+#include "runtime/dcobj.h"
+#include "foundation/helpers.h"
+#include "runtime/imgdatamgr.h"
+#include "functions/pal/pal.h"
+#include "foundation/profiler.h"
+#include "runtime/webimagecache.h"
 
 #include <QScriptEngine>
 

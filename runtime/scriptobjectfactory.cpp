@@ -1,4 +1,4 @@
-#include "scriptobjectfactory.h"
+#include "runtime/scriptobjectfactory.h"
 
 namespace {
 ScriptObjectFactory* g_factory = nullptr;

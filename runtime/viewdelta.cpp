@@ -1,4 +1,4 @@
-#include "viewdelta.h"
+#include "runtime/viewdelta.h"
 
 #include <QRect>
 #include <QRectF>

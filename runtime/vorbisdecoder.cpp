@@ -1,7 +1,7 @@
-#include "vorbisdecoder.h"
+#include "runtime/vorbisdecoder.h"
 
-#include "QsLog.h"
-#include "profiler.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/profiler.h"
 
 #include <QtEndian>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "wavheader.h"
+#include "runtime/wavheader.h"
 
-#include "profiler.h"
+#include "foundation/profiler.h"
 
 #include <QIODevice>
 #include <QtEndian>

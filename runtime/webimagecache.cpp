@@ -1,9 +1,9 @@
-#include "webimagecache.h"
+#include "runtime/webimagecache.h"
 
-#include "QsLog.h"
-#include "boundedimage.h"
-#include "plugintools.h"
-#include "profiler.h"
+#include "foundation/logger/QsLog.h"
+#include "runtime/boundedimage.h"
+#include "functions/plugintools.h"
+#include "foundation/profiler.h"
 
 #include <QDateTime>
 #include <QNetworkAccessManager>

@@ -1,7 +1,7 @@
-#include "httpreply.h"
+#include "server/httpreply.h"
 
-#include "QsLog.h"
-#include "helpers.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/helpers.h"
 
 #include <QIODevice>
 

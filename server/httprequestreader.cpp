@@ -1,7 +1,7 @@
-#include "httprequestreader.h"
+#include "server/httprequestreader.h"
 
-#include "QsLog.h"
-#include "httpreply.h"
+#include "foundation/logger/QsLog.h"
+#include "server/httpreply.h"
 
 #include <QHostAddress>
 #include <QPointer>

@@ -1,7 +1,7 @@
-#include "netjson.h"
+#include "server/netjson.h"
 
-#include "QsLog.h"
-#include "json.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/json.h"
 
 namespace NetJson {
 

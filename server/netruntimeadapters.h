@@ -3,9 +3,9 @@
 // the image data manager as INetImages. Header only: it is compiled where both libraries are linked (the
 // grid views that own the control views, the program entry that wires the server), never in the server.
 
-#include "ctrlview.h"
-#include "imgdatamgr.h"
-#include "netservices.h"
+#include "runtime/ctrlview.h"
+#include "runtime/imgdatamgr.h"
+#include "server/netservices.h"
 
 #include <QPointer>
 

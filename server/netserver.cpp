@@ -1,11 +1,11 @@
-#include "netserver.h"
+#include "server/netserver.h"
 
-#include "QsLog.h"
-#include "netservices.h"
-#include "pal.h"
-#include "profiler.h"
-#include "qwssocket.h"
-#include "websocketud.h"
+#include "foundation/logger/QsLog.h"
+#include "server/netservices.h"
+#include "functions/pal/pal.h"
+#include "foundation/profiler.h"
+#include "server/qwssocket.h"
+#include "server/websocketud.h"
 
 #include <QNetworkDatagram>
 #include <QTcpServer>

@@ -2,8 +2,8 @@
 // The phone server: UDP discovery, the TCP listener for HTTP requests and WebSocket upgrades, the phone
 // sessions and their 100 ms update.
 
-#include "httpreply.h"
-#include "httprequestreader.h"
+#include "server/httpreply.h"
+#include "server/httprequestreader.h"
 
 #include <QAbstractSocket>
 #include <QHostAddress>

@@ -1,14 +1,14 @@
 // Plain connections: HTTP requests and the WebSocket upgrade that turns a connection into a session.
 
-#include "netserver.h"
+#include "server/netserver.h"
 
-#include "QsLog.h"
-#include "netservices.h"
-#include "pal.h"
-#include "profiler.h"
-#include "qwssocket.h"
-#include "websocketud.h"
-#include "wshandshake.h"
+#include "foundation/logger/QsLog.h"
+#include "server/netservices.h"
+#include "functions/pal/pal.h"
+#include "foundation/profiler.h"
+#include "server/qwssocket.h"
+#include "server/websocketud.h"
+#include "server/wshandshake.h"
 
 #include <QTcpSocket>
 

@@ -1,14 +1,14 @@
 // Phone sessions: decoding the phone's messages, Connect with its version gate and pairing, and the
 // messages that reach the control views.
 
-#include "netserver.h"
+#include "server/netserver.h"
 
-#include "QsLog.h"
-#include "netjson.h"
-#include "netservices.h"
-#include "profiler.h"
-#include "qwssocket.h"
-#include "websocketud.h"
+#include "foundation/logger/QsLog.h"
+#include "server/netjson.h"
+#include "server/netservices.h"
+#include "foundation/profiler.h"
+#include "server/qwssocket.h"
+#include "server/websocketud.h"
 
 #include <QTcpSocket>
 #include <QUrl>

@@ -1,14 +1,14 @@
 // The session update: keeps a phone in step with the PC by pushing the tab list, switching to the tab
 // whose program just started, and sending the control records that changed as differences.
 
-#include "netserver.h"
+#include "server/netserver.h"
 
-#include "QsLog.h"
-#include "datacfg.h"
-#include "netjson.h"
-#include "netservices.h"
-#include "profiler.h"
-#include "websocketud.h"
+#include "foundation/logger/QsLog.h"
+#include "config/datacfg.h"
+#include "server/netjson.h"
+#include "server/netservices.h"
+#include "foundation/profiler.h"
+#include "server/websocketud.h"
 
 #include <QTime>
 

@@ -1,7 +1,7 @@
-#include "qwssocket.h"
+#include "server/qwssocket.h"
 
-#include "QsLog.h"
-#include "helpers.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/helpers.h"
 
 #include <QPointer>
 #include <QTcpSocket>

@@ -3,7 +3,7 @@
 // the "deflate-frame" extension. Server messages go out as binary frames; the client's messages,
 // pings, pongs and close come in through the frame reader.
 
-#include "wsframeparser.h"
+#include "server/wsframeparser.h"
 
 #include <QElapsedTimer>
 #include <QList>

@@ -1,6 +1,6 @@
-#include "websocketud.h"
+#include "server/websocketud.h"
 
-#include "netservices.h"
+#include "server/netservices.h"
 
 WebSocketUD::WebSocketUD(QWsSocket* socket, quint64 sessionId) : socket(socket), sessionId(sessionId) {}
 

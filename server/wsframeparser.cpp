@@ -1,4 +1,4 @@
-#include "wsframeparser.h"
+#include "server/wsframeparser.h"
 
 #include <zlib.h>
 

@@ -1,7 +1,7 @@
-#include "wshandshake.h"
+#include "server/wshandshake.h"
 
-#include "QsLog.h"
-#include "qwssocket.h"
+#include "foundation/logger/QsLog.h"
+#include "server/qwssocket.h"
 
 #include <QCryptographicHash>
 #include <QTcpSocket>

@@ -1,9 +1,9 @@
-#include "adddevicepopup.h"
+#include "shell/adddevicepopup.h"
 
-#include "datacfg.h"
-#include "imgwidget.h"
-#include "qlabelex.h"
-#include "tusercfg.h"
+#include "config/datacfg.h"
+#include "widgets/imgwidget.h"
+#include "widgets/qlabelex.h"
+#include "config/tusercfg.h"
 
 AddDevicePopup::AddDevicePopup(QWidget* parent, DataCfg* cfg) : PopupWnd(parent), m_cfg(cfg) {
     resize(350, 260);

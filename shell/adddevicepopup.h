@@ -2,7 +2,7 @@
 // The popup that keeps the program in pairing mode while it is open: a phone that is not yet known may
 // pair only then (or while no phone is registered at all).
 
-#include "popupwnd.h"
+#include "widgets/popupwnd.h"
 
 #include <QAbstractButton>
 

@@ -1,9 +1,9 @@
-#include "autoupdate.h"
+#include "shell/autoupdate.h"
 
-#include "plugintools.h"
-#include "vellichorinstaller.h"
-#include "webhosts.h"
-#include "weblauncherversion.h"
+#include "functions/plugintools.h"
+#include "shell/vellichorinstaller.h"
+#include "shell/webhosts.h"
+#include "shell/weblauncherversion.h"
 
 #include <QDir>
 

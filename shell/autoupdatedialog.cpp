@@ -1,16 +1,16 @@
-#include "autoupdatedialog.h"
+#include "shell/autoupdatedialog.h"
 
-#include "autoupdate.h"
-#include "ninetileimage.h"
-#include "popupwnd.h"
-#include "qpushbuttonex.h"
-#include "qscrollbarex.h"
-#include "stdbtn.h"
-#include "touchscrollarea.h"
-#include "vellichorinstaller.h"
-#include "weblauncherversion.h"
+#include "shell/autoupdate.h"
+#include "widgets/ninetileimage.h"
+#include "widgets/popupwnd.h"
+#include "widgets/qpushbuttonex.h"
+#include "widgets/qscrollbarex.h"
+#include "widgets/stdbtn.h"
+#include "widgets/touchscrollarea.h"
+#include "shell/vellichorinstaller.h"
+#include "shell/weblauncherversion.h"
 
-#include "QsLog.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QLabel>
 #include <QMouseEvent>

@@ -1,12 +1,12 @@
-#include "grideditorhooks.h"
+#include "shell/grideditorhooks.h"
 
-#include "QsLog.h"
-#include "datacfgrecords.h"
-#include "gridview.h"
-#include "mervexwnd.h"
-#include "mtegridedit.h"
-#include "netgridsprovider.h"
-#include "tabview.h"
+#include "foundation/logger/QsLog.h"
+#include "config/datacfgrecords.h"
+#include "editor/gridview.h"
+#include "shell/mervexwnd.h"
+#include "editor/mtegridedit.h"
+#include "editor/netgridsprovider.h"
+#include "editor/tabview.h"
 
 GridEditorHooks::GridEditorHooks(MervexWnd* wnd) : QObject(wnd), m_wnd(wnd) {}
 

@@ -3,7 +3,7 @@
 // tab), answers the window's questions about unsaved edits and tabs, and gives the phone server its change
 // counter.
 
-#include "imaintabhooks.h"
+#include "shell/imaintabhooks.h"
 
 #include <QObject>
 

@@ -1,7 +1,7 @@
-#include "hostctrl.h"
+#include "shell/hostctrl.h"
 
-#include "netserver.h"
-#include "pal.h"
+#include "server/netserver.h"
+#include "functions/pal/pal.h"
 
 #include <QCheckBox>
 #include <QEvent>

@@ -1,18 +1,18 @@
 // Program entry: the single-instance check, then style, logging, profiler and platform layer, the main
 // window and the event loop; after it, everything goes down in the reverse order.
-#include "QsLog.h"
-#include "QsLogDest.h"
-#include "crashhandler.h"
-#include "datacfg.h"
-#include "globals.h"
-#include "grideditorhooks.h"
-#include "mervapp.h"
-#include "mervexstyle.h"
-#include "mervexwnd.h"
-#include "pal.h"
-#include "profiler.h"
-#include "programservices.h"
-#include "startoptions.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/logger/QsLogDest.h"
+#include "foundation/crashhandler.h"
+#include "config/datacfg.h"
+#include "foundation/globals.h"
+#include "shell/grideditorhooks.h"
+#include "shell/mervapp.h"
+#include "shell/mervexstyle.h"
+#include "shell/mervexwnd.h"
+#include "functions/pal/pal.h"
+#include "foundation/profiler.h"
+#include "shell/programservices.h"
+#include "shell/startoptions.h"
 
 #include <QDir>
 #include <QFile>

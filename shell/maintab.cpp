@@ -1,4 +1,4 @@
-#include "maintab.h"
+#include "shell/maintab.h"
 
 MainTab::MainTab(QWidget* parent) : QWidgetEx(parent) {
     resize(1014, 660);

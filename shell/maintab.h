@@ -2,7 +2,7 @@
 // Bases of the main window's tabs and of the panels inside them. Every tab covers the same area of the
 // window, so the base fixes its size and place.
 
-#include "qwidgetex.h"
+#include "widgets/qwidgetex.h"
 
 class MainTab : public QWidgetEx {
     Q_OBJECT

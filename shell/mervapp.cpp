@@ -1,8 +1,8 @@
-#include "mervapp.h"
+#include "shell/mervapp.h"
 
-#include "QsLog.h"
-#include "globals.h"
-#include "mervexwnd.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/globals.h"
+#include "shell/mervexwnd.h"
 
 #include <QDataStream>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "mervexstyle.h"
+#include "shell/mervexstyle.h"
 
-#include "profiler.h"
+#include "foundation/profiler.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -4,8 +4,8 @@
 // zero-time steps. It switches between the four main tabs, lives in the tray, decides pairing requests of
 // the phone server and runs the close sequence that every way of quitting goes through.
 
-#include "netservices.h"
-#include "qwidgetex.h"
+#include "server/netservices.h"
+#include "widgets/qwidgetex.h"
 
 #include <QPointer>
 #include <QSystemTrayIcon>

@@ -4,10 +4,10 @@
 // widgets are a working copy: Save writes them into the stored settings and saves the user configuration,
 // Revert rebuilds the page from the stored values, and leaving a modified page asks first.
 
-#include "datacfg.h"
-#include "maintab.h"
-#include "netserver.h"
-#include "tconfig.h"
+#include "config/datacfg.h"
+#include "shell/maintab.h"
+#include "server/netserver.h"
+#include "config/tconfig.h"
 
 #include <QMap>
 #include <QPointer>

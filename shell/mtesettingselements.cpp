@@ -1,10 +1,10 @@
-#include "mtesettingselements.h"
+#include "shell/mtesettingselements.h"
 
-#include "datacfg.h"
-#include "hostctrl.h"
-#include "qscrollbarex.h"
-#include "subnavbtn.h"
-#include "tdatasource.h"
+#include "config/datacfg.h"
+#include "shell/hostctrl.h"
+#include "widgets/qscrollbarex.h"
+#include "widgets/subnavbtn.h"
+#include "config/tdatasource.h"
 
 #include <QButtonGroup>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // The settings list: one entry for the program's own settings and one per data source, with the
 // host-service box under it. An entry is marked only after the edit pane agreed to leave its page.
 
-#include "maintab.h"
+#include "shell/maintab.h"
 
 class DataCfg;
 class HostCtrl;

@@ -1,7 +1,7 @@
-#include "mtsettingsctrl.h"
+#include "shell/mtsettingsctrl.h"
 
-#include "mtesettingsedit.h"
-#include "mtesettingselements.h"
+#include "shell/mtesettingsedit.h"
+#include "shell/mtesettingselements.h"
 
 #include <QTimer>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The settings tab: the settings list on the left, the edit pane with the chosen page on the right.
 
-#include "maintab.h"
+#include "shell/maintab.h"
 
 class DataCfg;
 class MTESettingsEdit;

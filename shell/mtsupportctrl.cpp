@@ -1,11 +1,11 @@
-#include "mtsupportctrl.h"
+#include "shell/mtsupportctrl.h"
 
-#include "mervexwnd.h"
-#include "qwebpageex.h"
-#include "qwebviewex.h"
-#include "webhosts.h"
+#include "shell/mervexwnd.h"
+#include "widgets/qwebpageex.h"
+#include "widgets/qwebviewex.h"
+#include "shell/webhosts.h"
 
-#include "QsLog.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QTcpSocket>
 #include <QWebPage>

@@ -2,7 +2,7 @@
 // The support tab: the maker's online FAQ in two web views, a table of contents on the left and the pages on
 // the right, and the reachability test the main window runs before it shows the tab.
 
-#include "qwidgetex.h"
+#include "widgets/qwidgetex.h"
 
 #include <QUrl>
 

@@ -1,6 +1,6 @@
-#include "networkaccess.h"
+#include "shell/networkaccess.h"
 
-#include "QsLog.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>

@@ -1,15 +1,15 @@
-#include "pairingui.h"
+#include "shell/pairingui.h"
 
-#include "adddevicepopup.h"
-#include "datacfg.h"
-#include "imgwidget.h"
-#include "netserver.h"
-#include "popupwnd.h"
-#include "qradiobuttonex.h"
-#include "stdbtn.h"
-#include "tusercfg.h"
+#include "shell/adddevicepopup.h"
+#include "config/datacfg.h"
+#include "widgets/imgwidget.h"
+#include "server/netserver.h"
+#include "widgets/popupwnd.h"
+#include "widgets/qradiobuttonex.h"
+#include "widgets/stdbtn.h"
+#include "config/tusercfg.h"
 
-#include "QsLog.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

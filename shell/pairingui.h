@@ -2,7 +2,7 @@
 // The "Registered Devices" box of the program settings page, and the process-wide pairing mode: on
 // exactly while an add-device popup runs its modal loop.
 
-#include "stdbtn.h"
+#include "widgets/stdbtn.h"
 #include <QObject>
 
 #include <QButtonGroup>

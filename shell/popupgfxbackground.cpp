@@ -1,4 +1,4 @@
-#include "popupgfxbackground.h"
+#include "shell/popupgfxbackground.h"
 
 PopupGfxBackground::PopupGfxBackground(const QString& imagePath, const QList<QRectF>& tiles) {
     m_gfx.Name = QStringLiteral("PopupBackground");

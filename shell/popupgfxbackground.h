@@ -2,8 +2,8 @@
 // The popups' background served by a graphic record of the configuration model, so popups share its
 // composition and its image cache with the rest of the program's graphics.
 
-#include "datacfgrecords.h"
-#include "ipopupbackground.h"
+#include "config/datacfgrecords.h"
+#include "widgets/ipopupbackground.h"
 
 class PopupGfxBackground : public IPopupBackground {
 public:

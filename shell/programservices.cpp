@@ -1,18 +1,18 @@
-#include "programservices.h"
+#include "shell/programservices.h"
 
 #include <QAbstractButton>
 
-#include "builtindatasources.h"
-#include "cryptstring.h"
-#include "datacfg.h"
-#include "dcscriptobjectfactory.h"
-#include "deffuncprovider.h"
-#include "funcmgr.h"
-#include "funcmgrregistry.h"
-#include "mediaplayers.h"
-#include "pal.h"
-#include "popupgfxbackground.h"
-#include "popupwnd.h" // after QAbstractButton, which its guarded pointers need whole
+#include "datasources/builtindatasources.h"
+#include "foundation/cryptstring.h"
+#include "config/datacfg.h"
+#include "runtime/dcscriptobjectfactory.h"
+#include "functions/deffuncprovider.h"
+#include "functions/funcmgr.h"
+#include "functions/funcmgrregistry.h"
+#include "functions/pal/mediaplayers.h"
+#include "functions/pal/pal.h"
+#include "shell/popupgfxbackground.h"
+#include "widgets/popupwnd.h" // after QAbstractButton, which its guarded pointers need whole
 
 namespace {
 FuncMgrRegistry& Registry() {

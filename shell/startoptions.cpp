@@ -1,4 +1,4 @@
-#include "startoptions.h"
+#include "shell/startoptions.h"
 
 StartOptions StartOptions::Parse(const QStringList& arguments) {
     StartOptions out;

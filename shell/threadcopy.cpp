@@ -1,6 +1,6 @@
-#include "threadcopy.h"
+#include "shell/threadcopy.h"
 
-#include "QsLog.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QSaveFile>
 

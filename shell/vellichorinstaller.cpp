@@ -1,8 +1,8 @@
-#include "vellichorinstaller.h"
+#include "shell/vellichorinstaller.h"
 
-#include "threadcopy.h"
+#include "shell/threadcopy.h"
 
-#include "QsLog.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -2,7 +2,7 @@
 // Downloads the installer of a new release, has a worker thread write it to the download folder, hashes it
 // and starts it.
 
-#include "networkaccess.h"
+#include "shell/networkaccess.h"
 
 class ThreadCopy;
 

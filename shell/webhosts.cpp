@@ -1,4 +1,4 @@
-#include "webhosts.h"
+#include "shell/webhosts.h"
 
 #include <QUrlQuery>
 

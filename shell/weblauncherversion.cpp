@@ -1,6 +1,6 @@
-#include "weblauncherversion.h"
+#include "shell/weblauncherversion.h"
 
-#include "QsLog.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

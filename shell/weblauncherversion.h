@@ -2,7 +2,7 @@
 // The version page of the maker's web server: the latest release's version, build, installer digest,
 // installer address and release notes, read from a JSON object.
 
-#include "networkaccess.h"
+#include "shell/networkaccess.h"
 
 class WebLauncherVersion : public NetworkAccess {
     Q_OBJECT

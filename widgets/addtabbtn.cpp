@@ -1,3 +1,3 @@
-#include "addtabbtn.h"
+#include "widgets/addtabbtn.h"
 
 AddTabBtn::AddTabBtn(QWidget* parent) : BluIcnBtn(parent, QStringLiteral(":/images/BtnAddTabIcn")) {}

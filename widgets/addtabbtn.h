@@ -1,7 +1,7 @@
 #pragma once
 // The blue "add tab" button.
 
-#include "bluicnbtn.h"
+#include "widgets/bluicnbtn.h"
 
 class AddTabBtn : public BluIcnBtn {
     Q_OBJECT

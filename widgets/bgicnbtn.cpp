@@ -1,6 +1,6 @@
-#include "bgicnbtn.h"
+#include "widgets/bgicnbtn.h"
 
-#include "imgwidget.h"
+#include "widgets/imgwidget.h"
 
 BGIcnBtn::BGIcnBtn(QWidget* parent, const QString& baseName, const QString& iconPath) : TiledBtn(parent) {
     setMinimumHeight(22);

@@ -1,7 +1,7 @@
 #pragma once
 // Tiled button with an icon image at its left end.
 
-#include "tiledbtn.h"
+#include "widgets/tiledbtn.h"
 
 class ImgWidget;
 

@@ -1,7 +1,7 @@
 #pragma once
 // Blue button with an icon.
 
-#include "bgicnbtn.h"
+#include "widgets/bgicnbtn.h"
 
 class BluIcnBtn : public BGIcnBtn {
     Q_OBJECT

@@ -1,3 +1,3 @@
-#include "blustdbtn.h"
+#include "widgets/blustdbtn.h"
 
 BluStdBtn::BluStdBtn(QWidget* parent) : StdBtn(parent, 2) {}

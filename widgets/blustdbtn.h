@@ -1,7 +1,7 @@
 #pragma once
 // The blue standard button.
 
-#include "stdbtn.h"
+#include "widgets/stdbtn.h"
 
 class BluStdBtn : public StdBtn {
     Q_OBJECT

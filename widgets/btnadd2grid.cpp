@@ -1,4 +1,4 @@
-#include "btnadd2grid.h"
+#include "widgets/btnadd2grid.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,7 +1,7 @@
 #pragma once
 // Push button with a two-line caption: a small first line over larger ones.
 
-#include "qpushbuttonex.h"
+#include "widgets/qpushbuttonex.h"
 
 class BtnAdd2Grid : public QPushButtonEx {
     Q_OBJECT

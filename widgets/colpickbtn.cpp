@@ -1,9 +1,9 @@
-#include "colpickbtn.h"
+#include "widgets/colpickbtn.h"
 
-#include "colpickpopup.h"
-#include "helpers.h"
-#include "loadimagecached.h"
-#include "profiler.h"
+#include "widgets/colpickpopup.h"
+#include "foundation/helpers.h"
+#include "widgets/loadimagecached.h"
+#include "foundation/profiler.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -2,7 +2,7 @@
 // A 19 x 19 button that shows a colour, alpha included, and opens the colour picker on a click, previewing every
 // change live; OK keeps the new colour, Cancel restores the old one.
 
-#include "qwidgetex.h"
+#include "widgets/qwidgetex.h"
 
 #include <QImage>
 

@@ -4,7 +4,7 @@
 
 #include <QAbstractButton>
 
-#include "popupwnd.h"
+#include "widgets/popupwnd.h"
 
 #include <QColor>
 #include <QImage>

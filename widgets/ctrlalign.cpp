@@ -1,7 +1,7 @@
-#include "ctrlalign.h"
+#include "widgets/ctrlalign.h"
 
-#include "loadimagecached.h"
-#include "profiler.h"
+#include "widgets/loadimagecached.h"
+#include "foundation/profiler.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 // The 3 x 3 alignment picker: a click picks a column and a row, hovering shows a faded preview mark.
 
-#include "qwidgetex.h"
+#include "widgets/qwidgetex.h"
 
 #include <QImage>
 

@@ -1,7 +1,7 @@
-#include "ctrlposition.h"
+#include "widgets/ctrlposition.h"
 
-#include "loadimagecached.h"
-#include "profiler.h"
+#include "widgets/loadimagecached.h"
+#include "foundation/profiler.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -2,7 +2,7 @@
 // A 21 x 21 nudge pad of nine parts that edits an integer offset: arrows step it, dragging the centre moves it by
 // the pointer's travel, a right click resets it. The owner shows the offset.
 
-#include "qwidgetex.h"
+#include "widgets/qwidgetex.h"
 
 #include <QImage>
 #include <QVector>

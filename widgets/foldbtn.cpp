@@ -1,6 +1,6 @@
-#include "foldbtn.h"
+#include "widgets/foldbtn.h"
 
-#include "loadimagecached.h"
+#include "widgets/loadimagecached.h"
 
 #include <QApplication>
 #include <QMouseEvent>

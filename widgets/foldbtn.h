@@ -2,7 +2,7 @@
 // A category heading of the editors' forms: a label with an arrow that, when foldable, toggles an expanded state
 // on click, animating the arrow through its frames.
 
-#include "qlabelex.h"
+#include "widgets/qlabelex.h"
 
 #include <QImage>
 #include <QVector>

@@ -1,4 +1,4 @@
-#include "foldwidget.h"
+#include "widgets/foldwidget.h"
 
 #include <QPropertyAnimation>
 

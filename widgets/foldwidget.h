@@ -1,7 +1,7 @@
 #pragma once
 // A container that switches between a collapsed and an expanded height, animated.
 
-#include "qwidgetex.h"
+#include "widgets/qwidgetex.h"
 
 class QPropertyAnimation;
 

@@ -1,7 +1,7 @@
-#include "imgbtn.h"
+#include "widgets/imgbtn.h"
 
-#include "loadimagecached.h"
-#include "profiler.h"
+#include "widgets/loadimagecached.h"
+#include "foundation/profiler.h"
 
 #include <QPainter>
 

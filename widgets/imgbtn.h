@@ -1,7 +1,7 @@
 #pragma once
 // A push button drawn entirely from up to six images: checked and unchecked, each normal, hover and pressed.
 
-#include "qpushbuttonex.h"
+#include "widgets/qpushbuttonex.h"
 
 #include <QImage>
 

@@ -1,7 +1,7 @@
-#include "imgwidget.h"
+#include "widgets/imgwidget.h"
 
-#include "loadimagecached.h"
-#include "profiler.h"
+#include "widgets/loadimagecached.h"
+#include "foundation/profiler.h"
 
 #include <QPainter>
 

@@ -2,7 +2,7 @@
 // Shows one image at its natural size, at the widget's opacity. A widget built from a path can re-read
 // the file (through the image cache) when the user may have replaced it.
 
-#include "qwidgetex.h"
+#include "widgets/qwidgetex.h"
 
 #include <QImage>
 

@@ -1,6 +1,6 @@
-#include "langbtn.h"
+#include "widgets/langbtn.h"
 
-#include "loadimagecached.h"
+#include "widgets/loadimagecached.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
-#include "langselbtn.h"
+#include "widgets/langselbtn.h"
 
-#include "loadimagecached.h"
+#include "widgets/loadimagecached.h"
 
 #include <QPainter>
 

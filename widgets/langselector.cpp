@@ -1,7 +1,7 @@
-#include "langselector.h"
+#include "widgets/langselector.h"
 
-#include "langselbtn.h"
-#include "loadimagecached.h"
+#include "widgets/langselbtn.h"
+#include "widgets/loadimagecached.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The drop-down panel of offered languages; it closes itself as soon as it loses the keyboard focus.
 
-#include "qwidgetex.h"
+#include "widgets/qwidgetex.h"
 
 #include <QImage>
 #include <QStringList>

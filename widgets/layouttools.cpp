@@ -1,4 +1,4 @@
-#include "layouttools.h"
+#include "widgets/layouttools.h"
 
 #include <QLayout>
 #include <QWidget>

@@ -1,7 +1,7 @@
-#include "loadimagecached.h"
+#include "widgets/loadimagecached.h"
 
-#include "QsLog.h"
-#include "plugintools.h"
+#include "foundation/logger/QsLog.h"
+#include "functions/plugintools.h"
 
 #include <QFileInfo>
 #include <QHash>

@@ -1,8 +1,8 @@
-#include "loggerwnd.h"
+#include "widgets/loggerwnd.h"
 
-#include "QsLog.h"
-#include "profiler.h"
-#include "stdbtn.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/profiler.h"
+#include "widgets/stdbtn.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #pragma once
 // The log window: shows the log lines as they are written, coloured by level, and is a log destination itself.
 
-#include "QsLogDest.h"
+#include "foundation/logger/QsLogDest.h"
 
 #include <QMainWindow>
 #include <QMutex>

@@ -1,4 +1,4 @@
-#include "mainctrlbtn.h"
+#include "widgets/mainctrlbtn.h"
 
 MainCtrlBtn::MainCtrlBtn(QWidget* parent) : TiledBtn(parent) {
     setTextColor(Normal, QColor(80, 80, 80));

@@ -1,7 +1,7 @@
 #pragma once
 // Tab button of the main window; reports its id when clicked.
 
-#include "tiledbtn.h"
+#include "widgets/tiledbtn.h"
 
 class MainCtrlBtn : public TiledBtn {
     Q_OBJECT

@@ -1,6 +1,6 @@
-#include "ninetileimage.h"
+#include "widgets/ninetileimage.h"
 
-#include "loadimagecached.h"
+#include "widgets/loadimagecached.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 #pragma once
 // A nine-patch: corners drawn as they are, edges and centre stretched to fill the requested size.
 
-#include "ipopupbackground.h"
+#include "widgets/ipopupbackground.h"
 
 class NineTileImage : public IPopupBackground {
 public:

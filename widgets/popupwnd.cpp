@@ -1,11 +1,11 @@
-#include "popupwnd.h"
+#include "widgets/popupwnd.h"
 
-#include "QsLog.h"
-#include "imgwidget.h"
-#include "loadimagecached.h"
-#include "ninetileimage.h"
-#include "profiler.h"
-#include "stdbtn.h"
+#include "foundation/logger/QsLog.h"
+#include "widgets/imgwidget.h"
+#include "widgets/loadimagecached.h"
+#include "widgets/ninetileimage.h"
+#include "foundation/profiler.h"
+#include "widgets/stdbtn.h"
 
 #include <QApplication>
 #include <QKeyEvent>

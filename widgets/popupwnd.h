@@ -4,7 +4,7 @@
 // message text and a row of buttons along the bottom. A click on a row button ends the dialog with that
 // button's value. Popups can be dragged anywhere on their surface.
 
-#include "ipopupbackground.h"
+#include "widgets/ipopupbackground.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

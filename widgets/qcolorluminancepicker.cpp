@@ -1,6 +1,6 @@
-#include "qcolorluminancepicker.h"
+#include "widgets/qcolorluminancepicker.h"
 
-#include "qwellarray.h"
+#include "widgets/qwellarray.h"
 
 #include <QImage>
 #include <QMouseEvent>

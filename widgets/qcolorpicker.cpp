@@ -1,6 +1,6 @@
-#include "qcolorpicker.h"
+#include "widgets/qcolorpicker.h"
 
-#include "qwellarray.h"
+#include "widgets/qwellarray.h"
 
 #include <QImage>
 #include <QMouseEvent>

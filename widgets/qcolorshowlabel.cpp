@@ -1,6 +1,6 @@
-#include "qcolorshowlabel.h"
+#include "widgets/qcolorshowlabel.h"
 
-#include "qwellarray.h"
+#include "widgets/qwellarray.h"
 
 #include <QApplication>
 #include <QDrag>

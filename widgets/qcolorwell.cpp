@@ -1,4 +1,4 @@
-#include "qcolorwell.h"
+#include "widgets/qcolorwell.h"
 
 #include <QApplication>
 #include <QDrag>

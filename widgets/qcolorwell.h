@@ -2,7 +2,7 @@
 // A well of colour cells over an outside table of ARGB values; cells drag and (where allowed) take drops, alpha
 // included.
 
-#include "qwellarray.h"
+#include "widgets/qwellarray.h"
 
 class QColorWell : public QWellArray {
     Q_OBJECT

@@ -1,6 +1,6 @@
-#include "qcomboboxex.h"
+#include "widgets/qcomboboxex.h"
 
-#include "QsLog.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,4 +1,4 @@
-#include "qdragdropper.h"
+#include "widgets/qdragdropper.h"
 
 namespace {
 QDragDropper* g_dropper = nullptr;

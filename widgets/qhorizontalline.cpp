@@ -1,6 +1,6 @@
-#include "qhorizontalline.h"
+#include "widgets/qhorizontalline.h"
 
-#include "loadimagecached.h"
+#include "widgets/loadimagecached.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "qlabelex.h"
+#include "widgets/qlabelex.h"
 
 #include <QFontMetrics>
 

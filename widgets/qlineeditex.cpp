@@ -1,4 +1,4 @@
-#include "qlineeditex.h"
+#include "widgets/qlineeditex.h"
 
 QLineEditEx::QLineEditEx(QWidget* parent) : QLineEdit(parent) {}
 

@@ -1,6 +1,6 @@
-#include "qmenuex.h"
+#include "widgets/qmenuex.h"
 
-#include "profiler.h"
+#include "foundation/profiler.h"
 
 #include <QPainter>
 

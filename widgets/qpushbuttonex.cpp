@@ -1,4 +1,4 @@
-#include "qpushbuttonex.h"
+#include "widgets/qpushbuttonex.h"
 
 #include <QPainter>
 #include <QPixmap>

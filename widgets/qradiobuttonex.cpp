@@ -1,3 +1,3 @@
-#include "qradiobuttonex.h"
+#include "widgets/qradiobuttonex.h"
 
 QRadioButtonEx::QRadioButtonEx(QWidget* parent) : QRadioButton(parent) {}

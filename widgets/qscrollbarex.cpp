@@ -1,4 +1,4 @@
-#include "qscrollbarex.h"
+#include "widgets/qscrollbarex.h"
 
 QScrollBarEx::QScrollBarEx(QWidget* parent) : QScrollBar(parent) {}
 

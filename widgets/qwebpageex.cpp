@@ -1,4 +1,4 @@
-#include "qwebpageex.h"
+#include "widgets/qwebpageex.h"
 
 #include <QDesktopServices>
 #include <QNetworkRequest>

@@ -1,4 +1,4 @@
-#include "qwebviewex.h"
+#include "widgets/qwebviewex.h"
 
 #include <QContextMenuEvent>
 #include <QIcon>

@@ -1,4 +1,4 @@
-#include "qwellarray.h"
+#include "widgets/qwellarray.h"
 
 #include <QKeyEvent>
 #include <QMenu>

@@ -1,4 +1,4 @@
-#include "qwidgetex.h"
+#include "widgets/qwidgetex.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "spindrop.h"
+#include "widgets/spindrop.h"
 
-#include "qcomboboxex.h"
-#include "spinner.h"
+#include "widgets/qcomboboxex.h"
+#include "widgets/spinner.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>

@@ -2,7 +2,7 @@
 // A Spinner on the left of an editable combo box of preset values (each with a unit suffix); either half changes
 // the value and both stay in step. The spinner's value is the field's value.
 
-#include "qwidgetex.h"
+#include "widgets/qwidgetex.h"
 
 #include <QStringList>
 

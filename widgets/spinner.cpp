@@ -1,4 +1,4 @@
-#include "spinner.h"
+#include "widgets/spinner.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -2,7 +2,7 @@
 // A bare pair of up/down arrow buttons holding an integer in a range: click, hold, drag vertically or turn the
 // wheel to change it; a right click restores the default.
 
-#include "qwidgetex.h"
+#include "widgets/qwidgetex.h"
 
 #include <QPoint>
 

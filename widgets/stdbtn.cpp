@@ -1,4 +1,4 @@
-#include "stdbtn.h"
+#include "widgets/stdbtn.h"
 
 StdBtn::StdBtn(QWidget* parent, int type) : TiledBtn(parent) {
     QString base = QStringLiteral(":/images/BtnStd");

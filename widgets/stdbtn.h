@@ -1,7 +1,7 @@
 #pragma once
 // The standard tiled button: type 0 standard, 1 small, 2 blue (any other type as 0).
 
-#include "tiledbtn.h"
+#include "widgets/tiledbtn.h"
 
 class StdBtn : public TiledBtn {
     Q_OBJECT

@@ -1,6 +1,6 @@
-#include "stdicnbtn.h"
+#include "widgets/stdicnbtn.h"
 
-#include "imgwidget.h"
+#include "widgets/imgwidget.h"
 
 StdIcnBtn::StdIcnBtn(QWidget* parent, const QString& iconPath)
     : BGIcnBtn(parent, QStringLiteral(":/images/BtnStd"), iconPath) {

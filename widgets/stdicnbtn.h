@@ -1,7 +1,7 @@
 #pragma once
 // Standard button with an icon and a divider between icon and caption.
 
-#include "bgicnbtn.h"
+#include "widgets/bgicnbtn.h"
 
 #include <QPointer>
 

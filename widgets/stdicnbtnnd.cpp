@@ -1,4 +1,4 @@
-#include "stdicnbtnnd.h"
+#include "widgets/stdicnbtnnd.h"
 
 StdIcnBtnND::StdIcnBtnND(QWidget* parent, const QString& iconPath)
     : BGIcnBtn(parent, QStringLiteral(":/images/BtnStd"), iconPath) {

@@ -1,7 +1,7 @@
 #pragma once
 // Standard button with an icon and no divider.
 
-#include "bgicnbtn.h"
+#include "widgets/bgicnbtn.h"
 
 class StdIcnBtnND : public BGIcnBtn {
     Q_OBJECT

@@ -1,4 +1,4 @@
-#include "subnavbtn.h"
+#include "widgets/subnavbtn.h"
 
 SubnavBtn::SubnavBtn(QWidget* parent) : TiledBtn(parent) {
     setMinimumHeight(30);

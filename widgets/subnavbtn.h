@@ -1,7 +1,7 @@
 #pragma once
 // Button of the sub-navigation rows.
 
-#include "tiledbtn.h"
+#include "widgets/tiledbtn.h"
 
 class SubnavBtn : public TiledBtn {
     Q_OBJECT

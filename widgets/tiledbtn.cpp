@@ -1,6 +1,6 @@
-#include "tiledbtn.h"
+#include "widgets/tiledbtn.h"
 
-#include "loadimagecached.h"
+#include "widgets/loadimagecached.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -3,7 +3,7 @@
 // disabled) an image of exactly the button's size is composed from a left cap, a repeated centre piece and
 // a right cap, so tiles are never scaled.
 
-#include "qpushbuttonex.h"
+#include "widgets/qpushbuttonex.h"
 
 #include <QColor>
 #include <QFont>

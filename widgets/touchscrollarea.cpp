@@ -1,4 +1,4 @@
-#include "touchscrollarea.h"
+#include "widgets/touchscrollarea.h"
 
 #include <QKeyEvent>
 #include <QWheelEvent>

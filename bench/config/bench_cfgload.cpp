@@ -1,9 +1,9 @@
 // Loading a data folder as at start-up: a generated configuration of 1000 controls in 10 include files and
 // 100 signed grids, and the shipped default configuration. Also the cost of one script handler call.
-#include "datacfgrecords.h"
-#include "gridsigverifier.h"
-#include "json.h"
-#include "plugintools.h"
+#include "config/datacfgrecords.h"
+#include "config/gridsigverifier.h"
+#include "foundation/json.h"
+#include "functions/plugintools.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // Composition of a nine-patch graphic: a repeated request is a hash lookup plus an image copy (hit); a new
 // composition draws the nine pieces (miss).
-#include "datacfgrecords.h"
-#include "imgdatamgr.h"
+#include "config/datacfgrecords.h"
+#include "runtime/imgdatamgr.h"
 
 #include <QGuiApplication>
 #include <QPainter>

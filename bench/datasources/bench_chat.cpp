@@ -1,8 +1,8 @@
 // The per-line work of the chat sources: query parameters and escapes of the TeamSpeak client, and one whole
 // received Skype message (notification and four answers) becoming an entry.
 
-#include "datasrcskype.h"
-#include "tsclientquery.h"
+#include "datasources/datasrcskype.h"
+#include "datasources/tsclientquery.h"
 
 #include <QCoreApplication>
 #include <QStringList>

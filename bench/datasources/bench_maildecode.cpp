@@ -1,7 +1,7 @@
 // Decoding one fetched mail into its preview: a multipart/alternative mail with encoded header words and a
 // quoted-printable text part, as an IMAP fetch of the header fields and 512 text bytes delivers it.
 
-#include "maildecode.h"
+#include "datasources/maildecode.h"
 
 #include <benchmark/benchmark.h>
 

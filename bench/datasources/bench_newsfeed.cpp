@@ -1,9 +1,9 @@
 // Costs of the news feed off and on the main thread: a feed body parsed on the pool, the HTML repair of a page,
 // the entry key of an item and the copy of the entries that a control script asks for.
-#include "QsLog.h"
-#include "datasrccommon.h"
-#include "datasrcnewsfeed.h"
-#include "plugintools.h"
+#include "foundation/logger/QsLog.h"
+#include "datasources/datasrccommon.h"
+#include "datasources/datasrcnewsfeed.h"
+#include "functions/plugintools.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

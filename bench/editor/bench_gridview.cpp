@@ -1,11 +1,11 @@
 // The grid canvas with a 48-control grid of the default configuration: a full layout (every edit and
 // every phone view relays the whole grid), and one 100 ms canvas tick with nothing changed.
 
-#include "datacfgrecords.h"
-#include "funcregistry.h"
-#include "gridview.h"
-#include "imgdatamgr.h"
-#include "plugintools.h"
+#include "config/datacfgrecords.h"
+#include "functions/funcregistry.h"
+#include "editor/gridview.h"
+#include "runtime/imgdatamgr.h"
+#include "functions/plugintools.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 // Recording compacts the whole script after every key release: the cost of one release at the end of a
 // typed run of n keys, and of a recording kept apart by delays (nothing merges).
 
-#include "macroscript.h"
+#include "editor/macroscript.h"
 
 #include <QCoreApplication>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "helpers.h"
+#include "foundation/helpers.h"
 
 #include <QRandomGenerator>
 #include <benchmark/benchmark.h>

@@ -1,4 +1,4 @@
-#include "json.h"
+#include "foundation/json.h"
 
 #include <QJsonDocument>
 #include <QRandomGenerator>

@@ -1,4 +1,4 @@
-#include "QsLog.h"
+#include "foundation/logger/QsLog.h"
 
 #include <benchmark/benchmark.h>
 

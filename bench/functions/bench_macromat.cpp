@@ -1,9 +1,9 @@
 // Costs of the key-name conversions and of macro playback on the main thread (a tick is 100 ms).
-#include "QsLog.h"
-#include "inputsink.h"
-#include "keynames.h"
-#include "macromat.h"
-#include "pal.h"
+#include "foundation/logger/QsLog.h"
+#include "functions/pal/inputsink.h"
+#include "functions/pal/keynames.h"
+#include "functions/macromat.h"
+#include "functions/pal/pal.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,5 @@
-#include "pal.h"
-#include "sysstat.h"
+#include "functions/pal/pal.h"
+#include "functions/pal/sysstat.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,4 @@
-#include "imgdatamgr.h"
+#include "runtime/imgdatamgr.h"
 
 #include <QCoreApplication>
 

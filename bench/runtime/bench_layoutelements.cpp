@@ -1,12 +1,12 @@
 // Layout elements: the phone record of an unchanged element, and drawing an element at scale 1.
 
-#include "datacfgrecords.h"
-#include "imgdatamgr.h"
-#include "lebase.h"
-#include "lecontainer.h"
-#include "legfx.h"
-#include "lehost.h"
-#include "letext.h"
+#include "config/datacfgrecords.h"
+#include "runtime/imgdatamgr.h"
+#include "runtime/lebase.h"
+#include "runtime/lecontainer.h"
+#include "runtime/legfx.h"
+#include "runtime/lehost.h"
+#include "runtime/letext.h"
 
 #include <QApplication>
 #include <QGraphicsScene>

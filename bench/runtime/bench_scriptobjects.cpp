@@ -2,14 +2,14 @@
 // staged composition repeated with the same arguments (one key comparison) against alternating arguments
 // (every stage runs), and a script reading and writing an element through its layout object.
 
-#include "datacfgrecords.h"
-#include "dclayout.h"
-#include "imgdatamgr.h"
-#include "lecontainer.h"
-#include "legfx.h"
-#include "lehost.h"
-#include "plugintools.h"
-#include "webimagecache.h"
+#include "config/datacfgrecords.h"
+#include "runtime/dclayout.h"
+#include "runtime/imgdatamgr.h"
+#include "runtime/lecontainer.h"
+#include "runtime/legfx.h"
+#include "runtime/lehost.h"
+#include "functions/plugintools.h"
+#include "runtime/webimagecache.h"
 
 #include <QApplication>
 #include <QScriptEngine>

@@ -1,6 +1,6 @@
-#include "QsLog.h"
-#include "vorbisdecoder.h"
-#include "wavheader.h"
+#include "foundation/logger/QsLog.h"
+#include "runtime/vorbisdecoder.h"
+#include "runtime/wavheader.h"
 
 #include <QBuffer>
 #include <benchmark/benchmark.h>

@@ -1,9 +1,9 @@
 // Throughput of the phone server's framing: composing server frames (plain and deflate-frame),
 // reading client frames, reading HTTP requests and building replies with the gzip rule.
-#include "httpreply.h"
-#include "httprequestreader.h"
-#include "qwssocket.h"
-#include "wsframeparser.h"
+#include "server/httpreply.h"
+#include "server/httprequestreader.h"
+#include "server/qwssocket.h"
+#include "server/wsframeparser.h"
 
 #include <benchmark/benchmark.h>
 

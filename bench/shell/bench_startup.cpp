@@ -2,8 +2,8 @@
 // user configuration, custom grids, server opened on free ports) until StartupFinished, then destruction.
 // Each iteration starts from a user folder that has already seen its first start.
 
-#include "mervexwnd.h"
-#include "programservices.h"
+#include "shell/mervexwnd.h"
+#include "shell/programservices.h"
 
 #include <QApplication>
 #include <QEventLoop>

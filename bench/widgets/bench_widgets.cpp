@@ -1,8 +1,8 @@
 // Costs the windows pay often: image look-ups through the cache and the recomposition of tiled buttons
 // on every resize.
-#include "loadimagecached.h"
-#include "plugintools.h"
-#include "stdbtn.h"
+#include "widgets/loadimagecached.h"
+#include "functions/plugintools.h"
+#include "widgets/stdbtn.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

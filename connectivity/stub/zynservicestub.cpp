@@ -1,6 +1,6 @@
 // Stand-in for the outside connectivity service: records the calls it gets and raises the events tests ask for.
-#include "serviceapi.h"
-#include "zynfake.h"
+#include "connectivity/serviceapi.h"
+#include "connectivity/stub/zynfake.h"
 
 #include <cstring>
 #include <map>

@@ -1,6 +1,6 @@
-#include "QsLog.h"
-#include "QsLogDest.h"
-#include "globals.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/logger/QsLogDest.h"
+#include "foundation/globals.h"
 
 #include <QDateTime>
 #include <QList>

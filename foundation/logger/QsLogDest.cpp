@@ -1,4 +1,4 @@
-#include "QsLogDest.h"
+#include "foundation/logger/QsLogDest.h"
 
 #include <cstdio>
 

@@ -1,12 +1,12 @@
 // Volumes, mute states and per-process streams of the default sound devices, and the media player's
 // volume, for control scripts.
 
-#include "audio.h"
+#include "functions/pal/audio.h"
 
-#include "QsLog.h"
-#include "pal.h"
-#include "palbackends.h"
-#include "processrunner.h"
+#include "foundation/logger/QsLog.h"
+#include "functions/pal/pal.h"
+#include "functions/pal/palbackends.h"
+#include "functions/pal/processrunner.h"
 
 #include <QCoreApplication>
 #include <QFile>

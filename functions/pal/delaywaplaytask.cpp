@@ -1,6 +1,6 @@
-#include "delaywaplaytask.h"
+#include "functions/pal/delaywaplaytask.h"
 
-#include "mediaplayerbackend.h"
+#include "functions/pal/mediaplayerbackend.h"
 
 DelayWAPlayTask::DelayWAPlayTask() {
     Start(50);

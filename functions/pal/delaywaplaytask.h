@@ -2,7 +2,7 @@
 // Play for a Winamp that was only just started: looks for the player every 50 ms, 40 times at most, and tells
 // it to play once it is there.
 
-#include "qtimertask.h"
+#include "functions/pal/qtimertask.h"
 
 class DelayWAPlayTask : public QTimerTask {
 public:

@@ -1,12 +1,12 @@
 // Shortcut, key and mouse-button sending, and the key state query.
-#include "inputsink.h"
-#include "keyboardcapture.h"
-#include "keynames.h"
-#include "pal.h"
-#include "shortcutreleasetask.h"
+#include "functions/pal/inputsink.h"
+#include "functions/pal/keyboardcapture.h"
+#include "functions/pal/keynames.h"
+#include "functions/pal/pal.h"
+#include "functions/pal/shortcutreleasetask.h"
 
-#include "QsLog.h"
-#include "profiler.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/profiler.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "inputsink.h"
+#include "functions/pal/inputsink.h"
 
-#include "QsLog.h"
-#include "keynames.h"
+#include "foundation/logger/QsLog.h"
+#include "functions/pal/keynames.h"
 
 #include <QGuiApplication>
 

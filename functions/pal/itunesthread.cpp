@@ -1,10 +1,10 @@
-#include "itunesthread.h"
+#include "functions/pal/itunesthread.h"
 
-#include "mediaplayerbackend.h"
-#include "pal.h"
+#include "functions/pal/mediaplayerbackend.h"
+#include "functions/pal/pal.h"
 
-#include "QsLog.h"
-#include "profiler.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/profiler.h"
 
 #include <QReadWriteLock>
 #include <QVariantMap>

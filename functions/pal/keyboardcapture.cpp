@@ -1,9 +1,9 @@
-#include "keyboardcapture.h"
+#include "functions/pal/keyboardcapture.h"
 
-#include "QsLog.h"
-#include "inputsink.h"
-#include "keynames.h"
-#include "pal.h"
+#include "foundation/logger/QsLog.h"
+#include "functions/pal/inputsink.h"
+#include "functions/pal/keynames.h"
+#include "functions/pal/pal.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
-#include "keynames.h"
+#include "functions/pal/keynames.h"
 
-#include "QsLog.h"
-#include "pal.h"
+#include "foundation/logger/QsLog.h"
+#include "functions/pal/pal.h"
 
 #include <QHash>
 #include <QMap>

@@ -1,14 +1,14 @@
 // Program starts of controls ("DoExecute" with a program, document or desktop entry) and the resolution of
 // configured program paths for the automatic view switch.
 
-#include "launch.h"
+#include "functions/pal/launch.h"
 
-#include "QsLog.h"
-#include "pal.h"
-#include "palbackends.h"
-#include "plugintools.h"
-#include "processrunner.h"
-#include "syscommands.h"
+#include "foundation/logger/QsLog.h"
+#include "functions/pal/pal.h"
+#include "functions/pal/palbackends.h"
+#include "functions/plugintools.h"
+#include "functions/pal/processrunner.h"
+#include "functions/pal/syscommands.h"
 
 #include <QFile>
 #include <QFileInfo>

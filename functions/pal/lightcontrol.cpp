@@ -1,9 +1,9 @@
-#include "lightcontrol.h"
+#include "functions/pal/lightcontrol.h"
 
-#include "QsLog.h"
-#include "pal.h"
-#include "plugintools.h"
-#include "windowmessagebus.h"
+#include "foundation/logger/QsLog.h"
+#include "functions/pal/pal.h"
+#include "functions/plugintools.h"
+#include "functions/pal/windowmessagebus.h"
 
 #include <memory>
 

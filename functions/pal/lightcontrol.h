@@ -3,7 +3,7 @@
 // which accepts light requests by registered messages; the link finds it with a broadcast handshake
 // (discover, answered by attach naming its window) and posts the requests to it.
 
-#include "iwindowmessageproxy.h"
+#include "functions/iwindowmessageproxy.h"
 
 #include <QtGlobal>
 

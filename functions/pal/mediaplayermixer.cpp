@@ -1,6 +1,6 @@
-#include "mediaplayermixer.h"
+#include "functions/pal/mediaplayermixer.h"
 
-#include "mediaplayers.h"
+#include "functions/pal/mediaplayers.h"
 
 namespace PAL_INT {
 

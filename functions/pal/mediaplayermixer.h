@@ -1,7 +1,7 @@
 #pragma once
 // The music volume and mute: those of the user's default media player (mediaplayers.h).
 
-#include "audio.h"
+#include "functions/pal/audio.h"
 
 namespace PAL_INT {
 

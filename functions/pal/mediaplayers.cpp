@@ -1,11 +1,11 @@
-#include "mediaplayers.h"
+#include "functions/pal/mediaplayers.h"
 
-#include "delaywaplaytask.h"
-#include "itunesthread.h"
-#include "mediaplayerbackend.h"
-#include "pal.h"
+#include "functions/pal/delaywaplaytask.h"
+#include "functions/pal/itunesthread.h"
+#include "functions/pal/mediaplayerbackend.h"
+#include "functions/pal/pal.h"
 
-#include "QsLog.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QMutex>
 #include <QVariantMap>

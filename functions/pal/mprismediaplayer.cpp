@@ -1,6 +1,6 @@
-#include "mprismediaplayer.h"
+#include "functions/pal/mprismediaplayer.h"
 
-#include "QsLog.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QCoreApplication>
 #include <QDBusArgument>

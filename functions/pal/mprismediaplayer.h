@@ -3,7 +3,7 @@
 // player name. It drives the first player that announces itself on the bus (in name order), or the one
 // named, which it can also start through bus activation.
 
-#include "mediaplayerbackend.h"
+#include "functions/pal/mediaplayerbackend.h"
 
 #include <QDBusConnection>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
-#include "pal.h"
+#include "functions/pal/pal.h"
 
-#include "QsLog.h"
-#include "helpers.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/helpers.h"
 
 #include <QFile>
 #include <QMutex>

@@ -1,9 +1,9 @@
-#include "palbackends.h"
+#include "functions/pal/palbackends.h"
 
-#include "audio.h"
-#include "mediaplayermixer.h"
-#include "processrunner.h"
-#include "syscommands.h"
+#include "functions/pal/audio.h"
+#include "functions/pal/mediaplayermixer.h"
+#include "functions/pal/processrunner.h"
+#include "functions/pal/syscommands.h"
 
 namespace PAL_INT {
 

@@ -1,13 +1,13 @@
 // Platform layer: start and stop, the computer's and the system's name, autostart, environment
 // references, shell folders, program descriptions and icons, the warning sound and the last error text.
 
-#include "pal.h"
+#include "functions/pal/pal.h"
 
-#include "itunesthread.h"
+#include "functions/pal/itunesthread.h"
 
-#include "QsLog.h"
-#include "profiler.h"
-#include "sysstatthread.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/profiler.h"
+#include "functions/pal/sysstatthread.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "processrunner.h"
+#include "functions/pal/processrunner.h"
 
-#include "QsLog.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QElapsedTimer>
 #include <QProcess>

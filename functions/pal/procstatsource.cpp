@@ -1,6 +1,6 @@
-#include "procstatsource.h"
+#include "functions/pal/procstatsource.h"
 
-#include "QsLog.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QDir>
 #include <QHostAddress>

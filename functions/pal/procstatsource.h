@@ -2,7 +2,7 @@
 // The statistics back-end of Linux: /proc and /sys below a root folder ("/" in the program; a fixture
 // folder in tests).
 
-#include "statsource.h"
+#include "functions/pal/statsource.h"
 
 #include <QByteArray>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "qtimertask.h"
+#include "functions/pal/qtimertask.h"
 
 QTimerTask::QTimerTask(QObject* parent) : QObject(parent) {
     m_timer.setSingleShot(true);

@@ -1,4 +1,4 @@
-#include "recordingmediaplayer.h"
+#include "functions/pal/recordingmediaplayer.h"
 
 namespace PAL_INT {
 

@@ -1,7 +1,7 @@
 #pragma once
 // A media player that only keeps its state and records what it was told; tests read it and fire its events.
 
-#include "mediaplayerbackend.h"
+#include "functions/pal/mediaplayerbackend.h"
 
 #include <QMutex>
 #include <QStringList>

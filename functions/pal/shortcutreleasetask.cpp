@@ -1,4 +1,4 @@
-#include "shortcutreleasetask.h"
+#include "functions/pal/shortcutreleasetask.h"
 
 ShortcutReleaseTask::ShortcutReleaseTask(QObject* parent) : QTimerTask(parent) {
     events.fill(PAL_INT::InputEvent::Key(0, 0, PAL_INT::KEF_ScanCode), kEventCount);

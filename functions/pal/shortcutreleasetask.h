@@ -1,8 +1,8 @@
 #pragma once
 // The key events of one sent shortcut: the downs go out at once, the ups 25 ms later when the task runs.
 
-#include "inputsink.h"
-#include "qtimertask.h"
+#include "functions/pal/inputsink.h"
+#include "functions/pal/qtimertask.h"
 
 class ShortcutReleaseTask : public QTimerTask {
     Q_OBJECT

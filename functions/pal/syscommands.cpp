@@ -1,8 +1,8 @@
-#include "syscommands.h"
+#include "functions/pal/syscommands.h"
 
-#include "QsLog.h"
-#include "palbackends.h"
-#include "processrunner.h"
+#include "foundation/logger/QsLog.h"
+#include "functions/pal/palbackends.h"
+#include "functions/pal/processrunner.h"
 
 namespace PAL_INT {
 

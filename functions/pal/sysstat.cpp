@@ -1,10 +1,10 @@
-#include "sysstat.h"
+#include "functions/pal/sysstat.h"
 
-#include "QsLog.h"
-#include "pal.h"
-#include "procstatsource.h"
-#include "profiler.h"
-#include "sysstatthread.h"
+#include "foundation/logger/QsLog.h"
+#include "functions/pal/pal.h"
+#include "functions/pal/procstatsource.h"
+#include "foundation/profiler.h"
+#include "functions/pal/sysstatthread.h"
 
 #include <QDateTime>
 #include <QHostAddress>

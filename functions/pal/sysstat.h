@@ -2,7 +2,7 @@
 // Internals of the system statistics behind the PAL getters (pal.h): the five updaters that the statistics
 // thread runs every tick, and what tests replace (the back-end and the clock).
 
-#include "statsource.h"
+#include "functions/pal/statsource.h"
 
 #include <functional>
 

@@ -1,7 +1,7 @@
-#include "sysstatthread.h"
+#include "functions/pal/sysstatthread.h"
 
-#include "profiler.h"
-#include "sysstat.h"
+#include "foundation/profiler.h"
+#include "functions/pal/sysstat.h"
 
 #include <QMutex>
 

@@ -1,6 +1,6 @@
-#include "windowmessagebus.h"
+#include "functions/pal/windowmessagebus.h"
 
-#include "QsLog.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QCoreApplication>
 #include <QMutexLocker>

@@ -9,7 +9,7 @@
 // IWindowMessageProxy objects in order. Any thread may post; handlers run on the bus's (main) thread, so
 // SendMessage, which calls them at once, is for the main thread only.
 
-#include "iwindowmessageproxy.h"
+#include "functions/iwindowmessageproxy.h"
 
 #include <QHash>
 #include <QList>

@@ -1,9 +1,9 @@
 // The X test extension input sink. Kept apart: the X headers define names (KeyPress, None, Bool) that
 // clash with the toolkit's.
-#include "inputsink.h"
-#include "keynames.h"
+#include "functions/pal/inputsink.h"
+#include "functions/pal/keynames.h"
 
-#include "QsLog.h"
+#include "foundation/logger/QsLog.h"
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>

@@ -1,8 +1,8 @@
 #pragma once
 // Helpers of the configuration-model tests: JSON fixtures as maps and a log recorder.
 
-#include "QsLog.h"
-#include "QsLogDest.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/logger/QsLogDest.h"
 
 #include <QJsonDocument>
 #include <QStringList>

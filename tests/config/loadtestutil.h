@@ -2,9 +2,9 @@
 // Helpers of the loading tests: fixture folders copied to a temporary place, and grid signing with the
 // project's signing script.
 
-#include "datacfgrecords.h"
-#include "gridsigverifier.h"
-#include "json.h"
+#include "config/datacfgrecords.h"
+#include "config/gridsigverifier.h"
+#include "foundation/json.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,6 +1,6 @@
 // The summary tool: loads a data folder as the program does and prints a summary that depends only on the
 // files; exit codes for a folder that is not a data folder and for wrong arguments.
-#include "loadtestutil.h"
+#include "tests/config/loadtestutil.h"
 
 #include <QtTest>
 

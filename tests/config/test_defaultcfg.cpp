@@ -3,7 +3,7 @@
 // skins, functions, script handlers, controls, application-skin entries, tabs) leads somewhere. A broken
 // reference here would only show as a blank or dead control on the phone.
 
-#include "json.h"
+#include "foundation/json.h"
 
 #include <QDir>
 #include <QFile>

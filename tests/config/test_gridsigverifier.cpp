@@ -1,4 +1,4 @@
-#include "gridsigverifier.h"
+#include "config/gridsigverifier.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,5 +1,5 @@
-#include "datacfg.h"
-#include "macromat.h"
+#include "config/datacfg.h"
+#include "functions/macromat.h"
 
 #include <QtTest>
 

@@ -1,9 +1,9 @@
 // The user configuration record: its whole block reads, writes and reads back unchanged; device operations.
-#include "cfgtestutil.h"
-#include "datacfgrecords.h"
+#include "tests/config/cfgtestutil.h"
+#include "config/datacfgrecords.h"
 
-#include "cryptstring.h"
-#include "json.h"
+#include "foundation/cryptstring.h"
+#include "foundation/json.h"
 
 #include <QFile>
 #include <QtTest>

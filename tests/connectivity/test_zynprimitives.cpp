@@ -1,8 +1,8 @@
-#include "bytebuffer.h"
-#include "objecthandle.h"
-#include "textutil.h"
-#include "thread.h"
-#include "xmldocument.h"
+#include "connectivity/bytebuffer.h"
+#include "connectivity/objecthandle.h"
+#include "connectivity/textutil.h"
+#include "connectivity/thread.h"
+#include "connectivity/xmldocument.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
 #pragma once
 // Collects every log line written while it lives, at every level.
 
-#include "QsLog.h"
-#include "QsLogDest.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/logger/QsLogDest.h"
 
 #include <QMutex>
 #include <QStringList>

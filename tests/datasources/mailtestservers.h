@@ -3,8 +3,8 @@
 // users, Maildir and self-signed certificate under a temporary folder, run as the test's own child process) and
 // a scripted fake server for replies no real server gives.
 
-#include "QsLog.h"
-#include "QsLogDest.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/logger/QsLogDest.h"
 
 #include <QDir>
 #include <QElapsedTimer>

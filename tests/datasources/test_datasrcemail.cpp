@@ -1,14 +1,14 @@
 // The e-mail source: fetching on demand, entries made of mails, status texts and the connection tests, against
 // a scripted POP3 server.
 
-#include "builtindatasources.h"
-#include "cryptstring.h"
-#include "datasrccommon.h"
-#include "datasrcemail.h"
-#include "funcmgr.h"
-#include "mailfetch.h"
-#include "mailtestservers.h"
-#include "popupwnd.h"
+#include "datasources/builtindatasources.h"
+#include "foundation/cryptstring.h"
+#include "datasources/datasrccommon.h"
+#include "datasources/datasrcemail.h"
+#include "functions/funcmgr.h"
+#include "datasources/mailfetch.h"
+#include "tests/datasources/mailtestservers.h"
+#include "widgets/popupwnd.h"
 
 #include <QApplication>
 #include <QtTest>

@@ -2,12 +2,12 @@
 // Graph replies becoming entries by kind, refused tokens opening the login again, and bad replies changing
 // nothing.
 
-#include "cryptstring.h"
-#include "datasourceglobals.h"
-#include "datasrccommon.h"
-#include "datasrcfacebook.h"
-#include "logcapture.h"
-#include "socialhttpserver.h"
+#include "foundation/cryptstring.h"
+#include "foundation/datasourceglobals.h"
+#include "datasources/datasrccommon.h"
+#include "datasources/datasrcfacebook.h"
+#include "tests/datasources/logcapture.h"
+#include "tests/datasources/socialhttpserver.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

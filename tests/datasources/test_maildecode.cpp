@@ -1,6 +1,6 @@
 // Decoding of fetched mails: encoded header words, quoted-printable, base64, charsets and multipart walks.
 
-#include "maildecode.h"
+#include "datasources/maildecode.h"
 
 #include <QtTest>
 

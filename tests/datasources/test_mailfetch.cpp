@@ -1,8 +1,8 @@
 // The mail client against a private Dovecot (POP3 and IMAP, plain, STARTTLS and TLS) and against a scripted
 // server for broken and hostile replies.
 
-#include "mailfetch.h"
-#include "mailtestservers.h"
+#include "datasources/mailfetch.h"
+#include "tests/datasources/mailtestservers.h"
 
 #include <QtTest>
 

@@ -1,13 +1,13 @@
 // The "Skype" data source against a stand-in chat client on the window-message bus: the attach handshake,
 // received messages becoming entries, sender pictures in the private temporary folder, and hostile input.
 
-#include "datasrcskype.h"
-#include "plugintools.h"
-#include "skypeconnecttask.h"
-#include "windowmessagebus.h"
+#include "datasources/datasrcskype.h"
+#include "functions/plugintools.h"
+#include "datasources/skypeconnecttask.h"
+#include "functions/pal/windowmessagebus.h"
 
-#include "QsLog.h"
-#include "QsLogDest.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/logger/QsLogDest.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
 // The TeamSpeak query client against a scripted peer on 127.0.0.1, and the "Teamspeak" data source on it.
 
-#include "datasrcteamspeak.h"
-#include "fakeclientquery.h"
-#include "tsclientquery.h"
+#include "datasources/datasrcteamspeak.h"
+#include "tests/datasources/fakeclientquery.h"
+#include "datasources/tsclientquery.h"
 
-#include "QsLog.h"
-#include "QsLogDest.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/logger/QsLogDest.h"
 
 #include <QSignalSpy>
 #include <QTimer>

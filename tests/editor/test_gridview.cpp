@@ -2,11 +2,11 @@
 // row count, instance ids kept by cell, the 100 ms tick with the grid's whole-second script handler, the
 // script slots, and grids with unknown, misplaced or empty controls.
 
-#include "ctrlview.h"
-#include "gridfixture.h"
-#include "gridview.h"
-#include "igrideditor.h"
-#include "imgwidget.h"
+#include "runtime/ctrlview.h"
+#include "tests/editor/gridfixture.h"
+#include "editor/gridview.h"
+#include "editor/igrideditor.h"
+#include "widgets/imgwidget.h"
 
 #include <QTimer>
 

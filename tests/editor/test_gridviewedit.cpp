@@ -2,11 +2,11 @@
 // dragging a selection (clamped, snapped, refused over other controls), deleting, resizing checks,
 // configuration changes and drops.
 
-#include "ctrlview.h"
-#include "gridfixture.h"
-#include "gridview.h"
-#include "igrideditor.h"
-#include "imgwidget.h"
+#include "runtime/ctrlview.h"
+#include "tests/editor/gridfixture.h"
+#include "editor/gridview.h"
+#include "editor/igrideditor.h"
+#include "widgets/imgwidget.h"
 
 #include <QApplication>
 #include <QMimeData>

@@ -1,13 +1,13 @@
 // The macro manager against a small user configuration: choosing, editing and recording macros, and what
 // OK and CANCEL leave in the configuration. Key events come in as the desktop delivers them (X key codes)
 // and pass the keyboard capture; nothing is typed into the machine.
-#include "datacfg.h"
-#include "macropopup.h"
-#include "pal/inputsink.h"
-#include "pal/keyboardcapture.h"
-#include "qcomboboxex.h"
-#include "stdbtn.h"
-#include "tusercfg.h"
+#include "config/datacfg.h"
+#include "editor/macropopup.h"
+#include "functions/pal/inputsink.h"
+#include "functions/pal/keyboardcapture.h"
+#include "widgets/qcomboboxex.h"
+#include "widgets/stdbtn.h"
+#include "config/tusercfg.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 // Compaction of recorded macro steps, and its agreement with the macro player's reading of the result.
-#include "macromat.h"
-#include "macroscript.h"
+#include "functions/macromat.h"
+#include "editor/macroscript.h"
 
 #include <QtTest>
 

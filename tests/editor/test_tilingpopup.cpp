@@ -1,5 +1,5 @@
 // The tiling popup: loading a value into the mode panels and composing it back.
-#include "tilingpopup.h"
+#include "editor/tilingpopup.h"
 
 #include <QLineEdit>
 #include <QPointer>

@@ -1,5 +1,5 @@
 // Installs the crash handler with the path given first, then fails as the second argument says.
-#include "crashhandler.h"
+#include "foundation/crashhandler.h"
 
 #include <csignal>
 #include <cstdlib>

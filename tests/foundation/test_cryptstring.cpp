@@ -1,6 +1,6 @@
-#include "cryptstring.h"
-#include "json.h"
-#include "simplecrypt.h"
+#include "foundation/cryptstring.h"
+#include "foundation/json.h"
+#include "foundation/simplecrypt.h"
 
 #include <QMessageAuthenticationCode>
 #include <QSet>

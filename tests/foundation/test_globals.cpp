@@ -1,5 +1,5 @@
-#include "datasourceglobals.h"
-#include "globals.h"
+#include "foundation/datasourceglobals.h"
+#include "foundation/globals.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

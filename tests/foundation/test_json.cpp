@@ -1,5 +1,5 @@
-#include "cryptstring.h"
-#include "json.h"
+#include "foundation/cryptstring.h"
+#include "foundation/json.h"
 
 #include <QFile>
 #include <QPoint>

@@ -1,5 +1,5 @@
-#include "QsLog.h"
-#include "QsLogDest.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/logger/QsLogDest.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>

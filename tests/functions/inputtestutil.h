@@ -1,10 +1,10 @@
 #pragma once
 // Fixtures of the input tests: a recording sink installed for the test's life, and log lines.
 
-#include "QsLog.h"
-#include "QsLogDest.h"
-#include "inputsink.h"
-#include "keynames.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/logger/QsLogDest.h"
+#include "functions/pal/inputsink.h"
+#include "functions/pal/keynames.h"
 
 #include <QStringList>
 

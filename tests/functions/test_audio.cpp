@@ -1,10 +1,10 @@
 // Volumes, mute states and sessions: the platform layer's rules against the in-memory mixer, and the
 // sound server's command-line client as the recording runner sees it (exact commands, parsed replies).
 
-#include "audio.h"
-#include "pal.h"
-#include "palbackends.h"
-#include "processrunner.h"
+#include "functions/pal/audio.h"
+#include "functions/pal/pal.h"
+#include "functions/pal/palbackends.h"
+#include "functions/pal/processrunner.h"
 
 #include <QCoreApplication>
 #include <QtTest>

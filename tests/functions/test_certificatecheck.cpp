@@ -1,10 +1,10 @@
 // The plug-in library signature check: detached CMS signatures made by a test signer with the openssl tool,
 // trusted DER certificates in the data folder's "Certificates/".
-#include "QsLog.h"
-#include "QsLogDest.h"
-#include "certificatecheck.h"
-#include "pluginlogger.h"
-#include "plugintools.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/logger/QsLogDest.h"
+#include "functions/certificatecheck.h"
+#include "functions/pluginlogger.h"
+#include "functions/plugintools.h"
 
 #include <QProcess>
 #include <QSslCertificate>

@@ -1,7 +1,7 @@
-#include "cryptstring.h"
-#include "helpers.h"
-#include "json.h"
-#include "pal.h"
+#include "foundation/cryptstring.h"
+#include "foundation/helpers.h"
+#include "foundation/json.h"
+#include "functions/pal/pal.h"
 
 #include <QStandardPaths>
 #include <QtTest>

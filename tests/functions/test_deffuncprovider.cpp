@@ -1,18 +1,18 @@
 // The built-in provider called by name through the registry, against the recording stand-ins of every
 // facility: each function's arguments, defaults and answer.
 
-#include "audio.h"
-#include "deffuncprovider.h"
-#include "funcmgr.h"
-#include "inputtestutil.h"
-#include "itunesthread.h"
-#include "mediaplayers.h"
-#include "pal.h"
-#include "palbackends.h"
-#include "processrunner.h"
-#include "recordingmediaplayer.h"
-#include "syscommands.h"
-#include "sysstat.h"
+#include "functions/pal/audio.h"
+#include "functions/deffuncprovider.h"
+#include "functions/funcmgr.h"
+#include "tests/functions/inputtestutil.h"
+#include "functions/pal/itunesthread.h"
+#include "functions/pal/mediaplayers.h"
+#include "functions/pal/pal.h"
+#include "functions/pal/palbackends.h"
+#include "functions/pal/processrunner.h"
+#include "functions/pal/recordingmediaplayer.h"
+#include "functions/pal/syscommands.h"
+#include "functions/pal/sysstat.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
-#include "QsLog.h"
-#include "QsLogDest.h"
-#include "funcmgr.h"
-#include "funcmgrregistry.h"
-#include "macromat.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/logger/QsLogDest.h"
+#include "functions/funcmgr.h"
+#include "functions/funcmgrregistry.h"
+#include "functions/macromat.h"
 
 #include <QPluginLoader>
 #include <QtTest>

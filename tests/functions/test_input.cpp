@@ -1,7 +1,7 @@
-#include "inputtestutil.h"
-#include "keyboardcapture.h"
-#include "pal.h"
-#include "shortcutreleasetask.h"
+#include "tests/functions/inputtestutil.h"
+#include "functions/pal/keyboardcapture.h"
+#include "functions/pal/pal.h"
+#include "functions/pal/shortcutreleasetask.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
-#include "inputtestutil.h"
-#include "keynames.h"
-#include "pal.h"
+#include "tests/functions/inputtestutil.h"
+#include "functions/pal/keynames.h"
+#include "functions/pal/pal.h"
 
 #include <QtTest>
 

@@ -1,10 +1,10 @@
 // The window-message bus and, on it, the link to the device software that sets the mouse's lights; the
 // test plays the device software as a window of its own.
 
-#include "lightcontrol.h"
-#include "pal.h"
-#include "plugintools.h"
-#include "windowmessagebus.h"
+#include "functions/pal/lightcontrol.h"
+#include "functions/pal/pal.h"
+#include "functions/plugintools.h"
+#include "functions/pal/windowmessagebus.h"
 
 #include <QtTest>
 

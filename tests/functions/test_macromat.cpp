@@ -1,5 +1,5 @@
-#include "inputtestutil.h"
-#include "macromat.h"
+#include "tests/functions/inputtestutil.h"
+#include "functions/macromat.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

@@ -1,7 +1,7 @@
-#include "itunesthread.h"
-#include "mediaplayers.h"
-#include "pal.h"
-#include "recordingmediaplayer.h"
+#include "functions/pal/itunesthread.h"
+#include "functions/pal/mediaplayers.h"
+#include "functions/pal/pal.h"
+#include "functions/pal/recordingmediaplayer.h"
 
 #include <QtTest>
 

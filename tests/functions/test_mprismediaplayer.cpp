@@ -1,8 +1,8 @@
 // The MPRIS backend against a fake player on a private session bus of the test's own.
 
-#include "mediaplayers.h"
-#include "mprismediaplayer.h"
-#include "pal.h"
+#include "functions/pal/mediaplayers.h"
+#include "functions/pal/mprismediaplayer.h"
+#include "functions/pal/pal.h"
 
 #include <QDBusAbstractAdaptor>
 #include <QDBusConnection>

@@ -1,5 +1,5 @@
-#include "helpers.h"
-#include "pal.h"
+#include "foundation/helpers.h"
+#include "functions/pal/pal.h"
 
 #include <QFile>
 #include <QSettings>

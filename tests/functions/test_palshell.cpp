@@ -1,5 +1,5 @@
-#include "pal.h"
-#include "qtimertask.h"
+#include "functions/pal/pal.h"
+#include "functions/pal/qtimertask.h"
 
 #include <QPointer>
 

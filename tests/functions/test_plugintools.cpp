@@ -1,5 +1,5 @@
 // Folder getters and the stored-path forms of the plug-in API.
-#include "plugintools.h"
+#include "functions/plugintools.h"
 
 #include <QtTest>
 

@@ -1,14 +1,14 @@
 // System commands and program starts of controls: what would run (read from the recording stand-ins),
 // one real start of a harmless helper, and the resolution of configured program paths.
 
-#include "QsLog.h"
-#include "QsLogDest.h"
-#include "launch.h"
-#include "pal.h"
-#include "palbackends.h"
-#include "plugintools.h"
-#include "processrunner.h"
-#include "syscommands.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/logger/QsLogDest.h"
+#include "functions/pal/launch.h"
+#include "functions/pal/pal.h"
+#include "functions/pal/palbackends.h"
+#include "functions/plugintools.h"
+#include "functions/pal/processrunner.h"
+#include "functions/pal/syscommands.h"
 
 #include <QFile>
 #include <QTemporaryDir>

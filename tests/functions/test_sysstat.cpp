@@ -1,9 +1,9 @@
-#include "QsLog.h"
-#include "QsLogDest.h"
-#include "pal.h"
-#include "procstatsource.h"
-#include "sysstat.h"
-#include "sysstatthread.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/logger/QsLogDest.h"
+#include "functions/pal/pal.h"
+#include "functions/pal/procstatsource.h"
+#include "functions/pal/sysstat.h"
+#include "functions/pal/sysstatthread.h"
 
 #include <QCoreApplication>
 #include <QDirIterator>

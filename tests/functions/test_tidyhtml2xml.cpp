@@ -1,5 +1,5 @@
 // The exported HTML-to-XML converter: its output reads as XML, entities as numbers, hostile nesting refused.
-#include "plugintools.h"
+#include "functions/plugintools.h"
 
 #include <QXmlStreamReader>
 #include <QtTest>

@@ -1,7 +1,7 @@
 // The shared web cache: every caller gets its own forwarder (which its network manager deletes), all of
 // them seeing the one disk cache in the temporary folder.
 
-#include "plugintools.h"
+#include "functions/plugintools.h"
 
 #include <QAbstractNetworkCache>
 #include <QBuffer>

@@ -2,10 +2,10 @@
 // Stand-ins for what a control view reaches outside its library: the function and data-source registries
 // with a macro player, and the grid views with the message overlay. Plus a log recorder.
 
-#include "QsLog.h"
-#include "QsLogDest.h"
-#include "funcregistry.h"
-#include "igridview.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/logger/QsLogDest.h"
+#include "functions/funcregistry.h"
+#include "runtime/igridview.h"
 
 #include <QMap>
 #include <QStringList>

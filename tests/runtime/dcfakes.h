@@ -2,14 +2,14 @@
 // Stand-ins for the control view and the grid view around the script objects: they hold the records that
 // the objects expose and record what the objects ask of them.
 
-#include "datacfgrecords.h"
-#include "dccontrol.h"
-#include "dcgridtarget.h"
-#include "dclayout.h"
-#include "dcskin.h"
-#include "dcviewtarget.h"
-#include "fakelehost.h"
-#include "lebase.h"
+#include "config/datacfgrecords.h"
+#include "runtime/dccontrol.h"
+#include "runtime/dcgridtarget.h"
+#include "runtime/dclayout.h"
+#include "runtime/dcskin.h"
+#include "runtime/dcviewtarget.h"
+#include "tests/runtime/fakelehost.h"
+#include "runtime/lebase.h"
 
 #include <QHash>
 

@@ -2,7 +2,7 @@
 // A view stand-in for element tests: records what elements ask of their view and answers script calls
 // from a table.
 
-#include "lehost.h"
+#include "runtime/lehost.h"
 
 #include <QObject>
 #include <QScriptEngine>

@@ -3,15 +3,15 @@
 
 #include <QAbstractButton>
 
-#include "ctrlview.h"
-#include "ctrlviewfakes.h"
-#include "datacfgrecords.h"
-#include "imgdatamgr.h"
-#include "lebase.h"
-#include "lecontainer.h"
-#include "letext.h"
-#include "popupwnd.h"
-#include "qgraphicstextitemp.h"
+#include "runtime/ctrlview.h"
+#include "tests/runtime/ctrlviewfakes.h"
+#include "config/datacfgrecords.h"
+#include "runtime/imgdatamgr.h"
+#include "runtime/lebase.h"
+#include "runtime/lecontainer.h"
+#include "runtime/letext.h"
+#include "widgets/popupwnd.h"
+#include "runtime/qgraphicstextitemp.h"
 
 #include <QApplication>
 #include <QGraphicsScene>

@@ -1,12 +1,12 @@
 // Script objects reached through real control views: the view's factory makes them, handlers receive
 // them, and what scripts change lands in the view's own copies.
 
-#include "ctrlview.h"
-#include "datacfgrecords.h"
-#include "dclayout.h"
-#include "dcscriptobjectfactory.h"
-#include "imgdatamgr.h"
-#include "lebase.h"
+#include "runtime/ctrlview.h"
+#include "config/datacfgrecords.h"
+#include "runtime/dclayout.h"
+#include "runtime/dcscriptobjectfactory.h"
+#include "runtime/imgdatamgr.h"
+#include "runtime/lebase.h"
 
 #include <QScriptEngine>
 #include <QtTest>

@@ -3,14 +3,14 @@
 // without a complaint, show the figures and labels of its placement, and turn a touch from the phone into
 // the PC function its placement names.
 
-#include "ctrlview.h"
-#include "ctrlviewfakes.h"
-#include "datacfgrecords.h"
-#include "dcscriptobjectfactory.h"
-#include "imgdatamgr.h"
-#include "lebase.h"
-#include "letext.h"
-#include "plugintools.h"
+#include "runtime/ctrlview.h"
+#include "tests/runtime/ctrlviewfakes.h"
+#include "config/datacfgrecords.h"
+#include "runtime/dcscriptobjectfactory.h"
+#include "runtime/imgdatamgr.h"
+#include "runtime/lebase.h"
+#include "runtime/letext.h"
+#include "functions/plugintools.h"
 
 #include <QDate>
 #include <QDir>

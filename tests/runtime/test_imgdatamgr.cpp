@@ -1,8 +1,8 @@
-#include "imgdatamgr.h"
+#include "runtime/imgdatamgr.h"
 
-#include "QsLog.h"
-#include "QsLogDest.h"
-#include "helpers.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/logger/QsLogDest.h"
+#include "foundation/helpers.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>

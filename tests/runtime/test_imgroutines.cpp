@@ -1,4 +1,4 @@
-#include "imgdata.h"
+#include "runtime/imgdata.h"
 
 #include <QtTest>
 

@@ -1,15 +1,15 @@
 // Layout elements: state, geometry, input, handlers, drawing at several scales and the phone record.
 
-#include "../config/cfgtestutil.h"
-#include "datacfgrecords.h"
-#include "fakelehost.h"
-#include "imgdatamgr.h"
-#include "lebase.h"
-#include "lecontainer.h"
-#include "legfx.h"
-#include "letext.h"
-#include "qgraphicstextitemp.h"
-#include "viewdelta.h"
+#include "tests/config/cfgtestutil.h"
+#include "config/datacfgrecords.h"
+#include "tests/runtime/fakelehost.h"
+#include "runtime/imgdatamgr.h"
+#include "runtime/lebase.h"
+#include "runtime/lecontainer.h"
+#include "runtime/legfx.h"
+#include "runtime/letext.h"
+#include "runtime/qgraphicstextitemp.h"
+#include "runtime/viewdelta.h"
 
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>

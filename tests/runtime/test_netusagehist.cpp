@@ -1,10 +1,10 @@
 // Network usage graph: sampling, prefill, bar heights and colours.
 
-#include "../config/cfgtestutil.h"
-#include "datacfgrecords.h"
-#include "fakelehost.h"
-#include "lecontainer.h"
-#include "leint_net_usage_hist.h"
+#include "tests/config/cfgtestutil.h"
+#include "config/datacfgrecords.h"
+#include "tests/runtime/fakelehost.h"
+#include "runtime/lecontainer.h"
+#include "runtime/leint_net_usage_hist.h"
 
 #include <QGraphicsScene>
 #include <QtTest>

@@ -1,9 +1,9 @@
-#include "QsLog.h"
-#include "QsLogDest.h"
-#include "audioplayer.h"
-#include "dxmp3.h"
-#include "vorbisdecoder.h"
-#include "wavheader.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/logger/QsLogDest.h"
+#include "runtime/audioplayer.h"
+#include "runtime/dxmp3.h"
+#include "runtime/vorbisdecoder.h"
+#include "runtime/wavheader.h"
 
 #include <QAudioOutput>
 #include <QBuffer>

@@ -2,7 +2,7 @@
 // and trailing slash, failures as the 1 x 1 picture, redirects, refresh and maintenance on an injected clock,
 // and bad input (broken, oversize and non-image bodies, silent servers, unreachable hosts).
 
-#include "webimagecache.h"
+#include "runtime/webimagecache.h"
 
 #include <QBuffer>
 #include <QHash>

@@ -3,8 +3,8 @@
 // window's pairing, the configuration model, the running programs), and a WebSocket phone on loopback.
 // Shared by the server tests and benchmarks.
 
-#include "netserver.h"
-#include "netservices.h"
+#include "server/netserver.h"
+#include "server/netservices.h"
 
 #include <QEventLoop>
 #include <QPointer>

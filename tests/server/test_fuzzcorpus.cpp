@@ -1,6 +1,6 @@
 // Replays the committed fuzz corpus through the fuzz targets' own entry points, so every input that
 // once mattered to the fuzzer stays checked in the normal build.
-#include "fuzzentries.h"
+#include "fuzz/fuzzentries.h"
 
 #include <QDir>
 #include <QtTest>

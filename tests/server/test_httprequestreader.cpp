@@ -1,6 +1,6 @@
-#include "httpreply.h"
-#include "httprequestreader.h"
-#include "testserver.h"
+#include "server/httpreply.h"
+#include "server/httprequestreader.h"
+#include "tests/server/testserver.h"
 
 #include <QProcess>
 #include <QSignalSpy>

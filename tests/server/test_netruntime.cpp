@@ -1,12 +1,12 @@
 // The server with real control views: records, differences and image fetches of a control of the
 // runtime's test configuration, pushed to a WebSocket phone on loopback.
 
-#include "../runtime/ctrlviewfakes.h"
-#include "datacfg.h"
-#include "json.h"
-#include "netfakes.h"
-#include "netruntimeadapters.h"
-#include "websocketud.h"
+#include "tests/runtime/ctrlviewfakes.h"
+#include "config/datacfg.h"
+#include "foundation/json.h"
+#include "tests/server/netfakes.h"
+#include "server/netruntimeadapters.h"
+#include "server/websocketud.h"
 
 #include <QTcpSocket>
 #include <QtTest>

@@ -1,8 +1,8 @@
-#include "QsLog.h"
-#include "QsLogDest.h"
-#include "netfakes.h"
-#include "pal.h"
-#include "websocketud.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/logger/QsLogDest.h"
+#include "tests/server/netfakes.h"
+#include "functions/pal/pal.h"
+#include "server/websocketud.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

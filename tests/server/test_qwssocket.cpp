@@ -1,4 +1,4 @@
-#include "testserver.h"
+#include "tests/server/testserver.h"
 
 #include <QProcess>
 #include <QSignalSpy>

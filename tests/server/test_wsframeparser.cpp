@@ -1,6 +1,6 @@
-#include "qwssocket.h"
-#include "wsframeparser.h"
-#include "wshandshake.h"
+#include "server/qwssocket.h"
+#include "server/wsframeparser.h"
+#include "server/wshandshake.h"
 
 #include <QtEndian>
 #include <QtTest>

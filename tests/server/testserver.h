@@ -8,10 +8,10 @@
 //   text "same:N"     -> N times 'a' as one frame (compressible)
 //   any other text T  -> "T:" + T;   binary B -> "B:" + B   (always binary messages)
 
-#include "httpreply.h"
-#include "httprequestreader.h"
-#include "qwssocket.h"
-#include "wshandshake.h"
+#include "server/httpreply.h"
+#include "server/httprequestreader.h"
+#include "server/qwssocket.h"
+#include "server/wshandshake.h"
 
 #include <QHostAddress>
 #include <QPointer>

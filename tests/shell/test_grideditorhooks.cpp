@@ -1,14 +1,14 @@
 // The grid editor installed in the main window: it fills itself at start-up, takes the first custom grid
 // as a tab, gives the phone server its change counter, and answers the window's close, OK and CANCEL.
 
-#include "datacfgrecords.h"
-#include "grideditorhooks.h"
-#include "gridview.h"
-#include "mervexwnd.h"
-#include "mtegridedit.h"
-#include "programservices.h"
-#include "tabview.h"
-#include "tusercfg.h"
+#include "config/datacfgrecords.h"
+#include "shell/grideditorhooks.h"
+#include "editor/gridview.h"
+#include "shell/mervexwnd.h"
+#include "editor/mtegridedit.h"
+#include "shell/programservices.h"
+#include "editor/tabview.h"
+#include "config/tusercfg.h"
 
 #include <QMessageBox>
 #include <QSignalSpy>

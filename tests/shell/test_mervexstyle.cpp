@@ -1,6 +1,6 @@
 // The application style: no focus frames on buttons or in combo-box lists, a blurred shadow under
 // condensed button captions, and a glow that moves text in the program's blue to the right.
-#include "mervexstyle.h"
+#include "shell/mervexstyle.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,15 +1,15 @@
 // The main window in-process: its deferred start-up on the shipped data folder, tab switching, package
 // messages from another start, the pairing decision with a scripted answer and the close checks.
-#include "QsLog.h"
-#include "QsLogDest.h"
-#include "datacfgrecords.h"
-#include "imaintabhooks.h"
-#include "mainctrlbtn.h"
-#include "mervexwnd.h"
-#include "netserver.h"
-#include "programservices.h"
-#include "qlabelex.h"
-#include "startoptions.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/logger/QsLogDest.h"
+#include "config/datacfgrecords.h"
+#include "shell/imaintabhooks.h"
+#include "widgets/mainctrlbtn.h"
+#include "shell/mervexwnd.h"
+#include "server/netserver.h"
+#include "shell/programservices.h"
+#include "widgets/qlabelex.h"
+#include "shell/startoptions.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -21,7 +21,7 @@
 #include <QUrl>
 #include <QtTest>
 
-#include "popupwnd.h"
+#include "widgets/popupwnd.h"
 
 namespace {
 class RecordingDest : public QsLogging::Destination {

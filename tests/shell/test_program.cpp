@@ -1,7 +1,7 @@
 // The program binary itself: a second start hands its command line to the first instance and ends; a
 // headless start and stop runs its steps in order and saves the user configuration; a running program
 // answers a phone's discovery datagram and its HTTP information request.
-#include "mervapp.h"
+#include "shell/mervapp.h"
 
 #include <QHostAddress>
 #include <QLocalSocket>

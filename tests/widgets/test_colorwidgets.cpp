@@ -1,8 +1,8 @@
-#include "qcolorluminancepicker.h"
-#include "qcolorpicker.h"
-#include "qcolorshowlabel.h"
-#include "qcolorwell.h"
-#include "qdragdropper.h"
+#include "widgets/qcolorluminancepicker.h"
+#include "widgets/qcolorpicker.h"
+#include "widgets/qcolorshowlabel.h"
+#include "widgets/qcolorwell.h"
+#include "widgets/qdragdropper.h"
 
 #include <QApplication>
 #include <QMimeData>

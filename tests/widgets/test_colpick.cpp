@@ -1,11 +1,11 @@
-#include "colpickbtn.h"
-#include "colpickpopup.h"
-#include "helpers.h"
-#include "qcolorluminancepicker.h"
-#include "qcolorpicker.h"
-#include "qcolorwell.h"
-#include "spindrop.h"
-#include "stdbtn.h"
+#include "widgets/colpickbtn.h"
+#include "widgets/colpickpopup.h"
+#include "foundation/helpers.h"
+#include "widgets/qcolorluminancepicker.h"
+#include "widgets/qcolorpicker.h"
+#include "widgets/qcolorwell.h"
+#include "widgets/spindrop.h"
+#include "widgets/stdbtn.h"
 
 #include <QApplication>
 #include <QLineEdit>

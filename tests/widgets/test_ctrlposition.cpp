@@ -1,6 +1,6 @@
-#include "ctrlposition.h"
-#include "foldwidget.h"
-#include "imgbtn.h"
+#include "widgets/ctrlposition.h"
+#include "widgets/foldwidget.h"
+#include "widgets/imgbtn.h"
 
 #include <QApplication>
 #include <QPropertyAnimation>

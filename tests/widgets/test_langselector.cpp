@@ -1,6 +1,6 @@
-#include "langbtn.h"
-#include "langselbtn.h"
-#include "langselector.h"
+#include "widgets/langbtn.h"
+#include "widgets/langselbtn.h"
+#include "widgets/langselector.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "QsLog.h"
-#include "loggerwnd.h"
-#include "stdbtn.h"
+#include "foundation/logger/QsLog.h"
+#include "widgets/loggerwnd.h"
+#include "widgets/stdbtn.h"
 
 #include <QComboBox>
 #include <QTemporaryDir>

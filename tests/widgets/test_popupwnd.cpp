@@ -1,9 +1,9 @@
 // The popup base and the message box: standard buttons and their values, the escape and default buttons,
 // keys, modal and window-modal runs, growth for long texts, layout, centring and dragging.
-#include "imgwidget.h"
-#include "popupwnd.h"
-#include "qpushbuttonex.h"
-#include "tiledbtn.h"
+#include "widgets/imgwidget.h"
+#include "widgets/popupwnd.h"
+#include "widgets/qpushbuttonex.h"
+#include "widgets/tiledbtn.h"
 
 #include <QPushButton>
 #include <QScreen>

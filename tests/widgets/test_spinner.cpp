@@ -1,6 +1,6 @@
-#include "qcomboboxex.h"
-#include "spindrop.h"
-#include "spinner.h"
+#include "widgets/qcomboboxex.h"
+#include "widgets/spindrop.h"
+#include "widgets/spinner.h"
 
 #include <QApplication>
 #include <QLineEdit>

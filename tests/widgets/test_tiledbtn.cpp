@@ -1,13 +1,13 @@
 // Tiled buttons: tile names, composition at every size, the state order of painting, size hints and the
 // family's settings.
-#include "addtabbtn.h"
-#include "btnadd2grid.h"
-#include "imgwidget.h"
-#include "mainctrlbtn.h"
-#include "stdbtn.h"
-#include "stdicnbtn.h"
-#include "stdicnbtnnd.h"
-#include "subnavbtn.h"
+#include "widgets/addtabbtn.h"
+#include "widgets/btnadd2grid.h"
+#include "widgets/imgwidget.h"
+#include "widgets/mainctrlbtn.h"
+#include "widgets/stdbtn.h"
+#include "widgets/stdicnbtn.h"
+#include "widgets/stdicnbtnnd.h"
+#include "widgets/subnavbtn.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
 // The embedded browser pieces on local pages: where new-window links and mailto addresses go, and the short
 // context menu.
 
-#include "qwebpageex.h"
-#include "qwebviewex.h"
+#include "widgets/qwebpageex.h"
+#include "widgets/qwebviewex.h"
 
 #include <QAction>
 #include <QDesktopServices>

@@ -1,13 +1,13 @@
 // The widget bases: opacity and fading, growth to fit children, captions, label style, combo-box
 // selection, scroll-bar coupling, the touch scroll area, lines and the layout helpers.
-#include "layouttools.h"
-#include "qcomboboxex.h"
-#include "qhorizontalline.h"
-#include "qlabelex.h"
-#include "qpushbuttonex.h"
-#include "qscrollbarex.h"
-#include "qwidgetex.h"
-#include "touchscrollarea.h"
+#include "widgets/layouttools.h"
+#include "widgets/qcomboboxex.h"
+#include "widgets/qhorizontalline.h"
+#include "widgets/qlabelex.h"
+#include "widgets/qpushbuttonex.h"
+#include "widgets/qscrollbarex.h"
+#include "widgets/qwidgetex.h"
+#include "widgets/touchscrollarea.h"
 
 #include <QAction>
 #include <QHBoxLayout>

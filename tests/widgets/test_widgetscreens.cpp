@@ -1,8 +1,8 @@
 // Screenshots of a message box and of a tiled button in each state, compared with the committed golden
 // images beside this test. The shots carry no text, so they do not depend on the machine's fonts.
 // Set MERVEX_UPDATE_GOLDENS=1 to rewrite the golden images after an intended change of the drawings.
-#include "popupwnd.h"
-#include "stdbtn.h"
+#include "widgets/popupwnd.h"
+#include "widgets/stdbtn.h"
 
 #include <QtTest>
 

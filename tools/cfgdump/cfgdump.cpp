@@ -9,12 +9,12 @@
 // With --signing-form it writes, for every grid, the bytes its signature covers to the output folder, named
 // like the grid's signature file with ".bytes" in place of ".sig"; tools/signing/sign-grid.sh signs them.
 
-#include "QsLog.h"
-#include "QsLogDest.h"
-#include "datacfgrecords.h"
-#include "gridsigverifier.h"
-#include "json.h"
-#include "plugintools.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/logger/QsLogDest.h"
+#include "config/datacfgrecords.h"
+#include "config/gridsigverifier.h"
+#include "foundation/json.h"
+#include "functions/plugintools.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 // A function provider built as a plug-in library, as outside developers build them: loaded by the registry
 // test through QPluginLoader, resolving the plug-in interfaces from the program that loads it.
-#include "ifuncprovider.h"
+#include "functions/ifuncprovider.h"
 
 #include <QtPlugin>
 
