@@ -1,9 +1,9 @@
 #include "config/datacfg.h"
 
 #include "config/datacfgrecords.h"
-#include "functions/macromat.h"
-#include "foundation/profiler.h"
 #include "config/tscript.h"
+#include "foundation/profiler.h"
+#include "functions/macromat.h"
 
 #include <QRegularExpression>
 

@@ -5,12 +5,12 @@
 #include "config/datacfgrecords.h"
 #include "config/gridsigverifier.h"
 
-#include "foundation/logger/QsLog.h"
 #include "config/cfgread.h"
 #include "foundation/helpers.h"
 #include "foundation/json.h"
-#include "functions/plugintools.h"
+#include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
+#include "functions/plugintools.h"
 
 #include <QFile>
 #include <QFileInfo>

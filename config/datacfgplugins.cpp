@@ -1,13 +1,13 @@
 // Plug-in descriptions under the user folder's "Plugins/" and the libraries they bring.
-#include "functions/certificatecheck.h"
 #include "config/cfgread.h"
 #include "config/datacfg.h"
 #include "config/datacfgrecords.h"
-#include "functions/funcmgr.h"
-#include "foundation/json.h"
-#include "widgets/popupwnd.h"
-#include "foundation/profiler.h"
 #include "config/ziputils.h"
+#include "foundation/json.h"
+#include "foundation/profiler.h"
+#include "functions/certificatecheck.h"
+#include "functions/funcmgr.h"
+#include "widgets/popupwnd.h"
 
 #include "foundation/logger/QsLog.h"
 

@@ -12,7 +12,7 @@
 #include "config/tgrid.h"
 #include "config/tlayout.h"
 #include "config/tnamed.h"
-#include "config/tscript.h"
 #include "config/trsc.h"
+#include "config/tscript.h"
 #include "config/tskin.h"
 #include "config/tusercfg.h"

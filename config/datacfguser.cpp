@@ -5,11 +5,11 @@
 #include "config/datacfg.h"
 #include "config/datacfgrecords.h"
 
-#include "foundation/logger/QsLog.h"
 #include "config/cfgread.h"
 #include "foundation/json.h"
-#include "functions/plugintools.h"
+#include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
+#include "functions/plugintools.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,11 +1,11 @@
 #include "config/dataexchange.h"
 
-#include "foundation/logger/QsLog.h"
+#include "config/ziputils.h"
 #include "foundation/json.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/profiler.h"
 #include "functions/pal/pal.h"
 #include "functions/plugintools.h"
-#include "foundation/profiler.h"
-#include "config/ziputils.h"
 
 #include <QDir>
 #include <QFile>

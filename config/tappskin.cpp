@@ -1,12 +1,12 @@
 #include "config/tappskin.h"
 
-#include "foundation/logger/QsLog.h"
 #include "config/cfgread.h"
 #include "foundation/helpers.h"
+#include "foundation/logger/QsLog.h"
+#include "functions/plugintools.h"
 #include "runtime/imgdata.h"
 #include "runtime/imgdatamgr.h"
 #include "widgets/loadimagecached.h"
-#include "functions/plugintools.h"
 
 #include <QPainter>
 

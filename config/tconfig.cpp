@@ -1,8 +1,8 @@
 #include "config/tconfig.h"
 
-#include "foundation/logger/QsLog.h"
 #include "config/cfgread.h"
 #include "config/tcontrol.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QSet>
 

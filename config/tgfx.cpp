@@ -1,8 +1,8 @@
 #include "config/tgfx.h"
 
-#include "foundation/logger/QsLog.h"
 #include "config/cfgread.h"
 #include "config/gfxcache.h"
+#include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
 
 #include <QImageReader>

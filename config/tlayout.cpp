@@ -1,8 +1,8 @@
 #include "config/tlayout.h"
 
 #include "config/cfgread.h"
-#include "foundation/helpers.h"
 #include "config/tgfx.h"
+#include "foundation/helpers.h"
 
 DataCfg::TMapIdx::TMapIdx(int a, int b) : first(qBound(-1, a, 63)), second(qBound(0, b, 63)) {}
 

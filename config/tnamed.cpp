@@ -1,7 +1,7 @@
 #include "config/tnamed.h"
 
-#include "foundation/logger/QsLog.h"
 #include "config/cfgread.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QCoreApplication>
 #include <QMetaEnum>

@@ -1,7 +1,7 @@
 #include "config/trsc.h"
 
-#include "foundation/logger/QsLog.h"
 #include "config/cfgread.h"
+#include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
 
 #include <QFile>

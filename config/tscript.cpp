@@ -1,7 +1,7 @@
 #include "config/tscript.h"
 
-#include "foundation/logger/QsLog.h"
 #include "config/cfgread.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QScriptEngine>
 

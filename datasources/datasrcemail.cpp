@@ -1,9 +1,9 @@
 #include "datasources/datasrcemail.h"
 
-#include "foundation/logger/QsLog.h"
-#include "foundation/cryptstring.h"
 #include "datasources/datasrccommon.h"
 #include "datasources/mailfetch.h"
+#include "foundation/cryptstring.h"
+#include "foundation/logger/QsLog.h"
 #include "widgets/popupwnd.h"
 
 #include <QTimer>
@@ -50,7 +50,9 @@ DataSrcEmail::~DataSrcEmail() {
     m_fetcher->Reset();
 }
 
-PopupWnd* DataSrcEmail::TestPopup() const { return m_testPopup.data(); }
+PopupWnd* DataSrcEmail::TestPopup() const {
+    return m_testPopup.data();
+}
 
 QString DataSrcEmail::GetName() {
     return QStringLiteral("EMail");

@@ -4,8 +4,8 @@
 // settings page. Everything runs on the main thread.
 
 #include "functions/iincomingdatasource.h"
-#include <QAbstractButton>
 #include "widgets/popupwnd.h"
+#include <QAbstractButton>
 
 #include <QMap>
 #include <QPointer>

@@ -1,15 +1,15 @@
 #include "datasources/datasrcfacebook.h"
 
-#include "foundation/logger/QsLog.h"
-#include "foundation/cryptstring.h"
 #include "datasources/datasrccommon.h"
 #include "datasources/facebooktask.h"
+#include "datasources/networkcookiejar.h"
+#include "datasources/replybound.h"
+#include "foundation/cryptstring.h"
 #include "foundation/helpers.h"
 #include "foundation/json.h"
-#include "datasources/networkcookiejar.h"
-#include "functions/plugintools.h"
+#include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
-#include "datasources/replybound.h"
+#include "functions/plugintools.h"
 
 #include <QCloseEvent>
 #include <QLocale>

@@ -4,9 +4,9 @@
 // the message inbox are fetched from the Graph API every 60 s while control scripts ask, parsed on the thread
 // pool, filtered by kind; the newest 64 posts are its entries. A refused token opens the login window again.
 
+#include "datasources/runnabletask.h"
 #include "foundation/datasourceglobals.h"
 #include "functions/iincomingdatasource.h"
-#include "datasources/runnabletask.h"
 
 #include <QMap>
 #include <QNetworkReply>

@@ -1,12 +1,12 @@
 #include "datasources/datasrcnewsfeed.h"
 
-#include "foundation/logger/QsLog.h"
 #include "datasources/datasrccommon.h"
-#include "foundation/helpers.h"
 #include "datasources/htmlentityresolver.h"
 #include "datasources/newsfeedtask.h"
-#include "functions/plugintools.h"
+#include "foundation/helpers.h"
+#include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
+#include "functions/plugintools.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>

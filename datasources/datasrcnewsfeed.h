@@ -2,9 +2,9 @@
 // The built-in data source "NewsFeed": RSS and Atom feeds from a user-edited address list, fetched every 30 s
 // while control scripts keep asking for entries, parsed on the thread pool; the newest 64 items are its entries.
 
+#include "datasources/runnabletask.h"
 #include "foundation/datasourceglobals.h"
 #include "functions/iincomingdatasource.h"
-#include "datasources/runnabletask.h"
 
 #include <QHash>
 #include <QMap>

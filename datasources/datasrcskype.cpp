@@ -1,10 +1,10 @@
 #include "datasources/datasrcskype.h"
 
-#include "foundation/logger/QsLog.h"
 #include "datasources/datasrccommon.h"
-#include "functions/plugintools.h"
 #include "datasources/skypeconnecttask.h"
+#include "foundation/logger/QsLog.h"
 #include "functions/pal/windowmessagebus.h"
+#include "functions/plugintools.h"
 
 #include <QDir>
 #include <QFile>

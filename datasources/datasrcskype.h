@@ -5,10 +5,10 @@
 // naming the client's window, then text commands and replies as copy-data messages between the two windows.
 // Main thread, apart from the discover broadcast job.
 
+#include "datasources/runnabletask.h"
 #include "foundation/datasourceglobals.h"
 #include "functions/iincomingdatasource.h"
 #include "functions/iwindowmessageproxy.h"
-#include "datasources/runnabletask.h"
 
 #include <QReadWriteLock>
 #include <QSet>

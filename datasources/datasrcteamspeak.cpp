@@ -1,8 +1,8 @@
 #include "datasources/datasrcteamspeak.h"
 
-#include "foundation/logger/QsLog.h"
 #include "datasources/datasrccommon.h"
 #include "datasources/tsclientquery.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QDateTime>
 

@@ -1,15 +1,15 @@
 #include "datasources/datasrctwitter.h"
 
-#include "foundation/logger/QsLog.h"
-#include "foundation/cryptstring.h"
 #include "datasources/datasrccommon.h"
-#include "foundation/helpers.h"
-#include "foundation/json.h"
 #include "datasources/networkcookiejar.h"
-#include "functions/plugintools.h"
-#include "foundation/profiler.h"
 #include "datasources/replybound.h"
 #include "datasources/twittertask.h"
+#include "foundation/cryptstring.h"
+#include "foundation/helpers.h"
+#include "foundation/json.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/profiler.h"
+#include "functions/plugintools.h"
 
 #include <QCloseEvent>
 #include <QNetworkAccessManager>

@@ -3,9 +3,9 @@
 // home timeline polled every 60 s while control scripts ask for entries, parsed on the thread pool; the newest
 // 64 tweets are its entries.
 
+#include "datasources/runnabletask.h"
 #include "foundation/datasourceglobals.h"
 #include "functions/iincomingdatasource.h"
-#include "datasources/runnabletask.h"
 
 #include <QDateTime>
 #include <QMap>

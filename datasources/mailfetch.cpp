@@ -1,7 +1,7 @@
 #include "datasources/mailfetch.h"
 
-#include "foundation/logger/QsLog.h"
 #include "datasources/maildecode.h"
+#include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
 
 #include <QRegularExpression>

@@ -1,12 +1,12 @@
 #include "editor/gridview.h"
 
-#include "foundation/logger/QsLog.h"
-#include "runtime/ctrlview.h"
-#include "runtime/dcgrid.h"
 #include "editor/gridviewglobal.h"
 #include "editor/igrideditor.h"
-#include "widgets/imgwidget.h"
+#include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
+#include "runtime/ctrlview.h"
+#include "runtime/dcgrid.h"
+#include "widgets/imgwidget.h"
 
 #include <QScriptEngine>
 #include <QTimer>

@@ -4,8 +4,8 @@
 // placed controls through the slots below and through the grid's DCGrid.
 
 #include "config/datacfgrecords.h"
-#include "runtime/dcgridtarget.h"
 #include "editor/gridcont.h"
+#include "runtime/dcgridtarget.h"
 
 #include <QHash>
 #include <QMap>

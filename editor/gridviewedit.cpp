@@ -1,17 +1,17 @@
 // The grid canvas's editing in the grid editor: selecting, dragging, deleting and placing controls.
 #include "editor/gridview.h"
 
+#include "editor/igrideditor.h"
 #include "foundation/logger/QsLog.h"
 #include "runtime/ctrlview.h"
-#include "editor/igrideditor.h"
 #include "widgets/imgwidget.h"
 #include <QAbstractButton>
 #include <QMessageBox>
 
-#include "widgets/popupwnd.h"
 #include "config/tconfig.h"
 #include "config/tcontrol.h"
 #include "config/tgfx.h"
+#include "widgets/popupwnd.h"
 
 #include <QApplication>
 #include <QCursor>

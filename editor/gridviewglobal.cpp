@@ -1,9 +1,9 @@
 #include "editor/gridviewglobal.h"
 
-#include "foundation/logger/QsLog.h"
-#include "runtime/ctrlview.h"
 #include "config/datacfgrecords.h"
+#include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
+#include "runtime/ctrlview.h"
 
 #include <QScriptEngine>
 

@@ -1,14 +1,14 @@
 #include "editor/macropopup.h"
 
-#include "foundation/logger/QsLog.h"
-#include "foundation/helpers.h"
 #include "editor/macroscript.h"
+#include "editor/qlvdrop.h"
+#include "foundation/helpers.h"
+#include "foundation/logger/QsLog.h"
 #include "functions/pal/keynames.h"
 #include "functions/pal/pal.h"
 #include "widgets/qcomboboxex.h"
 #include "widgets/qlabelex.h"
 #include "widgets/qlineeditex.h"
-#include "editor/qlvdrop.h"
 #include "widgets/stdbtn.h"
 
 #include <QCheckBox>

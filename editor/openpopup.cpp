@@ -1,7 +1,7 @@
 #include "editor/openpopup.h"
 
-#include "foundation/logger/QsLog.h"
 #include "foundation/helpers.h"
+#include "foundation/logger/QsLog.h"
 #include "widgets/qlabelex.h"
 #include "widgets/qlineeditex.h"
 #include "widgets/stdbtn.h"

@@ -1,9 +1,9 @@
 #include "editor/shortcutpopup.h"
 
 #include "foundation/logger/QsLog.h"
-#include "widgets/imgwidget.h"
 #include "functions/pal/keynames.h"
 #include "functions/pal/pal.h"
+#include "widgets/imgwidget.h"
 #include "widgets/qlabelex.h"
 #include "widgets/qlineeditex.h"
 

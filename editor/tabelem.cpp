@@ -1,10 +1,10 @@
 #include "editor/tabelem.h"
 
-#include "editor/igrideditor.h"
-#include "widgets/imgwidget.h"
-#include "editor/tabview.h"
 #include "config/tappskin.h"
 #include "config/tgrid.h"
+#include "editor/igrideditor.h"
+#include "editor/tabview.h"
+#include "widgets/imgwidget.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>

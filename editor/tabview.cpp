@@ -1,8 +1,8 @@
 #include "editor/tabview.h"
 
 #include "editor/igrideditor.h"
-#include "widgets/popupwnd.h"
 #include "editor/tabelem.h"
+#include "widgets/popupwnd.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>

@@ -1,13 +1,13 @@
 #include "editor/tilingpopup.h"
 
+#include "config/tgfx.h"
+#include "foundation/json.h"
 #include "foundation/logger/QsLog.h"
 #include "widgets/imgwidget.h"
-#include "foundation/json.h"
 #include "widgets/qcomboboxex.h"
 #include "widgets/qlabelex.h"
 #include "widgets/qlineeditex.h"
 #include "widgets/stdbtn.h"
-#include "config/tgfx.h"
 
 namespace {
 

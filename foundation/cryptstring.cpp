@@ -1,7 +1,7 @@
 #include "foundation/cryptstring.h"
 
-#include "foundation/logger/QsLog.h"
 #include "foundation/helpers.h"
+#include "foundation/logger/QsLog.h"
 #include "foundation/simplecrypt.h"
 
 #include <QMutex>

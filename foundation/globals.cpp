@@ -7,55 +7,47 @@
 
 namespace MervexGlobals {
 
-const QString& LogTimeFormat()
-{
+const QString& LogTimeFormat() {
     static const QString fmt = QStringLiteral("yyyy-MM-ddThh:mm:ss.zzz");
     return fmt;
 }
 
-const QString& BuildText()
-{
+const QString& BuildText() {
     static const QString text = QStringLiteral("20131128.28200") + QString(28, QLatin1Char(' '));
     return text;
 }
 
-const QString& VersionSuffix()
-{
+const QString& VersionSuffix() {
     static const QString text = QStringLiteral("  |  V0.459");
     return text;
 }
 
-QString& CommandLineLanguage()
-{
+QString& CommandLineLanguage() {
     static QString lang;
     return lang;
 }
 
-QString& AccountUser()
-{
+QString& AccountUser() {
     static QString text;
     return text;
 }
 
-QString& AccountSession()
-{
+QString& AccountSession() {
     static QString text;
     return text;
 }
 
 namespace {
-bool IsPrivateDir(const QString& path)
-{
+bool IsPrivateDir(const QString& path) {
     QFileInfo info(path);
     if (!info.isDir() || info.isSymLink() || info.ownerId() != uint(::getuid()))
         return false;
-    const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
-                        QFile::WriteOther | QFile::ExeOther;
+    const auto others =
+        QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
     return (info.permissions() & others) == 0;
 }
 
-bool MakePrivateDir(const QString& path)
-{
+bool MakePrivateDir(const QString& path) {
     // A link planted in a shared folder must not make us change the permissions of what it points at.
     if (QFileInfo(path).isSymLink())
         return false;
@@ -65,8 +57,7 @@ bool MakePrivateDir(const QString& path)
 }
 } // namespace
 
-QString PrivateTempRoot()
-{
+QString PrivateTempRoot() {
     // Never a folder shared between users: the runtime folder when it is ours, else a 0700 folder below /tmp.
     const QString runtime = QString::fromLocal8Bit(qgetenv("XDG_RUNTIME_DIR"));
     if (!runtime.isEmpty() && IsPrivateDir(runtime))

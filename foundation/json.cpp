@@ -1,7 +1,7 @@
 #include "foundation/json.h"
 
-#include "foundation/logger/QsLog.h"
 #include "foundation/cryptstring.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QRect>
 #include <QRectF>

@@ -1,8 +1,8 @@
 #include "functions/certificatecheck.h"
 
 #include "foundation/logger/QsLog.h"
-#include "functions/plugintools.h"
 #include "foundation/profiler.h"
+#include "functions/plugintools.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "functions/macromat.h"
 
-#include "foundation/logger/QsLog.h"
 #include "foundation/helpers.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/profiler.h"
 #include "functions/pal/keynames.h"
 #include "functions/pal/pal.h"
-#include "foundation/profiler.h"
 
 #include <QDateTime>
 

@@ -1,9 +1,9 @@
 #include "functions/plugintools.h"
 
-#include "foundation/logger/QsLog.h"
 #include "foundation/globals.h"
-#include "functions/pal/windowmessagebus.h"
+#include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
+#include "functions/pal/windowmessagebus.h"
 #include "functions/qnetworkdiskcachepwn.h"
 
 #include <QCoreApplication>

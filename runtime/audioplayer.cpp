@@ -1,8 +1,8 @@
 #include "runtime/audioplayer.h"
 
 #include "foundation/logger/QsLog.h"
-#include "runtime/dxmp3.h"
 #include "foundation/profiler.h"
+#include "runtime/dxmp3.h"
 #include "runtime/vorbisdecoder.h"
 #include "runtime/wavheader.h"
 

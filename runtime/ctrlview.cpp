@@ -1,20 +1,20 @@
 #include "runtime/ctrlview.h"
 
+#include "foundation/json.h"
 #include "foundation/logger/QsLog.h"
-#include "runtime/audioplayer.h"
+#include "foundation/profiler.h"
 #include "functions/funcregistry.h"
+#include "runtime/audioplayer.h"
 #include "runtime/igridview.h"
 #include "runtime/imgdatamgr.h"
-#include "foundation/json.h"
 #include "runtime/lebase.h"
 #include "runtime/lecontainer.h"
 #include "runtime/legfx.h"
 #include "runtime/leint_net_usage_hist.h"
 #include "runtime/letext.h"
-#include "widgets/popupwnd.h"
-#include "foundation/profiler.h"
 #include "runtime/scriptobjectfactory.h"
 #include "runtime/viewdelta.h"
+#include "widgets/popupwnd.h"
 
 #include <QAbstractButton>
 #include <QApplication>

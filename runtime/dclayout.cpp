@@ -1,13 +1,13 @@
 #include "runtime/dclayout.h"
 
-#include "foundation/logger/QsLog.h"
 #include "config/datacfgrecords.h"
-#include "runtime/dcviewtarget.h"
 #include "foundation/helpers.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/profiler.h"
+#include "runtime/dcviewtarget.h"
 #include "runtime/lebase.h"
 #include "runtime/legfx.h"
 #include "runtime/lehost.h"
-#include "foundation/profiler.h"
 
 #include <QFont>
 #include <QFontMetrics>

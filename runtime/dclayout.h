@@ -4,9 +4,9 @@
 // no element (then only the record slots mean something). Element objects are made once per element and
 // engine (LEBase::GetDCLayout), so a script meets the same object for one element on every call.
 
+#include "config/tlayout.h"
 #include "runtime/dcfuncset.h"
 #include "runtime/lebase.h"
-#include "config/tlayout.h"
 
 #include <QImage>
 #include <QPointer>

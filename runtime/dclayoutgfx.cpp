@@ -3,18 +3,18 @@
 
 #include "runtime/dclayout.h"
 
-#include "foundation/logger/QsLog.h"
-#include "runtime/boundedimage.h"
 #include "config/datacfgrecords.h"
 #include "foundation/helpers.h"
-#include "runtime/imgdatamgr.h"
 #include "foundation/json.h"
-#include "runtime/lebase.h"
-#include "widgets/loadimagecached.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/profiler.h"
 #include "functions/pal/pal.h"
 #include "functions/plugintools.h"
-#include "foundation/profiler.h"
+#include "runtime/boundedimage.h"
+#include "runtime/imgdatamgr.h"
+#include "runtime/lebase.h"
 #include "runtime/webimagecache.h"
+#include "widgets/loadimagecached.h"
 
 #include <QFileInfo>
 #include <QPainter>

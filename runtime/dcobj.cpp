@@ -1,8 +1,8 @@
 #include "runtime/dcobj.h"
 
+#include "config/tnamed.h"
 #include "runtime/dcpal.h"
 #include "runtime/qwimage.h"
-#include "config/tnamed.h"
 
 #include <QScriptEngine>
 

@@ -1,7 +1,7 @@
 #include "runtime/imgdatamgr.h"
 
-#include "foundation/logger/QsLog.h"
 #include "foundation/helpers.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "runtime/lebase.h"
 
 #include "foundation/logger/QsLog.h"
+#include "foundation/profiler.h"
 #include "runtime/imgdatamgr.h"
 #include "runtime/lehost.h"
-#include "foundation/profiler.h"
 #include "runtime/viewdelta.h"
 
 #include <QGraphicsSceneMouseEvent>

@@ -3,9 +3,9 @@
 // geometry and alignment, scrolling, script handlers, local and remote mouse input, the image entries that
 // the drawing step paints, and the element's record for the phone. Used directly for nested skins.
 
+#include "config/tlayout.h"
 #include "runtime/imgdata.h"
 #include "runtime/leinterface.h"
-#include "config/tlayout.h"
 
 #include <QHash>
 #include <QMap>

@@ -1,9 +1,9 @@
 #include "runtime/legfx.h"
 
-#include "foundation/logger/QsLog.h"
 #include "config/datacfgrecords.h"
-#include "runtime/lehost.h"
+#include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
+#include "runtime/lehost.h"
 
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>

@@ -1,8 +1,8 @@
 #include "runtime/leint_net_usage_hist.h"
 
 #include "foundation/logger/QsLog.h"
-#include "runtime/lehost.h"
 #include "foundation/profiler.h"
+#include "runtime/lehost.h"
 
 #include <QDateTime>
 #include <QPainter>

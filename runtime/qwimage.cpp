@@ -1,13 +1,13 @@
 #include "runtime/qwimage.h"
 
-#include "foundation/logger/QsLog.h"
-#include "runtime/boundedimage.h"
 #include "config/datacfgrecords.h"
-#include "runtime/dcobj.h"
 #include "foundation/helpers.h"
-#include "runtime/imgdatamgr.h"
-#include "functions/pal/pal.h"
+#include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
+#include "functions/pal/pal.h"
+#include "runtime/boundedimage.h"
+#include "runtime/dcobj.h"
+#include "runtime/imgdatamgr.h"
 #include "runtime/webimagecache.h"
 
 #include <QScriptEngine>

@@ -1,9 +1,9 @@
 #include "runtime/webimagecache.h"
 
 #include "foundation/logger/QsLog.h"
-#include "runtime/boundedimage.h"
-#include "functions/plugintools.h"
 #include "foundation/profiler.h"
+#include "functions/plugintools.h"
+#include "runtime/boundedimage.h"
 
 #include <QDateTime>
 #include <QNetworkAccessManager>

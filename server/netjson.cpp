@@ -1,7 +1,7 @@
 #include "server/netjson.h"
 
-#include "foundation/logger/QsLog.h"
 #include "foundation/json.h"
+#include "foundation/logger/QsLog.h"
 
 namespace NetJson {
 

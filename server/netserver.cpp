@@ -1,9 +1,9 @@
 #include "server/netserver.h"
 
 #include "foundation/logger/QsLog.h"
-#include "server/netservices.h"
-#include "functions/pal/pal.h"
 #include "foundation/profiler.h"
+#include "functions/pal/pal.h"
+#include "server/netservices.h"
 #include "server/qwssocket.h"
 #include "server/websocketud.h"
 

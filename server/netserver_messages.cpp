@@ -4,9 +4,9 @@
 #include "server/netserver.h"
 
 #include "foundation/logger/QsLog.h"
+#include "foundation/profiler.h"
 #include "server/netjson.h"
 #include "server/netservices.h"
-#include "foundation/profiler.h"
 #include "server/qwssocket.h"
 #include "server/websocketud.h"
 

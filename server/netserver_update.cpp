@@ -3,11 +3,11 @@
 
 #include "server/netserver.h"
 
-#include "foundation/logger/QsLog.h"
 #include "config/datacfg.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/profiler.h"
 #include "server/netjson.h"
 #include "server/netservices.h"
-#include "foundation/profiler.h"
 #include "server/websocketud.h"
 
 #include <QTime>

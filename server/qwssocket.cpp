@@ -1,7 +1,7 @@
 #include "server/qwssocket.h"
 
-#include "foundation/logger/QsLog.h"
 #include "foundation/helpers.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QPointer>
 #include <QTcpSocket>

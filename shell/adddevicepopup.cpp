@@ -1,9 +1,9 @@
 #include "shell/adddevicepopup.h"
 
 #include "config/datacfg.h"
+#include "config/tusercfg.h"
 #include "widgets/imgwidget.h"
 #include "widgets/qlabelex.h"
-#include "config/tusercfg.h"
 
 AddDevicePopup::AddDevicePopup(QWidget* parent, DataCfg* cfg) : PopupWnd(parent), m_cfg(cfg) {
     resize(350, 260);

@@ -1,14 +1,14 @@
 #include "shell/autoupdatedialog.h"
 
 #include "shell/autoupdate.h"
+#include "shell/vellichorinstaller.h"
+#include "shell/weblauncherversion.h"
 #include "widgets/ninetileimage.h"
 #include "widgets/popupwnd.h"
 #include "widgets/qpushbuttonex.h"
 #include "widgets/qscrollbarex.h"
 #include "widgets/stdbtn.h"
 #include "widgets/touchscrollarea.h"
-#include "shell/vellichorinstaller.h"
-#include "shell/weblauncherversion.h"
 
 #include "foundation/logger/QsLog.h"
 

@@ -1,12 +1,12 @@
 #include "shell/grideditorhooks.h"
 
-#include "foundation/logger/QsLog.h"
 #include "config/datacfgrecords.h"
 #include "editor/gridview.h"
-#include "shell/mervexwnd.h"
 #include "editor/mtegridedit.h"
 #include "editor/netgridsprovider.h"
 #include "editor/tabview.h"
+#include "foundation/logger/QsLog.h"
+#include "shell/mervexwnd.h"
 
 GridEditorHooks::GridEditorHooks(MervexWnd* wnd) : QObject(wnd), m_wnd(wnd) {}
 

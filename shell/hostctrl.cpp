@@ -1,7 +1,7 @@
 #include "shell/hostctrl.h"
 
-#include "server/netserver.h"
 #include "functions/pal/pal.h"
+#include "server/netserver.h"
 
 #include <QCheckBox>
 #include <QEvent>

@@ -1,16 +1,16 @@
 // Program entry: the single-instance check, then style, logging, profiler and platform layer, the main
 // window and the event loop; after it, everything goes down in the reverse order.
+#include "config/datacfg.h"
+#include "foundation/crashhandler.h"
+#include "foundation/globals.h"
 #include "foundation/logger/QsLog.h"
 #include "foundation/logger/QsLogDest.h"
-#include "foundation/crashhandler.h"
-#include "config/datacfg.h"
-#include "foundation/globals.h"
+#include "foundation/profiler.h"
+#include "functions/pal/pal.h"
 #include "shell/grideditorhooks.h"
 #include "shell/mervapp.h"
 #include "shell/mervexstyle.h"
 #include "shell/mervexwnd.h"
-#include "functions/pal/pal.h"
-#include "foundation/profiler.h"
 #include "shell/programservices.h"
 #include "shell/startoptions.h"
 

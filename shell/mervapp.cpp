@@ -1,7 +1,7 @@
 #include "shell/mervapp.h"
 
-#include "foundation/logger/QsLog.h"
 #include "foundation/globals.h"
+#include "foundation/logger/QsLog.h"
 #include "shell/mervexwnd.h"
 
 #include <QDataStream>

@@ -1,12 +1,15 @@
 #include "shell/mtesettingsedit.h"
 
+#include "config/tdatasource.h"
+#include "config/tgfx.h"
+#include "config/tusercfg.h"
 #include "foundation/cryptstring.h"
 #include "functions/funcmgr.h"
+#include "server/netserver.h"
+#include "shell/pairingui.h"
 #include "widgets/imgwidget.h"
 #include "widgets/layouttools.h"
 #include "widgets/loadimagecached.h"
-#include "server/netserver.h"
-#include "shell/pairingui.h"
 #include "widgets/popupwnd.h"
 #include "widgets/qcomboboxex.h"
 #include "widgets/qhorizontalline.h"
@@ -14,9 +17,6 @@
 #include "widgets/qlineeditex.h"
 #include "widgets/qscrollbarex.h"
 #include "widgets/stdbtn.h"
-#include "config/tdatasource.h"
-#include "config/tgfx.h"
-#include "config/tusercfg.h"
 
 #include "foundation/logger/QsLog.h"
 

@@ -5,9 +5,9 @@
 // Revert rebuilds the page from the stored values, and leaving a modified page asks first.
 
 #include "config/datacfg.h"
-#include "shell/maintab.h"
-#include "server/netserver.h"
 #include "config/tconfig.h"
+#include "server/netserver.h"
+#include "shell/maintab.h"
 
 #include <QMap>
 #include <QPointer>

@@ -1,10 +1,10 @@
 #include "shell/mtesettingselements.h"
 
 #include "config/datacfg.h"
+#include "config/tdatasource.h"
 #include "shell/hostctrl.h"
 #include "widgets/qscrollbarex.h"
 #include "widgets/subnavbtn.h"
-#include "config/tdatasource.h"
 
 #include <QButtonGroup>
 #include <QLabel>

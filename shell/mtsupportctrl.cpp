@@ -1,9 +1,9 @@
 #include "shell/mtsupportctrl.h"
 
 #include "shell/mervexwnd.h"
+#include "shell/webhosts.h"
 #include "widgets/qwebpageex.h"
 #include "widgets/qwebviewex.h"
-#include "shell/webhosts.h"
 
 #include "foundation/logger/QsLog.h"
 

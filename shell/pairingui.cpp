@@ -1,13 +1,13 @@
 #include "shell/pairingui.h"
 
-#include "shell/adddevicepopup.h"
 #include "config/datacfg.h"
-#include "widgets/imgwidget.h"
+#include "config/tusercfg.h"
 #include "server/netserver.h"
+#include "shell/adddevicepopup.h"
+#include "widgets/imgwidget.h"
 #include "widgets/popupwnd.h"
 #include "widgets/qradiobuttonex.h"
 #include "widgets/stdbtn.h"
-#include "config/tusercfg.h"
 
 #include "foundation/logger/QsLog.h"
 

@@ -2,15 +2,15 @@
 
 #include <QAbstractButton>
 
+#include "config/datacfg.h"
 #include "datasources/builtindatasources.h"
 #include "foundation/cryptstring.h"
-#include "config/datacfg.h"
-#include "runtime/dcscriptobjectfactory.h"
 #include "functions/deffuncprovider.h"
 #include "functions/funcmgr.h"
 #include "functions/funcmgrregistry.h"
 #include "functions/pal/mediaplayers.h"
 #include "functions/pal/pal.h"
+#include "runtime/dcscriptobjectfactory.h"
 #include "shell/popupgfxbackground.h"
 #include "widgets/popupwnd.h" // after QAbstractButton, which its guarded pointers need whole
 

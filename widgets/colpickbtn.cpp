@@ -1,9 +1,9 @@
 #include "widgets/colpickbtn.h"
 
-#include "widgets/colpickpopup.h"
 #include "foundation/helpers.h"
-#include "widgets/loadimagecached.h"
 #include "foundation/profiler.h"
+#include "widgets/colpickpopup.h"
+#include "widgets/loadimagecached.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,10 +1,10 @@
 #include "widgets/colpickpopup.h"
 
-#include "foundation/logger/QsLog.h"
 #include "foundation/helpers.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/profiler.h"
 #include "widgets/imgbtn.h"
 #include "widgets/imgwidget.h"
-#include "foundation/profiler.h"
 #include "widgets/qcolorluminancepicker.h"
 #include "widgets/qcolorpicker.h"
 #include "widgets/qcolorshowlabel.h"

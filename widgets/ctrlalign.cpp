@@ -1,7 +1,7 @@
 #include "widgets/ctrlalign.h"
 
-#include "widgets/loadimagecached.h"
 #include "foundation/profiler.h"
+#include "widgets/loadimagecached.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "widgets/ctrlposition.h"
 
-#include "widgets/loadimagecached.h"
 #include "foundation/profiler.h"
+#include "widgets/loadimagecached.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "widgets/imgbtn.h"
 
-#include "widgets/loadimagecached.h"
 #include "foundation/profiler.h"
+#include "widgets/loadimagecached.h"
 
 #include <QPainter>
 

@@ -10,13 +10,27 @@ struct LangName {
     const char* name; // UTF-8
 };
 const LangName kNames[] = {
-    {"dk", "Dansk"},    {"en", "English"},      {"fi", "Suomi"},      {"fr", "Français"},
-    {"de", "Deutsch"},  {"it", "Italiano"},     {"jp", "日本語"},     {"ko", "한국어"},
-    {"pl", "Polski"},   {"ru", "Πусский язык"}, // begins with a Greek capital pi (U+03A0), as the program always showed
-                                                // it
-    {"sc", "简体字"},   {"es", "Español"},      {"sv", "Svenska"},    {"th", "ภาษาไทย"},
-    {"tc", "簡體字"},   {"tr", "Türkçe"},       {"vi", "Tiếng Việt"}, {"pt", "Português"},
-    {"cn", "简体中文"}, {"tw", "繁體中文"},
+    {"dk", "Dansk"},
+    {"en", "English"},
+    {"fi", "Suomi"},
+    {"fr", "Français"},
+    {"de", "Deutsch"},
+    {"it", "Italiano"},
+    {"jp", "日本語"},
+    {"ko", "한국어"},
+    {"pl", "Polski"},
+    {"ru", "Πусский язык"}, // begins with a Greek capital pi (U+03A0), as the program always showed
+                            // it
+    {"sc", "简体字"},
+    {"es", "Español"},
+    {"sv", "Svenska"},
+    {"th", "ภาษาไทย"},
+    {"tc", "簡體字"},
+    {"tr", "Türkçe"},
+    {"vi", "Tiếng Việt"},
+    {"pt", "Português"},
+    {"cn", "简体中文"},
+    {"tw", "繁體中文"},
 };
 } // namespace
 

@@ -1,10 +1,10 @@
 #include "widgets/popupwnd.h"
 
 #include "foundation/logger/QsLog.h"
+#include "foundation/profiler.h"
 #include "widgets/imgwidget.h"
 #include "widgets/loadimagecached.h"
 #include "widgets/ninetileimage.h"
-#include "foundation/profiler.h"
 #include "widgets/stdbtn.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 // Costs of the news feed off and on the main thread: a feed body parsed on the pool, the HTML repair of a page,
 // the entry key of an item and the copy of the entries that a control script asks for.
-#include "foundation/logger/QsLog.h"
 #include "datasources/datasrccommon.h"
 #include "datasources/datasrcnewsfeed.h"
+#include "foundation/logger/QsLog.h"
 #include "functions/plugintools.h"
 
 #include <QCoreApplication>

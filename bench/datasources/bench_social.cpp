@@ -1,8 +1,8 @@
 // Costs of the Twitter and Facebook sources: signing one request (on the main thread at every tick), and a
 // full timeline or Graph page parsed on the pool.
-#include "foundation/logger/QsLog.h"
 #include "datasources/datasrcfacebook.h"
 #include "datasources/datasrctwitter.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QApplication>
 #include <QDateTime>

@@ -2,10 +2,10 @@
 // every phone view relays the whole grid), and one 100 ms canvas tick with nothing changed.
 
 #include "config/datacfgrecords.h"
-#include "functions/funcregistry.h"
 #include "editor/gridview.h"
-#include "runtime/imgdatamgr.h"
+#include "functions/funcregistry.h"
 #include "functions/plugintools.h"
+#include "runtime/imgdatamgr.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
 // Costs of the key-name conversions and of macro playback on the main thread (a tick is 100 ms).
 #include "foundation/logger/QsLog.h"
+#include "functions/macromat.h"
 #include "functions/pal/inputsink.h"
 #include "functions/pal/keynames.h"
-#include "functions/macromat.h"
 #include "functions/pal/pal.h"
 
 #include <benchmark/benchmark.h>

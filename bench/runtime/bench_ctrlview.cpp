@@ -1,11 +1,11 @@
 // Control views of a 48-control grid of the default configuration: one 100 ms grid tick with nothing
 // changed (tick, update check), and the View record of an unchanged view (the id alone).
 
-#include "runtime/ctrlview.h"
 #include "config/datacfgrecords.h"
 #include "functions/funcregistry.h"
-#include "runtime/imgdatamgr.h"
 #include "functions/plugintools.h"
+#include "runtime/ctrlview.h"
+#include "runtime/imgdatamgr.h"
 
 #include <QApplication>
 #include <memory>

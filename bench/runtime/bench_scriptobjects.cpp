@@ -3,12 +3,12 @@
 // (every stage runs), and a script reading and writing an element through its layout object.
 
 #include "config/datacfgrecords.h"
+#include "functions/plugintools.h"
 #include "runtime/dclayout.h"
 #include "runtime/imgdatamgr.h"
 #include "runtime/lecontainer.h"
 #include "runtime/legfx.h"
 #include "runtime/lehost.h"
-#include "functions/plugintools.h"
 #include "runtime/webimagecache.h"
 
 #include <QApplication>

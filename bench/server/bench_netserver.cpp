@@ -1,8 +1,8 @@
 // Phone server round trips with real clients on loopback: a control message to the pushed view answer
 // (one session, and twenty sessions sending at once), and the fetch of an already encoded image.
 
-#include "tests/server/netfakes.h"
 #include "foundation/logger/QsLog.h"
+#include "tests/server/netfakes.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

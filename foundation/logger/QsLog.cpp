@@ -1,6 +1,6 @@
 #include "foundation/logger/QsLog.h"
-#include "foundation/logger/QsLogDest.h"
 #include "foundation/globals.h"
+#include "foundation/logger/QsLogDest.h"
 
 #include <QDateTime>
 #include <QList>
@@ -24,8 +24,7 @@ const char* const kLevelNames[] = {"TRACE", "DEBUG", "INFO", "WARN", "ERROR", "F
 Logger* g_instance = nullptr;
 bool g_constructed = false;
 
-void DestroyLogger()
-{
+void DestroyLogger() {
     delete g_instance;
     g_instance = nullptr;
 }
@@ -33,14 +32,12 @@ void DestroyLogger()
 
 Logger::Logger() : d(new LoggerImpl), m_level(InfoLevel) {}
 
-Logger::~Logger()
-{
+Logger::~Logger() {
     // The destinations belong to whoever added them.
     delete d;
 }
 
-void Logger::AddDestination(Destination* destination)
-{
+void Logger::AddDestination(Destination* destination) {
     assert(destination && "destination");
     if (!destination)
         return;
@@ -48,8 +45,7 @@ void Logger::AddDestination(Destination* destination)
     d->destList.append(destination);
 }
 
-void Logger::RemoveDestination(Destination* destination)
-{
+void Logger::RemoveDestination(Destination* destination) {
     assert(destination && "destination");
     if (!destination)
         return;
@@ -57,8 +53,7 @@ void Logger::RemoveDestination(Destination* destination)
     d->destList.removeAll(destination);
 }
 
-void Logger::Write(const QString& line)
-{
+void Logger::Write(const QString& line) {
     for (Destination* dest : qAsConst(d->destList)) {
         assert(dest && "null log destination");
         if (dest)
@@ -66,14 +61,12 @@ void Logger::Write(const QString& line)
     }
 }
 
-void Logger::WriteText(const QString& text)
-{
+void Logger::WriteText(const QString& text) {
     QMutexLocker lock(&d->logMutex);
     Write(text);
 }
 
-QString FormatLine(int level, const QString& text)
-{
+QString FormatLine(int level, const QString& text) {
     const char* name = "INFO";
     if (level >= TraceLevel && level <= FatalLevel)
         name = kLevelNames[level];
@@ -84,8 +77,7 @@ QString FormatLine(int level, const QString& text)
         .arg(QDateTime::currentDateTime().toString(MervexGlobals::LogTimeFormat()), text);
 }
 
-void Logger::Helper::writeToLog()
-{
+void Logger::Helper::writeToLog() {
     // Formatting happens on the caller's thread without the lock; only the hand-over is serialised.
     const QString line = FormatLine(level, buffer);
     Logger& logger = GetLogger();
@@ -93,8 +85,7 @@ void Logger::Helper::writeToLog()
     logger.Write(line);
 }
 
-Logger::Helper::~Helper()
-{
+Logger::Helper::~Helper() {
     try {
         writeToLog();
     } catch (...) {
@@ -104,8 +95,7 @@ Logger::Helper::~Helper()
 
 } // namespace QsLogging
 
-QsLogging::Logger& GetLogger()
-{
+QsLogging::Logger& GetLogger() {
     using namespace QsLogging;
     if (!g_constructed) {
         g_instance = new Logger;

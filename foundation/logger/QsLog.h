@@ -57,7 +57,7 @@ QsLogging::Logger& GetLogger();
 // A call site costs one comparison when the level is below the logger's: nothing is formatted.
 // A loop of at most one pass rather than an if/else, so a call site inside an unbraced if/else stays unambiguous.
 #define QLOG_AT(lvl)                                                                                                   \
-    for (bool qlogPending_ = GetLogger().GetLevel() <= (lvl); qlogPending_; qlogPending_ = false)                    \
+    for (bool qlogPending_ = GetLogger().GetLevel() <= (lvl); qlogPending_; qlogPending_ = false)                      \
     QsLogging::Logger::Helper(lvl).stream()
 #define QLOG_TRACE() QLOG_AT(QsLogging::TraceLevel)
 #define QLOG_DEBUG() QLOG_AT(QsLogging::DebugLevel)

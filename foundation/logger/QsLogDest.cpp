@@ -4,8 +4,7 @@
 
 namespace QsLogging {
 
-FileDestination::FileDestination(const QString& filePath)
-{
+FileDestination::FileDestination(const QString& filePath) {
     // Truncated at every start; a file that cannot be opened simply receives nothing.
     mFile.setFileName(filePath);
     mFile.open(QFile::WriteOnly | QFile::Text | QFile::Truncate);
@@ -13,31 +12,32 @@ FileDestination::FileDestination(const QString& filePath)
     mOutputStream.setCodec("UTF-8");
 }
 
-FileDestination::~FileDestination()
-{
+FileDestination::~FileDestination() {
     mOutputStream.flush();
     mOutputStream.setDevice(nullptr);
     mFile.close();
 }
 
-void FileDestination::write(const QString& message)
-{
+void FileDestination::write(const QString& message) {
     if (!mFile.isOpen())
         return;
     mOutputStream << message << Qt::endl;
     mOutputStream.flush();
 }
 
-void DebugOutputDestination::write(const QString& message)
-{
+void DebugOutputDestination::write(const QString& message) {
     // The debugger output of this platform is the standard error stream.
     const QByteArray bytes = message.toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
     std::fputc('\n', stderr);
 }
 
-Destination* MakeFileDestination(const QString& filePath) { return new FileDestination(filePath); }
+Destination* MakeFileDestination(const QString& filePath) {
+    return new FileDestination(filePath);
+}
 
-Destination* MakeDebugOutputDestination() { return new DebugOutputDestination; }
+Destination* MakeDebugOutputDestination() {
+    return new DebugOutputDestination;
+}
 
 } // namespace QsLogging

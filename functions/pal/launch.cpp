@@ -6,9 +6,9 @@
 #include "foundation/logger/QsLog.h"
 #include "functions/pal/pal.h"
 #include "functions/pal/palbackends.h"
-#include "functions/plugintools.h"
 #include "functions/pal/processrunner.h"
 #include "functions/pal/syscommands.h"
+#include "functions/plugintools.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -2,8 +2,8 @@
 
 #include "foundation/logger/QsLog.h"
 #include "functions/pal/pal.h"
-#include "functions/plugintools.h"
 #include "functions/pal/windowmessagebus.h"
+#include "functions/plugintools.h"
 
 #include <memory>
 

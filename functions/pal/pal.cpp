@@ -1,7 +1,7 @@
 #include "functions/pal/pal.h"
 
-#include "foundation/logger/QsLog.h"
 #include "foundation/helpers.h"
+#include "foundation/logger/QsLog.h"
 
 #include <QFile>
 #include <QMutex>

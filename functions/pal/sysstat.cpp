@@ -1,9 +1,9 @@
 #include "functions/pal/sysstat.h"
 
 #include "foundation/logger/QsLog.h"
+#include "foundation/profiler.h"
 #include "functions/pal/pal.h"
 #include "functions/pal/procstatsource.h"
-#include "foundation/profiler.h"
 #include "functions/pal/sysstatthread.h"
 
 #include <QDateTime>

@@ -1,8 +1,8 @@
 // Application skins: entry inheritance, entry resolution, tab icons and deck backgrounds.
-#include "tests/config/cfgtestutil.h"
 #include "config/datacfgrecords.h"
-#include "runtime/imgdatamgr.h"
 #include "functions/plugintools.h"
+#include "runtime/imgdatamgr.h"
+#include "tests/config/cfgtestutil.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,10 +1,10 @@
 // Loading the description files: reading order, sets and folders handed to the records, includes with
 // broken and cyclic entries, control-list merging, grid list files and grid signatures.
-#include "tests/config/cfgtestutil.h"
 #include "config/datacfgrecords.h"
 #include "config/gridsigverifier.h"
-#include "tests/config/loadtestutil.h"
 #include "functions/plugintools.h"
+#include "tests/config/cfgtestutil.h"
+#include "tests/config/loadtestutil.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 // The configuration model object: lookups with their fallbacks, copies, the user's list, strings, macros.
-#include "tests/config/cfgtestutil.h"
 #include "config/datacfgrecords.h"
+#include "tests/config/cfgtestutil.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,9 +1,9 @@
 // Import of control, grid, package and plug-in archives made here with QuaZip: kinds, resource copies under
 // "rsc/", macro references, name clashes and archives that try to reach outside the staging folder.
-#include "tests/config/cfgtestutil.h"
 #include "config/dataexchange.h"
-#include "functions/plugintools.h"
 #include "config/ziputils.h"
+#include "functions/plugintools.h"
+#include "tests/config/cfgtestutil.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

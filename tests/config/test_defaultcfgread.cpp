@@ -3,11 +3,11 @@
 // layouts must fit their controls, the graphics must compose at the sizes the layouts ask for, and the
 // application skin must give the tab and deck images of the three grids.
 
-#include "tests/config/cfgtestutil.h"
 #include "config/datacfgrecords.h"
-#include "runtime/imgdatamgr.h"
 #include "foundation/json.h"
 #include "functions/plugintools.h"
+#include "runtime/imgdatamgr.h"
+#include "tests/config/cfgtestutil.h"
 
 #include <QDir>
 #include <QFile>

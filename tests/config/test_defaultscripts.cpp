@@ -3,9 +3,9 @@
 // record what the scripts ask of them: the shortcut a key sends, the volume a slider sets, the mute state a
 // toggle sends and shows, the function record a tile binds, the buttons of the message box.
 
-#include "tests/config/cfgtestutil.h"
 #include "config/datacfgrecords.h"
 #include "runtime/imgdatamgr.h"
+#include "tests/config/cfgtestutil.h"
 
 #include <QDir>
 #include <QRegularExpression>

@@ -1,8 +1,8 @@
 // Graphics: reading, tiled composition (1x1, 3x1, 1x3, 3x3, Scale), layers and the composition cache,
 // compared with golden images pixel by pixel.
-#include "tests/config/cfgtestutil.h"
 #include "config/datacfgrecords.h"
 #include "runtime/imgdatamgr.h"
+#include "tests/config/cfgtestutil.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,11 +1,11 @@
 // Plug-in descriptions and their libraries: a real plug-in library built with the tests, the user's decisions
 // kept in the user configuration, and descriptions and libraries that are not what they claim.
-#include "tests/config/cfgtestutil.h"
 #include "config/datacfg.h"
 #include "config/datacfgrecords.h"
 #include "functions/funcmgr.h"
 #include "functions/funcregistry.h"
 #include "functions/plugintools.h"
+#include "tests/config/cfgtestutil.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,6 +1,6 @@
 // The record head, keys, '@' names, enum texts and the deep map merge.
-#include "tests/config/cfgtestutil.h"
 #include "config/datacfgrecords.h"
+#include "tests/config/cfgtestutil.h"
 
 #include <QCoreApplication>
 #include <QMetaEnum>

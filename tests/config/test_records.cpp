@@ -1,6 +1,6 @@
 // Readers and writers of function, skin, layout, control, configuration, data-source, grid and list records.
-#include "tests/config/cfgtestutil.h"
 #include "config/datacfgrecords.h"
+#include "tests/config/cfgtestutil.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 // Script engines: handler lookup (set first, then every script), one lazily built engine per script file,
 // the log functions, phone twins, and the failure answers and error lines.
-#include "tests/config/cfgtestutil.h"
 #include "config/datacfgrecords.h"
+#include "tests/config/cfgtestutil.h"
 #include "tests/config/loadtestutil.h"
 
 #include <QScriptEngine>

@@ -1,6 +1,6 @@
 // The user configuration record: its whole block reads, writes and reads back unchanged; device operations.
-#include "tests/config/cfgtestutil.h"
 #include "config/datacfgrecords.h"
+#include "tests/config/cfgtestutil.h"
 
 #include "foundation/cryptstring.h"
 #include "foundation/json.h"

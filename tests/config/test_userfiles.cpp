@@ -1,9 +1,9 @@
 // The user's own files: userCfg.json with its fallbacks, backup and temporary file, and the custom grids
 // (load, save, rename, delete), including failed writes that must lose nothing.
-#include "tests/config/cfgtestutil.h"
 #include "config/datacfgrecords.h"
-#include "tests/config/loadtestutil.h"
 #include "functions/plugintools.h"
+#include "tests/config/cfgtestutil.h"
+#include "tests/config/loadtestutil.h"
 
 #include <QtTest>
 

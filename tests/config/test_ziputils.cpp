@@ -1,6 +1,6 @@
 // File comparison, hashing, folder removal and the zip helpers, with archives made here and by the zip tool.
-#include "tests/config/cfgtestutil.h"
 #include "config/ziputils.h"
+#include "tests/config/cfgtestutil.h"
 
 #include <QCryptographicHash>
 #include <QProcess>

@@ -1,6 +1,6 @@
 // Every export end to end, through the stand-in connectivity service.
-#include "zynapi.h"
 #include "connectivity/stub/zynfake.h"
+#include "zynapi.h"
 
 #include <QtTest>
 

@@ -2,11 +2,11 @@
 // a scripted POP3 server.
 
 #include "datasources/builtindatasources.h"
-#include "foundation/cryptstring.h"
 #include "datasources/datasrccommon.h"
 #include "datasources/datasrcemail.h"
-#include "functions/funcmgr.h"
 #include "datasources/mailfetch.h"
+#include "foundation/cryptstring.h"
+#include "functions/funcmgr.h"
 #include "tests/datasources/mailtestservers.h"
 #include "widgets/popupwnd.h"
 

@@ -2,10 +2,10 @@
 // Graph replies becoming entries by kind, refused tokens opening the login again, and bad replies changing
 // nothing.
 
-#include "foundation/cryptstring.h"
-#include "foundation/datasourceglobals.h"
 #include "datasources/datasrccommon.h"
 #include "datasources/datasrcfacebook.h"
+#include "foundation/cryptstring.h"
+#include "foundation/datasourceglobals.h"
 #include "tests/datasources/logcapture.h"
 #include "tests/datasources/socialhttpserver.h"
 

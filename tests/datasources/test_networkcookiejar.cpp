@@ -1,6 +1,6 @@
 // The login windows' cookie jar: end of session, and the round trip through the stored "WebCookies" setting.
-#include "foundation/json.h"
 #include "datasources/networkcookiejar.h"
+#include "foundation/json.h"
 
 #include <QtTest>
 

@@ -1,13 +1,13 @@
 // The news-feed source: feed parsing (RSS, Atom, HTML entities, repair of broken documents, hostile input),
 // entry keys, settings, fetching on demand against a local HTTP server, and the job stop of its worker type.
-#include "foundation/logger/QsLog.h"
-#include "foundation/logger/QsLogDest.h"
 #include "datasources/builtindatasources.h"
 #include "datasources/datasrccommon.h"
 #include "datasources/datasrcnewsfeed.h"
-#include "tests/datasources/feedhttpserver.h"
-#include "functions/funcmgr.h"
 #include "datasources/newsfeedtask.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/logger/QsLogDest.h"
+#include "functions/funcmgr.h"
+#include "tests/datasources/feedhttpserver.h"
 
 #include <QFile>
 #include <QMutex>

@@ -2,9 +2,9 @@
 // received messages becoming entries, sender pictures in the private temporary folder, and hostile input.
 
 #include "datasources/datasrcskype.h"
-#include "functions/plugintools.h"
 #include "datasources/skypeconnecttask.h"
 #include "functions/pal/windowmessagebus.h"
+#include "functions/plugintools.h"
 
 #include "foundation/logger/QsLog.h"
 #include "foundation/logger/QsLogDest.h"

@@ -1,8 +1,8 @@
 // The TeamSpeak query client against a scripted peer on 127.0.0.1, and the "Teamspeak" data source on it.
 
 #include "datasources/datasrcteamspeak.h"
-#include "tests/datasources/fakeclientquery.h"
 #include "datasources/tsclientquery.h"
+#include "tests/datasources/fakeclientquery.h"
 
 #include "foundation/logger/QsLog.h"
 #include "foundation/logger/QsLogDest.h"

@@ -2,10 +2,10 @@
 // 127.0.0.1 (request token, the login view sent back to the close address, access token), the timeline
 // becoming entries, and error replies leaving the entries as they were.
 
-#include "foundation/cryptstring.h"
-#include "foundation/datasourceglobals.h"
 #include "datasources/datasrccommon.h"
 #include "datasources/datasrctwitter.h"
+#include "foundation/cryptstring.h"
+#include "foundation/datasourceglobals.h"
 #include "tests/datasources/logcapture.h"
 #include "tests/datasources/socialhttpserver.h"
 

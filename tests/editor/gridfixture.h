@@ -3,11 +3,11 @@
 // test control set "GT" (fixtures/gridtest: a ticking control, a tall one, one that asks a question, and
 // the grid "GT:Ticks" with script handlers that record what they were given), and a log recorder.
 
+#include "config/datacfgrecords.h"
 #include "foundation/logger/QsLog.h"
 #include "foundation/logger/QsLogDest.h"
-#include "config/datacfgrecords.h"
-#include "runtime/imgdatamgr.h"
 #include "functions/plugintools.h"
+#include "runtime/imgdatamgr.h"
 
 #include <QDir>
 #include <QScriptEngine>

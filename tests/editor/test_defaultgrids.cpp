@@ -2,12 +2,12 @@
 // overlay: every placement becomes a view at its cell without a warning, and a tap on a button of the shown
 // message reaches the waiting script with the button's code.
 
-#include "runtime/ctrlview.h"
-#include "runtime/dcscriptobjectfactory.h"
-#include "tests/editor/gridfixture.h"
 #include "editor/gridview.h"
 #include "editor/gridviewglobal.h"
+#include "runtime/ctrlview.h"
+#include "runtime/dcscriptobjectfactory.h"
 #include "runtime/lebase.h"
+#include "tests/editor/gridfixture.h"
 
 #include <QScriptEngine>
 #include <QtTest>

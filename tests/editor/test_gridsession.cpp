@@ -3,13 +3,13 @@
 // list, a tab's control records, a control message reaching its control view, and the View pushed in
 // answer; a message box a control opens goes to the phone as the overlay's view.
 
-#include "tests/server/netfakes.h"
-#include "runtime/ctrlview.h"
-#include "tests/editor/gridfixture.h"
 #include "editor/gridview.h"
 #include "editor/gridviewglobal.h"
 #include "editor/netgridsprovider.h"
+#include "runtime/ctrlview.h"
 #include "server/websocketud.h"
+#include "tests/editor/gridfixture.h"
+#include "tests/server/netfakes.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

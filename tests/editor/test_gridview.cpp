@@ -2,10 +2,10 @@
 // row count, instance ids kept by cell, the 100 ms tick with the grid's whole-second script handler, the
 // script slots, and grids with unknown, misplaced or empty controls.
 
-#include "runtime/ctrlview.h"
-#include "tests/editor/gridfixture.h"
 #include "editor/gridview.h"
 #include "editor/igrideditor.h"
+#include "runtime/ctrlview.h"
+#include "tests/editor/gridfixture.h"
 #include "widgets/imgwidget.h"
 
 #include <QTimer>

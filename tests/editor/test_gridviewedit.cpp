@@ -2,10 +2,10 @@
 // dragging a selection (clamped, snapped, refused over other controls), deleting, resizing checks,
 // configuration changes and drops.
 
-#include "runtime/ctrlview.h"
-#include "tests/editor/gridfixture.h"
 #include "editor/gridview.h"
 #include "editor/igrideditor.h"
+#include "runtime/ctrlview.h"
+#include "tests/editor/gridfixture.h"
 #include "widgets/imgwidget.h"
 
 #include <QApplication>

@@ -2,10 +2,10 @@
 // reach the script's callback, message boxes that control scripts open on a grid with an overlay, and an
 // overlay without its popup control.
 
-#include "runtime/ctrlview.h"
-#include "tests/editor/gridfixture.h"
 #include "editor/gridview.h"
 #include "editor/gridviewglobal.h"
+#include "runtime/ctrlview.h"
+#include "tests/editor/gridfixture.h"
 
 class TestGridViewGlobal : public QObject {
     Q_OBJECT

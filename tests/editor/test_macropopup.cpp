@@ -2,12 +2,12 @@
 // OK and CANCEL leave in the configuration. Key events come in as the desktop delivers them (X key codes)
 // and pass the keyboard capture; nothing is typed into the machine.
 #include "config/datacfg.h"
+#include "config/tusercfg.h"
 #include "editor/macropopup.h"
 #include "functions/pal/inputsink.h"
 #include "functions/pal/keyboardcapture.h"
 #include "widgets/qcomboboxex.h"
 #include "widgets/stdbtn.h"
-#include "config/tusercfg.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 // Compaction of recorded macro steps, and its agreement with the macro player's reading of the result.
-#include "functions/macromat.h"
 #include "editor/macroscript.h"
+#include "functions/macromat.h"
 
 #include <QtTest>
 

@@ -3,13 +3,13 @@
 // read back, save as with good and bad names, clear, delete), the "SAVE CHANGES?" questions answered by a
 // script, and the change counter that the phone server's grid provider reads.
 
-#include "runtime/ctrlview.h"
-#include "tests/editor/gridfixture.h"
+#include "config/tusercfg.h"
 #include "editor/gridview.h"
 #include "editor/mtegridedit.h"
 #include "editor/netgridsprovider.h"
 #include "editor/tabview.h"
-#include "config/tusercfg.h"
+#include "runtime/ctrlview.h"
+#include "tests/editor/gridfixture.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 // The open and website popups: what they give back, typed or chosen.
 #include "editor/openpopup.h"
-#include "widgets/stdbtn.h"
 #include "editor/urlpopup.h"
+#include "widgets/stdbtn.h"
 
 #include <QLineEdit>
 #include <QtTest>

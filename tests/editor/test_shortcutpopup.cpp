@@ -1,9 +1,9 @@
 // The shortcut popup fed with key events the way the desktop delivers them: native X key codes that the
 // keyboard capture turns into this program's key numbering. Nothing is typed into the machine.
+#include "editor/shortcutpopup.h"
 #include "functions/pal/inputsink.h"
 #include "functions/pal/keyboardcapture.h"
 #include "functions/pal/pal.h"
-#include "editor/shortcutpopup.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>

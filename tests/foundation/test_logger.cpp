@@ -22,8 +22,7 @@ struct LogsAtExit {
 
 int g_formatted = 0;
 struct CountsFormatting {};
-QDebug operator<<(QDebug dbg, const CountsFormatting&)
-{
+QDebug operator<<(QDebug dbg, const CountsFormatting&) {
     ++g_formatted;
     return dbg << "counted";
 }
@@ -32,8 +31,7 @@ QDebug operator<<(QDebug dbg, const CountsFormatting&)
 class TestLogger : public QObject {
     Q_OBJECT
 private slots:
-    void lineFormatAndLevelFilter()
-    {
+    void lineFormatAndLevelFilter() {
         RecordingDest dest;
         GetLogger().AddDestination(&dest);
         GetLogger().SetLevel(QsLogging::InfoLevel);
@@ -55,8 +53,7 @@ private slots:
         GetLogger().RemoveDestination(&dest);
     }
 
-    void levelOutsideTheTableIsWrittenAsInfo()
-    {
+    void levelOutsideTheTableIsWrittenAsInfo() {
 #ifdef NDEBUG
         QVERIFY(QsLogging::FormatLine(9, QStringLiteral("x")).startsWith(QLatin1String(" INFO ")));
         QVERIFY(QsLogging::FormatLine(-1, QStringLiteral("x")).startsWith(QLatin1String(" INFO ")));
@@ -65,8 +62,7 @@ private slots:
 #endif
     }
 
-    void destinationListChanges()
-    {
+    void destinationListChanges() {
         RecordingDest dest, other;
         GetLogger().SetLevel(QsLogging::TraceLevel);
         GetLogger().AddDestination(&dest);
@@ -80,8 +76,7 @@ private slots:
         QLOG_INFO() << "no destinations at all";
     }
 
-    void fileIsTruncatedAndLinesStayWholeAcrossThreads()
-    {
+    void fileIsTruncatedAndLinesStayWholeAcrossThreads() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("log.txt"));
         {

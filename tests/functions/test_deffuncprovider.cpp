@@ -1,10 +1,9 @@
 // The built-in provider called by name through the registry, against the recording stand-ins of every
 // facility: each function's arguments, defaults and answer.
 
-#include "functions/pal/audio.h"
 #include "functions/deffuncprovider.h"
 #include "functions/funcmgr.h"
-#include "tests/functions/inputtestutil.h"
+#include "functions/pal/audio.h"
 #include "functions/pal/itunesthread.h"
 #include "functions/pal/mediaplayers.h"
 #include "functions/pal/pal.h"
@@ -13,6 +12,7 @@
 #include "functions/pal/recordingmediaplayer.h"
 #include "functions/pal/syscommands.h"
 #include "functions/pal/sysstat.h"
+#include "tests/functions/inputtestutil.h"
 
 #include <QtTest>
 

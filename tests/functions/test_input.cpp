@@ -1,7 +1,7 @@
-#include "tests/functions/inputtestutil.h"
 #include "functions/pal/keyboardcapture.h"
 #include "functions/pal/pal.h"
 #include "functions/pal/shortcutreleasetask.h"
+#include "tests/functions/inputtestutil.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
-#include "tests/functions/inputtestutil.h"
 #include "functions/pal/keynames.h"
 #include "functions/pal/pal.h"
+#include "tests/functions/inputtestutil.h"
 
 #include <QtTest>
 

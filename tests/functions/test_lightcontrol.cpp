@@ -3,8 +3,8 @@
 
 #include "functions/pal/lightcontrol.h"
 #include "functions/pal/pal.h"
-#include "functions/plugintools.h"
 #include "functions/pal/windowmessagebus.h"
+#include "functions/plugintools.h"
 
 #include <QtTest>
 

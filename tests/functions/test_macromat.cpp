@@ -1,5 +1,5 @@
-#include "tests/functions/inputtestutil.h"
 #include "functions/macromat.h"
+#include "tests/functions/inputtestutil.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

@@ -8,8 +8,8 @@
 #include "runtime/dclayout.h"
 #include "runtime/dcskin.h"
 #include "runtime/dcviewtarget.h"
-#include "tests/runtime/fakelehost.h"
 #include "runtime/lebase.h"
+#include "tests/runtime/fakelehost.h"
 
 #include <QHash>
 

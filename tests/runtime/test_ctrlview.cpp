@@ -3,15 +3,15 @@
 
 #include <QAbstractButton>
 
-#include "runtime/ctrlview.h"
-#include "tests/runtime/ctrlviewfakes.h"
 #include "config/datacfgrecords.h"
+#include "runtime/ctrlview.h"
 #include "runtime/imgdatamgr.h"
 #include "runtime/lebase.h"
 #include "runtime/lecontainer.h"
 #include "runtime/letext.h"
-#include "widgets/popupwnd.h"
 #include "runtime/qgraphicstextitemp.h"
+#include "tests/runtime/ctrlviewfakes.h"
+#include "widgets/popupwnd.h"
 
 #include <QApplication>
 #include <QGraphicsScene>

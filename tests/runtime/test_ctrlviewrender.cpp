@@ -2,11 +2,11 @@
 // them with golden images, allowing small differences (font hinting, smoothing). MERVEX_UPDATE_GOLDEN=1
 // rewrites the golden images.
 
-#include "runtime/ctrlview.h"
-#include "tests/runtime/ctrlviewfakes.h"
 #include "config/datacfgrecords.h"
-#include "runtime/imgdatamgr.h"
 #include "functions/plugintools.h"
+#include "runtime/ctrlview.h"
+#include "runtime/imgdatamgr.h"
+#include "tests/runtime/ctrlviewfakes.h"
 
 #include <QPainter>
 #include <QtTest>

@@ -1,8 +1,8 @@
 // Script objects reached through real control views: the view's factory makes them, handlers receive
 // them, and what scripts change lands in the view's own copies.
 
-#include "runtime/ctrlview.h"
 #include "config/datacfgrecords.h"
+#include "runtime/ctrlview.h"
 #include "runtime/dclayout.h"
 #include "runtime/dcscriptobjectfactory.h"
 #include "runtime/imgdatamgr.h"

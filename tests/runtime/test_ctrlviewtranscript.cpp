@@ -2,12 +2,12 @@
 // every View record with a golden transcript. Ids that change from run to run (view and element ids,
 // image ids) are written as names. MERVEX_UPDATE_GOLDEN=1 rewrites the golden file.
 
-#include "runtime/ctrlview.h"
-#include "tests/runtime/ctrlviewfakes.h"
 #include "config/datacfgrecords.h"
-#include "runtime/imgdatamgr.h"
 #include "foundation/json.h"
+#include "runtime/ctrlview.h"
+#include "runtime/imgdatamgr.h"
 #include "runtime/lebase.h"
+#include "tests/runtime/ctrlviewfakes.h"
 
 #include <QScriptEngine>
 #include <QtTest>

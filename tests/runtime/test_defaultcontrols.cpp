@@ -3,14 +3,14 @@
 // without a complaint, show the figures and labels of its placement, and turn a touch from the phone into
 // the PC function its placement names.
 
-#include "runtime/ctrlview.h"
-#include "tests/runtime/ctrlviewfakes.h"
 #include "config/datacfgrecords.h"
+#include "functions/plugintools.h"
+#include "runtime/ctrlview.h"
 #include "runtime/dcscriptobjectfactory.h"
 #include "runtime/imgdatamgr.h"
 #include "runtime/lebase.h"
 #include "runtime/letext.h"
-#include "functions/plugintools.h"
+#include "tests/runtime/ctrlviewfakes.h"
 
 #include <QDate>
 #include <QDir>

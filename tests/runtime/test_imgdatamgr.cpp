@@ -1,8 +1,8 @@
 #include "runtime/imgdatamgr.h"
 
+#include "foundation/helpers.h"
 #include "foundation/logger/QsLog.h"
 #include "foundation/logger/QsLogDest.h"
-#include "foundation/helpers.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>

@@ -1,8 +1,6 @@
 // Layout elements: state, geometry, input, handlers, drawing at several scales and the phone record.
 
-#include "tests/config/cfgtestutil.h"
 #include "config/datacfgrecords.h"
-#include "tests/runtime/fakelehost.h"
 #include "runtime/imgdatamgr.h"
 #include "runtime/lebase.h"
 #include "runtime/lecontainer.h"
@@ -10,6 +8,8 @@
 #include "runtime/letext.h"
 #include "runtime/qgraphicstextitemp.h"
 #include "runtime/viewdelta.h"
+#include "tests/config/cfgtestutil.h"
+#include "tests/runtime/fakelehost.h"
 
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>

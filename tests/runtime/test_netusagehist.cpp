@@ -1,10 +1,10 @@
 // Network usage graph: sampling, prefill, bar heights and colours.
 
-#include "tests/config/cfgtestutil.h"
 #include "config/datacfgrecords.h"
-#include "tests/runtime/fakelehost.h"
 #include "runtime/lecontainer.h"
 #include "runtime/leint_net_usage_hist.h"
+#include "tests/config/cfgtestutil.h"
+#include "tests/runtime/fakelehost.h"
 
 #include <QGraphicsScene>
 #include <QtTest>

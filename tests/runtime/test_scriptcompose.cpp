@@ -2,14 +2,14 @@
 // from the web over or under a graphic, compared pixel by pixel with small drawn goldens
 // ('.' transparent, 'R' red, 'B' blue, 'W' white, '?' anything else).
 
-#include "tests/config/cfgtestutil.h"
 #include "config/datacfgrecords.h"
-#include "tests/runtime/dcfakes.h"
+#include "functions/plugintools.h"
 #include "runtime/imgdatamgr.h"
 #include "runtime/lecontainer.h"
 #include "runtime/legfx.h"
-#include "functions/plugintools.h"
 #include "runtime/webimagecache.h"
+#include "tests/config/cfgtestutil.h"
+#include "tests/runtime/dcfakes.h"
 
 #include <QDateTime>
 #include <QGraphicsScene>

@@ -1,17 +1,17 @@
 // Script objects as control scripts see them: slots and properties called from ECMAScript through a real
 // script engine, one wrapper per target and engine, failures as null, 0 or false.
 
-#include "tests/config/cfgtestutil.h"
 #include "config/datacfgrecords.h"
-#include "tests/runtime/dcfakes.h"
+#include "foundation/helpers.h"
+#include "functions/plugintools.h"
 #include "runtime/dcgrid.h"
 #include "runtime/dcpal.h"
-#include "foundation/helpers.h"
 #include "runtime/imgdatamgr.h"
 #include "runtime/lecontainer.h"
 #include "runtime/legfx.h"
-#include "functions/plugintools.h"
 #include "runtime/qwimage.h"
+#include "tests/config/cfgtestutil.h"
+#include "tests/runtime/dcfakes.h"
 
 #include <QGraphicsScene>
 #include <QPainter>

@@ -1,12 +1,12 @@
 // The server with real control views: records, differences and image fetches of a control of the
 // runtime's test configuration, pushed to a WebSocket phone on loopback.
 
-#include "tests/runtime/ctrlviewfakes.h"
 #include "config/datacfg.h"
 #include "foundation/json.h"
-#include "tests/server/netfakes.h"
 #include "server/netruntimeadapters.h"
 #include "server/websocketud.h"
+#include "tests/runtime/ctrlviewfakes.h"
+#include "tests/server/netfakes.h"
 
 #include <QTcpSocket>
 #include <QtTest>

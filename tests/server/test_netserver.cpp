@@ -1,8 +1,8 @@
 #include "foundation/logger/QsLog.h"
 #include "foundation/logger/QsLogDest.h"
-#include "tests/server/netfakes.h"
 #include "functions/pal/pal.h"
 #include "server/websocketud.h"
+#include "tests/server/netfakes.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

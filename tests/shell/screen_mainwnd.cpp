@@ -2,11 +2,11 @@
 // on an X server (xvfb-run) and skips elsewhere. Texts are cleared and the buttons put back at their form
 // places first, so the shot does not depend on the machine's fonts.
 // Set MERVEX_UPDATE_GOLDENS=1 to rewrite the golden image after an intended change of the drawings.
-#include "widgets/imgwidget.h"
-#include "widgets/mainctrlbtn.h"
 #include "shell/mervexstyle.h"
 #include "shell/mervexwnd.h"
 #include "shell/programservices.h"
+#include "widgets/imgwidget.h"
+#include "widgets/mainctrlbtn.h"
 
 #include <QLabel>
 #include <QPropertyAnimation>

@@ -1,10 +1,10 @@
 // The update check, the installer download and its start, against a local HTTP server.
 
 #include "shell/autoupdate.h"
-#include "tests/shell/localhttpserver.h"
 #include "shell/networkaccess.h"
 #include "shell/vellichorinstaller.h"
 #include "shell/weblauncherversion.h"
+#include "tests/shell/localhttpserver.h"
 
 #include <QCryptographicHash>
 #include <QFile>

@@ -2,13 +2,13 @@
 // as a tab, gives the phone server its change counter, and answers the window's close, OK and CANCEL.
 
 #include "config/datacfgrecords.h"
-#include "shell/grideditorhooks.h"
-#include "editor/gridview.h"
-#include "shell/mervexwnd.h"
-#include "editor/mtegridedit.h"
-#include "shell/programservices.h"
-#include "editor/tabview.h"
 #include "config/tusercfg.h"
+#include "editor/gridview.h"
+#include "editor/mtegridedit.h"
+#include "editor/tabview.h"
+#include "shell/grideditorhooks.h"
+#include "shell/mervexwnd.h"
+#include "shell/programservices.h"
 
 #include <QMessageBox>
 #include <QSignalSpy>

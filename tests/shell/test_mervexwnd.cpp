@@ -1,15 +1,15 @@
 // The main window in-process: its deferred start-up on the shipped data folder, tab switching, package
 // messages from another start, the pairing decision with a scripted answer and the close checks.
+#include "config/datacfgrecords.h"
 #include "foundation/logger/QsLog.h"
 #include "foundation/logger/QsLogDest.h"
-#include "config/datacfgrecords.h"
-#include "shell/imaintabhooks.h"
-#include "widgets/mainctrlbtn.h"
-#include "shell/mervexwnd.h"
 #include "server/netserver.h"
+#include "shell/imaintabhooks.h"
+#include "shell/mervexwnd.h"
 #include "shell/programservices.h"
-#include "widgets/qlabelex.h"
 #include "shell/startoptions.h"
+#include "widgets/mainctrlbtn.h"
+#include "widgets/qlabelex.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,23 +1,23 @@
 // The settings tab: the list and its pages, the working-copy rule, the data-source forms, the registered
 // devices and the pairing mode, and the host-service box.
 
-#include "foundation/cryptstring.h"
 #include "config/datacfg.h"
-#include "functions/funcmgr.h"
-#include "shell/hostctrl.h"
+#include "config/tdatasource.h"
+#include "config/tusercfg.h"
+#include "foundation/cryptstring.h"
 #include "foundation/json.h"
+#include "functions/funcmgr.h"
+#include "functions/pal/pal.h"
+#include "server/netserver.h"
+#include "shell/hostctrl.h"
 #include "shell/mtesettingsedit.h"
 #include "shell/mtesettingselements.h"
 #include "shell/mtsettingsctrl.h"
-#include "server/netserver.h"
 #include "shell/pairingui.h"
-#include "functions/pal/pal.h"
 #include "widgets/popupwnd.h"
 #include "widgets/qcomboboxex.h"
 #include "widgets/stdbtn.h"
 #include "widgets/subnavbtn.h"
-#include "config/tdatasource.h"
-#include "config/tusercfg.h"
 
 #include <QApplication>
 #include <QCheckBox>

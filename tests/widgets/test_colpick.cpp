@@ -1,6 +1,6 @@
+#include "foundation/helpers.h"
 #include "widgets/colpickbtn.h"
 #include "widgets/colpickpopup.h"
-#include "foundation/helpers.h"
 #include "widgets/qcolorluminancepicker.h"
 #include "widgets/qcolorpicker.h"
 #include "widgets/qcolorwell.h"

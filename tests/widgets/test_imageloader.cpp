@@ -1,9 +1,9 @@
 // LoadImageCached (resources, path forms, cache and stale files, bad files) and ImgWidget.
 #include "foundation/logger/QsLog.h"
 #include "foundation/logger/QsLogDest.h"
+#include "functions/plugintools.h"
 #include "widgets/imgwidget.h"
 #include "widgets/loadimagecached.h"
-#include "functions/plugintools.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -9,11 +9,11 @@
 // With --signing-form it writes, for every grid, the bytes its signature covers to the output folder, named
 // like the grid's signature file with ".bytes" in place of ".sig"; tools/signing/sign-grid.sh signs them.
 
-#include "foundation/logger/QsLog.h"
-#include "foundation/logger/QsLogDest.h"
 #include "config/datacfgrecords.h"
 #include "config/gridsigverifier.h"
 #include "foundation/json.h"
+#include "foundation/logger/QsLog.h"
+#include "foundation/logger/QsLogDest.h"
 #include "functions/plugintools.h"
 
 #include <QCoreApplication>
