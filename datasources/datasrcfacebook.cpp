@@ -2,76 +2,47 @@
 
 #include "datasources/datasrccommon.h"
 #include "datasources/facebooktask.h"
-#include "datasources/networkcookiejar.h"
 #include "datasources/replybound.h"
 #include "foundation/cryptstring.h"
 #include "foundation/helpers.h"
 #include "foundation/json.h"
 #include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
-#include "functions/plugintools.h"
 
-#include <QCloseEvent>
 #include <QLocale>
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>
 #include <QThreadPool>
-#include <QTimer>
-#include <QWebFrame>
 #include <QWebPage>
-#include <QWebSettings>
-#include <QWebView>
 
 using DataSourceGlobals::FacebookGraphHost;
 using DataSourceGlobals::FacebookWebHost;
 
-DataSrcFacebook::DataSrcFacebook(QObject* parent) : IIncomingDataSource(parent) {
-    InstallCryptStringConversion();
-    RunnableTask<DataSrcFacebook>::ClearStop();
-    mStopToken = RunnableTask<DataSrcFacebook>::NewStopToken();
+DataSrcFacebook::DataSrcFacebook(QObject* parent)
+    : WebLoginDataSource(RunnableTask<DataSrcFacebook>::Control(), parent) {
     connect(this, &DataSrcFacebook::ShowAuthDialog, this, &DataSrcFacebook::DoAuthDialog, Qt::QueuedConnection);
-    mTimer = new QTimer(this);
-    connect(mTimer, &QTimer::timeout, this, &DataSrcFacebook::OnTick);
-    mTimer->start(kTickIntervalMs);
 }
 
 DataSrcFacebook::~DataSrcFacebook() {
-    mStopToken->store(true);
-    RunnableTask<DataSrcFacebook>::StopAndWait();
-    if (mLoginView) {
-        mLoginView->removeEventFilter(this);
-        mLoginView->close();
-        mLoginView->deleteLater();
-    }
+    StopOwnTasks();
 }
 
 QString DataSrcFacebook::GetName() {
     return QStringLiteral("Facebook");
 }
 
-bool DataSrcFacebook::IsActive() {
-    return mActive;
-}
-
-void DataSrcFacebook::SetSettings(const QVariantMap& settings) {
-    PROFILE_SCOPE("DataSrcFacebook::SetSettings");
-    const bool wasActive = mActive;
-    mSettings = settings;
-    mActive = DataSrcCommon::SettingIsTrue(settings, QStringLiteral("Active"));
+void DataSrcFacebook::ApplySettings(const QVariantMap& settings) {
     mShowLink = DataSrcCommon::SettingIsTrue(settings, QStringLiteral("ShowLink"));
     mShowPhoto = DataSrcCommon::SettingIsTrue(settings, QStringLiteral("ShowPhoto"));
     mShowStatus = DataSrcCommon::SettingIsTrue(settings, QStringLiteral("ShowStatus"));
     mShowVideo = DataSrcCommon::SettingIsTrue(settings, QStringLiteral("ShowVideo"));
     mShowInbox = DataSrcCommon::SettingIsTrue(settings, QStringLiteral("ShowInbox"));
-    if (!wasActive && mActive) {
-        // The page's close request stopped the jobs of this type; switching the source on again resumes them.
-        RunnableTask<DataSrcFacebook>::ClearStop();
-        ScheduleImmediateTick();
-    }
 }
 
-QVariantMap DataSrcFacebook::GetSettings() {
-    return mSettings;
+void DataSrcFacebook::Activated() {
+    // The page's close request stopped the jobs of this type; switching the source on again resumes them.
+    RunnableTask<DataSrcFacebook>::ClearStop();
+    ScheduleImmediateTick();
 }
 
 QVariant DataSrcFacebook::GetValue(const QString& function, const QVariantList& args) {
@@ -92,37 +63,14 @@ QVariant DataSrcFacebook::GetValue(const QString& function, const QVariantList& 
     return 0;
 }
 
-QMap<qint64, QVariantMap> DataSrcFacebook::GetEntries() {
-    if (!mActive)
-        return QMap<qint64, QVariantMap>();
-    if (mDemand <= 0)
-        ScheduleImmediateTick();
-    mDemand = 2;
-    QReadLocker locker(&mLock);
-    return mEntries;
-}
-
-void DataSrcFacebook::ScheduleImmediateTick() {
-    mTimer->stop();
-    QTimer::singleShot(0, this, &DataSrcFacebook::OnTick);
-    mTimer->start(kTickIntervalMs);
-}
-
 void DataSrcFacebook::DoInitialUpdate() {
     if (mActive)
         ScheduleImmediateTick();
 }
 
-void DataSrcFacebook::OnTick() {
-    // Once a script has asked, every tick fetches while the source is active.
-    if (mActive && mDemand > 0) {
-        QLOG_DEBUG() << "DataSrcFacebook::OnTick";
-        DoFeedRpc();
-    }
-}
-
-void DataSrcFacebook::OnRpcDone() {
-    mFetchBusy = false;
+void DataSrcFacebook::Fetch() {
+    QLOG_DEBUG() << "DataSrcFacebook::OnTick";
+    DoFeedRpc();
 }
 
 void DataSrcFacebook::OnProgress(qint64, qint64) {}
@@ -131,19 +79,11 @@ void DataSrcFacebook::OnProgress(qint64, qint64) {}
 
 void DataSrcFacebook::DoFeedRpc() {
     PROFILE_SCOPE("DataSrcFacebook::DoFeedRpc");
-    if (mFetchBusy)
+    if (!BeginFetch())
         return;
-    mFetchBusy = true;
-    QTimer::singleShot(kFetchBusyMs, this, &DataSrcFacebook::OnRpcDone);
-
     QString token = mSettings.value(QStringLiteral("access_token")).toString();
     if (token.isEmpty())
         token = QStringLiteral("1");
-    if (!mGraphManager) {
-        mGraphManager = new QNetworkAccessManager(this);
-        connect(mGraphManager, &QNetworkAccessManager::finished, this, &DataSrcFacebook::OnHttpDoneRPC);
-        connect(mGraphManager, &QNetworkAccessManager::sslErrors, this, &DataSrcFacebook::OnSslErrorsRPC);
-    }
     GetGraph(QStringLiteral("me/home"), token);
     if (mShowInbox)
         GetGraph(QStringLiteral("me/inbox"), token);
@@ -157,14 +97,9 @@ void DataSrcFacebook::GetGraph(const QString& path, const QString& token) {
     // The toolkit's default TLS settings, with the peer verified: the token travels in the address.
     request.setRawHeader("Accept-Charset", "win1251,ISO-8859-1,utf-8;q=0.7,*;q=0.7");
     request.setRawHeader("charset", "utf-8");
-    QNetworkReply* reply = mGraphManager->get(request);
+    QNetworkReply* reply = ApiManager()->get(request);
     connect(reply, &QNetworkReply::downloadProgress, this, &DataSrcFacebook::OnProgress);
-    ReplyBound::Limit(reply, mMaxReplyBytes, "DataSrcFacebook::DoFeedRpc:");
-}
-
-void DataSrcFacebook::OnSslErrorsRPC(QNetworkReply* reply, const QList<QSslError>& errors) {
-    // Logged, not ignored: the token is not sent to a peer whose certificate does not verify.
-    QLOG_DEBUG() << "DataSrcFacebook::OnSslErrorsRPC:" << reply->url().toString(QUrl::RemoveQuery) << errors;
+    ReplyBound::Limit(reply, MaxReplyBytes(), "DataSrcFacebook::DoFeedRpc:");
 }
 
 void DataSrcFacebook::OnHttpDoneRPC(QNetworkReply* reply) {
@@ -176,21 +111,14 @@ void DataSrcFacebook::OnHttpDoneRPC(QNetworkReply* reply) {
     if (ReplyBound::TooLarge(reply))
         return;
     // The status is not looked at: the service reports a refused token in the body of an error reply.
-    QThreadPool::globalInstance()->start(new FACEBOOK::FacebookTask(this, reply->readAll(), address, mStopToken));
+    QThreadPool::globalInstance()->start(new FACEBOOK::FacebookTask(this, reply->readAll(), address, StopToken()));
 }
 
 // ---- Parsing ----
 
-void DataSrcFacebook::StoreEntry(qint64 key, const QVariantMap& entry) {
-    QWriteLocker locker(&mLock);
-    if (mEntries.size() >= kMaxEntries && !mEntries.contains(key))
-        mEntries.erase(mEntries.begin());
-    mEntries.insert(key, entry);
-}
-
 void DataSrcFacebook::ParseRpcResult(const QByteArray& body, const QString& address) {
     PROFILE_SCOPE("DataSrcFacebook::ParseRpcResult");
-    mFetchBusy = false;
+    EndFetch();
     QString error;
     // The Graph API writes UTF-8.
     const QVariant parsed = JsonParseText(QString::fromUtf8(body), error);
@@ -297,42 +225,21 @@ QString DataSrcFacebook::LoginAddress() {
            QStringLiteral("&display=popup") + QStringLiteral("&scope=user_status,read_stream,read_mailbox");
 }
 
-void DataSrcFacebook::DoAuthDialog() {
-    PROFILE_SCOPE("DataSrcFacebook::DoAuthDialog");
-    if (mLoginView)
-        return;
-    if (!mWebManager) {
-        mWebManager = new QNetworkAccessManager(this);
-        connect(mWebManager, &QNetworkAccessManager::finished, this, &DataSrcFacebook::OnHttpDoneWWW);
-        connect(mWebManager, &QNetworkAccessManager::sslErrors, this, &DataSrcFacebook::OnSslErrorsWWW);
-        mCookieJar = new NetworkCookieJar(this);
-        mCookieJar->FromVariant(mSettings.value(QStringLiteral("WebCookies")));
-        mWebManager->setCache(PluginTools::GetWebCache());
-        mWebManager->setCookieJar(mCookieJar);
-        // The manager takes the jar as its child; the source keeps it.
-        mCookieJar->setParent(this);
-    }
-    QWebSettings::globalSettings()->setAttribute(QWebSettings::PluginsEnabled, true);
+QString DataSrcFacebook::LoginTitle() const {
+    return tr("Facebook Login");
+}
 
-    QWebView* view = new QWebView;
-    view->page()->setLinkDelegationPolicy(QWebPage::DelegateAllLinks);
-    connect(view->page(), &QWebPage::linkClicked, this, &DataSrcFacebook::OnLinkClicked);
-    view->setWindowTitle(tr("Facebook Login"));
-    connect(view, &QWebView::titleChanged, view, &QWidget::setWindowTitle);
+QUrl DataSrcFacebook::LoginPage() const {
+    return QUrl(LoginAddress());
+}
+
+void DataSrcFacebook::LoginViewOpened(QWebView* view) {
     connect(view->page(), &QWebPage::windowCloseRequested, this, &DataSrcFacebook::windowCloseRequest);
-    view->installEventFilter(this);
-    view->page()->setNetworkAccessManager(mWebManager);
-    mLoginView = view;
-    view->load(QUrl(LoginAddress()));
-    view->show();
     view->setStyleSheet(QStringLiteral("* { background-color:white; color:black;}"));
 }
 
-void DataSrcFacebook::OnLinkClicked(const QUrl& url) {
-    if (!mLoginView)
-        return;
-    if (url.host() == mLoginView->url().host())
-        mLoginView->load(url);
+bool DataSrcFacebook::AcceptsLink(const QUrl& url) const {
+    return url.host() == LoginView()->url().host();
 }
 
 void DataSrcFacebook::OnHttpDoneWWW(QNetworkReply* reply) {
@@ -343,7 +250,7 @@ void DataSrcFacebook::OnHttpDoneWWW(QNetworkReply* reply) {
 }
 
 void DataSrcFacebook::HandleLoginAddress(const QUrl& url) {
-    if (!mLoginView)
+    if (!LoginView())
         return;
     const QString path = url.path();
     if (path.contains(QLatin1String("login_failure.html"))) {
@@ -378,40 +285,8 @@ void DataSrcFacebook::HandleLoginAddress(const QUrl& url) {
     CloseLoginView();
 }
 
-void DataSrcFacebook::OnSslErrorsWWW(QNetworkReply* reply, const QList<QSslError>& errors) {
-    // A login page whose certificate does not verify gets no credentials: the login ends here.
-    for (const QSslError& error : errors)
-        QLOG_DEBUG() << "DataSrcFacebook::OnSslErrorsWWW: FAIL SSL Error:" << error.errorString();
-    reply->abort();
-    CloseLoginView();
-}
-
-void DataSrcFacebook::CloseLoginView() {
-    if (mLoginView)
-        mLoginView->close();
-}
-
-bool DataSrcFacebook::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Close && mLoginView && watched == mLoginView.data())
-        OnWebViewClose();
-    return IIncomingDataSource::eventFilter(watched, event);
-}
-
-void DataSrcFacebook::OnWebViewClose() {
-    if (mLoginView) {
-        mLoginView->removeEventFilter(this);
-        // A new window is made at the next login.
-        mLoginView->deleteLater();
-        mLoginView = nullptr;
-    }
-    if (mCookieJar) {
-        mCookieJar->DoEndSession();
-        mSettings.insert(QStringLiteral("WebCookies"), mCookieJar->ToVariant());
-    }
-}
-
 void DataSrcFacebook::windowCloseRequest() {
-    if (!mLoginView)
+    if (!LoginView())
         return;
     QVariantMap settings = GetSettings();
     settings.insert(QStringLiteral("Active"), 0);

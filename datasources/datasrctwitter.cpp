@@ -1,7 +1,6 @@
 #include "datasources/datasrctwitter.h"
 
 #include "datasources/datasrccommon.h"
-#include "datasources/networkcookiejar.h"
 #include "datasources/replybound.h"
 #include "datasources/twittertask.h"
 #include "foundation/cryptstring.h"
@@ -9,17 +8,11 @@
 #include "foundation/json.h"
 #include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
-#include "functions/plugintools.h"
 
-#include <QCloseEvent>
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>
 #include <QThreadPool>
-#include <QTimer>
 #include <QUuid>
-#include <QWebPage>
-#include <QWebSettings>
-#include <QWebView>
 
 using DataSourceGlobals::TwitterSessionTexts;
 
@@ -47,39 +40,17 @@ QNetworkRequest MakeRequest(const QString& url, const QByteArray& contentType, c
 
 } // namespace
 
-DataSrcTwitter::DataSrcTwitter(QObject* parent) : IIncomingDataSource(parent) {
-    InstallCryptStringConversion();
-    RunnableTask<DataSrcTwitter>::ClearStop();
-    mStopToken = RunnableTask<DataSrcTwitter>::NewStopToken();
-    mTimer = new QTimer(this);
-    connect(mTimer, &QTimer::timeout, this, &DataSrcTwitter::OnTick);
-    mTimer->start(kTickIntervalMs);
-}
+DataSrcTwitter::DataSrcTwitter(QObject* parent) : WebLoginDataSource(RunnableTask<DataSrcTwitter>::Control(), parent) {}
 
 DataSrcTwitter::~DataSrcTwitter() {
-    mStopToken->store(true);
-    RunnableTask<DataSrcTwitter>::StopAndWait();
-    if (mLoginView) {
-        mLoginView->removeEventFilter(this);
-        mLoginView->close();
-        mLoginView->deleteLater();
-    }
+    StopOwnTasks();
 }
 
 QString DataSrcTwitter::GetName() {
     return QStringLiteral("Twitter");
 }
 
-bool DataSrcTwitter::IsActive() {
-    return mActive;
-}
-
-void DataSrcTwitter::SetSettings(const QVariantMap& settings) {
-    PROFILE_SCOPE("DataSrcTwitter::SetSettings");
-    const bool wasActive = mActive;
-    mSettings = settings;
-    mActive = DataSrcCommon::SettingIsTrue(settings, QStringLiteral("Active"));
-
+void DataSrcTwitter::ApplySettings(const QVariantMap& settings) {
     DataSourceGlobals::TwitterSession& session = TwitterSessionTexts();
     const auto take = [&settings](const char* key, QString& target) {
         const QString name = QString::fromLatin1(key);
@@ -90,13 +61,6 @@ void DataSrcTwitter::SetSettings(const QVariantMap& settings) {
     take("oauth_token_secret", session.tokenSecret);
     take("user_id", session.userId);
     take("screen_name", session.screenName);
-
-    if (!wasActive && mActive)
-        ScheduleImmediateTick();
-}
-
-QVariantMap DataSrcTwitter::GetSettings() {
-    return mSettings;
 }
 
 QVariant DataSrcTwitter::GetValue(const QString& function, const QVariantList& args) {
@@ -113,23 +77,6 @@ QVariant DataSrcTwitter::GetValue(const QString& function, const QVariantList& a
         return tr("Not logged in.");
     }
     return 0;
-}
-
-QMap<qint64, QVariantMap> DataSrcTwitter::GetEntries() {
-    if (!mActive)
-        return QMap<qint64, QVariantMap>();
-    if (mDemand <= 0)
-        ScheduleImmediateTick();
-    mDemand = 2;
-    QReadLocker locker(&mLock);
-    return mEntries;
-}
-
-void DataSrcTwitter::ScheduleImmediateTick() {
-    // The next regular tick comes one full interval after this one.
-    mTimer->stop();
-    QTimer::singleShot(0, this, &DataSrcTwitter::OnTick);
-    mTimer->start(kTickIntervalMs);
 }
 
 // ---- OAuth 1.0a ----
@@ -218,15 +165,6 @@ void DataSrcTwitter::ExtractValue(const QString& text, const QString& key, QStri
 
 // ---- Login ----
 
-QNetworkAccessManager* DataSrcTwitter::ApiManager() {
-    if (!mApiManager) {
-        mApiManager = new QNetworkAccessManager(this);
-        connect(mApiManager, &QNetworkAccessManager::finished, this, &DataSrcTwitter::OnHttpDoneRPC);
-        connect(mApiManager, &QNetworkAccessManager::sslErrors, this, &DataSrcTwitter::OnSslErrorsRPC);
-    }
-    return mApiManager;
-}
-
 void DataSrcTwitter::RequestToken() {
     PROFILE_SCOPE("DataSrcTwitter::RequestToken");
     DataSourceGlobals::TwitterSession& session = TwitterSessionTexts();
@@ -237,7 +175,7 @@ void DataSrcTwitter::RequestToken() {
     const QString url = DataSourceGlobals::TwitterRequestTokenUrl();
     const QByteArray auth = MakeAuthHeader(QStringLiteral("POST"), url, params, QString());
     QNetworkReply* reply = ApiManager()->post(MakeRequest(url, "text/html; charset=utf-8", auth), QByteArray());
-    ReplyBound::Limit(reply, mMaxReplyBytes, "DataSrcTwitter::RequestToken:");
+    ReplyBound::Limit(reply, MaxReplyBytes(), "DataSrcTwitter::RequestToken:");
 }
 
 void DataSrcTwitter::RequestAccessToken() {
@@ -249,46 +187,23 @@ void DataSrcTwitter::RequestAccessToken() {
     const QByteArray auth = MakeAuthHeader(QStringLiteral("POST"), url, params, session.token);
     const QByteArray body = "oauth_verifier=" + session.verifier.toUtf8() + "\r\n";
     QNetworkReply* reply = ApiManager()->post(MakeRequest(url, "application/x-www-form-urlencoded", auth), body);
-    ReplyBound::Limit(reply, mMaxReplyBytes, "DataSrcTwitter::RequestAccessToken:");
+    ReplyBound::Limit(reply, MaxReplyBytes(), "DataSrcTwitter::RequestAccessToken:");
 }
 
-void DataSrcTwitter::DoAuthDialog() {
-    PROFILE_SCOPE("DataSrcTwitter::DoAuthDialog");
-    if (mLoginView)
-        return;
-    if (!mLoginManager) {
-        mLoginManager = new QNetworkAccessManager(this);
-        connect(mLoginManager, &QNetworkAccessManager::finished, this, &DataSrcTwitter::OnHttpDoneWWW);
-        connect(mLoginManager, &QNetworkAccessManager::sslErrors, this, &DataSrcTwitter::OnSslErrorsWWW);
-        mCookieJar = new NetworkCookieJar(this);
-        mCookieJar->FromVariant(mSettings.value(QStringLiteral("WebCookies")));
-        mLoginManager->setCache(PluginTools::GetWebCache());
-        mLoginManager->setCookieJar(mCookieJar);
-        // The manager does not take the jar from its owner.
-        mCookieJar->setParent(this);
-    }
-    QWebSettings::globalSettings()->setAttribute(QWebSettings::PluginsEnabled, true);
-
-    QWebView* view = new QWebView;
-    view->page()->setLinkDelegationPolicy(QWebPage::DelegateAllLinks);
-    connect(view->page(), &QWebPage::linkClicked, this, &DataSrcTwitter::OnLinkClicked);
-    view->setWindowTitle(tr("Twitter Login"));
-    connect(view, &QWebView::titleChanged, view, &QWidget::setWindowTitle);
-    view->installEventFilter(this);
-    view->page()->setNetworkAccessManager(mLoginManager);
-    mLoginView = view;
-    view->load(QUrl(DataSourceGlobals::TwitterAuthenticateUrl() + QStringLiteral("?oauth_token=") +
-                    TwitterSessionTexts().token));
-    view->show();
+QString DataSrcTwitter::LoginTitle() const {
+    return tr("Twitter Login");
 }
 
-void DataSrcTwitter::OnLinkClicked(const QUrl& url) {
-    if (!mLoginView)
-        return;
-    if (url.host().contains(ServiceDomain())) {
-        QLOG_DEBUG() << "DataSrcTwitter::OnLinkClicked: contains" << url.toString(QUrl::RemoveQuery);
-        mLoginView->load(url);
-    }
+QUrl DataSrcTwitter::LoginPage() const {
+    return QUrl(DataSourceGlobals::TwitterAuthenticateUrl() + QStringLiteral("?oauth_token=") +
+                TwitterSessionTexts().token);
+}
+
+bool DataSrcTwitter::AcceptsLink(const QUrl& url) const {
+    if (!url.host().contains(ServiceDomain()))
+        return false;
+    QLOG_DEBUG() << "DataSrcTwitter::OnLinkClicked: contains" << url.toString(QUrl::RemoveQuery);
+    return true;
 }
 
 void DataSrcTwitter::OnHttpDoneWWW(QNetworkReply* reply) {
@@ -312,70 +227,26 @@ void DataSrcTwitter::OnHttpDoneWWW(QNetworkReply* reply) {
     CloseLoginView();
 }
 
-void DataSrcTwitter::OnSslErrorsWWW(QNetworkReply* reply, const QList<QSslError>& errors) {
-    // A login page whose certificate does not verify gets no credentials: the login ends here.
-    for (const QSslError& error : errors)
-        QLOG_DEBUG() << "DataSrcTwitter::OnSslErrorsWWW: FAIL SSL Error:" << error.errorString();
-    reply->abort();
-    CloseLoginView();
-}
-
-void DataSrcTwitter::CloseLoginView() {
-    if (mLoginView)
-        mLoginView->close();
-}
-
-bool DataSrcTwitter::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Close && mLoginView && watched == mLoginView.data())
-        OnWebViewClose();
-    return IIncomingDataSource::eventFilter(watched, event);
-}
-
-void DataSrcTwitter::OnWebViewClose() {
-    if (mLoginView) {
-        mLoginView->removeEventFilter(this);
-        // A new view is made at the next login.
-        mLoginView->deleteLater();
-        mLoginView = nullptr;
-    }
-    if (mCookieJar) {
-        mCookieJar->DoEndSession();
-        mSettings.insert(QStringLiteral("WebCookies"), mCookieJar->ToVariant());
-    }
-}
-
 // ---- Polling ----
 
-void DataSrcTwitter::OnTick() {
-    if (mActive && mDemand > 0)
-        RequestTimeline();
-}
-
-void DataSrcTwitter::OnRpcDone() {
-    mRequestPending = false;
+void DataSrcTwitter::Fetch() {
+    RequestTimeline();
 }
 
 void DataSrcTwitter::RequestTimeline() {
     PROFILE_SCOPE("DataSrcTwitter::RequestTimeline");
-    if (mRequestPending)
+    if (!BeginFetch())
         return;
-    mRequestPending = true;
-    QTimer::singleShot(kFetchBusyMs, this, &DataSrcTwitter::OnRpcDone);
     QMap<QString, QString> params;
     const QString url = DataSourceGlobals::TwitterTimelineUrl();
     const QByteArray auth = MakeAuthHeader(QStringLiteral("GET"), url, params, TwitterSessionTexts().token);
     QNetworkReply* reply = ApiManager()->get(MakeRequest(url, "text/html; charset=utf-8", auth));
-    ReplyBound::Limit(reply, mMaxReplyBytes, "DataSrcTwitter::RequestTimeline:");
-}
-
-void DataSrcTwitter::OnSslErrorsRPC(QNetworkReply* reply, const QList<QSslError>& errors) {
-    // Logged, not ignored: tokens are not sent to a peer whose certificate does not verify.
-    QLOG_DEBUG() << "DataSrcTwitter::OnSslErrorsRPC:" << reply->url().toString(QUrl::RemoveQuery) << errors;
+    ReplyBound::Limit(reply, MaxReplyBytes(), "DataSrcTwitter::RequestTimeline:");
 }
 
 void DataSrcTwitter::OnHttpDoneRPC(QNetworkReply* reply) {
     PROFILE_SCOPE("DataSrcTwitter::OnHttpDoneRPC");
-    mRequestPending = false;
+    EndFetch();
     const QString url = reply->url().toString();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const bool tooLarge = ReplyBound::TooLarge(reply);
@@ -393,7 +264,7 @@ void DataSrcTwitter::OnHttpDoneRPC(QNetworkReply* reply) {
 
     DataSourceGlobals::TwitterSession& session = TwitterSessionTexts();
     if (url.contains(DataSourceGlobals::TwitterTimelineUrl())) {
-        QThreadPool::globalInstance()->start(new TWITTER::TwitterTask(this, body, url, mStopToken));
+        QThreadPool::globalInstance()->start(new TWITTER::TwitterTask(this, body, url, StopToken()));
     } else if (url.contains(DataSourceGlobals::TwitterRequestTokenUrl())) {
         const QString text = QString::fromLatin1(body);
         session.token.clear();
@@ -440,7 +311,7 @@ QDateTime DataSrcTwitter::ParseTwitterDate(const QString& text) {
 
 void DataSrcTwitter::ParseTimeline(const QByteArray& body, const QString& address) {
     PROFILE_SCOPE("DataSrcTwitter::ParseTimeline");
-    mRequestPending = false;
+    EndFetch();
     QString error;
     // The service writes UTF-8.
     const QVariant root = JsonParseText(QString::fromUtf8(body), error);
@@ -491,10 +362,6 @@ void DataSrcTwitter::ParseTimeline(const QByteArray& body, const QString& addres
         entry.insert(QStringLiteral("time"), key);
         if (!icon.isEmpty())
             entry.insert(QStringLiteral("icon"), icon);
-
-        QWriteLocker locker(&mLock);
-        if (mEntries.size() > kMaxEntries - 1 && !mEntries.contains(key))
-            mEntries.erase(mEntries.begin());
-        mEntries.insert(key, entry);
+        StoreEntry(key, entry);
     }
 }

@@ -3,44 +3,19 @@
 // home timeline polled every 60 s while control scripts ask for entries, parsed on the thread pool; the newest
 // 64 tweets are its entries.
 
-#include "datasources/runnabletask.h"
+#include "datasources/weblogindatasource.h"
 #include "foundation/datasourceglobals.h"
-#include "functions/iincomingdatasource.h"
 
 #include <QDateTime>
-#include <QMap>
-#include <QNetworkReply>
-#include <QPointer>
-#include <QReadWriteLock>
-#include <QSslError>
-#include <QUrl>
 
-#include <atomic>
-
-class NetworkCookieJar;
-class QNetworkAccessManager;
-class QTimer;
-#include <QWebView>
-
-class DataSrcTwitter : public IIncomingDataSource {
+class DataSrcTwitter : public WebLoginDataSource {
     Q_OBJECT
-    Q_INTERFACES(IIncomingDataSource)
 public:
-    static const int kTickIntervalMs = 60000;
-    static const int kFetchBusyMs = 3000;
-    static const int kMaxEntries = 64;
-    // Replies above this are dropped unread: a timeline of 200 tweets is well below a megabyte.
-    static const qint64 kDefaultMaxReplyBytes = 4 * 1024 * 1024;
-
     explicit DataSrcTwitter(QObject* parent = nullptr);
     ~DataSrcTwitter() override;
 
     QString GetName() override;
-    void SetSettings(const QVariantMap& settings) override;
-    QVariantMap GetSettings() override;
     QVariant GetValue(const QString& function, const QVariantList& args) override;
-    QMap<qint64, QVariantMap> GetEntries() override;
-    bool IsActive() override;
 
     // --- OAuth 1.0a ---
 
@@ -70,46 +45,21 @@ public:
     // Reads a timeline reply (pool thread): a JSON list of tweets becomes entries.
     void ParseTimeline(const QByteArray& body, const QString& address);
 
-    // The open login view, if any (for the program's tests and the settings page).
-    QWebView* LoginView() const { return mLoginView; }
-
-    void SetMaxReplyBytes(qint64 bytes) { mMaxReplyBytes = bytes; }
-
     static DataSourceGlobals::JobCounters& TaskCounters() { return DataSourceGlobals::TwitterJobs(); }
 
 public slots:
-    void OnHttpDoneRPC(QNetworkReply* reply);
-    void OnSslErrorsRPC(QNetworkReply* reply, const QList<QSslError>& errors);
-    void OnHttpDoneWWW(QNetworkReply* reply);
-    void OnSslErrorsWWW(QNetworkReply* reply, const QList<QSslError>& errors);
-    void DoAuthDialog();
-    void OnWebViewClose();
-    void OnTick();
-    void OnRpcDone();
-    void OnLinkClicked(const QUrl& url);
+    void OnHttpDoneRPC(QNetworkReply* reply) override;
+    void OnHttpDoneWWW(QNetworkReply* reply) override;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void ApplySettings(const QVariantMap& settings) override;
+    void Fetch() override;
+    QString LoginTitle() const override;
+    QUrl LoginPage() const override;
+    bool AcceptsLink(const QUrl& url) const override;
 
 private:
     void RequestToken();
     void RequestAccessToken();
     void RequestTimeline();
-    QNetworkAccessManager* ApiManager();
-    void ScheduleImmediateTick();
-    void CloseLoginView();
-
-    QVariantMap mSettings;
-    bool mActive = false;
-    std::atomic<bool> mRequestPending{false};
-    int mDemand = 0;
-    QMap<qint64, QVariantMap> mEntries;
-    QReadWriteLock mLock;
-    QTimer* mTimer = nullptr;
-    QNetworkAccessManager* mApiManager = nullptr;
-    QNetworkAccessManager* mLoginManager = nullptr;
-    NetworkCookieJar* mCookieJar = nullptr;
-    QPointer<QWebView> mLoginView;
-    qint64 mMaxReplyBytes = kDefaultMaxReplyBytes;
-    RunnableTask<DataSrcTwitter>::StopToken mStopToken;
 };

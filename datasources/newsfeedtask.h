@@ -1,26 +1,14 @@
 #pragma once
 // One fetched feed body, parsed on the thread pool for its news-feed source.
 
+#include "datasources/datasrcnewsfeed.h"
 #include "datasources/runnabletask.h"
-
-#include <QByteArray>
-#include <QString>
-
-class DataSrcNewsFeed;
 
 namespace NEWS_FEED {
 
-class NewsFeedTask : public RunnableTask<DataSrcNewsFeed> {
+class NewsFeedTask : public ReplyParseTask<DataSrcNewsFeed, &DataSrcNewsFeed::ParseHttpResult> {
 public:
-    NewsFeedTask(DataSrcNewsFeed* source, const QByteArray& body, const QString& address, StopToken token);
-
-protected:
-    void DoWork() override;
-
-private:
-    DataSrcNewsFeed* mSource;
-    QByteArray mBody;
-    QString mAddress;
+    using ReplyParseTask::ReplyParseTask;
 };
 
 } // namespace NEWS_FEED

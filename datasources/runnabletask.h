@@ -6,16 +6,26 @@
 #include "foundation/datasourceglobals.h"
 #include "functions/pal/pal.h"
 
+#include <QByteArray>
 #include <QRunnable>
 #include <QSharedPointer>
+#include <QString>
 
 #include <atomic>
 
+// The source's own stop token: set by the source before it goes, so that a job of it still queued does nothing
+// even when a newer source of the same type has cleared the type's stop flag again.
+using TaskStopToken = QSharedPointer<std::atomic<bool>>;
+
+// The type-wide controls of one T's jobs, for code that serves several source types.
+struct TaskControl {
+    void (*clearStop)();
+    void (*stopAndWait)();
+};
+
 template <class T> class RunnableTask : public QRunnable {
 public:
-    // The source's own stop token: set by the source before it goes, so that a job of it still queued does
-    // nothing even when a newer source of the same type has cleared the type's stop flag again.
-    using StopToken = QSharedPointer<std::atomic<bool>>;
+    using StopToken = TaskStopToken;
 
     explicit RunnableTask(StopToken token) : mToken(std::move(token)) {
         setAutoDelete(true);
@@ -48,6 +58,7 @@ public:
     static int LiveCount() { return Counters().live.loadAcquire(); }
 
     static StopToken NewStopToken() { return StopToken(new std::atomic<bool>(false)); }
+    static TaskControl Control() { return {&ClearStop, &StopAndWait}; }
 
 protected:
     // The job's work, on a pool thread.
@@ -61,4 +72,20 @@ private:
     }
 
     StopToken mToken;
+};
+
+// A job that parses one fetched body on the pool with the source's member Parse(body, address); what the member
+// answers is not used.
+template <class T, auto Parse> class ReplyParseTask : public RunnableTask<T> {
+public:
+    ReplyParseTask(T* source, const QByteArray& body, const QString& address, TaskStopToken token)
+        : RunnableTask<T>(std::move(token)), mSource(source), mBody(body), mAddress(address) {}
+
+protected:
+    void DoWork() override { (mSource->*Parse)(mBody, mAddress); }
+
+private:
+    T* mSource;
+    QByteArray mBody;
+    QString mAddress;
 };

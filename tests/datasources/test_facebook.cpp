@@ -1,50 +1,29 @@
 // The Facebook source against a fake service on 127.0.0.1: the login window's redirect giving the token, the
-// Graph replies becoming entries by kind, refused tokens opening the login again, and bad replies changing
-// nothing.
+// Graph replies becoming entries by kind, and refused tokens opening the login again. What it shares with the
+// Twitter source is tested in test_webloginsources.cpp.
 
 #include "datasources/datasrccommon.h"
 #include "datasources/datasrcfacebook.h"
 #include "foundation/cryptstring.h"
 #include "foundation/datasourceglobals.h"
 #include "tests/datasources/logcapture.h"
+#include "tests/datasources/socialbodies.h"
 #include "tests/datasources/socialhttpserver.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QThreadPool>
 #include <QWebFrame>
 #include <QWebView>
 #include <QtTest>
 
 namespace {
 
-QJsonObject Post(const QString& id, const QString& type, const QString& created, const QString& fromName,
-                 const QJsonObject& extra = {}) {
-    QJsonObject post{{"id", id},
-                     {"type", type},
-                     {"created_time", created},
-                     {"from", QJsonObject{{"name", fromName}, {"id", "u" + id}}}};
-    for (auto it = extra.begin(); it != extra.end(); ++it)
-        post.insert(it.key(), it.value());
-    return post;
-}
-
-QByteArray Data(const QJsonArray& posts) {
-    return QJsonDocument(QJsonObject{{"data", posts}}).toJson(QJsonDocument::Compact);
-}
-
-void Settle() {
-    for (int i = 0; i < 5; ++i) {
-        QThreadPool::globalInstance()->waitForDone();
-        QCoreApplication::processEvents();
-        QTest::qWait(20);
-    }
-}
-
 const QString kWhen = QStringLiteral("2013-05-01T10:00:00+0000");
 
 } // namespace
+
+using namespace SocialBodies;
 
 class TestFacebook : public QObject {
     Q_OBJECT
@@ -61,10 +40,6 @@ private slots:
     void inboxMessagesBecomeEntries();
     void refusedTokenOpensLogin_data();
     void refusedTokenOpensLogin();
-    void badRepliesChangeNothing_data();
-    void badRepliesChangeNothing();
-    void tickWhileBusySendsNothing();
-    void newestSixtyFourKept();
     void pageCloseRequestDeactivates();
     void loginWindowFollowsSameHostLinks();
 
@@ -296,76 +271,6 @@ void TestFacebook::refusedTokenOpensLogin() {
         QVERIFY(source.LoginView() == nullptr);
     }
     QVERIFY(source.GetEntries().isEmpty());
-}
-
-void TestFacebook::badRepliesChangeNothing_data() {
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<qint64>("declaredLength");
-    const QByteArray good = Data({Post("2", "status", kWhen, "Zed", {{"message", "later"}})});
-    QTest::newRow("429 text") << 429 << QByteArray("Too many requests") << qint64(-1);
-    QTest::newRow("malformed JSON") << 200 << good.left(good.size() - 4) << qint64(-1);
-    QTest::newRow("data not a list") << 200 << QByteArray("{\"data\":\"x\"}") << qint64(-1);
-    QTest::newRow("deep nesting") << 200 << QByteArray(20000, '[') << qint64(-1);
-    QTest::newRow("huge reply") << 200 << QByteArray(4096, ' ') << qint64(1024) * 1024 * 1024;
-}
-
-void TestFacebook::badRepliesChangeNothing() {
-    QFETCH(int, status);
-    QFETCH(QByteArray, body);
-    QFETCH(qint64, declaredLength);
-    mServer->SetReply("/me/home", 200, Data({Post("1", "status", kWhen, "Ann", {{"message", "first"}})}));
-    DataSrcFacebook source;
-    source.SetMaxReplyBytes(64 * 1024);
-    source.SetSettings({{"Active", "1"}, {"ShowStatus", "1"}});
-    source.GetEntries();
-    QTRY_COMPARE(source.GetEntries().size(), 1);
-    const QMap<qint64, QVariantMap> before = source.GetEntries();
-
-    SocialHttpServer::Reply reply;
-    reply.status = status;
-    reply.body = body;
-    reply.declaredLength = declaredLength;
-    mServer->SetReply("/me/home", reply);
-    source.OnRpcDone();
-    source.OnTick();
-    QTRY_COMPARE(mServer->Hits("/me/home"), 2);
-    Settle();
-    QCOMPARE(source.GetEntries(), before);
-    QVERIFY(source.LoginView() == nullptr);
-}
-
-void TestFacebook::tickWhileBusySendsNothing() {
-    SocialHttpServer::Reply stalled;
-    stalled.body = "{";
-    stalled.declaredLength = 1000;
-    mServer->SetReply("/me/home", stalled);
-    DataSrcFacebook source;
-    source.SetSettings({{"Active", "1"}});
-    source.GetEntries();
-    source.GetEntries();
-    QTRY_COMPARE(mServer->Hits("/me/home"), 1);
-    source.OnTick();
-    QTest::qWait(100);
-    QCOMPARE(mServer->Hits("/me/home"), 1);
-    source.OnRpcDone();
-    source.OnTick();
-    QTRY_COMPARE(mServer->Hits("/me/home"), 2);
-}
-
-void TestFacebook::newestSixtyFourKept() {
-    DataSrcFacebook source;
-    source.SetSettings({{"Active", "1"}, {"ShowStatus", "1"}});
-    const QDateTime start(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC);
-    QJsonArray posts;
-    for (int i = 0; i < 70; ++i)
-        posts.append(Post(QString::number(100 + i), "status", start.addSecs(i).toString(Qt::ISODate), "Ann",
-                          {{"message", "m"}}));
-    source.ParseRpcResult(Data(posts), "http://x/me/home");
-    const QMap<qint64, QVariantMap> entries = source.GetEntries();
-    QCOMPARE(entries.size(), DataSrcFacebook::kMaxEntries);
-    QCOMPARE(entries.first().value("id").toString(), QStringLiteral("106"));
-    QCOMPARE(entries.last().value("id").toString(), QStringLiteral("169"));
 }
 
 void TestFacebook::pageCloseRequestDeactivates() {

@@ -1,18 +1,16 @@
 // The Twitter source: OAuth 1.0a signing against published vectors, the login against a fake service on
-// 127.0.0.1 (request token, the login view sent back to the close address, access token), the timeline
-// becoming entries, and error replies leaving the entries as they were.
+// 127.0.0.1 (request token, the login view sent back to the close address, access token), and the timeline
+// becoming entries. What it shares with the Facebook source is tested in test_webloginsources.cpp.
 
 #include "datasources/datasrccommon.h"
 #include "datasources/datasrctwitter.h"
 #include "foundation/cryptstring.h"
 #include "foundation/datasourceglobals.h"
 #include "tests/datasources/logcapture.h"
+#include "tests/datasources/socialbodies.h"
 #include "tests/datasources/socialhttpserver.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QMessageAuthenticationCode>
-#include <QThreadPool>
 #include <QWebView>
 #include <QtTest>
 
@@ -58,36 +56,13 @@ QString ServiceSignature(const QByteArray& method, const QString& url, QMap<QStr
     return QString::fromLatin1(QMessageAuthenticationCode::hash(base, key, QCryptographicHash::Sha1).toBase64());
 }
 
-QByteArray Tweet(const QString& id, const QString& name, const QString& created, const QString& text,
-                 const QString& icon = QString(), const QString& link = QString()) {
-    QJsonObject user{{"name", name}, {"screen_name", name.toLower()}, {"profile_image_url", icon}};
-    QJsonObject tweet{{"id", id}, {"text", text}, {"created_at", created}, {"user", user}};
-    if (!link.isEmpty())
-        tweet.insert("link", link);
-    return QJsonDocument(tweet).toJson(QJsonDocument::Compact);
-}
-
-QByteArray Timeline(const QList<QByteArray>& tweets) {
-    QByteArray out = "[";
-    for (int i = 0; i < tweets.size(); ++i)
-        out += (i ? "," : "") + tweets.at(i);
-    return out + "]";
-}
-
 void ResetSession() {
     DataSourceGlobals::TwitterSessionTexts() = DataSourceGlobals::TwitterSession();
 }
 
-// Settles the source's replies and jobs.
-void Settle() {
-    for (int i = 0; i < 5; ++i) {
-        QThreadPool::globalInstance()->waitForDone();
-        QCoreApplication::processEvents();
-        QTest::qWait(20);
-    }
-}
-
 } // namespace
+
+using namespace SocialBodies;
 
 class TestTwitter : public QObject {
     Q_OBJECT
@@ -104,11 +79,6 @@ private slots:
     void twitterDates();
     void loginThroughViewAndAccessToken();
     void timelineBecomesEntries();
-    void tickWhilePendingSendsNothing();
-    void inactiveSourceNeverFetches();
-    void errorRepliesLeaveEntries_data();
-    void errorRepliesLeaveEntries();
-    void newestSixtyFourKept();
     void badTweetsSkipped();
     void loginViewFollowsOnlyServiceLinks();
 
@@ -371,104 +341,6 @@ void TestTwitter::timelineBecomesEntries() {
     QCOMPARE(second.value("title").toString(), QString::fromUtf8("J\xc3\xbcrgen"));
     QCOMPARE(second.value("link").toString(), QStringLiteral("http://example.org/own"));
     QVERIFY(!second.contains("icon"));
-}
-
-void TestTwitter::tickWhilePendingSendsNothing() {
-    // A reply that never comes keeps the request pending.
-    SocialHttpServer::Reply stalled;
-    stalled.body = "[";
-    stalled.declaredLength = 1000;
-    mServer->SetReply("/1.1/statuses/home_timeline.json", stalled);
-    DataSrcTwitter source;
-    source.SetSettings({{"Active", "true"}});
-    source.GetEntries();
-    source.GetEntries();
-    QTRY_COMPARE(mServer->Hits("/1.1/statuses/home_timeline.json"), 1);
-    source.OnTick();
-    source.OnTick();
-    QTest::qWait(100);
-    QCOMPARE(mServer->Hits("/1.1/statuses/home_timeline.json"), 1);
-    // Once the busy time is over the next tick asks again.
-    source.OnRpcDone();
-    source.OnTick();
-    QTRY_COMPARE(mServer->Hits("/1.1/statuses/home_timeline.json"), 2);
-}
-
-void TestTwitter::inactiveSourceNeverFetches() {
-    mServer->SetReply("/1.1/statuses/home_timeline.json", 200, "[]");
-    for (const QVariantMap& settings :
-         {QVariantMap{}, QVariantMap{{"Active", "0"}}, QVariantMap{{"Active", "false"}}}) {
-        DataSrcTwitter source;
-        source.SetSettings(settings);
-        QVERIFY(!source.IsActive());
-        QVERIFY(source.GetEntries().isEmpty());
-        source.OnTick();
-        QTest::qWait(50);
-    }
-    QCOMPARE(mServer->Hits("/1.1/statuses/home_timeline.json"), 0);
-}
-
-void TestTwitter::errorRepliesLeaveEntries_data() {
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<qint64>("declaredLength");
-    const QByteArray later = Timeline({Tweet("9", "Zed", "Thu Aug 28 10:00:00 +0000 2008", "later")});
-    QTest::newRow("401 refused") << 401 << QByteArray("{\"errors\":[{\"code\":89}]}") << qint64(-1);
-    QTest::newRow("429 rate limit") << 429 << later << qint64(-1);
-    QTest::newRow("malformed JSON") << 200 << later.left(later.size() - 5) << qint64(-1);
-    QTest::newRow("object instead of list") << 200 << QByteArray("{\"a\":1}") << qint64(-1);
-    QTest::newRow("deep nesting") << 200 << QByteArray(20000, '[') << qint64(-1);
-    QTest::newRow("huge reply") << 200 << QByteArray(4096, ' ') << qint64(1024) * 1024 * 1024;
-}
-
-void TestTwitter::errorRepliesLeaveEntries() {
-    QFETCH(int, status);
-    QFETCH(QByteArray, body);
-    QFETCH(qint64, declaredLength);
-    mServer->SetReply("/1.1/statuses/home_timeline.json", 200,
-                      Timeline({Tweet("1", "Ann", "Wed Aug 27 13:08:45 +0000 2008", "first")}));
-    DataSrcTwitter source;
-    source.SetMaxReplyBytes(64 * 1024);
-    source.SetSettings({{"Active", "1"}});
-    source.GetEntries();
-    QTRY_COMPARE(source.GetEntries().size(), 1);
-    const QMap<qint64, QVariantMap> before = source.GetEntries();
-
-    SocialHttpServer::Reply reply;
-    reply.status = status;
-    reply.body = body;
-    reply.declaredLength = declaredLength;
-    mServer->SetReply("/1.1/statuses/home_timeline.json", reply);
-    source.OnRpcDone();
-    source.OnTick();
-    QTRY_COMPARE(mServer->Hits("/1.1/statuses/home_timeline.json"), 2);
-    Settle();
-    QCOMPARE(source.GetEntries(), before);
-}
-
-void TestTwitter::newestSixtyFourKept() {
-    DataSrcTwitter source;
-    source.SetSettings({{"Active", "1"}});
-    const QDateTime start(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC);
-    QList<QByteArray> tweets;
-    for (int i = 0; i < 65; ++i)
-        tweets.append(Tweet(QString::number(5000 + i), "Ann",
-                            QLocale::c().toString(start.addSecs(i), "ddd MMM dd hh:mm:ss +0000 yyyy"), "t"));
-    source.ParseTimeline(Timeline(tweets), QStringLiteral("test"));
-    const QMap<qint64, QVariantMap> entries = source.GetEntries();
-    QCOMPARE(entries.size(), DataSrcTwitter::kMaxEntries);
-    QCOMPARE(entries.first().value("id").toString(), QStringLiteral("5001"));
-    QCOMPARE(entries.last().value("id").toString(), QStringLiteral("5064"));
-
-    // The same tweet again replaces its entry and evicts nothing.
-    source.ParseTimeline(
-        Timeline({Tweet("5064", "Ann", QLocale::c().toString(start.addSecs(64), "ddd MMM dd hh:mm:ss +0000 yyyy"),
-                        "edited")}),
-        QStringLiteral("test"));
-    const QMap<qint64, QVariantMap> after = source.GetEntries();
-    QCOMPARE(after.size(), DataSrcTwitter::kMaxEntries);
-    QCOMPARE(after.first().value("id").toString(), QStringLiteral("5001"));
-    QCOMPARE(after.last().value("text").toString(), QStringLiteral("edited"));
 }
 
 void TestTwitter::badTweetsSkipped() {
