@@ -5,6 +5,7 @@
 #include "config/datacfgrecords.h"
 #include "config/gridsigverifier.h"
 
+#include "config/cfgjsonfile.h"
 #include "config/cfgread.h"
 #include "foundation/helpers.h"
 #include "foundation/json.h"
@@ -18,34 +19,11 @@
 
 namespace {
 
-// Larger description files are refused before they are read: the whole file is held while it is parsed.
-const qint64 kMaxCfgFileSize = 64 * 1024 * 1024;
 // Far above any RSA signature; a larger file cannot be one.
 const qint64 kMaxSignatureSize = 16 * 1024;
 
 const char* const kMervexSet = "[MERVEX]";
 const char* const kMervexAuthor = "MERVEX";
-
-enum class JsonFile { Ok, NotOpened, Invalid };
-
-// Opens, decodes and parses one file. The canonical path is handed out for the include guard.
-JsonFile ReadJsonFile(const QString& path, QVariantMap& map, QString& error, QString* canonical = nullptr) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return JsonFile::NotOpened;
-    if (file.size() > kMaxCfgFileSize) {
-        error = QStringLiteral("file too large: %1 bytes").arg(file.size());
-        return JsonFile::Invalid;
-    }
-    if (canonical)
-        *canonical = QFileInfo(file).canonicalFilePath();
-    const QString text = QString::fromUtf8(file.readAll());
-    const QVariant value = JsonParseText(text, error);
-    if (!error.isEmpty())
-        return JsonFile::Invalid;
-    map = value.toMap();
-    return JsonFile::Ok;
-}
 
 // An include entry splits at its last '/' into "/" + the sub-folder and the file part from that '/' on.
 void SplitInclude(const QString& entry, QString& subFolder, QString& filePart) {
@@ -118,15 +96,11 @@ bool DataCfg::LoadIncludeFile(const QString& folder, const QString& fileName) {
     QVariantMap map;
     QString error;
     QString canonical;
-    switch (ReadJsonFile(path, map, error, &canonical)) {
-    case JsonFile::NotOpened:
-        return false;
-    case JsonFile::Invalid:
+    const CfgJsonFile::Result read = CfgJsonFile::Read(path, map, error, &canonical);
+    if (read == CfgJsonFile::Result::Invalid)
         QLOG_ERROR() << "Error Loading JSON File: " << path << error;
+    if (read != CfgJsonFile::Result::Ok)
         return false;
-    case JsonFile::Ok:
-        break;
-    }
     if (IsBeingRead(canonical, "DataCfg::LoadIncludeFile:", path))
         return false;
     ReadingGuard guard(canonical);
@@ -217,16 +191,8 @@ bool DataCfg::LoadCtrlListFile(const QString& folder, const QString& fileName) {
     PROFILE_SCOPE("DataCfg::LoadCtrlListFile");
     const QString path = folder + QLatin1Char('/') + fileName;
     QVariantMap map;
-    QString error;
-    switch (ReadJsonFile(path, map, error)) {
-    case JsonFile::NotOpened:
+    if (!CfgJsonFile::Load(path, map))
         return false;
-    case JsonFile::Invalid:
-        QLOG_DEBUG() << error;
-        return false;
-    case JsonFile::Ok:
-        break;
-    }
     TCtrlSet list;
     list.Read(map);
     list.UserList = false;
@@ -246,16 +212,8 @@ bool DataCfg::LoadAppSkins(const QString& folder, const QString& fileName) {
     const QString dir = NoDoubleSlash(folder);
     const QString path = dir + QLatin1Char('/') + NoDoubleSlash(fileName);
     QVariantMap map;
-    QString error;
-    switch (ReadJsonFile(path, map, error)) {
-    case JsonFile::NotOpened:
+    if (!CfgJsonFile::Load(path, map))
         return false;
-    case JsonFile::Invalid:
-        QLOG_DEBUG() << error;
-        return false;
-    case JsonFile::Ok:
-        break;
-    }
     const QString skinFile = CfgRead::Text(map.value(QStringLiteral("Name")));
     for (const QVariant& entry : map.value(QStringLiteral("AppSkins")).toList()) {
         AppSkins().append(TAppSkin());
@@ -272,17 +230,9 @@ bool DataCfg::LoadGrids(const QString& folder, const QString& fileName, bool pre
     const QString file = NoDoubleSlash(fileName);
     const QString path = dir + QLatin1Char('/') + file;
     QVariantMap map;
-    QString error;
     QString canonical;
-    switch (ReadJsonFile(path, map, error, &canonical)) {
-    case JsonFile::NotOpened:
+    if (!CfgJsonFile::Load(path, map, &canonical))
         return false;
-    case JsonFile::Invalid:
-        QLOG_DEBUG() << error;
-        return false;
-    case JsonFile::Ok:
-        break;
-    }
     if (IsBeingRead(canonical, "DataCfg::LoadGrids:", path))
         return false;
     ReadingGuard guard(canonical);

@@ -5,6 +5,7 @@
 #include "config/datacfg.h"
 #include "config/datacfgrecords.h"
 
+#include "config/cfgjsonfile.h"
 #include "config/cfgread.h"
 #include "foundation/json.h"
 #include "foundation/logger/QsLog.h"
@@ -24,8 +25,6 @@ const QString CustomGridSet = QStringLiteral("CustomGrid");
 
 namespace {
 
-const qint64 kMaxUserFileSize = 64 * 1024 * 1024;
-
 QString Tr(const char* text) {
     return QCoreApplication::translate("DataCfg", text);
 }
@@ -36,23 +35,6 @@ QString ReplaceJsonExtension(const QString& path, const QString& extension) {
     if (path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive))
         return path.left(path.size() - 5) + extension;
     return path + extension;
-}
-
-enum class JsonFile { Ok, NotOpened, Invalid };
-
-JsonFile ReadJsonFile(const QString& path, QVariantMap& map, QString& error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return JsonFile::NotOpened;
-    if (file.size() > kMaxUserFileSize) {
-        error = QStringLiteral("file too large: %1 bytes").arg(file.size());
-        return JsonFile::Invalid;
-    }
-    const QVariant value = JsonParseText(QString::fromUtf8(file.readAll()), error);
-    if (!error.isEmpty())
-        return JsonFile::Invalid;
-    map = value.toMap();
-    return JsonFile::Ok;
 }
 
 // rename(2) replaces an existing target in one step; QFile::rename refuses to.
@@ -154,10 +136,10 @@ bool DataCfg::LoadUserCfg(const QString& path) {
     for (const QString& candidate : candidates) {
         QVariantMap map;
         QString error;
-        const JsonFile result = ReadJsonFile(candidate, map, error);
-        if (result == JsonFile::NotOpened)
+        const CfgJsonFile::Result result = CfgJsonFile::Read(candidate, map, error);
+        if (result == CfgJsonFile::Result::NotOpened)
             continue;
-        if (result == JsonFile::Invalid) {
+        if (result == CfgJsonFile::Result::Invalid) {
             QLOG_DEBUG() << error;
             // Whatever loads instead, this file must survive the next save (SaveUserCfg sets it aside).
             if (candidate == path)
@@ -237,16 +219,8 @@ void DataCfg::LoadCustomGrids() {
 bool DataCfg::LoadCustomGrid(const QString& path) {
     PROFILE_SCOPE("DataCfg::LoadCustomGrid");
     QVariantMap map;
-    QString error;
-    switch (ReadJsonFile(path, map, error)) {
-    case JsonFile::NotOpened:
+    if (!CfgJsonFile::Load(path, map))
         return false;
-    case JsonFile::Invalid:
-        QLOG_DEBUG() << error;
-        return false;
-    case JsonFile::Ok:
-        break;
-    }
     const QFileInfo info(path);
     const QString name = info.completeBaseName();
     QList<TGrid>& grids = Grids();
