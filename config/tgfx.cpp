@@ -2,6 +2,7 @@
 
 #include "config/cfgread.h"
 #include "config/gfxcache.h"
+#include "foundation/alignoffset.h"
 #include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
 
@@ -243,16 +244,11 @@ QImage DataCfg::TGfx::GetImageTiled(int W, int H) {
             int x = rel(r.left(), W);
             int y = rel(r.top(), H);
             const QImage img = lg.GetImageTiled(w, h);
-            if (layer.Align & 2)
-                x += W / 2 - img.width() / 2;
-            if (layer.Align & 4)
-                x += W - img.width();
-            if (layer.Align & 0x10)
-                y += H / 2 - img.height() / 2;
-            if (layer.Align & 0x20)
-                y += H - img.height();
+            // "None" (also what an unknown alignment reads as) leaves the layer where its rectangle puts it.
+            const QPoint offset =
+                layer.Align == DataCfg::LA_None ? QPoint() : AlignOffset(layer.Align, QSize(W, H), img.size());
             if (!img.isNull())
-                p.drawImage(QPoint(x, y), img);
+                p.drawImage(QPoint(x, y) + offset, img);
         }
 
         const int n = Tiles.size();

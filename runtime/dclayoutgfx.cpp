@@ -4,6 +4,7 @@
 #include "runtime/dclayout.h"
 
 #include "config/datacfgrecords.h"
+#include "foundation/alignoffset.h"
 #include "foundation/helpers.h"
 #include "foundation/json.h"
 #include "foundation/logger/QsLog.h"
@@ -297,12 +298,9 @@ QImage DCLayout::LoadGfx_Int(const QString& fileIn, const QString& mask, double 
         PROFILE_SCOPE("DCLayout::LoadGfx_Int.plot");
         QImage canvas(W, H, QImage::Format_ARGB32);
         canvas.fill(Qt::transparent);
-        const int iw = image.width(), ih = image.height();
-        const int x = (align & 0x4) ? W - iw : ((align & 0x2) ? W / 2 - iw / 2 : 0);
-        const int y = (align & 0x20) ? H - ih : ((align & 0x10) ? H / 2 - ih / 2 : 0);
         if (!image.isNull()) {
             QPainter p(&canvas);
-            p.drawImage(x + dx, y + dy, image);
+            p.drawImage(AlignOffset(align, QSize(W, H), image.size()) + QPoint(dx, dy), image);
         }
         image = canvas;
     }

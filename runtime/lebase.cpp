@@ -1,5 +1,6 @@
 #include "runtime/lebase.h"
 
+#include "foundation/alignoffset.h"
 #include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
 #include "runtime/imgdatamgr.h"
@@ -150,22 +151,8 @@ QPoint LEBase::GetLayoutPos() const {
 
 void LEBase::UpdatePosition() {
     const QPoint p = GetLayoutPos();
-    int x = p.x(), y = p.y();
     const int align = m_layout.Align;
-    if (align != DataCfg::LA_None) {
-        const QSize ps = ParentSize(this);
-        const QSize s = IntSize();
-        const int W = ps.width(), H = ps.height(), w = s.width(), h = s.height();
-        if (align & 2)
-            x = W / 2 - w / 2;
-        if (align & 4)
-            x = W - w;
-        if (align & 0x10)
-            y = H / 2 - h / 2;
-        if (align & 0x20)
-            y = H - h;
-    }
-    setPos(x, y);
+    setPos(align == DataCfg::LA_None ? p : AlignOffset(align, ParentSize(this), IntSize(), p));
 }
 
 void LEBase::UpdatePositions() {

@@ -1,5 +1,6 @@
 #include "widgets/ctrlalign.h"
 
+#include "foundation/alignoffset.h"
 #include "foundation/profiler.h"
 #include "widgets/loadimagecached.h"
 
@@ -60,16 +61,7 @@ void CtrlAlign::leaveEvent(QEvent* e) {
 }
 
 QPoint CtrlAlign::PlaceOf(quint32 v) const {
-    int x = 0, y = 0;
-    if (v & 4)
-        x = m_background.width() - m_mark.width();
-    else if (v & 2)
-        x = m_background.width() / 2 - m_mark.width() / 2;
-    if (v & 0x20)
-        y = m_background.height() - m_mark.height();
-    else if (v & 0x10)
-        y = m_background.height() / 2 - m_mark.height() / 2;
-    return QPoint(x, y);
+    return AlignOffset(int(v), m_background.size(), m_mark.size());
 }
 
 void CtrlAlign::paintEvent(QPaintEvent*) {

@@ -236,6 +236,35 @@ private slots:
         QCOMPARE(tiled.GetImageTiled(20000, 100).size(), QSize(20000, 100)); // long but within the bound
     }
 
+    void layerWithoutAlignmentStaysInItsRectangle_data() {
+        QTest::addColumn<QString>("align");
+        QTest::addColumn<bool>("likeLeftTop");
+        QTest::newRow("None") << "None" << true;
+        QTest::newRow("unknown name") << "Middle" << true;
+        QTest::newRow("RightBottom") << "RightBottom" << false;
+    }
+    void layerWithoutAlignmentStaysInItsRectangle() {
+        // A layer without an alignment is drawn at its rectangle's corner, as "LeftTop" draws it, and not
+        // pushed out of the picture by every offset at once.
+        QFETCH(QString, align);
+        QFETCH(bool, likeLeftTop);
+        DataCfg cfg;
+        AddGfx(cfg, QStringLiteral("{'Name':'Plain','Rsc':'src'}"));
+        auto compose = [](const QString& layerAlign) {
+            DC::TGfx g;
+            g.Read(J(qPrintable(QStringLiteral("{'Name':'Layered %1','Rsc':'src','Tiling':'1x1','Tiles':['20,20,10,"
+                                               "10'],'Layers':[{'Gfx':'Plain','Align':'%1','Left':3,'Top':4,"
+                                               "'Width':12,'Height':12}]}")
+                                    .arg(layerAlign))),
+                   kFixtures);
+            g.Set = QStringLiteral("S");
+            return g.GetImageTiled(64, 48);
+        };
+        const QImage leftTop = compose(QStringLiteral("LeftTop"));
+        QVERIFY(!leftTop.isNull());
+        QCOMPARE(compose(align) == leftTop, likeLeftTop);
+    }
+
     void hostileInput_data() {
         QTest::addColumn<QString>("json");
         QTest::newRow("negative tile from two parts") << "{'Tiling':'1x1','Tiles':['5,6']}";
