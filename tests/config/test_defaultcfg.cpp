@@ -4,6 +4,7 @@
 // reference here would only show as a blank or dead control on the phone.
 
 #include "foundation/json.h"
+#include "functions/deffuncprovider.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,55 +20,6 @@ namespace {
 const char* const kHandlerKeys[] = {
     "OnInit",       "OnPostInit",         "OnTick",       "OnUpdate",  "OnMousePress", "OnMouseMove", "OnMouseRelease",
     "OnMouseClick", "OnMouseDoubleClick", "OnMouseWheel", "OnMessage", "OnReturn"};
-
-// The functions of the built-in provider "DFP" that records and scripts may name.
-const QStringList kProviderFunctions = {"CPU_Count",
-                                        "CPU_Usage",
-                                        "CPU_Frequency",
-                                        "CPU_MaxFrequency",
-                                        "CPU_Temperature",
-                                        "RAM_Usage_Prc",
-                                        "RAM_Usage_MB",
-                                        "RAM_Total_MB",
-                                        "RAM_Free_MB",
-                                        "NET_Usage_Rx_Bs",
-                                        "NET_Usage_Tx_Bs",
-                                        "SendShortcut",
-                                        "GetKeyState",
-                                        "DoExecute",
-                                        "PRC_Count",
-                                        "DRV_Count",
-                                        "DRV_Name",
-                                        "DRV_Size_MB",
-                                        "DRV_Used_MB",
-                                        "DRV_Free_MB",
-                                        "DRV_Used_Prc",
-                                        "DRV_Type",
-                                        "SND_Vol_Main_Get",
-                                        "SND_Vol_Main_Set",
-                                        "SND_Mute_Main_Get",
-                                        "SND_Mute_Main_Set",
-                                        "SND_Vol_Micro_Get",
-                                        "SND_Vol_Micro_Set",
-                                        "SND_Mute_Micro_Get",
-                                        "SND_Mute_Micro_Set",
-                                        "SND_Vol_Music_Get",
-                                        "SND_Vol_Music_Set",
-                                        "SND_Mute_Music_Get",
-                                        "SND_Mute_Music_Set",
-                                        "SND_GetMediaPlayers",
-                                        "SND_GetCurrentMediaPlayer",
-                                        "SND_IsMediaPlayerRunning",
-                                        "SND_Music_GetInfo",
-                                        "SND_Music_Play",
-                                        "SND_Music_Pause",
-                                        "SND_Music_Prev",
-                                        "SND_Music_Next",
-                                        "SND_Music_Stop",
-                                        "SND_Music_SetPos",
-                                        "SND_Audio_GetSessions",
-                                        "SND_Audio_SetSessionVolume",
-                                        "TARN_Color_Set"};
 
 const int kGridColumns = 4;
 
@@ -375,6 +327,8 @@ private slots:
     }
 
     void functionsNameProviderFunctions() {
+        // The functions of the built-in provider "DFP" that records and scripts may name.
+        const QStringList known = DefFuncProvider().GetFunctionNames();
         QStringList bad;
         for (const Rec& f : m_records["Functions"]) {
             const QVariantList outputs = f.map.value("Outputs").toList();
@@ -382,7 +336,7 @@ private slots:
                 bad << f.name() + " has no output";
             for (const QVariant& o : outputs) {
                 const QString name = o.toMap().value("Name").toString();
-                if (!name.startsWith("DFP:") || !kProviderFunctions.contains(name.mid(4)))
+                if (!name.startsWith("DFP:") || !known.contains(name.mid(4)))
                     bad << f.name() + " " + name;
             }
         }
@@ -398,9 +352,9 @@ private slots:
                 if (name.endsWith('_')) {
                     for (const QString& ch : {"Main", "Micro", "Music"})
                         for (const QString& tail : {"_Set", "_Get"})
-                            if (!kProviderFunctions.contains(name + ch + tail))
+                            if (!known.contains(name + ch + tail))
                                 bad << s.name() + " " + name + ch + tail;
-                } else if (!kProviderFunctions.contains(name)) {
+                } else if (!known.contains(name)) {
                     bad << s.name() + " " + name;
                 }
             }
