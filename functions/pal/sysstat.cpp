@@ -209,6 +209,22 @@ int FindDrive(QString& text) {
     return number && n >= 0 && n < s.driveCount ? n : -1;
 }
 
+// A copy of the record of the drive a text names (see FindDrive); false if none. normalised, when given, gets the
+// text as FindDrive leaves it.
+bool LookUpDrive(const QString& drive, DriveRecord& record, QString* normalised = nullptr) {
+    Demand(CatDrive, 2);
+    QString text = drive;
+    Stats& s = S();
+    QReadLocker lock(&s.driveLock);
+    const int i = FindDrive(text);
+    if (normalised)
+        *normalised = text;
+    if (i < 0)
+        return false;
+    record = s.drives[i];
+    return true;
+}
+
 } // namespace
 
 namespace PAL_INT {
@@ -462,46 +478,27 @@ int PAL::GetDriveCount() {
 }
 
 QString PAL::GetDriveName(const QString& drive) {
-    Demand(CatDrive, 2);
-    QString text = drive;
-    Stats& s = S();
-    QReadLocker lock(&s.driveLock);
-    const int i = FindDrive(text);
-    return i < 0 ? text : s.drives[i].name;
+    DriveRecord record;
+    QString text;
+    return LookUpDrive(drive, record, &text) ? record.name : text;
 }
 
 quint64 PAL::GetDriveSize(const QString& drive) {
-    Demand(CatDrive, 2);
-    QString text = drive;
-    Stats& s = S();
-    QReadLocker lock(&s.driveLock);
-    const int i = FindDrive(text);
-    return i < 0 ? 0 : s.drives[i].sizeMB;
+    DriveRecord record;
+    return LookUpDrive(drive, record) ? record.sizeMB : 0;
 }
 
 quint64 PAL::GetDriveUsed(const QString& drive) {
-    Demand(CatDrive, 2);
-    QString text = drive;
-    Stats& s = S();
-    QReadLocker lock(&s.driveLock);
-    const int i = FindDrive(text);
-    return i < 0 ? 0 : s.drives[i].usedMB;
+    DriveRecord record;
+    return LookUpDrive(drive, record) ? record.usedMB : 0;
 }
 
 double PAL::GetDriveUsedPrc(const QString& drive) {
-    Demand(CatDrive, 2);
-    QString text = drive;
-    Stats& s = S();
-    QReadLocker lock(&s.driveLock);
-    const int i = FindDrive(text);
-    return i < 0 ? 0.0 : double(s.drives[i].usedFraction);
+    DriveRecord record;
+    return LookUpDrive(drive, record) ? double(record.usedFraction) : 0.0;
 }
 
 QString PAL::GetDriveType(const QString& drive) {
-    Demand(CatDrive, 2);
-    QString text = drive;
-    Stats& s = S();
-    QReadLocker lock(&s.driveLock);
-    const int i = FindDrive(text);
-    return i < 0 ? QString() : s.drives[i].type;
+    DriveRecord record;
+    return LookUpDrive(drive, record) ? record.type : QString();
 }
