@@ -220,6 +220,37 @@ QDateTime ParseRfc1123(const QByteArray& value) {
     return result;
 }
 
+// "Sunday, 06-Nov-94 08:49:37 GMT". A two-digit year is the year with those last two digits that does not
+// lie more than 50 years after now (RFC 7231, 7.1.1.1): "94" read in 2025 is 1994, "30" is 2030.
+QDateTime ParseRfc850(const QByteArray& value, const QDateTime& now) {
+    const int comma = value.indexOf(',');
+    const QByteArray rest = value.mid(comma + 1);
+    ScanCursor in(rest.constData(), rest.size());
+    int day = 0, yy = 0, hour = 0, minute = 0, second = 0;
+    char monthName[4] = {};
+    in.SkipSpace();
+    if (!in.Number(day) || !in.Literal('-'))
+        return QDateTime();
+    // The month is three letters, then the dash: "No-94" does not read.
+    if (!in.Word(monthName, 3) || !in.Literal('-') || !in.Number(yy) || yy < 0 || yy > 99)
+        return QDateTime();
+    if (!in.Number(hour) || !in.Literal(':') || !in.Number(minute) || !in.Literal(':') || !in.Number(second))
+        return QDateTime();
+    const QTime time(hour, minute, second);
+    const int month = MonthFromName(monthName);
+    if (!time.isValid() || month == 0 || day < 1 || day > 31)
+        return QDateTime();
+    const QDateTime nowUtc = now.toUTC();
+    const int century = nowUtc.date().year() - nowUtc.date().year() % 100;
+    for (int year : {century + 100 + yy, century + yy, century - 100 + yy}) {
+        const QDateTime candidate(QDate(year, month, day), time, Qt::UTC);
+        // Checked per year: 29-Feb exists in some of the candidate centuries only.
+        if (candidate.isValid() && candidate <= nowUtc.addYears(50))
+            return candidate;
+    }
+    return QDateTime();
+}
+
 int HexDigit(QChar c) {
     const ushort u = c.unicode();
     if (u >= '0' && u <= '9')
@@ -302,13 +333,16 @@ QString HmacSha1Base64(const QByteArray& message, const QString& key) {
 }
 
 QDateTime ParseHttpDate(const QByteArray& value) {
+    return ParseHttpDate(value, QDateTime::currentDateTimeUtc());
+}
+
+QDateTime ParseHttpDate(const QByteArray& value, const QDateTime& now) {
     const int comma = value.indexOf(',');
     QDateTime result;
     if (comma < 0) // asctime: "Sun Nov  6 08:49:37 1994"
         result = QDateTime::fromString(QString::fromLatin1(value.constData(), value.size()), Qt::TextDate);
     else if (comma != 3) // RFC 850: "Sunday, 06-Nov-94 08:49:37 GMT"
-        result = QLocale::c().toDateTime(QString::fromLatin1(value.mid(comma + 2)),
-                                         QStringLiteral("dd-MMM-yy hh:mm:ss 'GMT'"));
+        result = ParseRfc850(value, now);
     else
         result = ParseRfc1123(value);
     if (result.isValid())

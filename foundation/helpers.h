@@ -33,6 +33,8 @@ QString HmacSha1Base64(const QByteArray& message, const QString& key);
 
 // An HTTP date header value in any of its three forms (RFC 1123, RFC 850, asctime). A valid result is UTC.
 QDateTime ParseHttpDate(const QByteArray& value);
+// The same, with the moment that decides the century of a two-digit RFC 850 year.
+QDateTime ParseHttpDate(const QByteArray& value, const QDateTime& now);
 
 // An ISO 8601 date or date-time with an optional "Z" or numeric zone.
 QDateTime ParseIsoDate(const QString& text);

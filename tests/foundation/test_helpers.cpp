@@ -238,6 +238,52 @@ private slots:
         }
     }
 
+    void httpDateTwoDigitYears_data() {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<QDateTime>("expected"); // invalid when the value must not read
+        const QTime t(8, 49, 37);
+        const QDateTime y2025(QDate(2025, 6, 1), QTime(12, 0), Qt::UTC);
+        // A year more than 50 years ahead is the latest past year with the same two digits.
+        QTest::newRow("94 in 2025") << QByteArray("Sunday, 06-Nov-94 08:49:37 GMT") << y2025
+                                    << QDateTime(QDate(1994, 11, 6), t, Qt::UTC);
+        QTest::newRow("25 in 2025") << QByteArray("Sunday, 01-Jun-25 08:49:37 GMT") << y2025
+                                    << QDateTime(QDate(2025, 6, 1), t, Qt::UTC);
+        QTest::newRow("30 ahead") << QByteArray("Monday, 03-Jun-30 08:49:37 GMT") << y2025
+                                  << QDateTime(QDate(2030, 6, 3), t, Qt::UTC);
+        QTest::newRow("75 is 50 years ahead")
+            << QByteArray("Saturday, 01-Jun-75 08:49:37 GMT") << y2025 << QDateTime(QDate(2075, 6, 1), t, Qt::UTC);
+        QTest::newRow("75 past the 50 years")
+            << QByteArray("Sunday, 02-Jun-75 08:49:37 GMT") << y2025 << QDateTime(QDate(1975, 6, 2), t, Qt::UTC);
+        QTest::newRow("00 in 2025") << QByteArray("Saturday, 01-Jan-00 00:00:00 GMT") << y2025
+                                    << QDateTime(QDate(2000, 1, 1), QTime(0, 0), Qt::UTC);
+        // Near the end of a century the next one is reached: "05" read in 2095 is 2105.
+        QTest::newRow("05 in 2095") << QByteArray("Monday, 05-Jan-05 00:00:00 GMT")
+                                    << QDateTime(QDate(2095, 1, 1), QTime(0, 0), Qt::UTC)
+                                    << QDateTime(QDate(2105, 1, 5), QTime(0, 0), Qt::UTC);
+        QTest::newRow("99 in 2001") << QByteArray("Friday, 31-Dec-99 23:59:59 GMT")
+                                    << QDateTime(QDate(2001, 1, 1), QTime(0, 0), Qt::UTC)
+                                    << QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59), Qt::UTC);
+        // 29 February of "00" exists in 2000 but not in 1900.
+        QTest::newRow("leap day 00") << QByteArray("Tuesday, 29-Feb-00 10:00:00 GMT") << y2025
+                                     << QDateTime(QDate(2000, 2, 29), QTime(10, 0), Qt::UTC);
+        QTest::newRow("three-digit year") << QByteArray("Sunday, 06-Nov-994 08:49:37 GMT") << y2025 << QDateTime();
+        QTest::newRow("short month") << QByteArray("Sunday, 06-No-94 08:49:37 GMT") << y2025 << QDateTime();
+        QTest::newRow("day 32") << QByteArray("Sunday, 32-Nov-94 08:49:37 GMT") << y2025 << QDateTime();
+        QTest::newRow("no time") << QByteArray("Sunday, 06-Nov-94") << y2025 << QDateTime();
+    }
+    void httpDateTwoDigitYears() {
+        QFETCH(QByteArray, value);
+        QFETCH(QDateTime, now);
+        QFETCH(QDateTime, expected);
+        const QDateTime parsed = ParseHttpDate(value, now);
+        QCOMPARE(parsed.isValid(), expected.isValid());
+        if (expected.isValid()) {
+            QCOMPARE(parsed, expected);
+            QCOMPARE(parsed.timeSpec(), Qt::UTC);
+        }
+    }
+
     void httpDateMonths() {
         const char* const names[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                      "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
