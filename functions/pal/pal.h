@@ -33,7 +33,8 @@ public:
     // lives in the program's registry file under "Run/MervexVellichor".
     static bool GetAutostart();
     static bool SetAutostart(bool on);
-    // Replaces %NAME% references by the environment's values (an undefined name gives empty text).
+    // Replaces %NAME% references by the environment's values, also inside the values inserted. A '%' that
+    // opens no reference of a set variable stays as it is ("100% or 50%"); the result is bounded in length.
     static QString ExpandEnvironment(const QString& text);
     // ":Music/Album" -> the music folder followed by "/Album"; text without a leading ':' is unchanged.
     static QString ResolveShellFolder(const QString& text);

@@ -29,29 +29,62 @@
 #include <unistd.h>
 
 namespace {
-// Values that name other references are expanded again, but not without end.
+// Values that name other references are expanded again, but not without end: at most this deep, at most
+// this many references in all, and a result never grows past the longest text the environment itself holds
+// (32767 characters).
 constexpr int kMaxExpandDepth = 8;
+constexpr int kMaxExpandReferences = 1024;
+constexpr int kMaxExpandedLength = 32767;
 QAtomicInt g_warningSounds;
 
-QString ExpandEnvironmentDepth(const QString& text, int depth) {
-    QString result;
+struct ExpandLimits {
+    int budget;     // characters the result may still grow by
+    int references; // references that may still be expanded
+};
+
+// Appends text with its references replaced. A '%' that does not open the reference of a set variable is
+// text and stays; so does a reference beyond the limits.
+void ExpandEnvironmentInto(const QString& text, int depth, QString& result, ExpandLimits& limits) {
     int pos = 0;
     while (pos < text.size()) {
         const int open = text.indexOf(QLatin1Char('%'), pos);
         const int close = open < 0 ? -1 : text.indexOf(QLatin1Char('%'), open + 1);
         if (close < 0) {
             result += text.midRef(pos);
-            break;
+            return;
         }
         result += text.midRef(pos, open - pos);
         const QByteArray name = text.mid(open + 1, close - open - 1).toLocal8Bit();
-        QString value = name.isEmpty() ? QString() : QString::fromLocal8Bit(qgetenv(name.constData()));
-        if (depth < kMaxExpandDepth)
-            value = ExpandEnvironmentDepth(value, depth + 1);
-        result += value;
+        if (name.isEmpty() || !qEnvironmentVariableIsSet(name.constData())) {
+            // Not a reference: the '%' is text, and the second one may open the next reference
+            // ("100% or 50%" stays as it is).
+            result += QLatin1Char('%');
+            pos = open + 1;
+            continue;
+        }
+        const QString value = QString::fromLocal8Bit(qgetenv(name.constData()));
+        QString expanded;
+        bool fits = limits.references > 0 && value.size() <= limits.budget;
+        if (fits) {
+            --limits.references;
+            if (depth < kMaxExpandDepth) {
+                // The value's own text stays whole whatever happens inside it; only the rest of the
+                // budget is for what its references insert. So the expansion always fits.
+                ExpandLimits inner{limits.budget - value.size(), limits.references};
+                ExpandEnvironmentInto(value, depth + 1, expanded, inner);
+                limits.references = inner.references;
+            } else {
+                expanded = value;
+            }
+        }
+        if (fits) {
+            result += expanded;
+            limits.budget -= expanded.size();
+        } else {
+            result += text.midRef(open, close - open + 1); // the reference stays as written
+        }
         pos = close + 1;
     }
-    return result;
 }
 
 // The desktop entry of a program: the entry itself, or one named after the program in the
@@ -178,7 +211,10 @@ bool PAL::SetAutostart(bool on) {
 }
 
 QString PAL::ExpandEnvironment(const QString& text) {
-    return ExpandEnvironmentDepth(text, 0);
+    QString result;
+    ExpandLimits limits{qMax(0, kMaxExpandedLength - text.size()), kMaxExpandReferences};
+    ExpandEnvironmentInto(text, 0, result, limits);
+    return result;
 }
 
 QString PAL::ResolveShellFolder(const QString& text) {

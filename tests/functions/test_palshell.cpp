@@ -34,6 +34,9 @@ private slots:
         qputenv("MV_TEST_ROOT", "/srv/root");
         qputenv("MV_TEST_NEST", "<%MV_TEST_ROOT%>");
         qputenv("MV_TEST_SELF", "x%MV_TEST_SELF%y");
+        qputenv("MV_TEST_EMPTY", "");
+        qputenv("MV_TEST_MANY", QByteArray("ab") + QByteArray("%MV_TEST_MANY%").repeated(10));
+        qputenv("MV_TEST_BIG", QByteArray(20000, 'b'));
         qunsetenv("MV_TEST_UNDEFINED");
     }
 
@@ -44,14 +47,22 @@ private slots:
                                            << "/srv/root/bin";
         QTest::newRow("two references") << "%MV_TEST_ROOT%:%MV_TEST_ROOT%"
                                         << "/srv/root:/srv/root";
-        QTest::newRow("undefined disappears") << "a%MV_TEST_UNDEFINED%b"
-                                              << "ab";
+        QTest::newRow("undefined stays") << "a%MV_TEST_UNDEFINED%b"
+                                         << "a%MV_TEST_UNDEFINED%b";
         QTest::newRow("single percent stays") << "100% sure"
                                               << "100% sure";
+        QTest::newRow("two percent signs of text") << "100% or 50%"
+                                                   << "100% or 50%";
+        QTest::newRow("percent text before a reference") << "100% of %MV_TEST_ROOT%"
+                                                         << "100% of /srv/root";
+        QTest::newRow("undefined then defined") << "%MV_TEST_UNDEFINED%%MV_TEST_ROOT%"
+                                                << "%MV_TEST_UNDEFINED%/srv/root";
+        QTest::newRow("defined but empty") << "a%MV_TEST_EMPTY%b"
+                                           << "ab";
         QTest::newRow("nested value expanded") << "[%MV_TEST_NEST%]"
                                                << "[</srv/root>]";
         QTest::newRow("empty name") << "a%%b"
-                                    << "ab";
+                                    << "a%%b";
         QTest::newRow("no references") << "plain"
                                        << "plain";
     }
@@ -67,6 +78,18 @@ private slots:
         QVERIFY(result.startsWith(QLatin1String("xxxxxxxx")));
         QVERIFY(result.endsWith(QLatin1String("yyyyyyyy")));
         QVERIFY(result.size() < 100);
+    }
+
+    void expandEnvironmentIsBounded() {
+        // A value that names itself ten times would grow ten-fold at every level: the result stops at the
+        // bound, and what does not fit stays as written.
+        const QString many = PAL::ExpandEnvironment(QStringLiteral("%MV_TEST_MANY%"));
+        QVERIFY(many.size() <= 32767);
+        QVERIFY(many.startsWith(QLatin1String("abab")));
+        QVERIFY(many.contains(QLatin1String("%MV_TEST_MANY%")));
+
+        const QString big = PAL::ExpandEnvironment(QStringLiteral("%MV_TEST_BIG%+%MV_TEST_BIG%"));
+        QCOMPARE(big, QString(20000, QLatin1Char('b')) + QStringLiteral("+%MV_TEST_BIG%"));
     }
 
     void resolveShellFolder_data() {
