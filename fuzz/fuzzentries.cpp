@@ -81,7 +81,7 @@ int FuzzWsFrameParser(const uint8_t* data, size_t size) {
         QWsSocket ws(nullptr, nullptr, inflate ? QWsSocket::ExtDeflateFrame : 0);
         const int maxPayload = stream.isEmpty() ? 0 : (quint8(stream.at(0)) * 7) % 2000;
         WsFrameParser reader(WsFrameParser::DefaultMaxMessage);
-        reader.setRequireMask(false);
+        reader.setRejectMasked(true);
         reader.setInflate(true);
         for (const QByteArray& frame : ws.composeFrames(stream, true, maxPayload))
             reader.append(frame);

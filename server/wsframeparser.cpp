@@ -82,22 +82,14 @@ WsEvent WsFrameParser::next() {
             const bool masked = p[1] & 0x80;
             const int code = p[1] & 0x7F;
             const bool control = opcode >= 8;
-            // Everything the first two bytes tell is checked before waiting for the rest.
-            if (p[0] & 0x30)
-                return fail(CloseProtocolError, QStringLiteral("reserved bits RSV2/RSV3 set"));
-            if ((opcode >= 3 && opcode <= 7) || opcode >= 11)
-                return fail(CloseProtocolError, QStringLiteral("reserved opcode %1").arg(opcode));
-            if (rsv1 && (!m_inflate || control))
-                return fail(CloseProtocolError, QStringLiteral("RSV1 set without compression"));
-            if (masked != m_requireMask)
-                return fail(CloseProtocolError,
-                            masked ? QStringLiteral("masked frame") : QStringLiteral("unmasked client frame"));
-            if (control && (!fin || code > MaxControlPayload))
-                return fail(CloseProtocolError, QStringLiteral("fragmented or long control frame"));
-            if (!control && opcode != 0 && m_msgType != 0)
-                return fail(CloseProtocolError, QStringLiteral("new message inside a fragmented one"));
-            if (!control && opcode == 0 && m_msgType == 0)
-                return fail(CloseProtocolError, QStringLiteral("continuation without a message"));
+            // The phone is not ours to change, so the reader is lenient where no bound is at stake: frames
+            // without a mask are taken as they are, the reserved bits are ignored (RSV1 only means
+            // compression where "deflate-frame" was agreed), reserved opcodes are read and then dropped, and
+            // a data frame with an opcode inside a fragmented message simply continues it.
+            if (masked && m_rejectMasked)
+                return fail(CloseProtocolError, QStringLiteral("masked frame"));
+            if (control && code > MaxControlPayload)
+                return fail(CloseProtocolError, QStringLiteral("control frame over 125 bytes"));
             const int extra = code == 126 ? 2 : code == 127 ? 8 : 0;
             const int headerLen = 2 + extra + (masked ? 4 : 0);
             if (avail < headerLen)
@@ -110,12 +102,14 @@ WsEvent WsFrameParser::next() {
             }
             if (length >> 63)
                 return fail(CloseProtocolError, QStringLiteral("length with the top bit set"));
-            const quint64 limit = control ? quint64(MaxControlPayload)
-                                          : (rsv1 ? quint64(m_maxMessage) : quint64(m_maxMessage - m_message.size()));
+            const bool compressed = rsv1 && m_inflate && !control;
+            const quint64 limit = control
+                                      ? quint64(MaxControlPayload)
+                                      : (compressed ? quint64(m_maxMessage) : quint64(m_maxMessage - m_message.size()));
             if (length > limit)
                 return fail(CloseTooBig, QStringLiteral("frame of %1 bytes over the bound").arg(length));
             m_fin = fin;
-            m_rsv1 = rsv1;
+            m_rsv1 = compressed;
             m_opcode = opcode;
             m_masked = masked;
             if (masked)
@@ -140,6 +134,8 @@ WsEvent WsFrameParser::next() {
                 ev.kind = WsEvent::Ping;
             } else if (m_opcode == 10) {
                 ev.kind = WsEvent::Pong;
+            } else if (m_opcode != 8) {
+                continue; // a reserved control frame: read and ignored
             } else {
                 if (n == 1)
                     return fail(CloseProtocolError, QStringLiteral("close frame with a one-byte body"));
@@ -154,8 +150,11 @@ WsEvent WsFrameParser::next() {
             }
             return ev;
         }
-        if (m_opcode != 0)
+        // The message's type is the opcode of its first frame (0 for a continuation that has none).
+        if (!m_inMessage) {
+            m_inMessage = true;
             m_msgType = m_opcode;
+        }
         if (m_rsv1) {
             QByteArray data(payload, n);
             if (m_masked)
@@ -171,11 +170,17 @@ WsEvent WsFrameParser::next() {
         }
         if (!m_fin)
             continue;
+        const int type = m_msgType;
+        m_inMessage = false;
+        m_msgType = 0;
+        if (type != 1 && type != 2) {
+            m_message.clear(); // neither text nor binary: dropped
+            continue;
+        }
         WsEvent ev;
-        ev.kind = m_msgType == 1 ? WsEvent::Text : WsEvent::Binary;
+        ev.kind = type == 1 ? WsEvent::Text : WsEvent::Binary;
         ev.data = m_message;
         m_message.clear();
-        m_msgType = 0;
         return ev;
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Incremental reader of the frames a WebSocket client sends (RFC 6455, with "deflate-frame").
-// Every length is checked against the bounds before any payload is held, a frame may arrive in any
-// number of pieces, and whatever breaks the protocol ends in an Error event carrying the close status.
+// Every length is checked against the bounds before any payload is held, and a frame may arrive in any
+// number of pieces. What would break a bound ends in an Error event carrying the close status.
 
 #include <QByteArray>
 #include <QString>
@@ -38,10 +38,11 @@ public:
     WsFrameParser(const WsFrameParser&) = delete;
     WsFrameParser& operator=(const WsFrameParser&) = delete;
 
-    // Frames with RSV1 are inflated ("deflate-frame" was agreed); otherwise RSV1 is a protocol error.
+    // Data frames with RSV1 are inflated ("deflate-frame" was agreed); otherwise RSV1 is ignored.
     void setInflate(bool on) { m_inflate = on; }
-    // Clients must mask their frames; a reader of server frames switches this off.
-    void setRequireMask(bool on) { m_requireMask = on; }
+    // Frames are read masked or not. A reader of server frames, which are never masked, switches this on
+    // to treat a masked one as an error.
+    void setRejectMasked(bool on) { m_rejectMasked = on; }
 
     // How many bytes append() takes now; reading no more than this keeps the buffer bounded.
     qint64 room() const;
@@ -59,7 +60,7 @@ private:
 
     qint64 m_maxMessage;
     bool m_inflate = false;
-    bool m_requireMask = true;
+    bool m_rejectMasked = false;
     bool m_failed = false;
     bool m_overflow = false;
 
@@ -76,7 +77,8 @@ private:
     qint64 m_length = 0;
 
     // Data message being assembled.
-    int m_msgType = 0; // 0: none in progress, else the opcode of its first frame
+    bool m_inMessage = false;
+    int m_msgType = 0; // the opcode of its first frame
     QByteArray m_message;
 
     std::unique_ptr<z_stream_s, void (*)(z_stream_s*)> m_zs;

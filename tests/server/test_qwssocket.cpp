@@ -22,7 +22,7 @@ struct RawClient {
     QList<WsEvent> events;
     bool closed = false;
 
-    RawClient() { parser.setRequireMask(false); }
+    RawClient() { parser.setRejectMasked(true); }
 
     bool upgrade(quint16 port, const QByteArray& extraHeaders = QByteArray()) {
         socket.connectToHost(QHostAddress::LocalHost, port);
@@ -205,16 +205,7 @@ private slots:
         QTest::newRow("length 1 MiB + 1, header only") << QByteArray("\x82\xff", 2) + Be64((1 << 20) + 1) + key << 1009;
         QTest::newRow("fragments over 1 MiB")
             << ClientFrame(2, QByteArray(600000, 'x'), false) + ClientFrame(0, QByteArray(600000, 'y')) << 1009;
-        QTest::newRow("unmasked") << QByteArray("\x81\x02hi", 4) << 1002;
-        QTest::newRow("RSV1 without deflate-frame") << QByteArray("\xc1\x80", 2) + key << 1002;
-        QTest::newRow("RSV2") << QByteArray("\xa1\x80", 2) + key << 1002;
-        QTest::newRow("RSV3") << QByteArray("\x91\x80", 2) + key << 1002;
-        QTest::newRow("opcode 3") << ClientFrame(3, "x") << 1002;
-        QTest::newRow("opcode 11") << ClientFrame(11, "x") << 1002;
         QTest::newRow("ping of 126 bytes") << ClientFrame(9, QByteArray(126, 'p')) << 1002;
-        QTest::newRow("fragmented ping") << ClientFrame(9, "p", false) << 1002;
-        QTest::newRow("continuation first") << ClientFrame(0, "x") << 1002;
-        QTest::newRow("text inside a fragmented text") << ClientFrame(1, "a", false) + ClientFrame(1, "b") << 1002;
         QTest::newRow("close with one byte") << ClientFrame(8, "x") << 1002;
     }
     void badFramesCloseOnlyTheirConnection() {
@@ -235,6 +226,43 @@ private slots:
         const WsEvent echo = good.next();
         QCOMPARE(int(echo.kind), int(WsEvent::Binary));
         QCOMPARE(echo.data, QByteArray("T:still here"));
+    }
+
+    // What a phone may send besides strict RFC 6455 keeps its session: unmasked frames are read, the
+    // reserved bits ignored, reserved opcodes read and dropped.
+    void lenientFramesKeepTheSession_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArrayList>("replies"); // binary messages before the reply to "still here"
+        const QByteArray key("\x01\x02\x03\x04", 4);
+        QTest::newRow("unmasked") << QByteArray("\x81\x02hi", 4) << QByteArrayList{"T:hi"};
+        QTest::newRow("RSV1 without deflate-frame")
+            << QByteArray("\xc1\x82", 2) + key + QWsSocket::mask("ok", key) << QByteArrayList{"T:ok"};
+        QTest::newRow("RSV2 and RSV3") << QByteArray("\xa1\x80", 2) + key + QByteArray("\x91\x80", 2) + key
+                                       << QByteArrayList{"T:", "T:"};
+        QTest::newRow("opcode 3") << ClientFrame(3, "x") << QByteArrayList{};
+        QTest::newRow("opcode 11") << ClientFrame(11, "x") << QByteArrayList{};
+        QTest::newRow("continuation first") << ClientFrame(0, "x") << QByteArrayList{};
+        QTest::newRow("text inside a fragmented text")
+            << ClientFrame(1, "a", false) + ClientFrame(1, "b") << QByteArrayList{"T:ab"};
+    }
+    void lenientFramesKeepTheSession() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArrayList, replies);
+        TestServer server;
+        QVERIFY(server.listen());
+        RawClient client;
+        QVERIFY(client.upgrade(server.port()));
+        client.socket.write(bytes + ClientFrame(1, "still here"));
+        QByteArrayList got;
+        for (;;) {
+            const WsEvent ev = client.next();
+            QCOMPARE(int(ev.kind), int(WsEvent::Binary)); // no close, no time-out
+            if (ev.data == "T:still here")
+                break;
+            got << ev.data;
+        }
+        QCOMPARE(got, replies);
+        QCOMPARE(client.socket.state(), QAbstractSocket::ConnectedState);
     }
 
     // Many sessions whose frames arrive interleaved in small pieces each get exactly their own messages.

@@ -79,6 +79,31 @@ private slots:
         QTest::newRow("compressed and plain fragments")
             << ClientFrame(1, ClientDeflate("zzzzzzzzzzzzzzzz"), false, true) + ClientFrame(0, "-plain") << true
             << QStringList{"text:zzzzzzzzzzzzzzzz-plain"};
+        // What the phone may send besides strict RFC 6455 is read, or ignored, instead of ending the session.
+        QTest::newRow("unmasked text") << QByteArray("\x81\x02hi", 4) << false << QStringList{"text:hi"};
+        QTest::newRow("unmasked and masked fragments") << QByteArray("\x01\x02"
+                                                                     "ab",
+                                                                     4) +
+                                                              ClientFrame(0, "cd")
+                                                       << false << QStringList{"text:abcd"};
+        QTest::newRow("RSV1 without inflate is ignored")
+            << ClientFrame(1, "x", true, true) << false << QStringList{"text:x"};
+        QTest::newRow("RSV1 on a ping is ignored") << ClientFrame(9, "x", true, true) << true << QStringList{"ping:x"};
+        QTest::newRow("RSV2 and RSV3 are ignored")
+            << QByteArray("\xa1\x01y", 3) + QByteArray("\x92\x01z", 3) << false << QStringList{"text:y", "binary:z"};
+        QTest::newRow("reserved data opcode dropped")
+            << ClientFrame(7, "seven") + ClientFrame(1, "after") << false << QStringList{"text:after"};
+        QTest::newRow("fragmented reserved opcode dropped")
+            << ClientFrame(3, "a", false) + ClientFrame(0, "b") + ClientFrame(2, "c") << false
+            << QStringList{"binary:c"};
+        QTest::newRow("reserved control opcodes ignored")
+            << ClientFrame(11, "x") + ClientFrame(15, "") + ClientFrame(1, "after") << false
+            << QStringList{"text:after"};
+        QTest::newRow("continuation without a message dropped")
+            << ClientFrame(0, "lost") + ClientFrame(1, "kept") << false << QStringList{"text:kept"};
+        QTest::newRow("binary inside text continues the text")
+            << ClientFrame(1, "a", false) + ClientFrame(2, "b") << false << QStringList{"text:ab"};
+        QTest::newRow("close without FIN") << ClientFrame(8, "", false) << false << QStringList{"close:1005"};
     }
     void events() {
         QFETCH(QByteArray, bytes);
@@ -104,18 +129,13 @@ private slots:
         QTest::newRow("1 MiB + 1 header") << QByteArray("\x82\xff", 2) + Be64((1 << 20) + 1) + key << false << 1009;
         QTest::newRow("compressed frame over 1 MiB")
             << QByteArray("\xc2\xff", 2) + Be64((1 << 20) + 1) + key << true << 1009;
-        QTest::newRow("unmasked") << QByteArray("\x81\x01x", 3) << false << 1002;
-        QTest::newRow("RSV1 without inflate") << ClientFrame(1, "x", true, true) << false << 1002;
-        QTest::newRow("RSV1 on a ping") << ClientFrame(9, "x", true, true) << true << 1002;
-        QTest::newRow("RSV2") << QByteArray("\xa2\x80", 2) + key << false << 1002;
-        QTest::newRow("opcode 7") << ClientFrame(7, "") << false << 1002;
-        QTest::newRow("opcode 15") << ClientFrame(15, "") << false << 1002;
         QTest::newRow("long ping") << ClientFrame(9, QByteArray(126, 'x')) << false << 1002;
-        QTest::newRow("close without FIN") << ClientFrame(8, "", false) << false << 1002;
+        QTest::newRow("long reserved control frame") << ClientFrame(12, QByteArray(200, 'x')) << false << 1002;
+        QTest::newRow("reserved opcode over 1 MiB")
+            << QByteArray("\x83\xff", 2) + Be64((1 << 20) + 1) + key << false << 1009;
+        QTest::newRow("unmasked frame over 1 MiB") << QByteArray("\x82\x7f", 2) + Be64((1 << 20) + 1) << false << 1009;
         QTest::newRow("close of one byte") << ClientFrame(8, "x") << false << 1002;
         QTest::newRow("close status 999") << ClientFrame(8, QByteArray("\x03\xe7", 2)) << false << 1002;
-        QTest::newRow("continuation first") << ClientFrame(0, "x") << false << 1002;
-        QTest::newRow("binary inside text") << ClientFrame(1, "a", false) + ClientFrame(2, "b") << false << 1002;
         QTest::newRow("message over 1 MiB in fragments")
             << ClientFrame(2, QByteArray(700000, 'a'), false) + ClientFrame(0, QByteArray(400000, 'b')) << false
             << 1009;
@@ -184,7 +204,7 @@ private slots:
 
         // A client-side reader sees the frames as one binary message equal to the input.
         WsFrameParser reader;
-        reader.setRequireMask(false);
+        reader.setRejectMasked(true);
         reader.setInflate(true);
         for (int i = 0; i < frames.size(); ++i) {
             const QByteArray& f = frames[i];
