@@ -36,10 +36,29 @@ static bool ValidUtf8(const std::string& s) {
     return true;
 }
 
+void EventGate::Enter() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    ++calls_;
+}
+
+void EventGate::Leave() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (--calls_ == 0)
+        idle_.notify_all();
+}
+
+void EventGate::WaitIdle() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    idle_.wait(lock, [this] { return calls_ == 0; });
+}
+
 Context::Context() = default;
 
 Context::~Context() {
     Release();
+    // An invite event may still run in here (its callback may even be what ended the thread): after
+    // Release no new one comes in, and the ones running are waited for.
+    events_.WaitIdle();
 }
 
 void Context::Release() {

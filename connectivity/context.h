@@ -5,6 +5,7 @@
 #include "connectivity/stream.h"
 #include "zynapi.h"
 
+#include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -30,6 +31,20 @@ public:
     virtual void inviteComplete(const std::vector<ZYNService::Value>& args) = 0;
 };
 
+// Counts the service's event calls that run inside an object, so that the object can wait for them
+// before it goes. Nothing is held while a call runs: a callback may call back into the library.
+class EventGate {
+public:
+    void Enter();
+    void Leave();
+    void WaitIdle();
+
+private:
+    std::mutex mutex_;
+    std::condition_variable idle_;
+    int calls_ = 0;
+};
+
 class Context : public InviteHandler {
 public:
     Context();
@@ -52,6 +67,9 @@ public:
     void inviteReceived(const std::vector<ZYNService::Value>& args) override;
     void inviteComplete(const std::vector<ZYNService::Value>& args) override;
 
+    // The invite sinks' calls into this Context.
+    EventGate& Events() { return events_; }
+
     void SetSocketMode(uint8_t mode) {
         std::lock_guard<std::mutex> lock(mutex_);
         socketMode = mode;
@@ -65,6 +83,7 @@ public:
 private:
     void Release();
 
+    EventGate events_;
     std::mutex mutex_; // callbacks and streams, shared with the service's event threads
     ZYNInviteCompleteCallback inviteCompleteCallback_ = nullptr;
     void* inviteCompleteUser_ = nullptr;

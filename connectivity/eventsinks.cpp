@@ -1,5 +1,6 @@
 #include "connectivity/eventsinks.h"
 
+#include "connectivity/apithread.h"
 #include "connectivity/textutil.h"
 #include "connectivity/xmldocument.h"
 
@@ -10,7 +11,7 @@ using ZYNService::Value;
 
 namespace Quorl::ZYN::API {
 
-void OwnedSink::SetOwner(InviteHandler* owner) {
+void OwnedSink::SetOwner(Context* owner) {
     std::lock_guard<std::mutex> lock(mutex_);
     owner_ = owner;
 }
@@ -18,14 +19,24 @@ void OwnedSink::SetOwner(InviteHandler* owner) {
 int32_t OwnedSink::Invoke(int dispid, const std::vector<Value>& args) {
     if (dispid != dispid_)
         return 0;
-    // Held during the call so the Context cannot go away under it.
-    std::lock_guard<std::mutex> lock(mutex_);
-    if (!owner_)
-        return 0;
+    EventDelivery delivery;
+    Context* owner;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        owner = owner_;
+        if (!owner)
+            return 0;
+        // Entered before the lock is let go: a Context that cut the sink loose has seen this call.
+        owner->Events().Enter();
+    }
+    struct Leave {
+        Context* owner;
+        ~Leave() { owner->Events().Leave(); }
+    } leave{owner};
     if (complete_)
-        owner_->inviteComplete(args);
+        owner->inviteComplete(args);
     else
-        owner_->inviteReceived(args);
+        owner->inviteReceived(args);
     return 0;
 }
 
@@ -36,6 +47,7 @@ void ZYNDiscoveryEventSink::SetCallback(ZYNDiscoveryCallback cb, void* user) {
 }
 
 int32_t ZYNDiscoveryEventSink::Invoke(int dispid, const std::vector<Value>& args) {
+    EventDelivery delivery;
     if (dispid == 1 && args.size() >= 2)
         Discovered(args[0].text, args[1].text);
     return 0;
@@ -135,6 +147,7 @@ void ZYNAuthorizationEventSink::Release() {
 }
 
 int32_t ZYNAuthorizationEventSink::Invoke(int dispid, const std::vector<Value>& args) {
+    EventDelivery delivery;
     // dispids 2 and 3 come here as well and are of no interest.
     if (dispid == 1 && args.size() >= 2)
         StateChanged(args[0].text, args[1].i);

@@ -9,16 +9,19 @@
 
 namespace Quorl::ZYN::API {
 
-// Gadget (dispid 4) and invite (dispid 1) events, forwarded to the Context while it lives.
+// Gadget (dispid 4) and invite (dispid 1) events, forwarded to the Context while it lives. The call runs
+// without the sink's lock, counted in the Context's event gate, so that a callback may set the library up
+// again or end it; the Context waits for it before it goes.
 class OwnedSink : public ZYNService::Sink {
 public:
-    OwnedSink(InviteHandler* owner, int dispid, bool complete) : owner_(owner), dispid_(dispid), complete_(complete) {}
-    void SetOwner(InviteHandler* owner);
+    OwnedSink(Context* owner, int dispid, bool complete) : owner_(owner), dispid_(dispid), complete_(complete) {}
+    // Never waits for a call that is running.
+    void SetOwner(Context* owner);
     int32_t Invoke(int dispid, const std::vector<ZYNService::Value>& args) override;
 
 private:
     std::mutex mutex_;
-    InviteHandler* owner_;
+    Context* owner_;
     int dispid_;
     bool complete_;
 };

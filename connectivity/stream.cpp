@@ -1,5 +1,6 @@
 #include "connectivity/stream.h"
 
+#include "connectivity/apithread.h"
 #include "connectivity/context.h"
 
 #include <arpa/inet.h>
@@ -28,6 +29,7 @@ public:
         owner_.reset();
     }
     int32_t Invoke(int dispid, const std::vector<Value>& args) override {
+        EventDelivery delivery;
         std::shared_ptr<Stream> s;
         {
             std::lock_guard<std::mutex> lock(mutex_);

@@ -2,6 +2,7 @@
 #include "connectivity/stub/zynfake.h"
 #include "zynapi.h"
 
+#include <QProcess>
 #include <QtTest>
 
 #include <arpa/inet.h>
@@ -658,6 +659,43 @@ private slots:
             for (int i = 0; i < mine.size(); ++i)
                 QCOMPARE(mine[i], QString("Gadget.2(%1,0)").arg(t * 1000 + i));
         }
+    }
+
+    // Ends of the library that once hung, each in a host program of its own under a time limit.
+    void hostProgramEnds_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QStringList>("output");
+        const QStringList setUp{"ZYNInitialize 0", "ZYNSetInviteCallback 0"};
+        const QStringList goesOn{"event delivered", "ZYNInitialize 0", "ZYNGetLocalSessionGuid 0", "ZYNCleanUp 0"};
+        QTest::newRow("exit without clean-up") << "exit" << setUp;
+        QTest::newRow("clean-up in invite complete")
+            << "cleanup-in-complete" << setUp + QStringList{"callback: ZYNCleanUp 0"} + goesOn;
+        QTest::newRow("set-up in invite complete")
+            << "initialize-in-complete" << setUp + QStringList{"callback: ZYNInitialize 0"} + goesOn;
+        QTest::newRow("clean-up in invite received")
+            << "cleanup-in-received" << setUp + QStringList{"ZYNListenForInvites 0", "callback: ZYNCleanUp 0"} + goesOn;
+        // A new set-up while the connection ended in the same callback still closes is refused at once.
+        QTest::newRow("clean-up and set-up in invite complete")
+            << "restart-in-complete"
+            << setUp + QStringList{"callback: ZYNCleanUp 0", "callback: ZYNInitialize 0x80004005"} + goesOn;
+    }
+    void hostProgramEnds() {
+        QFETCH(QString, mode);
+        QFETCH(QStringList, output);
+        QProcess host;
+        host.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        host.start(QStringLiteral(ZYN_HOST), {mode});
+        QVERIFY(host.waitForStarted(10000));
+        const bool ended = host.waitForFinished(20000);
+        if (!ended) {
+            host.kill();
+            host.waitForFinished(5000);
+        }
+        const QStringList lines = QString::fromUtf8(host.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        QVERIFY2(ended, qPrintable("hung after: " + lines.join(" | ")));
+        QCOMPARE(host.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(host.exitCode(), 0);
+        QCOMPARE(lines, output);
     }
 
     void concurrentCleanUpAndCalls() {
