@@ -15,6 +15,7 @@
 #include "runtime/webimagecache.h"
 #include "server/netruntimeadapters.h"
 #include "server/netserver.h"
+#include "server/palprograms.h"
 #include "shell/imaintabhooks.h"
 #include "shell/startoptions.h"
 #include "widgets/colpickpopup.h"
@@ -49,16 +50,6 @@ const char* const kTabCaptions[] = {
 const char* const kTabTips[] = {
     QT_TRANSLATE_NOOP("MervexWnd", "Create grids and Controls"), QT_TRANSLATE_NOOP("MervexWnd", "Velli-Chor settings"),
     QT_TRANSLATE_NOOP("MervexWnd", "Velli-Chor support"), QT_TRANSLATE_NOOP("MervexWnd", "Show Easy Mode")};
-
-// Running programs from the statistics thread and stored program paths made absolute, for the server's
-// switch of a phone to the grid of a program that started.
-class ShellPrograms : public INetPrograms {
-public:
-    QStringList GetProcesses() override { return PAL::GetProcesses(); }
-    QString ResolveProgramPath(const QString& path) override {
-        return PAL::ExpandEnvironment(PluginTools::ResolvePath(path));
-    }
-};
 
 QString WithSlash(const QString& path) {
     return path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
@@ -310,7 +301,7 @@ void MervexWnd::WireServer() {
                                udp.isEmpty() ? NetServer::DefaultUdpPort : udp.toUShort());
     }
     m_netImages.reset(new NetImagesAdapter(m_images));
-    m_netPrograms.reset(new ShellPrograms);
+    m_netPrograms.reset(new PalPrograms);
     // The phone's tab list is the configuration's user tabs; its views are the editor's grid canvases.
     m_netGrids.reset(new NetGridsProvider);
     m_server->SetPairing(this);
