@@ -1,6 +1,7 @@
 #include "config/trsc.h"
 
 #include "config/cfgread.h"
+#include "foundation/casepath.h"
 #include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
 
@@ -37,6 +38,22 @@ QString DataCfg::TRsc::FindFile(const QString& rsc, const QString& directory) {
         if (QFile::exists(inDir))
             return inDir;
         // A name with an extension of its own is tried only as written.
+        if (rsc.contains(QLatin1Char('.')))
+            break;
+    }
+    // Names written on Windows: '\' separators and any letter case.
+    for (const char* ext : extensions) {
+        const QString candidate = rsc + QLatin1String(ext);
+        if (!directory.isEmpty()) {
+            const QString inDir = FindPathIgnoringCase(directory + QLatin1Char('/') + candidate);
+            if (!inDir.isEmpty())
+                return inDir;
+        }
+        if (candidate.startsWith(QLatin1Char('/')) || candidate.startsWith(QLatin1Char('\\'))) {
+            const QString found = FindPathIgnoringCase(candidate);
+            if (!found.isEmpty())
+                return found;
+        }
         if (rsc.contains(QLatin1Char('.')))
             break;
     }

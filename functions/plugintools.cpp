@@ -1,5 +1,6 @@
 #include "functions/plugintools.h"
 
+#include "foundation/casepath.h"
 #include "foundation/globals.h"
 #include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
@@ -8,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QNetworkDiskCache>
 #include <QSslCertificate>
 #include <QStandardPaths>
@@ -89,30 +91,43 @@ QString PluginTools::DefaultUserPath() {
 // ---------------------------------------------------------------------------------------------------------------
 // Paths
 
-QString PluginTools::ResolvePath(const QString& path) {
+namespace {
+// The stored form's expansion, before any look at the disk.
+QString ExpandStoredPath(const QString& path) {
     QString p = path;
     p.replace(QLatin1Char('\\'), QLatin1Char('/'));
     if (p.startsWith(QLatin1Char('/'))) {
         // Here an absolute path begins with '/' too. One that already lies in the program's own folders was
         // resolved before (or is a file of the user or temporary folder that RelativePath leaves as it is):
         // prefixing the data folder again would point nowhere.
-        if (p.startsWith(GetDataPath()) || p.startsWith(GetUserPath()))
+        if (p.startsWith(PluginTools::GetDataPath()) || p.startsWith(PluginTools::GetUserPath()))
             return p;
         // Finding the temporary folder looks at the file system; only a path that can lie in it pays for that.
-        if (p.contains(TempSubPath()) && p.startsWith(GetTempPath()))
+        if (p.contains(TempSubPath()) && p.startsWith(PluginTools::GetTempPath()))
             return p;
-        return GetDataPath() + p.mid(1);
+        return PluginTools::GetDataPath() + p.mid(1);
     }
     // Only the whole word stands for a folder: "Temp/x.txt" is a relative path like any other.
     if (p == QLatin1String("Temp"))
-        return GetTempPath();
+        return PluginTools::GetTempPath();
     if (p == QLatin1String("Data"))
-        return GetDataPath();
+        return PluginTools::GetDataPath();
     if (p == QLatin1String("User"))
-        return GetUserPath();
+        return PluginTools::GetUserPath();
     if (p == QLatin1String("Icons"))
-        return GetDataPath() + QStringLiteral("Icons/");
+        return PluginTools::GetDataPath() + QStringLiteral("Icons/");
     return p;
+}
+} // namespace
+
+QString PluginTools::ResolvePath(const QString& path) {
+    const QString p = ExpandStoredPath(path);
+    // Configurations and packages made on Windows name files in any letter case: where the name as written
+    // does not exist, the file whose name matches ignoring case is meant.
+    if (p.isEmpty() || QFileInfo::exists(p))
+        return p;
+    const QString found = FindPathIgnoringCase(p);
+    return found.isEmpty() ? p : found;
 }
 
 QString PluginTools::RelativePath(const QString& path) {

@@ -25,7 +25,9 @@ public:
     // --- Paths. ---
 
     // Expands a stored path: '\' becomes '/'; a leading '/' means the data folder; the whole words "Temp",
-    // "Data", "User" and "Icons" stand for their folders. Anything else comes back as it is.
+    // "Data", "User" and "Icons" stand for their folders. Anything else comes back as it is. Where the
+    // result does not exist but a file whose name matches ignoring letter case does (a name written on
+    // Windows), that file's path is the answer.
     static QString ResolvePath(const QString& path);
     // The reverse for stored paths: a path inside the data folder (any letter case) becomes "/..."; the
     // temporary and user folders themselves become "Temp" and "User".

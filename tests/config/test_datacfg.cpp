@@ -113,6 +113,40 @@ private slots:
         QVERIFY(!cfg.FindGfx(QStringLiteral("Btn")).Image.isNull());
     }
 
+    void windowsResourceNamesResolve_data() {
+        QTest::addColumn<QString>("rsc");
+        QTest::addColumn<QString>("expected"); // below the declaring folder; empty: not found
+        QTest::newRow("backslashes, other case") << "images\\btn.PNG"
+                                                 << "Images/Btn.png";
+        QTest::newRow("without extension") << "IMAGES\\BTN"
+                                           << "Images/Btn.png";
+        QTest::newRow("exact") << "Images/Btn.png"
+                               << "Images/Btn.png";
+        QTest::newRow("missing") << "images\\other.png"
+                                 << "";
+    }
+    void windowsResourceNamesResolve() {
+        QFETCH(QString, rsc);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("Images"))));
+        QImage img(4, 3, QImage::Format_ARGB32);
+        img.fill(Qt::red);
+        QVERIFY(img.save(dir.filePath(QStringLiteral("Images/Btn.png"))));
+        DataCfg cfg;
+        DataCfg::TGfx gfx;
+        gfx.Read(QVariantMap{{QStringLiteral("Name"), QStringLiteral("Btn")}, {QStringLiteral("Rsc"), rsc}},
+                 dir.path());
+        gfx.Set = QStringLiteral("S");
+        cfg.Gfxs().append(gfx);
+        const DataCfg::TGfx loaded = cfg.FindGfx(QStringLiteral("Btn"), QString(), true);
+        QCOMPARE(loaded.Found, !expected.isEmpty());
+        if (!expected.isEmpty()) {
+            QCOMPARE(loaded.Rsc, dir.path() + QLatin1Char('/') + expected);
+            QCOMPARE(loaded.Image.size(), QSize(4, 3));
+        }
+    }
+
     void fontResolve() {
         QTemporaryDir dir;
         QFile f(dir.filePath(QStringLiteral("face.ttf")));

@@ -1,6 +1,7 @@
 // Folder getters and the stored-path forms of the plug-in API.
 #include "functions/plugintools.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 class TestPluginTools : public QObject {
@@ -118,6 +119,58 @@ private slots:
 
     void relativeTempFolder() {
         QCOMPARE(PluginTools::RelativePath(PluginTools::GetTempPath()), QStringLiteral("Temp"));
+    }
+
+    // A data folder written on Windows: its configuration names "images\\btn.PNG" for "Images/Btn.png".
+    void windowsNamesResolveIgnoringCase_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("expected"); // relative to the data folder D
+        QTest::newRow("backslashes, other case") << "/images\\btn.PNG"
+                                                 << "Images/Btn.png";
+        QTest::newRow("upper case folder") << "\\IMAGES\\BTN.png"
+                                           << "Images/Btn.png";
+        QTest::newRow("exact name") << "/Images/Btn.png"
+                                    << "Images/Btn.png";
+        QTest::newRow("resolved once, other case") << "D/images/BTN.PNG"
+                                                   << "Images/Btn.png";
+        QTest::newRow("two names differ only in case") << "/images/twin.png"
+                                                       << "Images/TWIN.png";
+        QTest::newRow("missing file unchanged") << "/images\\none.png"
+                                                << "images/none.png";
+        QTest::newRow("file used as folder unchanged") << "/images/btn.png/x"
+                                                       << "images/btn.png/x";
+    }
+    void windowsNamesResolveIgnoringCase() {
+        QFETCH(QString, path);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        const QString d = dir.path() + QStringLiteral("/Data/");
+        QVERIFY(QDir().mkpath(d + QStringLiteral("Images")));
+        for (const char* name : {"Images/Btn.png", "Images/twin.PNG", "Images/TWIN.png"}) {
+            QFile f(d + QLatin1String(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        PluginTools::SetDataPath(d);
+        if (path.startsWith(QLatin1String("D/")))
+            path = d + path.mid(2);
+        QCOMPARE(PluginTools::ResolvePath(path), d + expected);
+    }
+
+    void caseFallbackSeesFolderChanges() {
+        QTemporaryDir dir;
+        const QString d = dir.path() + QStringLiteral("/Data/");
+        QVERIFY(QDir().mkpath(d + QStringLiteral("Images")));
+        PluginTools::SetDataPath(d);
+        const QString stored = QStringLiteral("/images\\btn.png");
+        QCOMPARE(PluginTools::ResolvePath(stored), d + QStringLiteral("images/btn.png")); // nothing there yet
+        QFile f(d + QStringLiteral("Images/Btn.png"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        QCOMPARE(PluginTools::ResolvePath(stored), d + QStringLiteral("Images/Btn.png"));
+        QVERIFY(QFile::rename(d + QStringLiteral("Images/Btn.png"), d + QStringLiteral("Images/BTN.png")));
+        QCOMPARE(PluginTools::ResolvePath(stored), d + QStringLiteral("Images/BTN.png"));
+        QVERIFY(QFile::remove(d + QStringLiteral("Images/BTN.png")));
+        QCOMPARE(PluginTools::ResolvePath(stored), d + QStringLiteral("images/btn.png"));
     }
 
     void roundTrip_data() {

@@ -91,6 +91,14 @@ private slots:
         QCOMPARE(LoadImageCached(QStringLiteral("Data"), false).isNull(), true);
     }
 
+    void windowsNamesLoad() {
+        // A configuration made on Windows names the picture in another letter case, with backslashes.
+        QVERIFY(QDir().mkpath(m_data + "Images"));
+        QVERIFY(WritePng(m_data + "Images/Btn.png", Qt::magenta));
+        for (bool cached : {false, true})
+            QCOMPARE(LoadImageCached(QStringLiteral("/images\\btn.PNG"), cached).pixelColor(0, 0), QColor(Qt::magenta));
+    }
+
     void cacheKeepsImageUntilFileChanges() {
         const QString file = m_data + "c.png";
         QVERIFY(WritePng(file, Qt::red));
