@@ -6,6 +6,10 @@ PluginLogger::LogLevel PluginLogger::GetLogLevel() {
     return LogLevel(GetLogger().GetLevel());
 }
 
+PluginLogger& PluginLogger::operator=(const PluginLogger&) {
+    return *this;
+}
+
 PluginLogger::Helper::Helper(LogLevel level) : level(level), qtDebug(&buffer) {}
 
 PluginLogger::Helper::Helper(const Helper& other) : level(other.level), buffer(other.buffer), qtDebug(&buffer) {}
@@ -15,6 +19,10 @@ PluginLogger::Helper& PluginLogger::Helper::operator=(const Helper& other) {
     buffer = other.buffer;
     qtDebug = QDebug(&buffer);
     return *this;
+}
+
+QDebug& PluginLogger::Helper::stream() {
+    return qtDebug;
 }
 
 PluginLogger::Helper::~Helper() {

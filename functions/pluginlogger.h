@@ -11,6 +11,11 @@ public:
 
     static LogLevel GetLogLevel();
 
+    // Exported with the rest of the plug-in API, so defined out of line; the class holds no data.
+    PluginLogger() = default;
+    PluginLogger(const PluginLogger&) = default;
+    PluginLogger& operator=(const PluginLogger& other);
+
     // One line; written when the helper goes out of scope. Build one only when the level is not below
     // GetLogLevel(): the helper itself does not check.
     class Helper {
@@ -19,7 +24,7 @@ public:
         Helper(const Helper& other);
         Helper& operator=(const Helper& other);
         ~Helper();
-        QDebug& stream() { return qtDebug; }
+        QDebug& stream();
 
     private:
         void writeToLog();

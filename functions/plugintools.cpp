@@ -45,6 +45,10 @@ QString& UserFolder() {
 
 } // namespace
 
+PluginTools& PluginTools::operator=(const PluginTools&) {
+    return *this;
+}
+
 // ---------------------------------------------------------------------------------------------------------------
 // Folders
 

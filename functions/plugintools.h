@@ -13,6 +13,11 @@ template <typename T> class QList;
 
 class PluginTools {
 public:
+    // Exported with the rest of the plug-in API, so defined out of line; the class holds no data.
+    PluginTools() = default;
+    PluginTools(const PluginTools&) = default;
+    PluginTools& operator=(const PluginTools& other);
+
     // --- Folders. Each ends with '/'. ---
 
     // The program's temporary folder: the per-user private temporary base followed by "/MERVEX/Velli-Chor/".

@@ -1,6 +1,7 @@
 // The program binary itself: a second start hands its command line to the first instance and ends; a
 // headless start and stop runs its steps in order and saves the user configuration; a running program
 // answers a phone's discovery datagram and its HTTP information request.
+#include "config/ziputils.h"
 #include "shell/mervapp.h"
 
 #include <QHostAddress>
@@ -148,6 +149,72 @@ private slots:
         const QByteArray text = cfg.readAll();
         QVERIFY(text.contains("FirstHelpShown"));
         QVERIFY(text.contains("CustomGrid:Custom Grid 1"));
+    }
+
+    void pluginUsesTheExportedApi() {
+        // The program gives out every member of the plug-in API by name...
+        QProcess nm;
+        nm.start(QStringLiteral("nm"), {QStringLiteral("-D"), QStringLiteral("--defined-only"), QStringLiteral("-C"),
+                                        QStringLiteral(VELLICHOR_BINARY)});
+        QVERIFY(nm.waitForFinished(30000));
+        const QString exported = QString::fromLatin1(nm.readAllStandardOutput());
+        for (const char* name : {"PluginTools::GetTempPath()",
+                                 "PluginTools::GetDataPath()",
+                                 "PluginTools::GetUserPath()",
+                                 "PluginTools::GetMainWindowHandle()",
+                                 "PluginTools::GetWebCache()",
+                                 "PluginTools::ResolvePath(QString const&)",
+                                 "PluginTools::RelativePath(QString const&)",
+                                 "PluginTools::AddWindowMessageProxy(IWindowMessageProxy*)",
+                                 "PluginTools::RemWindowMessageProxy(IWindowMessageProxy*)",
+                                 "PluginTools::GetRootCAs()",
+                                 "PluginTools::DoTidyHtml2Xml(char const*)",
+                                 "PluginTools::operator=(PluginTools const&)",
+                                 "PluginLogger::GetLogLevel()",
+                                 "PluginLogger::operator=(PluginLogger const&)",
+                                 "PluginLogger::Helper::Helper(PluginLogger::LogLevel)",
+                                 "PluginLogger::Helper::Helper(PluginLogger::Helper const&)",
+                                 "PluginLogger::Helper::operator=(PluginLogger::Helper const&)",
+                                 "PluginLogger::Helper::stream()",
+                                 "PluginLogger::Helper::~Helper()",
+                                 "PluginLogger::Helper::writeToLog()"})
+            QVERIFY2(exported.contains(QLatin1String(" T ") + QLatin1String(name) + QLatin1Char('\n')), name);
+
+        // ...and a plug-in in the user folder, allowed to load, uses all of it inside the running program.
+        ProgramRun run;
+        const QString folder = run.user.path() + QStringLiteral("/Plugins/ApiPlugin/");
+        QVERIFY(QDir().mkpath(folder));
+        const QString library = folder + QStringLiteral("libapiplugin.so");
+        QVERIFY(QFile::copy(QStringLiteral(MERVEX_API_PLUGIN), library));
+        QFile description(folder + QStringLiteral("plugin.json"));
+        QVERIFY(description.open(QIODevice::WriteOnly));
+        description.write(R"({ "Name": "ApiPlugin", "DynamicLibraries": ["libapiplugin.so"] })");
+        description.close();
+        QFile userCfg(run.user.path() + QStringLiteral("/userCfg.json"));
+        QVERIFY(userCfg.open(QIODevice::WriteOnly));
+        userCfg.write(
+            QStringLiteral(R"({ "DynamicLibraries": [ { "Rsc": "%1", "CheckSum": "%2", "Permission": "Always" } ] })")
+                .arg(QFileInfo(library).canonicalFilePath(), FileHashBase64(library))
+                .toUtf8());
+        userCfg.close();
+        run.Start(QStringList() << QStringLiteral("--smoke"));
+        QVERIFY(run.process.waitForFinished(60000));
+        QCOMPARE(run.process.exitCode(), 0);
+
+        QFile evidence(run.user.path() + QStringLiteral("/api-plugin.txt"));
+        QVERIFY2(evidence.open(QIODevice::ReadOnly), "the plug-in did not run");
+        const QStringList used = QString::fromUtf8(evidence.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(used, QStringList({"GetTempPath", "GetDataPath", "GetUserPath", "GetMainWindowHandle", "GetWebCache",
+                                    "ResolvePath", "RelativePath", "AddWindowMessageProxy", "RemWindowMessageProxy",
+                                    "GetRootCAs", "DoTidyHtml2Xml", "PluginTools::operator=", "GetLogLevel",
+                                    "PluginLogger::operator=", "Helper"}));
+        const QStringList lines = run.LogLines().filter(QStringLiteral("ApiPlugin: helper"));
+        QCOMPARE(lines.size(), 3);
+        for (const char* text : {"ApiPlugin: helper", "ApiPlugin: helper copy", "ApiPlugin: helper assigned"}) {
+            const QStringList found = lines.filter(QRegularExpression(
+                QStringLiteral("^\\s*INFO .* %1\\s*$").arg(QRegularExpression::escape(QLatin1String(text)))));
+            QVERIFY2(found.size() == 1, text);
+        }
     }
 
     void phoneServerAnswers() {
