@@ -9,7 +9,7 @@ PKGS=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-alsa
   libqt5svg5-dev qttools5-dev qttools5-dev-tools libquazip1-qt5-dev libssl-dev zlib1g-dev
   libtidy-dev libstb-dev libstatgrab-dev libxtst-dev libbenchmark-dev
-  xvfb xauth fonts-dejavu-core openssl
+  xvfb xauth fonts-dejavu-core openssl desktop-file-utils
   libqt5websockets5-dev python3-websockets node-ws sox vorbis-tools socat curl dbus
   dovecot-imapd dovecot-pop3d
 )

@@ -232,16 +232,26 @@ void MervexWnd::BuildForm() {
                                QStringLiteral(":/images/BtnWndCancel"), 12, 10);
 }
 
-QString MervexWnd::FindDataFolder(const QString& workingDir, const QString& programDir) {
+QString MervexWnd::FindDataFolder(const QString& workingDir, const QString& programDir,
+                                  const QStringList& installedDirs) {
     const QString fromEnv = QString::fromLocal8Bit(qgetenv("MERVEX_DATA_DIR"));
     if (!fromEnv.isEmpty())
         return IsDataFolder(fromEnv) ? WithSlash(QDir(fromEnv).absolutePath()) : QString();
-    for (const QString& base : {workingDir, programDir}) {
-        const QString folder = base + QStringLiteral("/Data");
-        if (!base.isEmpty() && IsDataFolder(folder))
+    QStringList candidates;
+    for (const QString& base : {workingDir, programDir})
+        if (!base.isEmpty())
+            candidates << base + QStringLiteral("/Data");
+    candidates << installedDirs;
+    for (const QString& folder : candidates)
+        if (!folder.isEmpty() && IsDataFolder(folder))
             return WithSlash(QDir(folder).absolutePath());
-    }
     return QString();
+}
+
+QStringList MervexWnd::InstalledDataFolders(const QString& programDir) {
+    // Both come from the build's install settings (shell/CMakeLists.txt).
+    return {QDir::cleanPath(programDir + QStringLiteral("/" MERVEX_DATA_FROM_PROGRAM)),
+            QStringLiteral(MERVEX_INSTALLED_DATA_DIR)};
 }
 
 QString MervexWnd::MigrateUserFolder(const QString& home, const QString& documents) {
@@ -267,8 +277,10 @@ QString MervexWnd::MigrateUserFolder(const QString& home, const QString& documen
 }
 
 void MervexWnd::FixFolders(const Folders& folders) {
-    m_dataPath = folders.data.isEmpty() ? FindDataFolder(QDir::currentPath(), QCoreApplication::applicationDirPath())
-                                        : WithSlash(folders.data);
+    const QString programDir = QCoreApplication::applicationDirPath();
+    m_dataPath = folders.data.isEmpty()
+                     ? FindDataFolder(QDir::currentPath(), programDir, InstalledDataFolders(programDir))
+                     : WithSlash(folders.data);
     if (m_dataPath.isEmpty() || !IsDataFolder(m_dataPath)) {
         const QString tried = m_dataPath.isEmpty() ? QDir::currentPath() + QStringLiteral("/Data/") : m_dataPath;
         QLOG_FATAL() << "MervexWnd::MervexWnd: Invalid Data Directory:" << tried;

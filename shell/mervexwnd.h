@@ -54,8 +54,13 @@ public:
     QString GetCustomGridPath() const { return m_customGridPath; }
 
     // The data folder: MERVEX_DATA_DIR when set, else "Data/" of the working folder, else "Data/" beside
-    // the program; a folder counts only when it holds "mainCfg.json". Empty when none does.
-    static QString FindDataFolder(const QString& workingDir, const QString& programDir);
+    // the program, else the first of installedDirs; a folder counts only when it holds "mainCfg.json".
+    // Empty when none does.
+    static QString FindDataFolder(const QString& workingDir, const QString& programDir,
+                                  const QStringList& installedDirs = QStringList());
+    // Where `cmake --install` puts the data folder: first found from the program's folder (so an installed
+    // tree may move as a whole), then at the path the build was configured for.
+    static QStringList InstalledDataFolders(const QString& programDir);
     // Moves an old home-based user folder below the Documents folder; answers the user folder to use.
     static QString MigrateUserFolder(const QString& home, const QString& documents);
 

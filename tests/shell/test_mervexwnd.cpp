@@ -383,31 +383,51 @@ private slots:
         QCOMPARE(m_hooks.calls, accepted ? QStringList() << "Import " + path : QStringList());
     }
 
+    // Each row names the folders that hold a data folder ("Data" with mainCfg.json); the others hold an empty
+    // "Data". The installed places come last, the first of them before the second; MERVEX_DATA_DIR overrides
+    // all, and a wrong one is an error rather than a reason to take another.
     void dataFolder_data() {
-        QTest::addColumn<bool>("inWorking");
-        QTest::addColumn<bool>("besideProgram");
+        QTest::addColumn<QStringList>("holding");
+        QTest::addColumn<QString>("env");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("working folder first") << true << true << "work/Data/";
-        QTest::newRow("beside the program") << false << true << "prog/Data/";
-        QTest::newRow("none") << false << false << "";
+        const QStringList all = {"work", "prog", "inst1", "inst2", "env"};
+        QTest::newRow("working folder first") << all << ""
+                                              << "work/Data/";
+        QTest::newRow("beside the program") << QStringList{"prog", "inst1", "inst2"} << ""
+                                            << "prog/Data/";
+        QTest::newRow("installed") << QStringList{"inst1", "inst2"} << ""
+                                   << "inst1/Data/";
+        QTest::newRow("installed at the configured path") << QStringList{"inst2"} << ""
+                                                          << "inst2/Data/";
+        QTest::newRow("none") << QStringList() << ""
+                              << "";
+        QTest::newRow("environment over all") << all << "env/Data"
+                                              << "env/Data/";
+        QTest::newRow("environment without a data folder") << all << "inst9/Data"
+                                                           << "";
     }
     void dataFolder() {
-        QFETCH(bool, inWorking);
-        QFETCH(bool, besideProgram);
+        QFETCH(QStringList, holding);
+        QFETCH(QString, env);
         QFETCH(QString, expected);
         QTemporaryDir root;
-        const QString work = root.path() + "/work", prog = root.path() + "/prog";
-        // A folder without mainCfg.json does not count.
-        QVERIFY(QDir().mkpath(work + "/Data") && QDir().mkpath(prog + "/Data"));
-        if (inWorking)
-            QVERIFY(QFile(work + "/Data/mainCfg.json").open(QIODevice::WriteOnly));
-        if (besideProgram)
-            QVERIFY(QFile(prog + "/Data/mainCfg.json").open(QIODevice::WriteOnly));
-        const QByteArray env = qgetenv("MERVEX_DATA_DIR");
-        qunsetenv("MERVEX_DATA_DIR");
-        const QString found = MervexWnd::FindDataFolder(work, prog);
-        if (!env.isEmpty())
-            qputenv("MERVEX_DATA_DIR", env);
+        for (const QString& place : {"work", "prog", "inst1", "inst2", "env"}) {
+            const QString data = root.path() + "/" + place + "/Data";
+            QVERIFY(QDir().mkpath(data));
+            if (holding.contains(place))
+                QVERIFY(QFile(data + "/mainCfg.json").open(QIODevice::WriteOnly));
+        }
+        const QByteArray saved = qgetenv("MERVEX_DATA_DIR");
+        if (env.isEmpty())
+            qunsetenv("MERVEX_DATA_DIR");
+        else
+            qputenv("MERVEX_DATA_DIR", (root.path() + "/" + env).toLocal8Bit());
+        const QString found = MervexWnd::FindDataFolder(root.path() + "/work", root.path() + "/prog",
+                                                        {root.path() + "/inst1/Data", root.path() + "/inst2/Data"});
+        if (saved.isEmpty())
+            qunsetenv("MERVEX_DATA_DIR");
+        else
+            qputenv("MERVEX_DATA_DIR", saved);
         QCOMPARE(found, expected.isEmpty() ? QString() : root.path() + "/" + expected);
     }
 
