@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Configures and builds into build/ with Ninja (and ccache when present).
+# Usage: scripts/build.sh [target ...]   (no target: everything, tests and benchmarks too)
+# MERVEX_BUILD_ARGS goes to Ninja, e.g. MERVEX_BUILD_ARGS=-j2 to limit the parallel jobs.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bash "$root/scripts/deps.sh"
@@ -10,5 +12,7 @@ if [ ! -f "$build/build.ninja" ]; then
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
 start=$(date +%s)
-cmake --build "$build" -- ${MERVEX_BUILD_ARGS:-}
+targets=()
+for t in "$@"; do targets+=(--target "$t"); done
+cmake --build "$build" "${targets[@]}" -- ${MERVEX_BUILD_ARGS:-}
 echo "Build took $(( $(date +%s) - start )) s"
