@@ -8,8 +8,8 @@ PKGS=(
   # (mpg123, in -good) and the ALSA and PulseAudio outputs.
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-alsa
   libqt5svg5-dev qttools5-dev qttools5-dev-tools libquazip1-qt5-dev libssl-dev zlib1g-dev
-  libtidy-dev libstb-dev libstatgrab-dev libxtst-dev libbenchmark-dev
-  xvfb xauth fonts-dejavu-core openssl desktop-file-utils
+  libtidy-dev libstb-dev libstatgrab-dev libxtst-dev libxkbcommon-dev libbenchmark-dev libpulse-dev
+  xvfb xauth fonts-dejavu-core openssl desktop-file-utils pulseaudio x11-xkb-utils
   libqt5websockets5-dev python3-websockets node-ws sox vorbis-tools socat curl dbus
   dovecot-imapd dovecot-pop3d
 )

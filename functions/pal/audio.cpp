@@ -6,216 +6,15 @@
 #include "foundation/logger/QsLog.h"
 #include "functions/pal/pal.h"
 #include "functions/pal/palbackends.h"
-#include "functions/pal/processrunner.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QRegularExpression>
 #include <QSet>
 #include <QVariantMap>
 
 #include <cmath>
 
 namespace PAL_INT {
-
-namespace {
-// The sound server answers at once or not at all; the main thread waits no longer than this.
-constexpr int kPactlTimeoutMs = 2000;
-// The sound server's full volume (100 %).
-constexpr double kNormVolume = 65536.0;
-
-const QString& DeviceOf(AudioFlow flow) {
-    static const QString sink = QStringLiteral("@DEFAULT_SINK@");
-    static const QString source = QStringLiteral("@DEFAULT_SOURCE@");
-    return flow == AudioFlow::Render ? sink : source;
-}
-
-QString KindOf(AudioFlow flow) {
-    return flow == AudioFlow::Render ? QStringLiteral("sink") : QStringLiteral("source");
-}
-
-QString RawVolume(double volume) {
-    return QString::number(qRound64(volume * kNormVolume));
-}
-
-// A property value of "pactl list": name = "value".
-QString PropertyValue(const QByteArray& line) {
-    const int eq = line.indexOf('=');
-    QByteArray value = line.mid(eq + 1).trimmed();
-    if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
-        value = value.mid(1, value.size() - 2);
-    return QString::fromUtf8(value);
-}
-} // namespace
-
-// ---- PactlAudioBackend ----
-
-IProcessRunner& PactlAudioBackend::Runner() const {
-    return m_runner ? *m_runner : ProcessRunner();
-}
-
-bool PactlAudioBackend::Pactl(const QStringList& args, QByteArray* output) const {
-    const ProcessResult result = Runner().Run(QStringLiteral("pactl"), args, kPactlTimeoutMs);
-    if (!result.Ok())
-        return false;
-    if (output)
-        *output = result.output;
-    return true;
-}
-
-double PactlAudioBackend::ParseVolume(const QByteArray& text) {
-    // "Volume: front-left: 32768 /  50% / -18.06 dB,   front-right: 32768 /  50% / -18.06 dB"
-    static const QRegularExpression channel(QStringLiteral("(\\d+)\\s*/\\s*\\d+%"));
-    const int start = text.indexOf("Volume:");
-    if (start < 0)
-        return -1;
-    int end = text.indexOf('\n', start);
-    if (end < 0)
-        end = text.size();
-    const QString line = QString::fromUtf8(text.mid(start, end - start));
-    double highest = -1;
-    auto it = channel.globalMatch(line);
-    while (it.hasNext()) {
-        bool ok = false;
-        const double raw = it.next().captured(1).toDouble(&ok);
-        if (ok)
-            highest = qMax(highest, raw / kNormVolume);
-    }
-    return highest;
-}
-
-QList<AudioSession> PactlAudioBackend::ParseSinkInputs(const QByteArray& text) {
-    QList<AudioSession> sessions;
-    AudioSession* current = nullptr;
-    for (const QByteArray& raw : text.split('\n')) {
-        const QByteArray line = raw.trimmed();
-        if (line.startsWith("Sink Input #")) {
-            sessions.append(AudioSession());
-            current = &sessions.last();
-            current->id = QString::fromLatin1(line.mid(12));
-            continue;
-        }
-        if (!current)
-            continue;
-        if (line.startsWith("Sink:")) {
-            current->device = QString::fromUtf8(line.mid(5).trimmed());
-        } else if (line.startsWith("Volume:")) {
-            current->volume = qMax(0.0, ParseVolume(line));
-        } else if (line.startsWith("application.process.id =")) {
-            current->procId = PropertyValue(line).toLongLong();
-        } else if (line.startsWith("application.name =")) {
-            current->appName = PropertyValue(line);
-        } else if (line.startsWith("media.role =")) {
-            current->system = PropertyValue(line) == QLatin1String("event");
-        }
-    }
-    return sessions;
-}
-
-bool PactlAudioBackend::GetVolume(AudioFlow flow, double* volume) {
-    QByteArray out;
-    if (!Pactl({QStringLiteral("get-%1-volume").arg(KindOf(flow)), DeviceOf(flow)}, &out))
-        return false;
-    const double v = ParseVolume(out);
-    if (v < 0)
-        return false;
-    *volume = v;
-    return true;
-}
-
-bool PactlAudioBackend::SetVolume(AudioFlow flow, double volume) {
-    return Pactl({QStringLiteral("set-%1-volume").arg(KindOf(flow)), DeviceOf(flow), RawVolume(volume)});
-}
-
-bool PactlAudioBackend::GetMute(AudioFlow flow, bool* mute) {
-    QByteArray out;
-    if (!Pactl({QStringLiteral("get-%1-mute").arg(KindOf(flow)), DeviceOf(flow)}, &out))
-        return false;
-    const QByteArray text = out.trimmed();
-    if (text == "Mute: yes")
-        *mute = true;
-    else if (text == "Mute: no")
-        *mute = false;
-    else
-        return false;
-    return true;
-}
-
-bool PactlAudioBackend::SetMute(AudioFlow flow, bool mute) {
-    return Pactl({QStringLiteral("set-%1-mute").arg(KindOf(flow)), DeviceOf(flow),
-                  mute ? QStringLiteral("1") : QStringLiteral("0")});
-}
-
-QString PactlAudioBackend::FindShortDevice(const QByteArray& text, const QByteArray& name) {
-    // "0\talsa_output.pci.analog-stereo\tmodule-alsa-card.c\ts16le 2ch 44100Hz\tSUSPENDED"
-    for (const QByteArray& line : text.split('\n')) {
-        const QList<QByteArray> fields = line.split('\t');
-        if (fields.size() >= 2 && fields.at(1).trimmed() == name)
-            return QString::fromUtf8(fields.at(0).trimmed());
-    }
-    return QString();
-}
-
-bool PactlAudioBackend::ListSessions(QList<AudioSession>* sessions) {
-    QByteArray out;
-    if (!Pactl({QStringLiteral("list"), QStringLiteral("sink-inputs")}, &out))
-        return false;
-    QList<AudioSession> all = ParseSinkInputs(out);
-    // Only the streams of the default playback device count; when that cannot be told, all of them.
-    QByteArray name;
-    QByteArray sinks;
-    if (!all.isEmpty() && Pactl({QStringLiteral("get-default-sink")}, &name) &&
-        Pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sinks")}, &sinks)) {
-        const QString device = FindShortDevice(sinks, name.trimmed());
-        if (!device.isEmpty()) {
-            QList<AudioSession> onDefault;
-            for (const AudioSession& s : qAsConst(all)) {
-                if (s.device == device)
-                    onDefault << s;
-            }
-            all = onDefault;
-        }
-    }
-    *sessions = all;
-    return true;
-}
-
-bool PactlAudioBackend::SetSessionVolume(const QString& id, double volume) {
-    return Pactl({QStringLiteral("set-sink-input-volume"), id, RawVolume(volume)});
-}
-
-bool PactlAudioBackend::GetFallbackVolume(quint32* packed) {
-    // "  Front Left: Playback 40634 [62%] [on]" per channel, or one "Mono:" line.
-    const ProcessResult result =
-        Runner().Run(QStringLiteral("amixer"), {QStringLiteral("-M"), QStringLiteral("get"), QStringLiteral("Master")},
-                     kPactlTimeoutMs);
-    if (!result.Ok())
-        return false;
-    static const QRegularExpression percent(QStringLiteral("Playback .*\\[(\\d+)%\\]"));
-    QList<quint32> channels;
-    for (const QByteArray& line : result.output.split('\n')) {
-        const auto match = percent.match(QString::fromUtf8(line));
-        if (match.hasMatch())
-            channels << quint32(qMin(100, match.captured(1).toInt())) * 65535u / 100u;
-    }
-    if (channels.isEmpty())
-        return false;
-    const quint32 left = channels.first();
-    const quint32 right = channels.size() > 1 ? channels.at(1) : left;
-    *packed = left | (right << 16);
-    return true;
-}
-
-bool PactlAudioBackend::SetFallbackVolume(quint32 packed) {
-    const int left = qRound((packed & 0xFFFF) * 100.0 / 65535.0);
-    const int right = qRound((packed >> 16) * 100.0 / 65535.0);
-    const ProcessResult result =
-        Runner().Run(QStringLiteral("amixer"),
-                     {QStringLiteral("-q"), QStringLiteral("-M"), QStringLiteral("set"), QStringLiteral("Master"),
-                      QStringLiteral("%1%,%2%").arg(left).arg(right)},
-                     kPactlTimeoutMs);
-    return result.Ok();
-}
 
 // ---- FakeAudioBackend ----
 
@@ -276,21 +75,6 @@ bool FakeAudioBackend::SetSessionVolume(const QString& id, double v) {
     return false;
 }
 
-bool FakeAudioBackend::GetFallbackVolume(quint32* packed) {
-    if (!fallbackPresent)
-        return false;
-    *packed = fallback;
-    return true;
-}
-
-bool FakeAudioBackend::SetFallbackVolume(quint32 packed) {
-    log << QStringLiteral("SetFallbackVolume %1").arg(packed, 8, 16, QLatin1Char('0'));
-    if (!fallbackPresent)
-        return false;
-    fallback = packed;
-    return true;
-}
-
 } // namespace PAL_INT
 
 // ---- PAL ----
@@ -307,14 +91,10 @@ double Clamped(double volume) {
     return qBound(0.0, volume, 1.0);
 }
 
-double ReadVolume(AudioFlow flow, bool withFallback) {
+// Without the device the volume reads silent.
+double ReadVolume(AudioFlow flow) {
     double v = 0;
-    if (AudioBackend().GetVolume(flow, &v))
-        return Clamped(v);
-    quint32 packed = 0;
-    if (withFallback && AudioBackend().GetFallbackVolume(&packed))
-        return ((packed & 0xFFFF) + (packed >> 16)) / 131070.0;
-    return 0;
+    return AudioBackend().GetVolume(flow, &v) ? Clamped(v) : 0.0;
 }
 
 bool ReadMute(AudioFlow flow) {
@@ -330,7 +110,7 @@ QString ProgramFileOf(qint64 procId) {
 } // namespace
 
 double PAL::GetMainVolume() {
-    return ReadVolume(AudioFlow::Render, true);
+    return ReadVolume(AudioFlow::Render);
 }
 
 double PAL::SetMainVolume(double volume) {
@@ -338,12 +118,7 @@ double PAL::SetMainVolume(double volume) {
         QLOG_DEBUG() << "PAL::SetMainVolume: not a volume";
         return GetMainVolume();
     }
-    const double v = Clamped(volume);
-    if (!AudioBackend().SetVolume(AudioFlow::Render, v)) {
-        // No playback device: the sound card's master control, both channels alike.
-        const quint32 half = quint32(v * 65535);
-        AudioBackend().SetFallbackVolume(half | (half << 16));
-    }
+    AudioBackend().SetVolume(AudioFlow::Render, Clamped(volume));
     return GetMainVolume();
 }
 
@@ -358,7 +133,7 @@ bool PAL::SetMainMute(bool mute) {
 }
 
 double PAL::GetMicroVolume() {
-    return ReadVolume(AudioFlow::Capture, false);
+    return ReadVolume(AudioFlow::Capture);
 }
 
 double PAL::SetMicroVolume(double volume) {

@@ -3,7 +3,10 @@
 #include "functions/pal/audio.h"
 #include "functions/pal/mediaplayermixer.h"
 #include "functions/pal/processrunner.h"
+#include "functions/pal/pulseaudiobackend.h"
 #include "functions/pal/syscommands.h"
+
+#include <memory>
 
 namespace PAL_INT {
 
@@ -12,6 +15,19 @@ IProcessRunner* g_runner = nullptr;
 IAudioBackend* g_audio = nullptr;
 ISystemPower* g_power = nullptr;
 IMusicMixer* g_music = nullptr;
+
+// The sound server's client, from the first use (or the platform layer's start) to the platform layer's end.
+std::unique_ptr<PulseAudioBackend> g_soundServer;
+bool g_soundServerStopped = false;
+// After the end: every device missing.
+FakeAudioBackend& NoAudio() {
+    static FakeAudioBackend none = [] {
+        FakeAudioBackend b;
+        b.renderPresent = b.capturePresent = b.serverPresent = false;
+        return b;
+    }();
+    return none;
+}
 } // namespace
 
 IProcessRunner& ProcessRunner() {
@@ -20,9 +36,22 @@ IProcessRunner& ProcessRunner() {
 }
 
 IAudioBackend& AudioBackend() {
-    // Uses the installed runner, so a recording runner also sees what the audio would run.
-    static PactlAudioBackend real;
-    return g_audio ? *g_audio : real;
+    if (g_audio)
+        return *g_audio;
+    if (g_soundServerStopped)
+        return NoAudio();
+    StartSoundServerClient();
+    return *g_soundServer;
+}
+
+void StartSoundServerClient() {
+    if (!g_soundServer && !g_soundServerStopped)
+        g_soundServer = std::make_unique<PulseAudioBackend>();
+}
+
+void StopSoundServerClient() {
+    g_soundServer.reset();
+    g_soundServerStopped = true;
 }
 
 ISystemPower& SystemPower() {

@@ -14,7 +14,12 @@ class ISystemPower;
 class IMusicMixer;
 
 IProcessRunner& ProcessRunner();
+// The installed stand-in, else the sound server's client (started on first use).
 IAudioBackend& AudioBackend();
+// The platform layer's start connects to the sound server early, so the first volume asked for is known;
+// its end disconnects, and the devices read as missing afterwards.
+void StartSoundServerClient();
+void StopSoundServerClient();
 ISystemPower& SystemPower();
 // The default media player's volume and mute unless a stand-in is installed.
 IMusicMixer* MusicMixer();

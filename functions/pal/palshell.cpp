@@ -4,6 +4,7 @@
 #include "functions/pal/pal.h"
 
 #include "functions/pal/itunesthread.h"
+#include "functions/pal/palbackends.h"
 
 #include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
@@ -150,12 +151,14 @@ QImage LargestThemeIcon(const QString& name) {
 void PAL::Init() {
     QLOG_DEBUG() << "PAL::Init";
     PAL_INT::StartSysStatThread();
+    PAL_INT::StartSoundServerClient();
 }
 
 void PAL::Exit() {
     QLOG_DEBUG() << "PAL::Exit";
     PAL_INT::RequestSysStatStop();
     PAL_WIN32_INT::StopItunesThread();
+    PAL_INT::StopSoundServerClient();
     PAL_INT::WaitSysStatStopped();
 }
 
