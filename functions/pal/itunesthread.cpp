@@ -6,8 +6,10 @@
 #include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
 
+#include <QMutex>
 #include <QReadWriteLock>
 #include <QVariantMap>
+#include <QWaitCondition>
 
 #include <atomic>
 #include <cmath>
@@ -37,6 +39,33 @@ std::shared_ptr<PAL_INT::MediaPlayerBackend> g_itunes;
 ITEL g_listener;
 
 ItunesThread* g_thread = nullptr;
+
+// The thread sleeps until there is something to do: a pending command, volume or mute, a demand for
+// information, a quitting player, a connection to make, or the stop.
+QMutex g_wakeMutex;
+QWaitCondition g_wake;
+
+void Wake() {
+    QMutexLocker lock(&g_wakeMutex);
+    g_wake.wakeAll();
+}
+
+bool HasWork() {
+    const int slot = g_slot.load();
+    if (slot == IS_Connecting)
+        return true;
+    // Without a player nothing else can be done; the next connection wakes the thread.
+    return slot == IS_Connected && (g_pendingCommand.load() != IC_None || g_pendingVolume.load() >= 0 ||
+                                    g_pendingMute.load() >= 0 || g_demand.load() > 0 || g_quitting.load());
+}
+
+// A pending seek waits for a track; it is tried again whenever the thread wakes for something else, and a
+// new track wakes it (the player's track event raises the demand).
+void WaitForWork(const ItunesThread& thread) {
+    QMutexLocker lock(&g_wakeMutex);
+    while (!thread.m_stop.loadAcquire() && !HasWork())
+        g_wake.wait(&g_wakeMutex);
+}
 
 void StartItunes() {
     g_quitting = false;
@@ -178,6 +207,7 @@ void ItunesThread::run() {
     m_running.storeRelease(1);
     PAL::Sleep(500);
     while (!m_stop.loadAcquire()) {
+        WaitForWork(*this);
         if (g_slot.load() == IS_Connecting) {
             StartItunes();
             if (g_slot.load() == IS_Connected && g_playOnConnect.exchange(false))
@@ -197,18 +227,22 @@ void ItunesThread::run() {
 
 void ITEL::OnQuitting() {
     g_quitting = true;
+    Wake();
 }
 
 void ITEL::OnPlayerPlay() {
     ++g_demand;
+    Wake();
 }
 
 void ITEL::OnPlayerStop() {
     ++g_demand;
+    Wake();
 }
 
 void ITEL::OnTrackChanged() {
     ++g_demand;
+    Wake();
 }
 
 bool GetITunes(bool force) {
@@ -227,6 +261,7 @@ bool GetITunes(bool force) {
         g_playOnConnect = force;
         g_slot = IS_Connecting;
         StartThreadIfNeeded();
+        Wake();
     }
     return false;
 }
@@ -238,12 +273,14 @@ void SetItunesCommand(int command) {
     static const int playstates[] = {3, 2, 1};
     if (command <= IC_Stop)
         SetCachedInfoValue(QStringLiteral("playstate"), playstates[command]);
+    Wake();
 }
 
 void SetItunesPosition(double fraction) {
     if (!(fraction >= 0) || !std::isfinite(fraction))
         return;
     g_pendingSeek = fraction;
+    Wake();
     QWriteLocker lock(&g_infoLock);
     if (g_info.type() != QVariant::Map)
         return;
@@ -259,23 +296,38 @@ void SetItunesVolume(int volume) {
     volume = qBound(0, volume, 100);
     g_pendingVolume = volume;
     g_cachedVolume = volume;
+    Wake();
 }
 
 void SetItunesMute(bool mute) {
     g_pendingMute = mute ? 1 : 0;
     g_cachedMute = mute;
+    Wake();
 }
 
+namespace {
+// A reader of the cached volume or mute asks for one more cycle, so a change made at the player itself
+// shows at the next read.
+void AskRefresh() {
+    int none = 0;
+    if (g_demand.compare_exchange_strong(none, 1))
+        Wake();
+}
+} // namespace
+
 int GetItunesVolume() {
+    AskRefresh();
     return g_cachedVolume.load();
 }
 
 bool GetItunesMute() {
+    AskRefresh();
     return g_cachedMute.load();
 }
 
 QVariant GetItunesInfo() {
     g_demand = 2;
+    Wake();
     QReadLocker lock(&g_infoLock);
     return g_info;
 }
@@ -284,6 +336,7 @@ void StopItunesThread() {
     if (!g_thread)
         return;
     g_thread->m_stop.storeRelease(1);
+    Wake();
     for (int i = 0; i < 101 && (g_thread->isRunning() || g_thread->m_running.loadAcquire()); ++i)
         PAL::Sleep(10);
     if (g_thread->isRunning()) {

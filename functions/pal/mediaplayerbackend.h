@@ -1,10 +1,11 @@
 #pragma once
 // One outside media player as the platform layer drives it. The player names the program knows ("Winamp",
-// "iTunes", "Windows Media Player") each reach one backend: on Linux an MPRIS player on the session bus, and
-// in tests a recording one. MediaPlayerBackendFor is the one place that picks it.
+// "iTunes", "Windows Media Player") each reach one backend: on Linux the MPRIS player on the session bus that
+// the name's bus-name patterns choose (MprisBusNamePatterns), and in tests a recording one.
+// MediaPlayerBackendFor is the one place that picks it.
 //
 // Backends are called from the main thread and from the iTunes thread, so every implementation is safe to
-// call from any thread.
+// call from any thread. Getters answer from what the backend knows; commands never wait for the player.
 
 #include <QString>
 
@@ -62,11 +63,11 @@ public:
 };
 
 // The backend behind a player name (any name outside the three acts as "Windows Media Player"). Until a
-// test or the program installs one, every name shares one MPRIS backend on the session bus.
+// test or the program installs one, each name has its MPRIS backend on the session bus.
 std::shared_ptr<MediaPlayerBackend> MediaPlayerBackendFor(const QString& player);
 // Installs the backend for one of the three names; null goes back to the default.
 void SetMediaPlayerBackend(const QString& player, std::shared_ptr<MediaPlayerBackend> backend);
-// The backend every name uses by default: MPRIS on the session bus (mprismediaplayer.cpp).
-std::shared_ptr<MediaPlayerBackend> NewDefaultMediaPlayerBackend();
+// The backend a name uses by default: the MPRIS player its patterns choose on the session bus.
+std::shared_ptr<MediaPlayerBackend> NewDefaultMediaPlayerBackend(const QString& player);
 
 } // namespace PAL_INT

@@ -3,6 +3,7 @@
 #include "functions/pal/delaywaplaytask.h"
 #include "functions/pal/itunesthread.h"
 #include "functions/pal/mediaplayerbackend.h"
+#include "functions/pal/mprismediaplayer.h"
 #include "functions/pal/pal.h"
 
 #include "foundation/logger/QsLog.h"
@@ -21,7 +22,7 @@ const char kNotAvailable[] = "<not_available>";
 
 QMutex g_backendMutex;
 std::shared_ptr<PAL_INT::MediaPlayerBackend> g_backends[3];
-std::shared_ptr<PAL_INT::MediaPlayerBackend> g_defaultBackend;
+std::shared_ptr<PAL_INT::MediaPlayerBackend> g_defaultBackends[3];
 
 PAL_INT::UserSettingReader g_settingReader;
 // The volume Winamp's unmute goes back to, in Winamp's 0..255 steps.
@@ -244,9 +245,28 @@ std::shared_ptr<MediaPlayerBackend> MediaPlayerBackendFor(const QString& player)
     const int index = BackendIndex(player);
     if (g_backends[index])
         return g_backends[index];
-    if (!g_defaultBackend)
-        g_defaultBackend = NewDefaultMediaPlayerBackend();
-    return g_defaultBackend;
+    if (!g_defaultBackends[index])
+        g_defaultBackends[index] = NewDefaultMediaPlayerBackend(PAL::GetMediaPlayers().at(index));
+    return g_defaultBackends[index];
+}
+
+std::shared_ptr<MediaPlayerBackend> NewDefaultMediaPlayerBackend(const QString& player) {
+    return std::make_shared<MprisMediaPlayer>(SessionBusPlayers(), [player] { return MprisBusNamePatterns(player); });
+}
+
+QString MprisBusNamePatterns(const QString& player) {
+    const QString chosen =
+        g_settingReader ? g_settingReader(QStringLiteral("MprisPlayers")).toMap().value(player).toString() : QString();
+    if (!chosen.trimmed().isEmpty())
+        return chosen;
+    switch (MediaPlayerKindOf(player)) {
+    case MPK_Winamp:
+        return QStringLiteral("audacious;qmmp;deadbeef;strawberry;clementine;*");
+    case MPK_Itunes:
+        return QStringLiteral("rhythmbox;lollypop;elisa;amarok;spotify;*");
+    default:
+        return QStringLiteral("vlc;totem;celluloid;smplayer;mpv;*");
+    }
 }
 
 void SetMediaPlayerBackend(const QString& player, std::shared_ptr<MediaPlayerBackend> backend) {

@@ -14,6 +14,14 @@ namespace PAL_INT {
 using UserSettingReader = std::function<QVariant(const QString& key)>;
 void SetUserSettingReader(const UserSettingReader& reader);
 
+// The MPRIS players a player name drives: bus-name patterns separated by ';', in order of preference, each
+// a glob ('*', '?') over the player's bus name without "org.mpris.MediaPlayer2." (case-insensitive). The user
+// setting "MprisPlayers" (a map from player name to such a text) chooses them; a name it leaves out has
+// its default: "Winamp" the classic music players ("audacious;qmmp;deadbeef;strawberry;clementine;*"),
+// "iTunes" the library players ("rhythmbox;lollypop;elisa;amarok;spotify;*"), "Windows Media Player" the
+// video players ("vlc;totem;celluloid;smplayer;mpv;*"). The trailing "*" lets any player stand in.
+QString MprisBusNamePatterns(const QString& player);
+
 // Which of the three players a chosen name drives: "iTunes", "Winamp", anything else Windows Media Player.
 enum MediaPlayerKind { MPK_Winamp, MPK_Itunes, MPK_Wmp };
 MediaPlayerKind MediaPlayerKindOf(const QString& chosenName);

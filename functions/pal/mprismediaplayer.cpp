@@ -3,10 +3,8 @@
 #include "foundation/logger/QsLog.h"
 
 #include <QCoreApplication>
-#include <QDBusArgument>
-#include <QDBusMessage>
 #include <QDBusObjectPath>
-#include <QDBusVariant>
+#include <QThread>
 
 #include <cmath>
 
@@ -15,86 +13,80 @@ namespace PAL_INT {
 namespace {
 
 const char kPrefix[] = "org.mpris.MediaPlayer2.";
-const char kPath[] = "/org/mpris/MediaPlayer2";
-const char kPlayer[] = "org.mpris.MediaPlayer2.Player";
-const char kProperties[] = "org.freedesktop.DBus.Properties";
-// A player that does not answer quickly must not stall the main thread.
-constexpr int kCallTimeoutMs = 500;
-// How long the choice of player stands before the bus is asked again.
-constexpr qint64 kServiceMaxAgeMs = 1000;
-
-QVariant Unwrap(const QVariant& value) {
-    if (value.userType() == qMetaTypeId<QDBusVariant>())
-        return Unwrap(value.value<QDBusVariant>().variant());
-    return value;
-}
-
-QVariantMap ToMap(const QVariant& value) {
-    const QVariant v = Unwrap(value);
-    if (v.userType() == qMetaTypeId<QDBusArgument>()) {
-        QVariantMap map;
-        v.value<QDBusArgument>() >> map;
-        return map;
-    }
-    return v.toMap();
-}
+const char kNoTrack[] = "/org/mpris/MediaPlayer2/TrackList/NoTrack";
 
 QString FirstText(const QVariant& value) {
-    const QVariant v = Unwrap(value);
-    if (v.userType() == qMetaTypeId<QDBusArgument>()) {
-        QStringList list;
-        v.value<QDBusArgument>() >> list;
-        return list.value(0);
-    }
-    if (v.type() == QVariant::StringList)
-        return v.toStringList().value(0);
-    return v.toString();
+    if (value.type() == QVariant::StringList)
+        return value.toStringList().value(0);
+    return value.toString();
+}
+
+bool OnMainThread() {
+    return QCoreApplication::instance() && QThread::currentThread() == QCoreApplication::instance()->thread();
+}
+
+QString Stripped(const QString& name) {
+    return name.startsWith(QLatin1String(kPrefix)) ? name.mid(int(qstrlen(kPrefix))) : name;
 }
 
 } // namespace
 
-MprisMediaPlayer::MprisMediaPlayer(const QDBusConnection& connection, const QString& preferredService)
-    : m_connection(connection), m_preferred(preferredService) {
-    // Bus signals reach this object on the main thread, whichever thread made it.
-    if (QCoreApplication::instance() && thread() != QCoreApplication::instance()->thread())
-        moveToThread(QCoreApplication::instance()->thread());
-    m_connection.connect(QString(), QString::fromLatin1(kPath), QString::fromLatin1(kProperties),
-                         QStringLiteral("PropertiesChanged"), this,
-                         SLOT(OnPropertiesChanged(QString, QVariantMap, QStringList)));
-    m_connection.connect(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-                         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameOwnerChanged"), this,
-                         SLOT(OnNameOwnerChanged(QString, QString, QString)));
+MprisMediaPlayer::MprisMediaPlayer(std::shared_ptr<MprisPlayerDirectory> directory, std::function<QString()> patterns)
+    : m_directory(std::move(directory)), m_patternSource(std::move(patterns)) {
+    m_listener =
+        m_directory->AddListener([this](const QString& busName, MediaPlayerEvent event) { OnEvent(busName, event); });
+}
+
+MprisMediaPlayer::~MprisMediaPlayer() {
+    m_directory->RemoveListener(m_listener);
+}
+
+bool MprisMediaPlayer::Matches(const QString& pattern, const QString& busName) {
+    const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(Stripped(pattern.trimmed())),
+                                QRegularExpression::CaseInsensitiveOption);
+    return re.match(Stripped(busName)).hasMatch();
+}
+
+bool MprisMediaPlayer::Chosen(MprisPlayerState* state) {
+    // The setting is read on the main thread only: the configuration is not made for other threads.
+    const QString text = OnMainThread() && m_patternSource ? m_patternSource() : QString();
+    QMutexLocker lock(&m_mutex);
+    if (OnMainThread() && text != m_patternText) {
+        m_patternText = text;
+        m_patterns.clear();
+        for (const QString& p : text.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+            if (!p.trimmed().isEmpty())
+                m_patterns << p.trimmed();
+        }
+        m_generation = ~0ull;
+    }
+    const quint64 generation = m_directory->Generation();
+    if (generation != m_generation) {
+        m_generation = generation;
+        m_service.clear();
+        const QList<MprisPlayerState> players = m_directory->Players();
+        for (const QString& pattern : qAsConst(m_patterns)) {
+            for (const MprisPlayerState& p : players) {
+                if (!Matches(pattern, p.busName))
+                    continue;
+                if (m_service.isEmpty() || p.status == QLatin1String("Playing")) {
+                    m_service = p.busName;
+                    if (p.status == QLatin1String("Playing"))
+                        break;
+                }
+            }
+            if (!m_service.isEmpty())
+                break;
+        }
+    }
+    if (m_service.isEmpty())
+        return false;
+    return m_directory->Player(m_service, state);
 }
 
 QString MprisMediaPlayer::Service() {
-    {
-        QMutexLocker lock(&m_mutex);
-        if (m_serviceAge.isValid() && m_serviceAge.elapsed() < kServiceMaxAgeMs)
-            return m_service;
-    }
-    QString found;
-    if (m_connection.isConnected()) {
-        const QDBusMessage call = QDBusMessage::createMethodCall(
-            QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-            QStringLiteral("org.freedesktop.DBus"), QStringLiteral("ListNames"));
-        const QDBusMessage reply = m_connection.call(call, QDBus::Block, kCallTimeoutMs);
-        if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
-            QStringList names = reply.arguments().first().toStringList();
-            names.sort();
-            for (const QString& name : names) {
-                if (!name.startsWith(QLatin1String(kPrefix)))
-                    continue;
-                if (m_preferred.isEmpty() || name == m_preferred) {
-                    found = name;
-                    break;
-                }
-            }
-        }
-    }
-    QMutexLocker lock(&m_mutex);
-    m_service = found;
-    m_serviceAge.start();
-    return found;
+    MprisPlayerState state;
+    return Chosen(&state) ? state.busName : QString();
 }
 
 bool MprisMediaPlayer::IsRunning() {
@@ -102,69 +94,61 @@ bool MprisMediaPlayer::IsRunning() {
 }
 
 bool MprisMediaPlayer::Launch() {
-    if (m_preferred.isEmpty() || !m_connection.isConnected())
-        return false;
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-                                       QStringLiteral("org.freedesktop.DBus"), QStringLiteral("StartServiceByName"));
-    call << m_preferred << quint32(0);
-    const QDBusMessage reply = m_connection.call(call, QDBus::Block, kCallTimeoutMs);
+    // The first player the patterns name outright, when the bus knows how to start it.
+    MprisPlayerState unused;
+    Chosen(&unused); // reads the patterns
+    QStringList patterns;
     {
         QMutexLocker lock(&m_mutex);
-        m_serviceAge.invalidate();
+        patterns = m_patterns;
     }
-    if (reply.type() != QDBusMessage::ReplyMessage) {
-        QLOG_DEBUG() << "MprisMediaPlayer::Launch: cannot start" << m_preferred << reply.errorMessage();
-        return false;
+    const QStringList activatable = m_directory->Activatable();
+    for (const QString& pattern : qAsConst(patterns)) {
+        if (pattern.contains(QLatin1Char('*')) || pattern.contains(QLatin1Char('?')))
+            continue;
+        const QString name = QLatin1String(kPrefix) + Stripped(pattern);
+        if (activatable.contains(name)) {
+            m_directory->Activate(name);
+            return true;
+        }
     }
-    return true;
-}
-
-void MprisMediaPlayer::Command(const char* method, const QVariantList& args) {
-    const QString service = Service();
-    if (service.isEmpty())
-        return;
-    QDBusMessage call = QDBusMessage::createMethodCall(service, QString::fromLatin1(kPath),
-                                                       QString::fromLatin1(kPlayer), QString::fromLatin1(method));
-    call.setArguments(args);
-    // Commands do not wait for the player; the bus keeps them in order with later questions.
-    m_connection.send(call);
-}
-
-QVariant MprisMediaPlayer::Property(const QString& service, const char* name) {
-    if (service.isEmpty())
-        return QVariant();
-    QDBusMessage call = QDBusMessage::createMethodCall(service, QString::fromLatin1(kPath),
-                                                       QString::fromLatin1(kProperties), QStringLiteral("Get"));
-    call << QString::fromLatin1(kPlayer) << QString::fromLatin1(name);
-    const QDBusMessage reply = m_connection.call(call, QDBus::Block, kCallTimeoutMs);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return QVariant();
-    return Unwrap(reply.arguments().first());
-}
-
-QVariantMap MprisMediaPlayer::Metadata(const QString& service) {
-    return ToMap(Property(service, "Metadata"));
+    QLOG_DEBUG() << "MprisMediaPlayer::Launch: the bus can start none of" << patterns;
+    return false;
 }
 
 void MprisMediaPlayer::Play() {
-    Command("Play");
+    const QString service = Service();
+    if (!service.isEmpty())
+        m_directory->Call(service, QStringLiteral("Play"));
 }
 
 void MprisMediaPlayer::Pause() {
-    Command("Pause");
+    const QString service = Service();
+    if (!service.isEmpty())
+        m_directory->Call(service, QStringLiteral("Pause"));
 }
 
 void MprisMediaPlayer::Stop() {
-    Command("Stop");
+    const QString service = Service();
+    if (!service.isEmpty())
+        m_directory->Call(service, QStringLiteral("Stop"));
 }
 
 void MprisMediaPlayer::Previous() {
-    Command("Previous");
+    const QString service = Service();
+    if (!service.isEmpty())
+        m_directory->Call(service, QStringLiteral("Previous"));
 }
 
 void MprisMediaPlayer::Next() {
-    Command("Next");
+    const QString service = Service();
+    if (!service.isEmpty())
+        m_directory->Call(service, QStringLiteral("Next"));
+}
+
+QString MprisMediaPlayer::Status() {
+    MprisPlayerState state;
+    return Chosen(&state) ? state.status : QString();
 }
 
 int MprisMediaPlayer::PlayState() {
@@ -176,62 +160,58 @@ int MprisMediaPlayer::PlayState() {
     return 1;
 }
 
-QString MprisMediaPlayer::Status() {
-    return Property(Service(), "PlaybackStatus").toString();
-}
-
 MediaTrack MprisMediaPlayer::CurrentTrack() {
-    const QVariantMap meta = Metadata(Service());
     MediaTrack track;
-    if (meta.isEmpty())
+    MprisPlayerState state;
+    if (!Chosen(&state) || state.metadata.isEmpty())
         return track;
+    const QVariantMap& meta = state.metadata;
     track.title = FirstText(meta.value(QStringLiteral("xesam:title")));
     track.artist = FirstText(meta.value(QStringLiteral("xesam:artist")));
     track.composer = FirstText(meta.value(QStringLiteral("xesam:composer")));
     track.album = FirstText(meta.value(QStringLiteral("xesam:album")));
     track.genre = FirstText(meta.value(QStringLiteral("xesam:genre")));
-    track.trackNumber = Unwrap(meta.value(QStringLiteral("xesam:trackNumber"))).toInt();
-    track.duration = Unwrap(meta.value(QStringLiteral("mpris:length"))).toLongLong() / 1e6;
+    track.trackNumber = meta.value(QStringLiteral("xesam:trackNumber")).toInt();
+    track.duration = meta.value(QStringLiteral("mpris:length")).toLongLong() / 1e6;
     // Players announce "no track" with an empty map or with the special no-track object path.
-    const QString trackId = Unwrap(meta.value(QStringLiteral("mpris:trackid"))).value<QDBusObjectPath>().path();
-    track.valid = trackId != QLatin1String("/org/mpris/MediaPlayer2/TrackList/NoTrack") &&
-                  (!track.title.isEmpty() || track.duration > 0 || !trackId.isEmpty());
+    const QString trackId = meta.value(QStringLiteral("mpris:trackid")).value<QDBusObjectPath>().path();
+    track.valid =
+        trackId != QLatin1String(kNoTrack) && (!track.title.isEmpty() || track.duration > 0 || !trackId.isEmpty());
     return track;
 }
 
 double MprisMediaPlayer::Position() {
-    return Property(Service(), "Position").toLongLong() / 1e6;
+    MprisPlayerState state;
+    if (!Chosen(&state))
+        return 0;
+    return state.PositionNowUs(MprisPlayerDirectory::NowMs()) / 1e6;
 }
 
 void MprisMediaPlayer::SetPosition(double seconds) {
-    if (!std::isfinite(seconds))
+    MprisPlayerState state;
+    if (!std::isfinite(seconds) || !Chosen(&state))
         return;
-    const QString service = Service();
-    const QVariantMap meta = Metadata(service);
     const qlonglong target = qlonglong(qBound(0.0, seconds, 9.0e12) * 1e6);
-    const QVariant trackId = Unwrap(meta.value(QStringLiteral("mpris:trackid")));
+    const QVariant trackId = state.metadata.value(QStringLiteral("mpris:trackid"));
     if (trackId.userType() == qMetaTypeId<QDBusObjectPath>()) {
-        Command("SetPosition", {trackId, target});
+        m_directory->Call(state.busName, QStringLiteral("SetPosition"), {trackId, target});
     } else {
         // Without a track id only a relative seek is possible.
-        const qlonglong current = Property(service, "Position").toLongLong();
-        Command("Seek", {target - current});
+        m_directory->Call(state.busName, QStringLiteral("Seek"),
+                          {target - state.PositionNowUs(MprisPlayerDirectory::NowMs())});
     }
 }
 
 double MprisMediaPlayer::Volume() {
-    const QVariant volume = Property(Service(), "Volume");
-    return volume.isValid() ? volume.toDouble() : 0.0;
+    MprisPlayerState state;
+    return Chosen(&state) && state.hasVolume ? state.volume : 0.0;
 }
 
 void MprisMediaPlayer::SetVolume(double volume) {
     const QString service = Service();
     if (service.isEmpty() || !std::isfinite(volume))
         return;
-    QDBusMessage call = QDBusMessage::createMethodCall(service, QString::fromLatin1(kPath),
-                                                       QString::fromLatin1(kProperties), QStringLiteral("Set"));
-    call << QString::fromLatin1(kPlayer) << QStringLiteral("Volume") << QVariant::fromValue(QDBusVariant(volume));
-    m_connection.call(call, QDBus::Block, kCallTimeoutMs);
+    m_directory->SetVolume(service, volume);
 }
 
 bool MprisMediaPlayer::Mute() {
@@ -240,20 +220,20 @@ bool MprisMediaPlayer::Mute() {
 
 void MprisMediaPlayer::SetMute(bool mute) {
     // MPRIS knows no mute: it is the volume at 0, and unmuting brings back the volume it had.
+    const double volume = Volume();
     if (mute) {
-        const double volume = Volume();
         if (volume > 0) {
             QMutexLocker lock(&m_mutex);
             m_unmutedVolume = volume;
         }
         SetVolume(0.0);
-    } else if (Volume() <= 0) {
-        double volume;
+    } else if (volume <= 0) {
+        double unmuted;
         {
             QMutexLocker lock(&m_mutex);
-            volume = m_unmutedVolume;
+            unmuted = m_unmutedVolume;
         }
-        SetVolume(volume);
+        SetVolume(unmuted);
     }
 }
 
@@ -262,46 +242,28 @@ void MprisMediaPlayer::SetEventHandler(const EventHandler& handler) {
     m_handler = handler;
 }
 
-void MprisMediaPlayer::OnPropertiesChanged(const QString& interface, const QVariantMap& changed,
-                                           const QStringList& invalidated) {
-    Q_UNUSED(invalidated);
-    if (interface != QLatin1String(kPlayer))
-        return;
+void MprisMediaPlayer::OnEvent(const QString& busName, MediaPlayerEvent event) {
     EventHandler handler;
+    QString driven;
     {
         QMutexLocker lock(&m_mutex);
         handler = m_handler;
+        driven = m_service;
     }
-    if (!handler)
-        return;
-    if (changed.contains(QStringLiteral("PlaybackStatus"))) {
-        const bool playing =
-            Unwrap(changed.value(QStringLiteral("PlaybackStatus"))).toString() == QLatin1String("Playing");
-        handler(playing ? MediaPlayerEvent::Play : MediaPlayerEvent::Stop);
-    }
-    if (changed.contains(QStringLiteral("Metadata")))
-        handler(MediaPlayerEvent::TrackChanged);
+    // Only the player this name drives counts; a player that left is the one driven until the next choice.
+    if (handler && busName == driven)
+        handler(event);
 }
 
-void MprisMediaPlayer::OnNameOwnerChanged(const QString& name, const QString& oldOwner, const QString& newOwner) {
-    Q_UNUSED(oldOwner);
-    if (!name.startsWith(QLatin1String(kPrefix)))
-        return;
-    EventHandler handler;
-    bool current;
-    {
-        QMutexLocker lock(&m_mutex);
-        // Players come and go: ask the bus again at the next call.
-        m_serviceAge.invalidate();
-        current = name == m_service;
-        handler = m_handler;
-    }
-    if (newOwner.isEmpty() && current && handler)
-        handler(MediaPlayerEvent::Quitting);
-}
-
-std::shared_ptr<MediaPlayerBackend> NewDefaultMediaPlayerBackend() {
-    return std::make_shared<MprisMediaPlayer>(QDBusConnection::sessionBus());
+std::shared_ptr<MprisPlayerDirectory> SessionBusPlayers() {
+    static std::shared_ptr<MprisPlayerDirectory> directory = [] {
+        auto d = std::make_shared<MprisPlayerDirectory>(QDBusConnection::sessionBus());
+        // Bus signals and answers are taken on the main thread, whichever thread asked first.
+        if (QCoreApplication::instance() && d->thread() != QCoreApplication::instance()->thread())
+            d->moveToThread(QCoreApplication::instance()->thread());
+        return d;
+    }();
+    return directory;
 }
 
 } // namespace PAL_INT

@@ -1,23 +1,26 @@
 #pragma once
-// A media player on the D-Bus session bus, driven through its MPRIS interface: the Linux side of every
-// player name. It drives the first player that announces itself on the bus (in name order), or the one
-// named, which it can also start through bus activation.
+// One player name driven as an MPRIS media player on the session bus. Which player that is, the name's
+// bus-name patterns decide (mediaplayers.h, MprisBusNamePatterns): the first pattern that some player on
+// the bus matches wins, and among its matches a playing one, else the first in name order. Everything it
+// answers comes from the directory's memory; commands go out without waiting.
 
 #include "functions/pal/mediaplayerbackend.h"
+#include "functions/pal/mprisplayerdirectory.h"
 
-#include <QDBusConnection>
-#include <QElapsedTimer>
 #include <QMutex>
-#include <QObject>
-#include <QVariantMap>
+#include <QRegularExpression>
+
+#include <functional>
+#include <memory>
 
 namespace PAL_INT {
 
-class MprisMediaPlayer : public QObject, public MediaPlayerBackend {
-    Q_OBJECT
+class MprisMediaPlayer : public MediaPlayerBackend {
 public:
-    // preferredService: a full bus name ("org.mpris.MediaPlayer2.vlc"); empty takes any player.
-    explicit MprisMediaPlayer(const QDBusConnection& connection, const QString& preferredService = QString());
+    // patterns: the bus-name patterns, ';'-separated, in order of preference (see MprisBusNamePatterns).
+    // Read on the main thread only; other threads use the last text read.
+    MprisMediaPlayer(std::shared_ptr<MprisPlayerDirectory> directory, std::function<QString()> patterns);
+    ~MprisMediaPlayer() override;
 
     bool IsRunning() override;
     bool Launch() override;
@@ -37,25 +40,31 @@ public:
     void SetMute(bool mute) override;
     void SetEventHandler(const EventHandler& handler) override;
 
-    // The bus name of the player driven now; empty when there is none.
+    // The bus name of the player driven now; empty when none matches.
     QString Service();
 
-private slots:
-    void OnPropertiesChanged(const QString& interface, const QVariantMap& changed, const QStringList& invalidated);
-    void OnNameOwnerChanged(const QString& name, const QString& oldOwner, const QString& newOwner);
+    // Whether a player's bus name matches one pattern: a glob over the part after "org.mpris.MediaPlayer2."
+    // ('*' any text, '?' one character), case-insensitive; the full bus name may be written too.
+    static bool Matches(const QString& pattern, const QString& busName);
 
 private:
-    void Command(const char* method, const QVariantList& args = QVariantList());
-    QVariant Property(const QString& service, const char* name);
-    QVariantMap Metadata(const QString& service);
+    bool Chosen(MprisPlayerState* state);
+    void OnEvent(const QString& busName, MediaPlayerEvent event);
 
-    QDBusConnection m_connection;
-    const QString m_preferred;
+    std::shared_ptr<MprisPlayerDirectory> m_directory;
+    std::function<QString()> m_patternSource;
+    int m_listener = 0;
+
     QMutex m_mutex;
-    QString m_service;            // guarded by m_mutex
-    QElapsedTimer m_serviceAge;   // guarded by m_mutex
+    QString m_patternText;        // guarded by m_mutex
+    QStringList m_patterns;       // guarded by m_mutex
+    QString m_service;            // guarded by m_mutex: the last choice
+    quint64 m_generation = ~0ull; // guarded by m_mutex: what the choice was made from
     double m_unmutedVolume = 1.0; // guarded by m_mutex
     EventHandler m_handler;       // guarded by m_mutex
 };
+
+// The directory of the session bus's players, made on first use; shared by the three player names.
+std::shared_ptr<MprisPlayerDirectory> SessionBusPlayers();
 
 } // namespace PAL_INT

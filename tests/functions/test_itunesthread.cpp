@@ -37,7 +37,8 @@ class TestItunesThread : public QObject {
     void Connect() {
         m_itunes->SetRunning(true);
         QVERIFY(!GetITunes(false));
-        QCOMPARE(ItunesSlotState(), int(IS_Connecting));
+        // Connecting; a thread that is already running may have connected by now.
+        QVERIFY(ItunesSlotState() == IS_Connecting || ItunesSlotState() == IS_Connected);
         QTRY_COMPARE(ItunesSlotState(), int(IS_Connected));
         QVERIFY(GetITunes(false));
     }
