@@ -134,7 +134,8 @@ void Macromat::Parse(const QString& textIn) {
                     QLOG_WARN() << "Macromat::Parse: cannot type" << QString(c);
                     continue;
                 }
-                steps << ExpandShortcut(PAL::KeyCodeToShortcut(code));
+                // On the user's layout: the AltGr characters need its AltGr key, where it has one.
+                steps << ExpandShortcut(PAL_INT::TypingShortcut(code));
                 if (steps.size() > kMaxSteps)
                     break;
             }

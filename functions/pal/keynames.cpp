@@ -2,9 +2,13 @@
 
 #include "foundation/logger/QsLog.h"
 #include "functions/pal/pal.h"
+#include "functions/pal/xkbkeyboardlayout.h"
 
+#include <QGuiApplication>
 #include <QHash>
 #include <QMap>
+
+#include <memory>
 
 namespace {
 
@@ -109,52 +113,53 @@ const ScanVk kExtendedKeys[] = {
 // Generic and sided modifier keys that the plain table names once only.
 const ScanVk kExtraVkScans[] = {{0x10, 0x2A}, {0xA2, 0x1D}, {0xA3, 0x1D}, {0xA4, 0x38}, {0xA5, 0x38}};
 
-QList<PAL_INT::KeyboardLayoutKey> UsKeys() {
+QList<PAL_INT::KeyboardLayoutKey> BuiltInUsKeys() {
     QList<PAL_INT::KeyboardLayoutKey> keys;
     const char* digitsShifted = ")!@#$%^&*(";
     for (int d = 0; d < 10; ++d)
-        keys.append({quint8('0' + d), quint16(d == 0 ? 0x0B : 0x01 + d), QChar('0' + d), QChar(digitsShifted[d]), {}});
+        keys.append(
+            {quint8('0' + d), quint16(d == 0 ? 0x0B : 0x01 + d), QChar('0' + d), QChar(digitsShifted[d]), {}, {}});
     const char* letters = "QWERTYUIOPASDFGHJKLZXCVBNM";
     const quint16 letterScans[] = {0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17, 0x18, 0x19, 0x1E, 0x1F, 0x20,
                                    0x21, 0x22, 0x23, 0x24, 0x25, 0x26, 0x2C, 0x2D, 0x2E, 0x2F, 0x30, 0x31, 0x32};
     for (int i = 0; i < 26; ++i) {
         const QChar c = QLatin1Char(letters[i]);
-        keys.append({quint8(letters[i]), letterScans[i], c.toLower(), c, {}});
+        keys.append({quint8(letters[i]), letterScans[i], c.toLower(), c, {}, {}});
     }
     const PAL_INT::KeyboardLayoutKey rest[] = {
-        {0xBD, 0x0C, '-', '_', {}},
-        {0xBB, 0x0D, '=', '+', {}},
-        {0xDB, 0x1A, '[', '{', {}},
-        {0xDD, 0x1B, ']', '}', {}},
-        {0xBA, 0x27, ';', ':', {}},
-        {0xDE, 0x28, '\'', '"', {}},
-        {0xC0, 0x29, '`', '~', {}},
-        {0xDC, 0x2B, '\\', '|', {}},
-        {0xBC, 0x33, ',', '<', {}},
-        {0xBE, 0x34, '.', '>', {}},
-        {0xBF, 0x35, '/', '?', {}},
-        {0xE2, 0x56, '\\', '|', {}},
-        {0x20, 0x39, ' ', ' ', {}},
-        {0x09, 0x0F, '\t', '\t', {}},
-        {0x0D, 0x1C, '\r', '\r', {}},
-        {0x08, 0x0E, '\b', '\b', {}},
-        {0x1B, 0x01, QChar(0x1B), QChar(0x1B), {}},
+        {0xBD, 0x0C, '-', '_', {}, {}},
+        {0xBB, 0x0D, '=', '+', {}, {}},
+        {0xDB, 0x1A, '[', '{', {}, {}},
+        {0xDD, 0x1B, ']', '}', {}, {}},
+        {0xBA, 0x27, ';', ':', {}, {}},
+        {0xDE, 0x28, '\'', '"', {}, {}},
+        {0xC0, 0x29, '`', '~', {}, {}},
+        {0xDC, 0x2B, '\\', '|', {}, {}},
+        {0xBC, 0x33, ',', '<', {}, {}},
+        {0xBE, 0x34, '.', '>', {}, {}},
+        {0xBF, 0x35, '/', '?', {}, {}},
+        {0xE2, 0x56, '\\', '|', {}, {}},
+        {0x20, 0x39, ' ', ' ', {}, {}},
+        {0x09, 0x0F, '\t', '\t', {}, {}},
+        {0x0D, 0x1C, '\r', '\r', {}, {}},
+        {0x08, 0x0E, '\b', '\b', {}, {}},
+        {0x1B, 0x01, QChar(0x1B), QChar(0x1B), {}, {}},
         // The keypad comes last, so characters resolve to the main keys first.
-        {0x60, 0x52, '0', {}, {}},
-        {0x61, 0x4F, '1', {}, {}},
-        {0x62, 0x50, '2', {}, {}},
-        {0x63, 0x51, '3', {}, {}},
-        {0x64, 0x4B, '4', {}, {}},
-        {0x65, 0x4C, '5', {}, {}},
-        {0x66, 0x4D, '6', {}, {}},
-        {0x67, 0x47, '7', {}, {}},
-        {0x68, 0x48, '8', {}, {}},
-        {0x69, 0x49, '9', {}, {}},
-        {0x6A, 0x37, '*', {}, {}},
-        {0x6B, 0x4E, '+', {}, {}},
-        {0x6D, 0x4A, '-', {}, {}},
-        {0x6E, 0x53, '.', {}, {}},
-        {0x6F, 0x35, '/', {}, {}},
+        {0x60, 0x52, '0', {}, {}, {}},
+        {0x61, 0x4F, '1', {}, {}, {}},
+        {0x62, 0x50, '2', {}, {}, {}},
+        {0x63, 0x51, '3', {}, {}, {}},
+        {0x64, 0x4B, '4', {}, {}, {}},
+        {0x65, 0x4C, '5', {}, {}, {}},
+        {0x66, 0x4D, '6', {}, {}, {}},
+        {0x67, 0x47, '7', {}, {}, {}},
+        {0x68, 0x48, '8', {}, {}, {}},
+        {0x69, 0x49, '9', {}, {}, {}},
+        {0x6A, 0x37, '*', {}, {}, {}},
+        {0x6B, 0x4E, '+', {}, {}, {}},
+        {0x6D, 0x4A, '-', {}, {}, {}},
+        {0x6E, 0x53, '.', {}, {}, {}},
+        {0x6F, 0x35, '/', {}, {}, {}},
     };
     for (const auto& k : rest)
         keys.append(k);
@@ -163,15 +168,40 @@ QList<PAL_INT::KeyboardLayoutKey> UsKeys() {
 
 const PAL_INT::KeyboardLayout* g_layout = nullptr;
 
+// The user's layout on an X display, read once on first use and followed afterwards; the US layout elsewhere.
+const PAL_INT::KeyboardLayout& DefaultLayout() {
+    static const std::unique_ptr<PAL_INT::XkbKeyboardLayout> display =
+        []() -> std::unique_ptr<PAL_INT::XkbKeyboardLayout> {
+        if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ||
+            QGuiApplication::platformName() != QLatin1String("xcb"))
+            return nullptr;
+        auto layout = PAL_INT::XkbKeyboardLayout::Open();
+        if (!layout)
+            QLOG_WARN() << "PAL_INT::CurrentKeyboardLayout: cannot read the X keyboard map; typing as on a US layout";
+        return layout;
+    }();
+    return display ? *display : PAL_INT::KeyboardLayout::Us();
+}
+
 } // namespace
 
 namespace PAL_INT {
 
-KeyboardLayout::KeyboardLayout(const QList<KeyboardLayoutKey>& keys) : m_keys(keys) {}
+KeyboardLayout::KeyboardLayout(const QList<KeyboardLayoutKey>& keys, const QString& altGrKey)
+    : m_keys(keys), m_altGrKey(altGrKey) {}
+
+void KeyboardLayout::Replace(const QList<KeyboardLayoutKey>& keys, const QString& altGrKey) {
+    m_keys = keys;
+    m_altGrKey = altGrKey;
+}
 
 const KeyboardLayout& KeyboardLayout::Us() {
     static const KeyboardLayout us(UsKeys());
     return us;
+}
+
+QList<KeyboardLayoutKey> KeyboardLayout::UsKeys() {
+    return BuiltInUsKeys();
 }
 
 qint16 KeyboardLayout::VkKeyScan(QChar c) const {
@@ -185,6 +215,8 @@ qint16 KeyboardLayout::VkKeyScan(QChar c) const {
             return qint16(0x100 | k.vk);
         if (k.altGr == c)
             return qint16(0x600 | k.vk); // AltGr is Ctrl and Alt together
+        if (k.shiftAltGr == c)
+            return qint16(0x700 | k.vk);
     }
     return -1;
 }
@@ -240,7 +272,9 @@ QString KeyboardLayout::KeyText(quint32 vk, int shiftState) const {
         if (k.vk != vk)
             continue;
         QChar c;
-        if ((shiftState & 6) == 6)
+        if ((shiftState & 7) == 7)
+            c = k.shiftAltGr;
+        else if ((shiftState & 6) == 6)
             c = k.altGr;
         else if (shiftState & 1)
             c = k.shifted;
@@ -252,7 +286,16 @@ QString KeyboardLayout::KeyText(quint32 vk, int shiftState) const {
 }
 
 const KeyboardLayout& CurrentKeyboardLayout() {
-    return g_layout ? *g_layout : KeyboardLayout::Us();
+    return g_layout ? *g_layout : DefaultLayout();
+}
+
+QString TypingShortcut(quint32 code) {
+    const quint32 flags = code >> 24;
+    const QString& altGr = CurrentKeyboardLayout().AltGrKey();
+    if ((flags & (KMF_LCtrl | KMF_LAlt)) != (KMF_LCtrl | KMF_LAlt) || altGr.isEmpty())
+        return PAL::KeyCodeToShortcut(code);
+    const QString key = KeyCodeTranslate(code & 0x00FFFFFF);
+    return ((flags & KMF_LShift) ? QStringLiteral("LSHIFT,") : QString()) + altGr + QLatin1Char('+') + key;
 }
 
 void SetKeyboardLayout(const KeyboardLayout* layout) {
@@ -328,8 +371,12 @@ QString KeyCodeTranslate(quint32 code) {
     if (name.isEmpty()) {
         // The modifier flags act as the shift state of the typed character.
         name = PAL::KeyToText(vk | ((code >> 16) & 0xFF00), scan);
-        if (name != QStringLiteral("\u00DF"))
-            name = name.toUpper();
+        // Names are upper-case, but a name must name its key again: a letter whose capital the layout types
+        // elsewhere or not at all (the sharp s; the French a-grave) keeps its own form.
+        const QString upper = name.toUpper();
+        if (name != QStringLiteral("\u00DF") &&
+            (upper.size() != 1 || (quint32(layout.VkKeyScan(upper.at(0))) & 0xFF) == vk))
+            name = upper;
         name.replace(QLatin1Char('+'), QLatin1String("PLUS"));
     }
     if (name.isEmpty())

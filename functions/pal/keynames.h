@@ -30,20 +30,25 @@ QString KeyCodeTranslate(quint32 code);
 
 namespace PAL_INT {
 
-// One key of a keyboard layout: what it types alone, with shift and with AltGr (null when nothing).
+// One key of a keyboard layout: what it types alone, with shift, with AltGr and with both (null when nothing).
 struct KeyboardLayoutKey {
     quint8 vk;
     quint16 scan;
     QChar normal;
     QChar shifted;
     QChar altGr;
+    QChar shiftAltGr;
 };
 
 // A keyboard layout: characters to keys and back, and scan codes to virtual keys and back. The key names
-// use the current one; the built-in one is the US layout.
+// use the current one: the user's X keyboard map on an X display (xkbkeyboardlayout.h), else the built-in
+// US layout.
 class KeyboardLayout {
 public:
-    explicit KeyboardLayout(const QList<KeyboardLayoutKey>& keys);
+    // altGrKey: the key name of the key that selects the AltGr characters, when it is a key of its own
+    // (X layouts: "RALT"); empty where Ctrl and Alt together select them.
+    explicit KeyboardLayout(const QList<KeyboardLayoutKey>& keys, const QString& altGrKey = QString());
+    virtual ~KeyboardLayout() = default;
 
     // The key typing c: virtual key in the low byte, shift state in the high byte (1 shift, 2 ctrl,
     // 4 alt); -1 when no key types it.
@@ -55,15 +60,28 @@ public:
     // The text the key types with the shift state (1 shift, 2 ctrl, 4 alt); empty when nothing.
     QString KeyText(quint32 vk, int shiftState) const;
 
+    const QString& AltGrKey() const { return m_altGrKey; }
+
     static const KeyboardLayout& Us();
+    // The US layout's keys; layouts read from elsewhere take its keys that type no printable character
+    // (space, tab, return, backspace, escape, the keypad).
+    static QList<KeyboardLayoutKey> UsKeys();
+
+protected:
+    void Replace(const QList<KeyboardLayoutKey>& keys, const QString& altGrKey);
 
 private:
     QList<KeyboardLayoutKey> m_keys;
+    QString m_altGrKey;
 };
 
 // The layout the key names use; the US layout unless one was set. Set null to return to it. Main thread.
 const KeyboardLayout& CurrentKeyboardLayout();
 void SetKeyboardLayout(const KeyboardLayout* layout);
+
+// The shortcut that types the character of a key code from PAL::KeyNameToCode: KeyCodeToShortcut, except
+// that the AltGr shift state (Ctrl and Alt) becomes the layout's AltGr key where it has one.
+QString TypingShortcut(quint32 code);
 
 // Scan code with the extended mark folded into 0x100 (0xC8 and 0x148 both give 0x148; 0x48 stays).
 quint32 NormalizedScan(quint32 scan, bool extended = false);

@@ -19,9 +19,10 @@ QStringList ModifierNames(const QList<quint32>& codes) {
 // A few keys of a German layout: Z and Y swapped, AltGr characters, and the sharp s.
 QList<PAL_INT::KeyboardLayoutKey> GermanKeys() {
     return {
-        {0x51, 0x10, 'q', 'Q', '@'},           {0x5A, 0x15, 'z', 'Z', {}},           {0x59, 0x2C, 'y', 'Y', {}},
-        {0x45, 0x12, 'e', 'E', QChar(0x20AC)}, {0xDB, 0x0C, QChar(0xDF), '?', '\\'}, {0x38, 0x09, '8', '(', '['},
-        {0xBB, 0x1B, '+', '*', '~'},
+        {0x51, 0x10, 'q', 'Q', '@', {}},          {0x5A, 0x15, 'z', 'Z', {}, {}},
+        {0x59, 0x2C, 'y', 'Y', {}, {}},           {0x45, 0x12, 'e', 'E', QChar(0x20AC), {}},
+        {0xDB, 0x0C, QChar(0xDF), '?', '\\', {}}, {0x38, 0x09, '8', '(', '[', {}},
+        {0xBB, 0x1B, '+', '*', '~', {}},
     };
 }
 } // namespace
@@ -218,6 +219,23 @@ private slots:
         QCOMPARE(KeyCodeTranslate(PAL::KeyNameToCode(QString(QChar(0xDF)))), QString(QChar(0xDF)));
         QCOMPARE(KeyCodeTranslate(PAL::KeyNameToCode("+")), QStringLiteral("PLUS"));
         QCOMPARE(PAL::KeyCodeToShortcut(PAL::KeyNameToCode("*")), QStringLiteral("LSHIFT+PLUS"));
+        // Typed where Ctrl and Alt select AltGr: the shortcut as it is.
+        QCOMPARE(PAL_INT::TypingShortcut(at), QStringLiteral("LCTRL,LALT+Q"));
+    }
+
+    // A layout with an AltGr key of its own (as X layouts have): typing presses it; and a key whose capital
+    // the layout types elsewhere keeps its own name, so the name finds the key again.
+    void altGrKeyAndNamesThatFindTheirKey() {
+        QList<PAL_INT::KeyboardLayoutKey> keys = GermanKeys();
+        keys.append({0x30, 0x0B, QChar(0xE0), '0', '@', {}}); // French a-grave key
+        const PAL_INT::KeyboardLayout layout(keys, QStringLiteral("RALT"));
+        PAL_INT::SetKeyboardLayout(&layout);
+        QCOMPARE(PAL_INT::TypingShortcut(PAL::KeyNameToCode("\\")), QStringLiteral("RALT+\u00DF"));
+        QCOMPARE(PAL_INT::TypingShortcut(PAL::KeyNameToCode("[")), QStringLiteral("RALT+8"));
+        QCOMPARE(PAL_INT::TypingShortcut(PAL::KeyNameToCode("Z")), QStringLiteral("LSHIFT+Z"));
+        const QString agrave = KeyCodeTranslate(PAL::KeyNameToCode(QString(QChar(0xE0))));
+        QCOMPARE(agrave, QString(QChar(0xE0)));
+        QCOMPARE(PAL::KeyNameToCode(agrave) & 0xFFFF, 0x0Bu);
     }
 
     void keyToText_data() {
