@@ -1,30 +1,43 @@
 #include "config/gfxcache.h"
 
-#include "foundation/helpers.h"
-#include "runtime/imgdata.h"
-#include "runtime/imgdatamgr.h"
+#include "foundation/logger/QsLog.h"
 
 namespace GfxCache {
 
+namespace {
+IGfxImageStore*& Store() {
+    static IGfxImageStore* store = nullptr;
+    return store;
+}
+
+IGfxImageStore* StoreOrWarn() {
+    IGfxImageStore* store = Store();
+    static bool warned = false;
+    if (!store && !warned) {
+        warned = true;
+        QLOG_WARN() << "GfxCache: no image store installed; composed graphics are neither cached nor registered";
+    }
+    return store;
+}
+} // namespace
+
+void SetStore(IGfxImageStore* store) {
+    Store() = store;
+}
+
 bool Find(const QString& description, QImage& image) {
-    ImgDataMgr* mgr = ImgDataMgr::Instance();
-    if (!mgr)
-        return false;
-    const ImgData* entry = mgr->FindImgData(StringHash(description));
-    if (!entry)
-        return false;
-    image = entry->Image;
-    return true;
+    IGfxImageStore* store = StoreOrWarn();
+    return store && store->FindComposed(description, image);
 }
 
 void Add(const QString& description, const QImage& image) {
-    ImgDataMgr* mgr = ImgDataMgr::Instance();
-    if (!mgr)
-        return;
-    ImgData data;
-    data.Image = image;
-    data.SourceName = description;
-    mgr->AddImgData(data);
+    if (IGfxImageStore* store = StoreOrWarn())
+        store->AddComposed(description, image);
+}
+
+quint64 Register(const QImage& image) {
+    IGfxImageStore* store = StoreOrWarn();
+    return store ? store->RegisterImage(image) : 0;
 }
 
 } // namespace GfxCache

@@ -1,13 +1,17 @@
 #pragma once
-// The composed-image cache of the graphics records: images registered with the image data manager under the
-// hash of the text that describes how they were made.
+// The composed-image cache of the graphics records and the application skins: images kept in the installed
+// image store under the text that describes how they were made. Without a store nothing is cached or
+// registered (one WARN line says so). Main thread only.
 
-#include <QImage>
-#include <QString>
+#include "config/igfximagestore.h"
 
 namespace GfxCache {
-// True and the image when a composition of that description is registered.
+// Installs the store; null removes it.
+void SetStore(IGfxImageStore* store);
+// True and the image when a composition of that description is stored.
 bool Find(const QString& description, QImage& image);
-// Registers a composed image under its description.
+// Stores a composed image under its description.
 void Add(const QString& description, const QImage& image);
+// Registers an image for the phone; its id, 0 without a store.
+quint64 Register(const QImage& image);
 } // namespace GfxCache

@@ -1,21 +1,14 @@
 #include "config/tappskin.h"
 
 #include "config/cfgread.h"
+#include "config/gfxcache.h"
 #include "foundation/helpers.h"
+#include "foundation/imgroutines.h"
 #include "foundation/logger/QsLog.h"
+#include "functions/loadimagecached.h"
 #include "functions/plugintools.h"
-#include "runtime/imgdata.h"
-#include "runtime/imgdatamgr.h"
-#include "widgets/loadimagecached.h"
 
 #include <QPainter>
-
-namespace {
-quint64 Register(const QImage& image) {
-    ImgDataMgr* mgr = ImgDataMgr::Instance();
-    return mgr ? mgr->AddImage(image) : 0;
-}
-} // namespace
 
 void DataCfg::TAppSkin::Read(const QVariantMap& map, const QString& folder) {
     TNamed::Read(map);
@@ -78,14 +71,14 @@ DataCfg::TGfx DataCfg::TAppSkin::GetEntry(const QString& name) const {
 QImage DataCfg::TAppSkin::GetTabBG(quint64* id) const {
     const QImage image = GetEntry(QStringLiteral("TabBG")).GetImage();
     if (id)
-        *id = Register(image);
+        *id = GfxCache::Register(image);
     return image;
 }
 
 QImage DataCfg::TAppSkin::GetTabAOvl(quint64* id) const {
     const QImage image = GetEntry(QStringLiteral("TabAOvl")).GetImage();
     if (id)
-        *id = Register(image);
+        *id = GfxCache::Register(image);
     return image;
 }
 
@@ -131,7 +124,7 @@ QImage DataCfg::TAppSkin::GetDeckBG(const QString& nameIn, int width, int height
         image = canvas;
     }
     if (id)
-        *id = Register(image);
+        *id = GfxCache::Register(image);
     return image;
 }
 
@@ -193,11 +186,11 @@ QImage DataCfg::TAppSkin::GetTabIcon(const QString& iconText, bool active, quint
         }
         image = canvas;
         if (active && fields.size() >= 3 && !fields[2].trimmed().isEmpty())
-            ImgData::Colorize(image, ColorFromText(fields[2].trimmed()));
+            ImgRoutines::Colorize(image, ColorFromText(fields[2].trimmed()));
     }
     if (!active)
-        ImgData::TabIconDesat(image);
+        ImgRoutines::TabIconDesat(image);
     if (id)
-        *id = Register(image);
+        *id = GfxCache::Register(image);
     return image;
 }

@@ -16,7 +16,7 @@ struct DataCfg::TAppSkin : DataCfg::TNamed {
     // The graphic of an entry: a graphic record of that key, else a file under Dir ("/..." in the data folder).
     // Empty when the entry is missing or its file does not load.
     DataCfg::TGfx GetEntry(const QString& name) const;
-    // The images of "TabBG" and "TabAOvl"; with id given, registered with the image data manager.
+    // The images of "TabBG" and "TabAOvl"; with id given, registered for the phone (GfxCache::Register).
     QImage GetTabBG(quint64* id = nullptr) const;
     QImage GetTabAOvl(quint64* id = nullptr) const;
     // A deck background (an entry, else an image file) scaled to width and repeated down to height.

@@ -9,13 +9,13 @@
 #include "foundation/json.h"
 #include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
+#include "functions/loadimagecached.h"
 #include "functions/pal/pal.h"
 #include "functions/plugintools.h"
 #include "runtime/boundedimage.h"
 #include "runtime/imgdatamgr.h"
 #include "runtime/lebase.h"
 #include "runtime/webimagecache.h"
-#include "widgets/loadimagecached.h"
 
 #include <QFileInfo>
 #include <QPainter>

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 
 #include "config/datacfg.h"
+#include "config/gfxcache.h"
 #include "datasources/builtindatasources.h"
 #include "foundation/cryptstring.h"
 #include "functions/deffuncprovider.h"
@@ -11,6 +12,7 @@
 #include "functions/pal/mediaplayers.h"
 #include "functions/pal/pal.h"
 #include "runtime/dcscriptobjectfactory.h"
+#include "runtime/imgdatamgrgfxstore.h"
 #include "shell/popupgfxbackground.h"
 #include "widgets/popupwnd.h" // after QAbstractButton, which its guarded pointers need whole
 
@@ -19,11 +21,18 @@ FuncMgrRegistry& Registry() {
     static FuncMgrRegistry registry;
     return registry;
 }
+
+ImgDataMgrGfxStore& GfxStore() {
+    static ImgDataMgrGfxStore store;
+    return store;
+}
 } // namespace
 
 void InstallProgramServices() {
     // Secrets in the configuration are keyed to this machine.
     SetCryptMachineIdProvider(&PAL::GetMachineId);
+    // The graphics records compose into the runtime's image registry, which serves the phone.
+    GfxCache::SetStore(&GfxStore());
     // Control views hand their scripts the script objects from here on.
     DCScriptObjectFactory::Install();
     FuncRegistry::SetInstance(&Registry());
@@ -45,4 +54,5 @@ void InstallProgramServices() {
 
 void RemoveProgramServices() {
     FuncRegistry::SetInstance(nullptr);
+    GfxCache::SetStore(nullptr);
 }

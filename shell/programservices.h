@@ -1,7 +1,8 @@
 #pragma once
 // The process-wide hooks that let the lower parts of the program reach the higher ones: the machine
-// identity for encrypted settings, the script objects of control views, the registries seen by the control
-// runtime and the popups' background graphic. Program entry installs them once; tests may too.
+// identity for encrypted settings, the image store of the graphics records, the script objects of control
+// views, the registries seen by the control runtime and the popups' background graphic. Program entry
+// installs them once; tests may too.
 
 void InstallProgramServices();
 void RemoveProgramServices();

@@ -2,8 +2,9 @@
 
 #include "foundation/helpers.h"
 #include "foundation/profiler.h"
+#include "functions/loadimagecached.h"
 #include "widgets/colpickpopup.h"
-#include "widgets/loadimagecached.h"
+#include "widgets/widgetresources.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -2,7 +2,8 @@
 
 #include "foundation/alignoffset.h"
 #include "foundation/profiler.h"
-#include "widgets/loadimagecached.h"
+#include "functions/loadimagecached.h"
+#include "widgets/widgetresources.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,6 +1,7 @@
 #include "widgets/foldbtn.h"
 
-#include "widgets/loadimagecached.h"
+#include "functions/loadimagecached.h"
+#include "widgets/widgetresources.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,7 +1,8 @@
 #include "widgets/imgbtn.h"
 
 #include "foundation/profiler.h"
-#include "widgets/loadimagecached.h"
+#include "functions/loadimagecached.h"
+#include "widgets/widgetresources.h"
 
 #include <QPainter>
 

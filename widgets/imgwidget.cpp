@@ -1,7 +1,8 @@
 #include "widgets/imgwidget.h"
 
 #include "foundation/profiler.h"
-#include "widgets/loadimagecached.h"
+#include "functions/loadimagecached.h"
+#include "widgets/widgetresources.h"
 
 #include <QPainter>
 
@@ -15,6 +16,7 @@ ImgWidget::ImgWidget(QWidget* parent, const QImage& image) : QWidgetEx(parent), 
 
 void ImgWidget::Reload() {
     if (!m_path.isEmpty()) {
+        InitWidgetResources(); // the path may name one of the kit's own images
         const QImage image = LoadImageCached(m_path, true);
         if (image != m_image) {
             m_image = image;

@@ -1,6 +1,7 @@
 #include "widgets/langbtn.h"
 
-#include "widgets/loadimagecached.h"
+#include "functions/loadimagecached.h"
+#include "widgets/widgetresources.h"
 
 #include <QPainter>
 

@@ -1,7 +1,8 @@
 #include "widgets/langselector.h"
 
+#include "functions/loadimagecached.h"
 #include "widgets/langselbtn.h"
-#include "widgets/loadimagecached.h"
+#include "widgets/widgetresources.h"
 
 #include <QPainter>
 

@@ -1,6 +1,7 @@
 #include "widgets/ninetileimage.h"
 
-#include "widgets/loadimagecached.h"
+#include "functions/loadimagecached.h"
+#include "widgets/widgetresources.h"
 
 #include <QPainter>
 
@@ -10,8 +11,10 @@ NineTileImage::NineTileImage(const QString& imagePath, const QList<QRectF>& tile
 QImage NineTileImage::GetImageTiled(int W, int H) const {
     if (W < 1 || H < 1)
         return QImage();
-    if (m_source.isNull())
+    if (m_source.isNull()) {
+        InitWidgetResources(); // the path may name one of the kit's own images
         m_source = LoadImageCached(m_path, true);
+    }
     QImage target(W, H, QImage::Format_ARGB32);
     target.fill(0);
     if (m_source.isNull() || m_tiles.size() < 9)

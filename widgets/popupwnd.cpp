@@ -3,9 +3,9 @@
 #include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
 #include "widgets/imgwidget.h"
-#include "widgets/loadimagecached.h"
 #include "widgets/ninetileimage.h"
 #include "widgets/stdbtn.h"
+#include "widgets/widgetresources.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,6 +1,7 @@
 #include "widgets/qhorizontalline.h"
 
-#include "widgets/loadimagecached.h"
+#include "functions/loadimagecached.h"
+#include "widgets/widgetresources.h"
 
 #include <QPainter>
 
@@ -16,7 +17,8 @@ void QHorizontalLine::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QPen pen(QColor(48, 48, 48));
     if (m_style == 2) {
-        static const QImage breaker = LoadImageCached(QStringLiteral(":/images/BreakerLine"), true);
+        static const QImage breaker =
+            (InitWidgetResources(), LoadImageCached(QStringLiteral(":/images/BreakerLine"), true));
         painter.drawImage(0, height() / 2 - breaker.height() / 2, breaker);
         return;
     }

@@ -1,6 +1,6 @@
 #include "widgets/tiledbtn.h"
 
-#include "widgets/loadimagecached.h"
+#include "widgets/widgetresources.h"
 
 #include <QFontMetrics>
 #include <QPainter>

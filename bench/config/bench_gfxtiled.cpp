@@ -1,7 +1,9 @@
 // Composition of a nine-patch graphic: a repeated request is a hash lookup plus an image copy (hit); a new
 // composition draws the nine pieces (miss).
 #include "config/datacfgrecords.h"
+#include "config/gfxcache.h"
 #include "runtime/imgdatamgr.h"
+#include "runtime/imgdatamgrgfxstore.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -57,6 +59,9 @@ BENCHMARK(BM_GetImageTiledMiss);
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    // Compositions are kept in the image manager, as in the program.
+    ImgDataMgrGfxStore store;
+    GfxCache::SetStore(&store);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     return 0;

@@ -2,10 +2,12 @@
 // every phone view relays the whole grid), and one 100 ms canvas tick with nothing changed.
 
 #include "config/datacfgrecords.h"
+#include "config/gfxcache.h"
 #include "editor/gridview.h"
 #include "functions/funcregistry.h"
 #include "functions/plugintools.h"
 #include "runtime/imgdatamgr.h"
+#include "runtime/imgdatamgrgfxstore.h"
 
 #include <QApplication>
 
@@ -67,6 +69,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Composed graphics are kept in the image manager, as in the program.
+    ImgDataMgrGfxStore store;
+    GfxCache::SetStore(&store);
     const QString data = QStringLiteral(MERVEX_SOURCE_DIR "/data");
     PluginTools::SetDataPath(data + QLatin1Char('/'));
     DataCfg cfg;

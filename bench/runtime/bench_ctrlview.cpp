@@ -2,10 +2,12 @@
 // changed (tick, update check), and the View record of an unchanged view (the id alone).
 
 #include "config/datacfgrecords.h"
+#include "config/gfxcache.h"
 #include "functions/funcregistry.h"
 #include "functions/plugintools.h"
 #include "runtime/ctrlview.h"
 #include "runtime/imgdatamgr.h"
+#include "runtime/imgdatamgrgfxstore.h"
 
 #include <QApplication>
 #include <memory>
@@ -91,6 +93,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Composed graphics are kept in the image manager, as in the program.
+    ImgDataMgrGfxStore store;
+    GfxCache::SetStore(&store);
     const QString data = QStringLiteral(MERVEX_SOURCE_DIR "/data");
     PluginTools::SetDataPath(data + QLatin1Char('/'));
     DataCfg cfg;

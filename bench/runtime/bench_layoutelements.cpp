@@ -1,7 +1,9 @@
 // Layout elements: the phone record of an unchanged element, and drawing an element at scale 1.
 
 #include "config/datacfgrecords.h"
+#include "config/gfxcache.h"
 #include "runtime/imgdatamgr.h"
+#include "runtime/imgdatamgrgfxstore.h"
 #include "runtime/lebase.h"
 #include "runtime/lecontainer.h"
 #include "runtime/legfx.h"
@@ -105,6 +107,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Composed graphics are kept in the image manager, as in the program.
+    ImgDataMgrGfxStore store;
+    GfxCache::SetStore(&store);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     return 0;

@@ -3,9 +3,11 @@
 // (every stage runs), and a script reading and writing an element through its layout object.
 
 #include "config/datacfgrecords.h"
+#include "config/gfxcache.h"
 #include "functions/plugintools.h"
 #include "runtime/dclayout.h"
 #include "runtime/imgdatamgr.h"
+#include "runtime/imgdatamgrgfxstore.h"
 #include "runtime/lecontainer.h"
 #include "runtime/legfx.h"
 #include "runtime/lehost.h"
@@ -110,6 +112,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Composed graphics are kept in the image manager, as in the program.
+    ImgDataMgrGfxStore store;
+    GfxCache::SetStore(&store);
     Fixture fixture;
     g_fixture = &fixture;
     benchmark::Initialize(&argc, argv);

@@ -1,7 +1,7 @@
 // Costs the windows pay often: image look-ups through the cache and the recomposition of tiled buttons
 // on every resize.
+#include "functions/loadimagecached.h"
 #include "functions/plugintools.h"
-#include "widgets/loadimagecached.h"
 #include "widgets/stdbtn.h"
 
 #include <QApplication>

@@ -1,7 +1,9 @@
 // Application skins: entry inheritance, entry resolution, tab icons and deck backgrounds.
 #include "config/datacfgrecords.h"
+#include "config/gfxcache.h"
 #include "functions/plugintools.h"
 #include "runtime/imgdatamgr.h"
+#include "runtime/imgdatamgrgfxstore.h"
 #include "tests/config/cfgtestutil.h"
 
 #include <QDir>
@@ -50,7 +52,10 @@ void CompareGolden(const QImage& actual, const QString& name) {
 
 class TestAppSkin : public QObject {
     Q_OBJECT
+    ImgDataMgrGfxStore m_store; // as program entry installs it: graphics compose into the image manager
 private slots:
+    void initTestCase() { GfxCache::SetStore(&m_store); }
+    void cleanupTestCase() { GfxCache::SetStore(nullptr); }
     void inheritance() {
         DataCfg cfg;
         LogRecorder log;

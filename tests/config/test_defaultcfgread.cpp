@@ -4,9 +4,11 @@
 // application skin must give the tab and deck images of the three grids.
 
 #include "config/datacfgrecords.h"
+#include "config/gfxcache.h"
 #include "foundation/json.h"
 #include "functions/plugintools.h"
 #include "runtime/imgdatamgr.h"
+#include "runtime/imgdatamgrgfxstore.h"
 #include "tests/config/cfgtestutil.h"
 
 #include <QDir>
@@ -29,6 +31,7 @@ const char* const kComplaints[] = {"Unknown Enum",   "Inherit not found",     "M
 
 class TestDefaultCfgRead : public QObject {
     Q_OBJECT
+    ImgDataMgrGfxStore m_store; // as program entry installs it: graphics compose into the image manager
 
     ImgDataMgr* m_images = nullptr; // composed graphics register here
     DataCfg* m_cfg = nullptr;
@@ -50,6 +53,7 @@ class TestDefaultCfgRead : public QObject {
 
 private slots:
     void initTestCase() {
+        GfxCache::SetStore(&m_store);
         m_images = new ImgDataMgr(this);
         m_cfg = new DataCfg(this);
         m_log = new LogRecorder;
@@ -57,7 +61,10 @@ private slots:
         m_cfg->LoadDataFolder(dataDir());
     }
 
-    void cleanupTestCase() { delete m_log; }
+    void cleanupTestCase() {
+        GfxCache::SetStore(nullptr);
+        delete m_log;
+    }
 
     void recordsReadWithoutComplaint() {
         QCOMPARE(m_cfg->Controls().size(), 10);

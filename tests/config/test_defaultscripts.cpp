@@ -4,7 +4,9 @@
 // toggle sends and shows, the function record a tile binds, the buttons of the message box.
 
 #include "config/datacfgrecords.h"
+#include "config/gfxcache.h"
 #include "runtime/imgdatamgr.h"
+#include "runtime/imgdatamgrgfxstore.h"
 #include "tests/config/cfgtestutil.h"
 
 #include <QDir>
@@ -112,6 +114,7 @@ public slots:
 
 class TestDefaultScripts : public QObject {
     Q_OBJECT
+    ImgDataMgrGfxStore m_store; // as program entry installs it: graphics compose into the image manager
 
     ImgDataMgr* m_images = nullptr;
     DataCfg* m_cfg = nullptr;
@@ -131,7 +134,9 @@ class TestDefaultScripts : public QObject {
     }
 
 private slots:
+    void cleanupTestCase() { GfxCache::SetStore(nullptr); }
     void initTestCase() {
+        GfxCache::SetStore(&m_store);
         m_images = new ImgDataMgr(this);
         m_cfg = new DataCfg(this);
         QVERIFY(m_cfg->LoadIncludeFile(dataDir(), QStringLiteral("mainCfg.json")));

@@ -1,7 +1,9 @@
 // Graphics: reading, tiled composition (1x1, 3x1, 1x3, 3x3, Scale), layers and the composition cache,
 // compared with golden images pixel by pixel.
 #include "config/datacfgrecords.h"
+#include "config/gfxcache.h"
 #include "runtime/imgdatamgr.h"
+#include "runtime/imgdatamgrgfxstore.h"
 #include "tests/config/cfgtestutil.h"
 
 #include <QBuffer>
@@ -95,8 +97,11 @@ DC::TGfx& AddGfx(DataCfg& cfg, const QString& json) {
 
 class TestGfxCompose : public QObject {
     Q_OBJECT
+    ImgDataMgrGfxStore m_store; // as program entry installs it: graphics compose into the image manager
 private slots:
+    void cleanupTestCase() { GfxCache::SetStore(nullptr); }
     void initTestCase() {
+        GfxCache::SetStore(&m_store);
         if (WriteGoldens())
             QVERIFY(MakeSource().save(kFixtures + QStringLiteral("/src.png")));
     }
@@ -318,6 +323,23 @@ private slots:
         DC::TGfx fine = g;
         fine.Tiles[0].rect.setWidth(10.0000001);
         QVERIFY(fine.Description(64, 48) != g.Description(64, 48));
+    }
+
+    void withoutStore() {
+        // Without an image store graphics still compose, only nothing is kept; the log says so once.
+        GfxCache::SetStore(nullptr);
+        ImgDataMgr mgr;
+        DataCfg cfg;
+        DC::TGfx& g = AddGfx(
+            cfg, QStringLiteral(
+                     "{'Name':'Row','Rsc':'src','Tiling':'3x1','Tiles':['0,0,10,30','10,0,10,30','20,0,10,30']}"));
+        LogRecorder log;
+        const QImage first = g.GetImageTiled(50, 30);
+        QCOMPARE(first.size(), QSize(50, 30));
+        QVERIFY(g.GetImageTiled(50, 30).cacheKey() != first.cacheKey());
+        QCOMPARE(mgr.ImageCount(), 0);
+        QCOMPARE(log.lines.filter(QStringLiteral("no image store installed")).size(), 1);
+        GfxCache::SetStore(&m_store);
     }
 
     void fileLayer() {

@@ -4,10 +4,12 @@
 // the grid "GT:Ticks" with script handlers that record what they were given), and a log recorder.
 
 #include "config/datacfgrecords.h"
+#include "config/gfxcache.h"
 #include "foundation/logger/QsLog.h"
 #include "foundation/logger/QsLogDest.h"
 #include "functions/plugintools.h"
 #include "runtime/imgdatamgr.h"
+#include "runtime/imgdatamgrgfxstore.h"
 
 #include <QDir>
 #include <QScriptEngine>
@@ -40,6 +42,9 @@ struct GridFixture {
     static QString TestDir() { return QStringLiteral(MERVEX_TEST_SOURCE_DIR "/fixtures/gridtest"); }
 
     void Load(QObject* parent) {
+        // Graphics compose into the image manager, as program entry installs it.
+        static ImgDataMgrGfxStore store;
+        GfxCache::SetStore(&store);
         images = new ImgDataMgr(parent);
         cfg = new DataCfg(parent);
         PluginTools::SetDataPath(DataDir());

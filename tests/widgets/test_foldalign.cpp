@@ -1,6 +1,6 @@
+#include "functions/loadimagecached.h"
 #include "widgets/ctrlalign.h"
 #include "widgets/foldbtn.h"
-#include "widgets/loadimagecached.h"
 
 #include <QApplication>
 #include <QPropertyAnimation>

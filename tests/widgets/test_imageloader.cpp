@@ -1,9 +1,10 @@
 // LoadImageCached (resources, path forms, cache and stale files, bad files) and ImgWidget.
 #include "foundation/logger/QsLog.h"
 #include "foundation/logger/QsLogDest.h"
+#include "functions/loadimagecached.h"
 #include "functions/plugintools.h"
 #include "widgets/imgwidget.h"
-#include "widgets/loadimagecached.h"
+#include "widgets/widgetresources.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -63,6 +64,7 @@ private slots:
         QVERIFY(QDir().mkpath(m_dir.path() + QStringLiteral("/User")));
         PluginTools::SetDataPath(m_data);
         PluginTools::SetUserPath(m_dir.path() + QStringLiteral("/User"));
+        InitWidgetResources();
     }
 
     void resources_data() {

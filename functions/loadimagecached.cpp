@@ -1,4 +1,4 @@
-#include "widgets/loadimagecached.h"
+#include "functions/loadimagecached.h"
 
 #include "foundation/logger/QsLog.h"
 #include "functions/plugintools.h"
@@ -6,15 +6,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
-
-static void InitWidgetImages() {
-    Q_INIT_RESOURCE(widgetimages);
-}
-
-void InitWidgetResources() {
-    static const bool done = (InitWidgetImages(), true);
-    Q_UNUSED(done);
-}
 
 namespace {
 
@@ -57,7 +48,6 @@ QImage ReadImage(const QString& path) {
 QImage LoadImageCached(const QString& path, bool useCache) {
     if (path.startsWith(QLatin1String(":/"))) {
         // Resources cannot change while the program runs: never cached.
-        InitWidgetResources();
         return ReadImage(path);
     }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The program's one way to load an image by path: compiled-in resources (":/..."), and files named by the
 // stored path forms that PluginTools::ResolvePath expands, with an optional cache that notices changed files.
+// Resources must be registered by their owners first (the widget kit's with InitWidgetResources).
 
 #include <QImage>
 #include <QString>
@@ -9,6 +10,3 @@
 // With useCache, files (never resources) are kept by their resolved path and read again once their
 // modification time changes. Main thread only.
 QImage LoadImageCached(const QString& path, bool useCache);
-
-// Makes sure the widget kit's compiled-in images are registered (they live in a static library).
-void InitWidgetResources();

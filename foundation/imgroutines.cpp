@@ -1,7 +1,7 @@
-// In-place pixel routines of ImgData. They all work on straight 32-bit ARGB and touch each pixel once
-// through scan lines.
+// In-place pixel routines. They all work on straight 32-bit ARGB and touch each pixel once through scan lines.
+// The profiler scopes keep the names the runtime knows them by (ImgData::...).
 
-#include "runtime/imgdata.h"
+#include "foundation/imgroutines.h"
 
 #include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
@@ -60,7 +60,7 @@ void ToArgb32(QImage& img) {
     }
 }
 
-void ImgData::Mask(QImage& img, const QImage& mask) {
+void ImgRoutines::Mask(QImage& img, const QImage& mask) {
     PROFILE_SCOPE("ImgData::Mask");
     if (qint64(mask.width()) * mask.height() <= 0)
         return;
@@ -93,7 +93,7 @@ void ImgData::Mask(QImage& img, const QImage& mask) {
     }
 }
 
-void ImgData::Colorize(QImage& img, const QColor& color) {
+void ImgRoutines::Colorize(QImage& img, const QColor& color) {
     PROFILE_SCOPE("ImgData::Colorize");
     // An unreadable colour text gives an invalid colour; tinting towards it would blacken the image.
     if (!color.isValid()) {
@@ -143,7 +143,7 @@ void ImgData::Colorize(QImage& img, const QColor& color) {
     }
 }
 
-void ImgData::TabIconDesat(QImage& img) {
+void ImgRoutines::TabIconDesat(QImage& img) {
     PROFILE_SCOPE("ImgData::TabIconDesat");
     PixelFilterFunc(img, [](int r, int g, int b, int a) {
         int grey = int(0.7 * (0.2126 * r + 0.7152 * g + 0.0722 * b));
