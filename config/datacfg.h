@@ -9,7 +9,6 @@
 #include <QObject>
 #include <QStringList>
 #include <QVariantMap>
-#include <functional>
 #include <memory>
 
 class GridSigVerifier;
@@ -208,10 +207,6 @@ public:
     // Loads the libraries that plug-ins asked for in this run, asking the user where no decision allows it.
     // Answers whether a remembered decision changed (the user configuration then wants saving).
     bool LoadDynamicLibraries();
-    // The user's answer whether the plug-in may load the library (file name without folders); remember is
-    // set when the answer is to be kept. The default asks with a popup.
-    using PluginQuestion = std::function<bool(const QString& plugin, const QString& fileName, bool* remember)>;
-    static void SetPluginQuestion(const PluginQuestion& question);
 
 private:
     struct Lists;

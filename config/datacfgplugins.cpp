@@ -7,15 +7,13 @@
 #include "foundation/profiler.h"
 #include "functions/certificatecheck.h"
 #include "functions/funcmgr.h"
-#include "widgets/popupwnd.h"
+#include "functions/userprompts.h"
 
 #include "foundation/logger/QsLog.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPluginLoader>
-#include <QPointer>
-#include <QRadioButton>
 
 namespace {
 // A description larger than this is not one.
@@ -25,34 +23,19 @@ QString NoDoubleSlash(QString text) {
     return text.replace(QLatin1String("//"), QLatin1String("/"));
 }
 
-bool AskWithPopup(const QString& plugin, const QString& fileName, bool* remember) {
-    QPointer<PopupWnd> popup = new PopupWnd(nullptr);
-    popup->setWindowTitle(DataCfg::tr("SECURITY WARNING"));
-    popup->text = DataCfg::tr("The plugin '%1' wants to load: '%2'\nDo you want to allow it?").arg(plugin, fileName);
-    popup->SetIcon(4);
-    popup->AddButtons(PopupWnd::YES | PopupWnd::NO, PopupWnd::NO);
-    popup->resize(350, 170);
-    QRadioButton* radio = new QRadioButton(DataCfg::tr("Remember my decision"), popup);
-    radio->move(60, 100);
-    radio->setAutoExclusive(false);
-    radio->setChecked(false);
-    const int answer = popup->exec();
-    const bool yes = answer == PopupWnd::YES;
-    *remember = popup && radio->isChecked();
-    if (popup)
-        popup->deleteLater();
-    return yes;
-}
-
-DataCfg::PluginQuestion& Question() {
-    static DataCfg::PluginQuestion question = AskWithPopup;
-    return question;
+// The user's answer whether the plug-in may load the library (file name without folders); remember is set
+// when the answer is to be kept. Nobody to ask means no.
+bool AskUser(const QString& plugin, const QString& fileName, bool* remember) {
+    *remember = false;
+    IUserPrompts* prompts = UserPrompts::Get(QStringLiteral("plug-in libraries without a decision are not loaded"));
+    if (!prompts)
+        return false;
+    return prompts->AskPermission(
+        DataCfg::tr("SECURITY WARNING"),
+        DataCfg::tr("The plugin '%1' wants to load: '%2'\nDo you want to allow it?").arg(plugin, fileName),
+        DataCfg::tr("Remember my decision"), remember);
 }
 } // namespace
-
-void DataCfg::SetPluginQuestion(const PluginQuestion& question) {
-    Question() = question ? question : PluginQuestion(AskWithPopup);
-}
 
 void DataCfg::LoadPluginFolder(const QString& pluginsFolder) {
     PROFILE_SCOPE("DataCfg::LoadPluginFolder");
@@ -153,7 +136,7 @@ bool DataCfg::LoadDynamicLibraries() {
             continue;
         if (permission != LP_Always && permission != LP_CertValidated) {
             bool remember = false;
-            const bool yes = Question()(libs[i].Plugin, QFileInfo(libs[i].Rsc).fileName(), &remember);
+            const bool yes = AskUser(libs[i].Plugin, QFileInfo(libs[i].Rsc).fileName(), &remember);
             // The question runs a nested event loop: look the entry up again.
             if (i >= libs.size())
                 break;

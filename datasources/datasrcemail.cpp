@@ -4,8 +4,9 @@
 #include "datasources/mailfetch.h"
 #include "foundation/cryptstring.h"
 #include "foundation/logger/QsLog.h"
-#include "widgets/popupwnd.h"
+#include "functions/userprompts.h"
 
+#include <QPointer>
 #include <QTimer>
 
 namespace {
@@ -46,12 +47,12 @@ DataSrcEmail::DataSrcEmail(QObject* parent) : IIncomingDataSource(parent), m_fet
 DataSrcEmail::~DataSrcEmail() {
     // A connection test still showing its popup (only when the source goes during the test's own loop).
     if (m_testPopup)
-        m_testPopup->done(0);
+        m_testPopup->Close();
     m_fetcher->Reset();
 }
 
-PopupWnd* DataSrcEmail::TestPopup() const {
-    return m_testPopup.data();
+IStatusPopup* DataSrcEmail::TestPopup() const {
+    return m_testPopup;
 }
 
 QString DataSrcEmail::GetName() {
@@ -127,6 +128,10 @@ QVariant DataSrcEmail::GetValue(const QString& function, const QVariantList& arg
 
 void DataSrcEmail::RunConnectionTest(const QVariantList& args) {
     const QString server = args.at(0).toString();
+    // The test's outcome is shown only in its popup.
+    IUserPrompts* prompts = UserPrompts::Get(QStringLiteral("mail connection tests are not run"));
+    if (!prompts)
+        return;
     MailFetch* fetch = new MailFetch;
     fetch->SetAccount(args.at(3).toString(), SecretText(args.at(4)), server, args.at(1).toInt() != 0,
                       SecurityMode(args.at(2).toInt()), -1);
@@ -134,25 +139,23 @@ void DataSrcEmail::RunConnectionTest(const QVariantList& args) {
     connect(fetch, &MailFetch::Finished, this, &DataSrcEmail::OnTestFinished);
     connect(fetch, &MailFetch::LoginOk, this, &DataSrcEmail::OnTestLoginOk);
 
-    QPointer<PopupWnd> popup = new PopupWnd;
-    m_testPopup = popup;
+    std::unique_ptr<IStatusPopup> popup =
+        prompts->MakeStatusPopup(tr("Testing Mail Connection"), tr("connecting to: %1").arg(server));
+    m_testPopup = popup.get();
     fetch->DoFetch(0);
-    popup->text = tr("connecting to: %1").arg(server);
-    popup->setWindowTitle(tr("Testing Mail Connection"));
-    popup->SetIcon(1);
-    popup->AddButtons(PopupWnd::OK, PopupWnd::OK);
-    popup->exec();
+    // The source may go while the popup runs its own event loop.
+    const QPointer<DataSrcEmail> alive(this);
+    popup->Exec();
 
-    m_testPopup.clear();
-    // Closing schedules the popup's deletion; it goes now, with the test's connection.
-    delete popup.data();
+    if (alive)
+        m_testPopup = nullptr;
+    // The popup goes now, with the test's connection.
+    popup.reset();
     delete fetch;
 }
 
 void DataSrcEmail::SetTestPopupText(const QString& text) {
-    m_testPopup->text = text;
-    m_testPopup->update();
-    m_testPopup->repaint();
+    m_testPopup->SetText(text);
 }
 
 void DataSrcEmail::OnError(QString message) {

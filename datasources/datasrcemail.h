@@ -4,13 +4,11 @@
 // settings page. Everything runs on the main thread.
 
 #include "functions/iincomingdatasource.h"
-#include "widgets/popupwnd.h"
-#include <QAbstractButton>
 
 #include <QMap>
-#include <QPointer>
 #include <QReadWriteLock>
 
+class IStatusPopup;
 class MailFetch;
 class QTimer;
 
@@ -29,7 +27,8 @@ public:
 
     // For the settings page's tests and the source's own tests.
     MailFetch* Fetcher() const { return m_fetcher; }
-    PopupWnd* TestPopup() const;
+    // The connection test's popup while it shows, else null.
+    IStatusPopup* TestPopup() const;
     int DemandCounter() const { return m_demand; }
     QTimer* Timer() const { return m_timer; }
 
@@ -56,6 +55,6 @@ private:
     QTimer* m_timer = nullptr;
     QString m_status;
     MailFetch* m_fetcher = nullptr;
-    QPointer<PopupWnd> m_testPopup;
+    IStatusPopup* m_testPopup = nullptr; // owned by the running connection test
     int m_demand = 0;
 };

@@ -11,9 +11,11 @@
 #include "functions/funcmgrregistry.h"
 #include "functions/pal/mediaplayers.h"
 #include "functions/pal/pal.h"
+#include "functions/userprompts.h"
 #include "runtime/dcscriptobjectfactory.h"
 #include "runtime/imgdatamgrgfxstore.h"
 #include "shell/popupgfxbackground.h"
+#include "widgets/popupprompts.h"
 #include "widgets/popupwnd.h" // after QAbstractButton, which its guarded pointers need whole
 
 namespace {
@@ -25,6 +27,11 @@ FuncMgrRegistry& Registry() {
 ImgDataMgrGfxStore& GfxStore() {
     static ImgDataMgrGfxStore store;
     return store;
+}
+
+PopupPrompts& Prompts() {
+    static PopupPrompts prompts;
+    return prompts;
 }
 } // namespace
 
@@ -50,9 +57,12 @@ void InstallProgramServices() {
         return cfg ? cfg->UserCfg().CfgBase.value(key) : QVariant();
     });
     PopupWnd::SetBackgroundFactory(&PopupGfxBackground::Make);
+    // The configuration's and the data sources' questions and popups.
+    UserPrompts::Install(&Prompts());
 }
 
 void RemoveProgramServices() {
+    UserPrompts::Install(nullptr);
     FuncRegistry::SetInstance(nullptr);
     GfxCache::SetStore(nullptr);
 }

@@ -6,6 +6,7 @@
 
 #include "widgets/ipopupbackground.h"
 
+#include <QAbstractButton> // whole: the guarded button pointers need it
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFont>

@@ -5,6 +5,7 @@
 #include "functions/funcmgr.h"
 #include "functions/funcregistry.h"
 #include "functions/plugintools.h"
+#include "functions/userprompts.h"
 #include "tests/config/cfgtestutil.h"
 
 #include <QTemporaryDir>
@@ -12,12 +13,32 @@
 
 using DC = DataCfg;
 
+namespace {
+// The user, as the configuration asks them: every question is kept, the answers are set by the test.
+struct ScriptedUser : IUserPrompts {
+    QStringList asked;
+    QStringList texts; // title | text | option of the last question
+    bool answerYes = true;
+    bool answerRemember = true;
+    bool AskPermission(const QString& title, const QString& text, const QString& rememberText,
+                       bool* remember) override {
+        texts = QStringList{title, text, rememberText};
+        const QString file = text.section(QLatin1Char('\''), 3, 3);
+        asked << text.section(QLatin1Char('\''), 1, 1) + QLatin1Char('|') + file;
+        *remember = answerRemember;
+        return answerYes;
+    }
+    std::unique_ptr<IStatusPopup> MakeStatusPopup(const QString&, const QString&) override { return nullptr; }
+};
+} // namespace
+
 class TestPlugins : public QObject {
     Q_OBJECT
     QTemporaryDir tmp;
-    QStringList asked;
-    bool answerYes = true;
-    bool answerRemember = true;
+    ScriptedUser user;
+    QStringList& asked = user.asked;
+    bool& answerYes = user.answerYes;
+    bool& answerRemember = user.answerRemember;
 
     QString P(const QString& rel) const { return tmp.path() + QLatin1Char('/') + rel; }
     void WriteFile(const QString& path, const QByteArray& bytes) {
@@ -49,12 +70,9 @@ private slots:
                   "{ Name: \"Prov\", DynamicLibraries: [\"bin/provider.so\", \"bin/missing.so\"] }");
         QDir().mkpath(P("user/Plugins/Prov/bin"));
         QVERIFY(QFile::copy(P("provider.so"), P("user/Plugins/Prov/bin/provider.so")));
-        DC::SetPluginQuestion([this](const QString& plugin, const QString& file, bool* remember) {
-            asked << plugin + QLatin1Char('|') + file;
-            *remember = answerRemember;
-            return answerYes;
-        });
+        UserPrompts::Install(&user);
     }
+    void cleanupTestCase() { UserPrompts::Install(nullptr); }
 
     void askedOnceThenRemembered() {
         LogRecorder rec;
@@ -62,6 +80,10 @@ private slots:
             DC cfg;
             QVERIFY(Start(cfg));
             QCOMPARE(asked, QStringList{"Prov|provider.so"});
+            QCOMPARE(user.texts,
+                     (QStringList{"SECURITY WARNING",
+                                  "The plugin 'Prov' wants to load: 'provider.so'\nDo you want to allow it?",
+                                  "Remember my decision"}));
             QCOMPARE(Lib(cfg).Permission, qint32(DC::LP_Always));
             QCOMPARE(Lib(cfg).Plugin, QStringLiteral("Prov"));
             QVERIFY(Lib(cfg).Loader);
@@ -148,6 +170,21 @@ private slots:
             QVERIFY(rec.Has(log));
         QVERIFY(cfg.UserCfg().DynamicLibraries.isEmpty());
         QVERIFY(!cfg.LoadPlugin(P("nothere"), QStringLiteral("plugin.json")));
+    }
+
+    void nobodyToAsk() {
+        // Without prompts the library is not loaded and no decision is stored; the log says why.
+        QFile::remove(P("user/userCfg.json"));
+        UserPrompts::Install(nullptr);
+        asked.clear();
+        DC cfg;
+        LogRecorder rec;
+        QVERIFY(!Start(cfg));
+        QVERIFY(asked.isEmpty());
+        QCOMPARE(Lib(cfg).Permission, qint32(DC::LP_CertFailed));
+        QVERIFY(!Lib(cfg).Loader);
+        QVERIFY(rec.Has(QStringLiteral("plug-in libraries without a decision are not loaded")));
+        UserPrompts::Install(&user);
     }
 
     void libraryThatIsNotAPlugin() {

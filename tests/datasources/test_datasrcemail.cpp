@@ -7,8 +7,9 @@
 #include "datasources/mailfetch.h"
 #include "foundation/cryptstring.h"
 #include "functions/funcmgr.h"
+#include "functions/userprompts.h"
 #include "tests/datasources/mailtestservers.h"
-#include "widgets/popupwnd.h"
+#include "widgets/popupprompts.h"
 
 #include <QApplication>
 #include <QtTest>
@@ -73,6 +74,8 @@ private slots:
     void entryStoreKeepsNewest64();
     void statusTexts();
     void testConnectParam();
+    void testConnectWithoutPrompts();
+    void sourceGoesDuringTest();
     void accountSettings();
     void registeredAsBuiltIn();
 };
@@ -215,6 +218,9 @@ void TestDataSrcEmail::statusTexts() {
 }
 
 void TestDataSrcEmail::testConnectParam() {
+    // The program's own popups, as program entry installs them.
+    PopupPrompts popups;
+    UserPrompts::Install(&popups);
     DataSrcEmail src;
     MailLogRecorder log;
     QCOMPARE(src.GetValue("DoTestConnectParam", {"x", 0, 0, "u"}).toInt(), 0);
@@ -230,12 +236,12 @@ void TestDataSrcEmail::testConnectParam() {
     watch.setInterval(10);
     int waited = 0;
     connect(&watch, &QTimer::timeout, [&]() {
-        PopupWnd* p = src.TestPopup();
+        IStatusPopup* p = src.TestPopup();
         if (!p)
             return;
-        if (p->GetText().startsWith("error: ") || ++waited > 1000) {
-            shown = p->GetText();
-            p->done(PopupWnd::OK);
+        if (p->Text().startsWith("error: ") || ++waited > 1000) {
+            shown = p->Text();
+            p->Close();
         }
     });
     watch.start();
@@ -250,16 +256,47 @@ void TestDataSrcEmail::testConnectParam() {
     shown.clear();
     waited = 0;
     connect(&watch, &QTimer::timeout, [&]() {
-        PopupWnd* p = src.TestPopup();
-        if (p && p->GetText() == QLatin1String("finished successfully")) {
-            shown = p->GetText();
-            p->done(PopupWnd::OK);
+        IStatusPopup* p = src.TestPopup();
+        if (p && p->Text() == QLatin1String("finished successfully")) {
+            shown = p->Text();
+            p->Close();
         }
     });
     watch.start();
     src.GetValue("DoTestConnectParam", {s.Address(), 0, 0, "u", "secret"});
     watch.stop();
     QCOMPARE(shown, QStringLiteral("finished successfully"));
+    UserPrompts::Install(nullptr);
+}
+
+void TestDataSrcEmail::testConnectWithoutPrompts() {
+    // Nothing to show the test in: it is not run, and the log says so once.
+    UserPrompts::Install(nullptr);
+    Pop3Server s;
+    DataSrcEmail src;
+    MailLogRecorder log;
+    QCOMPARE(src.GetValue("DoTestConnectParam", {s.Address(), 0, 0, "u", "secret"}).toInt(), 0);
+    QVERIFY(!src.TestPopup());
+    QVERIFY(log.Has("WARN"));
+    QVERIFY(log.Has("mail connection tests are not run"));
+    QTest::qWait(50);
+    QVERIFY(!s.Received("USER u"));
+}
+
+void TestDataSrcEmail::sourceGoesDuringTest() {
+    // A source deleted while its test popup runs ends the popup and leaves nothing behind.
+    PopupPrompts popups;
+    UserPrompts::Install(&popups);
+    Pop3Server s;
+    auto* src = new DataSrcEmail;
+    QPointer<DataSrcEmail> watched(src);
+    QTimer::singleShot(50, [src]() {
+        QVERIFY(src->TestPopup());
+        delete src;
+    });
+    src->GetValue("DoTestConnectParam", {s.Address(), 0, 0, "u", "secret"});
+    QVERIFY(!watched);
+    UserPrompts::Install(nullptr);
 }
 
 void TestDataSrcEmail::accountSettings() {
