@@ -5,12 +5,27 @@ set(MERVEX_PCH_HEADERS
     <QtCore/QVariantMap> <QtCore/QList> <QtCore/QHash> <QtCore/QMap> <QtCore/QByteArray>
     <QtCore/QDebug> <QtCore/QDateTime> <QtCore/QFile> <QtCore/QDir>)
 
+# Warnings in the project's own code are errors (GCC, the compiler the project is built with; the clang build of
+# fuzz/ keeps them warnings). Third-party headers are system includes and stay quiet.
+option(MERVEX_WERROR "Treat warnings in the project's own code as errors" ON)
+set(MERVEX_WARNING_FLAGS -Wall -Wextra -Wno-unused-parameter)
+if(MERVEX_WERROR AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    list(APPEND MERVEX_WARNING_FLAGS -Werror)
+endif()
+
+# mervex_warnings(<target> ...): the project's warning flags on the targets.
+function(mervex_warnings)
+    foreach(_t ${ARGN})
+        target_compile_options(${_t} PRIVATE ${MERVEX_WARNING_FLAGS})
+    endforeach()
+endfunction()
+
 # mervex_library(<name> SOURCES ... [LINKS ...])
 function(mervex_library name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
     add_library(${name} STATIC ${ARG_SOURCES})
     target_link_libraries(${name} PUBLIC ${ARG_LINKS})
-    target_compile_options(${name} PRIVATE -Wall -Wextra -Wno-unused-parameter)
+    mervex_warnings(${name})
     target_precompile_headers(${name} PRIVATE ${MERVEX_PCH_HEADERS})
 endfunction()
 
@@ -40,6 +55,7 @@ function(mervex_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE Qt5::Test mv_resources ${ARG_LINKS})
+    mervex_warnings(${name})
     target_compile_definitions(${name} PRIVATE MERVEX_TEST_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;MERVEX_RECORD_POWER=1" TIMEOUT 300)
@@ -50,6 +66,7 @@ function(mervex_bench name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE benchmark::benchmark ${ARG_LINKS})
+    mervex_warnings(${name})
 endfunction()
 
 # mervex_test_folder([LINKS ...]): every test_*.cpp of the calling folder becomes one test executable.

@@ -350,8 +350,8 @@ private slots:
                 const QString name = it.next().captured(1);
                 // Names completed at run time ("SND_Vol_" + channel + "_Set") are checked for each channel.
                 if (name.endsWith('_')) {
-                    for (const QString& ch : {"Main", "Micro", "Music"})
-                        for (const QString& tail : {"_Set", "_Get"})
+                    for (const char* ch : {"Main", "Micro", "Music"})
+                        for (const char* tail : {"_Set", "_Get"})
                             if (!known.contains(name + ch + tail))
                                 bad << s.name() + " " + name + ch + tail;
                 } else if (!known.contains(name)) {

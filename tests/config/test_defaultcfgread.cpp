@@ -98,7 +98,7 @@ private slots:
 
     // A bar or percentage tile shows nothing unless its output is a fraction from 0 to 1.
     void maskedFiguresArePercentages() {
-        for (const QString& name : {"CPU_Load", "RAM_Load", "Volume_Main", "Volume_Micro", "Volume_Music"}) {
+        for (const QString name : {"CPU_Load", "RAM_Load", "Volume_Main", "Volume_Micro", "Volume_Music"}) {
             const DC::TFunction f = m_cfg->FindFunction(name, QStringLiteral("MVX_Base"));
             QCOMPARE(f.Outputs.size(), 1);
             QCOMPARE(f.Outputs.first().Type, int(DC::OT_Percent));

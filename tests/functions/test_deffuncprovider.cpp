@@ -366,7 +366,7 @@ private slots:
     }
 
     void sessions() {
-        m_audio.sessions = {AudioSession{QStringLiteral("7"), 4242, false, 0.5, QString()}};
+        m_audio.sessions = {AudioSession{QStringLiteral("7"), 4242, false, 0.5, QString(), QString()}};
         const QVariantList list = Call(QStringLiteral("DFP:SND_Audio_GetSessions")).toList();
         QCOMPARE(list.size(), 1);
         QCOMPARE(list.first().toMap().value(QStringLiteral("procid")).toLongLong(), qlonglong(4242));

@@ -156,7 +156,7 @@ private slots:
         QVERIFY(e->SetActive(true));
         QVERIFY(!e->SetActive(true));
         QVERIFY(e->SetPressed(true));
-        QCOMPARE(e->GetState(), 0x509u & ~0x1u | 0x2u | 0x4u);
+        QCOMPARE(e->GetState(), (0x509u & ~0x1u) | 0x2u | 0x4u);
         QCOMPARE(s.host.invalidations, before + 3);
         QVERIFY(e->SetVisible(true));
         QVERIFY(e->isVisible());

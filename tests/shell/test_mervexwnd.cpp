@@ -411,7 +411,7 @@ private slots:
         QFETCH(QString, env);
         QFETCH(QString, expected);
         QTemporaryDir root;
-        for (const QString& place : {"work", "prog", "inst1", "inst2", "env"}) {
+        for (const QString place : {"work", "prog", "inst1", "inst2", "env"}) {
             const QString data = root.path() + "/" + place + "/Data";
             QVERIFY(QDir().mkpath(data));
             if (holding.contains(place))
