@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need; quiet when all are present.
 set -euo pipefail
 PKGS=(
-  build-essential cmake ninja-build ccache pkg-config
+  build-essential cmake ninja-build ccache pkg-config python3 clang-format
   qtbase5-dev qtscript5-dev libqt5webkit5-dev qtmultimedia5-dev libqt5multimedia5-plugins
   # The toolkit's media player plays mp3 sounds through GStreamer: its playback elements, the mp3 decoder
   # (mpg123, in -good) and the ALSA and PulseAudio outputs.

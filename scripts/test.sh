@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test.
+# Checks the layering and the formatting, then builds everything and runs every test.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+bash "$root/scripts/deps.sh"
+python3 "$root/scripts/check-layers.py" "$root"
+bash "$root/scripts/check-format.sh"
 bash "$root/scripts/build.sh"
 build="${MERVEX_BUILD_DIR:-$root/build}"
 export QT_QPA_PLATFORM=offscreen
