@@ -29,8 +29,8 @@ public:
 
     // ---- Shell services ----
 
-    // Whether the program starts with the user's session, and switching it (true on success). The value
-    // lives in the program's registry file under "Run/MervexVellichor".
+    // Whether the program starts with the user's session, and switching it (true on success): the
+    // desktop's autostart entry (PAL_INT::AutostartEntryPath) exists and starts the program minimised.
     static bool GetAutostart();
     static bool SetAutostart(bool on);
     // Replaces %NAME% references by the environment's values, also inside the values inserted. A '%' that
