@@ -73,9 +73,10 @@ QMap<qint64, QVariantMap> WebLoginDataSource::GetEntries() {
 
 void WebLoginDataSource::StoreEntry(qint64 key, const QVariantMap& entry) {
     QWriteLocker locker(&mLock);
-    if (mEntries.size() >= kMaxEntries && !mEntries.contains(key))
-        mEntries.erase(mEntries.begin());
+    // Inserting first and then dropping the oldest keeps the newest items; the services list newest first.
     mEntries.insert(key, entry);
+    while (mEntries.size() > kMaxEntries)
+        mEntries.erase(mEntries.begin());
 }
 
 // ---- Polling ----

@@ -9,6 +9,8 @@
 
 #include <QtTest>
 
+#include <algorithm>
+
 #include <memory>
 
 using namespace SocialBodies;
@@ -199,20 +201,28 @@ void TestWebLoginSources::inactiveSourceNeverFetches() {
 void TestWebLoginSources::newestSixtyFourKept_data() {
     QTest::addColumn<Kind>("kind");
     QTest::addColumn<int>("count");
-    QTest::newRow("facebook, 70 posts") << Facebook << 70;
-    QTest::newRow("twitter, 65 tweets") << Twitter << 65;
+    QTest::addColumn<bool>("newestFirst");
+    QTest::newRow("facebook, 70 posts") << Facebook << 70 << false;
+    QTest::newRow("twitter, 65 tweets") << Twitter << 65 << false;
+    // As the services list them.
+    QTest::newRow("facebook, 70 posts newest first") << Facebook << 70 << true;
+    QTest::newRow("twitter, 65 tweets newest first") << Twitter << 65 << true;
 }
 
 void TestWebLoginSources::newestSixtyFourKept() {
     QFETCH(Kind, kind);
     QFETCH(int, count);
+    QFETCH(bool, newestFirst);
     const std::unique_ptr<WebLoginDataSource> source = MakeSource(kind);
     source->SetSettings(ShownSettings(kind));
     const QDateTime start(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC);
     QList<Item> items;
     for (int i = 0; i < count; ++i)
         items.append({QString::number(5000 + i), start.addSecs(i), "t"});
-    Parse(kind, *source, Body(kind, items));
+    QList<Item> listed = items;
+    if (newestFirst)
+        std::reverse(listed.begin(), listed.end());
+    Parse(kind, *source, Body(kind, listed));
     const QMap<qint64, QVariantMap> entries = source->GetEntries();
     QCOMPARE(entries.size(), WebLoginDataSource::kMaxEntries);
     QCOMPARE(entries.first().value("id").toString(), QString::number(5000 + count - 64));
