@@ -85,13 +85,24 @@ void QComboBoxEx::OnMenuOpen() {
 void QComboBoxEx::OnMenuClose() {
     QLOG_DEBUG() << "OnMenuClose";
     m_menuOpen = false;
-    disconnect(m_menu, &QMenu::triggered, this, &QComboBoxEx::OnMenuAction);
+    // A click on an entry hides the menu before the menu reports the entry: the choice is still taken until
+    // the click has been handled.
+    m_takeAction = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this]() {
+            if (m_menuOpen)
+                return;
+            m_takeAction = false;
+            disconnect(m_menu, &QMenu::triggered, this, &QComboBoxEx::OnMenuAction);
+        },
+        Qt::QueuedConnection);
     Repolish();
     emit menuClose();
 }
 
 void QComboBoxEx::OnMenuAction(QAction* action) {
-    if (!m_menuOpen || !action || !action->shortcut().isEmpty())
+    if (!(m_menuOpen || m_takeAction) || !action || !action->shortcut().isEmpty())
         return;
     SetSingleItem(action->text());
 }

@@ -58,6 +58,7 @@ private:
 
     bool m_hovered = false;
     bool m_menuOpen = false;
+    bool m_takeAction = false; // the menu has just closed; the entry that closed it may still arrive
     QString m_text;
     QString m_prevText;
     QMenu* m_menu = nullptr;

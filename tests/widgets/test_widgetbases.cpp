@@ -305,6 +305,27 @@ private slots:
         QCOMPARE(closed.count(), 2);
     }
 
+    // A real click on a menu entry: the menu hides before it reports the entry, and the entry still counts;
+    // an entry reported after the click was handled does not.
+    void comboMenuClick() {
+        QComboBoxEx box;
+        box.addItems({"a", "b"});
+        QMenu* menu = box.GetMenu();
+        QAction* pick = menu->addAction(QStringLiteral("Picked"));
+        QAction* other = menu->addAction(QStringLiteral("Other"));
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        box.showPopup();
+        QTRY_VERIFY(menu->isVisible());
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(pick).center());
+        QTRY_VERIFY(!menu->isVisible());
+        QCOMPARE(box.count(), 1);
+        QCOMPARE(box.itemText(0), QStringLiteral("Picked"));
+        QTest::qWait(10);
+        other->trigger();
+        QCOMPARE(box.itemText(0), QStringLiteral("Picked"));
+    }
+
     void comboTextHistory() {
         QComboBoxEx box;
         box.setEditable(true);
