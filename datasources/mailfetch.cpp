@@ -3,8 +3,11 @@
 #include "datasources/maildecode.h"
 #include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
+#include "functions/plugintools.h"
 
+#include <QFile>
 #include <QRegularExpression>
+#include <QSslConfiguration>
 #include <QSslSocket>
 #include <QTimer>
 
@@ -119,6 +122,11 @@ void MailFetch::DoFetch(int maximum) {
                 &MailFetch::OnSslErrors);
         connect(m_socket, &QSslSocket::disconnected, this, &MailFetch::OnSockClosed);
     }
+    m_sslError.clear();
+    QSslConfiguration tls = m_socket->sslConfiguration();
+    tls.setCaCertificates(TrustedRoots());
+    tls.setPeerVerifyMode(QSslSocket::VerifyPeer);
+    m_socket->setSslConfiguration(tls);
     const int colon = m_server.indexOf(QLatin1Char(':'));
     if (colon >= 0) {
         m_port = m_server.mid(colon + 1).toInt();
@@ -148,9 +156,25 @@ void MailFetch::OnSockClosed() {
 }
 
 void MailFetch::OnSslErrors(const QList<QSslError>& errors) {
-    // Mail servers commonly run on self-made certificates; the connection is taken as it is.
+    // A certificate that does not verify ends the connection: the account's password would go to whoever
+    // answers. The reason is kept for the error the failed handshake reports next.
     QLOG_DEBUG() << "MailFetch::OnSslErrors:" << m_server << errors;
-    m_socket->ignoreSslErrors(errors);
+    m_sslError = errors.isEmpty() ? QString() : errors.first().errorString();
+}
+
+QList<QSslCertificate> MailFetch::TrustedRoots() {
+    QList<QSslCertificate> roots = QSslConfiguration::systemCaCertificates();
+    roots += PluginTools::GetRootCAs();
+    // Further roots (a company's own authority, a test's): a PEM file named by the environment.
+    const QString extra = qEnvironmentVariable("MERVEX_CA_FILE");
+    if (!extra.isEmpty()) {
+        QFile file(extra);
+        if (file.open(QIODevice::ReadOnly) && file.size() <= 16 * 1024 * 1024)
+            roots += QSslCertificate::fromDevice(&file, QSsl::Pem);
+        else
+            QLOG_DEBUG() << "MailFetch::TrustedRoots: cannot read" << extra;
+    }
+    return roots;
 }
 
 void MailFetch::OnSockError(QAbstractSocket::SocketError error) {
@@ -158,6 +182,11 @@ void MailFetch::OnSockError(QAbstractSocket::SocketError error) {
         return; // the connection was dropped on purpose
     QLOG_DEBUG() << "MailFetch::OnSockError()" << int(error);
     m_state = StClosed;
+    if (error == QAbstractSocket::SslHandshakeFailedError) {
+        const QString reason = m_sslError.isEmpty() ? m_socket->errorString() : m_sslError;
+        Fail(tr("the certificate of %1 is not trusted: %2").arg(m_server, reason));
+        return;
+    }
     Fail(tr("connection to %1 failed").arg(m_server));
 }
 

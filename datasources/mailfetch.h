@@ -62,6 +62,13 @@ private slots:
     void OnSockConnected();
     void OnSockClosed();
     void OnSslErrors(const QList<QSslError>& errors);
+
+public:
+    // The roots a mail server's certificate must lead to: the system's, the data folder's "SSLCerts/CA" and
+    // the PEM file that the environment variable MERVEX_CA_FILE names.
+    static QList<QSslCertificate> TrustedRoots();
+
+private:
     void OnSockError(QAbstractSocket::SocketError error);
     void OnIdleTimeout();
 
@@ -81,6 +88,7 @@ private:
     QString m_userName;
     QString m_password;
     QString m_server;
+    QString m_sslError; // why the server's certificate did not verify
     int m_protocol = 0; // 0 POP3, 1 IMAP
     int m_security = 1;
     int m_port = -1;

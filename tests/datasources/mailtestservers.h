@@ -1,7 +1,7 @@
 #pragma once
 // Mail servers for the mail tests, on 127.0.0.1 and free ports: a private Dovecot (own configuration, passwd-file
-// users, Maildir and self-signed certificate under a temporary folder, run as the test's own child process) and
-// a scripted fake server for replies no real server gives.
+// users, Maildir and a certificate of its own test authority under a temporary folder, run as the test's own child
+// process) and a scripted fake server for replies no real server gives.
 
 #include "foundation/logger/QsLog.h"
 #include "foundation/logger/QsLogDest.h"
@@ -47,6 +47,7 @@ class DovecotServer {
 public:
     quint16 imap = 0, imaps = 0, pop3 = 0, pop3s = 0;
     QString error;
+    QString caFile; // the authority that signed the servers' certificate
 
     ~DovecotServer() { Stop(); }
 
@@ -71,15 +72,25 @@ public:
                 return false;
             f.write(mails.at(i));
         }
-        QProcess openssl;
-        openssl.setProcessChannelMode(QProcess::MergedChannels);
-        openssl.start(QStringLiteral("openssl"),
-                      {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-subj", "/CN=localhost", "-days", "2",
-                       "-keyout", d + "/key.pem", "-out", d + "/cert.pem"});
-        if (!openssl.waitForFinished(60000) || openssl.exitCode() != 0) {
-            error = QStringLiteral("openssl could not make a certificate");
-            return false;
+        // A test authority (caFile, for the client to trust) signs the server's certificate for 127.0.0.1.
+        const QList<QStringList> steps{
+            {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-subj", "/CN=Mervex Test CA", "-days", "2", "-keyout",
+             d + "/ca.key", "-out", d + "/ca.pem", "-addext", "basicConstraints=critical,CA:TRUE", "-addext",
+             "keyUsage=critical,keyCertSign,cRLSign"},
+            {"req", "-newkey", "rsa:2048", "-nodes", "-subj", "/CN=localhost", "-keyout", d + "/key.pem", "-out",
+             d + "/req.csr", "-addext", "subjectAltName=DNS:localhost,IP:127.0.0.1"},
+            {"x509", "-req", "-in", d + "/req.csr", "-CA", d + "/ca.pem", "-CAkey", d + "/ca.key", "-CAcreateserial",
+             "-days", "2", "-copy_extensions", "copy", "-out", d + "/cert.pem"}};
+        for (const QStringList& step : steps) {
+            QProcess openssl;
+            openssl.setProcessChannelMode(QProcess::MergedChannels);
+            openssl.start(QStringLiteral("openssl"), step);
+            if (!openssl.waitForFinished(60000) || openssl.exitCode() != 0) {
+                error = QStringLiteral("openssl could not make a certificate: ") + openssl.readAll();
+                return false;
+            }
         }
+        caFile = d + QStringLiteral("/ca.pem");
         QFile pw(d + QStringLiteral("/passwd"));
         pw.open(QIODevice::WriteOnly);
         pw.write(QStringLiteral("%1:{PLAIN}%2\n").arg(user, password).toUtf8());

@@ -12,6 +12,10 @@
 #include "widgets/popupprompts.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QSslKey>
+#include <QSslSocket>
+#include <QTcpServer>
 #include <QtTest>
 
 namespace {
@@ -75,6 +79,7 @@ private slots:
     void statusTexts();
     void testConnectParam();
     void testConnectWithoutPrompts();
+    void testConnectUntrustedServer();
     void sourceGoesDuringTest();
     void accountSettings();
     void registeredAsBuiltIn();
@@ -267,6 +272,59 @@ void TestDataSrcEmail::testConnectParam() {
     watch.stop();
     QCOMPARE(shown, QStringLiteral("finished successfully"));
     UserPrompts::Install(nullptr);
+}
+
+namespace {
+// A TLS server on 127.0.0.1 with a self-signed certificate; it says nothing.
+class SelfSignedServer : public QTcpServer {
+public:
+    SelfSignedServer() {
+        auto read = [](const char* name) {
+            QFile f(QStringLiteral(MERVEX_TEST_SOURCE_DIR "/fixtures/") + QLatin1String(name));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        m_cert = QSslCertificate(read("selfsigned.crt"));
+        m_key = QSslKey(read("selfsigned.key"), QSsl::Ec);
+        listen(QHostAddress::LocalHost, 0);
+    }
+
+protected:
+    void incomingConnection(qintptr handle) override {
+        auto* socket = new QSslSocket(this);
+        socket->setSocketDescriptor(handle);
+        socket->setLocalCertificate(m_cert);
+        socket->setPrivateKey(m_key);
+        socket->startServerEncryption();
+    }
+
+private:
+    QSslCertificate m_cert;
+    QSslKey m_key;
+};
+} // namespace
+
+void TestDataSrcEmail::testConnectUntrustedServer() {
+    // A server whose certificate nobody vouches for: the test popup names the reason.
+    SelfSignedServer tls;
+    QVERIFY(tls.isListening());
+    PopupPrompts popups;
+    UserPrompts::Install(&popups);
+    DataSrcEmail src;
+    QString shown;
+    QTimer watch;
+    watch.setInterval(10);
+    connect(&watch, &QTimer::timeout, [&]() {
+        IStatusPopup* p = src.TestPopup();
+        if (p && p->Text().startsWith("error: ")) {
+            shown = p->Text();
+            p->Close();
+        }
+    });
+    watch.start();
+    src.GetValue("DoTestConnectParam", {QStringLiteral("127.0.0.1:%1").arg(tls.serverPort()), 1, 2, "u", "p"});
+    watch.stop();
+    UserPrompts::Install(nullptr);
+    QVERIFY2(shown.startsWith("error: the certificate of 127.0.0.1 is not trusted: "), qPrintable(shown));
 }
 
 void TestDataSrcEmail::testConnectWithoutPrompts() {

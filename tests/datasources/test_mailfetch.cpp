@@ -70,6 +70,8 @@ private slots:
     void hostileReplies();
     void silentServerTimesOut();
     void lineBreakInAccount();
+    void untrustedCertificate_data();
+    void untrustedCertificate();
     void cleanupTestCase();
 
 private:
@@ -81,6 +83,38 @@ void TestMailFetch::initTestCase() {
     m_haveDovecot = m_dovecot.Start(kUser, kPassword, FixtureMails());
     if (!m_haveDovecot)
         qWarning() << "Dovecot tests will be skipped:" << m_dovecot.error;
+    // The servers' authority is trusted as a company's own would be.
+    qputenv("MERVEX_CA_FILE", m_dovecot.caFile.toLocal8Bit());
+}
+
+void TestMailFetch::untrustedCertificate_data() {
+    QTest::addColumn<bool>("imap");
+    QTest::addColumn<int>("security");
+    for (bool imap : {false, true})
+        for (int security : {1, 2})
+            QTest::addRow("%s security %d", imap ? "IMAP" : "POP3", security) << imap << security;
+}
+
+void TestMailFetch::untrustedCertificate() {
+    // Without its authority the server's certificate does not verify: the fetch ends with the reason before
+    // the account is sent.
+    QFETCH(bool, imap);
+    QFETCH(int, security);
+    if (!m_haveDovecot)
+        QSKIP("no Dovecot");
+    const QByteArray trusted = qgetenv("MERVEX_CA_FILE");
+    qunsetenv("MERVEX_CA_FILE");
+    const quint16 port =
+        imap ? (security == 2 ? m_dovecot.imaps : m_dovecot.imap) : (security == 2 ? m_dovecot.pop3s : m_dovecot.pop3);
+    MailFetch f;
+    Events ev(f);
+    f.SetAccount(kUser, kPassword, QStringLiteral("127.0.0.1:%1").arg(port), imap, security, -1);
+    f.DoFetch(1);
+    WAIT_DONE(ev);
+    qputenv("MERVEX_CA_FILE", trusted);
+    QCOMPARE(ev.list.size(), 1);
+    QVERIFY2(ev.list.first().startsWith("error: the certificate of 127.0.0.1 is not trusted: "),
+             qPrintable(ev.list.first()));
 }
 
 void TestMailFetch::cleanupTestCase() {
