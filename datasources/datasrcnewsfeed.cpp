@@ -7,9 +7,11 @@
 #include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
 #include "functions/plugintools.h"
+#include "functions/userprompts.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>
+#include <QPointer>
 #include <QThreadPool>
 #include <QTimer>
 #include <QUrl>
@@ -19,6 +21,9 @@ namespace {
 
 // The redirect count of a fetch travels with its request.
 const QNetworkRequest::Attribute kRedirectsAttribute = QNetworkRequest::Attribute(QNetworkRequest::User + 1);
+// The stored address a redirect chain started from, and whether a permanent redirect was met on the way.
+const QNetworkRequest::Attribute kOriginAttribute = QNetworkRequest::Attribute(QNetworkRequest::User + 2);
+const QNetworkRequest::Attribute kPermanentAttribute = QNetworkRequest::Attribute(QNetworkRequest::User + 3);
 
 bool IsCommentLine(const QString& line) {
     return line.trimmed().startsWith(QLatin1Char('#'));
@@ -42,6 +47,9 @@ DataSrcNewsFeed::DataSrcNewsFeed(QObject* parent) : IIncomingDataSource(parent) 
     mNetwork = new QNetworkAccessManager(this);
     connect(mNetwork, &QNetworkAccessManager::finished, this, &DataSrcNewsFeed::OnHttpDone);
     connect(mNetwork, &QNetworkAccessManager::sslErrors, this, &DataSrcNewsFeed::OnSslErrors);
+    // The parse runs on the pool; the chooser it asks for runs here.
+    connect(this, &DataSrcNewsFeed::InvalidFeedUrl, this, &DataSrcNewsFeed::OnInvalidFeedUrl, Qt::QueuedConnection);
+    connect(this, &DataSrcNewsFeed::UpdatePending, this, &DataSrcNewsFeed::ShowPending);
 
     mTimer = new QTimer(this);
     connect(mTimer, &QTimer::timeout, this, &DataSrcNewsFeed::OnTick);
@@ -49,6 +57,9 @@ DataSrcNewsFeed::DataSrcNewsFeed(QObject* parent) : IIncomingDataSource(parent) 
 }
 
 DataSrcNewsFeed::~DataSrcNewsFeed() {
+    // A test popup still running ends with its source; the test's caller sees that the source is gone.
+    if (mTestPopup)
+        mTestPopup->Finish(false);
     mStopToken->store(true);
     RunnableTask<DataSrcNewsFeed>::StopAndWait();
 }
@@ -91,9 +102,123 @@ QVariantMap DataSrcNewsFeed::GetSettings() {
 }
 
 QVariant DataSrcNewsFeed::GetValue(const QString& function, const QVariantList& args) {
-    Q_UNUSED(args);
+    if (function == QLatin1String("DoTestConnectParam") && !args.isEmpty())
+        return QVariant(RunAddressTest(args.first().toStringList()));
     QLOG_DEBUG() << "DataSrcNewsFeed::GetValue:" << function;
     return QVariant(0);
+}
+
+bool DataSrcNewsFeed::RunAddressTest(const QStringList& lines) {
+    if (mTestRunning)
+        return false;
+    IUserPrompts* prompts = UserPrompts::Get(QStringLiteral("news feed address tests are not run"));
+    if (!prompts)
+        return false;
+    mPending.clear();
+    mSucceeded.clear();
+    mFailed.clear();
+    mFailReasons.clear();
+    mTestPopup = prompts->MakeTestPopup(tr("News Feed Test"));
+    mTestRunning = true;
+    for (const QString& line : lines) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.isEmpty())
+            continue;
+        if (trimmed.startsWith(QLatin1Char('#'))) {
+            mSucceeded.append(trimmed);
+            continue;
+        }
+        const QString address = trimmed.contains(QLatin1String("://")) ? trimmed : QStringLiteral("http://") + trimmed;
+        // Replies report their address as the URL type writes it back.
+        mPending.append(QUrl(address).toString());
+        Fetch(address, 0);
+    }
+    ShowPending();
+    ++mPauseCount;
+    QPointer<DataSrcNewsFeed> self(this);
+    const bool ok = mTestPopup->Exec();
+    if (!self)
+        return false;
+    --mPauseCount;
+    if (ok) {
+        QWriteLocker locker(&mLock);
+        mSources = mSucceeded;
+    }
+    mTestRunning = false;
+    mTestPopup.reset();
+    mPending.clear();
+    mSucceeded.clear();
+    mFailed.clear();
+    mFailReasons.clear();
+    return ok;
+}
+
+void DataSrcNewsFeed::SetTestResult(const QString& address, bool passed) {
+    if (!mTestRunning)
+        return;
+    mPending.removeAll(address);
+    // A redirected address is listed as the one the test was given.
+    QString tested = address;
+    for (int hops = 0; mRedirectMap.contains(tested) && hops <= kMaxRedirects; ++hops) {
+        tested = mRedirectMap.value(tested);
+        mPending.removeAll(tested);
+    }
+    if (!passed && mFailReasons.contains(address))
+        mFailReasons.insert(tested, mFailReasons.value(address));
+    (passed ? mSucceeded : mFailed).append(tested);
+    emit UpdatePending();
+}
+
+void DataSrcNewsFeed::ShowPending() {
+    if (!mTestPopup)
+        return;
+    if (!mPending.isEmpty()) {
+        mTestPopup->SetOkVisible(false);
+        mTestPopup->SetText(tr("testing URLs ... %1").arg(mPending.size()));
+        return;
+    }
+    mTestPopup->SetOkVisible(true);
+    if (mSucceeded.isEmpty()) {
+        mTestPopup->SetText(tr("No valid URLs found.") + QLatin1Char('\n') + tr("Apply results?"));
+        return;
+    }
+    QStringList lines;
+    lines << tr("Succeeded:") << mSucceeded;
+    if (!mFailed.isEmpty()) {
+        lines << tr("Failed:");
+        for (const QString& address : qAsConst(mFailed)) {
+            const QString reason = mFailReasons.value(address);
+            lines << (reason.isEmpty() ? address : address + QStringLiteral(" (") + reason + QLatin1Char(')'));
+        }
+    }
+    mTestPopup->SetText(QString());
+    mTestPopup->SetResults(lines, tr("Apply results?"));
+}
+
+void DataSrcNewsFeed::OnInvalidFeedUrl(const QString& address, const QStringList& feeds) {
+    QLOG_DEBUG() << "DataSrcNewsFeed::OnInvalidFeedUrl:" << address << feeds;
+    // The test may have ended while the page was parsed.
+    if (!mTestRunning)
+        return;
+    QString selected;
+    if (IUserPrompts* prompts = UserPrompts::Get(QStringLiteral("web pages in a news feed test are dropped"))) {
+        ReplacementChoice choice;
+        choice.title = tr("RSS Feed Source");
+        choice.problem = address + tr(" is not an RSS/Atom Feed.");
+        choice.offer = tr("Select another Feed URL instead:");
+        choice.choices = feeds;
+        choice.chooseText = tr("Select");
+        choice.chooseTip = tr("Select this RSS/Atom Feed instead");
+        choice.dropText = tr("Remove URL");
+        choice.dropTip = tr("Remove URL from List");
+        ++mPauseCount;
+        QPointer<DataSrcNewsFeed> self(this);
+        selected = prompts->ChooseReplacement(choice);
+        if (!self)
+            return;
+        --mPauseCount;
+    }
+    DoReplaceURL(address, selected);
 }
 
 QMap<qint64, QVariantMap> DataSrcNewsFeed::GetEntries() {
@@ -121,7 +246,7 @@ void DataSrcNewsFeed::DoInitialUpdate() {
 
 void DataSrcNewsFeed::OnTick() {
     PROFILE_SCOPE("DataSrcNewsFeed::OnTick");
-    if (mDemand <= 0)
+    if (mPauseCount > 0 || mDemand <= 0)
         return;
     --mDemand;
     QLOG_DEBUG() << "DataSrcNewsFeed::OnTick: UpdateSources";
@@ -137,7 +262,7 @@ void DataSrcNewsFeed::OnTick() {
     }
 }
 
-void DataSrcNewsFeed::Fetch(const QString& address, int redirects) {
+void DataSrcNewsFeed::Fetch(const QString& address, int redirects, const QString& origin, bool permanent) {
     const QUrl url(address);
     const QString key = url.toString();
     if (mInFlight.contains(key)) {
@@ -146,6 +271,8 @@ void DataSrcNewsFeed::Fetch(const QString& address, int redirects) {
     }
     QNetworkRequest request(url);
     request.setAttribute(kRedirectsAttribute, redirects);
+    request.setAttribute(kOriginAttribute, origin);
+    request.setAttribute(kPermanentAttribute, permanent);
     // Redirects are handled here: a permanent one rewrites the stored address.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     request.setTransferTimeout(mTransferTimeoutMs);
@@ -185,13 +312,25 @@ void DataSrcNewsFeed::OnHttpDone(QNetworkReply* reply) {
     QByteArray body = mBodies.take(reply);
     reply->deleteLater();
     QLOG_DEBUG() << "DataSrcNewsFeed::OnHttpDone:" << address << reply->error();
-    if (reply->error() != QNetworkReply::NoError || reply->property("mvTooLarge").toBool())
+    const bool testing = mTestRunning;
+    if (reply->property("mvTooLarge").toBool()) {
+        if (testing)
+            Fail(address, tr("too large"));
         return;
+    }
+    if (reply->error() != QNetworkReply::NoError) {
+        if (testing)
+            Fail(address,
+                 reply->property("mvSslErrors").toBool() ? tr("certificate not trusted") : reply->errorString());
+        return;
+    }
 
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (status == 200) {
         if (body.size() + reply->bytesAvailable() > mMaxReplyBytes) {
             QLOG_DEBUG() << "DataSrcNewsFeed::OnHttpDone: reply larger than" << mMaxReplyBytes << "bytes:" << address;
+            if (testing)
+                Fail(address, tr("too large"));
             return;
         }
         body += reply->readAll();
@@ -200,34 +339,84 @@ void DataSrcNewsFeed::OnHttpDone(QNetworkReply* reply) {
     }
     if (status == 301 || status == 302) {
         const QString locationText = QString::fromUtf8(reply->rawHeader("Location")).trimmed();
-        if (locationText.isEmpty())
+        if (locationText.isEmpty()) {
+            if (testing)
+                Fail(address, tr("redirect without a target"));
             return;
+        }
         // A relative Location is meant against the address that answered.
         const QString location = reply->url().resolved(QUrl(locationText)).toString();
+        // Every redirect of one chain counts, permanent or not, so that no loop of them runs on.
         const int redirects = reply->request().attribute(kRedirectsAttribute).toInt() + 1;
         if (redirects > kMaxRedirects) {
             QLOG_DEBUG() << "DataSrcNewsFeed::OnHttpDone: too many redirects:" << address << location;
+            if (testing)
+                Fail(address, tr("too many redirects"));
             return;
         }
+        mRedirectMap.insert(location, address);
+        if (testing) {
+            mPending.removeAll(address);
+            mPending.append(location);
+            ShowPending();
+            Fetch(location, redirects);
+            return;
+        }
+        QString origin = reply->request().attribute(kOriginAttribute).toString();
+        if (origin.isEmpty())
+            origin = address;
+        bool permanent = reply->request().attribute(kPermanentAttribute).toBool();
         if (status == 301) {
             QLOG_DEBUG() << "DataSrcNewsFeed::OnHttpDone: Moved Permanently:" << address << location;
-            DoReplaceURL(address, location);
-        } else {
-            Fetch(location, redirects);
+            permanent = true;
         }
+        // The stored address the chain started from follows a permanent move to where the chain leads; the
+        // chain itself goes on from here, so the feed is read in this same update.
+        if (permanent) {
+            RewriteSource(origin, location);
+            origin = location;
+        }
+        Fetch(location, redirects, origin, permanent);
         return;
     }
     QLOG_DEBUG() << "DataSrcNewsFeed::OnHttpDone: unexpected status" << status << address;
+    if (testing)
+        Fail(address, tr("HTTP status %1").arg(status));
+}
+
+void DataSrcNewsFeed::Fail(const QString& address, const QString& reason) {
+    mFailReasons.insert(address, reason);
+    SetTestResult(address, false);
 }
 
 void DataSrcNewsFeed::OnSslErrors(QNetworkReply* reply, const QList<QSslError>& errors) {
     // Logged, not ignored: a feed whose certificate does not verify is not read.
     QLOG_DEBUG() << "DataSrcNewsFeed::OnSslErrors:" << reply->url().toString() << errors;
+    reply->setProperty("mvSslErrors", true);
+}
+
+void DataSrcNewsFeed::RewriteSource(const QString& from, const QString& to) {
+    QWriteLocker locker(&mLock);
+    for (QString& line : mSources) {
+        const QString trimmed = line.trimmed();
+        if (trimmed == from || (!IsCommentLine(trimmed) && QUrl(trimmed).toString() == from)) {
+            line = to;
+            return;
+        }
+    }
 }
 
 void DataSrcNewsFeed::DoReplaceURL(const QString& from, const QString& to) {
     if (from.isEmpty())
         return;
+    if (mTestRunning) {
+        mPending.removeAll(from);
+        // A chosen feed that passed on its own is listed once.
+        if (!to.isEmpty() && !mSucceeded.contains(to))
+            mSucceeded.append(to);
+        ShowPending();
+        return;
+    }
     QWriteLocker locker(&mLock);
     // The reply reports the address as the URL type writes it, which may differ in form from the stored line.
     int found = -1;
@@ -329,7 +518,9 @@ DataSrcNewsFeed::ParseResult DataSrcNewsFeed::ParseHttpResult(const QByteArray& 
                     entry.insert(QStringLiteral("id"), itemId);
                     entry.insert(QStringLiteral("time"), key);
                     ++result.itemCount;
-                    StoreEntry(key, entry);
+                    // A test only counts what it finds.
+                    if (!mTestRunning)
+                        StoreEntry(key, entry);
                 }
                 itemTitle.clear();
                 itemLink.clear();
@@ -386,6 +577,15 @@ DataSrcNewsFeed::ParseResult DataSrcNewsFeed::ParseHttpResult(const QByteArray& 
             }
         }
         continuing = true;
+    }
+    if (mTestRunning) {
+        if (result.isHtml) {
+            emit InvalidFeedUrl(address, result.foundFeeds);
+        } else {
+            const bool passed = result.itemCount > 0;
+            QMetaObject::invokeMethod(
+                this, [this, address, passed]() { SetTestResult(address, passed); }, Qt::QueuedConnection);
+        }
     }
     return result;
 }

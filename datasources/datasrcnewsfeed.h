@@ -14,6 +14,10 @@
 #include <QSslError>
 #include <QStringList>
 
+#include <atomic>
+#include <memory>
+
+class ITestPopup;
 class QNetworkAccessManager;
 class QTimer;
 
@@ -27,7 +31,7 @@ public:
     static const qint64 kDefaultMaxReplyBytes = 8 * 1024 * 1024;
     // A server that stalls a fetch gives up its reply before the next tick fetches again.
     static const int kDefaultTransferTimeoutMs = 25000;
-    // Redirects followed for one fetch.
+    // Redirects followed for one fetch, permanent and temporary together.
     static const int kMaxRedirects = 5;
 
     explicit DataSrcNewsFeed(QObject* parent = nullptr);
@@ -59,8 +63,21 @@ public:
     // The job counters of the news-feed jobs.
     static DataSourceGlobals::JobCounters& TaskCounters() { return DataSourceGlobals::NewsFeedJobs(); }
 
+    // The address test's lists while "DoTestConnectParam" runs.
+    bool IsTestRunning() const { return mTestRunning.load(); }
+    QStringList TestPending() const { return mPending; }
+    QStringList TestSucceeded() const { return mSucceeded; }
+    QStringList TestFailed() const { return mFailed; }
+
+signals:
+    void InvalidFeedUrl(const QString& address, const QStringList& feeds);
+    void UpdatePending();
+
 public slots:
     void OnHttpDone(QNetworkReply* reply);
+    void OnInvalidFeedUrl(const QString& address, const QStringList& feeds);
+    void SetTestResult(const QString& address, bool passed);
+    void ShowPending();
     void OnSslErrors(QNetworkReply* reply, const QList<QSslError>& errors);
     void DoReplaceURL(const QString& from, const QString& to);
     void OnTick();
@@ -68,7 +85,13 @@ public slots:
 
 private:
     void ScheduleImmediateTick();
-    void Fetch(const QString& address, int redirects);
+    // origin: the stored address a redirect chain started from; permanent: the chain held a 301 so far.
+    void Fetch(const QString& address, int redirects, const QString& origin = QString(), bool permanent = false);
+    bool RunAddressTest(const QStringList& lines);
+    // Outside a test: the stored address from becomes to, without a new update.
+    void RewriteSource(const QString& from, const QString& to);
+    // A failed test result with the reason the popup shows.
+    void Fail(const QString& address, const QString& reason);
     void StoreEntry(qint64 key, const QVariantMap& entry);
 
     QVariantMap mSettings;
@@ -87,4 +110,13 @@ private:
     qint64 mMaxReplyBytes = kDefaultMaxReplyBytes;
     int mTransferTimeoutMs = kDefaultTransferTimeoutMs;
     RunnableTask<DataSrcNewsFeed>::StopToken mStopToken;
+
+    // The address test: the pool's parse reads whether one runs.
+    std::atomic<bool> mTestRunning{false};
+    std::unique_ptr<ITestPopup> mTestPopup;
+    int mPauseCount = 0;
+    QStringList mPending, mSucceeded, mFailed;
+    // Redirect target to the address that was redirected; never cleared.
+    QMap<QString, QString> mRedirectMap;
+    QHash<QString, QString> mFailReasons;
 };

@@ -4,6 +4,7 @@
 // the widget kit's popups (widgets/popupprompts.h). Main thread only.
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -20,6 +21,37 @@ public:
     virtual void Close() = 0;
 };
 
+// A popup with OK (the default) and Cancel that shows how a test goes and asks to take its results.
+class ITestPopup {
+public:
+    virtual ~ITestPopup() = default;
+    // The message text.
+    virtual QString Text() const = 0;
+    virtual void SetText(const QString& text) = 0;
+    // OK is hidden while the test runs.
+    virtual bool IsOkVisible() const = 0;
+    virtual void SetOkVisible(bool visible) = 0;
+    // The result list below the message, one line each, then the closing question; the popup grows to fit.
+    virtual QString Results() const = 0;
+    virtual void SetResults(const QStringList& lines, const QString& question) = 0;
+    // Runs the popup modally; true when OK ended it.
+    virtual bool Exec() = 0;
+    // Ends a running Exec as the button would.
+    virtual void Finish(bool ok) = 0;
+};
+
+// A question that offers replacements for something that cannot be used as it is.
+struct ReplacementChoice {
+    QString title;
+    QString problem;     // first line: what is wrong
+    QString offer;       // shown above the choices when there are any
+    QStringList choices; // one row each, with a button
+    QString chooseText;  // the caption of each choice's button
+    QString chooseTip;   // its status tip
+    QString dropText;    // the button that takes none of them
+    QString dropTip;
+};
+
 class IUserPrompts {
 public:
     virtual ~IUserPrompts() = default;
@@ -29,6 +61,11 @@ public:
                                bool* remember) = 0;
     // An information popup with an OK button, not shown yet.
     virtual std::unique_ptr<IStatusPopup> MakeStatusPopup(const QString& title, const QString& text) = 0;
+    // An OK/Cancel test popup with the information icon, not shown yet.
+    virtual std::unique_ptr<ITestPopup> MakeTestPopup(const QString& title) = 0;
+    // Runs the replacement question modally: the chosen text, or empty when the user dropped it or closed
+    // the question.
+    virtual QString ChooseReplacement(const ReplacementChoice& choice) = 0;
 };
 
 namespace UserPrompts {

@@ -10,4 +10,9 @@ public:
     bool AskPermission(const QString& title, const QString& text, const QString& rememberText, bool* remember) override;
     // A popup with the information icon and OK as its default button.
     std::unique_ptr<IStatusPopup> MakeStatusPopup(const QString& title, const QString& text) override;
+    // OK and Cancel, the information icon, and the result list as an 11 px label at (25, 50).
+    std::unique_ptr<ITestPopup> MakeTestPopup(const QString& title) override;
+    // A plain dialog at least 300 wide: the problem, the offer, a row per choice with its button, and the
+    // drop button.
+    QString ChooseReplacement(const ReplacementChoice& choice) override;
 };

@@ -29,6 +29,8 @@ struct ScriptedUser : IUserPrompts {
         return answerYes;
     }
     std::unique_ptr<IStatusPopup> MakeStatusPopup(const QString&, const QString&) override { return nullptr; }
+    std::unique_ptr<ITestPopup> MakeTestPopup(const QString&) override { return nullptr; }
+    QString ChooseReplacement(const ReplacementChoice&) override { return QString(); }
 };
 } // namespace
 

@@ -7,8 +7,10 @@
 #include "foundation/logger/QsLog.h"
 #include "foundation/logger/QsLogDest.h"
 #include "functions/funcmgr.h"
+#include "functions/userprompts.h"
 #include "tests/datasources/feedhttpserver.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMutex>
 #include <QSslKey>
@@ -142,6 +144,52 @@ private:
 };
 
 } // namespace
+
+// The user's side of an address test: the popup runs until the test has no address pending, then answers
+// as told; the chooser answers with the choice at chooseIndex (-1: remove).
+struct ScriptedPrompts : IUserPrompts {
+    struct Popup : ITestPopup {
+        explicit Popup(ScriptedPrompts* owner) : owner(owner) {}
+        QString Text() const override { return text; }
+        void SetText(const QString& t) override { text = t; }
+        bool IsOkVisible() const override { return okVisible; }
+        void SetOkVisible(bool visible) override { okVisible = visible; }
+        QString Results() const override { return results; }
+        void SetResults(const QStringList& lines, const QString& question) override {
+            results = lines.join(QLatin1Char('\n')) + QLatin1Char('\n') + question;
+        }
+        bool Exec() override {
+            QElapsedTimer clock;
+            clock.start();
+            while (!finished && !okVisible && clock.elapsed() < 10000)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            owner->lastText = text;
+            owner->lastResults = results;
+            return finished ? finishedOk : owner->pressOk;
+        }
+        void Finish(bool ok) override {
+            finished = true;
+            finishedOk = ok;
+        }
+        ScriptedPrompts* owner;
+        QString text, results;
+        bool okVisible = true, finished = false, finishedOk = false;
+    };
+    bool AskPermission(const QString&, const QString&, const QString&, bool*) override { return false; }
+    std::unique_ptr<IStatusPopup> MakeStatusPopup(const QString&, const QString&) override { return nullptr; }
+    std::unique_ptr<ITestPopup> MakeTestPopup(const QString& title) override {
+        popupTitle = title;
+        return std::make_unique<Popup>(this);
+    }
+    QString ChooseReplacement(const ReplacementChoice& choice) override {
+        offered = choice;
+        return chooseIndex >= 0 ? choice.choices.value(chooseIndex) : QString();
+    }
+    bool pressOk = true;
+    int chooseIndex = 0;
+    QString popupTitle, lastText, lastResults;
+    ReplacementChoice offered;
+};
 
 class TestNewsFeed : public QObject {
     Q_OBJECT
@@ -468,18 +516,118 @@ private slots:
         QCOMPARE(source.GetSettings().value("Sources").toStringList(), QStringList{server.Url("/latest")});
     }
 
+    void redirectLoopEnds_data() {
+        QTest::addColumn<int>("firstStatus");
+        QTest::addColumn<int>("secondStatus");
+        QTest::addColumn<QByteArray>("firstTarget");
+        QTest::newRow("302 to itself") << 302 << 0 << QByteArray("/loop");
+        QTest::newRow("301 to itself") << 301 << 0 << QByteArray("/loop");
+        QTest::newRow("301 ping-pong") << 301 << 301 << QByteArray("/pong");
+        QTest::newRow("302 and 301 ping-pong") << 302 << 301 << QByteArray("/pong");
+    }
     void redirectLoopEnds() {
+        QFETCH(int, firstStatus);
+        QFETCH(int, secondStatus);
+        QFETCH(QByteArray, firstTarget);
         FeedHttpServer server;
         FeedHttpServer::Route loop;
-        loop.status = 302;
-        loop.headers.append(qMakePair(QByteArray("Location"), QByteArray("/loop")));
+        loop.status = firstStatus;
+        loop.headers.append(qMakePair(QByteArray("Location"), firstTarget));
         server.SetRoute("/loop", loop);
+        FeedHttpServer::Route pong;
+        pong.status = secondStatus;
+        pong.headers.append(qMakePair(QByteArray("Location"), QByteArray("/loop")));
+        if (secondStatus)
+            server.SetRoute("/pong", pong);
         DataSrcNewsFeed source;
         source.SetSettings(ActiveSettings({server.Url("/loop")}));
         source.GetEntries();
         QTRY_VERIFY(mLog.Count(QStringLiteral("too many redirects")) == 1);
-        QTest::qWait(50);
-        QCOMPARE(server.Hits("/loop"), DataSrcNewsFeed::kMaxRedirects + 1);
+        // Permanent and temporary redirects count together, and a permanent one starts no new update.
+        QTest::qWait(300);
+        QCOMPARE(server.TotalHits(), DataSrcNewsFeed::kMaxRedirects + 1);
+        QCOMPARE(mLog.Count(QStringLiteral("too many redirects")), 1);
+    }
+
+    void temporaryThenPermanentRedirectReadsTheFeed() {
+        FeedHttpServer server;
+        server.SetBody("/final", Fixture(QStringLiteral("rss2.xml")));
+        FeedHttpServer::Route found;
+        found.status = 302;
+        found.headers.append(qMakePair(QByteArray("Location"), QByteArray("/moved")));
+        server.SetRoute("/latest", found);
+        FeedHttpServer::Route moved;
+        moved.status = 301;
+        moved.headers.append(qMakePair(QByteArray("Location"), QByteArray("/final")));
+        server.SetRoute("/moved", moved);
+        DataSrcNewsFeed source;
+        source.SetSettings(ActiveSettings({QStringLiteral("# mine"), server.Url("/latest")}));
+        source.GetEntries();
+        QTRY_COMPARE(source.GetEntries().size(), 2);
+        QCOMPARE(source.GetSettings().value("Sources").toStringList(),
+                 (QStringList{QStringLiteral("# mine"), server.Url("/final")}));
+        QCOMPARE(server.Hits("/latest"), 1);
+        QCOMPARE(server.Hits("/final"), 1);
+    }
+
+    // The address test: every address fetched, redirects followed and listed as tested, an HTML page offered
+    // its feed links, failures named with their reason; OK takes the passed addresses, Cancel nothing.
+    void addressTest() {
+        FeedHttpServer server;
+        server.SetBody("/good", Fixture(QStringLiteral("rss2.xml")));
+        server.SetBody("/atom", Fixture(QStringLiteral("atom.xml")), "application/atom+xml");
+        FeedHttpServer::Route found;
+        found.status = 302;
+        found.headers.append(qMakePair(QByteArray("Location"), QByteArray("/atom")));
+        server.SetRoute("/latest", found);
+        server.SetBody("/page/",
+                       "<html><head><link rel=\"alternate\" type=\"application/rss+xml\" href=\"/good\"/>"
+                       "</head><body>hi</body></html>",
+                       "text/html");
+        ScriptedPrompts prompts;
+        UserPrompts::Install(&prompts);
+        DataSrcNewsFeed source;
+        const QStringList before{server.Url("/old")};
+        source.SetSettings(ActiveSettings(before));
+        const QString bare = server.Url("/good").mid(int(strlen("http://")));
+        const QStringList edited{QStringLiteral("# my feeds"), bare, server.Url("/missing"), server.Url("/latest"),
+                                 server.Url("/page/")};
+
+        prompts.pressOk = false;
+        QCOMPARE(source.GetValue(QStringLiteral("DoTestConnectParam"), {edited}), QVariant(false));
+        QCOMPARE(source.GetSettings().value("Sources").toStringList(), before);
+
+        prompts.pressOk = true;
+        QCOMPARE(source.GetValue(QStringLiteral("DoTestConnectParam"), {edited}), QVariant(true));
+        UserPrompts::Install(nullptr);
+        QCOMPARE(prompts.popupTitle, QStringLiteral("News Feed Test"));
+        QCOMPARE(prompts.offered.choices, QStringList{server.Url("/good")});
+        QCOMPARE(prompts.offered.problem, server.Url("/page/") + " is not an RSS/Atom Feed.");
+        const QStringList sources = source.GetSettings().value("Sources").toStringList();
+        QCOMPARE(sources.first(), QStringLiteral("# my feeds"));
+        QCOMPARE(QSet<QString>(sources.begin() + 1, sources.end()),
+                 (QSet<QString>{server.Url("/good"), server.Url("/latest")}));
+        QCOMPARE(sources.size(), 3); // the page's chosen feed passed on its own and is listed once
+        QVERIFY2(prompts.lastResults.contains("Failed:\n" + server.Url("/missing") + " ("),
+                 qPrintable(prompts.lastResults));
+        QVERIFY(prompts.lastResults.endsWith("Apply results?"));
+        QVERIFY(!source.IsTestRunning());
+        // Nothing the test read became an entry.
+        QVERIFY(source.GetEntries().isEmpty());
+    }
+
+    void addressTestWithNothingValid() {
+        FeedHttpServer server;
+        ScriptedPrompts prompts;
+        UserPrompts::Install(&prompts);
+        DataSrcNewsFeed source;
+        source.SetSettings(ActiveSettings({server.Url("/old")}));
+        QCOMPARE(
+            source.GetValue(QStringLiteral("DoTestConnectParam"), {QStringList{server.Url("/a"), server.Url("/b")}}),
+            QVariant(true));
+        UserPrompts::Install(nullptr);
+        QCOMPARE(prompts.lastText, QStringLiteral("No valid URLs found.\nApply results?"));
+        QVERIFY(source.GetSettings().value("Sources").toStringList().isEmpty());
     }
 
     void stalledServer() {

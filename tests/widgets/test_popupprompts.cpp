@@ -3,6 +3,7 @@
 #include "widgets/imgwidget.h"
 #include "widgets/popupprompts.h"
 #include "widgets/popupwnd.h"
+#include "widgets/stdbtn.h"
 
 #include <QRadioButton>
 #include <QtTest>
@@ -128,6 +129,72 @@ private slots:
         // The popup goes with its owner.
         status.reset();
         QVERIFY(!shown);
+    }
+
+    // The test popup hides OK while the test runs, lists its results and ends with the button pressed.
+    void testPopupEndsWithThePressedButton() {
+        PopupPrompts prompts;
+        std::unique_ptr<ITestPopup> test = prompts.MakeTestPopup("News Feed Test");
+        test->SetOkVisible(false);
+        test->SetText("testing URLs ... 2");
+        bool okHiddenWhileRunning = false;
+        WhenPopupShows([&](PopupWnd* popup) {
+            okHiddenWhileRunning = ButtonWithValue(popup, PopupWnd::OK)->isHidden();
+            test->SetOkVisible(true);
+            test->SetResults({"Succeeded:", "http://a.example/"}, "Apply results?");
+            QCOMPARE(popup->size(), QSize(400, 12 * 2 + 160));
+            ButtonWithValue(popup, PopupWnd::OK)->click();
+        });
+        QVERIFY(test->Exec());
+        QVERIFY(okHiddenWhileRunning);
+        QCOMPARE(test->Results(), QStringLiteral("Succeeded:\nhttp://a.example/\nApply results?"));
+
+        std::unique_ptr<ITestPopup> cancelled = prompts.MakeTestPopup("News Feed Test");
+        WhenPopupShows([](PopupWnd* popup) { ButtonWithValue(popup, PopupWnd::CANCEL)->click(); });
+        QVERIFY(!cancelled->Exec());
+    }
+
+    // The replacement question answers the choice whose button was clicked, or nothing for the drop button.
+    void replacementChoice_data() {
+        QTest::addColumn<QString>("click");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("second choice") << "http://b.example/feed"
+                                       << "http://b.example/feed";
+        QTest::newRow("drop") << "Rem"
+                              << "";
+    }
+    void replacementChoice() {
+        QFETCH(QString, click);
+        QFETCH(QString, answer);
+        ReplacementChoice choice;
+        choice.title = "RSS Feed Source";
+        choice.problem = "x is not an RSS/Atom Feed.";
+        choice.offer = "Select another Feed URL instead:";
+        choice.choices = QStringList{"http://a.example/feed", "http://b.example/feed"};
+        choice.chooseText = "Select";
+        choice.dropText = "Remove URL";
+        QStringList captions;
+        auto* timer = new QTimer;
+        timer->setInterval(5);
+        QObject::connect(timer, &QTimer::timeout, [timer, click, &captions] {
+            QDialog* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible())
+                return;
+            timer->stop();
+            timer->deleteLater();
+            for (StdBtn* b : dialog->findChildren<StdBtn*>())
+                captions << b->text();
+            for (StdBtn* b : dialog->findChildren<StdBtn*>()) {
+                if (b->valueText == click) {
+                    QTest::mouseClick(b, Qt::LeftButton);
+                    return;
+                }
+            }
+        });
+        timer->start();
+        PopupPrompts prompts;
+        QCOMPARE(prompts.ChooseReplacement(choice), answer);
+        QCOMPARE(captions, (QStringList{"Select", "Select", "Remove URL"}));
     }
 };
 
