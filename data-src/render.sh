@@ -28,3 +28,7 @@ done
 for n in tab_bg tab_active_overlay deck_bg tab_icon_media tab_icon_stats tab_icon_keys tab_icon_custom; do
     render "$src/$n.svg" "$data/AppSkin/$n.png"
 done
+# Data-source icons of the settings pages: drawn at their shown size, 92 x 92.
+for f in "$src"/src_*.svg; do
+    render "$f" "$data/Gfx/$(basename "${f%.svg}").png"
+done

@@ -87,7 +87,7 @@ private slots:
 
     // Every declared handler resolves in the engine of its script, which evaluates without an error.
     void scriptsLoadAndResolve() {
-        QCOMPARE(m_cfg->Scripts().size(), 2);
+        QCOMPARE(m_cfg->Scripts().size(), 3);
         for (DC::TScript& script : m_cfg->Scripts()) {
             for (const DC::TScriptFunc& f : script.Functions)
                 QVERIFY2(m_cfg->GetScriptEngine(script.Set + QLatin1Char(':') + f.Name), qPrintable(f.Name));
