@@ -84,7 +84,10 @@ MTESettingsEdit::MTESettingsEdit(QWidget* parent, DataCfg* cfg, NetServer* serve
     setObjectName(QStringLiteral("MTESettingsEdit"));
     resize(747, 659);
     setStyleSheet(
+        // The text colour is given to the pane's text widgets themselves: style sheets do not pass it on.
         QStringLiteral("#MTESettingsEdit { color: white; background: #0d0d0d url(:/images/WndSettingsEditBG); }"
+                       "#MTESettingsEdit QLabel, #MTESettingsEdit QCheckBox, #MTESettingsEdit QRadioButton,"
+                       " #MTESettingsEdit QGroupBox { color: white; }"
                        "#scaEditCont { background: #0d0d0d; }"
                        "#scaEdit { background: transparent; border: 0px; }"));
     m_lblEdit = new QLabel(this);
