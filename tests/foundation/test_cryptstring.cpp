@@ -178,6 +178,8 @@ private slots:
         QTest::newRow("another machine") << "machine-B" << QByteArray() << QByteArray();
         QTest::newRow("moved to another key") << "machine-A" << QByteArray("\"Mail\"") << QByteArray("\"Post\"");
         QTest::newRow("damaged") << "machine-A" << QByteArray("!\"") << QByteArray("!\"AQ");
+        // Control characters and a backslash inside the stored text: written back as read, still readable.
+        QTest::newRow("control characters") << "machine-A" << QByteArray("!\"") << QByteArray("!\"\x01\t\n\\x");
     }
 
     void valueThatDoesNotDecryptIsKeptAsStored() {

@@ -79,9 +79,9 @@ private slots:
         QFile::copy(P("good.der"), data + "Certificates/good.der");
         // The same certificate in PEM text is never read as a trusted one.
         QFile::copy(P("other.pem"), data + "Certificates/other.pem");
-        WriteFile(P("lib/plugin.so"), QByteArray("\x7f"
-                                                 "ELF library bytes",
-                                                 21));
+        static const char kLibrary[] = "\x7f"
+                                       "ELF library bytes";
+        WriteFile(P("lib/plugin.so"), QByteArray(kLibrary, sizeof kLibrary - 1));
     }
 
     void signedByTrustedSigner() {

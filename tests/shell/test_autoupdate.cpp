@@ -271,7 +271,7 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("started");
         QTest::newRow("script") << QByteArray("#!/bin/sh\necho started > \"$(dirname \"$0\")/marker\"\n") << true;
-        QTest::newRow("windows program") << QByteArray("MZ\x90\x00\x03 not for here", 20) << false;
+        QTest::newRow("windows program") << QByteArray("MZ\x90\x00\x03 not for here", 18) << false;
         QTest::newRow("empty") << QByteArray() << false;
     }
     void installerStart() {

@@ -119,7 +119,8 @@ private slots:
         w.setProperty("autoresizeforchildren", true);
         QCOMPARE(w.size(), QSize(70, 50));
         child->setGeometry(30, 30, 80, 20);
-        QCoreApplication::sendEvent(&w, new QEvent(QEvent::LayoutRequest));
+        QEvent layoutRequest(QEvent::LayoutRequest);
+        QCoreApplication::sendEvent(&w, &layoutRequest);
         QCOMPARE(w.size(), QSize(110, 50));
     }
 
