@@ -43,6 +43,8 @@ public:
 
     // The one server of the process (the pairing and host-control panels and grid scripts reach it here).
     static NetServer* Global();
+    // The kind ("CM", "View", ...) and the arguments of one phone message; false when it is none.
+    static bool DecodeMessage(const QString& text, QString& kind, QMap<QString, QString>& args);
 
     // Where Open listens; port 0 takes a free port (tests). Defaults: the IPv4 any-address, 32241, 32242.
     void SetEndpoints(const QHostAddress& address, quint16 tcpPort, quint16 udpPort);

@@ -18,10 +18,11 @@ namespace {
 int ArgInt(const QMap<QString, QString>& args, const QString& name) {
     return args.value(name).toInt();
 }
+} // namespace
 
-// The kind and the arguments of one phone message. The phone encodes the whole text once more than a URL
-// needs, so it is percent-decoded as a whole before the URL parser decodes the query items again.
-bool DecodeMessage(const QString& text, QString& kind, QMap<QString, QString>& args) {
+// The phone encodes the whole text once more than a URL needs, so it is percent-decoded as a whole before
+// the URL parser decodes the query items again.
+bool NetServer::DecodeMessage(const QString& text, QString& kind, QMap<QString, QString>& args) {
     const QByteArray decoded = QByteArray::fromPercentEncoding(text.toLatin1());
     const QUrl url(QString::fromUtf8(decoded), QUrl::TolerantMode);
     if (!url.isValid())
@@ -32,7 +33,6 @@ bool DecodeMessage(const QString& text, QString& kind, QMap<QString, QString>& a
         args.insert(item.first, item.second);
     return true;
 }
-} // namespace
 
 void NetServer::OnWSSockRcvS(const QString& text) {
     PROFILE_SCOPE("NetServer::OnWSSockRcvS");
