@@ -1,10 +1,14 @@
 #include "foundation/profiler.h"
+#include "foundation/profilerwake.h"
 
 #include <QDebug>
-#include <QElapsedTimer>
 #include <QTextStream>
 
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
 #include <unistd.h>
 
 namespace {
@@ -243,24 +247,89 @@ QString ProfileReportText() {
     return text;
 }
 
-void ProfileThread::run() {
-    m_running.store(true);
-    {
-        PROFILE_SCOPE("idle");
-        QThread::msleep(1000);
-    }
-    QElapsedTimer clock;
-    clock.start();
-    quint32 lastSample = 0;
-    while (!m_stop.load()) {
-        {
-            PROFILE_SCOPE("idle");
-            QThread::msleep(1);
+namespace {
+constexpr int kProfileStartDelayMs = 1000;
+constexpr int kProfileSampleIntervalMs = 10;
+// While every stack stays as it was, the sampler sleeps longer, up to this; the samples of the spell are
+// counted when it wakes, so the counts stay those of a sample every 10 ms.
+constexpr int kProfileQuietIntervalMs = 250;
+
+// Samples made up for after a late wake; beyond, the machine was suspended or stalled, and the count starts again.
+constexpr qint64 kProfileMaxCatchUp = 100;
+
+std::mutex g_samplerMutex;
+std::condition_variable g_samplerWake;
+
+// A hash of every registered thread's stack (depths and label addresses); a stack that could not be copied
+// consistently counts as changed.
+quint64 StackFingerprint(ProfileSnapshot& scratch) {
+    ThreadTable* table = g_table.load(std::memory_order_acquire);
+    quint64 h = 14695981039346656037ULL;
+    auto mix = [&h](quint64 v) { h = (h ^ v) * 1099511628211ULL; };
+    if (!table)
+        return h;
+    static std::atomic<quint64> unstable{0};
+    for (int i = 0; i < kProfileMaxThreads; ++i) {
+        if (table->ids[i].load(std::memory_order_acquire) == 0)
+            continue;
+        const ProfileBlock* block = table->blocks[i].load(std::memory_order_acquire);
+        if (!block)
+            continue;
+        if (!SnapshotBlock(block, scratch)) {
+            mix(unstable.fetch_add(1) | (quint64(1) << 63));
+            continue;
         }
-        const quint32 now = quint32(clock.elapsed());
-        if (now - lastSample >= 10) {
-            ProfileStats::Global().Sample();
-            lastSample = now;
+        mix(quint64(i));
+        mix(quint64(std::uint32_t(scratch.depth)));
+        for (int j = 0; j < std::min(scratch.depth, kProfileStackSize); ++j)
+            mix(quint64(reinterpret_cast<quintptr>(scratch.labels[j])));
+    }
+    return h;
+}
+} // namespace
+
+void ProfileWakeSamplers() {
+    std::lock_guard<std::mutex> lock(g_samplerMutex);
+    g_samplerWake.notify_all();
+}
+
+void ProfileThread::run() {
+    // Samples every 10 ms in the Part's sense, but without waking a hundred times a second at rest: the
+    // thread sleeps until the next sample is due, and while no stack changes it lets the interval grow to
+    // 250 ms and counts the missed samples (of the same stacks) when it wakes. A stop request together with
+    // ProfileWakeSamplers ends any sleep at once.
+    using Clock = std::chrono::steady_clock;
+    const auto tick = std::chrono::milliseconds(kProfileSampleIntervalMs);
+    auto sleepUntil = [this](Clock::time_point deadline) {
+        PROFILE_SCOPE("idle");
+        std::unique_lock<std::mutex> lock(g_samplerMutex);
+        return g_samplerWake.wait_until(lock, deadline, [this] { return m_stop.load(); });
+    };
+    m_running.store(true);
+    std::unique_ptr<ProfileSnapshot> scratch(new ProfileSnapshot);
+    if (!sleepUntil(Clock::now() + std::chrono::milliseconds(kProfileStartDelayMs))) {
+        quint64 fingerprint = StackFingerprint(*scratch);
+        Clock::time_point counted = Clock::now(); // samples are counted up to here
+        auto interval = tick;
+        ProfileStats::Global().Sample();
+        while (!sleepUntil(counted + interval)) {
+            const Clock::time_point now = Clock::now();
+            const quint64 current = StackFingerprint(*scratch);
+            // The samples due since the last count; after a suspended machine the count starts again rather
+            // than making up for hours.
+            qint64 due = std::max<qint64>(1, (now - counted) / tick);
+            if (due > kProfileMaxCatchUp) {
+                due = 1;
+                counted = now;
+            } else {
+                counted += due * tick;
+            }
+            for (qint64 k = 0; k < due; ++k)
+                ProfileStats::Global().Sample();
+            interval = current == fingerprint
+                           ? std::min(interval * 2, std::chrono::milliseconds(kProfileQuietIntervalMs))
+                           : tick;
+            fingerprint = current;
         }
     }
     m_running.store(false);

@@ -6,6 +6,7 @@
 #include "foundation/logger/QsLog.h"
 #include "foundation/logger/QsLogDest.h"
 #include "foundation/profiler.h"
+#include "foundation/profilerwake.h"
 #include "functions/pal/pal.h"
 #include "shell/grideditorhooks.h"
 #include "shell/mervapp.h"
@@ -98,12 +99,13 @@ int main(int argc, char* argv[]) {
         QLOG_DEBUG() << "main: user configuration saved" << error;
     }
 
+    // Woken, the sampler ends at once instead of after its current sleep.
     profileThread->RequestStop();
-    while (profileThread->IsRunning()) {
+    ProfileWakeSamplers();
+    {
         PROFILE_SCOPE("idle");
-        QThread::msleep(10);
+        profileThread->wait();
     }
-    profileThread->wait();
     QLOG_DEBUG() << "main: profiler stopped";
     fileDest->write(ProfileReportText());
 

@@ -373,11 +373,6 @@ void MervexWnd::DeferredInit1() {
     showEasyWindow();
     CreateTrayIcon();
 
-    m_timer10Ms = new QTimer(this);
-    m_timer10Ms->setInterval(10);
-    connect(m_timer10Ms, &QTimer::timeout, this, &MervexWnd::Update10Ms);
-    m_timer10Ms->start();
-
     // Plug-in libraries only now: loading one may ask the user, with the main window up.
     if (m_cfg->LoadDynamicLibraries())
         m_cfg->SaveUserCfg();
@@ -731,10 +726,6 @@ void MervexWnd::OnLoggerClosed() {
     if (m_logWnd)
         m_logWnd->deleteLater();
     m_logWnd = nullptr;
-}
-
-void MervexWnd::Update10Ms() {
-    PROFILE_SCOPE("MervexWnd::Update10Ms");
 }
 
 void MervexWnd::OnFocusChanged(QWidget* old, QWidget* now) {

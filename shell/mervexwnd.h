@@ -132,7 +132,6 @@ public slots:
     void OnSupportOk();
     void OnSupportError();
     void OnAppMessageReceived(const QString& message);
-    void Update10Ms();
     void OnFocusChanged(QWidget* old, QWidget* now);
 
 protected:
@@ -178,7 +177,6 @@ private:
     QAction* m_actQuit = nullptr;
     ImgWidget* m_marker = nullptr;
     QPropertyAnimation* m_markerAnimation = nullptr;
-    QTimer* m_timer10Ms = nullptr;
     // The open log window; null while closed.
     QPointer<LoggerWnd> m_logWnd;
 

@@ -146,7 +146,9 @@ bool Due(int category, qint64 interval, qint64& now) {
 }
 
 void Demand(int category, int value) {
-    S().demand[category].store(value);
+    // A getter after a quiet spell wakes the thread, which sleeps longer than a tick while nobody asks.
+    if (S().demand[category].exchange(value) == 0)
+        WakeSysStatThread();
 }
 
 quint64 Delta(quint64 now, quint64 before) {
@@ -387,6 +389,18 @@ void SetStatClock(const std::function<qint64()>& clock) {
 void ResetSysStats() {
     S().Reset();
     g_cpuWaitExpired = false;
+}
+
+qint64 MsUntilNextStatTick() {
+    Stats& s = S();
+    for (int i = 0; i < CatCount; ++i)
+        if (s.demand[i].load() != 0)
+            return kStatTickMs;
+    const qint64 now = Now();
+    const qint64 last = s.lastRefresh[CatCount];
+    if (now < last) // a clock set back: refresh at the next tick
+        return kStatTickMs;
+    return std::clamp(last + kProcInterval - now, kStatTickMs, kProcInterval);
 }
 
 int StatDemand(int category) {

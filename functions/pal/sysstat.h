@@ -18,6 +18,8 @@ constexpr qint64 kCpuInterval = 1000;
 constexpr qint64 kNetInterval = 1000;
 constexpr qint64 kDriveInterval = 10000;
 constexpr qint64 kProcInterval = 1234;
+// The statistics thread's tick while a category is in demand.
+constexpr qint64 kStatTickMs = 10;
 
 // One tick of each category: refreshes when somebody asked lately (the process list: always) and its
 // interval has passed.
@@ -37,6 +39,9 @@ void SetStatSource(StatSource* source);
 void SetStatClock(const std::function<qint64()>& clock);
 // Every figure, demand counter and refresh time back to how the program starts; for tests.
 void ResetSysStats();
+// Milliseconds until the statistics thread must run its updaters again: one tick (10 ms) while a category is
+// in demand, else until the process list is due (at most its interval).
+qint64 MsUntilNextStatTick();
 // The demand counter of memory, CPUs, networks and drives (0 to 3 in that order); for tests.
 int StatDemand(int category);
 

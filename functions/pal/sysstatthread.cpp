@@ -5,29 +5,45 @@
 
 #include <QMutex>
 
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+
 namespace PAL_INT {
 
 namespace {
 QMutex g_threadMutex;
 SysStatThread* g_thread = nullptr;
+
+// Wakes the thread's sleep early: a stop request, or a getter asking after a quiet spell.
+std::mutex g_wakeMutex;
+std::condition_variable g_wake;
 } // namespace
+
+// Sleeps for at most ms, or until the stop flag or (with wakeOnDemand) a getter's demand ends the wait; true
+// when stopped.
+bool SysStatThread::Sleep(qint64 ms, bool wakeOnDemand) {
+    PROFILE_SCOPE("idle");
+    std::unique_lock<std::mutex> lock(g_wakeMutex);
+    g_wake.wait_for(lock, std::chrono::milliseconds(ms),
+                    [&] { return stop.load() || (wakeOnDemand && MsUntilNextStatTick() <= kStatTickMs); });
+    return stop.load();
+}
 
 void SysStatThread::run() {
     ProfileRegisterThread(ProfileNextGroup());
     running = true;
-    {
-        // Nothing is refreshed during the first second; a stop request still ends the wait early.
-        PROFILE_SCOPE("idle");
-        for (int i = 0; i < 100 && !stop; ++i)
-            msleep(10);
-    }
+    // Nothing is refreshed during the first second; a stop request still ends the wait early.
+    bool stopped = Sleep(1000, false);
     {
         PROFILE_SCOPE("PAL_INT::SysStatThread::run");
-        while (!stop) {
-            {
-                PROFILE_SCOPE("idle");
-                msleep(10);
-            }
+        // Ticks every 10 ms while somebody asks for figures; otherwise it sleeps until the process list is
+        // due, so an idle program does not wake a hundred times a second.
+        while (!stopped) {
+            const qint64 ms = MsUntilNextStatTick();
+            stopped = Sleep(ms, ms > kStatTickMs);
+            if (stopped)
+                break;
             PROFILE_SCOPE("PAL_INT::SysStatTick");
             _UpdateRAM();
             _UpdateCPUs();
@@ -37,6 +53,11 @@ void SysStatThread::run() {
         }
     }
     running = false;
+}
+
+void WakeSysStatThread() {
+    std::lock_guard<std::mutex> lock(g_wakeMutex);
+    g_wake.notify_all();
 }
 
 void StartSysStatThread() {
@@ -54,6 +75,7 @@ void RequestSysStatStop() {
     QMutexLocker lock(&g_threadMutex);
     if (g_thread)
         g_thread->stop = true;
+    WakeSysStatThread();
 }
 
 bool SysStatThreadRunning() {
@@ -71,10 +93,8 @@ void WaitSysStatStopped() {
         return;
     {
         PROFILE_SCOPE("idle");
-        while (thread->running)
-            QThread::msleep(10);
+        thread->wait();
     }
-    thread->wait();
     QMutexLocker lock(&g_threadMutex);
     if (g_thread == thread) {
         delete g_thread;

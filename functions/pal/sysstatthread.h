@@ -1,6 +1,6 @@
 #pragma once
-// The background thread that keeps the system statistics fresh: after a second, every 10 ms it runs the
-// updaters of sysstat.h.
+// The background thread that keeps the system statistics fresh: after a second it runs the updaters of
+// sysstat.h every 10 ms while somebody asks for figures, and otherwise only when the process list is due.
 
 #include <QThread>
 
@@ -18,15 +18,20 @@ public:
 
 protected:
     void run() override;
+
+private:
+    bool Sleep(qint64 ms, bool wakeOnDemand);
 };
 
 // Starts the one statistics thread with the caller's priority; does nothing while one runs.
 void StartSysStatThread();
-// Sets the thread's stop flag.
+// Ends the thread's current sleep early (it then works out again when it is due).
+void WakeSysStatThread();
+// Sets the thread's stop flag and wakes it.
 void RequestSysStatStop();
 // Whether the thread is between the start and the end of its run.
 bool SysStatThreadRunning();
-// Waits in 10 ms steps until the thread has ended.
+// Waits until the thread has ended.
 void WaitSysStatStopped();
 
 } // namespace PAL_INT

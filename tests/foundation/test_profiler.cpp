@@ -1,5 +1,7 @@
 #include "foundation/profiler.h"
+#include "foundation/profilerwake.h"
 
+#include <QElapsedTimer>
 #include <QTextStream>
 #include <QtTest>
 
@@ -293,6 +295,51 @@ private slots:
         const auto* e = FindEntry(entries, busy, 42);
         QVERIFY(e && e->own == e->all && e->own > 0);
         ProfileStats::Global().Reset();
+    }
+
+    // The program's exit waits for this thread: a stop request with the wake-up must end the start delay and
+    // the sleeps between samples at once, not after a second.
+    void stopEndsTheSleepingSampler() {
+        static const char busy[] = "Busy::Stop";
+        ScopedWorker worker(true, 43, {busy});
+        for (bool sampling : {false, true}) {
+            ProfileThread sampler;
+            sampler.start();
+            QTRY_VERIFY(sampler.IsRunning());
+            if (sampling)
+                QTRY_VERIFY_WITH_TIMEOUT(HasLabel(ProfileStats::Global().Entries(), busy), 15000);
+            QElapsedTimer clock;
+            clock.start();
+            sampler.RequestStop();
+            ProfileWakeSamplers();
+            QVERIFY(sampler.wait(5000));
+            QVERIFY2(clock.elapsed() < 500, qPrintable(QString::number(clock.elapsed())));
+            QCOMPARE(HasLabel(ProfileStats::Global().Entries(), busy), sampling);
+            ProfileStats::Global().Reset();
+        }
+    }
+
+    // While no stack changes the sampler wakes less often, but the samples of the quiet spell still count:
+    // a stack held for a time gets about one sample per 10 ms, as if the sampler had woken every 10 ms.
+    void quietSpellsStillCountEverySample() {
+        static const char still[] = "Still::Here";
+        ScopedWorker worker(true, 44, {still});
+        ProfileThread sampler;
+        sampler.start();
+        QTRY_VERIFY_WITH_TIMEOUT(HasLabel(ProfileStats::Global().Entries(), still), 15000);
+        QElapsedTimer clock;
+        clock.start();
+        const quint64 before = FindEntry(ProfileStats::Global().Entries(), still, 44)->own;
+        QTest::qWait(1000);
+        const quint64 after = FindEntry(ProfileStats::Global().Entries(), still, 44)->own;
+        const qint64 expected = clock.elapsed() / 10;
+        sampler.RequestStop();
+        ProfileWakeSamplers();
+        QVERIFY(sampler.wait(5000));
+        ProfileStats::Global().Reset();
+        // Loose bounds: a busy machine wakes the sampler late, and one quiet interval may still be open.
+        QVERIFY2(qint64(after - before) >= expected / 2 && qint64(after - before) <= expected + 20,
+                 qPrintable(QStringLiteral("%1 samples in %2 intervals").arg(after - before).arg(expected)));
     }
 };
 

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <atomic>
+
 using namespace PAL_INT;
 
 namespace {
@@ -733,6 +735,32 @@ private slots:
         RequestSysStatStop();
         WaitSysStatStopped();
         QVERIFY(!SysStatThreadRunning());
+    }
+
+    // Between process-list refreshes the idle thread sleeps; a getter must wake it, or its figure would wait
+    // for the process list (over a second) instead of the next tick.
+    void getterWakesTheSleepingThread() {
+        static std::atomic<qint64> now{1000000};
+        auto* counting = new CountingSource;
+        SetStatSource(counting);
+        SetStatClock([] { return now.load(); });
+        StartSysStatThread();
+        QTRY_COMPARE_WITH_TIMEOUT(PAL::GetCPUCount(), 1, 30000);
+        // Let the demand run out so that the thread goes to its long sleep.
+        QTRY_VERIFY(StatDemand(0) == 0 && StatDemand(1) == 0 && StatDemand(2) == 0 && StatDemand(3) == 0);
+        QTest::qWait(50);
+        const int before = counting->calls[0];
+        now += kRamInterval; // memory due again, the process list not yet
+        QElapsedTimer clock;
+        clock.start();
+        PAL::GetRAMTotal();
+        QTRY_VERIFY_WITH_TIMEOUT(counting->calls[0] > before, 5000);
+        QVERIFY2(clock.elapsed() < kProcInterval - 200, qPrintable(QString::number(clock.elapsed())));
+        // The stop request wakes it too.
+        clock.restart();
+        RequestSysStatStop();
+        WaitSysStatStopped();
+        QVERIFY2(clock.elapsed() < kProcInterval - 200, qPrintable(QString::number(clock.elapsed())));
     }
 };
 
