@@ -14,6 +14,7 @@
 #include "shell/mervexwnd.h"
 #include "shell/programservices.h"
 #include "shell/startoptions.h"
+#include "shell/termsignals.h"
 
 #include <QDir>
 #include <QFile>
@@ -86,6 +87,13 @@ int main(int argc, char* argv[]) {
     QObject::connect(&app, &MervApp::messageReceived, wnd, &MervexWnd::OnAppMessageReceived);
     if (options.showLog)
         wnd->ShowLogger();
+    // A logout, Ctrl+C or a closed terminal ends the program as its Quit does, with its saves.
+    TermSignals termSignals;
+    termSignals.Install();
+    QObject::connect(&termSignals, &TermSignals::Received, wnd, [wnd] {
+        if (!wnd->close())
+            QLOG_WARN() << "main: the close sequence was refused; the program goes on";
+    });
     // A headless check of the whole start and stop: quit through the close sequence once started.
     if (args.contains(QStringLiteral("--smoke")))
         QObject::connect(wnd, &MervexWnd::StartupFinished, wnd, &MervexWnd::close, Qt::QueuedConnection);

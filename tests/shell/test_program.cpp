@@ -13,6 +13,7 @@
 #include <QUdpSocket>
 #include <QtTest>
 
+#include <csignal>
 #include <unistd.h>
 
 namespace {
@@ -149,6 +150,58 @@ private slots:
         const QByteArray text = cfg.readAll();
         QVERIFY(text.contains("FirstHelpShown"));
         QVERIFY(text.contains("CustomGrid:Custom Grid 1"));
+    }
+
+    // A logout (SIGTERM), Ctrl+C (SIGINT) or a closed terminal (SIGHUP) ends the program through its close
+    // sequence, with the user configuration saved, not at once.
+    void signalsEndThroughTheCloseSequence_data() {
+        QTest::addColumn<int>("signalNumber");
+        QTest::addColumn<bool>("firstStart");
+        QTest::newRow("SIGTERM") << int(SIGTERM) << false;
+        QTest::newRow("SIGINT") << int(SIGINT) << false;
+        QTest::newRow("SIGHUP") << int(SIGHUP) << false;
+        // The first start waits in the add-device popup's own event loop.
+        QTest::newRow("SIGTERM in the first-start popup") << int(SIGTERM) << true;
+    }
+
+    void signalsEndThroughTheCloseSequence() {
+        QFETCH(int, signalNumber);
+        QFETCH(bool, firstStart);
+        ProgramRun run;
+        if (!firstStart) {
+            run.Start(QStringList() << QStringLiteral("--smoke"));
+            QVERIFY(run.process.waitForFinished(60000));
+            QCOMPARE(run.process.exitCode(), 0);
+        }
+        QFile::remove(run.LogPath()); // the lines of the first run must not count
+        run.Start(QStringList());
+        QVERIFY(run.process.waitForStarted());
+        const QString ready = firstStart ? QStringLiteral("MervexWnd::DeferredInit1: phone server listening")
+                                         : QStringLiteral("MervexWnd::DeferredInit1: start-up finished");
+        QTRY_VERIFY_WITH_TIMEOUT(!run.LogLines().filter(ready).isEmpty(), 60000);
+        if (firstStart)
+            QTest::qWait(300); // into the popup
+        QCOMPARE(::kill(pid_t(run.process.processId()), signalNumber), 0);
+        QVERIFY(run.process.waitForFinished(30000));
+        QCOMPARE(run.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(run.process.exitCode(), 0);
+
+        const QStringList lines = run.LogLines();
+        int at = -1;
+        for (const QString& step :
+             {QStringLiteral("TermSignals: signal %1 received").arg(signalNumber),
+              QStringLiteral("MervexWnd::prepclose: done"), QStringLiteral("main: user configuration saved"),
+              QStringLiteral("main: profiler stopped"), QStringLiteral("main: platform layer stopped")}) {
+            int found = -1;
+            for (int i = at + 1; i < lines.size() && found < 0; ++i)
+                if (lines[i].contains(step))
+                    found = i;
+            QVERIFY2(found > at, qPrintable(QStringLiteral("not found in order: ") + step));
+            at = found;
+        }
+        QFile cfg(run.user.path() + QStringLiteral("/userCfg.json"));
+        QVERIFY(cfg.open(QIODevice::ReadOnly));
+        QVERIFY(cfg.readAll().contains("FirstHelpShown"));
     }
 
     void pluginUsesTheExportedApi() {
