@@ -131,7 +131,8 @@ void Macromat::Parse(const QString& textIn) {
                 const quint32 code = PAL::KeyNameToCode(QString(c));
                 if (((code >> 16) & 0xFF) == 0xFF || code == 0) {
                     // The layout has no key for it; pressing Shift, Ctrl and Alt for nothing would be worse.
-                    QLOG_WARN() << "Macromat::Parse: cannot type" << QString(c);
+                    // Typed text may be a password: the character itself stays out of the log.
+                    QLOG_WARN() << "Macromat::Parse: no key on this layout for a character of a text step";
                     continue;
                 }
                 // On the user's layout: the AltGr characters need its AltGr key, where it has one.
@@ -150,7 +151,8 @@ void Macromat::Parse(const QString& textIn) {
             return;
         }
     }
-    QLOG_DEBUG() << "Macromat::Parse:" << m_totalDelay << m_repeatCount << steps;
+    // Only the counts: the steps spell out what the macro types.
+    QLOG_DEBUG() << "Macromat::Parse:" << m_totalDelay << m_repeatCount << steps.size() << "steps";
     m_steps = steps;
 }
 
@@ -184,7 +186,6 @@ bool Macromat::Process() {
             return false;
         }
         if (StartsWithCommand(step, 'd') || StartsWithCommand(step, 'u')) {
-            QLOG_DEBUG() << "Macromat::Process: Key:" << step;
             const QString key = step.mid(2);
             const bool down = step.at(0).toLower() == QLatin1Char('d');
             if (down) {

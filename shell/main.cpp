@@ -54,7 +54,8 @@ int main(int argc, char* argv[]) {
     LoadStyleSheet();
 
     QsLogging::Logger& logger = GetLogger();
-    logger.SetLevel(QsLogging::TraceLevel);
+    // The logger's own level (INFO): TRACE and DEBUG lines of every message and datagram would grow the log
+    // by the network's pace.
     QsLogging::Destination* debugDest = QsLogging::MakeDebugOutputDestination();
     QsLogging::Destination* fileDest = QsLogging::MakeFileDestination(tempDir + QStringLiteral("/log.txt"));
     logger.AddDestination(debugDest);
@@ -68,7 +69,7 @@ int main(int argc, char* argv[]) {
     profileThread->start(QThread::HighestPriority);
 
     PAL::Init();
-    QLOG_DEBUG() << "main: platform layer started";
+    QLOG_INFO() << "main: platform layer started";
     InstallProgramServices();
 
     for (const char* font : {":/fonts/EurostileLT-Demi", ":/fonts/EurostileLT-Bold", ":/fonts/EurostileLT-DemiOblique",
@@ -99,12 +100,12 @@ int main(int argc, char* argv[]) {
         QObject::connect(wnd, &MervexWnd::StartupFinished, wnd, &MervexWnd::close, Qt::QueuedConnection);
 
     const int rc = app.exec();
-    QLOG_DEBUG() << "main: event loop ended with" << rc;
+    QLOG_INFO() << "main: event loop ended with" << rc;
 
     // Only a configuration that was loaded is written back: defaults must not replace the user's file.
     if (wnd->IsUserCfgLoaded()) {
         const QString error = wnd->Cfg()->SaveUserCfg();
-        QLOG_DEBUG() << "main: user configuration saved" << error;
+        QLOG_INFO() << "main: user configuration saved" << error;
     }
 
     // Woken, the sampler ends at once instead of after its current sleep.
@@ -114,14 +115,14 @@ int main(int argc, char* argv[]) {
         PROFILE_SCOPE("idle");
         profileThread->wait();
     }
-    QLOG_DEBUG() << "main: profiler stopped";
+    QLOG_INFO() << "main: profiler stopped";
     fileDest->write(ProfileReportText());
 
     delete wnd;
-    QLOG_DEBUG() << "main: main window destroyed";
+    QLOG_INFO() << "main: main window destroyed";
     RemoveProgramServices();
     PAL::Exit();
-    QLOG_DEBUG() << "main: platform layer stopped";
+    QLOG_INFO() << "main: platform layer stopped";
     delete profileThread;
     ProfileLeave();
 

@@ -348,7 +348,7 @@ void MervexWnd::SetTabHooks(IMainTabHooks* hooks) {
 
 void MervexWnd::DeferredInit0() {
     PROFILE_SCOPE("MervexWnd::DeferredInit0");
-    QLOG_DEBUG() << "MervexWnd::DeferredInit0: loading the configuration from" << m_dataPath;
+    QLOG_INFO() << "MervexWnd::DeferredInit0: loading the configuration from" << m_dataPath;
     m_cfg->LoadDataFolder(m_dataPath);
     QDir().mkpath(m_userPath);
     QDir().mkpath(m_tempPath);
@@ -405,7 +405,7 @@ void MervexWnd::DeferredInit1() {
             m_hooks->ImportPackage(path);
     }
     m_started = true;
-    QLOG_DEBUG() << "MervexWnd::DeferredInit1: start-up finished";
+    QLOG_INFO() << "MervexWnd::DeferredInit1: start-up finished";
     emit StartupFinished();
 }
 
@@ -784,7 +784,7 @@ bool MervexWnd::prepclose() {
     DeleteFuncProviders();
     DeleteDataSources();
     m_prepared = true;
-    QLOG_DEBUG() << "MervexWnd::prepclose: done";
+    QLOG_INFO() << "MervexWnd::prepclose: done";
     return true;
 }
 

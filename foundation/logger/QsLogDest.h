@@ -3,7 +3,6 @@
 
 #include <QFile>
 #include <QString>
-#include <QTextStream>
 
 namespace QsLogging {
 
@@ -13,15 +12,21 @@ public:
     virtual void write(const QString& message) = 0;
 };
 
+// Each run may write at most maxBytes into the file: a peer on the network or a loop in a script must not fill
+// the disk. When the next line would pass the limit, one notice says so and the rest of the run is left out.
 class FileDestination : public Destination {
 public:
-    explicit FileDestination(const QString& filePath);
+    static constexpr qint64 DefaultMaxBytes = 8 * 1024 * 1024;
+
+    explicit FileDestination(const QString& filePath, qint64 maxBytes = DefaultMaxBytes);
     ~FileDestination() override;
     void write(const QString& message) override;
 
 private:
     QFile mFile;
-    QTextStream mOutputStream;
+    qint64 mMaxBytes;
+    qint64 mWritten = 0;
+    bool mFull = false;
 };
 
 class DebugOutputDestination : public Destination {
@@ -30,7 +35,7 @@ public:
 };
 
 // The caller owns the result and removes it from the logger before deleting it.
-Destination* MakeFileDestination(const QString& filePath);
+Destination* MakeFileDestination(const QString& filePath, qint64 maxBytes = FileDestination::DefaultMaxBytes);
 Destination* MakeDebugOutputDestination();
 
 } // namespace QsLogging

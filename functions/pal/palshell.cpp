@@ -149,13 +149,13 @@ QImage LargestThemeIcon(const QString& name) {
 // ---- Start and stop ----
 
 void PAL::Init() {
-    QLOG_DEBUG() << "PAL::Init";
+    QLOG_INFO() << "PAL::Init";
     PAL_INT::StartSysStatThread();
     PAL_INT::StartSoundServerClient();
 }
 
 void PAL::Exit() {
-    QLOG_DEBUG() << "PAL::Exit";
+    QLOG_INFO() << "PAL::Exit";
     PAL_INT::RequestSysStatStop();
     PAL_WIN32_INT::StopItunesThread();
     PAL_INT::StopSoundServerClient();

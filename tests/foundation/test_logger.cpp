@@ -107,6 +107,31 @@ private slots:
         for (const QString& line : lines)
             QVERIFY2(whole.match(line).hasMatch(), qPrintable(line));
     }
+
+    // A run writes at most the limit: whole lines up to it, then one notice, then nothing, whatever comes.
+    void fileStopsAtItsLimitWithOneNotice() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("log.txt"));
+        const qint64 limit = 4096;
+        QsLogging::Destination* file = QsLogging::MakeFileDestination(path, limit);
+        const QString line = QString(99, QLatin1Char('x')); // 100 bytes with the line end
+        for (int i = 0; i < 100; ++i)
+            file->write(line);
+        file->write(QString(100000, QLatin1Char('y')));
+        file->write(QStringLiteral("short"));
+        delete file;
+
+        QFile f(path);
+        QVERIFY(f.open(QFile::ReadOnly));
+        const QByteArray content = f.readAll();
+        const QList<QByteArray> lines = content.split('\n');
+        QCOMPARE(lines.last(), QByteArray()); // ends with a whole line
+        QCOMPARE(content.count(QByteArray(99, 'x')), 40);
+        QCOMPARE(content.count("reached its limit"), 1);
+        QVERIFY(lines.at(40).startsWith(" WARN "));
+        QVERIFY(!content.contains("yyyy") && !content.contains("short"));
+        QVERIFY(content.size() <= limit + 200);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestLogger)
