@@ -3,7 +3,14 @@
 #include "foundation/helpers.h"
 #include "foundation/logger/QsLog.h"
 
+#include <QAbstractSocket>
 #include <QIODevice>
+
+namespace {
+// Replies up to this size fit the system's default send buffer.
+constexpr int kSendBufferFloor = 64 * 1024;
+constexpr int kSendBufferCap = 4 * 1024 * 1024;
+} // namespace
 
 QString HttpReply::InfoText(const IHttpInfoSource& source) {
     QString os = source.OsName();
@@ -60,5 +67,14 @@ QByteArray HttpReply::BuildHttpResponse(const QByteArray& body) {
 void HttpReply::WriteHttpResponse(QIODevice* device, const QByteArray& body) {
     if (!device || !device->isOpen())
         return;
-    device->write(BuildHttpResponse(body));
+    const QByteArray reply = BuildHttpResponse(body);
+    auto* socket = qobject_cast<QAbstractSocket*>(device);
+    // A phone may half-close its side right after its request; the socket then ends at its next read and
+    // whatever still waits in its buffer is lost. So the reply goes to the system at once, with a send
+    // buffer large enough for it (the system caps it, so a very large reply may still wait in part).
+    if (socket && reply.size() > kSendBufferFloor)
+        socket->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, qMin(reply.size(), kSendBufferCap));
+    device->write(reply);
+    if (socket)
+        socket->flush();
 }

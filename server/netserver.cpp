@@ -7,11 +7,14 @@
 #include "server/qwssocket.h"
 #include "server/websocketud.h"
 
+#include <QDateTime>
 #include <QNetworkDatagram>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 #include <QUdpSocket>
+
+#include <sys/socket.h>
 
 namespace {
 NetServer* g_netServer = nullptr;
@@ -63,7 +66,8 @@ bool NetServer::Open() {
     }
     QLOG_DEBUG() << "Open Listen Socket:" << m_tcp->serverAddress().toString() << m_tcp->serverPort();
     m_timer->setInterval(100);
-    m_timer->start();
+    if (!m_sessions.isEmpty())
+        m_timer->start();
     m_computerName = PAL::GetComputerName();
     m_machineId = PAL::GetMachineId();
     m_open = true;
@@ -115,7 +119,10 @@ void NetServer::OnNewDatagram() {
     while (m_udp->hasPendingDatagrams()) {
         const QNetworkDatagram datagram = m_udp->receiveDatagram();
         const QByteArray bytes = datagram.data();
-        QLOG_DEBUG() << "UDP:" << datagram.senderAddress().toString() << datagram.senderPort() << bytes;
+        // Anybody may send datagrams: their length only, and only a few lines a second.
+        if (GetLogger().GetLevel() <= QsLogging::DebugLevel && OutsiderLogAllowed())
+            QLOG_DEBUG() << "UDP:" << datagram.senderAddress().toString() << datagram.senderPort() << bytes.size()
+                         << "bytes";
         const int nul = bytes.indexOf('\0');
         if (QString::fromUtf8(nul < 0 ? bytes : bytes.left(nul)) != QLatin1String("RSP"))
             continue;
@@ -149,19 +156,56 @@ void NetServer::WirePlainSocket(QIODevice* device) {
         connect(socket, &QAbstractSocket::errorOccurred, this, &NetServer::OnSockError);
         connect(socket, &QAbstractSocket::disconnected, this, &NetServer::OnSockDisconnected);
     }
-    connect(device, &QObject::destroyed, this, [this, device]() { m_plain.removeOne(device); });
+    connect(device, &QObject::destroyed, this, [this, device]() {
+        m_plain.removeOne(device);
+        m_served.remove(device);
+    });
     m_plain.append(device);
     while (m_plain.size() > MaxPlainConnections) {
-        QIODevice* oldest = m_plain.takeFirst();
-        QLOG_DEBUG() << "NetServer::OnNewConnection: too many connections, closing the oldest";
-        oldest->close();
-        oldest->deleteLater();
+        QIODevice* victim = m_plain.at(EvictionCandidate());
+        m_plain.removeOne(victim);
+        if (OutsiderLogAllowed())
+            QLOG_DEBUG() << "NetServer::OnNewConnection: too many connections, closing one that sent the least";
+        victim->close();
+        victim->deleteLater();
     }
+}
+
+int NetServer::Usefulness(QIODevice* device) const {
+    if (m_served.contains(device))
+        return 2;
+    if (device->bytesAvailable() > 0 || device->property(kSentBytesProperty).toBool())
+        return 1;
+    // A request may wait in the system's buffer, not read yet: a phone's connection accepted in the same
+    // burst as a flood of idle ones.
+    if (auto* socket = qobject_cast<QAbstractSocket*>(device)) {
+        const qintptr fd = socket->socketDescriptor();
+        char byte;
+        if (fd >= 0 && ::recv(int(fd), &byte, 1, MSG_PEEK | MSG_DONTWAIT) > 0)
+            return 1;
+    }
+    return 0;
+}
+
+int NetServer::EvictionCandidate() const {
+    // A flood must not push out the phone: the connections that have sent the least go first (nothing, then
+    // part of a request, then those that were answered), the oldest first within each.
+    int best = 0;
+    int bestLevel = 3;
+    for (int i = 0; i < m_plain.size() && bestLevel > 0; ++i) {
+        const int level = Usefulness(m_plain.at(i));
+        if (level < bestLevel) {
+            best = i;
+            bestLevel = level;
+        }
+    }
+    return best;
 }
 
 void NetServer::UnwirePlainSocket(QIODevice* device) {
     disconnect(device, nullptr, this, nullptr);
     m_plain.removeOne(device);
+    m_served.remove(device);
 }
 
 void NetServer::OnSockBytesWritten(qint64) {}
@@ -196,7 +240,17 @@ void NetServer::OnWSSockRcvB(const QByteArray& bytes) {
     if (!session)
         return;
     SessionInFlight inFlight(session);
-    QLOG_DEBUG() << "NetServer::OnWSSockRcvB:" << bytes;
+    if (GetLogger().GetLevel() <= QsLogging::DebugLevel && (session->connected || OutsiderLogAllowed()))
+        QLOG_DEBUG() << "NetServer::OnWSSockRcvB:" << bytes.size() << "bytes";
+}
+
+bool NetServer::OutsiderLogAllowed() {
+    int dropped = 0;
+    if (!m_outsiderLog.Allow(QDateTime::currentMSecsSinceEpoch(), dropped))
+        return false;
+    if (dropped > 0)
+        QLOG_DEBUG() << "NetServer: left out" << dropped << "lines of unconnected peers";
+    return true;
 }
 
 void NetServer::OnWSSockPong(quint64 ms) {
@@ -225,6 +279,8 @@ void NetServer::OnUpdate() {
                 delete session;
         }
     }
+    if (m_sessions.isEmpty())
+        m_timer->stop();
 }
 
 void NetServer::ClientReset(quint64 sessionId) {

@@ -4,11 +4,13 @@
 
 #include "server/httpreply.h"
 #include "server/httprequestreader.h"
+#include "server/lograte.h"
 
 #include <QAbstractSocket>
 #include <QHostAddress>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QVariantMap>
 
 class QIODevice;
@@ -116,6 +118,14 @@ private:
     bool HasBacklog(WebSocketUD* session) const;
     QByteArray HandleConnect(WebSocketUD* session, const QMap<QString, QString>& args);
     void CheckProgramStarts(WebSocketUD* session);
+    // Whether a line caused by an outsider may go to the log now (a few per second); writes the count left
+    // out since the last one when there is one.
+    bool OutsiderLogAllowed();
+    // How much a plain connection has sent: 0 nothing, 1 part of a request, 2 a request that was answered.
+    int Usefulness(QIODevice* device) const;
+    // The index in m_plain of the connection to close when there are too many.
+    int EvictionCandidate() const;
+    static constexpr const char* kSentBytesProperty = "mervexSentBytes";
 
     QHostAddress m_address;
     quint16 m_tcpPort = DefaultTcpPort;
@@ -128,6 +138,12 @@ private:
     QTimer* m_timer;
     QList<WebSocketUD*> m_sessions;
     QList<QIODevice*> m_plain; // accepted, not upgraded, oldest first
+
+    // Plain connections that had a request answered, and the one being served now.
+    QSet<QIODevice*> m_served;
+    QIODevice* m_serving = nullptr;
+    // Lines that anybody on the network can cause: datagrams, messages of sessions that are not connected.
+    LogRateLimit m_outsiderLog;
 
     INetPairing* m_pairing = nullptr;
     INetGrids* m_grids = nullptr;

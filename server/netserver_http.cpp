@@ -11,14 +11,22 @@
 #include "server/wshandshake.h"
 
 #include <QTcpSocket>
+#include <QTimer>
 
 void NetServer::OnSockReadyRead() {
     PROFILE_SCOPE("NetServer::OnSockReadyRead");
-    if (auto* socket = qobject_cast<QTcpSocket*>(sender()))
-        HttpRequestReader::ServeSocket(socket, this);
+    auto* socket = qobject_cast<QTcpSocket*>(sender());
+    if (!socket)
+        return;
+    socket->setProperty(kSentBytesProperty, true);
+    m_serving = socket;
+    HttpRequestReader::ServeSocket(socket, this);
+    m_serving = nullptr;
 }
 
 QByteArray NetServer::HandleHttpGet(const QString& path, const QMap<QString, QString>& query) {
+    if (m_serving)
+        m_served.insert(m_serving);
     return HttpReply::HandleHttpGet(path, query, *this);
 }
 
@@ -50,6 +58,9 @@ void NetServer::DoWebSocketHandshake(QTcpSocket* socket, const QString& path, co
     QLOG_DEBUG() << "New Session:" << id << ws;
     auto* session = new WebSocketUD(ws, id);
     m_sessions.append(session);
+    // The update timer runs only while there are sessions to update: an idle server does not wake.
+    if (m_open && !m_timer->isActive())
+        m_timer->start();
     DropExcessUnconnected();
     WebSocketUD::Attach(ws, session);
     connect(ws, &QWsSocket::disconnected, this, &NetServer::OnWSSockDisconnected);

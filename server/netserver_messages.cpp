@@ -45,17 +45,17 @@ void NetServer::OnWSSockRcvS(const QString& text) {
     QString kind;
     QMap<QString, QString> args;
     const bool decoded = DecodeMessage(text, kind, args);
-    // Text typed on the phone may be a password: only its length goes to the log.
-    if (decoded && kind == QLatin1String("ST")) {
-        QLOG_TRACE() << "NetServer::OnWSSockRcvS: ST id" << args.value(QStringLiteral("id")) << "text of"
-                     << args.value(QStringLiteral("t")).size() << "characters";
-    } else {
-        QLOG_TRACE() << "NetServer::OnWSSockRcvS:" << text;
+    // A message may carry a pairing key (Connect), typed text (ST) or a password: the log gets its kind and
+    // length only, and from a session that is not connected only a few such lines a second.
+    if (GetLogger().GetLevel() <= QsLogging::DebugLevel && (session->connected || OutsiderLogAllowed())) {
+        if (!decoded)
+            QLOG_DEBUG() << "NetServer::OnWSSockRcvS: not a message, ignored," << text.size() << "characters";
+        else
+            QLOG_TRACE() << "NetServer::OnWSSockRcvS:" << (kind.size() <= 16 ? kind : QStringLiteral("?")) << "id"
+                         << ArgInt(args, QStringLiteral("id")) << "of" << text.size() << "characters";
     }
-    if (!decoded) {
-        QLOG_DEBUG() << "NetServer::OnWSSockRcvS: not a message, ignored";
+    if (!decoded)
         return;
-    }
 
     const QByteArray result = HandleClientMessage(session, kind, args);
     if (result.isEmpty())
