@@ -9,30 +9,42 @@
 #include <QFile>
 #include <QLocale>
 #include <QTime>
+#include <QtEndian>
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <climits>
+#include <cstring>
 
 namespace {
 
 // Reflected form of the CRC-64 polynomial 0xAD93D23594C935A9.
 constexpr quint64 kCrc64PolyReflected = 0x95AC9329AC4BC9B5ULL;
 
-const std::array<quint64, 256>& Crc64Table() {
-    // Built once on first use; a function-local static is initialised thread-safely.
-    static const std::array<quint64, 256> table = [] {
-        std::array<quint64, 256> t{};
+using Crc64Tables = std::array<std::array<quint64, 256>, 8>;
+
+// Table k gives the effect of a byte followed by k zero bytes, so eight bytes are folded in at once
+// (slicing-by-8); table 0 is the classic byte table. Built once on first use, thread-safely.
+const Crc64Tables& Crc64SliceTables() {
+    static const Crc64Tables tables = [] {
+        Crc64Tables t{};
         for (quint64 i = 0; i < 256; ++i) {
             quint64 v = i;
             for (int bit = 0; bit < 8; ++bit)
                 v = (v & 1) ? (v >> 1) ^ kCrc64PolyReflected : v >> 1;
-            t[i] = v;
+            t[0][i] = v;
         }
+        for (int k = 1; k < 8; ++k)
+            for (int i = 0; i < 256; ++i)
+                t[k][i] = (t[k - 1][i] >> 8) ^ t[0][t[k - 1][i] & 0xFF];
         return t;
     }();
-    return table;
+    return tables;
+}
+
+const std::array<quint64, 256>& Crc64Table() {
+    return Crc64SliceTables()[0];
 }
 
 // Largest output the compressors will build; keeps every size within QByteArray's int range.
@@ -266,11 +278,19 @@ constexpr qint64 kMaxWholeFileSize = qint64(1) << 30;
 } // namespace
 
 quint64 Crc64(const void* data, qint64 length, quint64 start) {
-    const auto& table = Crc64Table();
+    const Crc64Tables& t = Crc64SliceTables();
     const auto* p = static_cast<const unsigned char*>(data);
     quint64 crc = start;
-    for (qint64 i = 0; i < length; ++i)
-        crc = table[(crc ^ p[i]) & 0xFF] ^ (crc >> 8);
+    // Eight bytes per step: images are hashed whenever they change, so this runs at memory speed.
+    for (; length >= 8; length -= 8, p += 8) {
+        quint64 word;
+        std::memcpy(&word, p, 8);
+        crc ^= qFromLittleEndian(word);
+        crc = t[7][crc & 0xFF] ^ t[6][(crc >> 8) & 0xFF] ^ t[5][(crc >> 16) & 0xFF] ^ t[4][(crc >> 24) & 0xFF] ^
+              t[3][(crc >> 32) & 0xFF] ^ t[2][(crc >> 40) & 0xFF] ^ t[1][(crc >> 48) & 0xFF] ^ t[0][crc >> 56];
+    }
+    for (; length > 0; --length, ++p)
+        crc = t[0][(crc ^ *p) & 0xFF] ^ (crc >> 8);
     return crc;
 }
 
