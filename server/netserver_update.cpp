@@ -187,6 +187,14 @@ bool NetServer::PushView(WebSocketUD* session, INetView* view, int index) {
     bool changed = false;
     for (INetCtrlView* ctrl : ctrls) {
         const QString key = QString::number(ctrl->CtrlId());
+        // A control that has not changed since the phone's record would only give an empty difference: its
+        // key goes out as ever, but nothing is built for it (a grid has dozens of controls, a press changes one).
+        const auto keptRecord = kept.constFind(key);
+        if (!ctrl->HasViewChange() && keptRecord != kept.cend()) {
+            data.insert(key, QVariantMap());
+            newKept.insert(key, keptRecord.value());
+            continue;
+        }
         QVariantMap prev = kept.value(key).toMap();
         QVariantMap diff;
         int changes = 0;

@@ -24,6 +24,7 @@ public:
             onCheck();
     }
     void BuildViewUpdate(QVariantMap& diff, QVariantMap& sentScripts, QVariantMap& prev, int& changes) override {
+        ++builds;
         changes = 0;
         for (auto it = record.cbegin(); it != record.cend(); ++it) {
             if (prev.value(it.key()) != it.value()) {
@@ -57,6 +58,7 @@ public:
     }
 
     int id;
+    int builds = 0;
     bool changed = true;
     QVariantMap record;
     QString script;

@@ -679,8 +679,13 @@ private slots:
         ctrl->Set(QStringLiteral("ld"), QVariantList{5});
         ctrl->script = QStringLiteral("function(){}");
         const int before = phone->received.size();
+        const int builtBefore[] = {view->ctrls.at(0)->builds, ctrl->builds, view->ctrls.at(2)->builds};
         phone->Send(QStringLiteral("CM?id=101&m=go"));
         const QByteArray second = phone->WaitFor("View?t=0", before);
+        // Only the changed control's record was built.
+        QCOMPARE(view->ctrls.at(0)->builds, builtBefore[0]);
+        QCOMPARE(ctrl->builds, builtBefore[1] + 1);
+        QCOMPARE(view->ctrls.at(2)->builds, builtBefore[2]);
         QCOMPARE(JsonOf(second), QJsonObject({{"100", QJsonObject{}},
                                               {"101", QJsonObject{{"v", 7}, {"ld", QJsonArray{5}}}},
                                               {"102", QJsonObject{}},
