@@ -16,6 +16,7 @@ void ImgData::SyncCacheKey() {
     ImageKey = key;
     PixmapValid = false;
     EncodingValid = false;
+    m_encodings.clear();
     HashValid = false;
 }
 
@@ -58,6 +59,13 @@ void ImgData::Encode(double scale) {
         scale = MinScale;
     if (EncodingValid && EncodingScale == scale)
         return;
+    const auto kept = m_encodings.constFind(scale);
+    if (kept != m_encodings.cend()) {
+        Encoded = kept.value();
+        EncodingScale = scale;
+        EncodingValid = true;
+        return;
+    }
 
     EncodingValid = true;
     Encoded.clear();
@@ -70,8 +78,21 @@ void ImgData::Encode(double scale) {
         return;
     QBuffer buffer(&Encoded);
     buffer.open(QIODevice::WriteOnly);
-    if (!scaled.save(&buffer, "PNG"))
+    if (!scaled.save(&buffer, "PNG")) {
         Encoded.clear();
+        return;
+    }
+    if (m_encodings.size() >= MaxKeptScales)
+        m_encodings.clear();
+    m_encodings.insert(scale, Encoded);
+}
+
+qint64 ImgData::EncodedBytes() const {
+    qint64 bytes = 0;
+    for (const QByteArray& e : m_encodings)
+        bytes += e.size();
+    // The last encoding is one of the kept ones, unless it failed or is of an empty image.
+    return bytes > 0 ? bytes : Encoded.size();
 }
 
 quint64 ImgData::NameHash() {

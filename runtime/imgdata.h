@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
+#include <QMap>
 #include <QString>
 
 // The pixel routines (Mask, Colorize, TabIconDesat, PixelFilterFunc) come from ImgRoutines, below the
@@ -23,8 +24,11 @@ public:
     quint64 PixelHash();
     // StringHash of the source name, computed again only when SourceName was given another text.
     quint64 NameHash();
-    // Brings the stored PNG bytes up to date for the scale (held to 1/32 .. 1, NaN counting as 1).
+    // Brings the stored PNG bytes up to date for the scale (held to 1/32 .. 1, NaN counting as 1). The
+    // encodings of a few scales are kept until the image changes, as phones of several sizes ask for them.
     void Encode(double scale);
+    // Bytes held by the kept encodings.
+    qint64 EncodedBytes() const;
 
     // Encoding scales are held between this and 1.
     static constexpr double MinScale = 0.03125;
@@ -42,6 +46,9 @@ public:
     QByteArray Encoded;   // PNG bytes of Image at EncodingScale
 
 private:
+    static constexpr int MaxKeptScales = 4;
+    QMap<double, QByteArray> m_encodings;
+
     // The name NameId was computed from; holding it keeps its buffer alive, so an equal data pointer and
     // size mean an unchanged text.
     QString HashedName;

@@ -132,7 +132,7 @@ void ImgDataMgr::Maintenance() {
         Slot& slot = it.value();
         const QImage& img = slot.data->Image;
         const quint64 size =
-            quint64(qMax(0, img.width())) * quint64(qMax(0, img.height())) * 4 + quint64(slot.data->Encoded.size());
+            quint64(qMax(0, img.width())) * quint64(qMax(0, img.height())) * 4 + quint64(slot.data->EncodedBytes());
         const qint64 ttl = qMin<qint64>(tdef + 100 * qBound(0, slot.uses, 100), 120000);
         const bool expired = slot.lastUse + ttl < now;
         if (expired && slot.passes > 32) {

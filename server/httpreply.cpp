@@ -4,7 +4,9 @@
 #include "foundation/logger/QsLog.h"
 
 #include <QAbstractSocket>
+#include <QHash>
 #include <QIODevice>
+#include <QMutex>
 
 namespace {
 // Replies up to this size fit the system's default send buffer.
@@ -48,7 +50,65 @@ QByteArray HttpReply::HandleHttpGet(const QString& path, const QMap<QString, QSt
     return QByteArray();
 }
 
+namespace {
+
+// Built replies of large bodies, by the body's buffer. The image manager hands out the same shared bytes for an
+// unchanged image at a scale, so a phone asking again gets the reply compressed once; holding the body keeps
+// its buffer alive, so an equal address and size always mean the same bytes. Bounded in count and size.
+struct ReplyCache {
+    struct Entry {
+        QByteArray body;
+        QByteArray reply;
+        quint64 lastUse = 0;
+    };
+    static constexpr int MaxEntries = 64;
+    static constexpr qint64 MaxBytes = 8 * 1024 * 1024;
+
+    QMutex mutex;
+    QHash<const char*, Entry> entries;
+    qint64 bytes = 0;
+    quint64 clock = 0;
+
+    bool Find(const QByteArray& body, QByteArray& reply) {
+        QMutexLocker lock(&mutex);
+        auto it = entries.find(body.constData());
+        if (it == entries.end() || it->body.size() != body.size())
+            return false;
+        it->lastUse = ++clock;
+        reply = it->reply;
+        return true;
+    }
+    void Add(const QByteArray& body, const QByteArray& reply) {
+        const qint64 size = body.size() + reply.size();
+        if (size > MaxBytes / 4)
+            return;
+        QMutexLocker lock(&mutex);
+        if (entries.contains(body.constData()))
+            return;
+        while (!entries.isEmpty() && (entries.size() >= MaxEntries || bytes + size > MaxBytes)) {
+            auto oldest = entries.begin();
+            for (auto it = entries.begin(); it != entries.end(); ++it)
+                if (it->lastUse < oldest->lastUse)
+                    oldest = it;
+            bytes -= oldest->body.size() + oldest->reply.size();
+            entries.erase(oldest);
+        }
+        entries.insert(body.constData(), Entry{body, reply, ++clock});
+        bytes += size;
+    }
+};
+
+ReplyCache& Replies() {
+    static ReplyCache cache;
+    return cache;
+}
+
+} // namespace
+
 QByteArray HttpReply::BuildHttpResponse(const QByteArray& body) {
+    QByteArray cached;
+    if (body.size() > GzipThreshold && Replies().Find(body, cached))
+        return cached;
     QByteArray out("HTTP/1.1 200 OK\r\nServer: MervexSrv\r\n");
     QByteArray sent = body;
     if (body.size() > GzipThreshold) {
@@ -61,6 +121,8 @@ QByteArray HttpReply::BuildHttpResponse(const QByteArray& body) {
     out += "Content-Length: " + QByteArray::number(sent.size()) + "\r\n";
     out += "Connection: Keep-Alive\r\nKeep-Alive: timeout=4\r\n\r\n";
     out += sent;
+    if (body.size() > GzipThreshold)
+        Replies().Add(body, out);
     return out;
 }
 

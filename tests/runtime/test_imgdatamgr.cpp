@@ -72,6 +72,7 @@ private slots:
 
     void rscDataScale_data();
     void rscDataScale();
+    void encodingsOfSeveralScalesAreKept();
     void rscDataAtFullScaleKeepsPixels();
     void rscDataEncodesOncePerScale();
     void rscDataUnknownIds();
@@ -216,6 +217,30 @@ void TestImgDataMgr::nullAndEmptyImagesAreRefused() {
     QVERIFY(!m_mgr->FindImgData(StringHash(QStringLiteral("x"))));
     d.Encode(0.5);
     QVERIFY(d.Encoded.isEmpty());
+}
+
+// Phones of two sizes ask for an image at two scales in turn: each scale is encoded once until the image
+// changes, then again from the new pixels.
+void TestImgDataMgr::encodingsOfSeveralScalesAreKept() {
+    QImage image(64, 32, QImage::Format_ARGB32);
+    image.fill(Qt::red);
+    ImgData d = Record(image, QStringLiteral("two scales"));
+    d.Encode(0.5);
+    const QByteArray half = d.Encoded;
+    d.Encode(1.0);
+    const QByteArray full = d.Encoded;
+    d.Encode(0.5);
+    QCOMPARE(d.Encoded.constData(), half.constData()); // kept, not encoded again
+    d.Encode(1.0);
+    QCOMPARE(d.Encoded.constData(), full.constData());
+    QCOMPARE(d.EncodedBytes(), qint64(half.size() + full.size()));
+    QCOMPARE(QImage::fromData(half, "PNG").size(), QSize(32, 16));
+
+    image.fill(Qt::blue);
+    d.Image = image;
+    d.Encode(0.5);
+    QVERIFY(d.Encoded.constData() != half.constData());
+    QCOMPARE(QImage::fromData(d.Encoded, "PNG").pixelColor(1, 1), QColor(Qt::blue));
 }
 
 void TestImgDataMgr::rscDataScale_data() {

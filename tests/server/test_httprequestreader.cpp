@@ -214,6 +214,23 @@ private slots:
         QCOMPARE(gzip ? Gunzip(sent) : sent, body);
     }
 
+    // A body asked for again (the same shared bytes) is not compressed again; equal bytes in another buffer,
+    // or changed bytes, get their own correct reply.
+    void repliesOfLargeBodiesAreKept() {
+        QByteArray body;
+        for (int i = 0; i < 5000; ++i)
+            body += QByteArray::number(i % 97) + ',';
+        const QByteArray first = HttpReply::BuildHttpResponse(body);
+        const QByteArray again = HttpReply::BuildHttpResponse(body);
+        QCOMPARE(again, first);
+        QCOMPARE(again.constData(), first.constData()); // the kept reply, not a new one
+        QByteArray copy(body.constData(), body.size());
+        QCOMPARE(HttpReply::BuildHttpResponse(copy), first);
+        copy[10] = 'X';
+        const QByteArray changed = HttpReply::BuildHttpResponse(copy);
+        QCOMPARE(Gunzip(changed.mid(changed.indexOf("\r\n\r\n") + 4)), copy);
+    }
+
     // Real client: curl against the reader and replies on a loopback server.
     void curlRequests_data() {
         QTest::addColumn<QStringList>("args");

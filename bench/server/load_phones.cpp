@@ -1,0 +1,347 @@
+// Load run of the real program over loopback: starts the program binary on a private user folder in which
+// the load phones are paired already, connects N phone sessions that each send a control message every
+// interval, and meanwhile asks GetInfo and opens new sessions; afterwards it sends malformed requests and
+// frames. It prints the figures (start to discovery, CM-to-View, GetInfo and new-session times, RSS at
+// start, peak and after the sessions closed) and ends with 1 when a session failed to connect or a GetInfo
+// went unanswered. Bounded in time and count; loopback only.
+//
+//   load_phones --program build/shell/vellichor [--phones 50] [--seconds 20] [--interval 100] [--malformed 10000]
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUdpSocket>
+#include <QWebSocket>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct Options {
+    QString program;
+    int phones = 50;
+    int seconds = 20;
+    int intervalMs = 100;
+    int malformed = 10000;
+};
+
+quint16 FreePort(bool udp) {
+    if (udp) {
+        QUdpSocket s;
+        s.bind(QHostAddress(QHostAddress::LocalHost), 0);
+        return s.localPort();
+    }
+    QTcpServer s;
+    s.listen(QHostAddress::LocalHost, 0);
+    return s.serverPort();
+}
+
+qint64 RssKb(qint64 pid) {
+    QFile f(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    return -1;
+}
+
+// Spins the event loop for ms milliseconds, or until done() holds.
+template <typename Done> bool SpinUntil(int ms, Done done) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > ms)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+double Percentile(std::vector<double> v, double p) {
+    if (v.empty())
+        return -1;
+    std::sort(v.begin(), v.end());
+    const size_t i = std::min(v.size() - 1, size_t(p / 100.0 * double(v.size())));
+    return v[i];
+}
+
+void PrintFigure(const char* name, const std::vector<double>& v) {
+    std::printf("%-22s n=%-6zu p50=%8.2f ms  p99=%8.2f ms  max=%8.2f ms\n", name, v.size(), Percentile(v, 50),
+                Percentile(v, 99), v.empty() ? -1.0 : *std::max_element(v.begin(), v.end()));
+}
+
+// One phone session: Connect, View of tab 0, then a control message every interval; the time from each
+// control message to the next View push is recorded.
+class Phone : public QObject {
+public:
+    Phone(int index, quint16 port, std::vector<double>* cmToView) : m_index(index), m_cmToView(cmToView) {
+        connect(&socket, &QWebSocket::connected, this, [this] {
+            socket.sendTextMessage(
+                QStringLiteral("Connect?n=LoadPhone%1&t=load-key-%1&d=load&v=0.45&hb=4").arg(m_index));
+        });
+        connect(&socket, &QWebSocket::binaryMessageReceived, this, [this](const QByteArray& m) { OnMessage(m); });
+        m_opened.start();
+        socket.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/").arg(port)));
+    }
+    void SendControlMessage() {
+        if (!connected || m_ctrlId.isEmpty())
+            return;
+        socket.sendTextMessage(QStringLiteral("CM?id=%1&m=%2").arg(m_ctrlId).arg(++m_sent % 2));
+        if (!m_waiting.isValid())
+            m_waiting.start();
+    }
+    QWebSocket socket;
+    bool connected = false;
+    double connectMs = -1;
+    int views = 0;
+
+private:
+    void OnMessage(const QByteArray& m) {
+        if (m.startsWith("Connect?") && !connected) {
+            connected = true;
+            connectMs = m_opened.nsecsElapsed() / 1e6;
+            socket.sendTextMessage(QStringLiteral("View?t=0"));
+        } else if (m.startsWith("View?")) {
+            ++views;
+            if (m_waiting.isValid()) {
+                m_cmToView->push_back(m_waiting.nsecsElapsed() / 1e6);
+                m_waiting.invalidate();
+            }
+            if (m_ctrlId.isEmpty()) {
+                const int nul = m.indexOf('\0');
+                const QJsonObject data = QJsonDocument::fromJson(m.mid(nul + 1)).object();
+                for (auto it = data.begin(); it != data.end() && m_ctrlId.isEmpty(); ++it)
+                    if (it.key() != QLatin1String("s"))
+                        m_ctrlId = it.key();
+            }
+        }
+    }
+    int m_index;
+    std::vector<double>* m_cmToView;
+    QElapsedTimer m_opened;
+    QElapsedTimer m_waiting;
+    QString m_ctrlId;
+    int m_sent = 0;
+};
+
+// GetInfo over a new connection; the reply time in ms, or -1.
+double GetInfoMs(quint16 port) {
+    QTcpSocket s;
+    QElapsedTimer clock;
+    clock.start();
+    s.connectToHost(QHostAddress::LocalHost, port);
+    s.write("GET /GetInfo HTTP/1.1\r\nHost: x\r\n\r\n");
+    QByteArray got;
+    SpinUntil(5000, [&] {
+        got += s.readAll();
+        return got.contains("MervexSrv");
+    });
+    return got.contains("MervexSrv") ? clock.nsecsElapsed() / 1e6 : -1;
+}
+
+int Run(const Options& o) {
+    QTemporaryDir work;
+    const QString runtime = work.path() + QStringLiteral("/run"), user = work.path() + QStringLiteral("/user");
+    for (const QString& d : {runtime, user, work.path() + QStringLiteral("/home")})
+        QDir().mkpath(d);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const quint16 tcp = FreePort(false), udp = FreePort(true);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    env.insert(QStringLiteral("HOME"), work.path() + QStringLiteral("/home"));
+    env.insert(QStringLiteral("MERVEX_USER_DIR"), user);
+    env.insert(QStringLiteral("MERVEX_INSTANCE_NAME"),
+               QStringLiteral("load-%1").arg(QCoreApplication::applicationPid()));
+    env.insert(QStringLiteral("MERVEX_TCP_PORT"), QString::number(tcp));
+    env.insert(QStringLiteral("MERVEX_UDP_PORT"), QString::number(udp));
+
+    // A first run writes the user configuration; the load phones are added to its paired devices.
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.setStandardOutputFile(QProcess::nullDevice());
+    program.start(o.program, {QStringLiteral("--smoke")});
+    if (!program.waitForFinished(60000) || program.exitCode() != 0) {
+        std::printf("the program's first run failed\n");
+        return 2;
+    }
+    QFile cfg(user + QStringLiteral("/userCfg.json"));
+    if (!cfg.open(QIODevice::ReadOnly)) {
+        std::printf("no user configuration written\n");
+        return 2;
+    }
+    QByteArray text = cfg.readAll();
+    cfg.close();
+    QJsonArray devices;
+    for (int i = 0; i < o.phones + 1; ++i)
+        devices.append(QJsonObject{{"Name", QStringLiteral("LoadPhone%1").arg(i)},
+                                   {"Token", QStringLiteral("load-key-%1").arg(i)},
+                                   {"Desc", "load"},
+                                   {"Active", true}});
+    // The program writes its own JSON dialect (unquoted names), which also reads plain JSON.
+    const QByteArray empty("Devices:[]");
+    if (!text.contains(empty)) {
+        std::printf("the user configuration has no empty device list\n");
+        return 2;
+    }
+    text.replace(empty, "Devices:" + QJsonDocument(devices).toJson(QJsonDocument::Compact));
+    if (!cfg.open(QIODevice::WriteOnly | QIODevice::Truncate) || cfg.write(text) != text.size()) {
+        std::printf("cannot write the user configuration\n");
+        return 2;
+    }
+    cfg.close();
+
+    // Start to discovery answering.
+    QUdpSocket discovery;
+    discovery.bind(QHostAddress(QHostAddress::LocalHost), 0);
+    QElapsedTimer started;
+    started.start();
+    program.start(o.program, QStringList());
+    program.waitForStarted();
+    double discoveryMs = -1;
+    SpinUntil(30000, [&] {
+        discovery.writeDatagram("RSP", QHostAddress::LocalHost, udp);
+        if (discovery.waitForReadyRead(20) && discovery.receiveDatagram().data().startsWith("RCP"))
+            discoveryMs = started.nsecsElapsed() / 1e6;
+        return discoveryMs >= 0 || program.state() != QProcess::Running;
+    });
+    std::printf("start to discovery answering: %.1f ms\n", discoveryMs);
+    if (discoveryMs < 0)
+        return 2;
+    SpinUntil(1000, [] { return false; });
+    const qint64 pid = program.processId();
+    const qint64 rssStart = RssKb(pid);
+    qint64 rssPeak = rssStart;
+
+    std::vector<double> cmToView, getInfo, newSession;
+    std::vector<std::unique_ptr<Phone>> phones;
+    for (int i = 0; i < o.phones; ++i)
+        phones.emplace_back(new Phone(i, tcp, &cmToView));
+    SpinUntil(20000,
+              [&] { return std::all_of(phones.begin(), phones.end(), [](const auto& p) { return p->connected; }); });
+    int connected = 0;
+    for (const auto& p : phones)
+        connected += p->connected ? 1 : 0;
+    std::printf("sessions connected: %d of %d\n", connected, o.phones);
+
+    int unanswered = 0;
+    QTimer cm, probe;
+    QObject::connect(&cm, &QTimer::timeout, [&] {
+        for (const auto& p : phones)
+            p->SendControlMessage();
+    });
+    int probes = 0;
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        const double ms = GetInfoMs(tcp);
+        if (ms < 0)
+            ++unanswered;
+        else
+            getInfo.push_back(ms);
+        if (++probes % 4 == 0) { // a new session now and then, with the spare paired key
+            Phone extra(o.phones, tcp, &cmToView);
+            SpinUntil(5000, [&] { return extra.connected; });
+            if (extra.connected)
+                newSession.push_back(extra.connectMs);
+            extra.socket.close();
+        }
+        rssPeak = std::max(rssPeak, RssKb(pid));
+    });
+    cm.start(o.intervalMs);
+    probe.start(500);
+    SpinUntil(o.seconds * 1000, [] { return false; });
+    cm.stop();
+    probe.stop();
+    int views = 0;
+    for (const auto& p : phones)
+        views += p->views;
+    phones.clear();
+
+    // Malformed input: requests that are not HTTP, and WebSocket frames that are not messages.
+    const qint64 rssBeforeMalformed = RssKb(pid);
+    qint64 rssMalformedPeak = rssBeforeMalformed;
+    for (int sent = 0; sent < o.malformed;) {
+        std::vector<std::unique_ptr<QTcpSocket>> batch;
+        for (int k = 0; k < 50 && sent < o.malformed; ++k, ++sent) {
+            batch.emplace_back(new QTcpSocket);
+            batch.back()->connectToHost(QHostAddress::LocalHost, tcp);
+            batch.back()->write(sent % 2 ? QByteArray("\x16\x03\x01 not http at all\r\n\r\n")
+                                         : QByteArray("GET /") + QByteArray(4000, 'x') + " HTTP/1.1\r\nBad\r\n\r\n");
+        }
+        SpinUntil(200, [] { return false; });
+        rssMalformedPeak = std::max(rssMalformedPeak, RssKb(pid));
+    }
+    {
+        QWebSocket ws;
+        ws.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/").arg(tcp)));
+        SpinUntil(5000, [&] { return ws.state() == QAbstractSocket::ConnectedState; });
+        for (int i = 0; i < o.malformed && ws.state() == QAbstractSocket::ConnectedState; ++i) {
+            ws.sendTextMessage(i % 2 ? QStringLiteral("%%%zz?&&==") : QStringLiteral("CM?id=x&m=") + QString(500, 'q'));
+            if (i % 200 == 0) {
+                SpinUntil(20, [] { return false; });
+                rssMalformedPeak = std::max(rssMalformedPeak, RssKb(pid));
+            }
+        }
+        SpinUntil(500, [] { return false; });
+    }
+    SpinUntil(3000, [] { return false; }); // sessions leave at the server's next updates
+    const qint64 rssEnd = RssKb(pid);
+    const double afterInfo = GetInfoMs(tcp);
+
+    program.terminate();
+    program.waitForFinished(30000);
+
+    std::printf("phones %d, %d s, a control message every %d ms; %d View pushes\n", o.phones, o.seconds, o.intervalMs,
+                views);
+    PrintFigure("CM to View", cmToView);
+    PrintFigure("GetInfo", getInfo);
+    PrintFigure("new session", newSession);
+    std::printf("GetInfo unanswered: %d; after the malformed input: %s\n", unanswered,
+                afterInfo >= 0 ? "answered" : "NOT answered");
+    std::printf("RSS: start %lld kB, peak under load %lld kB, peak under %d malformed requests and frames %lld kB, "
+                "after the sessions closed %lld kB (%.1f %% of start)\n",
+                rssStart, rssPeak, o.malformed, rssMalformedPeak, rssEnd, 100.0 * double(rssEnd) / double(rssStart));
+    std::printf("program ended with %d\n", program.exitCode());
+    return connected == o.phones && unanswered == 0 && afterInfo >= 0 ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    Options o;
+    const QStringList args = app.arguments();
+    for (int i = 1; i + 1 < args.size(); i += 2) {
+        const QString& name = args.at(i);
+        const QString& value = args.at(i + 1);
+        if (name == QLatin1String("--program"))
+            o.program = value;
+        else if (name == QLatin1String("--phones"))
+            o.phones = std::clamp(value.toInt(), 1, 200);
+        else if (name == QLatin1String("--seconds"))
+            o.seconds = std::clamp(value.toInt(), 1, 600);
+        else if (name == QLatin1String("--interval"))
+            o.intervalMs = std::clamp(value.toInt(), 20, 10000);
+        else if (name == QLatin1String("--malformed"))
+            o.malformed = std::clamp(value.toInt(), 0, 100000);
+    }
+    if (o.program.isEmpty()) {
+        std::printf("usage: load_phones --program <vellichor> [--phones N] [--seconds S] [--interval ms] "
+                    "[--malformed N]\n");
+        return 2;
+    }
+    return Run(o);
+}
