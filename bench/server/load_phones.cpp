@@ -1,9 +1,9 @@
 // Load run of the real program over loopback: starts the program binary on a private user folder in which
 // the load phones are paired already, connects N phone sessions that each send a control message every
-// interval, and meanwhile asks GetInfo and opens new sessions; afterwards it sends malformed requests and
-// frames. It prints the figures (start to discovery, CM-to-View, GetInfo and new-session times, RSS at
-// start, peak and after the sessions closed) and ends with 1 when a session failed to connect or a GetInfo
-// went unanswered. Bounded in time and count; loopback only.
+// interval (a press on one of its controls, then the press cancelled), and meanwhile asks GetInfo and opens new
+// sessions; afterwards it sends malformed requests and frames. It prints the figures (start to discovery, CM-to-View,
+// GetInfo and new-session times, RSS at start, peak and after the sessions closed) and ends with 1 when a session
+// failed to connect or a GetInfo went unanswered. Bounded in time and count; loopback only.
 //
 //   load_phones --program build/shell/vellichor [--phones 50] [--seconds 20] [--interval 100] [--malformed 10000]
 
@@ -14,6 +14,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QNetworkDatagram>
 #include <QProcess>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -96,10 +97,12 @@ public:
         m_opened.start();
         socket.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/").arg(port)));
     }
+    // A press and its cancel in turn on an element of the first control that has elements: the remote
+    // pressed state changes the control's look (a new View), and a cancelled press runs no function.
     void SendControlMessage() {
-        if (!connected || m_ctrlId.isEmpty())
+        if (!connected || m_elemId.isEmpty())
             return;
-        socket.sendTextMessage(QStringLiteral("CM?id=%1&m=%2").arg(m_ctrlId).arg(++m_sent % 2));
+        socket.sendTextMessage(QStringLiteral("MM?id=%1&type=%2&x=1&y=1").arg(m_elemId, ++m_sent % 2 ? "dn" : "ca"));
         if (!m_waiting.isValid())
             m_waiting.start();
     }
@@ -120,12 +123,14 @@ private:
                 m_cmToView->push_back(m_waiting.nsecsElapsed() / 1e6);
                 m_waiting.invalidate();
             }
-            if (m_ctrlId.isEmpty()) {
+            if (m_elemId.isEmpty()) {
                 const int nul = m.indexOf('\0');
                 const QJsonObject data = QJsonDocument::fromJson(m.mid(nul + 1)).object();
-                for (auto it = data.begin(); it != data.end() && m_ctrlId.isEmpty(); ++it)
-                    if (it.key() != QLatin1String("s"))
-                        m_ctrlId = it.key();
+                for (auto it = data.begin(); it != data.end() && m_elemId.isEmpty(); ++it) {
+                    const QJsonObject elements = it.value().toObject().value(QStringLiteral("ly")).toObject();
+                    if (it.key() != QLatin1String("s") && !elements.isEmpty())
+                        m_elemId = elements.begin().key();
+                }
             }
         }
     }
@@ -133,7 +138,7 @@ private:
     std::vector<double>* m_cmToView;
     QElapsedTimer m_opened;
     QElapsedTimer m_waiting;
-    QString m_ctrlId;
+    QString m_elemId;
     int m_sent = 0;
 };
 
@@ -306,7 +311,7 @@ int Run(const Options& o) {
 
     std::printf("phones %d, %d s, a control message every %d ms; %d View pushes\n", o.phones, o.seconds, o.intervalMs,
                 views);
-    PrintFigure("CM to View", cmToView);
+    PrintFigure("message to View", cmToView);
     PrintFigure("GetInfo", getInfo);
     PrintFigure("new session", newSession);
     std::printf("GetInfo unanswered: %d; after the malformed input: %s\n", unanswered,
