@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QUdpSocket>
 
+#include <malloc.h>
 #include <sys/socket.h>
 
 namespace {
@@ -279,8 +280,12 @@ void NetServer::OnUpdate() {
                 delete session;
         }
     }
-    if (m_sessions.isEmpty())
+    if (m_sessions.isEmpty() && m_timer->isActive()) {
         m_timer->stop();
+        // The last phone left: the memory its sessions used (messages, views, socket buffers) goes back to
+        // the system instead of staying in the allocator's free lists.
+        malloc_trim(0);
+    }
 }
 
 void NetServer::ClientReset(quint64 sessionId) {
