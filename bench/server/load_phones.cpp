@@ -6,6 +6,7 @@
 // failed to connect or a GetInfo went unanswered. Bounded in time and count; loopback only.
 //
 //   load_phones --program build/shell/vellichor [--phones 50] [--seconds 20] [--interval 100] [--malformed 10000]
+//   (one phone showing its grid, nothing else: --phones 1 --interval 10000 --probes 0 --malformed 0)
 
 #include <QCoreApplication>
 #include <QDir>
@@ -26,6 +27,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -36,6 +38,9 @@ struct Options {
     int seconds = 20;
     int intervalMs = 100;
     int malformed = 10000;
+    // GetInfo and new sessions every 500 ms while the phones run; 0 leaves the phones alone (for the
+    // program's cost with phones that only show their grid).
+    int probes = 1;
 };
 
 quint16 FreePort(bool udp) {
@@ -69,6 +74,17 @@ template <typename Done> bool SpinUntil(int ms, Done done) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
     return true;
+}
+
+// CPU time of the process so far (user and system), in clock ticks.
+qint64 CpuTicks(qint64 pid) {
+    QFile f(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray text = f.readAll();
+    // The fields after the command name, which is in parentheses and may hold blanks.
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    return fields.size() > 12 ? fields.at(11).toLongLong() + fields.at(12).toLongLong() : -1;
 }
 
 double Percentile(std::vector<double> v, double p) {
@@ -266,8 +282,13 @@ int Run(const Options& o) {
         rssPeak = std::max(rssPeak, RssKb(pid));
     });
     cm.start(o.intervalMs);
-    probe.start(500);
+    probe.start(o.probes ? 500 : 3600000);
+    const qint64 cpuBefore = CpuTicks(pid);
+    QElapsedTimer loadClock;
+    loadClock.start();
     SpinUntil(o.seconds * 1000, [] { return false; });
+    const double cpuPercent = 100.0 * double(CpuTicks(pid) - cpuBefore) / double(sysconf(_SC_CLK_TCK)) /
+                              (double(loadClock.elapsed()) / 1000.0);
     cm.stop();
     probe.stop();
     int views = 0;
@@ -311,6 +332,7 @@ int Run(const Options& o) {
 
     std::printf("phones %d, %d s, a control message every %d ms; %d View pushes\n", o.phones, o.seconds, o.intervalMs,
                 views);
+    std::printf("program CPU during the run: %.2f %% of one core\n", cpuPercent);
     PrintFigure("message to View", cmToView);
     PrintFigure("GetInfo", getInfo);
     PrintFigure("new session", newSession);
@@ -340,12 +362,14 @@ int main(int argc, char** argv) {
             o.seconds = std::clamp(value.toInt(), 1, 600);
         else if (name == QLatin1String("--interval"))
             o.intervalMs = std::clamp(value.toInt(), 20, 10000);
+        else if (name == QLatin1String("--probes"))
+            o.probes = value.toInt() != 0 ? 1 : 0;
         else if (name == QLatin1String("--malformed"))
             o.malformed = std::clamp(value.toInt(), 0, 100000);
     }
     if (o.program.isEmpty()) {
         std::printf("usage: load_phones --program <vellichor> [--phones N] [--seconds S] [--interval ms] "
-                    "[--malformed N]\n");
+                    "[--malformed N] [--probes 0|1]\n");
         return 2;
     }
     return Run(o);
