@@ -25,6 +25,8 @@ fi
 for t in ${targets[@]}; do
   cmake --build "$build" --target "fuzz_$t" -- ${MERVEX_BUILD_ARGS:-}
 done
+# Leaks inside system libraries are suppressed, each explained in the file.
+export LSAN_OPTIONS="suppressions=$root/fuzz/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 for t in ${targets[@]}; do
   mkdir -p "$build/corpus-$t"
   "$build/fuzz/fuzz_$t" -max_total_time="$secs" -max_len=70000 -rss_limit_mb=2048 \
