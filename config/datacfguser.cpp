@@ -25,6 +25,7 @@ const QString CustomGridSet = QStringLiteral("CustomGrid");
 
 namespace {
 
+// The texts are marked with QT_TRANSLATE_NOOP so that the translation tools find them.
 QString Tr(const char* text) {
     return QCoreApplication::translate("DataCfg", text);
 }
@@ -79,14 +80,14 @@ QString WriteTemporary(const QString& temp, const QByteArray& bytes, const QStri
     QFile::remove(temp);
     QFile file(temp);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return Tr("Can't open File: ") + path;
+        return Tr(QT_TRANSLATE_NOOP("DataCfg", "Can't open File: ")) + path;
     bool ok = file.write(bytes) == bytes.size() && file.flush();
     // On disk before it replaces anything: a crash must not leave an empty file in the old one's place.
     ok = ok && ::fsync(file.handle()) == 0;
     file.close();
     if (!ok || file.error() != QFileDevice::NoError) {
         QFile::remove(temp);
-        return Tr("Can't write File: ") + path;
+        return Tr(QT_TRANSLATE_NOOP("DataCfg", "Can't write File: ")) + path;
     }
     return QString();
 }
@@ -187,17 +188,17 @@ QString DataCfg::SaveUserCfg() {
         const QString aside = AsideName(path);
         if (aside.isEmpty() || !ReplaceByRename(path, aside)) {
             QFile::remove(temp);
-            return Tr("Can't write File: ") + aside;
+            return Tr(QT_TRANSLATE_NOOP("DataCfg", "Can't write File: ")) + aside;
         }
         QLOG_WARN() << "DataCfg::SaveUserCfg: the unreadable user configuration was kept as" << aside;
     } else if (!KeepBackup(path)) {
         QFile::remove(temp);
-        return Tr("Can't write File: ") + JsonBackupName(path);
+        return Tr(QT_TRANSLATE_NOOP("DataCfg", "Can't write File: ")) + JsonBackupName(path);
     }
     m_unreadableUserCfg.clear();
     if (!ReplaceByRename(temp, path)) {
         QFile::remove(temp);
-        return Tr("Can't write File: ") + path;
+        return Tr(QT_TRANSLATE_NOOP("DataCfg", "Can't write File: ")) + path;
     }
     return QString();
 }
@@ -251,14 +252,14 @@ QString DataCfg::SaveCustomGrid(const QString& path, const QString& gridName) {
     PROFILE_SCOPE("DataCfg::SaveCustomGrid");
     const TGrid grid = FindGrid(gridName, CustomGridSet);
     if (grid.Name.isEmpty())
-        return Tr("Grid not found: ") + gridName;
+        return Tr(QT_TRANSLATE_NOOP("DataCfg", "Grid not found: ")) + gridName;
     const QString target = path.isEmpty() ? grid.File : path;
     const QString newName = QFileInfo(target).completeBaseName();
     if (newName.isEmpty())
-        return Tr("invalid filename: ") + target;
+        return Tr(QT_TRANSLATE_NOOP("DataCfg", "invalid filename: ")) + target;
     if (newName != grid.Name) {
         if (!FindGrid(newName, CustomGridSet).Name.isEmpty())
-            return Tr("Grid %1 already exists!").arg(newName);
+            return Tr(QT_TRANSLATE_NOOP("DataCfg", "Grid %1 already exists!")).arg(newName);
         QLOG_DEBUG() << "::FixName::" << grid.Name << "->" << newName;
     }
     QString error;
@@ -274,11 +275,11 @@ QString DataCfg::SaveCustomGrid(const QString& path, const QString& gridName) {
     const QString saved = grid.SavedFile;
     if (!KeepBackup(saved)) {
         QFile::remove(temp);
-        return Tr("Can't write File: ") + JsonBackupName(saved);
+        return Tr(QT_TRANSLATE_NOOP("DataCfg", "Can't write File: ")) + JsonBackupName(saved);
     }
     if (!ReplaceByRename(temp, target)) {
         QFile::remove(temp);
-        return Tr("Can't write File: ") + target;
+        return Tr(QT_TRANSLATE_NOOP("DataCfg", "Can't write File: ")) + target;
     }
     // A new name moves the grid: its old file goes, its content stays in the old name's backup.
     if (!saved.isEmpty() && QFileInfo(saved).absoluteFilePath() != QFileInfo(target).absoluteFilePath())
@@ -298,13 +299,13 @@ QString DataCfg::DeleteCustomGrid(const QString& gridName) {
     PROFILE_SCOPE("DataCfg::DeleteCustomGrid");
     const TGrid grid = FindGrid(gridName, CustomGridSet);
     if (grid.Name.isEmpty())
-        return Tr("Grid not found: ") + gridName;
+        return Tr(QT_TRANSLATE_NOOP("DataCfg", "Grid not found: ")) + gridName;
     if (!grid.Custom)
-        return Tr("Not a Custom Grid: ") + gridName;
+        return Tr(QT_TRANSLATE_NOOP("DataCfg", "Not a Custom Grid: ")) + gridName;
     const QString file = grid.File;
     // The backup is the only copy once the file is gone: no backup, no delete.
     if (!QFileInfo(file).isFile() || !KeepBackup(file) || !QFile::remove(file))
-        return Tr("Can't delete File: ") + file;
+        return Tr(QT_TRANSLATE_NOOP("DataCfg", "Can't delete File: ")) + file;
     QList<TGrid>& grids = Grids();
     for (int i = 0; i < grids.size(); ++i) {
         if (grids[i].Custom && grids[i].Name == grid.Name) {
