@@ -1,13 +1,27 @@
 #include "shell/webhosts.h"
 
+#include "foundation/logger/QsLog.h"
+
+#include <QFile>
+#include <QSslCertificate>
+#include <QSslConfiguration>
 #include <QUrlQuery>
 
-// Built-in values; the build sets them from its cache entries.
+// Built-in values; the build sets them from its cache entries (shell/CMakeLists.txt).
 #ifndef MERVEX_WEB_HOST
 #define MERVEX_WEB_HOST "www.mervex.com"
 #endif
+#ifndef MERVEX_WEB_SCHEME
+#define MERVEX_WEB_SCHEME "https"
+#endif
 #ifndef MERVEX_SUPPORT_DOMAIN
 #define MERVEX_SUPPORT_DOMAIN "mervex.com"
+#endif
+#ifndef MERVEX_ACCOUNT_HOST
+#define MERVEX_ACCOUNT_HOST "world.mervex.com"
+#endif
+#ifndef MERVEX_ACCOUNT_WEB_HOST
+#define MERVEX_ACCOUNT_WEB_HOST "world.mervex.com"
 #endif
 #ifndef MERVEX_FAQ_USER
 #define MERVEX_FAQ_USER "newsite"
@@ -23,6 +37,27 @@ QString Setting(const char* name, const char* builtIn) {
     return v.isEmpty() ? QString::fromLatin1(builtIn) : v;
 }
 
+// "scheme://host[:port]" as a URL with an empty path.
+QUrl Origin(const QString& scheme, const QString& hostPort) {
+    QString host;
+    quint16 port = 0;
+    WebHosts::SplitHostPort(hostPort, host, port, 0);
+    QUrl url;
+    url.setScheme(scheme);
+    url.setHost(host);
+    if (port)
+        url.setPort(port);
+    return url;
+}
+
+QUrl Page(const QString& scheme, const QString& hostPort, const QString& path, const QString& query) {
+    QUrl url = Origin(scheme, hostPort);
+    url.setPath(path);
+    if (!query.isEmpty())
+        url.setQuery(query);
+    return url;
+}
+
 } // namespace
 
 namespace WebHosts {
@@ -31,20 +66,64 @@ QString WebHost() {
     return Setting("MERVEX_WEB_HOST", MERVEX_WEB_HOST);
 }
 
+QString WebScheme() {
+    return Setting("MERVEX_WEB_SCHEME", MERVEX_WEB_SCHEME).toLower() == QLatin1String("http") ? QStringLiteral("http")
+                                                                                              : QStringLiteral("https");
+}
+
 QString SupportDomain() {
     return Setting("MERVEX_SUPPORT_DOMAIN", MERVEX_SUPPORT_DOMAIN);
 }
 
+QString AccountHost() {
+    return Setting("MERVEX_ACCOUNT_HOST", MERVEX_ACCOUNT_HOST);
+}
+
+QString AccountWebHost() {
+    return Setting("MERVEX_ACCOUNT_WEB_HOST", MERVEX_ACCOUNT_WEB_HOST);
+}
+
 QString VersionUrl() {
-    return QStringLiteral("http://%1/frontend.en,1,vellichor.dll").arg(WebHost());
+    return Page(WebScheme(), WebHost(), QStringLiteral("/frontend.en,1,vellichor.dll"), QString()).toString();
 }
 
 QUrl FaqUrl(int module, const QString& language) {
-    QUrl url(QStringLiteral("http://%1/sites/velli-chor-faq/").arg(WebHost()));
-    url.setQuery(QStringLiteral("Modul=%1&Language=%2").arg(module).arg(language));
+    QUrl url = Page(WebScheme(), WebHost(), QStringLiteral("/sites/velli-chor-faq/"),
+                    QStringLiteral("Modul=%1&Language=%2").arg(module).arg(language));
     url.setUserName(QStringLiteral(MERVEX_FAQ_USER));
     url.setPassword(QStringLiteral(MERVEX_FAQ_PASSWORD));
     return url;
+}
+
+QUrl InstallerUrl(const QString& link) {
+    QUrl url(link.trimmed());
+    const QUrl web = Origin(QStringLiteral("http"), WebHost());
+    if (url.scheme() == QLatin1String("http") && url.host().compare(web.host(), Qt::CaseInsensitive) == 0 &&
+        url.port(80) == web.port(80))
+        url.setScheme(WebScheme());
+    return url;
+}
+
+QUrl LoginUrl(int attempt) {
+    QUrl url = Page(QStringLiteral("https"), AccountHost(), QStringLiteral("/frontend.en,4,login.dll"), QString());
+    url.setFragment(QString::number(attempt));
+    return url;
+}
+
+QUrl RegisterUrl(const QString& language) {
+    return Page(QStringLiteral("https"), AccountWebHost(), QStringLiteral("/sites/velli-chor-register/index.php"),
+                QStringLiteral("language=") + language);
+}
+
+QUrl PasswordUrl(const QString& language) {
+    return Page(QStringLiteral("https"), AccountWebHost(), QStringLiteral("/sites/velli-chor-password/"),
+                QStringLiteral("Language=") + language);
+}
+
+bool IsAccountWebPage(const QUrl& url) {
+    const QUrl web = Origin(QStringLiteral("https"), AccountWebHost());
+    return url.scheme() == QLatin1String("https") && url.host().compare(web.host(), Qt::CaseInsensitive) == 0 &&
+           url.port(443) == web.port(443);
 }
 
 void SplitHostPort(const QString& text, QString& host, quint16& port, quint16 defaultPort) {
@@ -58,6 +137,35 @@ void SplitHostPort(const QString& text, QString& host, quint16& port, quint16 de
     host = text.left(colon);
     if (ok && p > 0 && p <= 65535)
         port = quint16(p);
+}
+
+int InstallExtraCertificates() {
+    const QString path = QString::fromLocal8Bit(qgetenv("MERVEX_EXTRA_CA_FILE")).trimmed();
+    if (path.isEmpty())
+        return 0;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > 1024 * 1024) {
+        QLOG_WARN() << "WebHosts: the extra certificate authority file does not read:" << path;
+        return 0;
+    }
+    const QList<QSslCertificate> certificates = QSslCertificate::fromDevice(&file, QSsl::Pem);
+    if (certificates.isEmpty()) {
+        QLOG_WARN() << "WebHosts: no PEM certificate in the extra certificate authority file:" << path;
+        return 0;
+    }
+    QSslConfiguration config = QSslConfiguration::defaultConfiguration();
+    int added = 0;
+    QList<QSslCertificate> known = config.caCertificates();
+    for (const QSslCertificate& certificate : certificates) {
+        if (known.contains(certificate))
+            continue;
+        known.append(certificate);
+        ++added;
+    }
+    config.setCaCertificates(known);
+    QSslConfiguration::setDefaultConfiguration(config);
+    QLOG_INFO() << "WebHosts: trusting" << added << "more certificate authorities from" << path;
+    return added;
 }
 
 } // namespace WebHosts

@@ -1,8 +1,13 @@
 #pragma once
-// A tiny HTTP/1.0 server on 127.0.0.1 for the update and support tests: one canned answer per path.
+// A tiny HTTP/1.0 server on 127.0.0.1 for the update, support and account tests: one canned answer per path,
+// plain or over TLS with the test authority's certificate (tests/shell/tls/). It records the last request.
 
+#include <QFile>
 #include <QHash>
 #include <QPointer>
+#include <QSslCertificate>
+#include <QSslKey>
+#include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -15,12 +20,33 @@ public:
         Endless,  // no Content-Length; streams data until the client goes
     };
     struct Answer {
+        // Any trailing members may be left out.
+        Answer(const QByteArray& body = QByteArray(), int status = 200, Mode mode = Whole,
+               const QList<QByteArray>& headers = QList<QByteArray>())
+            : body(body), status(status), mode(mode), headers(headers) {}
         QByteArray body;
         int status = 200;
         Mode mode = Whole;
+        // Further header lines, e.g. "Set-Cookie: a=b" or "Content-Type: text/html".
+        QList<QByteArray> headers;
+    };
+    enum Tls {
+        Plain,
+        Trusted,  // a certificate for 127.0.0.1 from the test authority (tls/ca.pem)
+        Stranger, // a self-signed certificate for 127.0.0.1 that nobody trusts
     };
 
-    LocalHttpServer() {
+    explicit LocalHttpServer(Tls tls = Plain) : tls(tls) {
+        if (tls != Plain) {
+            const QString base = QStringLiteral(MERVEX_TEST_SOURCE_DIR "/tls/") +
+                                 (tls == Trusted ? QStringLiteral("server") : QStringLiteral("stranger"));
+            QFile certFile(base + QStringLiteral(".pem"));
+            QFile keyFile(base + QStringLiteral(".key"));
+            if (certFile.open(QIODevice::ReadOnly) && keyFile.open(QIODevice::ReadOnly)) {
+                certificate = QSslCertificate(&certFile, QSsl::Pem);
+                key = QSslKey(&keyFile, QSsl::Rsa, QSsl::Pem);
+            }
+        }
         listen(QHostAddress::LocalHost, 0);
         connect(this, &QTcpServer::newConnection, this, [this] {
             while (QTcpSocket* s = nextPendingConnection())
@@ -28,26 +54,67 @@ public:
         });
     }
 
+    // The authority file that makes a Trusted server's certificate verify.
+    static QString AuthorityFile() { return QStringLiteral(MERVEX_TEST_SOURCE_DIR "/tls/ca.pem"); }
+
     QString Origin() const { return QStringLiteral("127.0.0.1:%1").arg(serverPort()); }
-    QString Url(const QString& path) const { return QStringLiteral("http://") + Origin() + path; }
+    QString Url(const QString& path) const {
+        return (tls == Plain ? QStringLiteral("http://") : QStringLiteral("https://")) + Origin() + path;
+    }
     void Set(const QString& path, const Answer& a) { answers[path] = a; }
 
     QByteArray lastUserAgent;
+    QByteArray lastMethod;
+    QByteArray lastBody;
+    QList<QByteArray> lastHeaders;
     QString lastPath;
     int requests = 0;
+
+protected:
+    void incomingConnection(qintptr descriptor) override {
+        if (tls == Plain) {
+            QTcpServer::incomingConnection(descriptor);
+            return;
+        }
+        auto* s = new QSslSocket(this);
+        if (!s->setSocketDescriptor(descriptor)) {
+            delete s;
+            return;
+        }
+        s->setLocalCertificate(certificate);
+        s->setPrivateKey(key);
+        s->setPeerVerifyMode(QSslSocket::VerifyNone);
+        addPendingConnection(s);
+        s->startServerEncryption();
+    }
 
 private:
     void OnRead(QTcpSocket* s) {
         QByteArray& buf = pending[s];
         buf += s->readAll();
-        if (!buf.contains("\r\n\r\n"))
+        const int headEnd = buf.indexOf("\r\n\r\n");
+        if (headEnd < 0)
             return;
-        const QList<QByteArray> lines = buf.split('\n');
-        const QList<QByteArray> first = lines.value(0).trimmed().split(' ');
-        lastPath = QString::fromLatin1(first.value(1));
-        for (const QByteArray& l : lines)
+        const QList<QByteArray> lines = buf.left(headEnd).split('\n');
+        qint64 length = 0;
+        QList<QByteArray> headers;
+        QByteArray agent;
+        for (int i = 1; i < lines.size(); ++i) {
+            const QByteArray l = lines.at(i).trimmed();
+            headers << l;
             if (l.toLower().startsWith("user-agent:"))
-                lastUserAgent = l.mid(11).trimmed();
+                agent = l.mid(11).trimmed();
+            if (l.toLower().startsWith("content-length:"))
+                length = l.mid(15).trimmed().toLongLong();
+        }
+        if (buf.size() - headEnd - 4 < length)
+            return; // the body is still coming
+        const QList<QByteArray> first = lines.value(0).trimmed().split(' ');
+        lastMethod = first.value(0);
+        lastPath = QString::fromLatin1(first.value(1));
+        lastBody = buf.mid(headEnd + 4, int(length));
+        lastHeaders = headers;
+        lastUserAgent = agent;
         pending.remove(s);
         ++requests;
         const QString path = lastPath.section(QLatin1Char('?'), 0, 0);
@@ -60,6 +127,8 @@ private:
         QByteArray head = "HTTP/1.0 " + QByteArray::number(a.status) + " X\r\n";
         if (a.mode != Endless)
             head += "Content-Length: " + QByteArray::number(a.body.size()) + "\r\n";
+        for (const QByteArray& h : a.headers)
+            head += h + "\r\n";
         head += "\r\n";
         s->write(head);
         switch (a.mode) {
@@ -88,6 +157,9 @@ private:
         }
     }
 
+    Tls tls;
+    QSslCertificate certificate;
+    QSslKey key;
     QHash<QString, Answer> answers;
     QHash<QTcpSocket*, QByteArray> pending;
 };
