@@ -1,6 +1,7 @@
 #pragma once
 // The update controller the main window owns: it asks for the latest release once, keeps its record, starts
-// and aborts the installer download and relays its progress to the update dialog.
+// and aborts the installer download and relays its progress to the update dialog. It keeps the signature the
+// written installer was accepted with, so the file can be checked again before it is opened.
 
 #include <QNetworkReply>
 #include <QObject>
@@ -22,6 +23,8 @@ public:
     QString GetExpectedMD5() const;
     // MD5 of the written installer; empty when there is none that can be read.
     QString GetFileMD5() const;
+    // Whether the written installer still verifies with the signature it was accepted with.
+    bool VerifyInstaller() const;
     WebLauncherVersion* GetVersionRecord() const { return version; }
     // Whether the record announces a release newer than this program.
     bool OffersUpdate() const;
@@ -32,7 +35,9 @@ public:
     bool IsDownloading() const { return downloading; }
     VellichorInstaller* GetInstaller() const { return installer; }
     QString GetDownloadFolder() const { return downloadFolder; }
-    QString GetInstallerPath() const { return installerPath; }
+    // The download folder + "/MERVEX_Velli_Chor" + the extension of the announced installer's file name
+    // (".exe" when it has none), so the desktop knows what kind of file it opens.
+    QString GetInstallerPath() const;
     QString GetVersionUrl() const { return versionUrl; }
     // Bound of the installer's size (tests lower it).
     void SetMaxInstallerBytes(qint64 bytes) { maxInstallerBytes = bytes; }
@@ -44,6 +49,8 @@ signals:
     void downloadCompleted();
     void copyCompleted();
     void abortDownload();
+    // The downloaded installer carried no valid signature and was dropped.
+    void signatureRejected();
 
 public slots:
     void downloadFinished();
@@ -53,8 +60,8 @@ private:
     WebLauncherVersion* version = nullptr;
     VellichorInstaller* installer = nullptr;
     QString downloadFolder;
-    QString installerPath;
     QString versionUrl;
+    QByteArray acceptedSignature;
     bool downloading = false;
     qint64 maxInstallerBytes;
 };

@@ -39,8 +39,14 @@ QFont NotesFont() {
 
 } // namespace
 
+// Resources of a static library are registered by hand, outside any namespace.
+static void InitUpdateResources() {
+    Q_INIT_RESOURCE(updateimages);
+}
+
 AutoUpdateDialog::AutoUpdateDialog(AutoUpdate* controller, QWidget* mainWindow)
     : QDialog(mainWindow, Qt::FramelessWindowHint | Qt::WindowSystemMenuHint), ui(new Form), controller(controller) {
+    InitUpdateResources();
     downloadFolder = controller->GetDownloadFolder();
     installerPath = controller->GetInstallerPath();
     title = tr("VELLI-CHOR UPDATE");
@@ -67,6 +73,7 @@ AutoUpdateDialog::AutoUpdateDialog(AutoUpdate* controller, QWidget* mainWindow)
     connect(controller, &AutoUpdate::downloadError, this, &AutoUpdateDialog::downloadError);
     connect(controller, &AutoUpdate::downloadCompleted, this, &AutoUpdateDialog::downloadFinished);
     connect(controller, &AutoUpdate::copyCompleted, this, &AutoUpdateDialog::copyFinished);
+    connect(controller, &AutoUpdate::signatureRejected, this, &AutoUpdateDialog::signatureRejected);
     connect(downloadButton, &QPushButton::clicked, this, &AutoUpdateDialog::startDownload);
     connect(installButton, &QPushButton::clicked, this, &AutoUpdateDialog::installVellichor);
     connect(ui->btnCancel, &QPushButton::clicked, this, &AutoUpdateDialog::cancelDownload);
@@ -239,25 +246,34 @@ void AutoUpdateDialog::copyFinished() {
 void AutoUpdateDialog::downloadFinished() {}
 
 void AutoUpdateDialog::installVellichor() {
+    // The written file must still be the one whose signature verified, and match the announced digest.
     const QString digest = controller->GetFileMD5();
-    if (!VellichorInstaller::DigestMatches(digest, controller->GetExpectedMD5())) {
-        QLOG_DEBUG() << "AutoUpdateDialog::installVellichor: digest" << digest << "expected"
-                     << controller->GetExpectedMD5();
+    if (!VellichorInstaller::DigestMatches(digest, controller->GetExpectedMD5()) || !controller->VerifyInstaller()) {
+        QLOG_WARN() << "AutoUpdateDialog::installVellichor: the installer does not verify; digest" << digest
+                    << "announced" << controller->GetExpectedMD5();
         if (MsgBoxWarning(this, tr("Download Error"), tr("File corrupted. Please try download later."), PopupWnd::OK,
                           PopupWnd::OK) == PopupWnd::OK)
             close();
         return;
     }
     QString why;
-    if (!VellichorInstaller::StartInstaller(installerPath, &why)) {
+    if (!VellichorInstaller::OpenInstaller(installerPath, &why)) {
         QLOG_WARN() << "AutoUpdateDialog::installVellichor:" << why << installerPath;
-        if (MsgBoxWarning(this, tr("Download Error"), tr("The downloaded installer cannot be started on this system."),
+        if (MsgBoxWarning(this, tr("Download Error"), tr("The downloaded installer cannot be opened on this system."),
                           PopupWnd::OK, PopupWnd::OK) == PopupWnd::OK)
             close();
         return;
     }
     emit closeVellichor();
     close();
+}
+
+void AutoUpdateDialog::signatureRejected() {
+    ShowIdle();
+    if (MsgBoxWarning(this, tr("DOWNLOAD ERROR"),
+                      tr("The downloaded installer does not carry a valid MERVEX signature. It was not saved."),
+                      PopupWnd::OK, PopupWnd::OK) == PopupWnd::OK)
+        close();
 }
 
 void AutoUpdateDialog::paintEvent(QPaintEvent* e) {

@@ -1,7 +1,7 @@
 #pragma once
 // The offer of a new release: installed and latest version, release notes, and the buttons REMEMBER LATER,
-// DOWNLOAD, CANCEL and INSTALL. INSTALL checks the written installer against the announced digest, starts
-// it and closes the program.
+// DOWNLOAD, CANCEL and INSTALL. INSTALL checks the written installer against the announced digest and the
+// signature it was accepted with, hands it to the desktop to open and closes the program.
 
 #include <QDialog>
 #include <QFont>
@@ -67,6 +67,8 @@ public slots:
     void copyFinished();
     void downloadFinished();
     void installVellichor();
+    // The download was dropped for want of a valid signature.
+    void signatureRejected();
 
 protected:
     void paintEvent(QPaintEvent* e) override;

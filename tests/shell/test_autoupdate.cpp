@@ -1,26 +1,97 @@
-// The update check, the installer download and its start, against a local HTTP server.
+// The update check, the installer download with its signature, the update dialog and the installer's start,
+// against a local HTTP server.
 
 #include "shell/autoupdate.h"
+#include "shell/autoupdatedialog.h"
 #include "shell/networkaccess.h"
 #include "shell/vellichorinstaller.h"
+#include "shell/webhosts.h"
 #include "shell/weblauncherversion.h"
 #include "tests/shell/localhttpserver.h"
+#include "tests/shell/popupwatcher.h"
+#include "widgets/stdbtn.h"
 
 #include <QCryptographicHash>
+#include <QDesktopServices>
 #include <QFile>
+#include <QLabel>
+#include <QProgressBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <openssl/evp.h>
+#include <openssl/pem.h>
+
 namespace {
 const QString kVersionPath = QStringLiteral("/frontend.en,1,vellichor.dll");
+
+// A detached signature of data made with the development update key, as tools/signing/sign-installer.sh
+// makes it.
+QByteArray Sign(const QByteArray& data) {
+    QFile keyFile(QStringLiteral(MERVEX_TEST_SOURCE_DIR "/../../tools/signing/update_signing_key.pem"));
+    if (!keyFile.open(QIODevice::ReadOnly))
+        return QByteArray();
+    const QByteArray pem = keyFile.readAll();
+    BIO* bio = BIO_new_mem_buf(pem.constData(), pem.size());
+    EVP_PKEY* key = PEM_read_bio_PrivateKey(bio, nullptr, nullptr, nullptr);
+    BIO_free(bio);
+    QByteArray signature;
+    EVP_MD_CTX* ctx = EVP_MD_CTX_new();
+    size_t length = 0;
+    if (key && EVP_DigestSignInit(ctx, nullptr, EVP_sha256(), nullptr, key) == 1 &&
+        EVP_DigestSignUpdate(ctx, data.constData(), size_t(data.size())) == 1 &&
+        EVP_DigestSignFinal(ctx, nullptr, &length) == 1) {
+        signature.resize(int(length));
+        if (EVP_DigestSignFinal(ctx, reinterpret_cast<unsigned char*>(signature.data()), &length) == 1)
+            signature.resize(int(length));
+        else
+            signature.clear();
+    }
+    EVP_MD_CTX_free(ctx);
+    EVP_PKEY_free(key);
+    return signature;
 }
+
+QString Md5(const QByteArray& data) {
+    return QString::fromLatin1(QCryptographicHash::hash(data, QCryptographicHash::Md5).toHex());
+}
+
+bool WriteFile(const QString& path, const QByteArray& content) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(content) == content.size();
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+} // namespace
+
+// Receives the addresses the program hands to the desktop.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void Open(const QUrl& url) { urls << url; }
+};
 
 class TestAutoUpdate : public QObject {
     Q_OBJECT
 private:
     QTemporaryDir runtime;
     LocalHttpServer* server = nullptr;
+
+    // Serves an installer at path with its signature at path + ".sig" (sig: the signature's body; null: a
+    // valid one), and a version page announcing it with its digest.
+    AutoUpdate* OfferInstaller(const QString& path, const QByteArray& file, const QByteArray& sig = QByteArray(),
+                               int sigStatus = 200) {
+        server->Set(path, {file});
+        server->Set(path + QStringLiteral(".sig"), {sig.isNull() ? Sign(file) : sig, sigStatus});
+        return CheckedController("{\"Version\":\"0.460\",\"MD5\":\"" + Md5(file).toLatin1() + "\",\"Link\":\"" +
+                                 server->Url(path).toLatin1() + "\"}");
+    }
 
     // A controller asking the local server, with the version page set to body.
     AutoUpdate* CheckedController(const QByteArray& body, int status = 200) {
@@ -39,6 +110,8 @@ private slots:
         server = new LocalHttpServer;
         QVERIFY(server->isListening());
         qputenv("MERVEX_WEB_HOST", server->Origin().toLatin1());
+        // The local server offers no TLS.
+        qputenv("MERVEX_WEB_SCHEME", "http");
     }
     void cleanupTestCase() { delete server; }
 
@@ -178,6 +251,7 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QString, announced);
         server->Set(QStringLiteral("/installer"), {file});
+        server->Set(QStringLiteral("/installer.sig"), {Sign(file)});
         const QByteArray answer = "{\"Version\":\"0.460\",\"MD5\":\"" + announced.toLatin1() + "\",\"Link\":\"" +
                                   server->Url(QStringLiteral("/installer")).toLatin1() + "\"}";
         AutoUpdate* c = CheckedController(answer);
@@ -196,6 +270,10 @@ private slots:
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll(), file);
         QTEST(VellichorInstaller::DigestMatches(c->GetFileMD5(), c->GetExpectedMD5()), "matches");
+        QVERIFY(c->VerifyInstaller());
+        QCOMPARE(server->lastPath, QStringLiteral("/installer.sig"));
+        // Written, never made executable.
+        QVERIFY(!(QFile::permissions(c->GetInstallerPath()) & (QFileDevice::ExeOwner | QFileDevice::ExeUser)));
         delete c;
     }
 
@@ -267,28 +345,194 @@ private slots:
         delete c;
     }
 
-    void installerStart_data() {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("started");
-        QTest::newRow("script") << QByteArray("#!/bin/sh\necho started > \"$(dirname \"$0\")/marker\"\n") << true;
-        QTest::newRow("windows program") << QByteArray("MZ\x90\x00\x03 not for here", 18) << false;
-        QTest::newRow("empty") << QByteArray() << false;
+    // The installer is kept only with a valid signature of the update key: a missing, foreign, damaged or
+    // oversized signature drops the download, writes nothing, and leaves an earlier file as it was.
+    void unsignedInstallerIsDropped_data() {
+        QTest::addColumn<QByteArray>("sig");
+        QTest::addColumn<int>("sigStatus");
+        const QByteArray file = QByteArray("release") + QByteArray(5000, 'r');
+        QByteArray flipped = Sign(file);
+        flipped[10] = char(flipped.at(10) ^ 0x01);
+        QTest::newRow("missing") << QByteArray("not found") << 404;
+        QTest::newRow("of other data") << Sign("other data") << 200;
+        QTest::newRow("damaged") << flipped << 200;
+        QTest::newRow("empty") << QByteArray("") << 200;
+        QTest::newRow("oversized") << QByteArray(8192, 's') << 200;
     }
-    void installerStart() {
-        QFETCH(QByteArray, content);
+    void unsignedInstallerIsDropped() {
+        QFETCH(QByteArray, sig);
+        QFETCH(int, sigStatus);
+        const QByteArray file = QByteArray("release") + QByteArray(5000, 'r');
+        AutoUpdate* c = OfferInstaller(QStringLiteral("/unsigned.deb"), file, sig, sigStatus);
+        QVERIFY(QDir().mkpath(c->GetDownloadFolder()));
+        QVERIFY(WriteFile(c->GetInstallerPath(), "an earlier installer"));
+        QSignalSpy rejected(c, &AutoUpdate::signatureRejected);
+        QSignalSpy copied(c, &AutoUpdate::copyCompleted);
+        c->StartDownload();
+        QVERIFY(rejected.wait(10000));
+        QTest::qWait(50);
+        QCOMPARE(copied.count(), 0);
+        QVERIFY(!c->IsDownloading());
+        QCOMPARE(ReadFile(c->GetInstallerPath()), QByteArray("an earlier installer"));
+        QVERIFY(!c->VerifyInstaller());
+        QFile::remove(c->GetInstallerPath());
+        delete c;
+    }
+
+    // The installer's name keeps the extension of the announced file, so the desktop knows what it opens; an
+    // http address on the web host itself is fetched with the web server's scheme.
+    void installerNameAndAddress() {
+        AutoUpdate* c = CheckedController("{\"Version\":\"0.460\",\"Link\":\"http://x/files/vc-0.460.deb?x=1\"}");
+        QCOMPARE(c->GetInstallerPath(), c->GetDownloadFolder() + QStringLiteral("/MERVEX_Velli_Chor.deb"));
+        delete c;
+        c = CheckedController("{\"Version\":\"0.460\",\"Link\":\"http://x/setup\"}");
+        QCOMPARE(c->GetInstallerPath(), c->GetDownloadFolder() + QStringLiteral("/MERVEX_Velli_Chor.exe"));
+        delete c;
+        qputenv("MERVEX_WEB_SCHEME", "https");
+        QCOMPARE(WebHosts::InstallerUrl(QStringLiteral("http://%1/i.deb").arg(server->Origin())).scheme(),
+                 QStringLiteral("https"));
+        QCOMPARE(WebHosts::InstallerUrl(QStringLiteral("http://elsewhere.example/i.deb")).scheme(),
+                 QStringLiteral("http"));
+        QCOMPARE(WebHosts::VersionUrl(),
+                 QStringLiteral("https://%1/frontend.en,1,vellichor.dll").arg(server->Origin()));
+        qputenv("MERVEX_WEB_SCHEME", "http");
+    }
+
+    // Opening hands the file's URL to the desktop (a local-file URL, not a bare path).
+    void installerOpensThroughTheDesktop() {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("MERVEX_Velli_Chor.exe"));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(content);
-        f.close();
+        const QString path = dir.filePath(QStringLiteral("MERVEX_Velli_Chor.deb"));
+        QVERIFY(WriteFile(path, "package"));
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "Open");
         QString why;
-        QFETCH(bool, started);
-        QCOMPARE(VellichorInstaller::StartInstaller(path, &why), started);
-        if (started)
-            QTRY_VERIFY(QFile::exists(dir.filePath(QStringLiteral("marker"))));
-        else
-            QVERIFY(!why.isEmpty());
+        QVERIFY(VellichorInstaller::OpenInstaller(path, &why));
+        QVERIFY(!VellichorInstaller::OpenInstaller(dir.filePath(QStringLiteral("missing")), &why));
+        QVERIFY(!why.isEmpty());
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(catcher.urls, QList<QUrl>{QUrl::fromLocalFile(path)});
+        QVERIFY(!(QFile::permissions(path) & QFileDevice::ExeOwner));
+    }
+
+    // ---- The dialog ----
+
+    void dialogStates() {
+        AutoUpdate* c = OfferInstaller(QStringLiteral("/d.deb"), "dialog installer");
+        AutoUpdateDialog dialog(c, nullptr);
+        dialog.show();
+        const AutoUpdateDialog::Form& f = dialog.GetForm();
+        QCOMPARE(dialog.size(), QSize(530, 400));
+        QCOMPARE(f.lblInstalledVer->text(), QStringLiteral("V0.459"));
+        QCOMPARE(f.lblLatestVersion->text(), QStringLiteral("V0.460"));
+        QCOMPARE(f.lblNewVersion->text(), QStringLiteral("New version available"));
+        QVERIFY(dialog.DownloadButton()->isVisible());
+        QVERIFY(!dialog.InstallButton()->isVisible());
+        QVERIFY(!f.progressBar->isVisible());
+
+        // CANCEL while the download stalls: back to idle without a message; DOWNLOAD asks again.
+        server->Set(QStringLiteral("/d.deb"), {QByteArray(1000, 'd'), 200, LocalHttpServer::Stall});
+        PopupWatcher popups;
+        const int before = server->requests;
+        dialog.DownloadButton()->click();
+        QCOMPARE(f.lblNewVersion->text(), QStringLiteral("Download in progress"));
+        QVERIFY(dialog.InstallButton()->isVisible());
+        QVERIFY(!dialog.InstallButton()->isEnabled());
+        QTRY_VERIFY(server->requests > before);
+        f.btnCancel->click();
+        QCOMPARE(f.lblNewVersion->text(), QStringLiteral("New version available"));
+        QVERIFY(dialog.DownloadButton()->isVisible());
+        QTest::qWait(100);
+        QCOMPARE(popups.seen, QStringList());
+        server->Set(QStringLiteral("/d.deb"), {"dialog installer"});
+        QSignalSpy copied(c, &AutoUpdate::copyCompleted);
+        dialog.DownloadButton()->click();
+        QVERIFY(copied.wait(10000));
+        QVERIFY(dialog.InstallButton()->isEnabled());
+        QCOMPARE(f.progressBar->value(), 100);
+        delete c;
+    }
+
+    // INSTALL: a verified file goes to the desktop and the program is asked to close; a file that no longer
+    // matches its signature (changed after it was written, its digest announced to match) is refused.
+    void install_data() {
+        QTest::addColumn<bool>("tamper");
+        QTest::newRow("verified") << false;
+        QTest::newRow("changed on disk") << true;
+    }
+    void install() {
+        QFETCH(bool, tamper);
+        const QByteArray file = "installer to open";
+        AutoUpdate* c = OfferInstaller(QStringLiteral("/i.deb"), file);
+        AutoUpdateDialog* dialog = new AutoUpdateDialog(c, nullptr);
+        dialog->show();
+        QSignalSpy copied(c, &AutoUpdate::copyCompleted);
+        dialog->DownloadButton()->click();
+        QVERIFY(copied.wait(10000));
+        if (tamper) {
+            QVERIFY(WriteFile(c->GetInstallerPath(), "replaced by someone"));
+            c->GetVersionRecord()->MD5 = Md5("replaced by someone");
+        }
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "Open");
+        PopupWatcher popups;
+        QSignalSpy closing(dialog, &AutoUpdateDialog::closeVellichor);
+        dialog->InstallButton()->click();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        if (tamper) {
+            QVERIFY(popups.WaitSeen(1));
+            QCOMPARE(popups.seen.first(), QStringLiteral("Download Error|File corrupted. Please try download later."));
+            QCOMPARE(closing.count(), 0);
+            QVERIFY(catcher.urls.isEmpty());
+        } else {
+            QCOMPARE(closing.count(), 1);
+            QCOMPARE(catcher.urls, QList<QUrl>{QUrl::fromLocalFile(c->GetInstallerPath())});
+        }
+        delete dialog;
+        delete c;
+    }
+
+    // Errors the user is told of, each leaving INSTALL disabled: a write that fails (the download folder
+    // cannot exist, as on a full or read-only disk), an installer without a valid signature, a failed download.
+    void dialogErrors_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("write fails") << 0
+                                     << QStringLiteral("DOWNLOAD ERROR|Error during downloading File! Please try again "
+                                                       "later");
+        QTest::newRow("unsigned") << 1
+                                  << QStringLiteral("DOWNLOAD ERROR|The downloaded installer does not carry a valid "
+                                                    "MERVEX signature. It was not saved.");
+        QTest::newRow("not found") << 2
+                                   << QStringLiteral("DOWNLOAD ERROR|Error during downloading File! Please try again "
+                                                     "later");
+    }
+    void dialogErrors() {
+        QFETCH(int, kind);
+        QFETCH(QString, message);
+        const QByteArray file = "error case installer";
+        AutoUpdate* c = OfferInstaller(QStringLiteral("/e.deb"), file, kind == 1 ? Sign("x") : QByteArray());
+        if (kind == 2)
+            server->Set(QStringLiteral("/e.deb"), {"gone", 404});
+        QDir(c->GetDownloadFolder()).removeRecursively();
+        if (kind == 0) {
+            // A file where the download folder should be: the folder cannot be made, the file not written.
+            QVERIFY(QDir().mkpath(QFileInfo(c->GetDownloadFolder()).path()));
+            QVERIFY(WriteFile(c->GetDownloadFolder(), "in the way"));
+        }
+        AutoUpdateDialog* dialog = new AutoUpdateDialog(c, nullptr);
+        QSignalSpy finished(dialog, &QDialog::finished);
+        dialog->show();
+        PopupWatcher popups;
+        dialog->DownloadButton()->click();
+        QVERIFY(popups.WaitSeen(1, 15000));
+        QCOMPARE(popups.seen.first(), message);
+        QVERIFY(!dialog->InstallButton()->isEnabled());
+        // OK on the message closes the dialog.
+        QTRY_COMPARE(finished.count(), 1);
+        QVERIFY(!QFileInfo(c->GetInstallerPath()).isFile());
+        QFile::remove(c->GetDownloadFolder());
+        delete dialog;
+        delete c;
     }
 };
 
