@@ -2,6 +2,7 @@
 // Standard button with an icon and a divider between icon and caption.
 
 #include "widgets/bgicnbtn.h"
+#include "widgets/imgwidget.h"
 
 #include <QPointer>
 
