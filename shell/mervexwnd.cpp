@@ -16,10 +16,16 @@
 #include "server/netruntimeadapters.h"
 #include "server/netserver.h"
 #include "server/palprograms.h"
+#include "shell/autoupdate.h"
+#include "shell/autoupdatedialog.h"
 #include "shell/imaintabhooks.h"
+#include "shell/languageswitcher.h"
 #include "shell/startoptions.h"
+#include "shell/webhosts.h"
 #include "widgets/colpickpopup.h"
 #include "widgets/imgwidget.h"
+#include "widgets/langbtn.h"
+#include "widgets/langselector.h"
 #include "widgets/loggerwnd.h"
 #include "widgets/mainctrlbtn.h"
 #include "widgets/popupwnd.h"
@@ -143,6 +149,17 @@ MervexWnd::MervexWnd(QWidget* parent, const Folders& folders)
     m_markerAnimation->setDuration(400);
     m_markerAnimation->setEasingCurve(QEasingCurve::InOutQuad);
 
+    // The language panel opens upwards from the language button.
+    m_langPanel = new LangSelector(this);
+    m_langPanel->setObjectName(QStringLiteral("langPanel"));
+    m_langPanel->move(m_btnLang->x(), m_btnLang->y() - m_langPanel->height() + 1);
+    m_langPanel->hide();
+    connect(m_langPanel, &LangSelector::LanguageClicked, this, &MervexWnd::LanguageClicked);
+    connect(m_btnLang, &QPushButton::clicked, this, &MervexWnd::on_btnLang_clicked);
+    m_languages = new LanguageSwitcher(this);
+    // A custom translation compiles in the background; its texts apply once it loaded.
+    connect(m_languages, &LanguageSwitcher::CustomTranslationLoaded, this, [this] { Retranslate(); });
+
     connect(m_btnOk, &QPushButton::clicked, this, &MervexWnd::OnClickOk);
     connect(m_btnApply, &QPushButton::clicked, this, &MervexWnd::OnClickApply);
     connect(m_btnCancel, &QPushButton::clicked, this, &MervexWnd::OnClickCancel);
@@ -154,6 +171,11 @@ MervexWnd::MervexWnd(QWidget* parent, const Folders& folders)
     SetColorPickerSettings(&m_cfg->UserCfg().CfgBase);
 
     connect(qApp, &QApplication::focusChanged, this, &MervexWnd::OnFocusChanged);
+    // The update check runs once per start; a newer release opens the update dialog.
+    WebHosts::InstallExtraCertificates();
+    m_autoUpdate = new AutoUpdate(this);
+    connect(m_autoUpdate, &AutoUpdate::webLauncherVersionRead, this, &MervexWnd::newVellichorVersionReady);
+    m_autoUpdate->CheckVersion();
     hide();
     QTimer::singleShot(0, this, &MervexWnd::DeferredInit0);
 
@@ -194,9 +216,10 @@ void MervexWnd::BuildForm() {
     m_btnMini =
         ImageButton(this, QStringLiteral("btnMini"), QRect(973, 5, 21, 22), QStringLiteral(":/images/BtnWndMiniN"),
                     QStringLiteral(":/images/BtnWndMiniH"), QStringLiteral(":/images/BtnWndMiniD"));
-    m_btnLang =
-        ImageButton(this, QStringLiteral("btnLang"), QRect(13, 757, 32, 17), QStringLiteral(":/images/language/LBtnN"),
-                    QStringLiteral(":/images/language/LBtnH"), QString());
+    m_btnLang = new LangBtn(this);
+    m_btnLang->setObjectName(QStringLiteral("btnLang"));
+    m_btnLang->setGeometry(13, 757, 32, 17);
+    m_btnLang->setFocusPolicy(Qt::NoFocus);
 
     m_lblToolTip = new QLabel(this);
     m_lblToolTip->setObjectName(QStringLiteral("lblToolTip"));
@@ -442,6 +465,8 @@ void MervexWnd::CreateInitialCustomTab() {
 
 void MervexWnd::SwitchLanguage(const QString& code) {
     m_language = code;
+    m_languages->SetDataPath(m_dataPath);
+    m_languages->Switch(code);
     Retranslate();
     setLocale(QLocale(code));
 }
@@ -451,6 +476,8 @@ void MervexWnd::Retranslate() {
     m_btnClose->setStatusTip(tr("Hide"));
     m_btnMini->setStatusTip(tr("Minimize"));
     m_btnLang->setStatusTip(tr("Change Language"));
+    if (!m_language.isEmpty())
+        m_btnLang->SetFlag(m_language.left(2));
     for (int i = 0; i < MainTabCount; ++i) {
         m_tabButtons[i]->setStatusTip(tr(kTabTips[i]));
         m_tabButtons[i]->SetText(tr(kTabCaptions[i]));
@@ -543,6 +570,40 @@ void MervexWnd::OnSupportOk() {
     QLOG_DEBUG() << "OnSupportOk";
     showSupportWindow();
     m_hooks->ClearSupportTest();
+}
+
+void MervexWnd::LanguageClicked(const QString& code) {
+    m_langPanel->hide();
+    // Written to disk with the user configuration (OK, APPLY or the program's end).
+    m_cfg->UserCfg().CfgBase.insert(QStringLiteral("Language"), code);
+    SwitchLanguage(code);
+}
+
+void MervexWnd::on_btnLang_clicked() {
+    m_langPanel->setVisible(!m_langPanel->isVisible());
+    if (m_langPanel->isVisible())
+        m_langPanel->raise();
+}
+
+void MervexWnd::newVellichorVersionReady(bool received) {
+    Q_UNUSED(received);
+    if (!m_autoUpdate->OffersUpdate() || m_updateDialog)
+        return;
+    QLOG_INFO() << "MervexWnd: a newer release is offered:" << m_autoUpdate->GetVersion();
+    m_updateDialog = new AutoUpdateDialog(m_autoUpdate, this);
+    connect(m_updateDialog, &AutoUpdateDialog::closeVellichor, this, &MervexWnd::close);
+    m_updateDialog->show();
+}
+
+AutoUpdateDialog* MervexWnd::UpdateDialog() const {
+    return m_updateDialog;
+}
+
+void MervexWnd::slotCloseAutoUpdateDialog() {
+    if (!m_updateDialog)
+        return;
+    m_updateDialog->close();
+    m_updateDialog->deleteLater();
 }
 
 void MervexWnd::OnSupportError() {

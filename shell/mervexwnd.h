@@ -12,10 +12,15 @@
 
 #include <memory>
 
+class AutoUpdate;
+class AutoUpdateDialog;
 class DataCfg;
 class IMainTabHooks;
 class ImgDataMgr;
 class ImgWidget;
+class LangBtn;
+class LangSelector;
+class LanguageSwitcher;
 class LoggerWnd;
 class MainCtrlBtn;
 class NetServer;
@@ -85,7 +90,15 @@ public:
     bool IsStarted() const { return m_started; }
     // The language chosen last (the code as given, e.g. "de" or "en_US").
     QString CurrentLanguage() const { return m_language; }
+    // Installs the toolkit's, the program's and the configuration's translations of code and sets the texts
+    // again (a custom translation source in the working folder is compiled in the background).
     void SwitchLanguage(const QString& code);
+    LanguageSwitcher* Languages() const { return m_languages; }
+    LangBtn* LanguageButton() const { return m_btnLang; }
+    LangSelector* LanguagePanel() const { return m_langPanel; }
+    // The update controller (made and asked at construction) and the update dialog while it is open.
+    AutoUpdate* UpdateController() const { return m_autoUpdate; }
+    AutoUpdateDialog* UpdateDialog() const;
 
     // Pairing decisions for the phone server.
     bool NeedsPairingConfirm(const QString& name, const QString& key, const QString& desc) override;
@@ -131,6 +144,12 @@ public slots:
     void ShowHelpGuideOvl();
     void OnSupportOk();
     void OnSupportError();
+    // The language panel's choice: stored as "Language" and switched to at once.
+    void LanguageClicked(const QString& code);
+    void on_btnLang_clicked();
+    // The update check answered: a newer release opens the update dialog.
+    void newVellichorVersionReady(bool received);
+    void slotCloseAutoUpdateDialog();
     void OnAppMessageReceived(const QString& message);
     void OnFocusChanged(QWidget* old, QWidget* now);
 
@@ -182,7 +201,11 @@ private:
 
     QPushButton* m_btnClose = nullptr;
     QPushButton* m_btnMini = nullptr;
-    QPushButton* m_btnLang = nullptr;
+    LangBtn* m_btnLang = nullptr;
+    LangSelector* m_langPanel = nullptr;
+    LanguageSwitcher* m_languages = nullptr;
+    AutoUpdate* m_autoUpdate = nullptr;
+    QPointer<AutoUpdateDialog> m_updateDialog;
     QLabel* m_lblToolTip = nullptr;
     QLabel* m_lblTitle = nullptr;
     QString m_titleText;

@@ -16,6 +16,8 @@ LangSelector::LangSelector(QWidget* parent) : QWidgetEx(parent) {
     for (int i = 0; i < m_codes.size(); ++i) {
         LangSelBtn* btn = new LangSelBtn(this);
         btn->SetCode(m_codes.at(i));
+        // A click must not take the focus from the panel, which closes when it loses it.
+        btn->setFocusPolicy(Qt::NoFocus);
         btn->move(0, 16 + 16 * i);
         connect(btn, QOverload<const QString&>::of(&LangSelBtn::clicked), this, &LangSelector::LanguageClicked);
     }

@@ -1,0 +1,111 @@
+// The main window's own parts as the running program builds them: the update check at start against a local
+// server announcing a newer signed release opens the update dialog, and the language button opens the
+// language panel whose choice is stored and changes the window's texts at once.
+#include "config/datacfg.h"
+#include "config/tusercfg.h"
+#include "shell/autoupdate.h"
+#include "shell/autoupdatedialog.h"
+#include "shell/languageswitcher.h"
+#include "shell/mervexwnd.h"
+#include "shell/programservices.h"
+#include "tests/shell/localhttpserver.h"
+#include "widgets/langbtn.h"
+#include "widgets/langselbtn.h"
+#include "widgets/langselector.h"
+#include "widgets/mainctrlbtn.h"
+
+#include <QCryptographicHash>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestMainWndParts : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_user;
+    LocalHttpServer m_web;
+    MervexWnd* m_wnd = nullptr;
+
+    static QString DataFolder() { return QStringLiteral(MERVEX_TEST_SOURCE_DIR "/../../data"); }
+
+private slots:
+    void initTestCase() {
+        InstallProgramServices();
+        qputenv("MERVEX_TCP_PORT", "0");
+        qputenv("MERVEX_UDP_PORT", "0");
+        // The maker's web server is the local one, without TLS.
+        qputenv("MERVEX_WEB_HOST", m_web.Origin().toLatin1());
+        qputenv("MERVEX_WEB_SCHEME", "http");
+        const QByteArray installer("installer of the next release");
+        const QByteArray md5 = QCryptographicHash::hash(installer, QCryptographicHash::Md5).toHex();
+        m_web.Set(QStringLiteral("/frontend.en,1,vellichor.dll"),
+                  {"{\"Version\":\"0.460\",\"Build\":460,\"MD5\":\"" + md5 +
+                   "\",\"Changelog\":\"<ul><li>New</li></ul>\","
+                   "\"Link\":\"" +
+                   m_web.Url(QStringLiteral("/MERVEX_Velli_Chor.deb")).toLatin1() + "\"}"});
+        m_web.Set(QStringLiteral("/MERVEX_Velli_Chor.deb"), {installer});
+        MervexWnd::Folders folders;
+        folders.data = DataFolder();
+        folders.user = m_user.path();
+        m_wnd = new MervexWnd(nullptr, folders);
+        QSignalSpy started(m_wnd, &MervexWnd::StartupFinished);
+        QVERIFY(started.wait(20000));
+    }
+
+    void cleanupTestCase() {
+        delete m_wnd;
+        RemoveProgramServices();
+    }
+
+    // The check runs once at start; 0.460 is newer than this program, so the dialog offers it.
+    void updateCheckAtStartOffersTheNewerRelease() {
+        QVERIFY(m_wnd->UpdateController());
+        QTRY_VERIFY_WITH_TIMEOUT(m_wnd->UpdateDialog() != nullptr, 10000);
+        QCOMPARE(m_web.lastUserAgent, QByteArray("Velli-Chor"));
+        AutoUpdateDialog* dialog = m_wnd->UpdateDialog();
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(m_wnd->UpdateController()->GetVersion(), QStringLiteral("0.460"));
+        QVERIFY(dialog->findChild<QLabel*>(QStringLiteral("lblLatestVersion")));
+        QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("lblLatestVersion"))->text(), QStringLiteral("V0.460"));
+        // A second answer does not open a second dialog.
+        m_wnd->newVellichorVersionReady(true);
+        QCOMPARE(m_wnd->findChildren<AutoUpdateDialog*>().size(), 1);
+        m_wnd->slotCloseAutoUpdateDialog();
+        QTRY_VERIFY(m_wnd->UpdateDialog() == nullptr);
+    }
+
+    // The flag button opens the panel above it; a choice hides it, is stored and sets the texts at once.
+    void languageButtonSwitchesTheTexts() {
+        LangBtn* button = m_wnd->LanguageButton();
+        LangSelector* panel = m_wnd->LanguagePanel();
+        QVERIFY(button && panel);
+        QVERIFY(!panel->isVisible());
+        QCOMPARE(m_wnd->TabButton(MervexWnd::TabSettings)->text(), QStringLiteral("SETTINGS"));
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(panel->isVisible());
+        QCOMPARE(panel->geometry().bottom(), button->y());
+
+        LangSelBtn* german = nullptr;
+        for (LangSelBtn* b : panel->findChildren<LangSelBtn*>())
+            if (b->GetCode() == QLatin1String("de"))
+                german = b;
+        QVERIFY(german);
+        QTest::mouseClick(german, Qt::LeftButton);
+        QVERIFY(!panel->isVisible());
+        QCOMPARE(m_wnd->Cfg()->UserCfg().CfgBase.value(QStringLiteral("Language")).toString(), QStringLiteral("de"));
+        QCOMPARE(m_wnd->CurrentLanguage(), QStringLiteral("de"));
+        QCOMPARE(CurrentLanguage(), QStringLiteral("de"));
+        QCOMPARE(m_wnd->TabButton(MervexWnd::TabSettings)->text(), QStringLiteral("EINSTELLUNGEN"));
+        QCOMPARE(button->statusTip(), QStringLiteral("Sprache ändern"));
+        QVERIFY(button->HasFlag());
+        QVERIFY(m_wnd->Languages()->Translator(LanguageSwitcher::Program));
+
+        m_wnd->LanguageClicked(QStringLiteral("en"));
+        QCOMPARE(m_wnd->TabButton(MervexWnd::TabSettings)->text(), QStringLiteral("SETTINGS"));
+        QCOMPARE(m_wnd->Cfg()->UserCfg().CfgBase.value(QStringLiteral("Language")).toString(), QStringLiteral("en"));
+    }
+};
+
+QTEST_MAIN(TestMainWndParts)
+#include "test_mainwndparts.moc"
