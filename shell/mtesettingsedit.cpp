@@ -7,6 +7,8 @@
 #include "functions/funcmgr.h"
 #include "functions/loadimagecached.h"
 #include "server/netserver.h"
+#include "shell/accountui.h"
+#include "shell/mervexwnd.h"
 #include "shell/pairingui.h"
 #include "widgets/imgwidget.h"
 #include "widgets/layouttools.h"
@@ -121,6 +123,10 @@ MTESettingsEdit::MTESettingsEdit(QWidget* parent, DataCfg* cfg, NetServer* serve
     m_timer = new QTimer(this);
     connect(m_timer, &QTimer::timeout, this, static_cast<void (MTESettingsEdit::*)()>(&MTESettingsEdit::OnUpdate));
     m_pairing = new PairingUI(this, cfg, server);
+    m_account = new AccountUI(this, cfg);
+    // Logged in at start when the user chose "Stay logged in": silently, once the user configuration is read.
+    if (MervexWnd* wnd = MervexWnd::Instance())
+        connect(wnd, &MervexWnd::StartupFinished, m_account, [this] { m_account->DoMervexLogin(0, true); });
     connect(m_pairing, &PairingUI::UpdateUI, this, &MTESettingsEdit::OnPairingUpdate);
     setWindowTitle(tr("Form"));
     m_lblEdit->setText(tr("EDIT SETTINGS:"));
@@ -320,10 +326,11 @@ void MTESettingsEdit::BuildProgramPage() {
     AddHeaderImage(QStringLiteral(":/icons/TrayIconNormal"),
                    (QStringLiteral("VELLI_CHOR") + QLatin1Char(' ') + tr("Settings")).toUpper());
 
-    // The account box goes here; the account panel fills it.
+    // The account box, in its profile form.
     auto* account = new QWidget(m_editCont);
     account->setObjectName(QStringLiteral("accountBox"));
     m_editLayout->addWidget(account);
+    m_account->BuildAccountBox(account, false);
 
     m_pairing->BuildDevicesBox(m_editCont);
 

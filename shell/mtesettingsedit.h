@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QVariant>
 
+class AccountUI;
 class IIncomingDataSource;
 class ImgWidget;
 class PairingUI;
@@ -43,6 +44,7 @@ public:
 
     QTimer* UpdateTimer() const { return m_timer; }
     PairingUI* Pairing() const { return m_pairing; }
+    AccountUI* Account() const { return m_account; }
     QLabel* TitleLabel() const { return m_lblTitle; }
     QVBoxLayout* EditLayout() const { return m_editLayout; }
     QWidget* EditContainer() const { return m_editCont; }
@@ -105,6 +107,7 @@ private:
     // Stored values a form could not show (a drop index out of range) are written back unchanged.
     QTimer* m_timer = nullptr;
     PairingUI* m_pairing = nullptr;
+    AccountUI* m_account = nullptr;
     QLabel* m_lblEdit = nullptr;
     QLabel* m_lblTitle = nullptr;
     QScrollArea* m_scaEdit = nullptr;
