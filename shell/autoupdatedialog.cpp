@@ -37,6 +37,28 @@ QFont NotesFont() {
     return f;
 }
 
+// Grows a label to its text (translations run longer than the form's English), keeping its vertical centre and
+// the edge its alignment holds: right-aligned labels grow to the left.
+void FitLabel(QLabel* label) {
+    // The style sheet's font counts, which applies only once the label is polished.
+    label->ensurePolished();
+    const QFontMetrics fm(label->font());
+    int width = 0;
+    for (const QString& line : label->text().split(QLatin1Char('\n')))
+        width = qMax(width, fm.horizontalAdvance(line) + 2);
+    QRect r = label->geometry();
+    const int height = qMax(r.height(), fm.height());
+    r.setTop(r.top() - (height - r.height()) / 2);
+    r.setHeight(height);
+    if (width > r.width()) {
+        if (label->alignment() & Qt::AlignRight)
+            r.setLeft(r.right() + 1 - width);
+        else
+            r.setWidth(width);
+    }
+    label->setGeometry(r);
+}
+
 } // namespace
 
 // Resources of a static library are registered by hand, outside any namespace.
@@ -123,6 +145,12 @@ AutoUpdateDialog::AutoUpdateDialog(AutoUpdate* controller, QWidget* mainWindow)
     layout->addWidget(notesView);
 
     ui->lblNewVersion->setFont(NotesFont());
+    // The version captions end before the versions (the form's boxes overlap them), and grow to the left.
+    for (QLabel* caption : {ui->label, ui->label_2})
+        caption->setGeometry(ui->lblInstalledVer->x() - 4 - caption->width(), caption->y(), caption->width(),
+                             caption->height());
+    for (QLabel* l : {ui->label, ui->label_2, ui->lblInstalledVer, ui->lblLatestVersion})
+        FitLabel(l);
     ShowIdle();
 }
 
@@ -192,6 +220,7 @@ void AutoUpdateDialog::BuildForm() {
 
 void AutoUpdateDialog::ShowIdle() {
     ui->lblNewVersion->setText(tr("New version available"));
+    FitLabel(ui->lblNewVersion);
     installButton->setEnabled(false);
     ui->progressBar->setValue(0);
     for (QWidget* w : {static_cast<QWidget*>(ui->btnRememberLater), static_cast<QWidget*>(downloadButton),
@@ -205,6 +234,7 @@ void AutoUpdateDialog::ShowIdle() {
 
 void AutoUpdateDialog::ShowDownloading() {
     ui->lblNewVersion->setText(tr("Download in progress"));
+    FitLabel(ui->lblNewVersion);
     for (QWidget* w : {static_cast<QWidget*>(ui->btnRememberLater), static_cast<QWidget*>(downloadButton),
                        static_cast<QWidget*>(ui->lblUpdateField), static_cast<QWidget*>(ui->lblIconNewVersion)})
         w->setVisible(false);

@@ -1,0 +1,172 @@
+// Screenshots of the language panel, the update dialog, the account box (both forms) and the support tab, for
+// review: each is saved as a PNG (into $MERVEX_SCREEN_DIR, else the temporary folder), and the test fails when
+// a visible text does not fit its label or button or when an image the part names is missing. It runs on an
+// X server (xvfb-run) and skips elsewhere; the texts depend on the machine's fonts, so there are no goldens.
+#include "shell/accountui.h"
+#include "shell/autoupdatedialog.h"
+#include "shell/mervexstyle.h"
+#include "shell/mervexwnd.h"
+#include "shell/mtsupportctrl.h"
+#include "shell/programservices.h"
+#include "tests/shell/localhttpserver.h"
+#include "widgets/langbtn.h"
+#include "widgets/langselector.h"
+#include "widgets/qwebviewex.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QWebFrame>
+#include <QtTest>
+
+namespace {
+QString ShotFolder() {
+    const QString dir = qEnvironmentVariable("MERVEX_SCREEN_DIR");
+    return dir.isEmpty() ? QDir::tempPath() : dir;
+}
+
+bool Save(QWidget* w, const QString& name) {
+    const QString path = ShotFolder() + QLatin1Char('/') + name + QStringLiteral(".png");
+    const bool ok = w->grab().save(path, "PNG");
+    qInfo().noquote() << "screenshot:" << path;
+    return ok;
+}
+
+// Visible single-line texts wider than the room their widget gives them.
+QStringList ClippedTexts(QWidget* top) {
+    QStringList clipped;
+    for (QLabel* l : top->findChildren<QLabel*>()) {
+        if (!l->isVisibleTo(top) || l->wordWrap() || l->text().isEmpty() || Qt::mightBeRichText(l->text()))
+            continue;
+        const QFontMetrics fm(l->font());
+        for (const QString& line : l->text().split(QLatin1Char('\n')))
+            if (fm.horizontalAdvance(line) > l->contentsRect().width())
+                clipped << l->objectName() + QStringLiteral(": ") + line;
+        if (l->text().count(QLatin1Char('\n')) * fm.lineSpacing() + fm.height() > l->contentsRect().height())
+            clipped << l->objectName() + QStringLiteral(" (height): ") + l->text();
+    }
+    for (QAbstractButton* b : top->findChildren<QAbstractButton*>()) {
+        if (!b->isVisibleTo(top) || b->text().isEmpty())
+            continue;
+        const int room = qobject_cast<QCheckBox*>(b) ? b->width() - 20 : b->width();
+        if (QFontMetrics(b->font()).horizontalAdvance(b->text()) > room)
+            clipped << b->objectName() + QStringLiteral(": ") + b->text();
+    }
+    return clipped;
+}
+} // namespace
+
+class ScreenShellParts : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_user;
+    LocalHttpServer m_web;
+    MervexWnd* m_wnd = nullptr;
+
+private slots:
+    void initTestCase() {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs an X server (run under xvfb-run)");
+        QApplication::setStyle(new MervexStyle);
+        InstallProgramServices();
+        qputenv("MERVEX_TCP_PORT", "0");
+        qputenv("MERVEX_UDP_PORT", "0");
+        qputenv("MERVEX_WEB_HOST", m_web.Origin().toLatin1());
+        qputenv("MERVEX_WEB_SCHEME", "http");
+        qputenv("MERVEX_SUPPORT_DOMAIN", m_web.Origin().toLatin1());
+        m_web.Set(QStringLiteral("/frontend.en,1,vellichor.dll"),
+                  {"{\"Version\":\"0.460\",\"MD5\":\"00\",\"Changelog\":\"<ul><li>Faster grids</li><li>New "
+                   "controls</li></ul>\",\"Link\":\"" +
+                   m_web.Url(QStringLiteral("/i.deb")).toLatin1() + "\"}"});
+        m_web.Set(QStringLiteral("/sites/velli-chor-faq/"),
+                  {"<html><body style='color:white'><h3>FAQ</h3><p>Pairing a phone</p></body></html>",
+                   200,
+                   LocalHttpServer::Whole,
+                   {"Content-Type: text/html"}});
+        MervexWnd::Folders folders;
+        folders.data = QStringLiteral(MERVEX_TEST_SOURCE_DIR "/../../data");
+        folders.user = m_user.path();
+        m_wnd = new MervexWnd(nullptr, folders);
+        QSignalSpy started(m_wnd, &MervexWnd::StartupFinished);
+        QVERIFY(started.wait(20000));
+    }
+
+    void cleanupTestCase() {
+        delete m_wnd;
+        RemoveProgramServices();
+    }
+
+    void languagePanel() {
+        for (const QString code : {QStringLiteral("en"), QStringLiteral("de")}) {
+            m_wnd->LanguageClicked(code);
+            QTest::mouseClick(m_wnd->LanguageButton(), Qt::LeftButton);
+            QVERIFY(m_wnd->LanguagePanel()->isVisible());
+            QVERIFY(m_wnd->LanguageButton()->HasFlag());
+            QCoreApplication::processEvents();
+            QVERIFY(Save(m_wnd, QStringLiteral("shell_language_panel_") + code));
+            const QStringList clipped = ClippedTexts(m_wnd);
+            QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+            m_wnd->LanguagePanel()->hide();
+        }
+        m_wnd->LanguageClicked(QStringLiteral("en"));
+    }
+
+    void updateDialog() {
+        QTRY_VERIFY_WITH_TIMEOUT(m_wnd->UpdateDialog() != nullptr, 10000);
+        AutoUpdateDialog* dialog = m_wnd->UpdateDialog();
+        QTest::qWait(100);
+        QVERIFY(Save(dialog, QStringLiteral("shell_update_dialog")));
+        QStringList clipped = ClippedTexts(dialog);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+        for (const char* image : {":/images/autoupdate_icon_update", ":/images/autoupdate_icon_download",
+                                  ":/images/autoupdate_notification_bg", ":/images/autoupdate_downloadbar_bg",
+                                  ":/images/autoupdate_downloadbar", ":/images/autoudpate_bg2", ":/images/WndPopupBG",
+                                  ":/images/BtnWndCloseN"})
+            QVERIFY2(!QImage(QLatin1String(image)).isNull(), image);
+        m_wnd->slotCloseAutoUpdateDialog();
+    }
+
+    void accountBox_data() {
+        QTest::addColumn<bool>("loginForm");
+        QTest::newRow("login") << true;
+        QTest::newRow("profile") << false;
+    }
+    void accountBox() {
+        QFETCH(bool, loginForm);
+        QWidget page;
+        page.setStyleSheet(QStringLiteral("background-color:#202020"));
+        page.resize(720, 240);
+        AccountUI account(&page, m_wnd->Cfg());
+        auto* box = new QWidget(&page);
+        account.BuildAccountBox(box, loginForm);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QVERIFY(Save(&page, QStringLiteral("shell_account_") + QLatin1String(QTest::currentDataTag())));
+        const QStringList clipped = ClippedTexts(&page);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+        for (const char* image :
+             {":/images/LoginBox", ":/images/LogoSecureLogin", ":/images/ProfilePicBG", ":/images/ProfilePicDefUser",
+              ":/images/IcnAccountN", ":/images/IcnAccountD", ":/images/BtnLoginIcn"})
+            QVERIFY2(!QImage(QLatin1String(image)).isNull(), image);
+    }
+
+    void supportTab() {
+        MTSupportCtrl support;
+        support.resize(MervexWnd::MainTabRect().size());
+        support.setStyleSheet(QStringLiteral("background-color:black"));
+        QSignalSpy ok(&support, &MTSupportCtrl::TestOk);
+        support.StartReachabilityTest();
+        QVERIFY(ok.wait(10000));
+        support.Open();
+        support.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&support));
+        QTRY_VERIFY_WITH_TIMEOUT(support.ContentView()->page()->mainFrame()->toPlainText().contains("Pairing"), 10000);
+        QVERIFY(Save(&support, QStringLiteral("shell_support")));
+    }
+};
+
+QTEST_MAIN(ScreenShellParts)
+#include "screen_shellparts.moc"
