@@ -1,6 +1,6 @@
 // The main window's own parts as the running program builds them: the update check at start against a local
-// server announcing a newer signed release opens the update dialog, and the language button opens the
-// language panel whose choice is stored and changes the window's texts at once.
+// server announcing a newer signed release opens the update dialog, whose DOWNLOAD takes the signed installer, and the
+// language button opens the language panel whose choice is stored and changes the window's texts at once.
 #include "config/datacfg.h"
 #include "config/tusercfg.h"
 #include "shell/autoupdate.h"
@@ -13,9 +13,11 @@
 #include "widgets/langselbtn.h"
 #include "widgets/langselector.h"
 #include "widgets/mainctrlbtn.h"
+#include "widgets/stdbtn.h"
 
 #include <QCryptographicHash>
 #include <QLabel>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -45,6 +47,18 @@ private slots:
                    "\"Link\":\"" +
                    m_web.Url(QStringLiteral("/MERVEX_Velli_Chor.deb")).toLatin1() + "\"}"});
         m_web.Set(QStringLiteral("/MERVEX_Velli_Chor.deb"), {installer});
+        // Its signature, made as tools/signing/sign-installer.sh makes it, with the development key.
+        QProcess sign;
+        sign.start(QStringLiteral("openssl"),
+                   {QStringLiteral("dgst"), QStringLiteral("-sha256"), QStringLiteral("-sign"),
+                    QStringLiteral(MERVEX_TEST_SOURCE_DIR "/../../tools/signing/update_signing_key.pem")});
+        QVERIFY(sign.waitForStarted(5000));
+        sign.write(installer);
+        sign.closeWriteChannel();
+        QVERIFY(sign.waitForFinished(10000));
+        const QByteArray signature = sign.readAllStandardOutput();
+        QVERIFY(!signature.isEmpty());
+        m_web.Set(QStringLiteral("/MERVEX_Velli_Chor.deb.sig"), {signature});
         MervexWnd::Folders folders;
         folders.data = DataFolder();
         folders.user = m_user.path();
@@ -68,6 +82,12 @@ private slots:
         QCOMPARE(m_wnd->UpdateController()->GetVersion(), QStringLiteral("0.460"));
         QVERIFY(dialog->findChild<QLabel*>(QStringLiteral("lblLatestVersion")));
         QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("lblLatestVersion"))->text(), QStringLiteral("V0.460"));
+        // DOWNLOAD fetches the signed installer; once it verified and was written, INSTALL is enabled.
+        QVERIFY(!dialog->InstallButton()->isEnabled());
+        QTest::mouseClick(dialog->DownloadButton(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(dialog->InstallButton()->isEnabled(), 10000);
+        QVERIFY(m_wnd->UpdateController()->VerifyInstaller());
+        QFile::remove(m_wnd->UpdateController()->GetInstallerPath());
         // A second answer does not open a second dialog.
         m_wnd->newVellichorVersionReady(true);
         QCOMPARE(m_wnd->findChildren<AutoUpdateDialog*>().size(), 1);
