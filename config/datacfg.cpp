@@ -56,6 +56,9 @@ QString MacroPath(const QString& text) {
 
 DataCfg::DataCfg(QObject* parent) : QObject(parent), d(new Lists) {
     g_dataCfg = this;
+}
+
+void DataCfg::InstallStoredMacroLookup() {
     // The macro player lives below the model and finds stored macros through it.
     Macromat::SetStoredMacroLookup([](const QString& text) {
         if (!g_dataCfg)
@@ -63,6 +66,10 @@ DataCfg::DataCfg(QObject* parent) : QObject(parent), d(new Lists) {
         const TMacro macro = g_dataCfg->FindMacro(text);
         return macro.Name.isEmpty() ? QString() : (macro.Data.isNull() ? QStringLiteral("") : macro.Data);
     });
+}
+
+void DataCfg::RemoveStoredMacroLookup() {
+    Macromat::SetStoredMacroLookup(nullptr);
 }
 
 DataCfg::~DataCfg() {

@@ -113,6 +113,9 @@ public:
 
     // The one model of the process; null before the main window built it and after it was destroyed.
     static DataCfg* Instance();
+    // Lets the macro player (below this library) find stored macros in the one instance.
+    static void InstallStoredMacroLookup();
+    static void RemoveStoredMacroLookup();
 
     // Lookups by key (set, ':' and name, or a bare name with the given set): the record of that set and name,
     // else the first of that name, else the empty record of its kind (id -1, empty Name). Always a copy.

@@ -105,7 +105,9 @@ void MTEGridEdit::BuildForm() {
     MakeButton(m_btnBar, "btnTabHelp", QRect(9, 596, 32, 30));
     m_lblEditGrid = new QLabel(this);
     m_lblEditGrid->setObjectName(QStringLiteral("lblEditGrid"));
-    m_lblEditGrid->setGeometry(8, 3, 61, 21);
+    m_lblEditGrid->setGeometry(8, 3, 69, 21);
+    m_lblEditGrid->setStyleSheet(
+        QStringLiteral("color: #f0f0f0; font-family: \"Eurostile LT Std\"; font-weight: 700; font-size: 10px;"));
     m_cmbGrids = new QComboBoxEx(this);
     m_cmbGrids->setObjectName(QStringLiteral("cmbGrids"));
     m_cmbGrids->setGeometry(78, 3, 171, 19);

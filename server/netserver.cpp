@@ -234,6 +234,8 @@ void NetServer::OnWSSockDisconnected() {
     disconnect(ws, qOverload<QByteArray>(&QWsSocket::frameReceived), this, &NetServer::OnWSSockRcvB);
     disconnect(ws, &QWsSocket::pong, this, &NetServer::OnWSSockPong);
     QLOG_DEBUG() << "NetServer::OnSockDisconnected: WebSocket: " << ws;
+    if (session->pairingPending)
+        AskNextPairing();
 }
 
 void NetServer::OnWSSockRcvB(const QByteArray& bytes) {
@@ -264,6 +266,9 @@ void NetServer::OnUpdate() {
     PROFILE_SCOPE("NetServer::OnUpdate");
     // A control script may open a nested event loop during an update, and a tick inside it may change the
     // list: walk a copy, and keep the session being updated from removal meanwhile.
+    // A question of a phone that left closes before its session goes.
+    if (m_pairAsked || !m_pairWaiting.isEmpty())
+        AskNextPairing();
     const QList<WebSocketUD*> sessions = m_sessions;
     for (WebSocketUD* session : sessions) {
         if (!m_sessions.contains(session))

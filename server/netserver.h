@@ -37,6 +37,8 @@ public:
     static constexpr int MaxPlainConnections = 64;
     // Upgraded sessions that have not connected (paired) yet; beyond this the oldest is closed.
     static constexpr int MaxUnconnectedSessions = 64;
+    // Sessions waiting for a pairing question behind the one shown; a Connect beyond them is refused.
+    static constexpr int MaxPairingWaiting = 4;
     // Tab indices the phone may show (the tab bar holds at most 48 tabs).
     static constexpr int MaxTabs = 48;
 
@@ -66,6 +68,9 @@ public:
     void DropSessions(const QString& deviceKey);
 
     const QList<WebSocketUD*>& Sessions() const { return m_sessions; }
+    // The session whose pairing question is shown (0: none), and those waiting behind it.
+    quint64 PairingAsked() const { return m_pairAsked; }
+    int PairingWaiting() const { return m_pairWaiting.size(); }
     int PlainConnectionCount() const { return m_plain.size(); }
 
     // Message handling and the session update (public for the tests and the benchmarks).
@@ -104,6 +109,8 @@ public slots:
     void OnUpdate();
     void CloseAll();
     void ClientReset(quint64 sessionId);
+    // The user's answer to the pairing question of a session; ignored when that question is no longer open.
+    void AnswerPairing(quint64 ticket, bool yes);
 
 private:
     void WirePlainSocket(QIODevice* device);
@@ -117,6 +124,11 @@ private:
     // True while the session's connection still holds output the phone has not taken.
     bool HasBacklog(WebSocketUD* session) const;
     QByteArray HandleConnect(WebSocketUD* session, const QMap<QString, QString>& args);
+    QByteArray ConnectReply(WebSocketUD* session, bool paired, bool pairPending);
+    // Shows the next waiting question when none is open.
+    void AskNextPairing();
+    // Takes closed sessions out of the pairing queue; an open question of one is withdrawn.
+    void ForgetClosedPairings();
     void CheckProgramStarts(WebSocketUD* session);
     // Whether a line caused by an outsider may go to the log now (a few per second); writes the count left
     // out since the last one when there is one.
@@ -146,6 +158,8 @@ private:
     LogRateLimit m_outsiderLog;
 
     INetPairing* m_pairing = nullptr;
+    quint64 m_pairAsked = 0;
+    QList<quint64> m_pairWaiting;
     INetGrids* m_grids = nullptr;
     INetImages* m_images = nullptr;
     INetPrograms* m_programs = nullptr;

@@ -76,7 +76,8 @@ void NetServer::DropExcessUnconnected() {
     for (WebSocketUD* session : qAsConst(m_sessions)) {
         if (waiting <= MaxUnconnectedSessions)
             break;
-        // A session whose pairing question is open stays: the user is looking at it.
+        // A session whose pairing question is open or queued stays: the user is looking at it, and the queue
+        // holds only a few.
         if (session->connected || session->closed || session->pairingPending)
             continue;
         QLOG_DEBUG() << "NetServer::DoWebSocketHandshake: too many sessions waiting, closing" << session->sessionId;

@@ -11,6 +11,7 @@
 #include "server/websocketud.h"
 
 #include <QTcpSocket>
+#include <QTimer>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -57,6 +58,9 @@ void NetServer::OnWSSockRcvS(const QString& text) {
     if (!decoded)
         return;
 
+    // A Connect answered later (after the pairing question) repeats the request in its reply.
+    if (kind == QLatin1String("Connect") && !session->pairingPending)
+        session->connectRequest = text.toLatin1();
     const QByteArray result = HandleClientMessage(session, kind, args);
     if (result.isEmpty())
         return;
@@ -159,23 +163,30 @@ QByteArray NetServer::HandleConnect(WebSocketUD* session, const QMap<QString, QS
         hb = 5;
     session->hb = qBound(2.0, hb, 12.0);
 
-    bool pairPending = false;
-    if (m_pairing && m_pairing->NeedsPairingConfirm(session->n, session->t, session->d)) {
-        const QByteArray pending = QByteArrayLiteral("PairPending") + '\0';
-        SendToSession(session, pending, pending.size() + 32);
-        pairPending = true;
-    }
-
     bool active = false;
-    bool paired = false;
-    if (m_pairing) {
-        session->pairingPending = true;
-        paired = m_pairing->ConfirmPairing(session->n, session->t, session->d, active);
-        session->pairingPending = false;
+    if (m_pairing && m_pairing->IsPaired(session->n, session->t, active)) {
+        session->connected = active;
+        return ConnectReply(session, true, false);
     }
-    // The device may have been dropped while the question was open.
-    session->connected = paired && active && !session->closed;
+    if (!m_pairing || !m_pairing->NeedsPairingConfirm(session->n, session->t, session->d))
+        return ConnectReply(session, false, false);
 
+    // The user is asked; the reply follows the answer. Beyond a few waiting phones, no more are queued: a
+    // burst of Connects must not pile up questions nor hold sessions out of the session cap.
+    if (m_pairWaiting.size() >= MaxPairingWaiting + (m_pairAsked ? 1 : 0)) {
+        if (OutsiderLogAllowed())
+            QLOG_WARN() << "NetServer::HandleConnect: too many pairing questions waiting, refused";
+        return ConnectReply(session, false, false);
+    }
+    const QByteArray pending = QByteArrayLiteral("PairPending") + '\0';
+    SendToSession(session, pending, pending.size() + 32);
+    session->pairingPending = true;
+    m_pairWaiting.append(session->sessionId);
+    AskNextPairing();
+    return QByteArray();
+}
+
+QByteArray NetServer::ConnectReply(WebSocketUD* session, bool paired, bool pairPending) {
     QVariantMap reply;
     reply.insert(QStringLiteral("locale"), m_pairing ? m_pairing->LanguageCode() : QString());
     reply.insert(QStringLiteral("connected"), session->connected);
@@ -184,6 +195,60 @@ QByteArray NetServer::HandleConnect(WebSocketUD* session, const QMap<QString, QS
     if (pairPending)
         reply.insert(QStringLiteral("pairsucc"), true);
     return NetJson::Compact(reply);
+}
+
+void NetServer::AskNextPairing() {
+    ForgetClosedPairings();
+    if (m_pairAsked || m_pairWaiting.isEmpty() || !m_pairing)
+        return;
+    const quint64 ticket = m_pairWaiting.first();
+    for (WebSocketUD* session : qAsConst(m_sessions)) {
+        if (session->sessionId == ticket) {
+            m_pairAsked = ticket;
+            m_pairing->AskPairing(ticket, session->n, session->t, session->d);
+            return;
+        }
+    }
+}
+
+void NetServer::ForgetClosedPairings() {
+    for (int i = m_pairWaiting.size() - 1; i >= 0; --i) {
+        const quint64 ticket = m_pairWaiting.at(i);
+        bool live = false;
+        for (const WebSocketUD* session : qAsConst(m_sessions))
+            live = live || (session->sessionId == ticket && !session->closed);
+        if (live)
+            continue;
+        m_pairWaiting.removeAt(i);
+        if (ticket == m_pairAsked) {
+            m_pairAsked = 0;
+            QLOG_INFO() << "NetServer: the phone left while its pairing question was open; question withdrawn";
+            if (m_pairing)
+                m_pairing->WithdrawPairing(ticket);
+        }
+    }
+}
+
+void NetServer::AnswerPairing(quint64 ticket, bool yes) {
+    PROFILE_SCOPE("NetServer::AnswerPairing");
+    ForgetClosedPairings();
+    if (!ticket || ticket != m_pairAsked)
+        return;
+    m_pairAsked = 0;
+    m_pairWaiting.removeOne(ticket);
+    WebSocketUD* session = nullptr;
+    for (WebSocketUD* s : qAsConst(m_sessions))
+        session = s->sessionId == ticket ? s : session;
+    if (session && !session->closed) {
+        session->pairingPending = false;
+        // Only a device whose session is still there is stored.
+        const bool paired = yes && m_pairing && m_pairing->StorePairing(session->n, session->t, session->d);
+        session->connected = paired;
+        const QByteArray reply = session->connectRequest + '\0' + ConnectReply(session, paired, true);
+        SendToSession(session, reply, reply.size() + 32);
+    }
+    // The next question waits for this one's popup to be gone.
+    QTimer::singleShot(0, this, &NetServer::AskNextPairing);
 }
 
 void NetServer::SendToSession(WebSocketUD* session, const QByteArray& message, int maxPayload) {

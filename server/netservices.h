@@ -70,13 +70,22 @@ public:
     virtual void SetGrid(const NetGrid& grid) = 0;
 };
 
-// The main window's part: pairing decisions and the interface language.
+// The main window's part: pairing decisions and the interface language. The question to the user never
+// blocks the server: it is asked with AskPairing and answered later through NetServer::AnswerPairing.
 class INetPairing {
 public:
     virtual ~INetPairing() = default;
+    // A stored device: true, with its active flag.
+    virtual bool IsPaired(const QString& name, const QString& key, bool& active) = 0;
+    // An unknown device that the user may be asked about now (the first device, or pairing mode).
     virtual bool NeedsPairingConfirm(const QString& name, const QString& key, const QString& desc) = 0;
-    // May run a modal dialog (a nested event loop).
-    virtual bool ConfirmPairing(const QString& name, const QString& key, const QString& desc, bool& active) = 0;
+    // Shows the question for one device and returns at once; the server asks one at a time.
+    virtual void AskPairing(quint64 ticket, const QString& name, const QString& key, const QString& desc) = 0;
+    // The asking session went away before the answer: the question closes unanswered.
+    virtual void WithdrawPairing(quint64 ticket) = 0;
+    // The user said yes while the session was still there: the device is stored, active. False when it
+    // could not be added.
+    virtual bool StorePairing(const QString& name, const QString& key, const QString& desc) = 0;
     virtual QString LanguageCode() = 0;
 };
 

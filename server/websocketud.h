@@ -42,8 +42,10 @@ public:
     bool closed = false;
     int inFlight = 0;
     bool connected = false;
-    // A Connect is waiting for the user's pairing answer; further Connects are ignored meanwhile.
+    // A Connect is waiting for the user's pairing answer; further Connects are ignored meanwhile. The
+    // request is kept, as its reply repeats it.
     bool pairingPending = false;
+    QByteArray connectRequest;
     double hb = 5;
     QString n, t, d, v;
 };

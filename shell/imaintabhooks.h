@@ -1,60 +1,67 @@
 #pragma once
 // What the main window asks of its tabs (browse, create, settings, support) and of the panels inside them:
-// filling them at start-up, the unsaved-changes questions, OK/APPLY/CANCEL, package imports, the help
-// overlay and the pairing mode. The tabs install their answers with MervexWnd::SetTabHooks; until then
-// these defaults serve (nothing to fill, nothing unsaved, no pairing mode).
+// filling them at start-up, the unsaved-changes questions, OK/APPLY/CANCEL, package imports and the pairing
+// mode. The program's answers are ProgramTabHooks, made by the composition root and handed to the window at
+// construction; tests give their own. Everything the window cannot do without is pure virtual. The few
+// answers that only some tabs have (the control list's tree state, the grid browser, the help overlay) have
+// defaults that log once at WARN that nothing answers them.
 
 #include <QString>
+
+class QWidget;
 
 class IMainTabHooks {
 public:
     virtual ~IMainTabHooks() = default;
 
     // Start-up: the controls tab fills its panels, the settings tab initialises, the browse tab lists grids.
-    virtual void FillTabs() {}
+    virtual void FillTabs() = 0;
     // The grid editor is one widget shared by the controls and the browse tab; it moves to the tab shown.
-    virtual void MoveGridEditorTo(QWidget* tab) { Q_UNUSED(tab); }
+    virtual void MoveGridEditorTo(QWidget* tab) = 0;
 
     // Leaving the settings page: false when the user cancelled its "SAVE CHANGES?" question.
-    virtual bool SettingsMayLeave() { return true; }
-    virtual void RefreshSettings() {}
+    virtual bool SettingsMayLeave() = 0;
+    virtual void RefreshSettings() = 0;
     // The support tab opens only after its reachability test passed.
-    virtual bool SupportTestPassed() { return true; }
-    virtual void StartSupportTest() {}
-    virtual void ClearSupportTest() {}
-    virtual void RefreshSupport() {}
+    virtual bool SupportTestPassed() = 0;
+    virtual void StartSupportTest() = 0;
+    virtual void ClearSupportTest() = 0;
+    virtual void RefreshSupport() = 0;
 
     // The grid editor's unsaved-changes questions (tab list, then grid): false when cancelled.
-    virtual bool GridEditorMayClose() { return true; }
-    // The control list's tree expansion state goes into the user configuration.
-    virtual void StoreTreeState() {}
+    virtual bool GridEditorMayClose() = 0;
     // OK and APPLY: the grid editor writes its tab list back and the settings page its working copy.
-    virtual void ApplyTabs() {}
-    virtual void SaveSettings() {}
+    virtual void ApplyTabs() = 0;
+    virtual void SaveSettings() = 0;
     // CANCEL: the grid editor drops unsaved edits and reloads its tab bar; the settings page reverts.
-    virtual void RevertGrid() {}
-    virtual void RevertSettings() {}
+    virtual void RevertGrid() = 0;
+    virtual void RevertSettings() = 0;
 
-    // A grid or control package handed over by the command line, another start or a drop.
-    virtual void ImportPackage(const QString& path) { Q_UNUSED(path); }
-    virtual void RefillGridBrowser() {}
+    // A grid, control or plug-in package handed over by the command line, another start or a drop. False
+    // when nothing takes it: the window then tells the user it was not imported.
+    virtual bool ImportPackage(const QString& path) = 0;
 
     // The grid editor's tab bar: tabs not counting empty custom ones, or -1 to count the configuration's list.
-    virtual int GridTabCount() { return -1; }
+    virtual int GridTabCount() = 0;
     // The first custom grid became a tab; false when the tab bar did not take it (the window then appends it
     // to the configuration's tab list itself).
-    virtual bool AddInitialCustomTab(const QString& gridKey) {
-        Q_UNUSED(gridKey);
-        return false;
-    }
+    virtual bool AddInitialCustomTab(const QString& gridKey) = 0;
 
+    // True while new phones may pair (set on the settings tab's devices page).
+    virtual bool IsPairingMode() = 0;
+    // First start: pairing mode until a device is registered.
+    virtual void RunFirstStartPairing() = 0;
+
+    // The control list's tree expansion state goes into the user configuration.
+    virtual void StoreTreeState();
+    // The grid browser lists the grids again (after an import).
+    virtual void RefillGridBrowser();
     // The help overlay (created only while the controls tab shows).
-    virtual bool HasHelpGuide() { return false; }
-    virtual void ShowHelpGuide() {}
-    virtual void CloseHelpGuide() {}
+    virtual bool HasHelpGuide();
+    virtual void ShowHelpGuide();
+    virtual void CloseHelpGuide();
 
-    // True while the add-device popup runs its modal loop.
-    virtual bool IsPairingMode() { return false; }
-    // First start: the add-device popup in pairing mode until a device is registered.
-    virtual void RunFirstStartPairing() {}
+protected:
+    // Logs once per process, at WARN, that nothing answers `what`.
+    static void ReportMissing(const char* what);
 };

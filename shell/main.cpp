@@ -8,11 +8,10 @@
 #include "foundation/profiler.h"
 #include "foundation/profilerwake.h"
 #include "functions/pal/pal.h"
-#include "shell/grideditorhooks.h"
+#include "shell/composition.h"
 #include "shell/mervapp.h"
 #include "shell/mervexstyle.h"
 #include "shell/mervexwnd.h"
-#include "shell/programservices.h"
 #include "shell/startoptions.h"
 #include "shell/termsignals.h"
 
@@ -70,57 +69,51 @@ int main(int argc, char* argv[]) {
 
     PAL::Init();
     QLOG_INFO() << "main: platform layer started";
-    InstallProgramServices();
-
-    for (const char* font : {":/fonts/EurostileLT-Demi", ":/fonts/EurostileLT-Bold", ":/fonts/EurostileLT-DemiOblique",
-                             ":/fonts/EurostileLT-BoldOblique", ":/fonts/EurostileLT-BoldCn", ":/fonts/Eurostile-Demi",
-                             ":/fonts/Eurostile-Bold"})
-        QFontDatabase::addApplicationFont(QLatin1String(font));
 
     const QStringList args = QCoreApplication::arguments();
     const StartOptions options = StartOptions::Parse(args);
     LanguageOverride() = options.language;
 
-    MervexWnd* wnd = new MervexWnd;
-    GridEditorHooks::Install(wnd);
-    app.setActivationWindow(wnd, true);
-    wnd->show();
-    QObject::connect(&app, &MervApp::messageReceived, wnd, &MervexWnd::OnAppMessageReceived);
-    if (options.showLog)
-        wnd->ShowLogger();
-    // A logout, Ctrl+C or a closed terminal ends the program as its Quit does, with its saves.
-    TermSignals termSignals;
-    termSignals.Install();
-    QObject::connect(&termSignals, &TermSignals::Received, wnd, [wnd] {
-        if (!wnd->close())
-            QLOG_WARN() << "main: the close sequence was refused; the program goes on";
-    });
-    // A headless check of the whole start and stop: quit through the close sequence once started.
-    if (args.contains(QStringLiteral("--smoke")))
-        QObject::connect(wnd, &MervexWnd::StartupFinished, wnd, &MervexWnd::close, Qt::QueuedConnection);
-
-    const int rc = app.exec();
-    QLOG_INFO() << "main: event loop ended with" << rc;
-
-    // Only a configuration that was loaded is written back: defaults must not replace the user's file.
-    if (wnd->IsUserCfgLoaded()) {
-        const QString error = wnd->Cfg()->SaveUserCfg();
-        QLOG_INFO() << "main: user configuration saved" << error;
-    }
-
-    // Woken, the sampler ends at once instead of after its current sleep.
-    profileThread->RequestStop();
-    ProfileWakeSamplers();
+    int rc = 0;
     {
-        PROFILE_SCOPE("idle");
-        profileThread->wait();
-    }
-    QLOG_INFO() << "main: profiler stopped";
-    fileDest->write(ProfileReportText());
+        Composition program;
+        MervexWnd* wnd = program.Window();
+        app.setActivationWindow(wnd, true);
+        wnd->show();
+        QObject::connect(&app, &MervApp::messageReceived, wnd, &MervexWnd::OnAppMessageReceived);
+        if (options.showLog)
+            wnd->ShowLogger();
+        // A logout, Ctrl+C or a closed terminal ends the program as its Quit does, with its saves.
+        TermSignals termSignals;
+        termSignals.Install();
+        QObject::connect(&termSignals, &TermSignals::Received, wnd, [wnd] {
+            if (!wnd->close())
+                QLOG_WARN() << "main: the close sequence was refused; the program goes on";
+        });
+        // A headless check of the whole start and stop: quit through the close sequence once started.
+        if (args.contains(QStringLiteral("--smoke")))
+            QObject::connect(wnd, &MervexWnd::StartupFinished, wnd, &MervexWnd::close, Qt::QueuedConnection);
 
-    delete wnd;
+        rc = app.exec();
+        QLOG_INFO() << "main: event loop ended with" << rc;
+
+        // Only a configuration that was loaded is written back: defaults must not replace the user's file.
+        if (wnd->IsUserCfgLoaded()) {
+            const QString error = wnd->Cfg()->SaveUserCfg();
+            QLOG_INFO() << "main: user configuration saved" << error;
+        }
+
+        // Woken, the sampler ends at once instead of after its current sleep.
+        profileThread->RequestStop();
+        ProfileWakeSamplers();
+        {
+            PROFILE_SCOPE("idle");
+            profileThread->wait();
+        }
+        QLOG_INFO() << "main: profiler stopped";
+        fileDest->write(ProfileReportText());
+    }
     QLOG_INFO() << "main: main window destroyed";
-    RemoveProgramServices();
     PAL::Exit();
     QLOG_INFO() << "main: platform layer stopped";
     delete profileThread;

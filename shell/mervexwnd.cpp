@@ -103,13 +103,11 @@ MervexWnd* MervexWnd::Instance() {
     return g_wnd;
 }
 
-MervexWnd::MervexWnd(QWidget* parent, const Folders& folders)
-    : QWidgetEx(parent, Qt::FramelessWindowHint | Qt::WindowSystemMenuHint) {
+MervexWnd::MervexWnd(IMainTabHooks& hooks, const Folders& folders, QWidget* parent)
+    : QWidgetEx(parent, Qt::FramelessWindowHint | Qt::WindowSystemMenuHint), m_hooks(&hooks) {
     PROFILE_SCOPE("MervexWnd::MervexWnd");
     g_wnd = this;
     InitShellResources();
-    m_defaultHooks.reset(new IMainTabHooks);
-    m_hooks = m_defaultHooks.get();
 
     m_images = new ImgDataMgr(this);
     m_server = new NetServer(this);
@@ -166,13 +164,9 @@ MervexWnd::MervexWnd(QWidget* parent, const Folders& folders)
 
     FixFolders(folders);
     WireServer();
-    // The data sources take their stored settings from here, and the close sequence stores them back.
-    SetDataSourceSettingsMap(&m_cfg->UserCfg().CfgSrc);
-    SetColorPickerSettings(&m_cfg->UserCfg().CfgBase);
 
     connect(qApp, &QApplication::focusChanged, this, &MervexWnd::OnFocusChanged);
     // The update check runs once per start; a newer release opens the update dialog.
-    WebHosts::InstallExtraCertificates();
     m_autoUpdate = new AutoUpdate(this);
     connect(m_autoUpdate, &AutoUpdate::webLauncherVersionRead, this, &MervexWnd::newVellichorVersionReady);
     m_autoUpdate->CheckVersion();
@@ -186,12 +180,8 @@ MervexWnd::MervexWnd(QWidget* parent, const Folders& folders)
 }
 
 MervexWnd::~MervexWnd() {
-    // The server's views and the registries' grid hooks must not outlive what they point at.
-    DCGrid::SetClientResetHandler(nullptr);
-    if (DataSourceSettingsMap() == &m_cfg->UserCfg().CfgSrc)
-        SetDataSourceSettingsMap(nullptr);
-    if (ColorPickerSettings() == &m_cfg->UserCfg().CfgBase)
-        SetColorPickerSettings(nullptr);
+    // The pairing question has no parent: it goes with the window it answers to.
+    delete m_pairingPopup.data();
     m_server->Close();
     m_server->SetPairing(nullptr);
     m_server->SetGrids(nullptr);
@@ -322,17 +312,19 @@ void MervexWnd::FixFolders(const Folders& folders) {
     }
     m_tempPath = PluginTools::GetTempPath();
     m_customGridPath = m_userPath + QStringLiteral("CustomGrids/");
-    PluginTools::SetDataPath(m_dataPath);
-    PluginTools::SetUserPath(m_userPath);
 }
 
 void MervexWnd::WireServer() {
     const QByteArray tcp = qgetenv("MERVEX_TCP_PORT");
     const QByteArray udp = qgetenv("MERVEX_UDP_PORT");
-    if (!tcp.isEmpty() || !udp.isEmpty()) {
-        // Tests run the program on free ports of the loopback address.
-        m_server->SetEndpoints(QHostAddress(QHostAddress::Any),
-                               tcp.isEmpty() ? NetServer::DefaultTcpPort : tcp.toUShort(),
+    const QByteArray address = qgetenv("MERVEX_SERVER_ADDRESS");
+    if (!tcp.isEmpty() || !udp.isEmpty() || !address.isEmpty()) {
+        // Tests run the program on free ports, and bind the loopback address so that nothing outside the
+        // machine reaches it; otherwise the phones of the network connect to any address of the machine.
+        QHostAddress bind(QHostAddress::Any);
+        if (!address.isEmpty() && !bind.setAddress(QString::fromLatin1(address)))
+            QLOG_WARN() << "MervexWnd::WireServer: MERVEX_SERVER_ADDRESS is no address, any address used";
+        m_server->SetEndpoints(bind, tcp.isEmpty() ? NetServer::DefaultTcpPort : tcp.toUShort(),
                                udp.isEmpty() ? NetServer::DefaultUdpPort : udp.toUShort());
     }
     m_netImages.reset(new NetImagesAdapter(m_images));
@@ -343,11 +335,6 @@ void MervexWnd::WireServer() {
     m_server->SetGrids(m_netGrids.get());
     m_server->SetImages(m_netImages.get());
     m_server->SetPrograms(m_netPrograms.get());
-    QPointer<NetServer> server = m_server;
-    DCGrid::SetClientResetHandler([server](quint64 id) {
-        if (server)
-            server->ClientReset(id);
-    });
 }
 
 void MervexWnd::SetTab(MainTabKind kind, QWidget* tab) {
@@ -360,10 +347,6 @@ void MervexWnd::SetTab(MainTabKind kind, QWidget* tab) {
     tab->setGeometry(MainTabRect());
     tab->setVisible(shown);
     m_marker->raise();
-}
-
-void MervexWnd::SetTabHooks(IMainTabHooks* hooks) {
-    m_hooks = hooks ? hooks : m_defaultHooks.get();
 }
 
 // ---------------------------------------------------------------------------------------------------------------
@@ -422,10 +405,11 @@ void MervexWnd::DeferredInit1() {
         QTimer::singleShot(0, this, &QWidget::showMinimized);
     else
         show();
+    // Arguments that name a package are imported; the program's own path and its switches are not.
     for (const QString& arg : args) {
         const QString path = arg.trimmed();
         if (IsPackagePath(path))
-            m_hooks->ImportPackage(path);
+            ImportFile(path);
     }
     m_started = true;
     QLOG_INFO() << "MervexWnd::DeferredInit1: start-up finished";
@@ -741,7 +725,7 @@ void MervexWnd::mouseReleaseEvent(QMouseEvent* e) {
     m_dragOrigin.setX(-1);
 }
 
-QString MervexWnd::DroppedPackagePath(const QMimeData* mime) {
+QString MervexWnd::DroppedFilePath(const QMimeData* mime) {
     QString path;
     const QString fileNameW = QStringLiteral("FileNameW");
     if (mime->hasFormat(fileNameW)) {
@@ -751,22 +735,46 @@ QString MervexWnd::DroppedPackagePath(const QMimeData* mime) {
     } else if (mime->hasUrls() && !mime->urls().isEmpty()) {
         path = mime->urls().first().toLocalFile();
     }
-    path = path.trimmed();
-    if (path.isEmpty() || !QFileInfo::exists(path) || !IsPackagePath(path))
-        return QString();
-    return path;
+    return path.trimmed();
 }
 
 void MervexWnd::dragEnterEvent(QDragEnterEvent* e) {
-    if (!DroppedPackagePath(e->mimeData()).isEmpty())
+    // Any file is taken: one that is no package is refused with a message on the drop, not by a cursor alone.
+    if (!DroppedFilePath(e->mimeData()).isEmpty())
         e->acceptProposedAction();
 }
 
 void MervexWnd::dropEvent(QDropEvent* e) {
-    const QString path = DroppedPackagePath(e->mimeData());
-    if (!path.isEmpty())
-        m_hooks->ImportPackage(path);
+    const QString path = DroppedFilePath(e->mimeData());
+    if (path.isEmpty()) {
+        e->ignore();
+        return;
+    }
     e->acceptProposedAction();
+    // The import may ask questions: not while the drag source waits for the drop to end.
+    QTimer::singleShot(0, this, [this, path] {
+        if (ImportFile(path))
+            m_hooks->RefillGridBrowser();
+    });
+}
+
+bool MervexWnd::ImportFile(const QString& path) {
+    QString problem;
+    if (!IsPackagePath(path))
+        problem = tr("%1 is not a grid, control or plug-in package.");
+    else if (!QFileInfo(path).isFile())
+        problem = tr("%1 was not found.");
+    else if (!m_hooks->ImportPackage(path))
+        problem = tr("%1 was not imported.");
+    if (problem.isEmpty())
+        return true;
+    problem = problem.arg(QDir::toNativeSeparators(path));
+    QLOG_WARN() << "MervexWnd::ImportFile:" << problem;
+    m_lastRefusal = problem;
+    // Told without waiting: a drop, a second start or the start-up must not stall on the answer.
+    MsgBoxShow(this, 3, tr("IMPORT"), problem, PopupWnd::OK, PopupWnd::OK)
+        ->setObjectName(QStringLiteral("ImportRefused"));
+    return false;
 }
 
 void MervexWnd::ShowHelpGuideOvl() {
@@ -801,8 +809,8 @@ void MervexWnd::OnAppMessageReceived(const QString& message) {
     const QString path = message.mid(5).trimmed();
     if (!IsPackagePath(path))
         return;
-    m_hooks->ImportPackage(path);
-    m_hooks->RefillGridBrowser();
+    if (ImportFile(path))
+        m_hooks->RefillGridBrowser();
 }
 
 // ---------------------------------------------------------------------------------------------------------------
@@ -863,6 +871,12 @@ bool MervexWnd::close() {
 // ---------------------------------------------------------------------------------------------------------------
 // Pairing
 
+bool MervexWnd::IsPaired(const QString& name, const QString& key, bool& active) {
+    if (name.isEmpty() && key.isEmpty())
+        return false;
+    return m_cfg->UserCfg().FindDevice(name, key, &active);
+}
+
 bool MervexWnd::NeedsPairingConfirm(const QString& name, const QString& key, const QString& desc) {
     Q_UNUSED(desc);
     if (name.isEmpty() && key.isEmpty())
@@ -873,19 +887,16 @@ bool MervexWnd::NeedsPairingConfirm(const QString& name, const QString& key, con
     return m_cfg->UserCfg().Devices.isEmpty() || m_hooks->IsPairingMode();
 }
 
-bool MervexWnd::ConfirmPairing(const QString& name, const QString& key, const QString& desc, bool& active) {
-    PROFILE_SCOPE("MervexWnd::ConfirmPairing");
-    if (name.isEmpty() && key.isEmpty())
-        return false;
-    bool stored = false;
-    if (m_cfg->UserCfg().FindDevice(name, key, &stored)) {
-        active = stored;
-        return true;
-    }
-    if (!m_cfg->UserCfg().Devices.isEmpty() && !m_hooks->IsPairingMode())
-        return false;
-
+void MervexWnd::AskPairing(quint64 ticket, const QString& name, const QString& key, const QString& desc) {
+    PROFILE_SCOPE("MervexWnd::AskPairing");
+    Q_UNUSED(key);
+    Q_UNUSED(desc);
+    // One question at a time: the server asks the next only after this one was answered or withdrawn.
+    if (m_pairingPopup)
+        WithdrawPairing(m_pairingTicket);
     PopupWnd* popup = new PopupWnd(nullptr);
+    popup->setObjectName(QStringLiteral("PairingQuestion"));
+    popup->setAttribute(Qt::WA_DeleteOnClose);
     popup->resize(350, 260);
     popup->setWindowTitle(tr("CONFIRM PAIRING REQUEST"));
     popup->AddButtons(PopupWnd::YES | PopupWnd::NO, PopupWnd::YES);
@@ -898,16 +909,46 @@ bool MervexWnd::ConfirmPairing(const QString& name, const QString& key, const QS
     QLabelEx* device =
         new QLabelEx(popup, QStringLiteral("\u25aa ") + name, true, 14, QColor(0xff, 0xff, 0xff), centred);
     device->setGeometry(10, 175, 330, 20);
-    const int answer = popup->exec();
-    if (answer != PopupWnd::YES)
+    m_pairingPopup = popup;
+    m_pairingTicket = ticket;
+    QPointer<NetServer> server = m_server;
+    connect(popup, &QDialog::finished, this, [this, server, popup, ticket](int answer) {
+        // A withdrawn question closes without an answer.
+        if (m_pairingPopup != popup)
+            return;
+        m_pairingPopup = nullptr;
+        m_pairingTicket = 0;
+        if (server)
+            server->AnswerPairing(ticket, answer == PopupWnd::YES);
+    });
+    popup->show();
+    popup->raise();
+    popup->activateWindow();
+}
+
+void MervexWnd::WithdrawPairing(quint64 ticket) {
+    if (!m_pairingPopup || ticket != m_pairingTicket)
+        return;
+    PopupWnd* popup = m_pairingPopup;
+    m_pairingPopup = nullptr;
+    m_pairingTicket = 0;
+    popup->close();
+}
+
+bool MervexWnd::StorePairing(const QString& name, const QString& key, const QString& desc) {
+    PROFILE_SCOPE("MervexWnd::StorePairing");
+    if (name.isEmpty() && key.isEmpty())
         return false;
     m_cfg->UserCfg().AddDevice(name, key, desc);
     const QString error = m_cfg->SaveUserCfg();
     if (!error.isEmpty()) {
-        QLOG_ERROR() << "MervexWnd::ConfirmPairing:" << error;
+        QLOG_ERROR() << "MervexWnd::StorePairing:" << error;
     }
-    active = true;
     return true;
+}
+
+PopupWnd* MervexWnd::PairingQuestion() const {
+    return m_pairingPopup;
 }
 
 QString MervexWnd::LanguageCode() {

@@ -24,6 +24,7 @@ class LanguageSwitcher;
 class LoggerWnd;
 class MainCtrlBtn;
 class NetServer;
+class PopupWnd;
 class QLabel;
 class QLabelEx;
 class QMenuEx;
@@ -46,7 +47,8 @@ public:
         QString user;
     };
 
-    explicit MervexWnd(QWidget* parent = nullptr, const Folders& folders = Folders());
+    // The tabs' answers are the program's (ProgramTabHooks) or a test's; they outlive the window.
+    explicit MervexWnd(IMainTabHooks& hooks, const Folders& folders = Folders(), QWidget* parent = nullptr);
     ~MervexWnd() override;
 
     // The one main window of the process; null before it was built and after it was destroyed.
@@ -79,8 +81,6 @@ public:
     // The tabs: a placeholder until the tab itself is installed (the window takes ownership).
     QWidget* Tab(MainTabKind kind) const { return m_tabs[kind]; }
     void SetTab(MainTabKind kind, QWidget* tab);
-    // The tabs' answers (not owned; null restores the defaults).
-    void SetTabHooks(IMainTabHooks* hooks);
     IMainTabHooks* TabHooks() const { return m_hooks; }
     // The tab shown last, -1 before the first switch.
     int CurrentTab() const { return m_currentTab; }
@@ -101,8 +101,13 @@ public:
     AutoUpdateDialog* UpdateDialog() const;
 
     // Pairing decisions for the phone server.
+    bool IsPaired(const QString& name, const QString& key, bool& active) override;
     bool NeedsPairingConfirm(const QString& name, const QString& key, const QString& desc) override;
-    bool ConfirmPairing(const QString& name, const QString& key, const QString& desc, bool& active) override;
+    void AskPairing(quint64 ticket, const QString& name, const QString& key, const QString& desc) override;
+    void WithdrawPairing(quint64 ticket) override;
+    bool StorePairing(const QString& name, const QString& key, const QString& desc) override;
+    // The pairing question shown now, or null.
+    PopupWnd* PairingQuestion() const;
     QString LanguageCode() override;
 
     QSize sizeHint() const override { return QSize(880, 660); }
@@ -151,6 +156,11 @@ public slots:
     void newVellichorVersionReady(bool received);
     void slotCloseAutoUpdateDialog();
     void OnAppMessageReceived(const QString& message);
+    // Imports a package from a drop, the command line or another start; a file that is no package, is
+    // missing or that nothing imports is refused with a message (false).
+    bool ImportFile(const QString& path);
+    // The last refusal told to the user (tests).
+    QString LastImportRefusal() const { return m_lastRefusal; }
     void OnFocusChanged(QWidget* old, QWidget* now);
 
 protected:
@@ -172,8 +182,8 @@ private:
     // Hides every tab, shows the given one and slides the marker under its button.
     void SwitchTo(MainTabKind kind);
     void MoveMarker(QWidget* button);
-    // The package path a drop carries, or empty when it carries none that can be imported.
-    static QString DroppedPackagePath(const class QMimeData* mime);
+    // The local file a drop carries, or empty.
+    static QString DroppedFilePath(const class QMimeData* mime);
 
     QPoint m_dragOrigin{-1, 0};
     QWidget* m_tabs[MainTabCount] = {};
@@ -206,6 +216,8 @@ private:
     LanguageSwitcher* m_languages = nullptr;
     AutoUpdate* m_autoUpdate = nullptr;
     QPointer<AutoUpdateDialog> m_updateDialog;
+    QPointer<PopupWnd> m_pairingPopup;
+    quint64 m_pairingTicket = 0;
     QLabel* m_lblToolTip = nullptr;
     QLabel* m_lblTitle = nullptr;
     QString m_titleText;
@@ -214,13 +226,13 @@ private:
     TiledBtn* m_btnApply = nullptr;
     TiledBtn* m_btnCancel = nullptr;
 
-    std::unique_ptr<IMainTabHooks> m_defaultHooks;
-    IMainTabHooks* m_hooks = nullptr;
+    IMainTabHooks* m_hooks;
     std::unique_ptr<INetImages> m_netImages;
     std::unique_ptr<INetPrograms> m_netPrograms;
     std::unique_ptr<INetGrids> m_netGrids;
 
     QString m_language;
+    QString m_lastRefusal;
     bool m_userCfgLoaded = false;
     bool m_started = false;
     bool m_prepared = false;

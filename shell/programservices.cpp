@@ -63,6 +63,8 @@ void InstallProgramServices() {
 
 void RemoveProgramServices() {
     UserPrompts::Install(nullptr);
+    PopupWnd::SetBackgroundFactory(nullptr);
+    PAL_INT::SetUserSettingReader(nullptr);
     FuncRegistry::SetInstance(nullptr);
     GfxCache::SetStore(nullptr);
 }

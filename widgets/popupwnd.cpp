@@ -285,11 +285,10 @@ void CenterOverWindow(QWidget* window, QWidget* popup) {
     popup->move(x, y);
 }
 
-int MsgBox(QWidget* parent, int iconType, const QString& title, const QString& text, int buttons, int defaultValue) {
-    QLOG_DEBUG() << "MsgBox:" << title << text;
-
-    // Held through a guard: the box deletes itself when it ends, and its parent may go while it is open.
-    QPointer<PopupWnd> box = new PopupWnd(parent);
+namespace {
+PopupWnd* MakeMsgBox(QWidget* parent, int iconType, const QString& title, const QString& text, int buttons,
+                     int defaultValue) {
+    auto* box = new PopupWnd(parent);
     box->setWindowTitle(title);
     box->text = text;
     box->SetIcon(iconType);
@@ -301,6 +300,24 @@ int MsgBox(QWidget* parent, int iconType, const QString& title, const QString& t
         box->resize(box->width(), box->height() + measured.height() - 46);
         box->textHeight = box->height() - 114;
     }
+    return box;
+}
+} // namespace
+
+PopupWnd* MsgBoxShow(QWidget* parent, int iconType, const QString& title, const QString& text, int buttons,
+                     int defaultValue) {
+    QLOG_DEBUG() << "MsgBoxShow:" << title << text;
+    PopupWnd* box = MakeMsgBox(parent, iconType, title, text, buttons, defaultValue);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->show();
+    return box;
+}
+
+int MsgBox(QWidget* parent, int iconType, const QString& title, const QString& text, int buttons, int defaultValue) {
+    QLOG_DEBUG() << "MsgBox:" << title << text;
+
+    // Held through a guard: the box deletes itself when it ends, and its parent may go while it is open.
+    QPointer<PopupWnd> box = MakeMsgBox(parent, iconType, title, text, buttons, defaultValue);
 
     const int rc = box->exec();
     int result = PopupWnd::CANCEL;

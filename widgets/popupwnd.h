@@ -102,6 +102,9 @@ private:
 
 // Shows a modal message box and answers the value of the button that ended it; closed without a click it
 // answers its escape button's value (0 without one).
+// The same box shown without waiting for an answer; it deletes itself when closed.
+PopupWnd* MsgBoxShow(QWidget* parent, int iconType, const QString& title, const QString& text, int buttons,
+                     int defaultValue);
 int MsgBox(QWidget* parent, int iconType, const QString& title, const QString& text, int buttons, int defaultValue);
 int MsgBoxQuestion(QWidget* parent, const QString& title, const QString& text, int buttons, int defaultValue);
 int MsgBoxInfo(QWidget* parent, const QString& title, const QString& text, int buttons, int defaultValue);

@@ -2,8 +2,7 @@
 // user configuration, custom grids, server opened on free ports) until StartupFinished, then destruction.
 // Each iteration starts from a user folder that has already seen its first start.
 
-#include "shell/mervexwnd.h"
-#include "shell/programservices.h"
+#include "shell/composition.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -18,12 +17,11 @@ void StartMainWindow(benchmark::State& state) {
     folders.data = QStringLiteral(MERVEX_SOURCE_DIR "/data");
     folders.user = user.path();
     auto once = [&folders] {
-        MervexWnd* wnd = new MervexWnd(nullptr, folders);
+        Composition program(folders);
         QEventLoop loop;
-        QObject::connect(wnd, &MervexWnd::StartupFinished, &loop, &QEventLoop::quit);
+        QObject::connect(program.Window(), &MervexWnd::StartupFinished, &loop, &QEventLoop::quit);
         loop.exec();
-        wnd->prepclose();
-        delete wnd;
+        program.Window()->prepclose();
     };
     once(); // the first start writes the user's first custom grid
     for (auto _ : state)
@@ -37,9 +35,7 @@ int main(int argc, char** argv) {
     qputenv("MERVEX_TCP_PORT", "0");
     qputenv("MERVEX_UDP_PORT", "0");
     QApplication app(argc, argv);
-    InstallProgramServices();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
-    RemoveProgramServices();
     return 0;
 }

@@ -7,6 +7,9 @@
 class TestStoredMacros : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { DataCfg::InstallStoredMacroLookup(); }
+    void cleanupTestCase() { DataCfg::RemoveStoredMacroLookup(); }
+
     void playerFindsStoredMacros_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("steps");

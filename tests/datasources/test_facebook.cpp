@@ -6,7 +6,7 @@
 #include "datasources/datasrcfacebook.h"
 #include "foundation/cryptstring.h"
 #include "foundation/datasourceglobals.h"
-#include "tests/datasources/logcapture.h"
+#include "tests/common/logcapture.h"
 #include "tests/datasources/socialbodies.h"
 #include "tests/datasources/socialhttpserver.h"
 

@@ -97,6 +97,7 @@ private slots:
         server.SetEndpoints(QHostAddress::LocalHost, 0, 0);
         server.SetGrids(&grids);
         server.SetPairing(&pairing);
+        pairing.server = &server;
         QVERIFY(server.Open());
 
         FakePhone phone(server.TcpPort());

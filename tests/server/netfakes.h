@@ -160,30 +160,51 @@ private:
     }
 };
 
+// Pairing answers a test scripts: stored devices, and the user's answer given on the next turn of the
+// event loop (or by the test itself when autoAnswer is off).
 class FakePairing : public INetPairing {
 public:
+    bool IsPaired(const QString&, const QString& key, bool& active) override {
+        if (!known.contains(key))
+            return false;
+        active = known.value(key);
+        return true;
+    }
     bool NeedsPairingConfirm(const QString&, const QString& key, const QString&) override {
         return !known.contains(key);
     }
-    bool ConfirmPairing(const QString&, const QString& key, const QString&, bool& active) override {
+    void AskPairing(quint64 ticket, const QString&, const QString&, const QString&) override {
         ++asked;
+        open = ticket;
         if (duringDialog)
             duringDialog();
-        if (known.contains(key)) {
-            active = known.value(key);
-            return true;
+        if (autoAnswer && server) {
+            QPointer<NetServer> s = server;
+            const bool yes = accept;
+            QTimer::singleShot(0, [s, ticket, yes] {
+                if (s)
+                    s->AnswerPairing(ticket, yes);
+            });
         }
-        if (!accept)
-            return false;
+    }
+    void WithdrawPairing(quint64 ticket) override {
+        withdrawn << ticket;
+        if (open == ticket)
+            open = 0;
+    }
+    bool StorePairing(const QString&, const QString& key, const QString&) override {
         known.insert(key, true);
-        active = true;
         return true;
     }
     QString LanguageCode() override { return QStringLiteral("de"); }
 
     QMap<QString, bool> known; // device key -> active
+    NetServer* server = nullptr;
+    bool autoAnswer = true;
     bool accept = false;
     int asked = 0;
+    quint64 open = 0;
+    QList<quint64> withdrawn;
     std::function<void()> duringDialog;
 };
 

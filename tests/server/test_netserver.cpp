@@ -63,6 +63,7 @@ private slots:
         pairing = new FakePairing;
         programs = new FakePrograms;
         server = new NetServer;
+        pairing->server = server;
         server->SetEndpoints(QHostAddress::LocalHost, 0, 0);
         server->SetGrids(grids);
         server->SetPairing(pairing);
@@ -441,57 +442,85 @@ private slots:
         QCOMPARE(phone->Count("Tabs"), 1); // only from the first, legitimate connection
     }
 
-    void droppedWhilePairingDialogOpen() {
-        // The user deactivates the device while its pairing question is open: the record survives every
-        // tick until the handler returns, the session is not connected, and the next tick removes it.
-        pairing->accept = true;
-        FakePhone phone(server->TcpPort());
-        QVERIFY(phone.WaitConnected());
-        bool survived = true;
-        int nestedConnects = 0;
-        pairing->duringDialog = [&] {
-            if (pairing->asked > 1) {
-                ++nestedConnects;
-                return;
-            }
-            phone.Send(QStringLiteral("Connect?n=P&t=NEW&v=0.4")); // the phone repeats itself
-            for (int i = 0; i < 20; ++i)
-                FakePhone::Spin();
-            server->DropSessions(QStringLiteral("NEW"));
-            for (int i = 0; i < 5; ++i) {
-                FakePhone::Spin();
-                server->OnUpdate();
-                survived = survived && server->Sessions().size() == 1;
-            }
-        };
-        phone.Send(QStringLiteral("Connect?n=P&t=NEW&v=0.4"));
-        QTRY_COMPARE_WITH_TIMEOUT(pairing->asked, 1, 5000);
+    void phoneThatLeavesWithdrawsItsQuestion() {
+        // The question stays open while the phone repeats Connect; when the phone goes, the question is
+        // withdrawn and a late YES pairs nothing.
+        pairing->autoAnswer = false;
+        auto phone = std::make_unique<FakePhone>(server->TcpPort());
+        QVERIFY(phone->WaitConnected());
+        phone->Send(QStringLiteral("Connect?n=P&t=NEW&v=0.4"));
+        QVERIFY(!phone->WaitFor("PairPending").isEmpty());
+        phone->Send(QStringLiteral("Connect?n=P&t=NEW&v=0.4"));
+        for (int i = 0; i < 10; ++i)
+            FakePhone::Spin();
+        QCOMPARE(pairing->asked, 1);
+        const quint64 ticket = pairing->open;
+        QVERIFY(ticket != 0);
+        QVERIFY(!LastSession()->connected);
+        phone.reset();
+        QTRY_COMPARE_WITH_TIMEOUT(pairing->withdrawn, QList<quint64>{ticket}, 5000);
+        QCOMPARE(server->PairingAsked(), quint64(0));
+        server->AnswerPairing(ticket, true);
+        QVERIFY(!pairing->known.contains(QStringLiteral("NEW")));
         QTRY_VERIFY_WITH_TIMEOUT(server->Sessions().isEmpty(), 5000);
-        QVERIFY(survived);
-        QCOMPARE(nestedConnects, 0);
-        QCOMPARE(phone.Count("Tabs"), 0);
+    }
+
+    void oneQuestionAtATimeAndABoundedQueue() {
+        // A burst of new phones: one question is shown, a few wait behind it, the rest are refused at once.
+        pairing->autoAnswer = false;
+        std::vector<std::unique_ptr<FakePhone>> phones;
+        const int total = NetServer::MaxPairingWaiting + 4;
+        for (int i = 0; i < total; ++i) {
+            phones.push_back(std::make_unique<FakePhone>(server->TcpPort()));
+            QVERIFY(phones.back()->WaitConnected());
+            phones.back()->Send(QStringLiteral("Connect?n=P%1&t=N%1&v=0.4").arg(i));
+            // One at a time, so that the server takes them in this order.
+            QVERIFY(!phones.back()->WaitFor(i <= NetServer::MaxPairingWaiting ? "PairPending" : "Connect?").isEmpty());
+        }
+        for (int i = NetServer::MaxPairingWaiting + 1; i < total; ++i) {
+            const QByteArray reply = phones[i]->WaitFor("Connect?");
+            QCOMPARE(JsonOf(reply).value("error").toString(), QStringLiteral("Not Paired"));
+            QCOMPARE(phones[i]->Count("PairPending"), 0);
+        }
+        QCOMPARE(pairing->asked, 1);
+        QCOMPARE(server->PairingWaiting(), NetServer::MaxPairingWaiting + 1);
+
+        // YES to the first: it connects, and only then is the next one asked.
+        const quint64 first = pairing->open;
+        server->AnswerPairing(first, true);
+        QCOMPARE(JsonOf(phones[0]->WaitFor("Connect?")).value("connected").toBool(), true);
+        QTRY_COMPARE_WITH_TIMEOUT(pairing->asked, 2, 5000);
+        QVERIFY(pairing->open != first);
+        // NO to the second: refused, still told that a question was asked.
+        server->AnswerPairing(pairing->open, false);
+        QCOMPARE(JsonOf(phones[1]->WaitFor("Connect?")),
+                 QJsonObject({{"connected", false}, {"error", "Not Paired"}, {"locale", "de"}, {"pairsucc", true}}));
+        QTRY_COMPARE_WITH_TIMEOUT(pairing->asked, 3, 5000);
+        // An answer to a question no longer open changes nothing.
+        server->AnswerPairing(first, true);
+        QCOMPARE(pairing->asked, 3);
+        QVERIFY(!pairing->known.contains(QStringLiteral("N1")));
     }
 
     void repairingServesNothingUntilDecided() {
-        // A connected phone asks to pair under a new key; while the question is open the old device is
-        // deactivated. Nothing reaches the controls meanwhile, and a declined answer leaves it disconnected.
+        // A connected phone asks to pair under a new key: while the question is open nothing reaches the
+        // controls, and a declined answer leaves it disconnected.
         grids->AddGrid(QStringLiteral("G0"));
         std::unique_ptr<FakePhone> phone(ConnectedPhone(QStringLiteral("A")));
         QVERIFY(phone);
         phone->Send(QStringLiteral("View?t=0"));
         QVERIFY(!phone->WaitFor("View?t=0").isEmpty());
         FakeCtrlView* ctrl = grids->gridViews.value(0)->ctrls.at(0);
-        pairing->duringDialog = [&] {
-            pairing->known[QStringLiteral("A")] = false;
-            server->DropSessions(QStringLiteral("A"));
-            phone->Send(QStringLiteral("CM?id=100&m=sneaky"));
-            for (int i = 0; i < 30; ++i)
-                FakePhone::Spin();
-        };
+        pairing->autoAnswer = false;
         phone->Send(QStringLiteral("Connect?n=P&t=OTHER&v=0.4"));
+        QVERIFY(!phone->WaitFor("PairPending").isEmpty());
+        phone->Send(QStringLiteral("CM?id=100&m=sneaky"));
+        for (int i = 0; i < 30; ++i)
+            FakePhone::Spin();
+        QVERIFY(ctrl->messages.isEmpty());
+        server->AnswerPairing(pairing->open, false);
         const QByteArray reply = phone->WaitFor("Connect?n=P&t=OTHER");
         QCOMPARE(JsonOf(reply).value("connected").toBool(), false);
-        QVERIFY(ctrl->messages.isEmpty());
         QVERIFY(!LastSession()->connected);
     }
 

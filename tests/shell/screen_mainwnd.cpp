@@ -4,7 +4,7 @@
 // Set MERVEX_UPDATE_GOLDENS=1 to rewrite the golden image after an intended change of the drawings.
 #include "shell/mervexstyle.h"
 #include "shell/mervexwnd.h"
-#include "shell/programservices.h"
+#include "tests/common/wiredprogram.h"
 #include "widgets/imgwidget.h"
 #include "widgets/mainctrlbtn.h"
 
@@ -40,16 +40,9 @@ private slots:
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             QSKIP("needs an X server (run under xvfb-run)");
         QApplication::setStyle(new MervexStyle);
-        InstallProgramServices();
-        qputenv("MERVEX_TCP_PORT", "0");
-        qputenv("MERVEX_UDP_PORT", "0");
-        QTemporaryDir user;
-        MervexWnd::Folders folders;
-        folders.data = QStringLiteral(MERVEX_TEST_SOURCE_DIR "/../../data");
-        folders.user = user.path();
-        MervexWnd wnd(nullptr, folders);
-        QSignalSpy started(&wnd, &MervexWnd::StartupFinished);
-        QVERIFY(started.wait(20000));
+        WiredProgram program;
+        QVERIFY(program.Started());
+        MervexWnd& wnd = *program.Window();
 
         // Text aside: captions and labels emptied, buttons at their form rectangles.
         const QRect tabRects[] = {{460, 55, 80, 29}, {540, 55, 80, 29}, {620, 55, 80, 29}, {380, 55, 80, 29}};
@@ -87,7 +80,6 @@ private slots:
             shot.save(saved, "PNG");
             QFAIL(qPrintable(QStringLiteral("%1 pixels differ (-1: size); this run's shot is %2").arg(bad).arg(saved)));
         }
-        RemoveProgramServices();
     }
 };
 

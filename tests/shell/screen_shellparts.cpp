@@ -7,7 +7,7 @@
 #include "shell/mervexstyle.h"
 #include "shell/mervexwnd.h"
 #include "shell/mtsupportctrl.h"
-#include "shell/programservices.h"
+#include "tests/common/wiredprogram.h"
 #include "tests/shell/localhttpserver.h"
 #include "widgets/langbtn.h"
 #include "widgets/langselector.h"
@@ -64,6 +64,7 @@ class ScreenShellParts : public QObject {
 
     QTemporaryDir m_user;
     LocalHttpServer m_web;
+    std::unique_ptr<WiredProgram> m_program;
     MervexWnd* m_wnd = nullptr;
 
 private slots:
@@ -71,7 +72,6 @@ private slots:
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             QSKIP("needs an X server (run under xvfb-run)");
         QApplication::setStyle(new MervexStyle);
-        InstallProgramServices();
         qputenv("MERVEX_TCP_PORT", "0");
         qputenv("MERVEX_UDP_PORT", "0");
         qputenv("MERVEX_WEB_HOST", m_web.Origin().toLatin1());
@@ -86,18 +86,12 @@ private slots:
                    200,
                    LocalHttpServer::Whole,
                    {"Content-Type: text/html"}});
-        MervexWnd::Folders folders;
-        folders.data = QStringLiteral(MERVEX_TEST_SOURCE_DIR "/../../data");
-        folders.user = m_user.path();
-        m_wnd = new MervexWnd(nullptr, folders);
-        QSignalSpy started(m_wnd, &MervexWnd::StartupFinished);
-        QVERIFY(started.wait(20000));
+        m_program = std::make_unique<WiredProgram>(m_user.path());
+        m_wnd = m_program->Window();
+        QVERIFY(m_program->Started());
     }
 
-    void cleanupTestCase() {
-        delete m_wnd;
-        RemoveProgramServices();
-    }
+    void cleanupTestCase() { m_program.reset(); }
 
     void languagePanel() {
         for (const QString code : {QStringLiteral("en"), QStringLiteral("de")}) {

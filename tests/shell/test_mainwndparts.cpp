@@ -7,7 +7,7 @@
 #include "shell/autoupdatedialog.h"
 #include "shell/languageswitcher.h"
 #include "shell/mervexwnd.h"
-#include "shell/programservices.h"
+#include "tests/common/wiredprogram.h"
 #include "tests/shell/localhttpserver.h"
 #include "widgets/langbtn.h"
 #include "widgets/langselbtn.h"
@@ -27,13 +27,13 @@ class TestMainWndParts : public QObject {
 
     QTemporaryDir m_user;
     LocalHttpServer m_web;
+    std::unique_ptr<WiredProgram> m_program;
     MervexWnd* m_wnd = nullptr;
 
     static QString DataFolder() { return QStringLiteral(MERVEX_TEST_SOURCE_DIR "/../../data"); }
 
 private slots:
     void initTestCase() {
-        InstallProgramServices();
         qputenv("MERVEX_TCP_PORT", "0");
         qputenv("MERVEX_UDP_PORT", "0");
         // The maker's web server is the local one, without TLS.
@@ -59,18 +59,12 @@ private slots:
         const QByteArray signature = sign.readAllStandardOutput();
         QVERIFY(!signature.isEmpty());
         m_web.Set(QStringLiteral("/MERVEX_Velli_Chor.deb.sig"), {signature});
-        MervexWnd::Folders folders;
-        folders.data = DataFolder();
-        folders.user = m_user.path();
-        m_wnd = new MervexWnd(nullptr, folders);
-        QSignalSpy started(m_wnd, &MervexWnd::StartupFinished);
-        QVERIFY(started.wait(20000));
+        m_program = std::make_unique<WiredProgram>(m_user.path());
+        m_wnd = m_program->Window();
+        QVERIFY(m_program->Started());
     }
 
-    void cleanupTestCase() {
-        delete m_wnd;
-        RemoveProgramServices();
-    }
+    void cleanupTestCase() { m_program.reset(); }
 
     // The check runs once at start; 0.460 is newer than this program, so the dialog offers it.
     void updateCheckAtStartOffersTheNewerRelease() {

@@ -3,11 +3,12 @@
 #include "config/datacfgrecords.h"
 #include "foundation/logger/QsLog.h"
 #include "foundation/logger/QsLogDest.h"
+#include "functions/plugintools.h"
 #include "server/netserver.h"
-#include "shell/imaintabhooks.h"
 #include "shell/mervexwnd.h"
 #include "shell/programservices.h"
 #include "shell/startoptions.h"
+#include "tests/common/testtabhooks.h"
 #include "widgets/mainctrlbtn.h"
 #include "widgets/qlabelex.h"
 
@@ -30,40 +31,14 @@ public:
     void write(const QString& line) override { lines << line; }
 };
 
-// Tab answers a test can script; every call is recorded.
-class ScriptedHooks : public IMainTabHooks {
-public:
-    QStringList calls;
-    bool settingsMayLeave = true;
-    bool gridMayClose = true;
-    bool pairingMode = false;
-    bool SettingsMayLeave() override {
-        calls << QStringLiteral("SettingsMayLeave");
-        return settingsMayLeave;
-    }
-    bool GridEditorMayClose() override {
-        calls << QStringLiteral("GridEditorMayClose");
-        return gridMayClose;
-    }
-    void StoreTreeState() override { calls << QStringLiteral("StoreTreeState"); }
-    void ImportPackage(const QString& path) override { calls << QStringLiteral("Import ") + path; }
-    void RefillGridBrowser() override { calls << QStringLiteral("RefillGridBrowser"); }
-    void ApplyTabs() override { calls << QStringLiteral("ApplyTabs"); }
-    void SaveSettings() override { calls << QStringLiteral("SaveSettings"); }
-    bool IsPairingMode() override { return pairingMode; }
-    void RevertGrid() override { calls << QStringLiteral("RevertGrid"); }
-    void RevertSettings() override { calls << QStringLiteral("RevertSettings"); }
-    bool helpShown = false;
-    bool HasHelpGuide() override { return helpShown; }
-    void ShowHelpGuide() override {
-        calls << QStringLiteral("ShowHelpGuide");
-        helpShown = true;
-    }
-    void CloseHelpGuide() override {
-        calls << QStringLiteral("CloseHelpGuide");
-        helpShown = false;
-    }
-};
+void CloseRefusals() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("ImportRefused"))
+            w->close();
+    for (PopupWnd* box : MervexWnd::Instance()->findChildren<PopupWnd*>(QStringLiteral("ImportRefused")))
+        box->close();
+    QTest::qWait(1);
+}
 
 // Answers the next modal popup with the button of the given value (0: closes it without a button).
 void AnswerNextPopup(int value, bool* seen) {
@@ -91,7 +66,7 @@ class TestMervexWnd : public QObject {
     QTemporaryDir m_user;
     RecordingDest m_log;
     MervexWnd* m_wnd = nullptr;
-    ScriptedHooks m_hooks;
+    TestTabHooks m_hooks;
 
     static QString DataFolder() { return QStringLiteral(MERVEX_TEST_SOURCE_DIR "/../../data"); }
 
@@ -105,8 +80,10 @@ private slots:
         MervexWnd::Folders folders;
         folders.data = DataFolder();
         folders.user = m_user.path();
-        m_wnd = new MervexWnd(nullptr, folders);
-        m_wnd->SetTabHooks(&m_hooks);
+        m_wnd = new MervexWnd(m_hooks, folders);
+        // What the composition root tells the parts below the window.
+        PluginTools::SetDataPath(m_wnd->GetDataPath());
+        PluginTools::SetUserPath(m_wnd->GetUserPath());
         QSignalSpy started(m_wnd, &MervexWnd::StartupFinished);
         QVERIFY(started.wait(20000));
     }
@@ -189,25 +166,36 @@ private slots:
     }
 
     void messagesFromAnotherStart_data() {
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("message"); // %D: a folder holding "a b.mvlp" and "x.mvlc"
         QTest::addColumn<QStringList>("calls");
-        QTest::newRow("activate") << QStringLiteral("activate") << QStringList();
-        QTest::newRow("program path") << QStringLiteral("arg: /usr/bin/vellichor") << QStringList();
-        QTest::newRow("grid package") << QStringLiteral("arg:  /tmp/a b.mvlp ")
-                                      << (QStringList() << QStringLiteral("Import /tmp/a b.mvlp")
-                                                        << QStringLiteral("RefillGridBrowser"));
-        QTest::newRow("control package") << QStringLiteral("arg: x.mvlc")
-                                         << (QStringList()
-                                             << QStringLiteral("Import x.mvlc") << QStringLiteral("RefillGridBrowser"));
-        QTest::newRow("extension in capitals") << QStringLiteral("arg: x.MVLP") << QStringList();
-        QTest::newRow("no arg prefix") << QStringLiteral("Arg: x.mvlp") << QStringList();
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("activate") << QStringLiteral("activate") << QStringList() << false;
+        QTest::newRow("program path") << QStringLiteral("arg: /usr/bin/vellichor") << QStringList() << false;
+        QTest::newRow("grid package") << QStringLiteral("arg:  %D/a b.mvlp ")
+                                      << (QStringList() << QStringLiteral("Import %D/a b.mvlp")
+                                                        << QStringLiteral("RefillGridBrowser"))
+                                      << false;
+        QTest::newRow("control package") << QStringLiteral("arg: %D/x.mvlc")
+                                         << (QStringList() << QStringLiteral("Import %D/x.mvlc")
+                                                           << QStringLiteral("RefillGridBrowser"))
+                                         << false;
+        QTest::newRow("missing package") << QStringLiteral("arg: %D/gone.mvlp") << QStringList() << true;
+        QTest::newRow("extension in capitals") << QStringLiteral("arg: x.MVLP") << QStringList() << false;
+        QTest::newRow("no arg prefix") << QStringLiteral("Arg: x.mvlp") << QStringList() << false;
     }
     void messagesFromAnotherStart() {
         QFETCH(QString, message);
         QFETCH(QStringList, calls);
+        QFETCH(bool, refused);
+        QTemporaryDir dir;
+        for (const char* name : {"/a b.mvlp", "/x.mvlc"})
+            QVERIFY(QFile(dir.path() + QLatin1String(name)).open(QIODevice::WriteOnly));
         m_hooks.calls.clear();
-        m_wnd->OnAppMessageReceived(message);
-        QCOMPARE(m_hooks.calls, calls);
+        const QString refusal = m_wnd->LastImportRefusal();
+        m_wnd->OnAppMessageReceived(message.replace(QLatin1String("%D"), dir.path()));
+        QCOMPARE(m_hooks.calls, calls.replaceInStrings(QLatin1String("%D"), dir.path()));
+        QCOMPARE(m_wnd->LastImportRefusal() != refusal, refused);
+        CloseRefusals();
     }
 
     void pairing_data() {
@@ -215,42 +203,31 @@ private slots:
         QTest::addColumn<bool>("pairingMode");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("token");
-        QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("needs");
-        QTest::addColumn<bool>("popup");
-        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<bool>("paired");
         QTest::addColumn<bool>("active");
-        QTest::addColumn<int>("deviceCount");
 
-        const int yes = PopupWnd::YES, no = PopupWnd::NO;
-        QTest::newRow("first phone accepted") << QStringList() << false << "Phone"
-                                              << "T1" << yes << true << true << true << true << 1;
-        QTest::newRow("first phone refused") << QStringList() << false << "Phone"
-                                             << "T1" << no << true << true << false << false << 0;
-        QTest::newRow("popup closed") << QStringList() << false << "Phone"
-                                      << "T1" << 0 << true << true << false << false << 0;
+        QTest::newRow("first phone") << QStringList() << false << "Phone"
+                                     << "T1" << true << false << false;
         QTest::newRow("unknown, list not empty") << (QStringList() << "Old|T0|1") << false << "Phone"
-                                                 << "T1" << yes << false << false << false << false << 1;
+                                                 << "T1" << false << false << false;
         QTest::newRow("unknown, pairing mode") << (QStringList() << "Old|T0|1") << true << "Phone"
-                                               << "T1" << yes << true << true << true << true << 2;
+                                               << "T1" << true << false << false;
         QTest::newRow("registered inactive") << (QStringList() << "Phone|T1|0") << false << "Phone"
-                                             << "T1" << yes << false << false << true << false << 1;
-        QTest::newRow("same token, other name") << (QStringList() << "Old|T1|1") << true << "Phone"
-                                                << "T1" << yes << true << true << true << true << 1;
+                                             << "T1" << false << true << false;
+        QTest::newRow("registered active") << (QStringList() << "Phone|T1|1") << false << "Phone"
+                                           << "T1" << false << true << true;
         QTest::newRow("no name, no token") << QStringList() << true << ""
-                                           << "" << yes << false << false << false << false << 0;
+                                           << "" << false << false << false;
     }
     void pairing() {
         QFETCH(QStringList, devices);
         QFETCH(bool, pairingMode);
         QFETCH(QString, name);
         QFETCH(QString, token);
-        QFETCH(int, answer);
         QFETCH(bool, needs);
-        QFETCH(bool, popup);
-        QFETCH(bool, accepted);
+        QFETCH(bool, paired);
         QFETCH(bool, active);
-        QFETCH(int, deviceCount);
 
         DataCfg::TUserCfg& user = m_wnd->Cfg()->UserCfg();
         user.Devices.clear();
@@ -264,27 +241,41 @@ private slots:
         }
         m_hooks.pairingMode = pairingMode;
         QCOMPARE(m_wnd->NeedsPairingConfirm(name, token, QStringLiteral("desc")), needs);
-
-        bool seen = false;
-        if (popup)
-            AnswerNextPopup(answer, &seen);
-        bool paired = false;
-        QCOMPARE(m_wnd->ConfirmPairing(name, token, QStringLiteral("desc"), paired), accepted);
-        QCOMPARE(seen, popup);
-        QCOMPARE(paired, active);
-        QCOMPARE(user.Devices.size(), deviceCount);
-        if (accepted && popup) {
-            bool stored = false;
-            QVERIFY(user.FindDevice(name, token, &stored));
-            QVERIFY(stored);
-            // Stored on disk at once.
-            QFile file(m_user.path() + QStringLiteral("/userCfg.json"));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QVERIFY(file.readAll().contains(token.toUtf8()));
-        }
+        bool isActive = false;
+        QCOMPARE(m_wnd->IsPaired(name, token, isActive), paired);
+        QCOMPARE(isActive, active);
         m_hooks.pairingMode = false;
         user.Devices.clear();
-        QTest::qWait(1); // popups delete themselves later
+    }
+
+    void pairingQuestionShowsWithoutWaitingAndStores() {
+        DataCfg::TUserCfg& user = m_wnd->Cfg()->UserCfg();
+        user.Devices.clear();
+        m_wnd->AskPairing(41, QStringLiteral("My Phone"), QStringLiteral("T9"), QStringLiteral("desc"));
+        QPointer<PopupWnd> question = m_wnd->PairingQuestion();
+        QVERIFY(question);
+        QVERIFY(question->isVisible());
+        QVERIFY(!QApplication::activeModalWidget());
+        QStringList texts;
+        for (QLabel* l : question->findChildren<QLabel*>())
+            texts << l->text();
+        QVERIFY2(texts.contains(QStringLiteral("\u25aa My Phone")), qPrintable(texts.join('|')));
+        // A second question replaces the first; withdrawing a question that is not open changes nothing.
+        m_wnd->AskPairing(42, QStringLiteral("Other"), QStringLiteral("T8"), QString());
+        QTRY_VERIFY(!question);
+        m_wnd->WithdrawPairing(41);
+        QVERIFY(m_wnd->PairingQuestion());
+        m_wnd->WithdrawPairing(42);
+        QVERIFY(!m_wnd->PairingQuestion());
+
+        QVERIFY(m_wnd->StorePairing(QStringLiteral("My Phone"), QStringLiteral("T9"), QStringLiteral("desc")));
+        bool stored = false;
+        QVERIFY(user.FindDevice(QStringLiteral("My Phone"), QStringLiteral("T9"), &stored));
+        QVERIFY(stored);
+        QFile file(m_user.path() + QStringLiteral("/userCfg.json"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("T9"));
+        user.Devices.clear();
     }
 
     void okApplyCancel_data() {
@@ -349,18 +340,21 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("create");
         QTest::addColumn<bool>("asFileNameW");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("grid package, uri list") << "g.mvlp" << true << false << true;
-        QTest::newRow("control package, FileNameW") << "c.mvlc" << true << true << true;
-        QTest::newRow("missing file") << "m.mvlp" << false << false << false;
-        QTest::newRow("other extension") << "x.zip" << true << false << false;
-        QTest::newRow("extension in capitals") << "X.MVLC" << true << true << false;
+        QTest::addColumn<bool>("hookTakes");
+        QTest::addColumn<QString>("refusal"); // empty: imported
+        QTest::newRow("grid package, uri list") << "g.mvlp" << true << false << true << "";
+        QTest::newRow("control package, FileNameW") << "c.mvlc" << true << true << true << "";
+        QTest::newRow("missing file") << "m.mvlp" << false << false << true << "was not found";
+        QTest::newRow("other extension") << "x.zip" << true << false << true << "is not a grid";
+        QTest::newRow("extension in capitals") << "X.MVLC" << true << true << true << "is not a grid";
+        QTest::newRow("nothing takes it") << "n.mvlp" << true << false << false << "was not imported";
     }
     void drops() {
         QFETCH(QString, file);
         QFETCH(bool, create);
         QFETCH(bool, asFileNameW);
-        QFETCH(bool, accepted);
+        QFETCH(bool, hookTakes);
+        QFETCH(QString, refusal);
         QTemporaryDir dir;
         const QString path = dir.path() + QLatin1Char('/') + file;
         if (create)
@@ -373,14 +367,28 @@ private slots:
         } else {
             mime.setUrls({QUrl::fromLocalFile(path)});
         }
+        // Every file is taken; one that is not imported is refused with a message, never dropped silently.
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         enter.setAccepted(false);
         QApplication::sendEvent(m_wnd, &enter);
-        QCOMPARE(enter.isAccepted(), accepted);
+        QVERIFY(enter.isAccepted());
         m_hooks.calls.clear();
+        m_hooks.importTakes = hookTakes;
+        const QString before = m_wnd->LastImportRefusal();
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(m_wnd, &drop);
-        QCOMPARE(m_hooks.calls, accepted ? QStringList() << "Import " + path : QStringList());
+        QTest::qWait(10);
+        m_hooks.importTakes = true;
+        if (refusal.isEmpty()) {
+            QCOMPARE(m_hooks.calls, QStringList() << "Import " + path << "RefillGridBrowser");
+            QCOMPARE(m_wnd->LastImportRefusal(), before);
+        } else {
+            QVERIFY2(m_wnd->LastImportRefusal().contains(refusal), qPrintable(m_wnd->LastImportRefusal()));
+            auto* box = m_wnd->findChild<PopupWnd*>(QStringLiteral("ImportRefused"));
+            QVERIFY(box && box->isVisible());
+            QVERIFY(!m_hooks.calls.contains(QStringLiteral("RefillGridBrowser")));
+        }
+        CloseRefusals();
     }
 
     // Each row names the folders that hold a data folder ("Data" with mainCfg.json); the others hold an empty

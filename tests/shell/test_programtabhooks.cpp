@@ -6,44 +6,38 @@
 #include "editor/gridview.h"
 #include "editor/mtegridedit.h"
 #include "editor/tabview.h"
-#include "shell/grideditorhooks.h"
 #include "shell/mervexwnd.h"
-#include "shell/programservices.h"
+#include "shell/programtabhooks.h"
+#include "tests/common/wiredprogram.h"
 
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
-class TestGridEditorHooks : public QObject {
+class TestProgramTabHooks : public QObject {
     Q_OBJECT
     QTemporaryDir m_user;
+    std::unique_ptr<WiredProgram> m_program;
     MervexWnd* m_wnd = nullptr;
-    GridEditorHooks* m_hooks = nullptr;
+    ProgramTabHooks* m_hooks = nullptr;
     QList<int> m_answers;
     QStringList m_asked;
 
 private slots:
     void initTestCase() {
-        InstallProgramServices();
         qputenv("MERVEX_TCP_PORT", "0");
         qputenv("MERVEX_UDP_PORT", "0");
-        MervexWnd::Folders folders;
-        folders.data = QStringLiteral(MERVEX_TEST_SOURCE_DIR "/../../data");
-        folders.user = m_user.path();
-        m_wnd = new MervexWnd(nullptr, folders);
-        m_hooks = GridEditorHooks::Install(m_wnd);
+        m_program = std::make_unique<WiredProgram>(m_user.path());
+        m_wnd = m_program->Window();
+        m_hooks = m_program->TabHooks();
         m_hooks->Editor()->SetAskHandler([this](int, const QString& title, const QString&, int) {
             m_asked << title;
             return m_answers.isEmpty() ? int(QMessageBox::Cancel) : m_answers.takeFirst();
         });
-        QSignalSpy started(m_wnd, &MervexWnd::StartupFinished);
-        QVERIFY(started.wait(20000));
+        QVERIFY(m_program->Started());
     }
-    void cleanupTestCase() {
-        delete m_wnd;
-        RemoveProgramServices();
-    }
+    void cleanupTestCase() { m_program.reset(); }
 
     void theEditorIsOnTheControlsTabAndFilled() {
         MTEGridEdit* ed = m_hooks->Editor();
@@ -85,5 +79,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGridEditorHooks)
-#include "test_grideditorhooks.moc"
+QTEST_MAIN(TestProgramTabHooks)
+#include "test_programtabhooks.moc"

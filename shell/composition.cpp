@@ -1,0 +1,63 @@
+#include "shell/composition.h"
+
+#include "config/datacfg.h"
+#include "config/tusercfg.h"
+#include "foundation/logger/QsLog.h"
+#include "functions/funcmgr.h"
+#include "functions/plugintools.h"
+#include "runtime/dcgrid.h"
+#include "server/netserver.h"
+#include "shell/programservices.h"
+#include "shell/programtabhooks.h"
+#include "shell/webhosts.h"
+#include "widgets/colpickpopup.h"
+
+#include <QFontDatabase>
+#include <QPointer>
+
+Composition::Composition(const MervexWnd::Folders& folders) {
+    // The program's fonts, before any widget measures a text.
+    static const bool fontsAdded = [] {
+        for (const char* font : {":/fonts/EurostileLT-Demi", ":/fonts/EurostileLT-Bold",
+                                 ":/fonts/EurostileLT-DemiOblique", ":/fonts/EurostileLT-BoldOblique",
+                                 ":/fonts/EurostileLT-BoldCn", ":/fonts/Eurostile-Demi", ":/fonts/Eurostile-Bold"})
+            QFontDatabase::addApplicationFont(QLatin1String(font));
+        return true;
+    }();
+    Q_UNUSED(fontsAdded);
+    // Services below the window first: the registries, factories and questions every part reaches.
+    InstallProgramServices();
+    DataCfg::InstallStoredMacroLookup();
+    // Tests trust their own certificate authority; the update check at window construction needs it.
+    WebHosts::InstallExtraCertificates();
+
+    m_tabHooks = std::make_unique<ProgramTabHooks>();
+    m_window = new MervexWnd(*m_tabHooks, folders);
+    m_tabHooks->Attach(m_window);
+
+    // What the window fixed at construction, made known to the parts below it.
+    PluginTools::SetDataPath(m_window->GetDataPath());
+    PluginTools::SetUserPath(m_window->GetUserPath());
+    // The data sources take their stored settings from here, and the close sequence stores them back.
+    SetDataSourceSettingsMap(&m_window->Cfg()->UserCfg().CfgSrc);
+    SetColorPickerSettings(&m_window->Cfg()->UserCfg().CfgBase);
+    // A grid script's reset reaches the phone session it runs for.
+    QPointer<NetServer> server = m_window->Server();
+    DCGrid::SetClientResetHandler([server](quint64 id) {
+        if (server)
+            server->ClientReset(id);
+    });
+    QLOG_INFO() << "Composition: program built";
+}
+
+Composition::~Composition() {
+    DCGrid::SetClientResetHandler(nullptr);
+    SetColorPickerSettings(nullptr);
+    SetDataSourceSettingsMap(nullptr);
+    delete m_window;
+    m_window = nullptr;
+    m_tabHooks.reset();
+    DataCfg::RemoveStoredMacroLookup();
+    RemoveProgramServices();
+    QLOG_INFO() << "Composition: program taken down";
+}

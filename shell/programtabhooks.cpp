@@ -1,0 +1,131 @@
+#include "shell/programtabhooks.h"
+
+#include "config/datacfgrecords.h"
+#include "editor/gridview.h"
+#include "editor/mtegridedit.h"
+#include "editor/netgridsprovider.h"
+#include "editor/tabview.h"
+#include "foundation/logger/QsLog.h"
+#include "shell/mervexwnd.h"
+
+ProgramTabHooks::ProgramTabHooks() = default;
+
+ProgramTabHooks::~ProgramTabHooks() {
+    if (m_wnd) {
+        if (auto* grids = dynamic_cast<NetGridsProvider*>(m_wnd->GridsProvider()))
+            grids->SetEditorChangeCount(nullptr);
+    }
+}
+
+MTEGridEdit* ProgramTabHooks::Editor() const {
+    return m_editor;
+}
+
+void ProgramTabHooks::Attach(MervexWnd* wnd) {
+    m_wnd = wnd;
+    auto* tab = new QWidget;
+    tab->setObjectName(QStringLiteral("ControlsTab"));
+    wnd->SetTab(MervexWnd::TabCreate, tab);
+    m_editor = new MTEGridEdit(tab);
+    m_editor->SetCustomGridPath(wnd->GetCustomGridPath());
+    MoveGridEditorTo(tab);
+    if (auto* grids = dynamic_cast<NetGridsProvider*>(wnd->GridsProvider())) {
+        QPointer<MTEGridEdit> editor = m_editor;
+        grids->SetEditorChangeCount([editor] { return editor ? editor->ChangeCount() : 0; });
+    }
+}
+
+void ProgramTabHooks::FillTabs() {
+    m_editor->ReloadCfg();
+}
+
+void ProgramTabHooks::MoveGridEditorTo(QWidget* tab) {
+    if (!tab)
+        return;
+    if (m_editor->parentWidget() != tab)
+        m_editor->setParent(tab);
+    // The editor takes the right-hand part of the tab.
+    m_editor->move(qMax(0, tab->width() - m_editor->width()), 0);
+    m_editor->show();
+}
+
+bool ProgramTabHooks::GridEditorMayClose() {
+    return m_editor->DoModifiedWarning();
+}
+
+void ProgramTabHooks::ApplyTabs() {
+    m_editor->ApplyTabs();
+}
+
+void ProgramTabHooks::RevertGrid() {
+    if (m_editor->Canvas()->IsModified())
+        m_editor->RevertGrid();
+    m_editor->RefreshTabs();
+}
+
+int ProgramTabHooks::GridTabCount() {
+    return m_editor->Tabs()->Count(false);
+}
+
+// The settings and support tabs are not on the window yet: nothing is unsaved there, and the support tab
+// has no test to pass.
+bool ProgramTabHooks::SettingsMayLeave() {
+    return true;
+}
+
+void ProgramTabHooks::RefreshSettings() {
+    ReportMissing("RefreshSettings (no settings tab)");
+}
+
+void ProgramTabHooks::SaveSettings() {
+    ReportMissing("SaveSettings (no settings tab)");
+}
+
+void ProgramTabHooks::RevertSettings() {
+    ReportMissing("RevertSettings (no settings tab)");
+}
+
+bool ProgramTabHooks::SupportTestPassed() {
+    return true;
+}
+
+void ProgramTabHooks::StartSupportTest() {
+    ReportMissing("StartSupportTest (no support tab)");
+}
+
+void ProgramTabHooks::ClearSupportTest() {}
+
+void ProgramTabHooks::RefreshSupport() {
+    ReportMissing("RefreshSupport (no support tab)");
+}
+
+bool ProgramTabHooks::ImportPackage(const QString& path) {
+    QLOG_WARN() << "ProgramTabHooks::ImportPackage: no package import in this program, refused" << path;
+    return false;
+}
+
+bool ProgramTabHooks::IsPairingMode() {
+    ReportMissing("IsPairingMode (no devices page): only the first phone can pair");
+    return false;
+}
+
+void ProgramTabHooks::RunFirstStartPairing() {
+    // With no device stored every phone that connects is asked about, so the first start needs no mode of
+    // its own until the devices page can switch it.
+    ReportMissing("RunFirstStartPairing (no devices page)");
+}
+
+bool ProgramTabHooks::AddInitialCustomTab(const QString& gridKey) {
+    DataCfg* cfg = DataCfg::Instance();
+    if (!cfg)
+        return false;
+    const DataCfg::TGrid grid = cfg->FindGrid(gridKey);
+    TabView* tabs = m_editor->Tabs();
+    tabs->RemoveEmptyTabs();
+    if (grid.Name.isEmpty() || tabs->Count() >= MTEGridEdit::MaxTabs)
+        return false;
+    tabs->AddTab(grid);
+    tabs->OnTabClicked(0);
+    m_editor->ApplyTabs();
+    return true;
+}

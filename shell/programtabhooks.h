@@ -1,0 +1,48 @@
+#pragma once
+// The program's answers to the main window's tab questions. It builds what sits on the tabs: the grid editor
+// on the controls tab (it moves to the browse tab when that shows), with its unsaved-edits questions, its
+// tab list and the phone server's change counter. Made by the composition root before the window, attached
+// to it right after.
+
+#include "shell/imaintabhooks.h"
+
+#include <QObject>
+#include <QPointer>
+
+class MervexWnd;
+class MTEGridEdit;
+
+class ProgramTabHooks : public QObject, public IMainTabHooks {
+    Q_OBJECT
+public:
+    ProgramTabHooks();
+    ~ProgramTabHooks() override;
+
+    // Builds the tabs' contents into the window.
+    void Attach(MervexWnd* wnd);
+
+    MTEGridEdit* Editor() const;
+
+    void FillTabs() override;
+    void MoveGridEditorTo(QWidget* tab) override;
+    bool SettingsMayLeave() override;
+    void RefreshSettings() override;
+    bool SupportTestPassed() override;
+    void StartSupportTest() override;
+    void ClearSupportTest() override;
+    void RefreshSupport() override;
+    bool GridEditorMayClose() override;
+    void ApplyTabs() override;
+    void SaveSettings() override;
+    void RevertGrid() override;
+    void RevertSettings() override;
+    bool ImportPackage(const QString& path) override;
+    int GridTabCount() override;
+    bool AddInitialCustomTab(const QString& gridKey) override;
+    bool IsPairingMode() override;
+    void RunFirstStartPairing() override;
+
+private:
+    QPointer<MervexWnd> m_wnd;
+    QPointer<MTEGridEdit> m_editor;
+};

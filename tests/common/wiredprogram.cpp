@@ -1,0 +1,48 @@
+#include "tests/common/wiredprogram.h"
+
+#include "config/datacfg.h"
+#include "server/netserver.h"
+
+#include <QSignalSpy>
+
+WiredProgram::WiredProgram(const QString& userFolder) {
+    qputenv("MERVEX_TCP_PORT", "0");
+    qputenv("MERVEX_UDP_PORT", "0");
+    qputenv("MERVEX_SERVER_ADDRESS", "127.0.0.1");
+    MervexWnd::Folders folders;
+    folders.data = DataFolder();
+    if (userFolder.isEmpty()) {
+        m_tempUser = std::make_unique<QTemporaryDir>();
+        folders.user = m_tempUser->path();
+    } else {
+        folders.user = userFolder;
+    }
+    m_program = std::make_unique<Composition>(folders);
+    QSignalSpy started(m_program->Window(), &MervexWnd::StartupFinished);
+    m_started = m_program->Window()->IsStarted() || started.wait(30000);
+}
+
+WiredProgram::~WiredProgram() {
+    // As the program ends: the close sequence, the user configuration written back, then the teardown.
+    MervexWnd* wnd = m_program->Window();
+    wnd->prepclose();
+    if (wnd->IsUserCfgLoaded())
+        wnd->Cfg()->SaveUserCfg();
+    m_program.reset();
+}
+
+NetServer* WiredProgram::Server() const {
+    return m_program->Window()->Server();
+}
+
+quint16 WiredProgram::TcpPort() const {
+    return Server()->TcpPort();
+}
+
+QString WiredProgram::UserPath() const {
+    return m_program->Window()->GetUserPath();
+}
+
+QString WiredProgram::DataFolder() {
+    return QStringLiteral(MERVEX_SOURCE_DIR "/data");
+}

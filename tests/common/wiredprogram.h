@@ -1,0 +1,36 @@
+#pragma once
+// The program as program entry builds it (the composition root, its real hooks, the phone server), on the
+// shipped data folder with a user folder of its own and the server on free ports of the loopback address.
+// Tests drive it as a user and a phone would.
+
+#include "shell/composition.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+class NetServer;
+class ProgramTabHooks;
+
+class WiredProgram {
+public:
+    // Builds the program and waits for its start-up to finish (false from Started() when it did not).
+    // userFolder: a folder to keep (a restart); empty: a new temporary one.
+    explicit WiredProgram(const QString& userFolder = QString());
+    ~WiredProgram();
+
+    bool Started() const { return m_started; }
+    MervexWnd* Window() const { return m_program->Window(); }
+    ProgramTabHooks* TabHooks() const { return m_program->TabHooks(); }
+    NetServer* Server() const;
+    quint16 TcpPort() const;
+    // The user folder, ending in '/'.
+    QString UserPath() const;
+    // The shipped default configuration.
+    static QString DataFolder();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_tempUser;
+    std::unique_ptr<Composition> m_program;
+    bool m_started = false;
+};
