@@ -165,7 +165,10 @@ void DataSrcNewsFeed::SetTestResult(const QString& address, bool passed) {
     }
     if (!passed && mFailReasons.contains(address))
         mFailReasons.insert(tested, mFailReasons.value(address));
-    (passed ? mSucceeded : mFailed).append(tested);
+    // A feed chosen from a page may have been listed before its own test answered: it is listed once.
+    QStringList& list = passed ? mSucceeded : mFailed;
+    if (!list.contains(tested))
+        list.append(tested);
     emit UpdatePending();
 }
 
