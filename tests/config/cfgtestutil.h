@@ -2,7 +2,7 @@
 // Helpers of the configuration-model tests: JSON fixtures as maps and a log recorder.
 
 #include "foundation/logger/QsLog.h"
-#include "foundation/logger/QsLogDest.h"
+#include "tests/common/logcapture.h"
 
 #include <QJsonDocument>
 #include <QStringList>
@@ -18,22 +18,3 @@ inline QVariantMap J(const char* json) {
         qFatal("bad fixture: %s", qPrintable(err.errorString()));
     return doc.toVariant().toMap();
 }
-
-// Records every log line written while it lives.
-class LogRecorder : public QsLogging::Destination {
-public:
-    QStringList lines;
-    LogRecorder() {
-        GetLogger().SetLevel(QsLogging::TraceLevel);
-        GetLogger().AddDestination(this);
-    }
-    ~LogRecorder() override { GetLogger().RemoveDestination(this); }
-    void write(const QString& line) override { lines << line; }
-    bool Has(const QString& part) const {
-        for (const QString& l : lines) {
-            if (l.contains(part))
-                return true;
-        }
-        return false;
-    }
-};

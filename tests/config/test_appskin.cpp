@@ -58,7 +58,7 @@ private slots:
     void cleanupTestCase() { GfxCache::SetStore(nullptr); }
     void inheritance() {
         DataCfg cfg;
-        LogRecorder log;
+        LogCapture log;
         const DC::TAppSkin& first = AddSkin(cfg, "{'Name':'Base','TabBG':'bg','TabIconA':'a'}");
         QCOMPARE(first.Dir, kFixtures + QStringLiteral("/"));
         QCOMPARE(first.Entries.value(QStringLiteral("TabBG")), QStringLiteral("bg"));
@@ -72,7 +72,7 @@ private slots:
         QCOMPARE(leaf.Entries.value(QStringLiteral("TabBG")), QStringLiteral("midbg"));
         QCOMPARE(leaf.Entries.value(QStringLiteral("DeckBG")), QStringLiteral("deck"));
         QCOMPARE(leaf.GetTabIconNames(), QStringList({"TabIconA", "TabIconB"}));
-        QVERIFY(log.lines.isEmpty());
+        QVERIFY(log.Lines().isEmpty());
         AddSkin(cfg, "{'Name':'Orphan','Parent':'Nobody','Own':'x'}");
         QVERIFY(log.Has(QStringLiteral("Missing Parent AppSkin: \"Nobody\"")));
         QCOMPARE(cfg.AppSkins()[3].Entries.value(QStringLiteral("TabBG")), QStringLiteral("bg"));
@@ -100,7 +100,7 @@ private slots:
         QCOMPARE(c.GetEntry(QStringLiteral("Rel")).GetImage().size(), QSize(4, 2));
         QCOMPARE(c.GetEntry(QStringLiteral("Top")).GetImage().size(), QSize(4, 2));
         QCOMPARE(c.GetEntry(QStringLiteral("Gfx")).GetImage().size(), QSize(30, 30));
-        LogRecorder log;
+        LogCapture log;
         QVERIFY(c.GetEntry(QStringLiteral("Gone")).Name.isEmpty());
         QVERIFY(c.GetEntry(QStringLiteral("Nothing")).Name.isEmpty());
         QVERIFY(log.Has(QStringLiteral("Missing AppSkin Entry: \"Nothing\"")));
@@ -168,7 +168,7 @@ private slots:
         QVERIFY(big.save(tmp.filePath(QStringLiteral("big.png"))));
         DataCfg bigCfg;
         AddSkin(bigCfg, "{'Name':'B','Big':'big.png'}", tmp.path());
-        LogRecorder log;
+        LogCapture log;
         QVERIFY(bigCfg.AppSkins()[0].GetTabIcon(QStringLiteral("Big|10"), true, &none).isNull());
         QCOMPARE(none, quint64(9));
         QVERIFY(log.Has(QStringLiteral("size too large")));
@@ -198,7 +198,7 @@ private slots:
         // A very wide image keeps at least one row and is repeated; a width below one pixel gives an empty
         // image. Neither repeats without end.
         QCOMPARE(s.GetDeckBG(QStringLiteral("/wide.png"), 10, 100).size(), QSize(10, 100));
-        LogRecorder log;
+        LogCapture log;
         quint64 none = 5;
         QVERIFY(s.GetDeckBG(QString(), 0, 100, &none).isNull());
         QVERIFY(s.GetDeckBG(QString(), -5, 100, &none).isNull());
@@ -206,11 +206,11 @@ private slots:
         QVERIFY(log.Has(QStringLiteral("width below one pixel")));
         QVERIFY(s.GetDeckBG(QStringLiteral("Missing"), 10, 10).isNull());
         // Sizes far beyond any screen are refused before allocating: a tall repeat, a huge scale.
-        log.lines.clear();
+        log.Clear();
         QVERIFY(s.GetDeckBG(QString(), 45, 2000000, &none).isNull());
         QVERIFY(s.GetDeckBG(QString(), 100000, 10, &none).isNull());
         QCOMPARE(none, quint64(5));
-        QCOMPARE(log.lines.filter(QStringLiteral("size too large")).size(), 2);
+        QCOMPARE(log.Lines().filter(QStringLiteral("size too large")).size(), 2);
     }
 };
 

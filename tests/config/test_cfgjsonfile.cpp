@@ -50,7 +50,7 @@ private slots:
             QCOMPARE(read, map);
 
         // Load is the same answer, with the error as a log line.
-        LogRecorder log;
+        LogCapture log;
         QVariantMap loaded;
         QCOMPARE(CfgJsonFile::Load(path, loaded), result == int(CfgJsonFile::Result::Ok));
         if (!readError.isEmpty())

@@ -16,9 +16,9 @@ template <class T> QStringList Keys(const QList<T>& list) {
     return keys;
 }
 
-QStringList Lines(const LogRecorder& log, const QString& part) {
+QStringList Lines(const LogCapture& log, const QString& part) {
     QStringList found;
-    for (const QString& l : log.lines) {
+    for (const QString& l : log.Lines()) {
         if (l.contains(part))
             found << l;
     }
@@ -41,7 +41,7 @@ private slots:
 
     void controlSetsInReadingOrder() {
         DataCfg cfg;
-        LogRecorder log;
+        LogCapture log;
         QVERIFY(cfg.LoadIncludeFile(m_data, QStringLiteral("mainCfg.json")));
 
         // Depth first: an include is read before the files listed after it; the broken one adds nothing,
@@ -169,7 +169,7 @@ private slots:
 
     void gridListFiles() {
         DataCfg cfg;
-        LogRecorder log;
+        LogCapture log;
         QVERIFY(cfg.LoadGrids(m_data, QStringLiteral("gridCfg.json"), true));
         QCOMPARE(Keys(cfg.Grids()), QStringList({"[MERVEX]:My Grid 2", "[MERVEX]:Volume", "Extra:Keys"}));
         const auto& g = cfg.Grids();
@@ -189,7 +189,7 @@ private slots:
     // Every grid without a valid signature file stays loaded, unsigned, with one FATAL line each.
     void unsignedGrids() {
         DataCfg cfg;
-        LogRecorder log;
+        LogCapture log;
         cfg.LoadDataFolder(m_data);
         QCOMPARE(cfg.Grids().size(), 3);
         for (const auto& g : cfg.Grids())
@@ -230,7 +230,7 @@ private slots:
         }
         {
             DataCfg cfg;
-            LogRecorder log;
+            LogCapture log;
             cfg.LoadGrids(data, QStringLiteral("gridCfg.json"), false);
             for (const auto& g : cfg.Grids())
                 QVERIFY2(g.Signed, qPrintable(g.GetKey()));
@@ -246,7 +246,7 @@ private slots:
         QVERIFY(WriteAll(keysSig, ReadAll(keysSig).left(100)));
         {
             DataCfg cfg;
-            LogRecorder log;
+            LogCapture log;
             cfg.LoadGrids(data, QStringLiteral("gridCfg.json"), false);
             QCOMPARE(cfg.Grids().size(), 3);
             QVERIFY(!cfg.Grids()[0].Signed);
@@ -265,14 +265,14 @@ private slots:
 
     void dataFolderOrder() {
         DataCfg cfg;
-        LogRecorder log;
+        LogCapture log;
         cfg.LoadDataFolder(m_data + QStringLiteral("/"));
         QCOMPARE(cfg.Controls().size(), 3);
         QCOMPARE(cfg.AppSkins().size(), 2);
         QCOMPARE(cfg.Grids().size(), 3);
         // mainCfg.json before skinCfg.json before gridCfg.json.
-        const int include = log.lines.indexOf(Lines(log, QStringLiteral("Error Loading JSON File")).value(0));
-        const int grid = log.lines.indexOf(Lines(log, QStringLiteral("Grid Signature Failed")).value(0));
+        const int include = log.Lines().indexOf(Lines(log, QStringLiteral("Error Loading JSON File")).value(0));
+        const int grid = log.Lines().indexOf(Lines(log, QStringLiteral("Grid Signature Failed")).value(0));
         QVERIFY(include >= 0 && grid > include);
     }
 };

@@ -135,7 +135,7 @@ private slots:
         QVERIFY(MakeZip(P("badctrl.zip"), {{name, json}}));
         QString entry = QStringLiteral("kept");
         DC::TControl control;
-        LogRecorder rec;
+        LogCapture rec;
         QVERIFY(!ImportControl(entry, control, P("badctrl.zip"), Dest()));
         QVERIFY(rec.Has(log));
         QCOMPARE(entry, QStringLiteral("kept"));
@@ -160,7 +160,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(Dest() + "secret.txt"));
 
         QVERIFY(MakeZip(P("slip.zip"), {{"control.json", json}, {"../../slipped.txt", "x"}}));
-        LogRecorder rec;
+        LogCapture rec;
         QVERIFY(!ImportControl(entry, control, P("slip.zip"), Dest()));
         QVERIFY(rec.Has("UnzipDir(): entry name outside the folder:"));
         QVERIFY(!QFileInfo::exists(PluginTools::GetTempPath() + "slipped.txt"));
@@ -206,7 +206,7 @@ private slots:
         QVERIFY(ImportPackage(P("empty.zip"), list, grids, desc, Dest()));
         QVERIFY(list.Elements.isEmpty() && grids.isEmpty());
         QVERIFY(MakeZip(P("noctrls.zip"), {{"info.json", "{}"}, {"grids.json", "[]"}}));
-        LogRecorder rec;
+        LogCapture rec;
         QVERIFY(!ImportPackage(P("noctrls.zip"), list, grids, desc, Dest()));
         QVERIFY(rec.Has("(Error: 02) Can't read File:"));
     }
@@ -231,7 +231,7 @@ private slots:
         QVERIFY(grids.isEmpty());
 
         QVERIFY(MakeZip(P("plugnoinfo.zip"), {{"plugin.json", "{}"}}));
-        LogRecorder rec;
+        LogCapture rec;
         QVERIFY(!ImportPackage(P("plugnoinfo.zip"), list, grids, desc, Dest()));
         QVERIFY(rec.Has("PluginErrorImport: Can't read File: "));
     }

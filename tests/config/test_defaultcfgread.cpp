@@ -35,11 +35,11 @@ class TestDefaultCfgRead : public QObject {
 
     ImgDataMgr* m_images = nullptr; // composed graphics register here
     DataCfg* m_cfg = nullptr;
-    LogRecorder* m_log = nullptr;
+    LogCapture* m_log = nullptr;
 
     void VerifyQuiet() {
         for (const char* c : kComplaints)
-            QVERIFY2(!m_log->Has(QLatin1String(c)), qPrintable(m_log->lines.join(QLatin1Char('\n'))));
+            QVERIFY2(!m_log->Has(QLatin1String(c)), qPrintable(m_log->Lines().join(QLatin1Char('\n'))));
     }
 
     // Every control that shows a skin, with the scene size of the control in pixels.
@@ -56,7 +56,7 @@ private slots:
         GfxCache::SetStore(&m_store);
         m_images = new ImgDataMgr(this);
         m_cfg = new DataCfg(this);
-        m_log = new LogRecorder;
+        m_log = new LogCapture;
         PluginTools::SetDataPath(dataDir()); // where the grid signatures are looked for
         m_cfg->LoadDataFolder(dataDir());
     }

@@ -150,7 +150,7 @@ private slots:
     }
 
     void resolve() {
-        LogRecorder log;
+        LogCapture log;
         DC::TGfx png;
         png.Read(J("{'Rsc':'src'}"), kFixtures);
         QVERIFY(png.Resolve());
@@ -160,9 +160,9 @@ private slots:
         QVERIFY(!bmp.Resolve());
         QCOMPARE(bmp.Rsc, QStringLiteral("src.bmp"));
         QVERIFY(log.Has(QStringLiteral("Missing file: \"src.bmp\" in:")));
-        log.lines.clear();
+        log.Clear();
         QVERIFY(!bmp.Resolve()); // once only
-        QVERIFY(log.lines.isEmpty());
+        QVERIFY(log.Lines().isEmpty());
         // A missing file draws as a transparent 1 by 1 image and keeps an empty size.
         const QImage stand = bmp.GetImage();
         QCOMPARE(stand.size(), QSize(1, 1));
@@ -176,7 +176,7 @@ private slots:
         QVERIFY(WritePngClaimingSize(bomb, 20000, 20000));
         DC::TGfx big;
         big.Read(J("{'Name':'big','Rsc':'bomb.png'}"), tmp.path());
-        log.lines.clear();
+        log.Clear();
         QCOMPARE(big.GetImage().size(), QSize(1, 1));
         QVERIFY(log.Has(QStringLiteral("image too large")));
     }
@@ -235,7 +235,7 @@ private slots:
         // A composition far beyond any screen is refused before anything is allocated or drawn.
         DC::TGfx tiled;
         tiled.Read(J("{'Name':'t','Rsc':'src','Tiling':'1x1','Tiles':['0,0,1,1']}"), kFixtures);
-        LogRecorder log;
+        LogCapture log;
         QVERIFY(tiled.GetImageTiled(20000, 20000).isNull());
         QVERIFY(log.Has(QStringLiteral("size too large")));
         QCOMPARE(tiled.GetImageTiled(20000, 100).size(), QSize(20000, 100)); // long but within the bound
@@ -333,12 +333,12 @@ private slots:
         DC::TGfx& g = AddGfx(
             cfg, QStringLiteral(
                      "{'Name':'Row','Rsc':'src','Tiling':'3x1','Tiles':['0,0,10,30','10,0,10,30','20,0,10,30']}"));
-        LogRecorder log;
+        LogCapture log;
         const QImage first = g.GetImageTiled(50, 30);
         QCOMPARE(first.size(), QSize(50, 30));
         QVERIFY(g.GetImageTiled(50, 30).cacheKey() != first.cacheKey());
         QCOMPARE(mgr.ImageCount(), 0);
-        QCOMPARE(log.lines.filter(QStringLiteral("no image store installed")).size(), 1);
+        QCOMPARE(log.Lines().filter(QStringLiteral("no image store installed")).size(), 1);
         GfxCache::SetStore(&m_store);
     }
 

@@ -77,7 +77,7 @@ private slots:
     void cleanupTestCase() { UserPrompts::Install(nullptr); }
 
     void askedOnceThenRemembered() {
-        LogRecorder rec;
+        LogCapture rec;
         {
             DC cfg;
             QVERIFY(Start(cfg));
@@ -166,7 +166,7 @@ private slots:
         QFETCH(QString, log);
         WriteFile(P("bad/plugin.json"), json);
         DC cfg;
-        LogRecorder rec;
+        LogCapture rec;
         QCOMPARE(cfg.LoadPlugin(P("bad"), QStringLiteral("plugin.json")), result);
         if (!log.isEmpty())
             QVERIFY(rec.Has(log));
@@ -180,7 +180,7 @@ private slots:
         UserPrompts::Install(nullptr);
         asked.clear();
         DC cfg;
-        LogRecorder rec;
+        LogCapture rec;
         QVERIFY(!Start(cfg));
         QVERIFY(asked.isEmpty());
         QCOMPARE(Lib(cfg).Permission, qint32(DC::LP_CertFailed));
@@ -196,7 +196,7 @@ private slots:
         answerYes = true;
         answerRemember = false;
         DC cfg;
-        LogRecorder rec;
+        LogCapture rec;
         QVERIFY(cfg.LoadPlugin(P("fake"), QStringLiteral("plugin.json")));
         QVERIFY(!cfg.LoadDynamicLibraries());
         QVERIFY(rec.Has(QStringLiteral("Error Loading DLL File: ")));

@@ -54,15 +54,15 @@ private slots:
     }
 
     void inheritReport() {
-        LogRecorder log;
+        LogCapture log;
         DataCfg::TNamed fresh;
         fresh.Read(J("{'Inherit':'Nowhere','Name':'X'}"));
         QVERIFY(log.Has(QStringLiteral("Inherit not found: \"Nowhere\"")));
-        log.lines.clear();
+        log.Clear();
         DataCfg::TNamed inherited;
         inherited.Name = QStringLiteral("Parent");
         inherited.Read(J("{'Inherit':'Parent'}"));
-        QVERIFY(log.lines.isEmpty());
+        QVERIFY(log.Lines().isEmpty());
         QCOMPARE(inherited.Name, QStringLiteral("Unknown")); // an inherited record without "Name" too
     }
 
@@ -194,10 +194,10 @@ private slots:
         QFETCH(QString, prefix);
         QFETCH(QString, text);
         QFETCH(QString, log);
-        LogRecorder rec;
+        LogCapture rec;
         QTEST(EnumFromText(enumName, prefix, text), "value");
         if (log.isEmpty())
-            QVERIFY(rec.lines.isEmpty());
+            QVERIFY(rec.Lines().isEmpty());
         else
             QVERIFY(rec.Has(log));
     }
@@ -215,7 +215,7 @@ private slots:
                 QCOMPARE(EnumFromText(QString::fromLatin1(e.name()), prefix, text), e.value(k));
             }
         }
-        LogRecorder rec;
+        LogCapture rec;
         QCOMPARE(EnumToText(QStringLiteral("LoadPermission"), QStringLiteral("LP_"), 3),
                  QStringLiteral("CertValidated"));
         QVERIFY(EnumToText(QStringLiteral("LoadPermission"), QStringLiteral("LP_"), 7).isEmpty());

@@ -331,7 +331,7 @@ private slots:
                  "{'Name':'hid','Type':'SubConfig','Text':'Base:h_'},"
                  "{'Name':'bad','Type':'SubConfig','Text':'nocolon'},"
                  "{'Name':'gone','Type':'SubConfig','Text':'Missing:x_','Value':'val'}]}}"));
-        LogRecorder log;
+        LogCapture log;
         const QList<DC::TConfigOption> opts = c.Config.GetOptions();
         QStringList names;
         for (const auto& o : opts)
@@ -383,7 +383,7 @@ private slots:
             c.Read(J(json));
             cfg.Controls().append(c);
         }
-        LogRecorder log;
+        LogCapture log;
         cfg.Controls()[0].Config.ExpandSubConfigs();
         QStringList names;
         for (const auto& o : cfg.Controls()[0].Config.Options)
@@ -424,7 +424,7 @@ private slots:
             c.Read(control);
             cfg.Controls().append(c);
         }
-        LogRecorder log;
+        LogCapture log;
         cfg.Controls()[0].Config.ExpandSubConfigs();
         QVERIFY(cfg.Controls()[0].Config.Options.size() <= 1024);
         QVERIFY(log.Has(QStringLiteral("too many sub-configurations")));

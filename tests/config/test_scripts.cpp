@@ -8,9 +8,9 @@
 #include <QtTest>
 
 namespace {
-int Count(const LogRecorder& log, const QString& part) {
+int Count(const LogCapture& log, const QString& part) {
     int n = 0;
-    for (const QString& l : log.lines)
+    for (const QString& l : log.Lines())
         n += l.contains(part) ? 1 : 0;
     return n;
 }
@@ -100,10 +100,10 @@ private slots:
     void logFunctions() {
         DataCfg cfg;
         Load(cfg);
-        LogRecorder log;
+        LogCapture log;
         cfg.GetScriptEngine(QStringLiteral("OnX"));
         QCOMPARE(Count(log, QStringLiteral("1 two true")), 1);
-        QVERIFY(log.lines.filter(QStringLiteral("1 two true")).first().startsWith(QStringLiteral(" INFO")));
+        QVERIFY(log.Lines().filter(QStringLiteral("1 two true")).first().startsWith(QStringLiteral(" INFO")));
         QCOMPARE(cfg.ExecScriptfunc(nullptr, QStringLiteral("PrintResult"), {}).toInt32(), 0);
 
         QScriptEngine* engine = cfg.GetScriptEngine(QStringLiteral("OnX"));
@@ -113,7 +113,7 @@ private slots:
             const QString text = QStringLiteral("level %1").arg(i);
             QCOMPARE(engine->evaluate(QStringLiteral("%1('level', %2)").arg(QLatin1String(names[i])).arg(i)).toInt32(),
                      0);
-            const QStringList lines = log.lines.filter(text);
+            const QStringList lines = log.Lines().filter(text);
             QCOMPARE(lines.size(), 1);
             QVERIFY2(lines[0].startsWith(QLatin1String(levels[i])), qPrintable(lines[0]));
         }
@@ -131,7 +131,7 @@ private slots:
 
     void errorsAndMissingParts() {
         DataCfg cfg;
-        LogRecorder log;
+        LogCapture log;
         Load(cfg);
         for (int i = 0; i < 3; ++i) {
             const QScriptValue v = cfg.ExecScriptfunc(nullptr, QStringLiteral("Throws"), {});
@@ -160,7 +160,7 @@ private slots:
         QCOMPARE(Count(log, QStringLiteral("QScript Error: ") + m_dir + QStringLiteral("/js/bad.js ReferenceError")),
                  1);
         QVERIFY(
-            log.lines.filter(QStringLiteral("bad.js ReferenceError")).first().contains(QStringLiteral("@ Line: 2")));
+            log.Lines().filter(QStringLiteral("bad.js ReferenceError")).first().contains(QStringLiteral("@ Line: 2")));
         QVERIFY(!cfg.FindScriptFunc(QStringLiteral("BeforeError"))->Loaded);
     }
 

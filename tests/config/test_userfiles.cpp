@@ -87,7 +87,7 @@ private slots:
         const QByteArray backupBefore = ReadAll(Backup());
 
         DataCfg cfg;
-        LogRecorder log;
+        LogCapture log;
         QVERIFY(cfg.LoadUserCfg(UserFile()));
         QCOMPARE(Language(cfg), language);
         QCOMPARE(cfg.UserCfg().Name, QStringLiteral("UserConfig"));
@@ -170,7 +170,7 @@ private slots:
         shipped.Name = QStringLiteral("Shipped");
         shipped.Set = QStringLiteral("[MERVEX]");
         cfg.Grids().append(shipped);
-        LogRecorder log;
+        LogCapture log;
         cfg.LoadCustomGrids();
         QCOMPARE(cfg.Grids().size(), 3);
         QVERIFY(log.Has(QStringLiteral("parse")) || log.Has(QStringLiteral("incomplete")));
@@ -217,7 +217,7 @@ private slots:
 
         // Rename: the new file holds the grid, the old file is gone, its content kept in its backup.
         const QByteArray saved = ReadAll(alphaFile);
-        LogRecorder log;
+        LogCapture log;
         QCOMPARE(cfg.SaveCustomGrid(Grids() + QStringLiteral("Omega.json"), QStringLiteral("Alpha")), QString());
         QVERIFY(log.Has(QStringLiteral("::FixName::")));
         QVERIFY(!QFile::exists(alphaFile));

@@ -4,7 +4,7 @@
 // process) and a scripted fake server for replies no real server gives.
 
 #include "foundation/logger/QsLog.h"
-#include "foundation/logger/QsLogDest.h"
+#include "tests/common/logcapture.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -19,23 +19,6 @@
 #include <grp.h>
 #include <pwd.h>
 #include <unistd.h>
-
-class MailLogRecorder : public QsLogging::Destination {
-public:
-    QStringList lines;
-    MailLogRecorder() {
-        GetLogger().SetLevel(QsLogging::TraceLevel);
-        GetLogger().AddDestination(this);
-    }
-    ~MailLogRecorder() override { GetLogger().RemoveDestination(this); }
-    void write(const QString& line) override { lines << line; }
-    bool Has(const QString& part) const {
-        for (const QString& l : lines)
-            if (l.contains(part))
-                return true;
-        return false;
-    }
-};
 
 inline quint16 FreeLocalPort() {
     QTcpServer probe;

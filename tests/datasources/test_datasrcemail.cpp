@@ -217,7 +217,7 @@ void TestDataSrcEmail::statusTexts() {
     QTRY_COMPARE(Status(src), QStringLiteral("error: -ERR [AUTH] nope"));
     QVERIFY(src.GetEntries().isEmpty());
 
-    MailLogRecorder log;
+    LogCapture log;
     QCOMPARE(src.GetValue("NoSuchFunction", {}).toInt(), 0);
     QVERIFY(log.Has("DataSrcEmail::GetValue \"NoSuchFunction\""));
 }
@@ -227,7 +227,7 @@ void TestDataSrcEmail::testConnectParam() {
     PopupPrompts popups;
     UserPrompts::Install(&popups);
     DataSrcEmail src;
-    MailLogRecorder log;
+    LogCapture log;
     QCOMPARE(src.GetValue("DoTestConnectParam", {"x", 0, 0, "u"}).toInt(), 0);
     QVERIFY(log.Has("DataSrcEmail::GetValue \"DoTestConnectParam\""));
     QCOMPARE(src.GetValue("DoTestConnectParam", {"", 0, 0, "u", "p"}).toInt(), 1);
@@ -332,7 +332,7 @@ void TestDataSrcEmail::testConnectWithoutPrompts() {
     UserPrompts::Install(nullptr);
     Pop3Server s;
     DataSrcEmail src;
-    MailLogRecorder log;
+    LogCapture log;
     QCOMPARE(src.GetValue("DoTestConnectParam", {s.Address(), 0, 0, "u", "secret"}).toInt(), 0);
     QVERIFY(!src.TestPopup());
     QVERIFY(log.Has("WARN"));
@@ -363,7 +363,7 @@ void TestDataSrcEmail::accountSettings() {
     ScriptedServer imap;
     imap.greeting = "* OK hi\r\n";
     DataSrcEmail src;
-    MailLogRecorder log;
+    LogCapture log;
     QVariantMap m{{"Active", "1"},    {"Server", imap.Address()},
                   {"UserName", "me"}, {"Password", QVariant::fromValue(CryptString("s3cr3t"))},
                   {"Security", 0},    {"Type", 7}};
@@ -372,7 +372,7 @@ void TestDataSrcEmail::accountSettings() {
     src.GetEntries();
     QTRY_VERIFY(imap.Received("a0 CAPABILITY"));
     QTRY_VERIFY(imap.Received("login \"me\" \"s3cr3t\""));
-    for (const QString& l : log.lines)
+    for (const QString& l : log.Lines())
         QVERIFY(!l.contains("s3cr3t"));
 
     ScriptedServer tls;

@@ -136,7 +136,7 @@ void TestMailFetch::fetch() {
         QSKIP("no Dovecot");
     const quint16 port =
         imap ? (security == 2 ? m_dovecot.imaps : m_dovecot.imap) : (security == 2 ? m_dovecot.pop3s : m_dovecot.pop3);
-    MailLogRecorder log;
+    LogCapture log;
     MailFetch f;
     Events ev(f);
     f.SetAccount(kUser, kPassword, QStringLiteral("127.0.0.1:%1").arg(port), imap, security, -1);
@@ -160,7 +160,7 @@ void TestMailFetch::fetch() {
     QCOMPARE(ev.mails.at(2).value("_idx").toInt(), 3);
     QCOMPARE(ev.mails.at(2).value("_cnt").toInt(), 3);
     QCOMPARE(f.GetState(), int(MailFetch::StIdle));
-    for (const QString& l : log.lines)
+    for (const QString& l : log.Lines())
         QVERIFY2(!l.contains(kPassword), "the password reached the log");
 }
 
@@ -223,7 +223,7 @@ void TestMailFetch::wrongPassword() {
     QFETCH(QString, error);
     if (!m_haveDovecot)
         QSKIP("no Dovecot");
-    MailLogRecorder log;
+    LogCapture log;
     MailFetch f;
     Events ev(f);
     f.SetAccount(kUser, "wrong", "127.0.0.1", imap, 1, imap ? m_dovecot.imap : m_dovecot.pop3);
@@ -236,7 +236,7 @@ void TestMailFetch::wrongPassword() {
 }
 
 void TestMailFetch::missingServerAndRefused() {
-    MailLogRecorder log;
+    LogCapture log;
     MailFetch f;
     Events ev(f);
     f.SetAccount(kUser, kPassword, QString(), false, 0, -1);
@@ -329,7 +329,7 @@ void TestMailFetch::hostileReplies() {
     QFETCH(QByteArray, afterSelect);
     QFETCH(QString, error);
     const bool closeAfter = QString(QTest::currentDataTag()).contains("closed");
-    MailLogRecorder log;
+    LogCapture log;
     ScriptedServer s;
     s.greeting = imap ? "* OK hi\r\n" : "+OK hi\r\n";
     s.reply = [&](QTcpSocket* p, const QByteArray& line) {

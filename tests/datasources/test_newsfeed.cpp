@@ -5,44 +5,23 @@
 #include "datasources/datasrcnewsfeed.h"
 #include "datasources/newsfeedtask.h"
 #include "foundation/logger/QsLog.h"
-#include "foundation/logger/QsLogDest.h"
 #include "functions/funcmgr.h"
 #include "functions/userprompts.h"
+#include "tests/common/logcapture.h"
 #include "tests/datasources/feedhttpserver.h"
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QMutex>
 #include <QSslKey>
 #include <QSslSocket>
 #include <QThreadPool>
 #include <QtTest>
 
 #include <atomic>
+#include <optional>
 #include <thread>
 
 namespace {
-
-class RecordingDest : public QsLogging::Destination {
-public:
-    void write(const QString& message) override {
-        QMutexLocker locker(&mutex);
-        lines.append(message);
-    }
-    int Count(const QString& part) {
-        QMutexLocker locker(&mutex);
-        int n = 0;
-        for (const QString& line : lines)
-            n += line.contains(part) ? 1 : 0;
-        return n;
-    }
-    void Clear() {
-        QMutexLocker locker(&mutex);
-        lines.clear();
-    }
-    QMutex mutex;
-    QStringList lines;
-};
 
 QByteArray Fixture(const QString& name) {
     QFile file(QStringLiteral(MERVEX_TEST_SOURCE_DIR "/fixtures/") + name);
@@ -195,12 +174,9 @@ class TestNewsFeed : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        GetLogger().SetLevel(QsLogging::TraceLevel);
-        GetLogger().AddDestination(&mLog);
-    }
-    void cleanupTestCase() { GetLogger().RemoveDestination(&mLog); }
-    void init() { mLog.Clear(); }
+    void initTestCase() { mLog.emplace(); }
+    void cleanupTestCase() { mLog.reset(); }
+    void init() { mLog->Clear(); }
 
     void stableHash_data() {
         QTest::addColumn<QString>("text");
@@ -283,8 +259,8 @@ private slots:
             source.ParseHttpResult(Fixture(fixture), QStringLiteral("http://feeds.example/x"));
         QCOMPARE(Texts(source.GetEntries()), texts);
         QCOMPARE(result.tidied, tidied);
-        QCOMPARE(mLog.Count(QStringLiteral("XMLError:")), xmlErrors);
-        QCOMPARE(mLog.Count(QStringLiteral("ParseHttpResult: ")) - xmlErrors, 1);
+        QCOMPARE(mLog->Count(QStringLiteral("XMLError:")), xmlErrors);
+        QCOMPARE(mLog->Count(QStringLiteral("ParseHttpResult: ")) - xmlErrors, 1);
     }
 
     void rssEntryFields() {
@@ -396,7 +372,7 @@ private slots:
     void getValueAnswersZero() {
         DataSrcNewsFeed source;
         QCOMPARE(source.GetValue(QStringLiteral("GetRSSStatus"), {}), QVariant(0));
-        QCOMPARE(mLog.Count(QStringLiteral("DataSrcNewsFeed::GetValue: \"GetRSSStatus\"")), 1);
+        QCOMPARE(mLog->Count(QStringLiteral("DataSrcNewsFeed::GetValue: \"GetRSSStatus\"")), 1);
     }
 
     // ---- Fetching against a local server ----
@@ -417,7 +393,7 @@ private slots:
         source.GetEntries();
         QTRY_COMPARE(source.GetEntries().size(), 2);
         QCOMPARE(server.Hits("/feed"), 1);
-        QCOMPARE(mLog.Count(QStringLiteral("UpdateSources")), 1);
+        QCOMPARE(mLog->Count(QStringLiteral("UpdateSources")), 1);
 
         // Asked within the last two ticks: both fetch; the third does not.
         source.OnTick();
@@ -468,10 +444,10 @@ private slots:
         DataSrcNewsFeed source;
         source.SetSettings(ActiveSettings({server.Url("/x")}));
         source.GetEntries();
-        QTRY_VERIFY(mLog.Count(logged) > 0);
+        QTRY_VERIFY(mLog->Count(logged) > 0);
         QTRY_COMPARE(QThreadPool::globalInstance()->activeThreadCount(), 0);
         QVERIFY(source.GetEntries().isEmpty());
-        QCOMPARE(mLog.Count(QStringLiteral("OnHttpDone: \"http")), 1);
+        QCOMPARE(mLog->Count(QStringLiteral("OnHttpDone: \"http")), 1);
     }
 
     void untrustedCertificateIsNotRead() {
@@ -480,9 +456,9 @@ private slots:
         DataSrcNewsFeed source;
         source.SetSettings(ActiveSettings({server.Url()}));
         source.GetEntries();
-        QTRY_COMPARE(mLog.Count(QStringLiteral("OnHttpDone: \"https")), 1);
-        QCOMPARE(mLog.Count(QStringLiteral("DataSrcNewsFeed::OnSslErrors: \"https://127.0.0.1")), 1);
-        QCOMPARE(mLog.Count(QStringLiteral("ParseHttpResult:")), 0);
+        QTRY_COMPARE(mLog->Count(QStringLiteral("OnHttpDone: \"https")), 1);
+        QCOMPARE(mLog->Count(QStringLiteral("DataSrcNewsFeed::OnSslErrors: \"https://127.0.0.1")), 1);
+        QCOMPARE(mLog->Count(QStringLiteral("ParseHttpResult:")), 0);
         QVERIFY(source.GetEntries().isEmpty());
     }
 
@@ -498,7 +474,7 @@ private slots:
         source.GetEntries();
         QTRY_COMPARE(source.GetEntries().size(), 2);
         QCOMPARE(source.GetSettings().value("Sources").toStringList(), QStringList{server.Url("/new")});
-        QCOMPARE(mLog.Count(QStringLiteral("Moved Permanently:")), 1);
+        QCOMPARE(mLog->Count(QStringLiteral("Moved Permanently:")), 1);
         QCOMPARE(server.Hits("/old"), 1);
     }
 
@@ -542,11 +518,11 @@ private slots:
         DataSrcNewsFeed source;
         source.SetSettings(ActiveSettings({server.Url("/loop")}));
         source.GetEntries();
-        QTRY_VERIFY(mLog.Count(QStringLiteral("too many redirects")) == 1);
+        QTRY_VERIFY(mLog->Count(QStringLiteral("too many redirects")) == 1);
         // Permanent and temporary redirects count together, and a permanent one starts no new update.
         QTest::qWait(300);
         QCOMPARE(server.TotalHits(), DataSrcNewsFeed::kMaxRedirects + 1);
-        QCOMPARE(mLog.Count(QStringLiteral("too many redirects")), 1);
+        QCOMPARE(mLog->Count(QStringLiteral("too many redirects")), 1);
     }
 
     void temporaryThenPermanentRedirectReadsTheFeed() {
@@ -643,7 +619,7 @@ private slots:
         source->OnTick();
         QTest::qWait(50);
         QCOMPARE(server.Hits("/slow"), 1);
-        QCOMPARE(mLog.Count(QStringLiteral("still waiting for")), 1);
+        QCOMPARE(mLog->Count(QStringLiteral("still waiting for")), 1);
         // Going away with the request open is clean.
         delete source;
 
@@ -652,7 +628,7 @@ private slots:
         timed.SetTransferTimeout(100);
         timed.SetSettings(ActiveSettings({server.Url("/slow")}));
         timed.GetEntries();
-        QTRY_COMPARE(mLog.Count(QStringLiteral("OnHttpDone:")), 1);
+        QTRY_COMPARE(mLog->Count(QStringLiteral("OnHttpDone:")), 1);
         timed.OnTick();
         QTRY_COMPARE(server.Hits("/slow"), 3);
     }
@@ -666,9 +642,9 @@ private slots:
         source.SetMaxReplyBytes(1024 * 1024);
         source.SetSettings(ActiveSettings({server.Url("/huge")}));
         source.GetEntries();
-        QTRY_COMPARE(mLog.Count(QStringLiteral("reply larger than")), 1);
-        QTRY_COMPARE(mLog.Count(QStringLiteral("OnHttpDone:")), 1);
-        QCOMPARE(mLog.Count(QStringLiteral("ParseHttpResult:")), 0);
+        QTRY_COMPARE(mLog->Count(QStringLiteral("reply larger than")), 1);
+        QTRY_COMPARE(mLog->Count(QStringLiteral("OnHttpDone:")), 1);
+        QCOMPARE(mLog->Count(QStringLiteral("ParseHttpResult:")), 0);
         QVERIFY(server.EndlessBytesSent() < 64 * 1024 * 1024);
         QVERIFY(source.GetEntries().isEmpty());
     }
@@ -680,8 +656,8 @@ private slots:
         source.SetMaxReplyBytes(1000);
         source.SetSettings(ActiveSettings({server.Url("/big")}));
         source.GetEntries();
-        QTRY_COMPARE(mLog.Count(QStringLiteral("OnHttpDone:")), 1);
-        QCOMPARE(mLog.Count(QStringLiteral("ParseHttpResult:")), 0);
+        QTRY_COMPARE(mLog->Count(QStringLiteral("OnHttpDone:")), 1);
+        QCOMPARE(mLog->Count(QStringLiteral("ParseHttpResult:")), 0);
     }
 
     // ---- Worker jobs ----
@@ -771,7 +747,7 @@ private slots:
     }
 
 private:
-    RecordingDest mLog;
+    std::optional<LogCapture> mLog;
 };
 
 QTEST_GUILESS_MAIN(TestNewsFeed)

@@ -7,7 +7,7 @@
 #include "functions/plugintools.h"
 
 #include "foundation/logger/QsLog.h"
-#include "foundation/logger/QsLogDest.h"
+#include "tests/common/logcapture.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,23 +18,6 @@
 #include <functional>
 
 namespace {
-
-class LogRecorder : public QsLogging::Destination {
-public:
-    QStringList lines;
-    LogRecorder() {
-        GetLogger().SetLevel(QsLogging::TraceLevel);
-        GetLogger().AddDestination(this);
-    }
-    ~LogRecorder() override { GetLogger().RemoveDestination(this); }
-    void write(const QString& line) override { lines << line; }
-    int Count(const QString& part) const {
-        int n = 0;
-        for (const QString& l : lines)
-            n += l.contains(part) ? 1 : 0;
-        return n;
-    }
-};
 
 // The chat client: a window of its own that answers the discover broadcast with the attach answers it is
 // given, records the commands it is sent and answers them later, as the real one does.
@@ -142,7 +125,7 @@ private slots:
     void attachAnswers() {
         QFETCH(QList<qintptr>, answers);
         QFETCH(QString, status);
-        LogRecorder log;
+        LogCapture log;
         FakeSkype fake;
         fake.attachAnswers = answers;
         DataSrcSkype src;
@@ -287,7 +270,7 @@ private slots:
     }
     void unsafeHandlesNeverNameAFile() {
         QFETCH(QString, handle);
-        LogRecorder log;
+        LogCapture log;
         FakeSkype fake;
         DataSrcSkype src;
         QVERIFY(src.AvatarPath(handle).isEmpty());
@@ -352,7 +335,7 @@ private slots:
     }
 
     void lostClientIsNoticed() {
-        LogRecorder log;
+        LogCapture log;
         FakeSkype fake;
         DataSrcSkype src;
         Attach(src, fake);
@@ -375,7 +358,7 @@ private slots:
     }
 
     void hostileInputIsBounded() {
-        LogRecorder log;
+        LogCapture log;
         FakeSkype fake;
         DataSrcSkype src;
         Attach(src, fake);

@@ -5,30 +5,13 @@
 #include "tests/datasources/fakeclientquery.h"
 
 #include "foundation/logger/QsLog.h"
-#include "foundation/logger/QsLogDest.h"
+#include "tests/common/logcapture.h"
 
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
 
 namespace {
-
-class LogRecorder : public QsLogging::Destination {
-public:
-    QStringList lines;
-    LogRecorder() {
-        GetLogger().SetLevel(QsLogging::TraceLevel);
-        GetLogger().AddDestination(this);
-    }
-    ~LogRecorder() override { GetLogger().RemoveDestination(this); }
-    void write(const QString& line) override { lines << line; }
-    int Count(const QString& part) const {
-        int n = 0;
-        for (const QString& l : lines)
-            n += l.contains(part) ? 1 : 0;
-        return n;
-    }
-};
 
 const QStringList kEvents = {"notifytextmessage", "notifytalkstatuschange", "notifycliententerview",
                              "notifyclientleftview", "notifyclientmoved"};
@@ -218,7 +201,7 @@ private slots:
 
     void badHandlerIdIsIgnored() {
         fake->selectedOnGreeting = "selected schandlerid=1\\nquit";
-        LogRecorder log;
+        LogCapture log;
         TSClientQuery client;
         client.Connect();
         QTRY_VERIFY(client.IsConnected());
@@ -335,7 +318,7 @@ private slots:
 
     void endlessLineIsDroppedAndReadingGoesOn() {
         ScriptChannel();
-        LogRecorder log;
+        LogCapture log;
         TSClientQuery client;
         QSignalSpy chat(&client, &TSClientQuery::ChatMsg);
         ConnectAndSettle(client);
@@ -445,7 +428,7 @@ private slots:
 
     void sourceMakesEntriesFromEvents() {
         ScriptChannel();
-        LogRecorder log;
+        LogCapture log;
         DataSrcTeamspeak src;
         QCOMPARE(src.GetName(), QString("Teamspeak"));
         QVERIFY(src.Status().isEmpty());
@@ -549,7 +532,7 @@ private slots:
         QFETCH(int, answer);
         QFETCH(QString, command);
         ScriptChannel();
-        LogRecorder log;
+        LogCapture log;
         DataSrcTeamspeak src;
         src.SetSettings(AllOn());
         QTRY_COMPARE(src.Client()->ChannelClients().size(), 2);

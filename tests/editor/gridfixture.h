@@ -6,31 +6,14 @@
 #include "config/datacfgrecords.h"
 #include "config/gfxcache.h"
 #include "foundation/logger/QsLog.h"
-#include "foundation/logger/QsLogDest.h"
 #include "functions/plugintools.h"
 #include "runtime/imgdatamgr.h"
 #include "runtime/imgdatamgrgfxstore.h"
+#include "tests/common/logcapture.h"
 
 #include <QDir>
 #include <QScriptEngine>
 #include <QtTest>
-
-class LogRecorder : public QsLogging::Destination {
-public:
-    QStringList lines;
-    LogRecorder() {
-        GetLogger().SetLevel(QsLogging::TraceLevel);
-        GetLogger().AddDestination(this);
-    }
-    ~LogRecorder() override { GetLogger().RemoveDestination(this); }
-    void write(const QString& line) override { lines << line; }
-    int Count(const QString& part) const {
-        int n = 0;
-        for (const QString& l : lines)
-            n += l.contains(part) ? 1 : 0;
-        return n;
-    }
-};
 
 struct GridFixture {
     DataCfg* cfg = nullptr;

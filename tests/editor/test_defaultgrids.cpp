@@ -37,7 +37,7 @@ private slots:
 
     void gridLaysOutEveryPlacement() {
         QFETCH(QString, key);
-        LogRecorder log;
+        LogCapture log;
         const DataCfg::TGrid g = m_fx.cfg->FindGrid(key);
         QVERIFY(g.Signed);
         GridView grid;
@@ -47,7 +47,7 @@ private slots:
         for (int i = 0; i < grid.ViewCount(); ++i)
             QCOMPARE(QPoint(grid.Views().at(i)->GetGridX(), grid.Views().at(i)->GetGridY()), g.Elements.at(i).Position);
         for (const char* c : kComplaints)
-            QVERIFY2(log.Count(QLatin1String(c)) == 0, qPrintable(log.lines.join(QLatin1Char('\n'))));
+            QVERIFY2(log.Count(QLatin1String(c)) == 0, qPrintable(log.Lines().join(QLatin1Char('\n'))));
     }
 
     void messageBoxAnswersTheScript_data() {
@@ -68,7 +68,7 @@ private slots:
         QFETCH(QString, buttons);
         QFETCH(QString, tapped);
         QFETCH(uint, code);
-        LogRecorder log;
+        LogCapture log;
         GridViewGlobal overlay;
         overlay.InitPopup();
         QScriptEngine* engine = m_fx.cfg->GetScriptEngine(QStringLiteral("MVX_Popup:PopupInit"));
@@ -88,7 +88,7 @@ private slots:
         QVERIFY(!overlay.IsShowing());
         QCOMPARE(engine->globalObject().property(QStringLiteral("answer")).toUInt32(), code);
         for (const char* c : kComplaints)
-            QVERIFY2(log.Count(QLatin1String(c)) == 0, qPrintable(log.lines.join(QLatin1Char('\n'))));
+            QVERIFY2(log.Count(QLatin1String(c)) == 0, qPrintable(log.Lines().join(QLatin1Char('\n'))));
     }
 };
 

@@ -37,11 +37,11 @@ int WaitIndex(FakePhone& phone, const QByteArray& prefix, int from) {
 class TestGridSession : public QObject {
     Q_OBJECT
     GridFixture m_fx;
-    LogRecorder* m_log = nullptr;
+    LogCapture* m_log = nullptr;
 
 private slots:
     void initTestCase() {
-        m_log = new LogRecorder;
+        m_log = new LogCapture;
         m_fx.Load(this);
         QList<DataCfg::TNamed>& tabs = m_fx.cfg->UserCfg().Tabs;
         tabs.clear();

@@ -52,13 +52,13 @@ public:
 class TestGridView : public QObject {
     Q_OBJECT
     GridFixture m_fx;
-    LogRecorder* m_log = nullptr;
+    LogCapture* m_log = nullptr;
 
     DataCfg::TGrid Ticks() { return m_fx.cfg->FindGrid(QStringLiteral("GT:Ticks")); }
 
 private slots:
     void initTestCase() {
-        m_log = new LogRecorder;
+        m_log = new LogCapture;
         m_fx.Load(this);
         DataCfg::TControl zero = m_fx.cfg->FindControl(QStringLiteral("GT:Flat"));
         zero.Name = QStringLiteral("Zero");

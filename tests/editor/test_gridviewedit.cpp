@@ -82,7 +82,7 @@ QList<QPoint> Positions(const GridView& g) {
 class TestGridViewEdit : public QObject {
     Q_OBJECT
     GridFixture m_fx;
-    LogRecorder* m_log = nullptr;
+    LogCapture* m_log = nullptr;
     FakeEditor m_editor;
 
     void Show(GridView& canvas, const DataCfg::TGrid& g) {
@@ -93,7 +93,7 @@ class TestGridViewEdit : public QObject {
 
 private slots:
     void initTestCase() {
-        m_log = new LogRecorder;
+        m_log = new LogCapture;
         m_fx.Load(this);
         DataCfg::TControl wide = Control("GT:Ticker");
         wide.Name = QStringLiteral("Wide");

@@ -10,7 +10,7 @@
 class TestGridViewGlobal : public QObject {
     Q_OBJECT
     GridFixture m_fx;
-    LogRecorder* m_log = nullptr;
+    LogCapture* m_log = nullptr;
     QScriptEngine m_engine; // the callbacks' own engine
 
     // A callback that counts its calls and keeps its arguments and the name of "this".
@@ -28,7 +28,7 @@ class TestGridViewGlobal : public QObject {
 
 private slots:
     void initTestCase() {
-        m_log = new LogRecorder;
+        m_log = new LogCapture;
         m_fx.Load(this);
     }
     void cleanupTestCase() { delete m_log; }

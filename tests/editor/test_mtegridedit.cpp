@@ -40,7 +40,7 @@ struct ScriptedAnswers {
 class TestMTEGridEdit : public QObject {
     Q_OBJECT
     GridFixture m_fx;
-    LogRecorder* m_log = nullptr;
+    LogCapture* m_log = nullptr;
     QTemporaryDir m_user;
     QList<DataCfg::TGrid> m_baseGrids;
 
@@ -79,7 +79,7 @@ class TestMTEGridEdit : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(m_user.isValid());
-        m_log = new LogRecorder;
+        m_log = new LogCapture;
         m_fx.Load(this);
         PluginTools::SetUserPath(m_user.path());
         QCOMPARE(DataCfg::CustomGridPath(), GridDir());

@@ -2,9 +2,9 @@
 // Fixtures of the input tests: a recording sink installed for the test's life, and log lines.
 
 #include "foundation/logger/QsLog.h"
-#include "foundation/logger/QsLogDest.h"
 #include "functions/pal/inputsink.h"
 #include "functions/pal/keynames.h"
+#include "tests/common/logcapture.h"
 
 #include <QStringList>
 
@@ -25,23 +25,5 @@ public:
                 out << PAL_INT::DescribeInput(e);
         }
         return out;
-    }
-};
-
-// Records every log line written while it lives.
-class LogLines : public QsLogging::Destination {
-public:
-    QStringList lines;
-    LogLines() {
-        GetLogger().SetLevel(QsLogging::TraceLevel);
-        GetLogger().AddDestination(this);
-    }
-    ~LogLines() override { GetLogger().RemoveDestination(this); }
-    void write(const QString& line) override { lines << line; }
-    int Count(const QString& part) const {
-        int n = 0;
-        for (const QString& l : lines)
-            n += l.contains(part) ? 1 : 0;
-        return n;
     }
 };

@@ -1,34 +1,15 @@
 // The plug-in library signature check: detached CMS signatures made by a test signer with the openssl tool,
 // trusted DER certificates in the data folder's "Certificates/".
 #include "foundation/logger/QsLog.h"
-#include "foundation/logger/QsLogDest.h"
 #include "functions/certificatecheck.h"
 #include "functions/pluginlogger.h"
 #include "functions/plugintools.h"
+#include "tests/common/logcapture.h"
 
 #include <QProcess>
 #include <QSslCertificate>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-class LogRecorder : public QsLogging::Destination {
-public:
-    QStringList lines;
-    LogRecorder() {
-        GetLogger().SetLevel(QsLogging::TraceLevel);
-        GetLogger().AddDestination(this);
-    }
-    ~LogRecorder() override { GetLogger().RemoveDestination(this); }
-    void write(const QString& line) override { lines << line; }
-    int Count(const QString& part) const {
-        int n = 0;
-        for (const QString& l : lines)
-            n += l.contains(part) ? 1 : 0;
-        return n;
-    }
-};
-} // namespace
 
 class TestCertificateCheck : public QObject {
     Q_OBJECT
@@ -86,7 +67,7 @@ private slots:
 
     void signedByTrustedSigner() {
         QVERIFY(Sign(P("lib/plugin.so"), "good", P("good.key")));
-        LogRecorder rec;
+        LogCapture rec;
         QVERIFY(CheckCertificateForFile(P("lib/plugin.so")));
         QCOMPARE(rec.Count("The file is signed and the signature was verified:"), 1);
         QCOMPARE(rec.Count("CheckCertificateForFile:  true"), 1);
@@ -121,9 +102,9 @@ private slots:
         } else if (case_ == "garbage") {
             WriteFile(lib + ".sig", "not a signature");
         }
-        LogRecorder rec;
+        LogCapture rec;
         QVERIFY(!CheckCertificateForFile(lib));
-        QVERIFY2(rec.Count(log) >= 1, qPrintable(rec.lines.join('\n')));
+        QVERIFY2(rec.Count(log) >= 1, qPrintable(rec.Lines().join('\n')));
         // Only the DER file counts as a trusted certificate: one comparison line at most.
         QVERIFY(rec.Count("CheckCertificateForFile:  ") <= 1);
     }
@@ -142,7 +123,7 @@ private slots:
         QFile::copy(P("other.pem"), P("CaData/SSLCerts/CA/other.crt"));
         QFile::copy(P("twin.der"), P("CaData/SSLCerts/CA/twin.pem")); // DER under a PEM name: nothing
         WriteFile(P("CaData/SSLCerts/CA/notes.txt"), "ignored");
-        LogRecorder rec;
+        LogCapture rec;
         const QList<QSslCertificate> roots = PluginTools::GetRootCAs();
         QCOMPARE(roots.size(), 2);
         QCOMPARE(rec.Count("CACert:"), 2);
@@ -152,7 +133,7 @@ private slots:
     }
 
     void pluginLogger() {
-        LogRecorder rec;
+        LogCapture rec;
         GetLogger().SetLevel(QsLogging::InfoLevel);
         QCOMPARE(PluginLogger::GetLogLevel(), PluginLogger::InfoLevel);
         {
@@ -161,7 +142,7 @@ private slots:
             PluginLogger::Helper copy(h);
         }
         QCOMPARE(rec.Count("Plugin::Run: 42"), 2);
-        QVERIFY(rec.lines.first().contains("WARN"));
+        QVERIFY(rec.Lines().first().contains("WARN"));
     }
 };
 

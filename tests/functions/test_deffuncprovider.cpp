@@ -391,10 +391,10 @@ private slots:
     }
 
     void unknownFunctionIsLogged() {
-        LogLines log;
+        LogCapture log;
         QCOMPARE(Call(QStringLiteral("DFP:cpu_count")), QVariant(int(0)));
         QCOMPARE(log.Count(QStringLiteral("DFP: Invalid Function: cpu_count")), 1);
-        QCOMPARE(log.lines.size(), 1);
+        QCOMPARE(log.Lines().size(), 1);
     }
 
     // Arguments of the wrong kind are converted as variants convert them; nothing breaks.

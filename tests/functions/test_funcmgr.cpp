@@ -1,8 +1,8 @@
 #include "foundation/logger/QsLog.h"
-#include "foundation/logger/QsLogDest.h"
 #include "functions/funcmgr.h"
 #include "functions/funcmgrregistry.h"
 #include "functions/macromat.h"
+#include "tests/common/logcapture.h"
 
 #include <QPluginLoader>
 #include <QtTest>
@@ -10,23 +10,6 @@
 namespace {
 
 QStringList g_deleted; // names of deleted plug-in objects, in order
-
-class LogRecorder : public QsLogging::Destination {
-public:
-    QStringList lines;
-    LogRecorder() {
-        GetLogger().SetLevel(QsLogging::TraceLevel);
-        GetLogger().AddDestination(this);
-    }
-    ~LogRecorder() override { GetLogger().RemoveDestination(this); }
-    void write(const QString& line) override { lines << line; }
-    int Count(const QString& part) const {
-        int n = 0;
-        for (const QString& l : lines)
-            n += l.contains(part) ? 1 : 0;
-        return n;
-    }
-};
 
 class FakeProvider : public IFuncProvider {
     Q_OBJECT
@@ -198,14 +181,14 @@ private slots:
         QFETCH(QString, function);
         FuncProviderList& list = GetFuncProviderList();
         list.append(new FakeProvider(QStringLiteral("A")));
-        LogRecorder log;
+        LogCapture log;
         const QVariantList args{1, QStringLiteral("two")};
         const QVariant result = CallProviderFunction(list, name, args);
         if (provider.isEmpty()) {
             QCOMPARE(result.userType(), int(QMetaType::Int));
             QCOMPARE(result.toInt(), 0);
             QCOMPARE(log.Count(QStringLiteral("Missing Function Provider for: \"%1\"").arg(name)), 1);
-            QCOMPARE(log.lines.size(), 1);
+            QCOMPARE(log.Lines().size(), 1);
             return;
         }
         auto* target = static_cast<FakeProvider*>(FindPluginByName(list, name));
@@ -214,16 +197,16 @@ private slots:
         QCOMPARE(result.toString(), QStringLiteral("%1 ran %2").arg(provider, function));
         QCOMPARE(target->lastFunction, function);
         QCOMPARE(target->lastArgs, args);
-        QVERIFY(log.lines.isEmpty());
+        QVERIFY(log.Lines().isEmpty());
     }
 
     void missingProviderIsQuietAboveDebug() {
-        LogRecorder log;
+        LogCapture log;
         GetLogger().SetLevel(QsLogging::InfoLevel);
         const QVariant result = CallProviderFunction(GetFuncProviderList(), QStringLiteral("Nope:X"), {});
         GetLogger().SetLevel(QsLogging::TraceLevel);
         QCOMPARE(result, QVariant(0));
-        QVERIFY(log.lines.isEmpty());
+        QVERIFY(log.Lines().isEmpty());
     }
 
     void providerWithoutFunctionsAnswersInvalid() {
@@ -247,7 +230,7 @@ private slots:
     }
 
     void dataSourceListBuiltInsWithSettings() {
-        LogRecorder log;
+        LogCapture log;
         DataSourceList& list = GetDataSourceList();
         // The second built-in "Twitter" is refused: the first keeps its place.
         QCOMPARE(Names(list), QStringList({"NewsFeed", "Twitter"}));
@@ -277,13 +260,13 @@ private slots:
         DataSourceList& list = GetDataSourceList();
         QVERIFY(AddDataSource(list, new FakeSource(QStringLiteral("Plug"))));
         const QStringList before = Names(list);
-        LogRecorder log;
+        LogCapture log;
         FakeSource refused(name);
         QVERIFY(!AddDataSource(list, &refused));
         QCOMPARE(Names(list), before);
         QCOMPARE(refused.setCount, 0);
-        QCOMPARE(log.lines.size(), 1);
-        QVERIFY2(log.lines.first().trimmed().endsWith(logged), qPrintable(log.lines.first()));
+        QCOMPARE(log.Lines().size(), 1);
+        QVERIFY2(log.Lines().first().trimmed().endsWith(logged), qPrintable(log.Lines().first()));
     }
 
     void pluginSourceGetsItsSettings() {

@@ -82,7 +82,7 @@ private slots:
 
     void shortcutModes() {
         RecordedInput input;
-        LogLines log;
+        LogCapture log;
         PAL::SendShortcut(QStringLiteral("LCTRL+C"), 2);
         QCOMPARE(input.Events().size(), 0);
         QTRY_COMPARE(input.Named(), (QStringList{"up C", "up LCTRL"}));
@@ -115,7 +115,7 @@ private slots:
 
     void tooManyModifiers() {
         RecordedInput input;
-        LogLines log;
+        LogCapture log;
         QStringList mods;
         for (int i = 0; i < 20; ++i)
             mods << QStringLiteral("SC(%1)").arg(0x10 + i, 0, 16);

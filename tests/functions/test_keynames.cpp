@@ -95,11 +95,11 @@ private slots:
     }
 
     void translationIsLogged() {
-        LogLines log;
+        LogCapture log;
         KeyCodeTranslate(0x0074003F);
         QCOMPARE(log.Count(QStringLiteral("KeyCodeTranslate: 63 116")), 1);
         KeyCodeTranslate(0);
-        QCOMPARE(log.lines.size(), 1);
+        QCOMPARE(log.Lines().size(), 1);
     }
 
     void everyTableNameRoundTrips() {

@@ -76,7 +76,7 @@ private slots:
 
     // A macro may type a password: the log gets counts, never keys or characters.
     void parseLogsCountsNotKeys() {
-        LogLines log;
+        LogCapture log;
         Player p;
         p.Run(QStringLiteral("d A;100;t s3crét;u A"));
         QCOMPARE(log.Count(QStringLiteral("Macromat::Parse: 100 1 ")), 1);
@@ -99,7 +99,7 @@ private slots:
         // A stored macro naming a macro is looked up once only: the name is no command, so a macro that names
         // itself, directly or round a cycle, plays nothing and ends.
         for (const char* name : {"Macro:Self/Loop", "Macro:Cycle/A"}) {
-            LogLines log;
+            LogCapture log;
             p.Run(QString::fromLatin1(name));
             QVERIFY(!p.m.IsRunning());
             QCOMPARE(p.input.Events().size(), 0);
@@ -222,7 +222,7 @@ private slots:
     }
 
     void badStepsAreLoggedAndPassedOver() {
-        LogLines log;
+        LogCapture log;
         Player p;
         p.Run(QStringLiteral("hello;d A;u;t;u A"));
         QCOMPARE(p.input.Named(), (QStringList{"dn A", "up A"}));
@@ -262,7 +262,7 @@ private slots:
     }
 
     void tooLongMacroIsRefused() {
-        LogLines log;
+        LogCapture log;
         Player p;
         p.Run(QStringLiteral("t ") + QString(60000, QLatin1Char('a')));
         QVERIFY(!p.m.IsRunning());

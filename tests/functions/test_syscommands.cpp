@@ -2,13 +2,13 @@
 // one real start of a harmless helper, and the resolution of configured program paths.
 
 #include "foundation/logger/QsLog.h"
-#include "foundation/logger/QsLogDest.h"
 #include "functions/pal/launch.h"
 #include "functions/pal/pal.h"
 #include "functions/pal/palbackends.h"
 #include "functions/pal/processrunner.h"
 #include "functions/pal/syscommands.h"
 #include "functions/plugintools.h"
+#include "tests/common/logcapture.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -19,23 +19,6 @@ using PAL_INT::RecordingProcessRunner;
 using PAL_INT::RecordingSystemPower;
 
 namespace {
-
-class LogRecorder : public QsLogging::Destination {
-public:
-    QStringList lines;
-    LogRecorder() {
-        GetLogger().SetLevel(QsLogging::TraceLevel);
-        GetLogger().AddDestination(this);
-    }
-    ~LogRecorder() override { GetLogger().RemoveDestination(this); }
-    void write(const QString& line) override { lines << line; }
-    bool Has(const QString& part) const {
-        for (const QString& l : lines)
-            if (l.contains(part))
-                return true;
-        return false;
-    }
-};
 
 bool WriteFile(const QString& path, const QByteArray& content, bool executable = false) {
     QFile f(path);
@@ -175,7 +158,7 @@ private slots:
     void systemCommands() {
         QFETCH(QString, text);
         QFETCH(QStringList, requests);
-        LogRecorder log;
+        LogCapture log;
         PAL::DoExecute(text);
         QCOMPARE(m_power.requests, requests);
         QVERIFY(m_runner.calls.isEmpty()); // never a program, whatever the command
@@ -266,7 +249,7 @@ private slots:
     void programStarts() {
         QFETCH(QString, text);
         QFETCH(QStringList, call);
-        LogRecorder log;
+        LogCapture log;
         PAL::DoExecute(text);
         QCOMPARE(Calls(m_runner), call.isEmpty() ? QList<QStringList>() : QList<QStringList>{call});
         if (!call.isEmpty())
@@ -277,7 +260,7 @@ private slots:
 
     void failedStartIsLogged() {
         m_runner.detachedResult = false;
-        LogRecorder log;
+        LogCapture log;
         PAL::DoExecute(m_tool);
         QCOMPARE(m_runner.calls.size(), 1);
         QVERIFY(log.Has(QStringLiteral("not started")));

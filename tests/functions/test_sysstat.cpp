@@ -1,9 +1,9 @@
 #include "foundation/logger/QsLog.h"
-#include "foundation/logger/QsLogDest.h"
 #include "functions/pal/pal.h"
 #include "functions/pal/procstatsource.h"
 #include "functions/pal/sysstat.h"
 #include "functions/pal/sysstatthread.h"
+#include "tests/common/logcapture.h"
 
 #include <QCoreApplication>
 #include <QDirIterator>
@@ -16,17 +16,6 @@
 using namespace PAL_INT;
 
 namespace {
-
-class LogRecorder : public QsLogging::Destination {
-public:
-    QStringList lines;
-    LogRecorder() {
-        GetLogger().SetLevel(QsLogging::TraceLevel);
-        GetLogger().AddDestination(this);
-    }
-    ~LogRecorder() override { GetLogger().RemoveDestination(this); }
-    void write(const QString& line) override { lines << line; }
-};
 
 // /proc and /sys of the fixture folder; addresses and file-system sizes from tables.
 class FixtureSource : public ProcStatSource {
@@ -228,17 +217,17 @@ private slots:
 
     void missingMemInfoLogsWithPrefix() {
         QVERIFY(QFile::rename(File("proc/meminfo"), File("proc/meminfo.away")));
-        LogRecorder log;
+        LogCapture log;
         // Retried at every wanted tick, logged once.
         for (int i = 0; i < 3; ++i) {
             PAL::GetRAMTotal();
             _UpdateRAM();
         }
         QCOMPARE(PAL::GetRAMTotal(), 0ull);
-        QCOMPARE(log.lines.size(), 1);
-        QVERIFY2(log.lines[0].contains(QLatin1String("DEBUG")) &&
-                     log.lines[0].contains(QLatin1String(" Sigar: cannot open ")),
-                 qPrintable(log.lines[0]));
+        QCOMPARE(log.Lines().size(), 1);
+        QVERIFY2(log.Lines()[0].contains(QLatin1String("DEBUG")) &&
+                     log.Lines()[0].contains(QLatin1String(" Sigar: cannot open ")),
+                 qPrintable(log.Lines()[0]));
         // Once it worked again, a new failure is logged again.
         QVERIFY(QFile::rename(File("proc/meminfo.away"), File("proc/meminfo")));
         _UpdateRAM();
@@ -246,7 +235,7 @@ private slots:
         QVERIFY(QFile::remove(File("proc/meminfo")));
         Later();
         _UpdateRAM();
-        QCOMPARE(log.lines.size(), 2);
+        QCOMPARE(log.Lines().size(), 2);
     }
 
     // ---- CPUs ----
@@ -672,15 +661,16 @@ private slots:
     void logLevels() {
         QFETCH(int, level);
         QFETCH(QString, written);
-        LogRecorder log;
+        LogCapture log;
         StatLog(level, QStringLiteral("disk \"x\" gone"));
         if (written.isEmpty()) {
-            QVERIFY(log.lines.isEmpty());
+            QVERIFY(log.Lines().isEmpty());
             return;
         }
-        QCOMPARE(log.lines.size(), 1);
-        QVERIFY2(log.lines[0].startsWith(written), qPrintable(log.lines[0]));
-        QVERIFY2(log.lines[0].trimmed().endsWith(QLatin1String(" Sigar: disk \"x\" gone")), qPrintable(log.lines[0]));
+        QCOMPARE(log.Lines().size(), 1);
+        QVERIFY2(log.Lines()[0].startsWith(written), qPrintable(log.Lines()[0]));
+        QVERIFY2(log.Lines()[0].trimmed().endsWith(QLatin1String(" Sigar: disk \"x\" gone")),
+                 qPrintable(log.Lines()[0]));
     }
 
     // ---- The live system ----

@@ -3,9 +3,9 @@
 // with a macro player, and the grid views with the message overlay. Plus a log recorder.
 
 #include "foundation/logger/QsLog.h"
-#include "foundation/logger/QsLogDest.h"
 #include "functions/funcregistry.h"
 #include "runtime/igridview.h"
+#include "tests/common/logcapture.h"
 
 #include <QMap>
 #include <QStringList>
@@ -133,24 +133,5 @@ public:
     }
     void DoButtonClicked(const QString& button, const QString& text) override {
         clicks << button + QLatin1Char('|') + text;
-    }
-};
-
-// Records every log line written while it lives.
-class LogRecorder : public QsLogging::Destination {
-public:
-    QStringList lines;
-    LogRecorder() {
-        GetLogger().SetLevel(QsLogging::TraceLevel);
-        GetLogger().AddDestination(this);
-    }
-    ~LogRecorder() override { GetLogger().RemoveDestination(this); }
-    void write(const QString& line) override { lines << line; }
-    bool Has(const QString& part) const {
-        for (const QString& l : lines) {
-            if (l.contains(part))
-                return true;
-        }
-        return false;
     }
 };

@@ -118,7 +118,7 @@ private slots:
     }
 
     void oversizedControlIsHeld() {
-        LogRecorder log;
+        LogCapture log;
         CtrlView v;
         v.SetScale(0.25);
         v.Init(Control(QStringLiteral("Huge")));
@@ -144,7 +144,7 @@ private slots:
     }
 
     void functionsBindWithTheirArguments() {
-        LogRecorder log;
+        LogCapture log;
         CtrlView v;
         v.Init(Control(QStringLiteral("Button")));
         QCOMPARE(v.Functions().size(), 3);
@@ -167,7 +167,7 @@ private slots:
     }
 
     void nestedSkinsBuildEveryLevelOnce() {
-        LogRecorder log;
+        LogCapture log;
         CtrlView v;
         v.Init(Control(QStringLiteral("Nested")));
         // Each nested-skin element comes before its children; the skin that names itself, the missing one
@@ -427,7 +427,7 @@ private slots:
     }
 
     void timerErrorsAreLogged() {
-        LogRecorder log;
+        LogCapture log;
         CtrlView v;
         v.Init(Control(QStringLiteral("Button")));
         v.setTimeout(Engine()->evaluate(QStringLiteral("(function(){ throw new Error('boom'); })")), 0);
@@ -593,7 +593,7 @@ private slots:
     }
 
     void phoneTextIsLiteralAndNotLogged() {
-        LogRecorder log;
+        LogCapture log;
         CtrlView v;
         v.Init(Control(QStringLiteral("Button")));
         LEBase* label = Element(v, QStringLiteral("Label"));

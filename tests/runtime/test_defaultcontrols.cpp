@@ -115,10 +115,10 @@ private slots:
         QFETCH(QString, name);
         const DataCfg::TGridElem* e = Placement(grid, name);
         QVERIFY(e);
-        LogRecorder log;
+        LogCapture log;
         std::unique_ptr<CtrlView> v = Build(*e);
         for (const char* c : kComplaints)
-            QVERIFY2(!log.Has(QLatin1String(c)), qPrintable(log.lines.join(QLatin1Char('\n'))));
+            QVERIFY2(!log.Has(QLatin1String(c)), qPrintable(log.Lines().join(QLatin1Char('\n'))));
         QVERIFY(!v->Elements().isEmpty());
 
         // Labels given by the placement.
@@ -233,7 +233,7 @@ private slots:
         QFETCH(bool, twoButtons);
         QFETCH(QString, last);
         QFETCH(QString, answer);
-        LogRecorder log;
+        LogCapture log;
         FakeOverlay overlay;
         CtrlView* v = new CtrlView(&overlay);
         v->Init(m_cfg->FindControl(QStringLiteral("Popup_Msg"), QStringLiteral("MVX_Popup")));
@@ -251,7 +251,7 @@ private slots:
         v->OnExtMouseEvent(QStringLiteral("up"), 80, 40, btn2);
         QCOMPARE(overlay.clicks, QStringList{answer});
         for (const char* c : kComplaints)
-            QVERIFY2(!log.Has(QLatin1String(c)), qPrintable(log.lines.join(QLatin1Char('\n'))));
+            QVERIFY2(!log.Has(QLatin1String(c)), qPrintable(log.Lines().join(QLatin1Char('\n'))));
     }
 };
 

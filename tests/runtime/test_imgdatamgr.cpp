@@ -2,7 +2,7 @@
 
 #include "foundation/helpers.h"
 #include "foundation/logger/QsLog.h"
-#include "foundation/logger/QsLogDest.h"
+#include "tests/common/logcapture.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>
@@ -13,12 +13,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-class RecordingDest : public QsLogging::Destination {
-public:
-    QStringList lines;
-    void write(const QString& line) override { lines << line; }
-};
 
 QImage Filled(int w, int h, QRgb px, QImage::Format fmt = QImage::Format_ARGB32) {
     QImage img(w, h, fmt);
@@ -458,9 +452,7 @@ void TestImgDataMgr::protectedPasses() {
 }
 
 void TestImgDataMgr::maintenanceLogLine() {
-    RecordingDest dest;
-    GetLogger().AddDestination(&dest);
-    const int level = GetLogger().GetLevel();
+    LogCapture dest;
     GetLogger().SetLevel(QsLogging::DebugLevel);
 
     ImgData d = Record(Filled(4, 4, 0xff010203));
@@ -470,13 +462,11 @@ void TestImgDataMgr::maintenanceLogLine() {
     m_now = 200000;
     Passes(40);
 
-    GetLogger().SetLevel(level);
-    GetLogger().RemoveDestination(&dest);
-    QCOMPARE(dest.lines.size(), 2);
-    QVERIFY2(dest.lines[0].contains(QStringLiteral(" ImgCache: 64 del: 0 new: 64  tdef: 120")),
-             qPrintable(dest.lines[0]));
-    QVERIFY2(dest.lines[1].contains(QStringLiteral(" ImgCache: 0 del: 64 new: 0  tdef: 119")),
-             qPrintable(dest.lines[1]));
+    dest.Stop();
+    const QStringList lines = dest.Lines();
+    QCOMPARE(lines.size(), 2);
+    QVERIFY2(lines[0].contains(QStringLiteral(" ImgCache: 64 del: 0 new: 64  tdef: 120")), qPrintable(lines[0]));
+    QVERIFY2(lines[1].contains(QStringLiteral(" ImgCache: 0 del: 64 new: 0  tdef: 119")), qPrintable(lines[1]));
 }
 
 void TestImgDataMgr::instancePointer() {

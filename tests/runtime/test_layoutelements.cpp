@@ -230,7 +230,7 @@ private slots:
 
     void handlerCalls() {
         Scene s;
-        LogRecorder log;
+        LogCapture log;
         LEBase* e = s.Add<LEBase>(Lay("{'Type':'Skin','Width':'10','Height':'10'}"));
         QCOMPARE(e->ExecLayoutFunc(QString()).toBool(), false);
         QVERIFY(s.host.calls.isEmpty());
@@ -273,7 +273,7 @@ private slots:
         QFETCH(bool, pressedAfter);
         QFETCH(QStringList, handlers);
         Scene s;
-        LogRecorder log;
+        LogCapture log;
         s.host.knownHandlers = QStringList{"S:press", "S:release", "S:click", "S:dbl", "S:move"};
         DataCfg::TLayout l = Lay("{'Type':'Skin','Width':'10','Height':'10','OnMousePress':'press',"
                                  "'OnMouseRelease':'release','OnMouseClick':'click','OnMouseDoubleClick':'dbl',"
@@ -514,7 +514,7 @@ private slots:
 
     void graphicNames() {
         Scene s;
-        LogRecorder log;
+        LogCapture log;
         LEGfx* e = s.Add<LEGfx>(Lay("{'Type':'Gfx','Gfx':'Red','Width':'40','Height':'40','MouseEnabled':true}"));
         e->paint(nullptr, nullptr, nullptr);
         const qint64 redKey = e->MainImage().Image.cacheKey();

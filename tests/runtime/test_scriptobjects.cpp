@@ -327,7 +327,7 @@ private slots:
         Run(engine, "inner.data = 'in'; outer.data = 'out'");
         QCOMPARE(Run(engine, "outer.findChild('Inner').data + inner.getParent().data").toString(),
                  QStringLiteral("inout"));
-        LogRecorder log;
+        LogCapture log;
         QCOMPARE(Run(engine, "outer.addChildGfx('Added', 'Red', 5, 6, 0, 0)").toInt32(), 3);
         QCOMPARE(v.host.added.size(), 1);
         LEBase* added = v.host.added.first();

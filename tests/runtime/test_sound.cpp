@@ -1,9 +1,9 @@
 #include "foundation/logger/QsLog.h"
-#include "foundation/logger/QsLogDest.h"
 #include "runtime/audioplayer.h"
 #include "runtime/dxmp3.h"
 #include "runtime/vorbisdecoder.h"
 #include "runtime/wavheader.h"
+#include "tests/common/logcapture.h"
 
 #include <QAudioDecoder>
 #include <QAudioOutput>
@@ -13,20 +13,12 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+#include <optional>
 
 #define STB_VORBIS_HEADER_ONLY
 #include <stb/stb_vorbis.h>
 
 namespace {
-
-class RecordingDest : public QsLogging::Destination {
-public:
-    QStringList lines;
-    void write(const QString& line) override { lines << line; }
-    bool Has(const QString& text) const {
-        return std::any_of(lines.begin(), lines.end(), [&](const QString& l) { return l.contains(text); });
-    }
-};
 
 QString Fixture(const QString& name) {
     return QStringLiteral(MERVEX_TEST_SOURCE_DIR "/fixtures/sound/") + name;
@@ -93,7 +85,7 @@ QByteArray ReferenceDecode(const QString& path, int& channelsOut) {
 
 class TestSound : public QObject {
     Q_OBJECT
-    RecordingDest m_log;
+    std::optional<LogCapture> m_log;
     QTemporaryDir m_dir;
 
     QString Temp(const QString& name) const { return m_dir.filePath(name); }
@@ -103,13 +95,13 @@ private slots:
         // Sounds go to a null sink: tests must pass on machines without sound hardware or a sound server.
         qputenv("ALSA_CONFIG_PATH", QFile::encodeName(Fixture(QStringLiteral("asound-null.conf"))));
         QVERIFY(m_dir.isValid());
-        GetLogger().AddDestination(&m_log);
+        m_log.emplace();
         GetLogger().SetLevel(QsLogging::DebugLevel);
     }
 
-    void cleanupTestCase() { GetLogger().RemoveDestination(&m_log); }
+    void cleanupTestCase() { m_log.reset(); }
 
-    void init() { m_log.lines.clear(); }
+    void init() { m_log->Clear(); }
 
     void wavHeader_data() {
         QTest::addColumn<QByteArray>("file");
@@ -216,7 +208,7 @@ private slots:
         QVERIFY(decoder.Open(path));
         QCOMPARE(decoder.SampleRate(), rate);
         QCOMPARE(decoder.Channels(), channels);
-        QVERIFY(m_log.Has(QStringLiteral("stb vorbis init complete, used")));
+        QVERIFY(m_log->Has(QStringLiteral("stb vorbis init complete, used")));
         const QByteArray pcm = decoder.DecodeAll();
         int refChannels = 0;
         const QByteArray reference = ReferenceDecode(path, refChannels);
@@ -288,7 +280,7 @@ private slots:
         VorbisDecoder decoder(false);
         QCOMPARE(decoder.Open(path), opens);
         QVERIFY(decoder.DecodeAll().isEmpty());
-        QVERIFY2(m_log.Has(logLine), qPrintable(m_log.lines.join('\n')));
+        QVERIFY2(m_log->Has(logLine), qPrintable(m_log->All()));
     }
 
     void playSound_data() {
@@ -329,7 +321,7 @@ private slots:
             QVERIFY(player.CurrentDevice());
         } else {
             QVERIFY(!player.CurrentOutput());
-            QVERIFY2(m_log.Has(warning + " \"" + path.trimmed() + "\""), qPrintable(m_log.lines.join('\n')));
+            QVERIFY2(m_log->Has(warning + " \"" + path.trimmed() + "\""), qPrintable(m_log->All()));
         }
     }
 
@@ -378,7 +370,7 @@ private slots:
 
         // An unknown ending changes nothing: the current sound keeps playing.
         QVERIFY(!player.PlaySound(Temp("click.flac")));
-        QVERIFY(m_log.Has("Unknown Sound Format: \"" + Temp("click.flac") + "\""));
+        QVERIFY(m_log->Has("Unknown Sound Format: \"" + Temp("click.flac") + "\""));
         QCOMPARE(player.CurrentOutput(), first.data());
 
         QVERIFY(player.PlaySound(Fixture("tone_mono.ogg")));

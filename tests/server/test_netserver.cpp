@@ -1,7 +1,7 @@
 #include "foundation/logger/QsLog.h"
-#include "foundation/logger/QsLogDest.h"
 #include "functions/pal/pal.h"
 #include "server/websocketud.h"
+#include "tests/common/logcapture.h"
 #include "tests/server/netfakes.h"
 
 #include <QJsonArray>
@@ -28,11 +28,6 @@ QJsonObject JsonOf(const QByteArray& message) {
     return QJsonDocument::fromJson(message.mid(nul + 1)).object();
 }
 
-class RecordingDest : public QsLogging::Destination {
-public:
-    QStringList lines;
-    void write(const QString& line) override { lines << line; }
-};
 } // namespace
 
 class TestNetServer : public QObject {
@@ -619,10 +614,7 @@ private slots:
     // sends before it is connected never reach the log; lines of unconnected peers are few per second.
     void secretsNeverReachTheLog() {
         grids->AddGrid(QStringLiteral("G0"));
-        RecordingDest dest;
-        GetLogger().AddDestination(&dest);
-        const int level = GetLogger().GetLevel();
-        GetLogger().SetLevel(QsLogging::TraceLevel);
+        LogCapture dest;
         const QString key = QStringLiteral("PairKey-7f3a9c");
 
         // Before pairing: a flood of messages and datagrams with secrets in them.
@@ -643,20 +635,19 @@ private slots:
         phone->Send(QStringLiteral("CM?id=100&m=Cm-Secret-5"));
         phone->Send(QStringLiteral("log?t=hello%2520there"));
         QTRY_COMPARE_WITH_TIMEOUT(grids->gridViews.value(0)->ctrls.at(0)->texts.size(), 1, 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(dest.lines.join('\n').contains(QLatin1String("ClientLog: \"hello there\"")), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(dest.All().contains(QLatin1String("ClientLog: \"hello there\"")), 5000);
         FakePhone::Spin();
-        GetLogger().SetLevel(level);
-        GetLogger().RemoveDestination(&dest);
+        dest.Stop();
 
-        QVERIFY(!dest.lines.isEmpty());
-        for (const QString& line : dest.lines)
+        QVERIFY(!dest.Lines().isEmpty());
+        for (const QString& line : dest.Lines())
             for (const char* secret :
                  {"PairKey-7f3a9c", "Sw0rdfish", "Cm-Secret-5", "Str4ngerSecret", "BinSecret", "UdpSecret"})
                 QVERIFY2(!line.contains(QLatin1String(secret)), qPrintable(line));
         // Typed text by its length; the 200 messages and 50 datagrams of the stranger by a few lines.
-        QVERIFY(dest.lines.join('\n').contains(QLatin1String("\"ST\" id 100 of 21 characters")));
-        QVERIFY2(dest.lines.filter(QStringLiteral("OnWSSockRcvS")).size() < 40, qPrintable(dest.lines.join('\n')));
-        QVERIFY(dest.lines.filter(QStringLiteral("UDP:")).size() < 20);
+        QVERIFY(dest.All().contains(QLatin1String("\"ST\" id 100 of 21 characters")));
+        QVERIFY2(dest.Lines().filter(QStringLiteral("OnWSSockRcvS")).size() < 40, qPrintable(dest.All()));
+        QVERIFY(dest.Lines().filter(QStringLiteral("UDP:")).size() < 20);
     }
 
     // ---- Session update ----

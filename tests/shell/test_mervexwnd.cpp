@@ -2,12 +2,12 @@
 // messages from another start, the pairing decision with a scripted answer and the close checks.
 #include "config/datacfgrecords.h"
 #include "foundation/logger/QsLog.h"
-#include "foundation/logger/QsLogDest.h"
 #include "functions/plugintools.h"
 #include "server/netserver.h"
 #include "shell/mervexwnd.h"
 #include "shell/programservices.h"
 #include "shell/startoptions.h"
+#include "tests/common/logcapture.h"
 #include "tests/common/testtabhooks.h"
 #include "widgets/mainctrlbtn.h"
 #include "widgets/qlabelex.h"
@@ -21,16 +21,11 @@
 #include <QTimer>
 #include <QUrl>
 #include <QtTest>
+#include <optional>
 
 #include "widgets/popupwnd.h"
 
 namespace {
-class RecordingDest : public QsLogging::Destination {
-public:
-    QStringList lines;
-    void write(const QString& line) override { lines << line; }
-};
-
 void CloseRefusals() {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == QLatin1String("ImportRefused"))
@@ -64,7 +59,7 @@ class TestMervexWnd : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_user;
-    RecordingDest m_log;
+    std::optional<LogCapture> m_log;
     MervexWnd* m_wnd = nullptr;
     TestTabHooks m_hooks;
 
@@ -72,8 +67,7 @@ class TestMervexWnd : public QObject {
 
 private slots:
     void initTestCase() {
-        GetLogger().SetLevel(QsLogging::TraceLevel);
-        GetLogger().AddDestination(&m_log);
+        m_log.emplace();
         InstallProgramServices();
         qputenv("MERVEX_TCP_PORT", "0");
         qputenv("MERVEX_UDP_PORT", "0");
@@ -91,7 +85,7 @@ private slots:
     void cleanupTestCase() {
         delete m_wnd;
         RemoveProgramServices();
-        GetLogger().RemoveDestination(&m_log);
+        m_log.reset();
     }
 
     void startupLoadsTheDataFolderQuietly() {
@@ -101,7 +95,7 @@ private slots:
         QVERIFY(!m_wnd->Cfg()->Grids().isEmpty());
         QVERIFY(!m_wnd->Cfg()->Controls().isEmpty());
         QVERIFY(m_wnd->Server()->IsOpen());
-        const QStringList bad = m_log.lines.filter(QRegularExpression(QStringLiteral("^\\s*(ERROR|FATAL) ")));
+        const QStringList bad = m_log->Lines().filter(QRegularExpression(QStringLiteral("^\\s*(ERROR|FATAL) ")));
         QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QLatin1Char('\n'))));
         QCOMPARE(m_wnd->GetCustomGridPath(), m_user.path() + QStringLiteral("/CustomGrids/"));
     }

@@ -1,8 +1,8 @@
 // LoadImageCached (resources, path forms, cache and stale files, bad files) and ImgWidget.
 #include "foundation/logger/QsLog.h"
-#include "foundation/logger/QsLogDest.h"
 #include "functions/loadimagecached.h"
 #include "functions/plugintools.h"
+#include "tests/common/logcapture.h"
 #include "widgets/imgwidget.h"
 #include "widgets/widgetresources.h"
 
@@ -12,11 +12,6 @@
 #include <zlib.h>
 
 namespace {
-
-struct RecordingDestination : QsLogging::Destination {
-    QStringList lines;
-    void write(const QString& message) override { lines << message; }
-};
 
 bool WritePng(const QString& path, QColor color, QSize size = QSize(4, 3)) {
     QImage image(size, QImage::Format_ARGB32);
@@ -147,10 +142,7 @@ private slots:
     void badFiles() {
         QFETCH(QByteArray, contents);
         QFETCH(QString, reason);
-        RecordingDestination recorder;
-        GetLogger().SetLevel(QsLogging::TraceLevel);
-        GetLogger().AddDestination(&recorder);
-        auto detach = qScopeGuard([&recorder] { GetLogger().RemoveDestination(&recorder); });
+        LogCapture recorder;
         const QString name = QStringLiteral("bad_%1.img").arg(QTest::currentDataTag()).replace(' ', '_');
         const QString file = m_data + name;
         if (!contents.isEmpty()) {
@@ -162,8 +154,9 @@ private slots:
         QVERIFY(LoadImageCached("/" + name, false).isNull());
         QVERIFY(LoadImageCached("/" + name, true).isNull()); // from the cache when the file exists
         // Every failing read says so in the log, naming the file.
-        QVERIFY(!recorder.lines.isEmpty());
-        for (const QString& line : recorder.lines)
+        const QStringList lines = recorder.Lines();
+        QVERIFY(!lines.isEmpty());
+        for (const QString& line : lines)
             QVERIFY2(line.contains("LoadImageCached: " + reason) && line.contains(name), qPrintable(line));
     }
 

@@ -1,4 +1,5 @@
 #include "foundation/logger/QsLog.h"
+#include "tests/common/logcapture.h"
 #include "widgets/loggerwnd.h"
 #include "widgets/stdbtn.h"
 
@@ -9,13 +10,6 @@
 #include <QtTest>
 
 namespace {
-// Counts the lines that reach it, to see the level act on every destination.
-class CountingDestination : public QsLogging::Destination {
-public:
-    void write(const QString& message) override { lines.append(message); }
-    QStringList lines;
-};
-
 QString ViewText(LoggerWnd& wnd) {
     // Blanks are shown as non-breaking spaces.
     return wnd.findChild<QTextEdit*>(QStringLiteral("txtLog"))->toPlainText().replace(QChar(0xA0), QLatin1Char(' '));
@@ -101,8 +95,8 @@ private slots:
     }
 
     void levelActsOnEveryDestination() {
-        CountingDestination other;
-        GetLogger().AddDestination(&other);
+        // Another destination beside the window's, to see the level act on every destination.
+        LogCapture other;
         {
             LoggerWnd wnd;
             wnd.findChild<QComboBox*>(QStringLiteral("cmbLevel"))->setCurrentIndex(3);
@@ -112,9 +106,9 @@ private slots:
             QVERIFY(!ViewText(wnd).contains(QStringLiteral("hidden")));
             QVERIFY(ViewText(wnd).contains(QStringLiteral("shown")));
         }
-        GetLogger().RemoveDestination(&other);
-        QCOMPARE(other.lines.size(), 1);
-        QVERIFY(other.lines.first().contains(QStringLiteral("shown")));
+        other.Stop();
+        QCOMPARE(other.Lines().size(), 1);
+        QVERIFY(other.Lines().first().contains(QStringLiteral("shown")));
     }
 
     void destroyedWindowGetsNoMoreLines() {
