@@ -685,7 +685,9 @@ bool MTEGridEdit::OnBtnNew() {
     ShowOnCanvas(cfg->FindGrid(grid.Name, CustomGridSet));
     const int answer = m_settings ? m_settings(this) : Ok;
     if (answer == Ok) {
-        m_canvas->SetModified(false);
+        // The name, caption and icon just chosen belong in the file: left unsaved with the grid marked
+        // unchanged, they would be gone at the next start without a question.
+        OnBtnSave(true);
         m_tabs->Inactivate();
         UpdateGridCmb();
         emit TabElementAction();

@@ -99,6 +99,11 @@ void TabElem::SetIcon(const QString& name) {
     m_iconInactive->setVisible(!m_active);
 }
 
+void TabElem::SetCaption(const QString& caption) {
+    m_caption = caption;
+    Redraw();
+}
+
 void TabElem::SetActive(bool active) {
     if (active == m_active)
         return;

@@ -22,6 +22,8 @@ public:
 
     QString Key() const { return m_key; }
     QString Caption() const { return m_caption; }
+    // Caption lines joined by "\n"; drawn at once.
+    void SetCaption(const QString& caption);
     int Kind() const { return m_kind; }
     bool IsActive() const { return m_active; }
 

@@ -92,8 +92,8 @@ void TabView::SetTabType(int index, int kind) {
         tab->SetType(kind);
 }
 
-void TabView::UpdateCustomTab(const DataCfg::TGrid& grid) {
-    const int index = IndexOf(QStringLiteral("CustomGrid:") + grid.Name);
+void TabView::UpdateCustomTab(const QString& oldName, const DataCfg::TGrid& grid) {
+    const int index = IndexOf(QStringLiteral("CustomGrid:") + oldName);
     if (index < 0)
         return;
     TabElem* tab = m_tabs[index];

@@ -26,7 +26,9 @@ public:
     QString GetCurrentKey() const { return GetTabKey(m_current); }
     int CurrentIndex() const { return m_current; }
     void SetTabType(int index, int kind);
-    void UpdateCustomTab(const DataCfg::TGrid& grid);
+    void UpdateCustomTab(const DataCfg::TGrid& grid) { UpdateCustomTab(grid.Name, grid); }
+    // The custom grid's tab that was keyed by its old name takes the record's name, caption and icon.
+    void UpdateCustomTab(const QString& oldName, const DataCfg::TGrid& grid);
     TabElem* Tab(int index) const { return m_tabs.value(index); }
     // Marks the tab current without asking or signalling (the shown grid stays).
     void SetCurrentSilently(int index);
