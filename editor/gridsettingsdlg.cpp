@@ -199,7 +199,8 @@ void GridSettingsDlg::BuildForm() {
     label("lblIconCOVL", QRect(333, 109, 91, 21), tr("Colorize:"));
     edit("edtCol", QRect(444, 109, 109, 20));
     label("lblIconPresets", QRect(333, 131, 91, 21), tr("Align/Margin:"));
-    edit("edtAlign", QRect(444, 131, 109, 20));
+    // The alignment picker of the widget kit is 60 px wide: the alignment text starts to its right.
+    edit("edtAlign", QRect(486, 131, 67, 20));
     label("lblTabName", QRect(333, 185, 81, 21), tr("Tab Name:"));
     edit("edtTabName0", QRect(331, 201, 84, 20));
     edit("edtTabName1", QRect(331, 218, 84, 20));

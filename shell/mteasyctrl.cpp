@@ -47,9 +47,10 @@ MTEGridList::MTEGridList(QWidget* parent, MTEGridEdit* gridEdit) : MainTabElem(p
     InitBrowseImages();
     BuildForm();
     scrollArea = new TouchScrollArea(wdgMainView);
-    scrollArea->setObjectName(QStringLiteral("BrowseScrollArea"));
     scrollArea->setGeometry(0, 0, 585, 631);
     scrollArea->keysToArea = true;
+    // The tab's own background shows through the list.
+    scrollArea->viewport()->setAutoFillBackground(false);
     content = new QWidget;
     content->setObjectName(QStringLiteral("BrowseContent"));
     content->setGeometry(0, 0, 585, 2000);
@@ -86,8 +87,11 @@ void MTEGridList::BuildForm() {
     btnGridMode->setFocusPolicy(Qt::NoFocus);
     label = new QLabel(this);
     label->setObjectName(QStringLiteral("label"));
-    label->setGeometry(9, 6, 221, 16);
     label->setStyleSheet(QStringLiteral("QLabel { color : #65c3f7; font-family:'Eurostile-Demi'; font-size:13px; }"));
+    // As high as the font that stands in for the title font needs, centred where the form puts it.
+    label->ensurePolished();
+    const int labelHeight = qMax(16, label->fontMetrics().height());
+    label->setGeometry(9, 14 - labelHeight / 2, 221, labelHeight);
     lblBgImage = new QLabel(this);
     lblBgImage->setObjectName(QStringLiteral("lblBgImage"));
     lblBgImage->setGeometry(0, 0, 607, 659);
@@ -253,7 +257,8 @@ void MTEGridList::AddSection(int category, bool withHeader) {
     for (const auto& h : heads) {
         auto* l = new QLabel(h.text);
         l->setFixedWidth(h.width);
-        l->setStyleSheet(QStringLiteral("background-image:url(:/images/divider-line_listview)"));
+        l->setStyleSheet(
+            QStringLiteral("background-image:url(:/images/divider-line_listview); color:#ababab; font-size:11px;"));
         columns->addWidget(l);
     }
     auto* nameHead = qobject_cast<QLabel*>(columns->itemAt(1)->widget());
