@@ -33,11 +33,12 @@ Composition::Composition(const MervexWnd::Folders& folders) {
 
     m_tabHooks = std::make_unique<ProgramTabHooks>();
     m_window = new MervexWnd(*m_tabHooks, folders);
-    m_tabHooks->Attach(m_window);
-
-    // What the window fixed at construction, made known to the parts below it.
+    // What the window fixed at construction, made known to the parts below it before the tabs are built:
+    // the browse tab reads the custom-grid folder at once.
     PluginTools::SetDataPath(m_window->GetDataPath());
     PluginTools::SetUserPath(m_window->GetUserPath());
+    m_tabHooks->Attach(m_window);
+
     // The data sources take their stored settings from here, and the close sequence stores them back.
     SetDataSourceSettingsMap(&m_window->Cfg()->UserCfg().CfgSrc);
     SetColorPickerSettings(&m_window->Cfg()->UserCfg().CfgBase);

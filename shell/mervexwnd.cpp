@@ -445,6 +445,8 @@ void MervexWnd::CreateInitialCustomTab() {
         tab.Name = grid.GetKey();
         m_cfg->UserCfg().Tabs.append(tab);
     }
+    // The browse tab was filled before the grid existed.
+    m_hooks->RefillGridBrowser();
 }
 
 void MervexWnd::SwitchLanguage(const QString& code) {

@@ -1,12 +1,14 @@
 #include "shell/programtabhooks.h"
 
 #include "config/datacfgrecords.h"
+#include "editor/gridsettingsdlg.h"
 #include "editor/gridview.h"
 #include "editor/mtegridedit.h"
 #include "editor/netgridsprovider.h"
 #include "editor/tabview.h"
 #include "foundation/logger/QsLog.h"
 #include "shell/mervexwnd.h"
+#include "shell/mteasyctrl.h"
 
 ProgramTabHooks::ProgramTabHooks() = default;
 
@@ -21,6 +23,10 @@ MTEGridEdit* ProgramTabHooks::Editor() const {
     return m_editor;
 }
 
+MTEasyCtrl* ProgramTabHooks::Browse() const {
+    return m_browse;
+}
+
 void ProgramTabHooks::Attach(MervexWnd* wnd) {
     m_wnd = wnd;
     auto* tab = new QWidget;
@@ -28,6 +34,11 @@ void ProgramTabHooks::Attach(MervexWnd* wnd) {
     wnd->SetTab(MervexWnd::TabCreate, tab);
     m_editor = new MTEGridEdit(tab);
     m_editor->SetCustomGridPath(wnd->GetCustomGridPath());
+    // New and Edit run the grid settings dialog on the shown grid.
+    m_editor->SetGridSettingsRunner(&GridSettingsDlg::Run);
+    // The browse tab borrows the editor whenever it shows; until then it stays on the controls tab.
+    m_browse = new MTEasyCtrl(nullptr, m_editor);
+    wnd->SetTab(MervexWnd::TabBrowse, m_browse);
     MoveGridEditorTo(tab);
     if (auto* grids = dynamic_cast<NetGridsProvider*>(wnd->GridsProvider())) {
         QPointer<MTEGridEdit> editor = m_editor;
@@ -36,7 +47,12 @@ void ProgramTabHooks::Attach(MervexWnd* wnd) {
 }
 
 void ProgramTabHooks::FillTabs() {
-    m_editor->ReloadCfg();
+    // Fills the grid editor, then lists the grids.
+    m_browse->Init();
+}
+
+void ProgramTabHooks::RefillGridBrowser() {
+    m_browse->List()->Rebuild();
 }
 
 void ProgramTabHooks::MoveGridEditorTo(QWidget* tab) {

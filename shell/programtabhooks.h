@@ -10,6 +10,7 @@
 #include <QPointer>
 
 class MervexWnd;
+class MTEasyCtrl;
 class MTEGridEdit;
 
 class ProgramTabHooks : public QObject, public IMainTabHooks {
@@ -22,6 +23,7 @@ public:
     void Attach(MervexWnd* wnd);
 
     MTEGridEdit* Editor() const;
+    MTEasyCtrl* Browse() const;
 
     void FillTabs() override;
     void MoveGridEditorTo(QWidget* tab) override;
@@ -37,6 +39,7 @@ public:
     void RevertGrid() override;
     void RevertSettings() override;
     bool ImportPackage(const QString& path) override;
+    void RefillGridBrowser() override;
     int GridTabCount() override;
     bool AddInitialCustomTab(const QString& gridKey) override;
     bool IsPairingMode() override;
@@ -45,4 +48,5 @@ public:
 private:
     QPointer<MervexWnd> m_wnd;
     QPointer<MTEGridEdit> m_editor;
+    QPointer<MTEasyCtrl> m_browse;
 };
