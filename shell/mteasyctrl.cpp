@@ -178,7 +178,7 @@ int MTEGridList::CurrentCategory() const {
 QHBoxLayout* MTEGridList::HeaderRow(int category, bool withButtons) {
     auto* row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 5);
-    QLabel* text = withButtons ? headerLabel : new QLabel;
+    QLabel* text = withButtons ? headerLabel : new QLabel(content);
     text->setStyleSheet(QString::fromLatin1(kHeaderStyle).arg(withButtons ? 17 : 7));
     text->setText(QLatin1String(kSectionHeaders[category]));
     row->addWidget(text);
@@ -193,9 +193,12 @@ QHBoxLayout* MTEGridList::HeaderRow(int category, bool withButtons) {
 }
 
 void MTEGridList::BuildView(int category) {
+    // Attached first, so that every widget below lands on the content widget as it is added.
     sectionsLayout = new QVBoxLayout;
     sectionsLayout->setContentsMargins(0, 0, 0, 0);
     sectionsLayout->setSpacing(0);
+    mainLayout->addLayout(sectionsLayout);
+    mainLayout->setAlignment(sectionsLayout, Qt::AlignTop);
     if (category == AllGrids) {
         AddSection(PresetGrids, false);
         AddSection(PremiumGrids, true);
@@ -203,10 +206,22 @@ void MTEGridList::BuildView(int category) {
     } else {
         AddSection(category, false);
     }
-    mainLayout->addLayout(sectionsLayout);
-    mainLayout->setAlignment(sectionsLayout, Qt::AlignTop);
+    // Widgets a layout shows only later count for nothing in its size: show them now, so that the content
+    // takes its full height at once.
+    for (QWidget* w : content->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (w->isHidden() && !w->testAttribute(Qt::WA_WState_ExplicitShowHide))
+            w->show();
+    }
     needsResize = true;
+    ResizeContent();
     update();
+}
+
+void MTEGridList::ResizeContent() {
+    if (!needsResize || !mainLayout)
+        return;
+    content->resize(585, mainLayout->sizeHint().height() + 15);
+    needsResize = false;
 }
 
 void MTEGridList::AddSection(int category, bool withHeader) {
@@ -225,7 +240,7 @@ void MTEGridList::AddSection(int category, bool withHeader) {
     sectionsLayout->addLayout(section);
     if (!listMode) {
         section->setContentsMargins(20, 0, 0, 0);
-        auto* divider = new QLabel;
+        auto* divider = new QLabel(content);
         divider->setPixmap(QPixmap(QStringLiteral(":/images/divider-line")));
         divider->setStyleSheet(QStringLiteral("margin-bottom: 10px; margin-right:17px"));
         section->addWidget(divider);
@@ -255,7 +270,7 @@ void MTEGridList::AddSection(int category, bool withHeader) {
         int width;
     } heads[] = {{tr("Grid name"), 260}, {QString(), 141}, {tr("Last modified"), 85}, {tr("Added"), 62}};
     for (const auto& h : heads) {
-        auto* l = new QLabel(h.text);
+        auto* l = new QLabel(h.text, content);
         l->setFixedWidth(h.width);
         l->setStyleSheet(
             QStringLiteral("background-image:url(:/images/divider-line_listview); color:#ababab; font-size:11px;"));
@@ -277,9 +292,9 @@ void MTEGridList::AddItem(const DataCfg::TGrid& grid, QLayout* layout) {
     AbstractBrowseItem* item = nullptr;
     BrowseListItem* row = nullptr;
     if (listMode)
-        item = row = new BrowseListItem(grid.Name, this);
+        item = row = new BrowseListItem(grid.Name, content);
     else
-        item = new BrowseGridItem(grid.Name, this);
+        item = new BrowseGridItem(grid.Name, content);
     item->date = grid.Date;
     item->set = grid.Set;
     if (gridEdit)
@@ -458,10 +473,7 @@ void MTEGridList::openExternalLink() {
 }
 
 void MTEGridList::paintEvent(QPaintEvent* e) {
-    if (needsResize && mainLayout) {
-        content->resize(585, mainLayout->sizeHint().height() + 15);
-        needsResize = false;
-    }
+    ResizeContent();
     MainTabElem::paintEvent(e);
 }
 

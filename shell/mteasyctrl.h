@@ -71,6 +71,7 @@ private:
     QString CategoryText(int category) const;
     QHBoxLayout* HeaderRow(int category, bool withButtons);
     void BuildView(int category);
+    void ResizeContent();
     void AddSection(int category, bool withHeader);
     void AddItem(const DataCfg::TGrid& grid, QLayout* layout);
     void Empty();

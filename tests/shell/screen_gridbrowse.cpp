@@ -105,6 +105,10 @@ private slots:
 
     void tilesAndRows() {
         MTEGridList* list = m_tab->List();
+        // A language switch rebuilds the list.
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(list, &change);
+        QCoreApplication::sendEvent(list, &change);
         QVERIFY(list->Items().size() > 1);
         QTest::mouseClick(list->Items().first(), Qt::LeftButton);
         QTest::qWait(100);

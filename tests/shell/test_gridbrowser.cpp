@@ -205,6 +205,8 @@ private slots:
         m_cfg->Grids().removeLast();
         m_tab->show();
         QVERIFY(Names().contains(QStringLiteral("Later")));
+        // Rebuilt while shown, the content is at once as high as its three rows of tiles.
+        QVERIFY2(List()->Content()->height() > 3 * 148, qPrintable(QString::number(List()->Content()->height())));
         // The editor's grid is marked.
         m_editor->ShowGrid(QStringLiteral("CustomGrid:Later"));
         emit m_editor->comboBoxItemSelected(QStringLiteral("CustomGrid:Later"));
