@@ -21,3 +21,7 @@ Result Read(const QString& path, QVariantMap& map, QString& error, QString* cano
 bool Load(const QString& path, QVariantMap& map, QString* canonical = nullptr);
 
 } // namespace CfgJsonFile
+
+// Moves a JSON file to a new path; a file already there is kept as the new path's backup (".jsbk"). False
+// when the old file is missing or the move fails.
+bool RenameJsonFile(const QString& oldPath, const QString& newPath);

@@ -23,7 +23,7 @@ QString NoDoubleSlash(QString text) {
     return text.replace(QLatin1String("//"), QLatin1String("/"));
 }
 
-// The user's answer whether the plug-in may load the library (file name without folders); remember is set
+// The user's answer whether the plug-in may load the library (its full path); remember is set
 // when the answer is to be kept. Nobody to ask means no.
 bool AskUser(const QString& plugin, const QString& fileName, bool* remember) {
     *remember = false;
@@ -97,6 +97,13 @@ bool DataCfg::LoadPlugin(const QString& folderIn, const QString& fileNameIn) {
             continue;
         }
         path = QFileInfo(path).canonicalFilePath();
+        // A library is loaded only from inside its plug-in's own folder (links resolved), never from
+        // wherever a description points.
+        const QString root = QFileInfo(folder).canonicalFilePath() + QLatin1Char('/');
+        if (root.size() < 2 || !path.startsWith(root)) {
+            QLOG_ERROR() << "Missing DLL File: " << folder + QLatin1Char('/') + rel << "(outside the plugin folder)";
+            continue;
+        }
         const QString checksum = FileHashBase64(path);
         if (checksum.isEmpty())
             continue;
@@ -136,7 +143,8 @@ bool DataCfg::LoadDynamicLibraries() {
             continue;
         if (permission != LP_Always && permission != LP_CertValidated) {
             bool remember = false;
-            const bool yes = AskUser(libs[i].Plugin, QFileInfo(libs[i].Rsc).fileName(), &remember);
+            // The full path: a bare file name would hide where the library really lies.
+            const bool yes = AskUser(libs[i].Plugin, libs[i].Rsc, &remember);
             // The question runs a nested event loop: look the entry up again.
             if (i >= libs.size())
                 break;

@@ -122,6 +122,23 @@ bool MoveJsonFileKeepBackup(const QString& source, const QString& target) {
     return ReplaceByRename(source, target);
 }
 
+bool RenameJsonFile(const QString& oldPath, const QString& newPath) {
+    if (!QFileInfo::exists(oldPath))
+        return false;
+    const QString backup = JsonBackupName(newPath);
+    if (QFileInfo::exists(newPath)) {
+        // The backup is replaced only once the new copy of the old file is complete.
+        const QString temp = backup + QStringLiteral("_");
+        QFile::remove(temp);
+        if (!QFile::copy(newPath, temp))
+            return false;
+        QFile::remove(backup);
+        if (!QFile::rename(temp, backup) || !QFile::remove(newPath))
+            return false;
+    }
+    return QFile::rename(oldPath, newPath);
+}
+
 QString DataCfg::CustomGridPath() {
     return PluginTools::GetUserPath() + QStringLiteral("CustomGrids/");
 }
@@ -251,7 +268,8 @@ bool DataCfg::LoadCustomGrid(const QString& path) {
 QString DataCfg::SaveCustomGrid(const QString& path, const QString& gridName) {
     PROFILE_SCOPE("DataCfg::SaveCustomGrid");
     const TGrid grid = FindGrid(gridName, CustomGridSet);
-    if (grid.Name.isEmpty())
+    // FindGrid falls back to a grid of that name in any set: a shipped grid must never be written here.
+    if (grid.Name.isEmpty() || !grid.Custom || grid.Set != CustomGridSet)
         return Tr(QT_TRANSLATE_NOOP("DataCfg", "Grid not found: ")) + gridName;
     const QString target = path.isEmpty() ? grid.File : path;
     const QString newName = QFileInfo(target).completeBaseName();
@@ -298,7 +316,8 @@ QString DataCfg::SaveCustomGrid(const QString& path, const QString& gridName) {
 QString DataCfg::DeleteCustomGrid(const QString& gridName) {
     PROFILE_SCOPE("DataCfg::DeleteCustomGrid");
     const TGrid grid = FindGrid(gridName, CustomGridSet);
-    if (grid.Name.isEmpty())
+    // FindGrid falls back to a grid of that name in any set: a shipped grid must never be written here.
+    if (grid.Name.isEmpty() || !grid.Custom || grid.Set != CustomGridSet)
         return Tr(QT_TRANSLATE_NOOP("DataCfg", "Grid not found: ")) + gridName;
     if (!grid.Custom)
         return Tr(QT_TRANSLATE_NOOP("DataCfg", "Not a Custom Grid: ")) + gridName;

@@ -27,7 +27,74 @@ bool ReadJson(const QString& path, QVariant& value, QString& error, bool* opened
     value = JsonParseText(QString::fromUtf8(file.readAll()), error);
     return error.isEmpty();
 }
+
+// Writes the whole file or nothing: a full disk leaves the old file (or none), never a truncated one.
+bool WriteWhole(const QString& path, const QByteArray& bytes) {
+    return WriteFileWhole(path, bytes);
+}
+
+IExchangeRenderer* g_renderer = nullptr;
+bool g_exchangeRunning = false;
+
+// One exchange at a time: they share the staging folder, and unpacking serves events meanwhile.
+class ExchangeGuard {
+public:
+    ExchangeGuard() : m_ok(!g_exchangeRunning) {
+        if (m_ok)
+            g_exchangeRunning = true;
+        else
+            QLOG_ERROR() << "Another import or export is running";
+    }
+    ~ExchangeGuard() {
+        if (m_ok)
+            g_exchangeRunning = false;
+    }
+    ExchangeGuard(const ExchangeGuard&) = delete;
+    ExchangeGuard& operator=(const ExchangeGuard&) = delete;
+    bool Ok() const { return m_ok; }
+
+private:
+    bool m_ok;
+};
+
+IExchangeRenderer* Renderer() {
+    if (!g_renderer) {
+        static bool warned = false;
+        if (!warned)
+            QLOG_WARN() << "No exchange renderer installed: exported archives carry no screenshots or icon previews";
+        warned = true;
+    }
+    return g_renderer;
+}
 } // namespace
+
+void ExchangeRenderer::Install(IExchangeRenderer* renderer) {
+    g_renderer = renderer;
+}
+
+IExchangeRenderer* ExchangeRenderer::Get() {
+    return g_renderer;
+}
+
+bool IsProgramFile(const QString& path) {
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    if (path.contains(QLatin1String(".exe")) || path.contains(QLatin1String(".dll")) ||
+        name.endsWith(QLatin1String(".so")) || name.contains(QLatin1String(".so.")))
+        return true;
+    if (!info.isFile())
+        return false;
+    if (info.permissions() & (QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup | QFile::ExeOther))
+        return true;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(4);
+    return head == QByteArray("\x7f"
+                              "ELF",
+                              4) ||
+           head.startsWith("MZ");
+}
 
 int DetectExchangeKind(const QString& path) {
     PROFILE_SCOPE("DetectExchangeKind");
@@ -67,8 +134,13 @@ bool CopyFileUnique(const QString& source, const QString& folder, QString& name)
         if (!suffix.isEmpty())
             name += QLatin1Char('.') + suffix;
         const QString target = folder + QLatin1Char('/') + name;
-        if (!QFileInfo::exists(target))
-            return QFile::copy(source, target);
+        if (!QFileInfo::exists(target)) {
+            if (QFile::copy(source, target) && QFileInfo(target).size() == QFileInfo(source).size())
+                return true;
+            QLOG_ERROR() << "Can't write File:" << target;
+            QFile::remove(target);
+            return false;
+        }
         if (FilesEqual(target, source))
             return false;
     }
@@ -95,13 +167,17 @@ bool ExchangeResource(QString& reference, const QString& stagingFolder, const QS
         QDir().mkpath(destinationFolder);
         QString name;
         CopyFileUnique(source, destinationFolder, name);
+        if (!QFileInfo::exists(destinationFolder + QLatin1Char('/') + name))
+            return false; // not copied (the log says why): the reference stays as it was
         reference = destinationFolder + name + tail;
         return true;
     }
 
-    QString file = PluginTools::ResolvePath(path);
+    // A file the user picked is stored by its absolute path; the stored forms ("/x" in the data folder, the
+    // folder words) apply to whatever does not exist as written.
+    QString file = QFileInfo(path).isAbsolute() && QFileInfo::exists(path) ? path : PluginTools::ResolvePath(path);
     QString iconPng;
-    if (file.contains(QLatin1String(".exe")) || file.contains(QLatin1String(".dll"))) {
+    if (IsProgramFile(file)) {
         const QImage icon = PAL::LoadIconImage(reference);
         if (icon.width() < 1)
             return false;
@@ -116,9 +192,11 @@ bool ExchangeResource(QString& reference, const QString& stagingFolder, const QS
     QDir().mkpath(stagingFolder + QStringLiteral("rsc"));
     QString name;
     CopyFileUnique(file, stagingFolder + QStringLiteral("rsc"), name);
-    reference = QStringLiteral("rsc/") + name + tail;
     if (!iconPng.isEmpty())
         QFile::remove(iconPng);
+    if (!QFileInfo::exists(stagingFolder + QStringLiteral("rsc/") + name))
+        return false;
+    reference = QStringLiteral("rsc/") + name + tail;
     return true;
 }
 
@@ -179,8 +257,23 @@ bool ExchangeGridResources(DataCfg::TGrid& grid, ExchangeContext* context) {
         QDir().mkpath(rsc);
     bool result = ExchangeResource(grid.Background, context->StagingFolder, context->DestinationFolder);
     result |= ExchangeResource(grid.Icon, context->StagingFolder, context->DestinationFolder);
-    if (context->Export)
-        grid.IconPreview.clear(); // a preview from this computer would name a file that is not in the archive
+    if (context->Export) {
+        // A preview from this computer would name a file that is not in the archive: draw a new one.
+        grid.IconPreview.clear();
+        IExchangeRenderer* renderer = Renderer();
+        const QString iconFile = grid.Icon.section(QLatin1Char('|'), 0, 0);
+        if (renderer && !iconFile.trimmed().isEmpty()) {
+            const QImage preview =
+                renderer->MakeGridIconImage(grid.Icon, context->StagingFolder + QStringLiteral("rsc/"));
+            const QString previewPath =
+                PluginTools::GetTempPath() + QFileInfo(iconFile).completeBaseName() + QStringLiteral(".png");
+            if (!preview.isNull() && preview.save(previewPath, "PNG")) {
+                grid.IconPreview = previewPath;
+                result |= ExchangeResource(grid.IconPreview, context->StagingFolder, context->DestinationFolder);
+                QFile::remove(previewPath);
+            }
+        }
+    }
     if (!context->Export && grid.IconPreview.startsWith(QLatin1String("rsc/")))
         result |= ExchangeResource(grid.IconPreview, context->StagingFolder, context->DestinationFolder);
     if (cfg) {
@@ -199,7 +292,7 @@ bool ExchangeGridResources(DataCfg::TGrid& grid, ExchangeContext* context) {
 namespace {
 bool Unpack(const QString& archive, QString& staging) {
     staging = PrepareStagingFolder();
-    if (!UnzipDir(archive, staging)) {
+    if (!UnzipDirResponsive(archive, staging, ExchangeZipLimits())) {
         RemoveDirRecursive(staging);
         return false;
     }
@@ -219,6 +312,9 @@ void ReadMacros(ExchangeContext& context) {
 bool ImportControl(QString& entryName, DataCfg::TControl& control, const QString& archive,
                    const QString& destinationFolder) {
     PROFILE_SCOPE("ImportControl");
+    ExchangeGuard guard;
+    if (!guard.Ok())
+        return false;
     QString staging;
     if (!Unpack(archive, staging))
         return false;
@@ -264,6 +360,9 @@ bool ImportControl(QString& entryName, DataCfg::TControl& control, const QString
 
 bool ImportGrid(DataCfg::TGrid& grid, const QString& archive, const QString& destinationFolder) {
     PROFILE_SCOPE("ImportGrid");
+    ExchangeGuard guard;
+    if (!guard.Ok())
+        return false;
     QString staging;
     if (!Unpack(archive, staging))
         return false;
@@ -284,12 +383,17 @@ bool ImportGrid(DataCfg::TGrid& grid, const QString& archive, const QString& des
     context.StagingFolder = staging;
     context.DestinationFolder = destinationFolder;
     ExchangeGridResources(grid, &context);
+    // The resources are copied out; the unpacked archive has done its work.
+    RemoveDirRecursive(staging);
     return true;
 }
 
 bool ImportPackage(const QString& archive, DataCfg::TCtrlSet& controls, QList<DataCfg::TGrid>& grids,
                    QVariant& description, const QString& destinationFolder) {
     PROFILE_SCOPE("ImportPackage");
+    ExchangeGuard guard;
+    if (!guard.Ok())
+        return false;
     QString staging;
     if (!Unpack(archive, staging))
         return false;
@@ -310,14 +414,11 @@ bool ImportPackage(const QString& archive, DataCfg::TCtrlSet& controls, QList<Da
         for (const char* key : {"Name", "Author", "Desc", "Email", "Web"})
             out.insert(QLatin1String(key), in.value(QLatin1String(key)).toString());
         out.insert(QStringLiteral("Plugin"), QStringLiteral("1"));
-        QFile file(info);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        if (!WriteFileWhole(info, JsonSerializeCompact(out) + '\n')) {
             QLOG_ERROR() << "PluginErrorImport: Can't truncate File: " << info;
             RemoveDirRecursive(staging);
             return false;
         }
-        file.write(JsonSerializeCompact(out) + '\n');
-        file.close();
         if (!ReadJson(info, value, error, &opened) && !opened) {
             QLOG_ERROR() << "PluginErrorImport: Can't truncate File: " << info;
             RemoveDirRecursive(staging);
@@ -337,10 +438,12 @@ bool ImportPackage(const QString& archive, DataCfg::TCtrlSet& controls, QList<Da
     }
     if (!QFile(controlsPath).open(QIODevice::ReadOnly)) {
         QLOG_ERROR() << "(Error: 02) Can't read File:" << controlsPath;
+        RemoveDirRecursive(staging);
         return false;
     }
     if (!QFile(gridsPath).open(QIODevice::ReadOnly)) {
         QLOG_ERROR() << "(Error: 03) Can't read File:" << gridsPath;
+        RemoveDirRecursive(staging);
         return false;
     }
     ExchangeContext context;
@@ -383,4 +486,143 @@ bool ImportPackage(const QString& archive, DataCfg::TCtrlSet& controls, QList<Da
     }
     RemoveDirRecursive(staging);
     return true;
+}
+
+namespace {
+// Packs the staging folder into a temporary file beside the archive, then puts it in the archive's place.
+bool PackStaging(const QString& staging, const QString& archive) {
+    const QString temp = archive + QStringLiteral(".part");
+    QFile::remove(temp);
+    bool ok = ZipDir(staging, temp);
+    // The archive must list every staged file: a short write at the disk's end can pass unnoticed.
+    if (ok && EnumZip(temp).size() != ListFilesRecursive(staging).size()) {
+        QLOG_ERROR() << "Can't write File:" << archive;
+        ok = false;
+    }
+    if (ok) {
+        if (QFileInfo::exists(archive) && !QFile::remove(archive)) {
+            QLOG_ERROR() << "Can't write File:" << archive;
+            ok = false;
+        } else if (!QFile::rename(temp, archive)) {
+            QLOG_ERROR() << "Can't write File:" << archive;
+            ok = false;
+        }
+    }
+    if (!ok)
+        QFile::remove(temp);
+    RemoveDirRecursive(staging);
+    return ok;
+}
+
+// "macros.json" only when something referenced a macro.
+bool WriteMacros(const ExchangeContext& context) {
+    if (context.Macros.isEmpty())
+        return true;
+    QVariantMap map;
+    map.insert(QStringLiteral("Macros"), context.Macros);
+    return WriteWhole(context.StagingFolder + QStringLiteral("macros.json"), JsonSerializeCompact(map));
+}
+
+bool WriteJsonFile(const QString& path, const QVariant& value) {
+    QString error;
+    const QByteArray bytes = JsonSerialize(value, error, 0);
+    if (!error.isEmpty()) {
+        QLOG_ERROR() << "Export failed:" << error;
+        return false;
+    }
+    return WriteWhole(path, bytes);
+}
+} // namespace
+
+bool RenderControlScreenshot(DataCfg::TCtrlRef& entry, const DataCfg::TControl& control, int n,
+                             const ExchangeContext* context) {
+    PROFILE_SCOPE("RenderControlScreenshot");
+    const QString rsc = context->StagingFolder + QStringLiteral("rsc/");
+    QDir().mkpath(rsc);
+    entry.Screenshot = QStringLiteral("%1ctrl_image_%2.png").arg(QStringLiteral("rsc/")).arg(n);
+    IExchangeRenderer* renderer = Renderer();
+    if (!renderer)
+        return false;
+    const QImage image = renderer->RenderControl(control);
+    return !image.isNull() && image.save(QStringLiteral("%1ctrl_image_%2.png").arg(rsc).arg(n));
+}
+
+void RenderGridScreenshot(DataCfg::TGrid& grid, const ExchangeContext* context, int n, const QString& background) {
+    PROFILE_SCOPE("RenderGridScreenshot");
+    const QString rsc = context->StagingFolder + QStringLiteral("rsc/");
+    QDir().mkpath(rsc);
+    if (IExchangeRenderer* renderer = Renderer()) {
+        const QImage image = renderer->RenderGrid(grid, background);
+        if (!image.isNull())
+            image.save(QStringLiteral("%1grid_image_%2.png").arg(rsc).arg(n), nullptr, 50);
+    }
+    grid.Screenshot = QStringLiteral("%1grid_image_%2.png").arg(QStringLiteral("rsc/")).arg(n);
+}
+
+bool ExportControl(const QString& entryName, const DataCfg::TControl& control, const QString& archive) {
+    PROFILE_SCOPE("ExportControl");
+    ExchangeGuard guard;
+    if (!guard.Ok())
+        return false;
+    ExchangeContext context;
+    context.Export = true;
+    context.StagingFolder = PrepareStagingFolder();
+
+    DataCfg::TCtrlRef entry;
+    entry.Name = entryName;
+    entry.Control = control.Set.isEmpty() ? control.Name : control.Set + QLatin1Char(':') + control.Name;
+    DataCfg::TConfig config = control.Config;
+    ExchangeConfigOptions(config, &context);
+    RenderControlScreenshot(entry, control, 0, &context);
+    entry.Config = config.GetValues();
+
+    DataCfg::TCtrlSet list;
+    list.Name.clear();
+    list.Elements.append(entry);
+    if (!WriteJsonFile(context.StagingFolder + QStringLiteral("control.json"), list.Write()) || !WriteMacros(context)) {
+        RemoveDirRecursive(context.StagingFolder);
+        return false;
+    }
+    return PackStaging(context.StagingFolder, archive);
+}
+
+bool ExportPackage(const QString& archive, DataCfg::TCtrlSet controls, QList<DataCfg::TGrid> grids,
+                   const QVariant& description) {
+    PROFILE_SCOPE("ExportPackage");
+    ExchangeGuard guard;
+    if (!guard.Ok())
+        return false;
+    ExchangeContext context;
+    context.Export = true;
+    context.StagingFolder = PrepareStagingFolder();
+    auto fail = [&] {
+        RemoveDirRecursive(context.StagingFolder);
+        return false;
+    };
+    if (!WriteWhole(context.StagingFolder + QStringLiteral("info.json"), JsonSerializeCompact(description)))
+        return fail();
+
+    DataCfg* cfg = DataCfg::Instance();
+    for (int n = 0; n < controls.Elements.size(); ++n) {
+        DataCfg::TCtrlRef& entry = controls.Elements[n];
+        DataCfg::TControl control = cfg ? cfg->FindControl(entry.Control) : DataCfg::TControl();
+        control.Config.SetValues(entry.Config);
+        RenderControlScreenshot(entry, control, n, &context);
+        DataCfg::TConfig config = control.Config;
+        ExchangeConfigOptions(config, &context);
+        entry.Config = config.GetValues();
+    }
+    if (!WriteJsonFile(context.StagingFolder + QStringLiteral("controls.json"), controls.Write()))
+        return fail();
+
+    QVariantList list;
+    for (int n = 0; n < grids.size(); ++n) {
+        DataCfg::TGrid& grid = grids[n];
+        RenderGridScreenshot(grid, &context, n, grid.Background);
+        ExchangeGridResources(grid, &context);
+        list.append(grid.WriteStored());
+    }
+    if (!WriteJsonFile(context.StagingFolder + QStringLiteral("grids.json"), list) || !WriteMacros(context))
+        return fail();
+    return PackStaging(context.StagingFolder, archive);
 }

@@ -6,6 +6,7 @@
 #include "config/datacfg.h"
 #include "config/datacfgrecords.h"
 
+#include <QImage>
 #include <QString>
 #include <QVariant>
 #include <QVariantMap>
@@ -19,7 +20,29 @@ struct ExchangeContext {
 
 enum ExchangeKind { EK_Unrecognised = -1, EK_Missing = 0, EK_Control = 1, EK_Grid = 2, EK_Package = 3, EK_Plugin = 4 };
 
+// The pictures of exported archives (control and grid screenshots, tab-icon previews) are drawn by the
+// control runtime and the grid editor above this folder; program entry installs their renderer. Without one
+// the archives carry no pictures (one WARN line says so).
+class IExchangeRenderer {
+public:
+    virtual ~IExchangeRenderer() = default;
+    // The control as its view draws it, on a transparent background.
+    virtual QImage RenderControl(const DataCfg::TControl& control) = 0;
+    // The grid on a 640 x 1600 canvas of 160-pixel cells over the background picture (empty: the skin's deck).
+    virtual QImage RenderGrid(const DataCfg::TGrid& grid, const QString& background) = 0;
+    // The grid's tab icon composed from its icon text; folder holds the icon file when the skin has none.
+    virtual QImage MakeGridIconImage(const QString& iconText, const QString& folder) = 0;
+};
+namespace ExchangeRenderer {
+void Install(IExchangeRenderer* renderer);
+IExchangeRenderer* Get();
+} // namespace ExchangeRenderer
+
 int DetectExchangeKind(const QString& path);
+// Program files (Linux executables and libraries, Windows programs) are never packed: on export a reference to
+// one becomes a picture of its icon. ELF and PE files by their first bytes, ".exe", ".dll", ".so" and ".so.N"
+// names, and any file with an execute permission bit.
+bool IsProgramFile(const QString& path);
 // The temp folder's "Exchange/_tmp/", emptied and created again.
 QString PrepareStagingFolder();
 // Copies the file into the folder under its own base name or a free "_n" one; an identical file already
@@ -32,5 +55,14 @@ bool ExchangeGridResources(DataCfg::TGrid& grid, ExchangeContext* context);
 bool ImportControl(QString& entryName, DataCfg::TControl& control, const QString& archive,
                    const QString& destinationFolder);
 bool ImportGrid(DataCfg::TGrid& grid, const QString& archive, const QString& destinationFolder);
+// Export: the archives are assembled in the staging folder and packed into a temporary file beside the
+// target, which then takes the target's place; a failure leaves no archive behind.
+bool ExportControl(const QString& entryName, const DataCfg::TControl& control, const QString& archive);
+bool ExportPackage(const QString& archive, DataCfg::TCtrlSet controls, QList<DataCfg::TGrid> grids,
+                   const QVariant& description);
+bool RenderControlScreenshot(DataCfg::TCtrlRef& entry, const DataCfg::TControl& control, int n,
+                             const ExchangeContext* context);
+void RenderGridScreenshot(DataCfg::TGrid& grid, const ExchangeContext* context, int n, const QString& background);
+
 bool ImportPackage(const QString& archive, DataCfg::TCtrlSet& controls, QList<DataCfg::TGrid>& grids,
                    QVariant& description, const QString& destinationFolder);

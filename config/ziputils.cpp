@@ -3,10 +3,13 @@
 #include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
@@ -126,6 +129,23 @@ QList<QFileInfo> ListFilesRecursive(const QString& path) {
     return files;
 }
 
+bool WriteFileWhole(const QString& path, const QByteArray& bytes) {
+    const QString temp = path + QStringLiteral(".part");
+    QFile file(temp);
+    bool ok =
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() && file.flush();
+    file.close();
+    ok = ok && file.error() == QFileDevice::NoError && QFileInfo(temp).size() == bytes.size();
+    if (ok && QFileInfo::exists(path))
+        ok = QFile::remove(path);
+    ok = ok && QFile::rename(temp, path);
+    if (!ok) {
+        QLOG_ERROR() << "Can't write File:" << path << file.errorString();
+        QFile::remove(temp);
+    }
+    return ok;
+}
+
 bool IsSafeEntryName(const QString& name) {
     if (name.isEmpty() || name.startsWith(QLatin1Char('/')) || name.startsWith(QLatin1Char('\\')) ||
         name.contains(QLatin1Char('\0')))
@@ -198,7 +218,11 @@ bool UnzipDir(const QString& archive, const QString& target, const ZipLimits& li
             QLOG_ERROR() << "UnzipDir(): file.open():" << file.getZipError();
             return false;
         }
-        QDir().mkpath(QFileInfo(outPath).absolutePath());
+        if (!QDir().mkpath(QFileInfo(outPath).absolutePath())) {
+            QLOG_ERROR() << "UnzipDir(): mkpath():" << QFileInfo(outPath).absolutePath();
+            file.close();
+            return false;
+        }
         if (file.getZipError() != UNZ_OK) {
             QLOG_ERROR() << "UnzipDir(): file.getFileName():" << file.getZipError();
             return false;
@@ -209,9 +233,11 @@ bool UnzipDir(const QString& archive, const QString& target, const ZipLimits& li
             file.close();
             return false;
         }
-        // The declared size may lie: never write more than it promised.
+        // The declared size may lie: never write more than it promised. A write that fails (a full disk)
+        // ends the unpacking, and the half-written file goes.
         qint64 written = 0;
         bool overrun = false;
+        bool writeFailed = false;
         for (;;) {
             const QByteArray block = file.read(BlockSize);
             if (block.isEmpty())
@@ -221,21 +247,38 @@ bool UnzipDir(const QString& archive, const QString& target, const ZipLimits& li
                 overrun = true;
                 break;
             }
-            out.write(block);
+            if (out.write(block) != block.size()) {
+                writeFailed = true;
+                break;
+            }
         }
+        if (!out.flush())
+            writeFailed = true;
         out.close();
+        // A short write at the disk's end can pass without an error: the file must hold every byte.
+        if (out.error() != QFileDevice::NoError || (!overrun && QFileInfo(outPath).size() != written))
+            writeFailed = true;
+        if (writeFailed) {
+            QLOG_ERROR() << "UnzipDir(): out.write():" << outPath << out.errorString();
+            QFile::remove(outPath);
+            file.close();
+            return false;
+        }
         if (overrun) {
             QLOG_ERROR() << "UnzipDir(): entry larger than declared:" << info.name;
+            QFile::remove(outPath);
             file.close();
             return false;
         }
         if (file.getZipError() != UNZ_OK) {
             QLOG_ERROR() << "UnzipDir(): file.getFileName():" << file.getZipError();
+            QFile::remove(outPath);
             file.close();
             return false;
         }
         if (!file.atEnd()) {
             QLOG_ERROR() << "UnzipDir(): read all but not EOF";
+            QFile::remove(outPath);
             file.close();
             return false;
         }
@@ -251,6 +294,24 @@ bool UnzipDir(const QString& archive, const QString& target, const ZipLimits& li
         return false;
     }
     return true;
+}
+
+bool UnzipDirResponsive(const QString& archive, const QString& target, const ZipLimits& limits) {
+    PROFILE_SCOPE("UnzipDirResponsive");
+    if (!QCoreApplication::instance() || QThread::currentThread() != QCoreApplication::instance()->thread())
+        return UnzipDir(archive, target, limits);
+    // The unpacking runs on a thread of its own; the main thread keeps serving its events (the phone server,
+    // painting) until it ends. The caller must not start a second exchange meanwhile.
+    bool result = false;
+    QEventLoop loop;
+    QThread* worker = QThread::create([&] { result = UnzipDir(archive, target, limits); });
+    QObject::connect(worker, &QThread::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+    worker->start();
+    if (!worker->isFinished())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    worker->wait();
+    delete worker;
+    return result;
 }
 
 QStringList EnumZip(const QString& archive) {

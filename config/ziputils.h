@@ -26,12 +26,26 @@ struct ZipLimits {
     qint64 maxEntrySize = 256ll * 1024 * 1024;
     qint64 maxTotalSize = 1024ll * 1024 * 1024;
 };
+// Exchanged packages (grids, controls, plug-ins) are small: far tighter bounds than any archive.
+inline ZipLimits ExchangeZipLimits() {
+    ZipLimits limits;
+    limits.maxEntries = 2048;
+    limits.maxEntrySize = 32ll * 1024 * 1024;
+    limits.maxTotalSize = 64ll * 1024 * 1024;
+    return limits;
+}
 // Unpacks every entry below the target folder. Entries whose names lead outside it (absolute names, "..",
 // drive letters) or that pass the limits make the whole archive refused before anything is written.
 bool UnzipDir(const QString& archive, const QString& target, const ZipLimits& limits = ZipLimits());
+// The same on a worker thread while the calling (main) thread keeps serving its events, user input aside.
+bool UnzipDirResponsive(const QString& archive, const QString& target, const ZipLimits& limits = ZipLimits());
 QStringList EnumZip(const QString& archive);
 // Packs every file below the folder (names relative to it, '/' separators); folders get no entries.
 bool ZipDir(const QString& folder, const QString& archive);
+
+// Writes the whole file or nothing: the bytes go to a temporary file beside it, which must hold all of them
+// (a full disk can cut a write short without an error) before it takes the file's place.
+bool WriteFileWhole(const QString& path, const QByteArray& bytes);
 
 // An archive entry name that stays inside the folder it is unpacked into.
 bool IsSafeEntryName(const QString& name);

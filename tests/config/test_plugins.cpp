@@ -81,10 +81,11 @@ private slots:
         {
             DC cfg;
             QVERIFY(Start(cfg));
-            QCOMPARE(asked, QStringList{"Prov|provider.so"});
+            // The question names the library by its whole path, so the user sees where it lies.
+            QCOMPARE(asked, QStringList{"Prov|" + LibPath()});
             QCOMPARE(user.texts,
                      (QStringList{"SECURITY WARNING",
-                                  "The plugin 'Prov' wants to load: 'provider.so'\nDo you want to allow it?",
+                                  "The plugin 'Prov' wants to load: '" + LibPath() + "'\nDo you want to allow it?",
                                   "Remember my decision"}));
             QCOMPARE(Lib(cfg).Permission, qint32(DC::LP_Always));
             QCOMPARE(Lib(cfg).Plugin, QStringLiteral("Prov"));
@@ -187,6 +188,33 @@ private slots:
         QVERIFY(!Lib(cfg).Loader);
         QVERIFY(rec.Has(QStringLiteral("plug-in libraries without a decision are not loaded")));
         UserPrompts::Install(&user);
+    }
+
+    void librariesOnlyFromInsideThePluginFolder_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("parent folders") << "../../elsewhere/x.so";
+        QTest::newRow("absolute path") << P("elsewhere/x.so");
+        QTest::newRow("link leading out") << "link/x.so";
+        QTest::newRow("sibling plug-in") << "../Other/x.so";
+    }
+    void librariesOnlyFromInsideThePluginFolder() {
+        QFETCH(QString, entry);
+        WriteFile(P("elsewhere/x.so"), "LIB");
+        WriteFile(P("roam/Plugins/Other/x.so"), "LIB");
+        QDir().mkpath(P("roam/Plugins/Out"));
+        QFile::remove(P("roam/Plugins/Out/link"));
+        QVERIFY(QFile::link(P("elsewhere"), P("roam/Plugins/Out/link")));
+        WriteFile(P("roam/Plugins/Out/plugin.json"),
+                  "{ Name: \"Out\", DynamicLibraries: [\"" + entry.toUtf8() + "\"] }");
+        asked.clear();
+        answerYes = true;
+        DC cfg;
+        LogRecorder rec;
+        QVERIFY(cfg.LoadPlugin(P("roam/Plugins/Out"), QStringLiteral("plugin.json")));
+        QVERIFY(cfg.UserCfg().DynamicLibraries.isEmpty());
+        QVERIFY(rec.Has(QStringLiteral("Missing DLL File: ")));
+        QVERIFY(!cfg.LoadDynamicLibraries());
+        QVERIFY(asked.isEmpty());
     }
 
     void libraryThatIsNotAPlugin() {
