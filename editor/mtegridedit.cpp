@@ -6,6 +6,8 @@
 #include "config/tusercfg.h"
 #include "editor/gridview.h"
 #include "editor/gridviewglobal.h"
+#include "editor/impexppluginpopup.h"
+#include "editor/impexppopup.h"
 #include "editor/tabelem.h"
 #include "editor/tabview.h"
 #include "foundation/logger/QsLog.h"
@@ -213,6 +215,11 @@ void MTEGridEdit::BuildForm() {
     m_actEdit = action(QKeySequence(Qt::CTRL + Qt::Key_E), &MTEGridEdit::OnBtnEdit);
     m_actClear = action(QKeySequence(Qt::CTRL + Qt::Key_B), &MTEGridEdit::OnBtnClear);
     m_actDelete = action(QKeySequence(Qt::CTRL + Qt::Key_D), &MTEGridEdit::OnBtnDelete);
+    m_menu->addSeparator();
+    m_actExport = m_menu->addAction(QString(), this, &MTEGridEdit::OnExportPackage);
+    m_actExport->setObjectName(QStringLiteral("actExportPackage"));
+    m_actImport = m_menu->addAction(QString(), this, &MTEGridEdit::OnImportPackage);
+    m_actImport->setObjectName(QStringLiteral("actImportPackage"));
     Retranslate();
     UpdateButtons();
 }
@@ -306,6 +313,8 @@ void MTEGridEdit::Retranslate() {
     m_actEdit->setText(tr("Edit/Rename Grid"));
     m_actClear->setText(tr("Clear all Blocks"));
     m_actDelete->setText(tr("Delete Grid"));
+    m_actExport->setText(tr("Export Package ..."));
+    m_actImport->setText(tr("Import Package ..."));
 }
 
 void MTEGridEdit::UpdateGridCmb() {
@@ -840,4 +849,16 @@ void MTEGridEdit::takeScreenshot() {
     QPixmap pixmap(m_canvas->size());
     m_canvas->render(&pixmap, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
     pixmap.save(PluginTools::GetUserPath() + QDir::separator() + QStringLiteral("screenshot.png"));
+}
+
+void MTEGridEdit::OnExportPackage() {
+    ImpExpPopup::Show(false, this, QString(), this);
+}
+
+void MTEGridEdit::OnImportPackage() {
+    if (!DoModifiedWarning())
+        return;
+    const QString package = ImpExpPluginPopUp::ImportPlugin(0, this, QString());
+    if (!package.isEmpty())
+        ImpExpPopup::Exec(true, this, package, this);
 }

@@ -114,6 +114,10 @@ public slots:
     bool DoModifiedWarningGrid();
     bool DoModifiedWarningTabs();
     void takeScreenshot();
+    // The package popup in export mode: custom grids and the user's own controls into one package file.
+    void OnExportPackage();
+    // A package the user picks: a plug-in is installed, anything else opens the package popup.
+    void OnImportPackage();
 
 private:
     void BuildForm();
@@ -155,6 +159,8 @@ private:
     QAction* m_actEdit = nullptr;
     QAction* m_actClear = nullptr;
     QAction* m_actDelete = nullptr;
+    QAction* m_actExport = nullptr;
+    QAction* m_actImport = nullptr;
 
     AskFn m_ask;
     FileFn m_saveFile;
