@@ -27,9 +27,11 @@ QString ImpExpPluginPopUp::ImportPlugin(int mode, QWidget* parent, const QString
     return result;
 }
 
-QString ImpExpPluginPopUp::ImportPluginFile(const QString& path, QWidget* parent) {
+QString ImpExpPluginPopUp::ImportPluginFile(const QString& path, QWidget* parent, bool* installed) {
     auto* popup = new ImpExpPluginPopUp(0, parent, QString());
     const QString result = popup->RunImport(path);
+    if (installed)
+        *installed = popup->m_installed;
     delete popup;
     return result;
 }
@@ -165,6 +167,7 @@ QString ImpExpPluginPopUp::RunImport(const QString& pathIn) {
         if (changed)
             cfg->SaveUserCfg();
     }
+    m_installed = true;
     ExchangeUi::Ask(owner, 1, tr("Plugin imported"),
                     tr("Plugin imported.\nPlease restart the Mervex Velli-Chor-Launcher."), OK);
     return QString();

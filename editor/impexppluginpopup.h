@@ -17,8 +17,8 @@ public:
 
     // The user picks the package. Empty: nothing more to do; else the package path (no plug-in).
     static QString ImportPlugin(int mode, QWidget* parent, const QString& path);
-    // Installs the given package.
-    static QString ImportPluginFile(const QString& path, QWidget* parent = nullptr);
+    // Installs the given package; installed tells whether a plug-in was installed.
+    static QString ImportPluginFile(const QString& path, QWidget* parent = nullptr, bool* installed = nullptr);
     QString RunImport(const QString& path);
 
     // The folder a plug-in of that name goes to, or empty when the name gives no usable folder name.
@@ -28,6 +28,7 @@ private:
     DataCfg::TCtrlSet m_controls;
     QList<DataCfg::TGrid> m_grids;
     QString m_path;
+    bool m_installed = false;
 };
 
 // Copies the folder tree (files and folders, no symbolic links); answers the files that could not be copied.

@@ -93,9 +93,10 @@ bool PackageImport::ImportFile(const QString& path, QWidget* parent, MTEGridEdit
     case EK_Package:
     case EK_Plugin: {
         // A package may carry a plug-in; what is no plug-in comes back for the package popup.
-        const QString package = ImpExpPluginPopUp::ImportPluginFile(path, parent);
+        bool installed = false;
+        const QString package = ImpExpPluginPopUp::ImportPluginFile(path, parent, &installed);
         if (package.isEmpty())
-            return false;
+            return installed;
         return ImpExpPopup::Exec(true, parent, package, editor) != PopupWnd::CANCEL;
     }
     default:

@@ -1,10 +1,12 @@
 #include "shell/programtabhooks.h"
 
 #include "config/datacfgrecords.h"
+#include "editor/exchangerenderer.h"
 #include "editor/gridsettingsdlg.h"
 #include "editor/gridview.h"
 #include "editor/mtegridedit.h"
 #include "editor/netgridsprovider.h"
+#include "editor/packageimport.h"
 #include "editor/tabview.h"
 #include "foundation/logger/QsLog.h"
 #include "shell/mervexwnd.h"
@@ -13,6 +15,8 @@
 ProgramTabHooks::ProgramTabHooks() = default;
 
 ProgramTabHooks::~ProgramTabHooks() {
+    if (m_renderer && ExchangeRenderer::Get() == m_renderer.get())
+        ExchangeRenderer::Install(nullptr);
     if (m_wnd) {
         if (auto* grids = dynamic_cast<NetGridsProvider*>(m_wnd->GridsProvider()))
             grids->SetEditorChangeCount(nullptr);
@@ -39,6 +43,9 @@ void ProgramTabHooks::Attach(MervexWnd* wnd) {
     // The browse tab borrows the editor whenever it shows; until then it stays on the controls tab.
     m_browse = new MTEasyCtrl(nullptr, m_editor);
     wnd->SetTab(MervexWnd::TabBrowse, m_browse);
+    // Exported archives carry screenshots and tab-icon previews drawn with this editor's skin.
+    m_renderer = std::make_unique<ExchangeRendererImpl>(m_editor);
+    ExchangeRenderer::Install(m_renderer.get());
     MoveGridEditorTo(tab);
     if (auto* grids = dynamic_cast<NetGridsProvider*>(wnd->GridsProvider())) {
         QPointer<MTEGridEdit> editor = m_editor;
@@ -116,8 +123,7 @@ void ProgramTabHooks::RefreshSupport() {
 }
 
 bool ProgramTabHooks::ImportPackage(const QString& path) {
-    QLOG_WARN() << "ProgramTabHooks::ImportPackage: no package import in this program, refused" << path;
-    return false;
+    return PackageImport::ImportFile(path, m_wnd, m_editor);
 }
 
 bool ProgramTabHooks::IsPairingMode() {

@@ -9,8 +9,11 @@
 #include <QObject>
 #include <QPointer>
 
+#include <memory>
+
 class MervexWnd;
 class MTEasyCtrl;
+class ExchangeRendererImpl;
 class MTEGridEdit;
 
 class ProgramTabHooks : public QObject, public IMainTabHooks {
@@ -49,4 +52,5 @@ private:
     QPointer<MervexWnd> m_wnd;
     QPointer<MTEGridEdit> m_editor;
     QPointer<MTEasyCtrl> m_browse;
+    std::unique_ptr<ExchangeRendererImpl> m_renderer;
 };
