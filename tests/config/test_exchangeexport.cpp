@@ -391,7 +391,7 @@ private slots:
         QVERIFY(MakeZip(P("big.zip"), {{"grid.json", "{}"}, {"rsc/big.bin", QByteArray(20000, 'x')}}));
         {
             FileSizeLimit limit(8000);
-            LogRecorder rec;
+            LogCapture rec;
             QVERIFY(!UnzipDir(P("big.zip"), P("bigout")));
             QVERIFY(rec.Has("UnzipDir(): out.write():"));
         }
@@ -401,7 +401,7 @@ private slots:
         QVERIFY(MakeZip(P("plug.zip"), {{"plugin.json", "{\"Name\":\"P\"}"}, {"info.json", "{\"Name\":\"P\"}"}}));
         {
             FileSizeLimit limit(40);
-            LogRecorder rec;
+            LogCapture rec;
             DC::TCtrlSet list;
             QList<DC::TGrid> grids;
             QVariant info;
@@ -458,7 +458,7 @@ private slots:
         WriteFile(P("secret"), "SECRET");
         QVERIFY(MakeZip(P("hostile.mvlp"), entries));
         DC::TGrid grid;
-        LogRecorder rec;
+        LogCapture rec;
         QCOMPARE(ImportGrid(grid, P("hostile.mvlp"), P("hostile/Import/rsc/")), imports);
         QVERIFY(!QFileInfo::exists(Staging()));
         QVERIFY(!QFileInfo::exists(P("escaped.txt")));
@@ -476,7 +476,7 @@ private slots:
         QFile f(P("broken.mvlp"));
         QVERIFY(f.resize(f.size() - 30));
         DC::TGrid grid;
-        LogRecorder rec;
+        LogCapture rec;
         QVERIFY(!ImportGrid(grid, P("broken.mvlp"), P("broken/Import/rsc/")));
         QVERIFY(rec.Has("UnzipDir(): zip.open():"));
         QVERIFY(!QFileInfo::exists(Staging()));

@@ -209,7 +209,7 @@ private slots:
         asked.clear();
         answerYes = true;
         DC cfg;
-        LogRecorder rec;
+        LogCapture rec;
         QVERIFY(cfg.LoadPlugin(P("roam/Plugins/Out"), QStringLiteral("plugin.json")));
         QVERIFY(cfg.UserCfg().DynamicLibraries.isEmpty());
         QVERIFY(rec.Has(QStringLiteral("Missing DLL File: ")));
