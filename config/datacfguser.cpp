@@ -316,8 +316,7 @@ QString DataCfg::SaveCustomGrid(const QString& path, const QString& gridName) {
 QString DataCfg::DeleteCustomGrid(const QString& gridName) {
     PROFILE_SCOPE("DataCfg::DeleteCustomGrid");
     const TGrid grid = FindGrid(gridName, CustomGridSet);
-    // FindGrid falls back to a grid of that name in any set: a shipped grid must never be written here.
-    if (grid.Name.isEmpty() || !grid.Custom || grid.Set != CustomGridSet)
+    if (grid.Name.isEmpty())
         return Tr(QT_TRANSLATE_NOOP("DataCfg", "Grid not found: ")) + gridName;
     if (!grid.Custom)
         return Tr(QT_TRANSLATE_NOOP("DataCfg", "Not a Custom Grid: ")) + gridName;
