@@ -181,12 +181,16 @@ void DataSrcNewsFeed::ShowPending() {
         return;
     }
     mTestPopup->SetOkVisible(true);
-    if (mSucceeded.isEmpty()) {
+    if (mSucceeded.isEmpty() && mFailed.isEmpty()) {
         mTestPopup->SetText(tr("No valid URLs found.") + QLatin1Char('\n') + tr("Apply results?"));
         return;
     }
     QStringList lines;
-    lines << tr("Succeeded:") << mSucceeded;
+    if (mSucceeded.isEmpty())
+        lines << tr("No valid URLs found.");
+    else
+        lines << tr("Succeeded:") << mSucceeded;
+    // Each failure with its reason: a certificate nobody vouches for reads differently from a server that is down.
     if (!mFailed.isEmpty()) {
         lines << tr("Failed:");
         for (const QString& address : qAsConst(mFailed)) {
@@ -322,9 +326,14 @@ void DataSrcNewsFeed::OnHttpDone(QNetworkReply* reply) {
         return;
     }
     if (reply->error() != QNetworkReply::NoError) {
-        if (testing)
-            Fail(address,
-                 reply->property("mvSslErrors").toBool() ? tr("certificate not trusted") : reply->errorString());
+        if (testing) {
+            // A certificate that does not verify is named with its reason: the user can tell it from a server
+            // that is down.
+            const QString sslError = reply->property("mvSslError").toString();
+            Fail(address, sslError.isEmpty()
+                              ? reply->errorString()
+                              : tr("the certificate of %1 is not trusted: %2").arg(reply->url().host(), sslError));
+        }
         return;
     }
 
@@ -395,7 +404,7 @@ void DataSrcNewsFeed::Fail(const QString& address, const QString& reason) {
 void DataSrcNewsFeed::OnSslErrors(QNetworkReply* reply, const QList<QSslError>& errors) {
     // Logged, not ignored: a feed whose certificate does not verify is not read.
     QLOG_DEBUG() << "DataSrcNewsFeed::OnSslErrors:" << reply->url().toString() << errors;
-    reply->setProperty("mvSslErrors", true);
+    reply->setProperty("mvSslError", errors.isEmpty() ? tr("unknown error") : errors.first().errorString());
 }
 
 void DataSrcNewsFeed::RewriteSource(const QString& from, const QString& to) {

@@ -17,6 +17,7 @@
 #include <QThreadPool>
 #include <QtTest>
 
+#include <algorithm>
 #include <atomic>
 #include <optional>
 #include <thread>
@@ -462,6 +463,38 @@ private slots:
         QVERIFY(source.GetEntries().isEmpty());
     }
 
+    // The address test names why an address failed, so the user can tell a certificate nobody vouches for or a
+    // redirect loop from a server that is down.
+    void addressTestNamesTheFailure_data() {
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("self-signed certificate")
+            << "untrusted"
+            << "the certificate of 127.0.0.1 is not trusted: The certificate is self-signed";
+        QTest::newRow("301 to itself") << "loop"
+                                       << "too many redirects";
+    }
+    void addressTestNamesTheFailure() {
+        QFETCH(QString, server);
+        QFETCH(QString, reason);
+        UntrustedTlsServer untrusted(Fixture(QStringLiteral("rss2.xml")));
+        FeedHttpServer plain;
+        FeedHttpServer::Route loop;
+        loop.status = 301;
+        loop.headers.append(qMakePair(QByteArray("Location"), QByteArray("/loop")));
+        plain.SetRoute("/loop", loop);
+        const QString address = server == QLatin1String("untrusted") ? untrusted.Url() : plain.Url("/loop");
+        ScriptedPrompts prompts;
+        UserPrompts::Install(&prompts);
+        DataSrcNewsFeed source;
+        source.SetSettings(ActiveSettings({plain.Url("/old")}));
+        QCOMPARE(source.GetValue(QStringLiteral("DoTestConnectParam"), {QStringList{address}}), QVariant(true));
+        UserPrompts::Install(nullptr);
+        QVERIFY2(prompts.lastResults.startsWith("No valid URLs found.\nFailed:\n" + address + " (" + reason),
+                 qPrintable(prompts.lastResults));
+        QVERIFY(source.GetSettings().value("Sources").toStringList().isEmpty());
+    }
+
     void permanentRedirectRewritesTheAddress() {
         FeedHttpServer server;
         server.SetBody("/new", Fixture(QStringLiteral("rss2.xml")));
@@ -601,9 +634,21 @@ private slots:
         QCOMPARE(
             source.GetValue(QStringLiteral("DoTestConnectParam"), {QStringList{server.Url("/a"), server.Url("/b")}}),
             QVariant(true));
-        UserPrompts::Install(nullptr);
-        QCOMPARE(prompts.lastText, QStringLiteral("No valid URLs found.\nApply results?"));
+        // Both failures are listed with their reasons under the verdict.
+        QCOMPARE(prompts.lastText, QString());
+        QStringList lines = prompts.lastResults.split(QLatin1Char('\n'));
+        std::sort(lines.begin() + 2, lines.end() - 1);
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines.mid(0, 2), (QStringList{"No valid URLs found.", "Failed:"}));
+        QVERIFY2(lines.at(2).startsWith(server.Url("/a") + " (") && lines.at(2).endsWith(')'), qPrintable(lines.at(2)));
+        QVERIFY2(lines.at(3).startsWith(server.Url("/b") + " (") && lines.at(3).endsWith(')'), qPrintable(lines.at(3)));
+        QCOMPARE(lines.last(), QStringLiteral("Apply results?"));
         QVERIFY(source.GetSettings().value("Sources").toStringList().isEmpty());
+
+        // With nothing tested the verdict is the message itself.
+        QCOMPARE(source.GetValue(QStringLiteral("DoTestConnectParam"), {QStringList()}), QVariant(true));
+        QCOMPARE(prompts.lastText, QStringLiteral("No valid URLs found.\nApply results?"));
+        UserPrompts::Install(nullptr);
     }
 
     void stalledServer() {
