@@ -55,10 +55,11 @@ QVariant DataSrcFacebook::GetValue(const QString& function, const QVariantList& 
         if (mSettings.value(QStringLiteral("access_token")).toString().size() > 7) {
             const QDateTime expires = mSettings.value(QStringLiteral("expires")).toDateTime();
             if (expires < QDateTime::currentDateTime())
-                return tr("Session expired.");
-            return tr("Session valid until: ") + QLocale::system().toString(expires, QLocale::ShortFormat);
+                return StatusWithProblem(tr("Session expired."));
+            return StatusWithProblem(tr("Session valid until: ") +
+                                     QLocale::system().toString(expires, QLocale::ShortFormat));
         }
-        return tr("Not logged in.");
+        return StatusWithProblem(tr("Not logged in."));
     }
     return 0;
 }

@@ -73,8 +73,8 @@ QVariant DataSrcTwitter::GetValue(const QString& function, const QVariantList& a
     if (function == QLatin1String("GetLoginStatus")) {
         const DataSourceGlobals::TwitterSession& session = TwitterSessionTexts();
         if (!session.screenName.isEmpty())
-            return tr("Logged in: ") + session.screenName + QLatin1Char(' ') + session.userId;
-        return tr("Not logged in.");
+            return StatusWithProblem(tr("Logged in: ") + session.screenName + QLatin1Char(' ') + session.userId);
+        return StatusWithProblem(tr("Not logged in."));
     }
     return 0;
 }

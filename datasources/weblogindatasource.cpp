@@ -108,6 +108,11 @@ void WebLoginDataSource::OnRpcDone() {
 QNetworkAccessManager* WebLoginDataSource::ApiManager() {
     if (!mApiManager) {
         mApiManager = new QNetworkAccessManager(this);
+        // Connected first, so the source's own handling already sees the problem cleared.
+        connect(mApiManager, &QNetworkAccessManager::finished, this, [this](QNetworkReply* reply) {
+            if (reply->error() == QNetworkReply::NoError)
+                mConnectionProblem.clear();
+        });
         connect(mApiManager, &QNetworkAccessManager::finished, this, &WebLoginDataSource::OnHttpDoneRPC);
         connect(mApiManager, &QNetworkAccessManager::sslErrors, this, &WebLoginDataSource::OnSslErrorsRPC);
     }
@@ -117,6 +122,19 @@ QNetworkAccessManager* WebLoginDataSource::ApiManager() {
 void WebLoginDataSource::OnSslErrorsRPC(QNetworkReply* reply, const QList<QSslError>& errors) {
     // Logged, not ignored: tokens are not sent to a peer whose certificate does not verify.
     QLOG_DEBUG() << LogPrefix("OnSslErrorsRPC:").constData() << reply->url().toString(QUrl::RemoveQuery) << errors;
+    NoteCertificateProblem(reply, errors);
+}
+
+void WebLoginDataSource::NoteCertificateProblem(QNetworkReply* reply, const QList<QSslError>& errors) {
+    // The user sees it in the source's status; a log line alone would leave the source silently empty.
+    const QString reason = errors.isEmpty() ? tr("unknown error") : errors.first().errorString();
+    mConnectionProblem = tr("the certificate of %1 is not trusted: %2").arg(reply->url().host(), reason);
+}
+
+QString WebLoginDataSource::StatusWithProblem(const QString& status) const {
+    if (mConnectionProblem.isEmpty())
+        return status;
+    return status + QLatin1Char(' ') + tr("error: %1").arg(mConnectionProblem);
 }
 
 // ---- Login window ----
@@ -161,6 +179,7 @@ void WebLoginDataSource::OnSslErrorsWWW(QNetworkReply* reply, const QList<QSslEr
     const QByteArray prefix = LogPrefix("OnSslErrorsWWW: FAIL SSL Error:");
     for (const QSslError& error : errors)
         QLOG_DEBUG() << prefix.constData() << error.errorString();
+    NoteCertificateProblem(reply, errors);
     reply->abort();
     CloseLoginView();
 }

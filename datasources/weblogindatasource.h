@@ -96,6 +96,8 @@ protected:
     void StopOwnTasks();
     qint64 MaxReplyBytes() const { return mMaxReplyBytes; }
     const TaskStopToken& StopToken() const { return mStopToken; }
+    // The login status the settings page shows, followed by the connection problem when there is one.
+    QString StatusWithProblem(const QString& status) const;
     // "Class::method" followed by the text, for log lines written here on behalf of the source.
     QByteArray LogPrefix(const char* methodAndText) const;
 
@@ -115,4 +117,9 @@ private:
     NetworkCookieJar* mCookieJar = nullptr;
     QPointer<QWebView> mLoginView;
     qint64 mMaxReplyBytes = kDefaultMaxReplyBytes;
+    // Why the service could not be reached safely: a certificate of its API or login page that does not verify.
+    // Empty again once an API reply came through.
+    QString mConnectionProblem;
+
+    void NoteCertificateProblem(QNetworkReply* reply, const QList<QSslError>& errors);
 };

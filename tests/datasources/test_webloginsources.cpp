@@ -7,6 +7,9 @@
 #include "tests/datasources/socialbodies.h"
 #include "tests/datasources/socialhttpserver.h"
 
+#include <QFile>
+#include <QSslKey>
+#include <QSslSocket>
 #include <QtTest>
 
 #include <algorithm>
@@ -75,6 +78,39 @@ void AddKindRows() {
 
 const QDateTime kFirst(QDate(2013, 5, 1), QTime(10, 0), Qt::UTC);
 
+// A TLS server on 127.0.0.1 whose certificate nobody vouches for; it never gets to answer.
+class SelfSignedServer : public QTcpServer {
+public:
+    SelfSignedServer() {
+        auto read = [](const char* name) {
+            QFile f(QStringLiteral(MERVEX_TEST_SOURCE_DIR "/fixtures/") + QLatin1String(name));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        mCert = QSslCertificate(read("selfsigned.crt"));
+        mKey = QSslKey(read("selfsigned.key"), QSsl::Ec);
+        listen(QHostAddress::LocalHost, 0);
+    }
+    QByteArray Origin() const { return "https://127.0.0.1:" + QByteArray::number(serverPort()); }
+
+protected:
+    void incomingConnection(qintptr handle) override {
+        auto* socket = new QSslSocket(this);
+        socket->setSocketDescriptor(handle);
+        socket->setLocalCertificate(mCert);
+        socket->setPrivateKey(mKey);
+        socket->startServerEncryption();
+    }
+
+private:
+    QSslCertificate mCert;
+    QSslKey mKey;
+};
+
+void PointServicesAt(const QByteArray& origin) {
+    for (const char* name : {"MERVEX_FACEBOOK_GRAPH_HOST", "MERVEX_FACEBOOK_WEB_HOST", "MERVEX_TWITTER_API_HOST"})
+        qputenv(name, origin);
+}
+
 } // namespace
 
 class TestWebLoginSources : public QObject {
@@ -90,6 +126,8 @@ private slots:
     void inactiveSourceNeverFetches();
     void newestSixtyFourKept_data();
     void newestSixtyFourKept();
+    void certificateProblemShowsInStatus_data() { AddKindRows(); }
+    void certificateProblemShowsInStatus();
 
 private:
     SocialHttpServer* mServer = nullptr;
@@ -98,9 +136,7 @@ private:
 void TestWebLoginSources::initTestCase() {
     mServer = new SocialHttpServer;
     mServer->setParent(this);
-    qputenv("MERVEX_FACEBOOK_GRAPH_HOST", mServer->Origin().toLatin1());
-    qputenv("MERVEX_FACEBOOK_WEB_HOST", mServer->Origin().toLatin1());
-    qputenv("MERVEX_TWITTER_API_HOST", mServer->Origin().toLatin1());
+    PointServicesAt(mServer->Origin().toLatin1());
 }
 
 void TestWebLoginSources::init() {
@@ -234,6 +270,35 @@ void TestWebLoginSources::newestSixtyFourKept() {
     QCOMPARE(after.size(), WebLoginDataSource::kMaxEntries);
     QCOMPARE(after.first().value("id").toString(), QString::number(5000 + count - 64));
     QCOMPARE(after.last().value("text").toString(), QStringLiteral("edited"));
+}
+
+// A service whose certificate does not verify: the source's status says so, not only a debug line, and the
+// first reply that comes through again clears it.
+void TestWebLoginSources::certificateProblemShowsInStatus() {
+    QFETCH(Kind, kind);
+    const auto status = [](WebLoginDataSource& source) {
+        return source.GetValue(QStringLiteral("GetLoginStatus"), {}).toString();
+    };
+    SelfSignedServer tls;
+    QVERIFY(tls.isListening());
+    const auto restore = qScopeGuard([this] { PointServicesAt(mServer->Origin().toLatin1()); });
+    PointServicesAt(tls.Origin());
+    const std::unique_ptr<WebLoginDataSource> source = MakeSource(kind);
+    source->SetSettings(ShownSettings(kind));
+    const QString plain = status(*source);
+    QCOMPARE(plain, QStringLiteral("Not logged in."));
+    source->GetEntries();
+    QTRY_VERIFY(status(*source) != plain);
+    QVERIFY2(status(*source).startsWith(plain + " error: the certificate of 127.0.0.1 is not trusted: The "
+                                                "certificate is self-signed"),
+             qPrintable(status(*source)));
+
+    PointServicesAt(mServer->Origin().toLatin1());
+    mServer->SetReply(FetchPath(kind), 200, Body(kind, {{"1", kFirst, "first"}}));
+    source->OnRpcDone();
+    source->OnTick();
+    QTRY_COMPARE(source->GetEntries().size(), 1);
+    QCOMPARE(status(*source), plain);
 }
 
 QTEST_MAIN(TestWebLoginSources)
