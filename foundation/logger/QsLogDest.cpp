@@ -2,25 +2,34 @@
 
 #include "foundation/logger/QsLog.h"
 
+#include <QFile>
+
 #include <cstdio>
 
 namespace QsLogging {
 
-FileDestination::FileDestination(const QString& filePath, qint64 maxBytes) : mMaxBytes(maxBytes) {
-    // Truncated at every start; a file that cannot be opened simply receives nothing.
-    mFile.setFileName(filePath);
-    mFile.open(QFile::WriteOnly | QFile::Text | QFile::Truncate);
+FileDestination::FileDestination(const QString& filePath, qint64 maxBytes, qint64 maxQueuedBytes)
+    : mMaxBytes(maxBytes), mMaxQueuedBytes(qMax<qint64>(maxQueuedBytes, 1)) {
+    // Even the opening may wait (a file on a slow or hung disk): the worker does it.
+    mWorker = std::thread(&FileDestination::Run, this, filePath);
 }
 
 FileDestination::~FileDestination() {
-    mFile.close();
+    {
+        std::lock_guard<std::mutex> lock(mMutex);
+        mStop = true;
+    }
+    mWorkArrived.notify_one();
+    // The worker writes what is still queued before it ends.
+    mWorker.join();
 }
 
 void FileDestination::write(const QString& message) {
-    if (!mFile.isOpen() || mFull)
-        return;
     QByteArray bytes = message.toUtf8();
     bytes.append('\n');
+    std::unique_lock<std::mutex> lock(mMutex);
+    if (mFull)
+        return;
     if (mWritten + bytes.size() > mMaxBytes) {
         mFull = true;
         bytes = FormatLine(WarnLevel, QStringLiteral("Log: the log file reached its limit of %1 bytes for this run; "
@@ -30,9 +39,37 @@ void FileDestination::write(const QString& message) {
         bytes.append('\n');
     }
     mWritten += bytes.size();
-    // Every line reaches the file at once: the process may end at any moment.
-    mFile.write(bytes);
-    mFile.flush();
+    // The queue is bounded: a caller that outruns the disk waits for room rather than losing lines.
+    mRoomFreed.wait(lock,
+                    [this, &bytes] { return mQueue.isEmpty() || mQueue.size() + bytes.size() <= mMaxQueuedBytes; });
+    mQueue.append(bytes);
+    lock.unlock();
+    mWorkArrived.notify_one();
+}
+
+void FileDestination::Run(const QString& filePath) {
+    // Truncated at every start; a file that cannot be opened simply receives nothing.
+    QFile file(filePath);
+    file.open(QFile::WriteOnly | QFile::Text | QFile::Truncate);
+    std::unique_lock<std::mutex> lock(mMutex);
+    for (;;) {
+        mWorkArrived.wait(lock, [this] { return mStop || !mQueue.isEmpty(); });
+        if (mQueue.isEmpty())
+            break; // stopped, and nothing left
+        QByteArray bytes;
+        bytes.swap(mQueue);
+        lock.unlock();
+        // The queue has room again.
+        mRoomFreed.notify_all();
+        if (file.isOpen()) {
+            // Each batch reaches the system at once: the process may end at any moment.
+            file.write(bytes);
+            file.flush();
+        }
+        lock.lock();
+    }
+    lock.unlock();
+    file.close();
 }
 
 void DebugOutputDestination::write(const QString& message) {
@@ -42,8 +79,8 @@ void DebugOutputDestination::write(const QString& message) {
     std::fputc('\n', stderr);
 }
 
-Destination* MakeFileDestination(const QString& filePath, qint64 maxBytes) {
-    return new FileDestination(filePath, maxBytes);
+Destination* MakeFileDestination(const QString& filePath, qint64 maxBytes, qint64 maxQueuedBytes) {
+    return new FileDestination(filePath, maxBytes, maxQueuedBytes);
 }
 
 Destination* MakeDebugOutputDestination() {

@@ -4,7 +4,12 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <atomic>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 // Counts lines and keeps them, so a test can read what reached a destination.
@@ -131,6 +136,56 @@ private slots:
         QVERIFY(lines.at(40).startsWith(" WARN "));
         QVERIFY(!content.contains("yyyy") && !content.contains("short"));
         QVERIFY(content.size() <= limit + 200);
+    }
+
+    // The file is opened and written by a worker: a caller never waits for the disk (here a pipe that nobody
+    // reads yet), only for room in the bounded queue; every line handed over is in the file once the
+    // destination is deleted.
+    void fileIsWrittenOffTheCallersThread_data() {
+        QTest::addColumn<qint64>("queueBytes");
+        QTest::addColumn<bool>("callerWaits");
+        QTest::newRow("queue holds every line") << qint64(1024 * 1024) << false;
+        QTest::newRow("queue full") << qint64(2000) << true;
+    }
+    void fileIsWrittenOffTheCallersThread() {
+        QFETCH(qint64, queueBytes);
+        QFETCH(bool, callerWaits);
+        QTemporaryDir dir;
+        const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("log.fifo")));
+        QCOMPARE(mkfifo(path.constData(), 0600), 0);
+        const int count = 100;
+        std::atomic<bool> handedOver{false};
+        QsLogging::Destination* file = nullptr;
+        std::thread caller([&] {
+            file = QsLogging::MakeFileDestination(QFile::decodeName(path), QsLogging::FileDestination::DefaultMaxBytes,
+                                                  queueBytes);
+            for (int i = 0; i < count; ++i)
+                file->write(QStringLiteral("%1 ").arg(i, 3, 10, QLatin1Char('0')) + QString(95, QLatin1Char('x')));
+            handedOver = true;
+        });
+        QThread::msleep(300);
+        const bool beforeAnyReader = handedOver;
+
+        // The reading end opens: the lines flow.
+        const int fd = open(path.constData(), O_RDONLY);
+        QVERIFY(fd >= 0);
+        QByteArray got;
+        std::thread reader([&] {
+            char buffer[4096];
+            ssize_t n;
+            while ((n = read(fd, buffer, sizeof buffer)) > 0)
+                got.append(buffer, int(n));
+        });
+        caller.join();
+        delete file; // the file closes after the last line: the reader sees its end
+        reader.join();
+        close(fd);
+
+        QCOMPARE(beforeAnyReader, !callerWaits);
+        const QList<QByteArray> lines = got.split('\n');
+        QCOMPARE(lines.size(), count + 1);
+        for (int i = 0; i < count; ++i)
+            QVERIFY2(lines.at(i) == QByteArray::number(1000 + i).mid(1) + ' ' + QByteArray(95, 'x'), lines.at(i));
     }
 };
 
