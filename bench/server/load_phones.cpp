@@ -4,9 +4,14 @@
 // sessions; afterwards it sends malformed requests and frames. It prints the figures (start to discovery, CM-to-View,
 // GetInfo and new-session times, RSS at start, peak and after the sessions closed) and ends with 1 when a session
 // failed to connect or a GetInfo went unanswered. Bounded in time and count; loopback only.
+// With --echo 1 the same run first measures a minimal WebSocket echo server (the toolkit's own, on a thread of
+// its own) with as many clients sending the same messages at the same pace, and sets the message-to-View times
+// against its round trip.
 //
 //   load_phones --program build/shell/vellichor [--phones 50] [--seconds 20] [--interval 100] [--malformed 10000]
 //   (one phone showing its grid, nothing else: --phones 1 --interval 10000 --probes 0 --malformed 0)
+//   (message to View against the echo, each message a click on the default grid's mute toggle, which changes
+//    its look every time: --phones 1 --probes 0 --malformed 0 --echo 1 --click Mute, and --phones 5)
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,12 +22,15 @@
 #include <QJsonObject>
 #include <QNetworkDatagram>
 #include <QProcess>
+#include <QSemaphore>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <QUdpSocket>
 #include <QWebSocket>
+#include <QWebSocketServer>
 
 #include <algorithm>
 #include <cstdio>
@@ -41,6 +49,10 @@ struct Options {
     // GetInfo and new sessions every 500 ms while the phones run; 0 leaves the phones alone (for the
     // program's cost with phones that only show their grid).
     int probes = 1;
+    // Measure an echo server's round trip first, for comparison.
+    bool echo = false;
+    // The caption of a toggle control whose clicks are the control messages (see Phone).
+    QString click;
 };
 
 quint16 FreePort(bool udp) {
@@ -104,7 +116,10 @@ void PrintFigure(const char* name, const std::vector<double>& v) {
 // control message to the next View push is recorded.
 class Phone : public QObject {
 public:
-    Phone(int index, quint16 port, std::vector<double>* cmToView) : m_index(index), m_cmToView(cmToView) {
+    // click: the caption of a toggle control; its clicks are the control messages (each one flips its look)
+    // instead of a press and its cancel.
+    Phone(int index, quint16 port, std::vector<double>* cmToView, const QString& click = QString())
+        : m_index(index), m_cmToView(cmToView), m_click(click) {
         connect(&socket, &QWebSocket::connected, this, [this] {
             socket.sendTextMessage(
                 QStringLiteral("Connect?n=LoadPhone%1&t=load-key-%1&d=load&v=0.45&hb=4").arg(m_index));
@@ -113,12 +128,15 @@ public:
         m_opened.start();
         socket.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/").arg(port)));
     }
-    // A press and its cancel in turn on an element of the first control that has elements: the remote
-    // pressed state changes the control's look (a new View), and a cancelled press runs no function.
+    // A press and its cancel in turn on an element of the first control that has elements (a cancelled press
+    // runs no function), or a click on the toggle control.
     void SendControlMessage() {
         if (!connected || m_elemId.isEmpty())
             return;
-        socket.sendTextMessage(QStringLiteral("MM?id=%1&type=%2&x=1&y=1").arg(m_elemId, ++m_sent % 2 ? "dn" : "ca"));
+        const QString type = !m_click.isEmpty() ? QStringLiteral("up")
+                             : ++m_sent % 2     ? QStringLiteral("dn")
+                                                : QStringLiteral("ca");
+        socket.sendTextMessage(QStringLiteral("MM?id=%1&type=%2&x=1&y=1").arg(m_elemId, type));
         if (!m_waiting.isValid())
             m_waiting.start();
     }
@@ -144,7 +162,12 @@ private:
                 const QJsonObject data = QJsonDocument::fromJson(m.mid(nul + 1)).object();
                 for (auto it = data.begin(); it != data.end() && m_elemId.isEmpty(); ++it) {
                     const QJsonObject elements = it.value().toObject().value(QStringLiteral("ly")).toObject();
-                    if (it.key() != QLatin1String("s") && !elements.isEmpty())
+                    if (it.key() == QLatin1String("s") || elements.isEmpty())
+                        continue;
+                    bool shows = m_click.isEmpty();
+                    for (const QJsonValue element : elements)
+                        shows = shows || element.toObject().value(QStringLiteral("tx")).toString() == m_click;
+                    if (shows)
                         m_elemId = elements.begin().key();
                 }
             }
@@ -154,9 +177,87 @@ private:
     std::vector<double>* m_cmToView;
     QElapsedTimer m_opened;
     QElapsedTimer m_waiting;
+    QString m_click;
     QString m_elemId;
     int m_sent = 0;
 };
+
+// The yardstick: a WebSocket server that sends every message straight back, on a thread of its own as the
+// program's server has its main thread.
+class EchoServerThread : public QThread {
+public:
+    quint16 Start() {
+        start();
+        m_ready.acquire();
+        return m_port;
+    }
+    void Stop() {
+        quit();
+        wait();
+    }
+
+protected:
+    void run() override {
+        QWebSocketServer server(QStringLiteral("echo"), QWebSocketServer::NonSecureMode);
+        server.listen(QHostAddress::LocalHost, 0);
+        m_port = server.serverPort();
+        QObject::connect(&server, &QWebSocketServer::newConnection, &server, [&server] {
+            while (QWebSocket* socket = server.nextPendingConnection()) {
+                QObject::connect(socket, &QWebSocket::textMessageReceived, socket,
+                                 [socket](const QString& m) { socket->sendTextMessage(m); });
+                QObject::connect(socket, &QWebSocket::disconnected, socket, &QObject::deleteLater);
+            }
+        });
+        m_ready.release();
+        exec();
+    }
+
+private:
+    QSemaphore m_ready;
+    quint16 m_port = 0;
+};
+
+// Clients of the echo server sending a message of a control message's size every interval for the given time;
+// the round trips in ms.
+std::vector<double> EchoRoundTrips(int clients, int seconds, int intervalMs) {
+    EchoServerThread server;
+    const quint16 port = server.Start();
+    std::vector<double> trips;
+    std::vector<std::unique_ptr<QWebSocket>> sockets;
+    std::vector<QElapsedTimer> sent(static_cast<size_t>(clients));
+    for (int i = 0; i < clients; ++i) {
+        sockets.emplace_back(new QWebSocket);
+        QWebSocket* socket = sockets.back().get();
+        QElapsedTimer* clock = &sent[size_t(i)];
+        QObject::connect(socket, &QWebSocket::textMessageReceived, socket, [clock, &trips](const QString&) {
+            if (clock->isValid())
+                trips.push_back(clock->nsecsElapsed() / 1e6);
+            clock->invalidate();
+        });
+        socket->open(QUrl(QStringLiteral("ws://127.0.0.1:%1/").arg(port)));
+    }
+    SpinUntil(5000, [&] {
+        return std::all_of(sockets.begin(), sockets.end(),
+                           [](const auto& s) { return s->state() == QAbstractSocket::ConnectedState; });
+    });
+    QTimer tick;
+    int n = 0;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        ++n;
+        for (size_t i = 0; i < sockets.size(); ++i) {
+            if (sent[i].isValid())
+                continue;
+            sent[i].start();
+            sockets[i]->sendTextMessage(QStringLiteral("MM?id=10001&type=%1&x=1&y=1").arg(n % 2 ? "dn" : "ca"));
+        }
+    });
+    tick.start(intervalMs);
+    SpinUntil(seconds * 1000, [] { return false; });
+    tick.stop();
+    sockets.clear();
+    server.Stop();
+    return trips;
+}
 
 // GetInfo over a new connection; the reply time in ms, or -1.
 double GetInfoMs(quint16 port) {
@@ -174,6 +275,10 @@ double GetInfoMs(quint16 port) {
 }
 
 int Run(const Options& o) {
+    std::vector<double> echoTrips;
+    if (o.echo)
+        echoTrips = EchoRoundTrips(o.phones, o.seconds, o.intervalMs);
+
     QTemporaryDir work;
     const QString runtime = work.path() + QStringLiteral("/run"), user = work.path() + QStringLiteral("/user");
     for (const QString& d : {runtime, user, work.path() + QStringLiteral("/home")})
@@ -251,7 +356,7 @@ int Run(const Options& o) {
     std::vector<double> cmToView, getInfo, newSession;
     std::vector<std::unique_ptr<Phone>> phones;
     for (int i = 0; i < o.phones; ++i)
-        phones.emplace_back(new Phone(i, tcp, &cmToView));
+        phones.emplace_back(new Phone(i, tcp, &cmToView, o.click));
     SpinUntil(20000,
               [&] { return std::all_of(phones.begin(), phones.end(), [](const auto& p) { return p->connected; }); });
     int connected = 0;
@@ -334,6 +439,12 @@ int Run(const Options& o) {
                 views);
     std::printf("program CPU during the run: %.2f %% of one core\n", cpuPercent);
     PrintFigure("message to View", cmToView);
+    if (o.echo) {
+        PrintFigure("echo round trip", echoTrips);
+        std::printf("message to View against the echo: p50 %.1fx, p99 %.1fx\n",
+                    Percentile(cmToView, 50) / Percentile(echoTrips, 50),
+                    Percentile(cmToView, 99) / Percentile(echoTrips, 99));
+    }
     PrintFigure("GetInfo", getInfo);
     PrintFigure("new session", newSession);
     std::printf("GetInfo unanswered: %d; after the malformed input: %s\n", unanswered,
@@ -366,10 +477,14 @@ int main(int argc, char** argv) {
             o.probes = value.toInt() != 0 ? 1 : 0;
         else if (name == QLatin1String("--malformed"))
             o.malformed = std::clamp(value.toInt(), 0, 100000);
+        else if (name == QLatin1String("--echo"))
+            o.echo = value.toInt() != 0;
+        else if (name == QLatin1String("--click"))
+            o.click = value;
     }
     if (o.program.isEmpty()) {
         std::printf("usage: load_phones --program <vellichor> [--phones N] [--seconds S] [--interval ms] "
-                    "[--malformed N] [--probes 0|1]\n");
+                    "[--malformed N] [--probes 0|1] [--echo 0|1] [--click <caption>]\n");
         return 2;
     }
     return Run(o);
