@@ -81,7 +81,12 @@ public:
         m_label->setText(text + question);
         const int n = lines.size();
         m_popup->resize(400, 12 * n + 160);
-        m_label->resize(m_popup->width() - 50, 12 * n + 60);
+        // A line too long for the popup (a failure with its reason) wraps, and the popup grows to hold it.
+        m_label->setWordWrap(true);
+        const int width = m_popup->width() - 50;
+        const int height = qMax(12 * n + 60, m_label->heightForWidth(width));
+        m_label->resize(width, height);
+        m_popup->resize(400, height + 100);
     }
     bool Exec() override { return m_popup && m_popup->exec() == PopupWnd::OK; }
     void Finish(bool ok) override {

@@ -5,6 +5,7 @@
 #include "widgets/popupwnd.h"
 #include "widgets/stdbtn.h"
 
+#include <QLabel>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -148,6 +149,20 @@ private slots:
         QVERIFY(test->Exec());
         QVERIFY(okHiddenWhileRunning);
         QCOMPARE(test->Results(), QStringLiteral("Succeeded:\nhttp://a.example/\nApply results?"));
+
+        // A failure with a long reason wraps inside the popup, which grows to show it whole.
+        std::unique_ptr<ITestPopup> failed = prompts.MakeTestPopup("News Feed Test");
+        const QString reason = "https://127.0.0.1:41121/feed (the certificate of 127.0.0.1 is not trusted: The "
+                               "certificate is self-signed, and untrusted)";
+        WhenPopupShows([&](PopupWnd* popup) {
+            failed->SetResults({"No valid URLs found.", "Failed:", reason}, "Apply results?");
+            const QLabel* label = popup->findChild<QLabel*>();
+            QVERIFY(label->sizeHint().width() <= label->width() ||
+                    (label->wordWrap() && label->heightForWidth(label->width()) <= label->height()));
+            QVERIFY(label->geometry().bottom() < popup->buttonBox()->geometry().top());
+            ButtonWithValue(popup, PopupWnd::OK)->click();
+        });
+        QVERIFY(failed->Exec());
 
         std::unique_ptr<ITestPopup> cancelled = prompts.MakeTestPopup("News Feed Test");
         WhenPopupShows([](PopupWnd* popup) { ButtonWithValue(popup, PopupWnd::CANCEL)->click(); });
