@@ -29,6 +29,8 @@ public:
         if (!m_popup)
             return;
         m_popup->text = text;
+        // An error with its reason may need more lines than the popup has.
+        m_popup->FitText();
         m_popup->update();
         m_popup->repaint();
     }

@@ -285,6 +285,15 @@ void CenterOverWindow(QWidget* window, QWidget* popup) {
     popup->move(x, y);
 }
 
+void PopupWnd::FitText() {
+    const QRect measured =
+        QFontMetrics(MessageFont()).boundingRect(QRect(0, 0, width() - 96, textHeight), kTextFlags, text);
+    if (measured.height() > textHeight) {
+        resize(width(), height() + measured.height() - textHeight);
+        textHeight = measured.height();
+    }
+}
+
 namespace {
 PopupWnd* MakeMsgBox(QWidget* parent, int iconType, const QString& title, const QString& text, int buttons,
                      int defaultValue) {
@@ -294,12 +303,7 @@ PopupWnd* MakeMsgBox(QWidget* parent, int iconType, const QString& title, const 
     box->SetIcon(iconType);
     box->AddButtons(buttons, defaultValue);
 
-    const QRect measured =
-        QFontMetrics(MessageFont()).boundingRect(QRect(0, 0, box->width() - 96, 46), kTextFlags, text);
-    if (measured.height() > 46) {
-        box->resize(box->width(), box->height() + measured.height() - 46);
-        box->textHeight = box->height() - 114;
-    }
+    box->FitText();
     return box;
 }
 } // namespace

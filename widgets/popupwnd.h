@@ -36,6 +36,8 @@ public:
 
     // Icon types 1 to 8 (info, x, exclamation, question, config, config 2, ref, shortcut); others: none.
     void SetIcon(int type);
+    // Grows the popup so that the whole message text shows (it never shrinks).
+    void FitText();
     // One button for a standard value; an unknown value gets the toolkit's own button (and no entry).
     QAbstractButton* AddStdButton(int value);
     // The buttons of every standard bit in mask, then the escape button (CANCEL, else NO, else CLOSE).

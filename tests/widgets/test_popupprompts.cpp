@@ -118,6 +118,12 @@ private slots:
             shown = popup;
             title = popup->windowTitle();
             hasOk = ButtonWithValue(popup, PopupWnd::OK) != nullptr;
+            // A long error grows the popup to show it whole.
+            const QSize before = popup->size();
+            status->SetText("error: the certificate of imap.mail.example-provider.org is not trusted: The certificate "
+                            "is self-signed, and untrusted");
+            QVERIFY(popup->height() > before.height());
+            QVERIFY(popup->textHeight > 46);
             status->SetText("done");
             QCOMPARE(popup->GetText(), QStringLiteral("done"));
             status->Close();
