@@ -1,6 +1,7 @@
 #include "foundation/logger/QsLog.h"
 #include "foundation/logger/QsLogDest.h"
 
+#include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -163,7 +164,12 @@ private slots:
                 file->write(QStringLiteral("%1 ").arg(i, 3, 10, QLatin1Char('0')) + QString(95, QLatin1Char('x')));
             handedOver = true;
         });
-        QThread::msleep(300);
+        // A caller that never waits is done soon (allowing for a slow, loaded machine); one that waits for room
+        // stays blocked until a reader comes.
+        QElapsedTimer clock;
+        clock.start();
+        while (!handedOver && clock.elapsed() < (callerWaits ? 300 : 5000))
+            QThread::msleep(5);
         const bool beforeAnyReader = handedOver;
 
         // The reading end opens: the lines flow.
