@@ -45,13 +45,20 @@ QImage ReadImage(const QString& path) {
 
 } // namespace
 
+QString ResolveImagePath(const QString& path) {
+    const QString resolved = PluginTools::ResolvePath(path);
+    if (resolved == path || !path.startsWith(QLatin1Char('/')) || QFileInfo(resolved).isFile())
+        return resolved;
+    return QFileInfo(path).isFile() ? path : resolved;
+}
+
 QImage LoadImageCached(const QString& path, bool useCache) {
     if (path.startsWith(QLatin1String(":/"))) {
         // Resources cannot change while the program runs: never cached.
         return ReadImage(path);
     }
 
-    const QString resolved = PluginTools::ResolvePath(path);
+    const QString resolved = ResolveImagePath(path);
     ImageCache& cache = Cache();
     if (useCache) {
         auto t = cache.times.constFind(resolved);

@@ -11,14 +11,15 @@
 #include "foundation/profiler.h"
 #include "functions/loadimagecached.h"
 #include "functions/pal/pal.h"
-#include "functions/plugintools.h"
 #include "runtime/boundedimage.h"
 #include "runtime/imgdatamgr.h"
 #include "runtime/lebase.h"
 #include "runtime/webimagecache.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QPainter>
+#include <QSet>
 
 namespace {
 
@@ -27,7 +28,11 @@ struct StageMemory {
     QString callKey;
     QImage callResult;
     QColor lastColour;
-    qint64 lastFileTime = 0;
+    // The modification time of each file when it was last used. Kept per file: elements that load different
+    // files in turn would otherwise make each other's file look changed and decode it on every call.
+    QHash<QString, qint64> fileTimes;
+    // Files whose failure to load was logged, so that a script calling on every tick logs it once.
+    QSet<QString> failedFiles;
     QString tintBeforeKey;
     QImage tintBefore;
     QString rescaleKey;
@@ -35,6 +40,9 @@ struct StageMemory {
     QString tintAfterKey;
     QImage tintAfter;
 };
+
+// Scripts may name any number of files; past this many the remembered times start over.
+constexpr int kMaxRememberedFiles = 4096;
 
 StageMemory& Memory() {
     static StageMemory memory;
@@ -147,7 +155,7 @@ QImage DCLayout::LoadGfx_Int(const QString& fileIn, const QString& mask, double 
     const QString trimmed = fileIn.trimmed();
     if (trimmed.isEmpty() || trimmed.compare(QLatin1String("none"), Qt::CaseInsensitive) == 0)
         return QImage();
-    const QString file = fileIn.startsWith(QLatin1Char('/')) ? PluginTools::ResolvePath(fileIn) : fileIn;
+    const QString file = fileIn.startsWith(QLatin1Char('/')) ? ResolveImagePath(fileIn) : fileIn;
     StageMemory& mem = Memory();
 
     const QColor colour = colourText.isEmpty() ? QColor(0, 0, 0, 0) : ColorFromText(colourText);
@@ -169,10 +177,13 @@ QImage DCLayout::LoadGfx_Int(const QString& fileIn, const QString& mask, double 
     bool fileChanged = false;
     const qint64 fileTime = FileTime(file);
     if (fileTime != 0) {
-        fileChanged = fileTime != mem.lastFileTime;
-        mem.lastFileTime = fileTime;
-    } else {
-        mem.lastFileTime = 0;
+        const auto known = mem.fileTimes.constFind(file);
+        fileChanged = known == mem.fileTimes.cend() || known.value() != fileTime;
+        if (fileChanged) {
+            if (known == mem.fileTimes.cend() && mem.fileTimes.size() >= kMaxRememberedFiles)
+                mem.fileTimes.clear();
+            mem.fileTimes.insert(file, fileTime);
+        }
     }
 
     // The parameters and the mask file's time belong to the call too: either changes the result.
@@ -203,6 +214,16 @@ QImage DCLayout::LoadGfx_Int(const QString& fileIn, const QString& mask, double 
                 image = cached->Image;
             } else {
                 image = BoundedImage::ReadFile(file);
+                if (image.isNull()) {
+                    if (!mem.failedFiles.contains(file)) {
+                        if (mem.failedFiles.size() >= kMaxRememberedFiles)
+                            mem.failedFiles.clear();
+                        mem.failedFiles.insert(file);
+                        QLOG_WARN() << "DCLayout::LoadGfx: cannot load picture:" << file;
+                    }
+                } else {
+                    mem.failedFiles.remove(file);
+                }
                 if (image.width() >= 1 && !params.isEmpty()) {
                     QVariantMap map = JsonParse(params).toMap();
                     if (!map.contains(QStringLiteral("Name")))

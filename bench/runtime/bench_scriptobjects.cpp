@@ -1,6 +1,7 @@
 // Script objects called on every tick: a picture asked of the web image cache that already holds it, the
 // staged composition repeated with the same arguments (one key comparison) against alternating arguments
-// (every stage runs), and a script reading and writing an element through its layout object.
+// (every stage runs), two elements loading their own pictures in turn, and a script reading and writing an element
+// through its layout object.
 
 #include "config/datacfgrecords.h"
 #include "config/gfxcache.h"
@@ -14,6 +15,8 @@
 #include "runtime/webimagecache.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QFile>
 #include <QScriptEngine>
 #include <QTemporaryDir>
 
@@ -48,6 +51,7 @@ struct Fixture {
     QuietHost host;
     LEContainer root{&host, QSize(1, 1)};
     LEGfx* element;
+    LEGfx* other;
     QString pictureA;
     QString pictureB;
 
@@ -60,6 +64,13 @@ struct Fixture {
         img.fill(Qt::red);
         pictureB = dir.filePath("b.png");
         img.save(pictureB);
+        // Files written at different times, as the pictures of two controls are.
+        for (const QString& path : {pictureA, pictureB}) {
+            QFile f(path);
+            f.open(QIODevice::ReadWrite);
+            f.setFileTime(QDateTime::currentDateTime().addSecs(path == pictureA ? -100 : -50),
+                          QFileDevice::FileModificationTime);
+        }
         DataCfg::TLayout l;
         l.Name = QStringLiteral("E");
         l.Type = DataCfg::LT_Gfx;
@@ -67,6 +78,10 @@ struct Fixture {
         element = new LEGfx(&root, l);
         element->SetView(&host);
         element->Setup();
+        l.Rect = QRectF(0, 0, 60, 60);
+        other = new LEGfx(&root, l);
+        other->SetView(&host);
+        other->Setup();
     }
 };
 
@@ -96,6 +111,19 @@ BENCHMARK(BM_LoadGfxIntRepeated)
     ->Args({1, 0})
     ->Args({0, 1})
     ->Args({1, 1});
+
+// Two controls of a grid, each loading its own picture on every tick: each call composes anew (the
+// memories hold one call), but neither file is decoded again.
+void BM_LoadGfxTwoElementsInTurn(benchmark::State& state) {
+    QScriptEngine engine;
+    auto* a = static_cast<DCLayout*>(g_fixture->element->GetDCLayout(&engine));
+    auto* b = static_cast<DCLayout*>(g_fixture->other->GetDCLayout(&engine));
+    for (auto _ : state) {
+        a->LoadGfx(g_fixture->pictureA, QString(), 1.0, 0, 0, 0x12, QString(), QString());
+        b->LoadGfx(g_fixture->pictureB, QString(), 1.0, 0, 0, 0x12, QString(), QString());
+    }
+}
+BENCHMARK(BM_LoadGfxTwoElementsInTurn)->Unit(benchmark::kMicrosecond);
 
 void BM_ScriptTouchesElement(benchmark::State& state) {
     QScriptEngine engine;

@@ -8,6 +8,7 @@
 #include "runtime/lecontainer.h"
 #include "runtime/legfx.h"
 #include "runtime/webimagecache.h"
+#include "tests/common/logcapture.h"
 #include "tests/config/cfgtestutil.h"
 #include "tests/runtime/dcfakes.h"
 
@@ -103,6 +104,10 @@ class TestScriptCompose : public QObject {
         e->Setup();
         m_engine.globalObject().setProperty(QStringLiteral("l"), m_engine.newQObject(e->GetDCLayout(&m_engine)));
         return e;
+    }
+    static bool SetTime(const QString& path, const QDateTime& time) {
+        QFile f(path);
+        return f.open(QIODevice::ReadWrite) && f.setFileTime(time, QFileDevice::FileModificationTime);
     }
     QScriptValue Run(const QString& script) {
         const QScriptValue v = m_engine.evaluate(script);
@@ -216,6 +221,59 @@ private slots:
         f.close();
         Run(call);
         QCOMPARE(Art(e->MainImage().Image), Rows({"RRRR....", "RRRR....", "RRRR....", "RRRR...."}));
+        delete e;
+    }
+
+    void elementsLoadingInTurnDoNotDecodeAgain() {
+        LEGfx* a = Element(8, 4);
+        Run(QStringLiteral("var la = l;"));
+        LEGfx* b = Element(8, 4);
+        // Two files with different times, as two controls of a grid show them.
+        const QString first = File("turn-a.png", Solid(8, 8, Qt::blue));
+        const QString second = File("turn-b.png", Solid(8, 8, Qt::blue));
+        const QDateTime stamp = QDateTime::currentDateTime().addSecs(-100);
+        QVERIFY(SetTime(first, stamp));
+        QVERIFY(SetTime(second, stamp.addSecs(50)));
+        const QString callA = QStringLiteral("la.LoadGfx('%1', '', 1.0, 0, 0, 0x1, '')").arg(first);
+        const QString callB = QStringLiteral("l.LoadGfx('%1', '', 1.0, 0, 0, 0x1, '')").arg(second);
+        Run(callA);
+        Run(callB);
+        // New contents under the old time: a decode would show them, the kept picture does not.
+        QVERIFY(Solid(8, 8, Qt::red).save(first, "PNG"));
+        QVERIFY(SetTime(first, stamp));
+        Run(callA);
+        Run(callB);
+        QCOMPARE(Art(a->MainImage().Image), Rows({"BBBB....", "BBBB....", "BBBB....", "BBBB...."}));
+        QCOMPARE(Art(b->MainImage().Image), Rows({"BBBB....", "BBBB....", "BBBB....", "BBBB...."}));
+        delete a;
+        delete b;
+    }
+
+    void absolutePathOutsideTheProgramFolders() {
+        LEGfx* e = Element(8, 4);
+        QTemporaryDir elsewhere;
+        const QString path = elsewhere.filePath(QStringLiteral("outside.png"));
+        QVERIFY(Solid(4, 4, Qt::blue).save(path, "PNG"));
+        QVERIFY(!path.startsWith(PluginTools::GetDataPath()));
+        Run(QStringLiteral("l.LoadGfx('%1', '', 1.0, 0, 0, 0x1, '')").arg(path));
+        QCOMPARE(Art(e->MainImage().Image), Rows({"BBBB....", "BBBB....", "BBBB....", "BBBB...."}));
+        // The three-argument form finds the same file.
+        Run(QStringLiteral("l.LoadGfx('%1', '', 0)").arg(path));
+        QCOMPARE(Art(e->MainImage().Image), Rows({"..BBBB..", "..BBBB..", "..BBBB..", "..BBBB.."}));
+
+        // A picture that does not load says so, once however often a script asks for it.
+        LogCapture log;
+        const QString missing = elsewhere.filePath(QStringLiteral("missing.png"));
+        QFile broken(elsewhere.filePath(QStringLiteral("broken.png")));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("no picture");
+        broken.close();
+        for (int i = 0; i < 3; ++i) {
+            Run(QStringLiteral("l.LoadGfx('%1', '', 1.0, 0, 0, 0x1, '')").arg(missing));
+            Run(QStringLiteral("l.LoadGfx('%1', '', 1.0, 0, 0, 0x1, '')").arg(broken.fileName()));
+        }
+        QCOMPARE(log.Count(QStringLiteral("cannot load picture:")), 2);
+        QCOMPARE(log.Count(missing), 1);
         delete e;
     }
 
