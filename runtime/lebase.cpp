@@ -407,6 +407,10 @@ void LEBase::UnregisterFromView() {
 
 void LEBase::ScrollBy(int delta) {
     const QRect r = GetChildrenRect();
+    // With every child hidden there is nothing to scroll; the empty rectangle's far edges would move the
+    // hidden children out of reach for good.
+    if (r.width() < 0)
+        return;
     const int H = IntSize().height();
     if (delta < 0 && r.top() + delta < H - r.height())
         delta = (H - r.height()) - r.top();

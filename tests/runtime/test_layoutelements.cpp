@@ -375,6 +375,23 @@ private slots:
         QCOMPARE(small->GetChildrenRect().top(), 0);
     }
 
+    void hiddenChildrenComeBackInPlace() {
+        Scene s;
+        LEBase* box = s.Add<LEBase>(Lay("{'Type':'Skin','Width':'50','Height':'100','Scrollable':true}"));
+        LEBase* a = s.Add<LEBase>(Lay("{'Type':'Skin','Width':'50','Height':'300','Top':'0'}"), box);
+        LEBase* b = s.Add<LEBase>(Lay("{'Type':'Skin','Width':'50','Height':'20','Top':'40'}"), box);
+        box->ScrollBy(-30);
+        a->SetVisible(false);
+        b->SetVisible(false);
+        for (int delta : {-50, 50, 0})
+            box->ScrollBy(delta);
+        box->ScrollTo(10);
+        a->SetVisible(true);
+        b->SetVisible(true);
+        QCOMPARE(a->y(), -30.0);
+        QCOMPARE(b->y(), 10.0);
+    }
+
     void wheelScrollsAQuarter() {
         Scene s;
         s.host.knownHandlers << "S:wheel";
