@@ -359,8 +359,9 @@ void DCLayout::setSize(float w, float h) {
     l->Rect.setWidth(w);
     l->Rect.setHeight(h);
     if (m_element) {
-        m_element->UpdatePositions();
+        // Aligned elements are placed by their size: the cached one must go first.
         m_element->ResetGeometry();
+        m_element->UpdatePositions();
         m_element->Invalidate();
     }
 }

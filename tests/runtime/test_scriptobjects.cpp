@@ -357,6 +357,25 @@ private slots:
         delete wrapper;
     }
 
+    void alignedElementPlacedByItsNewSize() {
+        View v;
+        LEBase* parent = v.Add<LEBase>(Lay("{'Name':'Box','Type':'Skin','Width':'100','Height':'50'}"));
+        LEGfx* right = v.Add<LEGfx>(
+            Lay("{'Name':'R','Type':'Gfx','Gfx':'Red','Width':'20','Height':'10','Align':'RightTop'}"), parent);
+        LEGfx* corner = v.Add<LEGfx>(
+            Lay("{'Name':'C','Type':'Gfx','Gfx':'Red','Width':'20','Height':'10','Align':'RightBottom'}"), parent);
+        // Inside the element that grows, a right-aligned child follows its new right edge.
+        LEGfx* inner = v.Add<LEGfx>(
+            Lay("{'Name':'I','Type':'Gfx','Gfx':'Red','Width':'4','Height':'4','Align':'RightTop'}"), right);
+        QScriptEngine engine;
+        Set(engine, "r", right->GetDCLayout(&engine));
+        Set(engine, "c", corner->GetDCLayout(&engine));
+        Run(engine, "r.setW(40); c.setSize(30, 20)");
+        QCOMPARE(right->pos(), QPointF(60, 0));
+        QCOMPARE(corner->pos(), QPointF(70, 30));
+        QCOMPARE(inner->pos(), QPointF(36, 0));
+    }
+
     void fitPictureWithBorder() {
         View v;
         LEGfx* e = v.Add<LEGfx>(Lay("{'Name':'Pic','Type':'Gfx','Gfx':'Red','Width':'100','Height':'50'}"));
