@@ -8,6 +8,7 @@
 #include "runtime/lebase.h"
 #include "runtime/legfx.h"
 #include "runtime/lehost.h"
+#include "runtime/letext.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -55,8 +56,11 @@ bool DCLayout::SetTextField(QString DataCfg::TLayout::*field, const QString& val
 // Texts and colours
 
 void DCLayout::setText(const QString& text) {
-    if (SetTextField(&DataCfg::TLayout::Text, text))
-        DoInvalidate();
+    if (!SetTextField(&DataCfg::TLayout::Text, text))
+        return;
+    if (auto* t = qobject_cast<LEText*>(m_element))
+        t->SetScriptText(text);
+    DoInvalidate();
 }
 
 QString DCLayout::getText() const {

@@ -56,7 +56,7 @@ int LEText::QtAlignment(int layoutAlign) {
     }
 }
 
-QString LEText::PlaceholderValue(const QString& inner) const {
+QString LEText::PlaceholderValue(const QString& inner, bool runScripts) const {
     QString funcName;
     QString ref = inner;
     const int comma = inner.indexOf(QLatin1Char(','));
@@ -64,6 +64,8 @@ QString LEText::PlaceholderValue(const QString& inner) const {
         funcName = inner.left(comma).trimmed();
         ref = inner.mid(comma + 1);
     }
+    if (!funcName.isEmpty() && !runScripts)
+        return QStringLiteral("$(") + inner + QLatin1Char(')');
     const int dot = ref.indexOf(QLatin1Char('.'));
     bool okK = false, okL = true;
     const int k = (dot >= 0 ? ref.left(dot) : ref).trimmed().toInt(&okK);
@@ -89,7 +91,7 @@ QString LEText::PlaceholderValue(const QString& inner) const {
     return value;
 }
 
-QString LEText::SubstituteText(const QString& text) const {
+QString LEText::SubstituteText(const QString& text, bool runScripts) const {
     const QString open = QStringLiteral("$(");
     int i = text.indexOf(open);
     if (i < 0)
@@ -101,7 +103,7 @@ QString LEText::SubstituteText(const QString& text) const {
         if (close < 0)
             break;
         result += text.midRef(pos, i - pos);
-        result += PlaceholderValue(text.mid(i + 2, close - i - 2));
+        result += PlaceholderValue(text.mid(i + 2, close - i - 2), runScripts);
         pos = close + 1;
         i = text.indexOf(open, pos);
     }
@@ -111,8 +113,14 @@ QString LEText::SubstituteText(const QString& text) const {
 
 void LEText::SetOutsideText(const QString& text) {
     Layout().Text = text;
-    m_outsideText = text;
-    m_hasOutsideText = true;
+    m_originText = text;
+    m_origin = TextOrigin::Outside;
+}
+
+void LEText::SetScriptText(const QString& text) {
+    Layout().Text = text;
+    m_originText = text;
+    m_origin = TextOrigin::Script;
 }
 
 int LEText::PixelSize() const {
@@ -191,20 +199,23 @@ void LEText::RenderText(const QString& text) {
 void LEText::paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) {
     PROFILE_SCOPE("LEText::paint");
     DataCfg::TLayout& lay = Layout();
-    const bool literal = m_hasOutsideText && lay.Text == m_outsideText;
-    const QString text = literal ? lay.Text : SubstituteText(lay.Text);
+    const TextOrigin origin = lay.Text == m_originText ? m_origin : TextOrigin::Layout;
+    // An input element shows its editable item, never the substituted text: what is typed into it runs nothing.
+    const QString text =
+        origin == TextOrigin::Outside || m_edit ? lay.Text : SubstituteText(lay.Text, origin == TextOrigin::Layout);
     UpdateFont();
     if (m_edit) {
         if (painter)
             painter->fillRect(QRect(QPoint(0, 0), IntSize()), QColor(0, 0, 0));
     } else {
         const QSize size = IntSize();
-        const QString key = text + QLatin1Char('\x1f') + m_font.family() + QLatin1Char('\x1f') +
-                            QString::number(PixelSize()) + QLatin1Char('\x1f') + QString::number(size.width()) +
-                            QLatin1Char('\x1f') + QString::number(size.height()) + QLatin1Char('\x1f') +
-                            QString::number(lay.Color.rgba(), 16) + QLatin1Char('\x1f') +
-                            QString::number(lay.TextAlign) + QLatin1Char('\x1f') +
-                            QString::number(HasState(SB_TextStroke)) + QString::number(HasState(SB_WordWrap));
+        const QString key =
+            text + QLatin1Char('\x1f') + m_font.family() + QLatin1Char('\x1f') + QString::number(PixelSize()) +
+            QLatin1Char('\x1f') + QString::number(size.width()) + QLatin1Char('\x1f') + QString::number(size.height()) +
+            QLatin1Char('\x1f') + QString::number(lay.Color.rgba(), 16) + QLatin1Char('\x1f') +
+            QString::number(lay.TextAlign) + QLatin1Char('\x1f') + QString::number(HasState(SB_TextStroke)) +
+            QString::number(HasState(SB_WordWrap)) + QLatin1Char('\x1f') + QString::number(m_font.weight()) +
+            QLatin1Char('\x1f') + QString::number(int(m_font.style())) + QString::number(m_font.underline());
         if (key != m_textKey) {
             m_textKey = key;
             RenderText(text);

@@ -7,6 +7,7 @@
 #include "runtime/dcscriptobjectfactory.h"
 #include "runtime/imgdatamgr.h"
 #include "runtime/lebase.h"
+#include "tests/runtime/ctrlviewfakes.h"
 
 #include <QScriptEngine>
 #include <QtTest>
@@ -77,6 +78,36 @@ private slots:
         QCOMPARE(v.Elements().size(), before + 1);
         QVERIFY(Element(v, QStringLiteral("Added")));
         QVERIFY(v.IsUpdatePending());
+    }
+
+    // A feed title that a script shows: the function outputs in it are filled in, its script calls never run.
+    void feedTitleNeverRunsAScriptFunction() {
+        FakeRegistry registry;
+        registry.values.insert(QStringLiteral("TST:val"), 40);
+        registry.sources = {
+            {QStringLiteral("News"), true, {{"a", QVariantMap{{"title", "Rates $(SO:Evil,0) at $(0)% $(Evil,0)"}}}}}};
+        FuncRegistry::SetInstance(&registry);
+        CtrlView v;
+        v.Init(m_cfg->FindControl(QStringLiteral("Headline"), QStringLiteral("SO")));
+        v.UpdateFuncRes();
+        v.OnCheckUpdate();
+        LEBase* title = Element(v, QStringLiteral("Title"));
+        QVERIFY(title);
+        QVariantMap src, prev;
+        const QVariantMap rec = v.BuildViewUpdate(src, prev);
+        const QString tx =
+            rec.value("ly").toMap().value(QString::number(title->GetId())).toMap().value("tx").toString();
+        QCOMPARE(tx, QStringLiteral("Rates $(SO:Evil,0) at 40% $(Evil,0)"));
+        QCOMPARE(Engine()->globalObject().property("evilRuns").toInt32(), 0);
+
+        // The configuration's own text still calls its functions.
+        registry.sources.clear();
+        title->Layout().Text = QStringLiteral("$(Evil,0)");
+        title->Invalidate();
+        v.OnCheckUpdate();
+        v.BuildViewUpdate(src, prev);
+        QCOMPARE(Engine()->globalObject().property("evilRuns").toInt32(), 1);
+        FuncRegistry::SetInstance(nullptr);
     }
 };
 

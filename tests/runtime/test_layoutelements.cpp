@@ -114,6 +114,13 @@ private slots:
         font.Type = QStringLiteral("DejaVu Sans");
         font.Resolved = font.Found = true;
         m_cfg->Fonts() << font;
+        font.Name = QStringLiteral("Heavy");
+        font.Weight = DataCfg::FW_Bold;
+        m_cfg->Fonts() << font;
+        font.Name = QStringLiteral("Slanted");
+        font.Weight = DataCfg::FW_Normal;
+        font.Style = DataCfg::FS_Italic;
+        m_cfg->Fonts() << font;
     }
 
     void idsAreUniqueAcrossThreads() {
@@ -664,6 +671,31 @@ private slots:
         e->paint(nullptr, nullptr, nullptr);
         QVERIFY(e->MainImage().Image.cacheKey() != first.cacheKey());
         QCOMPARE(At(s.Render(1), 0, 0).alpha(), 0);
+    }
+
+    void textRedrawnWhenOnlyTheFaceChanges_data() {
+        QTest::addColumn<QString>("font");
+        QTest::addColumn<bool>("underline");
+        QTest::newRow("underline") << "Main" << true;
+        QTest::newRow("weight") << "Heavy" << false;
+        QTest::newRow("style") << "Slanted" << false;
+    }
+    void textRedrawnWhenOnlyTheFaceChanges() {
+        QFETCH(QString, font);
+        QFETCH(bool, underline);
+        Scene s;
+        DataCfg::TLayout l = Lay("{'Type':'Text','Text':'Hello','Font':'Main,14','Width':'100','Height':'30',"
+                                 "'TextAlign':'CenterCenter'}");
+        l.Color = Qt::white;
+        LEText* e = s.Add<LEText>(l);
+        e->paint(nullptr, nullptr, nullptr);
+        const QImage plain = e->MainImage().Image.copy();
+        e->Layout().Font = font;
+        if (underline)
+            e->Layout().State |= LEBase::SB_TextUnderline;
+        e->paint(nullptr, nullptr, nullptr);
+        QCOMPARE(e->GetFont().family(), QStringLiteral("DejaVu Sans"));
+        QVERIFY(e->MainImage().Image != plain);
     }
 
     void inputElement() {
