@@ -91,7 +91,7 @@ bool AudioPlayer::PlaySound(const QString& path) {
             delete wav;
             return false;
         }
-        return StartOutput(header.format, wav, file);
+        return StartOutput(header.format, new WavDataDevice(wav, header.dataSize), file);
     }
 
     if (kind == Ogg) {

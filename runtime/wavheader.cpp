@@ -89,3 +89,22 @@ bool ReadWavHeader(QIODevice* device, WavHeader& header) {
     }
     return device->seek(kHeaderSize);
 }
+
+WavDataDevice::WavDataDevice(QIODevice* file, qint64 dataSize, QObject* parent)
+    : QIODevice(parent), m_file(file), m_start(file->pos()), m_size(qMax<qint64>(0, dataSize)) {
+    file->setParent(this);
+    open(QIODevice::ReadOnly);
+}
+
+qint64 WavDataDevice::size() const {
+    return m_size;
+}
+
+qint64 WavDataDevice::readData(char* data, qint64 maxSize) {
+    const qint64 n = qMin(maxSize, m_size - pos());
+    if (n <= 0)
+        return pos() >= m_size ? -1 : 0;
+    if (!m_file->seek(m_start + pos()))
+        return -1;
+    return m_file->read(data, n);
+}

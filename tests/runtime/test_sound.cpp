@@ -362,6 +362,24 @@ private slots:
         QVERIFY2(peak > 8000, qPrintable(QString::number(peak)));
     }
 
+    void wavPlaysOnlyItsDataChunk() {
+        const QByteArray samples(10, '\x11');
+        // Tags after the samples, as editors write them.
+        const QByteArray tags = QByteArray("LIST") + Num(30, 4, false) + QByteArray(30, '\x7f');
+        QVERIFY(WriteFile(Temp("tagged.wav"), MakeWav("RIFF", 1, 1, 8000, 16, {}, samples) + tags));
+        AudioPlayer player;
+        QVERIFY(player.PlaySound(Temp("tagged.wav")));
+        QCOMPARE(player.CurrentDevice()->size(), qint64(samples.size()));
+
+        auto* file = new QFile(Temp("tagged.wav"));
+        QVERIFY(file->open(QIODevice::ReadOnly));
+        WavHeader header;
+        QVERIFY(ReadWavHeader(file, header));
+        WavDataDevice data(file, header.dataSize);
+        QCOMPARE(data.readAll(), samples);
+        QVERIFY(data.atEnd());
+    }
+
     void newSoundReplacesTheOldOne() {
         AudioPlayer player;
         QVERIFY(player.PlaySound(Fixture("tone16.wav")));
