@@ -6,7 +6,10 @@
 #include "editor/gridview.h"
 #include "editor/gridviewglobal.h"
 #include "editor/netgridsprovider.h"
+#include "functions/funcregistry.h"
 #include "runtime/ctrlview.h"
+#include "runtime/dcscriptobjectfactory.h"
+#include "runtime/lebase.h"
 #include "server/websocketud.h"
 #include "tests/editor/gridfixture.h"
 #include "tests/server/netfakes.h"
@@ -32,6 +35,17 @@ int WaitIndex(FakePhone& phone, const QByteArray& prefix, int from) {
     }
     return -1;
 }
+
+// The PC functions as the table says (the sound server's mute state, say).
+class TableRegistry : public FuncRegistry {
+public:
+    QMap<QString, QVariant> values;
+    QVariant CallProviderFunction(const QString& name, const QVariantList&) override { return values.value(name); }
+    QStringList GetDataSourceNames(bool) override { return {}; }
+    bool GetDataSourceEntries(const QString&, QVariantMap*) override { return false; }
+    bool CallDataSourceFunc(const QString&, const QString&, const QVariantList&, QVariant*) override { return false; }
+    MacroPlayer* NewMacroPlayer(QObject*) override { return nullptr; }
+};
 } // namespace
 
 class TestGridSession : public QObject {
@@ -189,6 +203,76 @@ private slots:
         phone.socket.close();
         QTRY_VERIFY_WITH_TIMEOUT(server.Sessions().isEmpty(), 5000);
         QTRY_VERIFY_WITH_TIMEOUT(gone.isNull(), 5000);
+    }
+
+    // The shipped mute toggle follows a mute made on the PC: its script presses the face and lights the icon,
+    // and the phone's next View carries both.
+    void stateAScriptSetsReachesThePhone() {
+        TableRegistry registry;
+        registry.values.insert(QStringLiteral("DFP:SND_Mute_Main_Get"), false);
+        FuncRegistry::SetInstance(&registry);
+        // Scripts see their elements through the script objects, as in the program.
+        DCScriptObjectFactory::Install();
+        NetGridsProvider grids;
+        FakePairing pairing;
+        pairing.known.insert(QStringLiteral("KEY2"), true);
+        NetServer server;
+        server.SetEndpoints(QHostAddress::LocalHost, 0, 0);
+        server.SetGrids(&grids);
+        server.SetPairing(&pairing);
+        QVERIFY(server.Open());
+        FakePhone phone(server.TcpPort());
+        QVERIFY(phone.WaitConnected());
+        phone.Send(QStringLiteral("Connect?n=Phone&t=KEY2&d=Desk&v=0.45&hb=6"));
+        QVERIFY(!phone.WaitFor("Connect?").isEmpty());
+        int from = phone.received.size();
+        phone.Send(QStringLiteral("View?t=0"));
+        QVERIFY(WaitIndex(phone, "View?t=0", from) >= 0);
+        auto* media = dynamic_cast<GridView*>(server.Sessions().value(0)->views.value(0));
+        QVERIFY(media);
+        CtrlView* mute =
+            media->Views().value(media->FindControlIndices(QStringLiteral("MVX_Base:Mute Toggle")).value(0));
+        QVERIFY(mute);
+        LEBase* face = nullptr;
+        LEBase* icon = nullptr;
+        for (LEBase* e : mute->Elements()) {
+            if (e->Layout().Name == QLatin1String("Face"))
+                face = e;
+            if (e->Layout().Name == QLatin1String("Icon"))
+                icon = e;
+        }
+        QVERIFY(face && icon);
+        QVERIFY(!face->HasState(LEBase::SB_Pressed));
+
+        // Muted on the PC: the next View that speaks of the control shows the face pressed (a pressed toggle)
+        // and the muted icon.
+        const QString ctrl = QString::number(mute->GetId());
+        const QString faceKey = QString::number(face->GetId());
+        const QString iconKey = QString::number(icon->GetId());
+        const QString iconBefore = QString::number(icon->MainImage().PixelHash());
+        from = phone.received.size();
+        registry.values.insert(QStringLiteral("DFP:SND_Mute_Main_Get"), true);
+        QJsonObject faceRecord, iconRecord;
+        for (int round = 0; round < 40 && faceRecord.isEmpty(); ++round) {
+            const int at = WaitIndex(phone, "View?t=0", from);
+            QVERIFY(at >= 0);
+            const QJsonObject ly =
+                JsonOf(phone.received.at(at)).value(ctrl).toObject().value(QStringLiteral("ly")).toObject();
+            faceRecord = ly.value(faceKey).toObject();
+            if (iconRecord.isEmpty())
+                iconRecord = ly.value(iconKey).toObject();
+            from = at + 1;
+        }
+        QVERIFY(face->HasState(LEBase::SB_Pressed));
+        QVERIFY2(faceRecord.contains(QStringLiteral("f")), "no View carried the pressed face");
+        QVERIFY(faceRecord.value(QStringLiteral("f")).toInt() & 0x2);
+        QVERIFY(iconRecord.contains(QStringLiteral("cI")));
+        QVERIFY(iconRecord.value(QStringLiteral("cI")).toString() != iconBefore);
+
+        phone.socket.close();
+        QTRY_VERIFY_WITH_TIMEOUT(server.Sessions().isEmpty(), 5000);
+        FuncRegistry::SetInstance(nullptr);
+        ScriptObjectFactory::SetInstance(nullptr);
     }
 };
 
