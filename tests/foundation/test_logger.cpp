@@ -114,6 +114,37 @@ private slots:
             QVERIFY2(whole.match(line).hasMatch(), qPrintable(line));
     }
 
+    // The profiler's report goes straight to the file at the end of a run, while other threads may still log.
+    void textWrittenStraightToTheFileWhileThreadsLog() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("log.txt"));
+        QsLogging::Destination* file = QsLogging::MakeFileDestination(path);
+        GetLogger().SetLevel(QsLogging::TraceLevel);
+        GetLogger().AddDestination(file);
+        const int perThread = 3000;
+        auto writer = [](char tag) {
+            const QString text = QString(60, QLatin1Char(tag));
+            for (int i = 0; i < perThread; ++i)
+                QLOG_INFO() << text;
+        };
+        std::thread a(writer, 'a'), b(writer, 'b');
+        const QString report = QStringLiteral("Profile ") + QString(52, QLatin1Char('r'));
+        for (int i = 0; i < perThread; ++i)
+            file->write(report);
+        a.join();
+        b.join();
+        GetLogger().RemoveDestination(file);
+        delete file;
+
+        QFile f(path);
+        QVERIFY(f.open(QFile::ReadOnly | QFile::Text));
+        const QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3 * perThread);
+        const QRegularExpression whole(QStringLiteral("^( INFO \\S+ \"(a{60}|b{60})\" ?|Profile r{52})$"));
+        for (const QString& line : lines)
+            QVERIFY2(whole.match(line).hasMatch(), qPrintable(line));
+    }
+
     // A run writes at most the limit: whole lines up to it, then one notice, then nothing, whatever comes.
     void fileStopsAtItsLimitWithOneNotice() {
         QTemporaryDir dir;
