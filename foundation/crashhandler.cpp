@@ -4,14 +4,25 @@
 #include <QFileInfo>
 
 #include <atomic>
+#include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <dlfcn.h>
 #include <exception>
 #include <execinfo.h>
 #include <fcntl.h>
+#include <new>
+#include <pthread.h>
 #include <signal.h>
+#include <sys/mman.h>
+#include <sys/socket.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
 #include <time.h>
 #include <ucontext.h>
 #include <unistd.h>
+
+extern char** environ;
 
 namespace {
 
@@ -21,9 +32,15 @@ constexpr int kMaxFrames = 32;
 constexpr int kSkippedFrames = 2;
 
 char g_crashLogPath[kPathSize] = {0};
-std::atomic<bool> g_reporting{false};
-// Room for the handlers when the fault was a stack overflow.
-alignas(16) char g_altStack[64 * 1024];
+// The crash window's program, empty when no window is shown (no screen, or the program is missing).
+char g_dialogProgram[4096] = {0};
+// The thread writing a record (its kernel id), 0 while none is.
+std::atomic<long> g_reportingThread{0};
+std::atomic<bool> g_installed{false};
+// Room for the handlers when the fault was a stack overflow: the main thread's here, every other thread's
+// made when it starts (see pthread_create below).
+constexpr size_t kAltStackSize = 64 * 1024;
+alignas(16) char g_altStack[kAltStackSize];
 
 const int kSignals[] = {SIGSEGV, SIGABRT, SIGFPE, SIGBUS, SIGILL};
 
@@ -71,11 +88,14 @@ const ExceptionText kIntDivZero = {"EXCEPTION_INT_DIVIDE_BY_ZERO",
 const ExceptionText kIntOverflow = {"EXCEPTION_INT_OVERFLOW",
                                     "The result of an integer operation caused a carry out of the most significant "
                                     "bit of the result."};
+const ExceptionText kStackOverflow = {"EXCEPTION_STACK_OVERFLOW", "The thread used up its stack."};
 const ExceptionText kUnknown = {"Win32 Exception", "unknown"};
 
-const ExceptionText& TextFor(int sig, int code, bool writeAccess) {
+const ExceptionText& TextFor(int sig, int code, bool writeAccess, bool nearStackPointer = false) {
     switch (sig) {
     case SIGSEGV:
+        if (nearStackPointer)
+            return kStackOverflow;
         return writeAccess ? kAccessWrite : kAccessRead;
     case SIGBUS:
         return code == BUS_ADRALN ? kMisaligned : kInPage;
@@ -178,15 +198,71 @@ void StampUtc(Out& out) {
     out.Num(static_cast<unsigned long>(ts.tv_nsec / 1000000), 3);
 }
 
-// Writes one record: the opening, headline and name to the crash log and stderr, then the stack to both.
-void Report(const ExceptionText& text, int skip) {
+long ThreadId() {
+    return long(syscall(SYS_gettid));
+}
+
+void SendAll(int fd, const char* data, size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::send(fd, data, size, MSG_NOSIGNAL);
+        if (n <= 0)
+            return;
+        data += n;
+        size -= size_t(n);
+    }
+}
+
+// Shows the record in the crash window, a program of its own (the crashed process cannot draw safely), and
+// answers its choice: 0 Continue, 1 Abort, 2 Debug. A window that cannot be shown, or that ends without an
+// answer, counts as Continue. The window gets the headline on a line of its own, then the exception's name
+// and the stack. Signal-safe calls only.
+int AskDialog(const char* headline, size_t headlineSize, const char* body, size_t bodySize, void* const* frames,
+              int count) {
+    if (!g_dialogProgram[0])
+        return 0;
+    int fds[2];
+    // A socket rather than a pipe: a window that went away must not end this process with SIGPIPE.
+    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0)
+        return 0;
+    const pid_t pid = _Fork();
+    if (pid == 0) {
+        dup2(fds[1], STDIN_FILENO);
+        char* const argv[] = {g_dialogProgram, nullptr};
+        execve(g_dialogProgram, argv, environ);
+        _exit(127);
+    }
+    ::close(fds[1]);
+    if (pid < 0) {
+        ::close(fds[0]);
+        return 0;
+    }
+    SendAll(fds[0], headline, headlineSize);
+    SendAll(fds[0], "\r\n", 2);
+    SendAll(fds[0], body, bodySize);
+    backtrace_symbols_fd(frames, count, fds[0]);
+    ::close(fds[0]);
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0) {
+        if (errno != EINTR)
+            return 0;
+    }
+    if (WIFEXITED(status) && (WEXITSTATUS(status) == 1 || WEXITSTATUS(status) == 2))
+        return WEXITSTATUS(status);
+    return 0;
+}
+
+// Writes one record: the opening, headline and name to the crash log and stderr, then the stack to both; then
+// asks the crash window what to do.
+int Report(const ExceptionText& text, int skip) {
     Out& out = g_out;
     out.len = 0;
     out.Add("\r\n\r\n");
     StampUtc(out);
     out.Add("\r\n");
+    const size_t headlineStart = out.len;
     out.Add("Assert: ");
     out.Add(text.explanation);
+    const size_t headlineEnd = out.len;
     out.Add(text.name);
     out.Add("\r\n");
 
@@ -204,9 +280,11 @@ void Report(const ExceptionText& text, int skip) {
             ::close(fd);
         }
     }
-    // Stands in for the crash window: whoever started the program sees the same text.
+    // Whoever started the program sees the same text.
     WriteAll(STDERR_FILENO, out.buf, out.len);
     backtrace_symbols_fd(frames + first, count - first, STDERR_FILENO);
+    return AskDialog(out.buf + headlineStart, headlineEnd - headlineStart, out.buf + headlineEnd, out.len - headlineEnd,
+                     frames + first, count - first);
 }
 
 void RestoreDefault(int sig) {
@@ -228,11 +306,55 @@ bool IsWriteFault(void* context) {
 #endif
 }
 
+// A fault within reach of the stack pointer is the stack's guard page: the thread ran out of stack.
+bool IsNearStackPointer(const siginfo_t* info, void* context) {
+#if defined(__x86_64__)
+    const ucontext_t* uc = static_cast<const ucontext_t*>(context);
+    if (!uc || !info)
+        return false;
+    const unsigned long sp = static_cast<unsigned long>(uc->uc_mcontext.gregs[REG_RSP]);
+    const unsigned long address = reinterpret_cast<unsigned long>(info->si_addr);
+    const unsigned long reach = 64 * 1024;
+    return address + reach >= sp && address <= sp + reach;
+#else
+    (void)info;
+    (void)context;
+    return false;
+#endif
+}
+
+// True when this thread is to write the record. Another thread that faults meanwhile waits here for the
+// outcome (the window's choice ends the process); a fault inside the report itself goes on to the system.
+bool TakeReport() {
+    const long self = ThreadId();
+    long expected = 0;
+    if (g_reportingThread.compare_exchange_strong(expected, self))
+        return true;
+    if (expected != self) {
+        for (;;)
+            pause();
+    }
+    return false;
+}
+
+// Acts on the window's choice. Continue returns: the caller lets the system end the process its own way.
+void Act(int choice) {
+    if (choice == 1) {
+        // Abort. Only _exit is safe after a fault: the handlers of exit() would run on a broken process.
+        _exit(1);
+    }
+    if (choice == 2) {
+        // Debug: the breakpoint signal's own ending, a core dump for the debugger.
+        RestoreDefault(SIGTRAP);
+        raise(SIGTRAP);
+    }
+}
+
 void OnFatalSignal(int sig, siginfo_t* info, void* context) {
-    // A second fault (inside the report, or on another thread meanwhile) goes straight to the system's handling.
-    if (!g_reporting.exchange(true)) {
+    if (TakeReport()) {
         const int code = info ? info->si_code : 0;
-        Report(TextFor(sig, code, sig == SIGSEGV && IsWriteFault(context)), kSkippedFrames);
+        const bool overflow = sig == SIGSEGV && IsNearStackPointer(info, context);
+        Act(Report(TextFor(sig, code, sig == SIGSEGV && IsWriteFault(context), overflow), kSkippedFrames));
     }
     // Then the process ends exactly as it would have without us (core dump, exit status of the signal).
     RestoreDefault(sig);
@@ -240,13 +362,86 @@ void OnFatalSignal(int sig, siginfo_t* info, void* context) {
 }
 
 void OnTerminate() {
-    if (!g_reporting.exchange(true))
-        Report(kUnknown, 1);
+    if (TakeReport())
+        Act(Report(kUnknown, 1));
     RestoreDefault(SIGABRT);
     abort();
 }
 
+// --- An alternate signal stack for every thread ---
+
+// Without one, a thread that overflows its stack cannot run the handler and the process ends with no record.
+class AltStack {
+public:
+    AltStack() {
+        const long page = sysconf(_SC_PAGESIZE);
+        m_size = kAltStackSize + size_t(page);
+        void* p = mmap(nullptr, m_size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_STACK, -1, 0);
+        if (p == MAP_FAILED)
+            return;
+        // A guard page below, so that an overflowing handler faults instead of writing over other memory.
+        mprotect(p, size_t(page), PROT_NONE);
+        stack_t ss;
+        std::memset(&ss, 0, sizeof(ss));
+        ss.ss_sp = static_cast<char*>(p) + page;
+        ss.ss_size = kAltStackSize;
+        if (sigaltstack(&ss, nullptr) == 0)
+            m_memory = p;
+        else
+            munmap(p, m_size);
+    }
+    ~AltStack() {
+        if (!m_memory)
+            return;
+        stack_t ss;
+        std::memset(&ss, 0, sizeof(ss));
+        ss.ss_flags = SS_DISABLE;
+        sigaltstack(&ss, nullptr);
+        munmap(m_memory, m_size);
+    }
+    AltStack(const AltStack&) = delete;
+    AltStack& operator=(const AltStack&) = delete;
+
+private:
+    void* m_memory = nullptr;
+    size_t m_size = 0;
+};
+
+struct ThreadStart {
+    void* (*routine)(void*);
+    void* arg;
+};
+
+void* StartWithAltStack(void* p) {
+    const ThreadStart start = *static_cast<ThreadStart*>(p);
+    delete static_cast<ThreadStart*>(p);
+    // Unwound by pthread_exit and cancellation as well, so the stack goes with the thread.
+    AltStack stack;
+    return start.routine(start.arg);
+}
+
 } // namespace
+
+// Every thread of the process, whichever library starts it, comes through here once the handler is installed.
+// Sanitizer builds keep their own interceptor (and give every thread a signal stack themselves).
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+extern "C" int pthread_create(pthread_t* thread, const pthread_attr_t* attr, void* (*routine)(void*),
+                              void* arg) noexcept {
+    using Create = int (*)(pthread_t*, const pthread_attr_t*, void* (*)(void*), void*);
+    static const Create real = reinterpret_cast<Create>(dlsym(RTLD_NEXT, "pthread_create"));
+    if (!real)
+        return EAGAIN;
+    if (!g_installed.load(std::memory_order_relaxed))
+        return real(thread, attr, routine, arg);
+    auto* start = new (std::nothrow) ThreadStart{routine, arg};
+    if (!start)
+        return real(thread, attr, routine, arg);
+    const int rc = real(thread, attr, StartWithAltStack, start);
+    if (rc != 0)
+        delete start;
+    return rc;
+}
+#endif
 
 const char* CrashExceptionName(int sig, int code, bool writeAccess) {
     return TextFor(sig, code, writeAccess).name;
@@ -260,7 +455,43 @@ const char* CrashLogPath() {
     return g_crashLogPath;
 }
 
-bool InstallCrashHandler(const char* crashLogPath) {
+namespace {
+
+// The crash window needs a screen; a program run offscreen (tests, services) has nobody to answer it.
+bool HasScreen() {
+    const char* platform = getenv("QT_QPA_PLATFORM");
+    if (platform && (!std::strncmp(platform, "offscreen", 9) || !std::strncmp(platform, "minimal", 7)))
+        return false;
+    const char* x = getenv("DISPLAY");
+    const char* wayland = getenv("WAYLAND_DISPLAY");
+    return (x && *x) || (wayland && *wayland);
+}
+
+void KeepDialogProgram(const char* dialogProgram) {
+    g_dialogProgram[0] = 0;
+    char beside[sizeof(g_dialogProgram)];
+    if (!dialogProgram) {
+        // The program's own folder holds its crash window.
+        const ssize_t n = readlink("/proc/self/exe", beside, sizeof(beside) - 1);
+        if (n <= 0)
+            return;
+        beside[n] = 0;
+        char* slash = std::strrchr(beside, '/');
+        const char name[] = "vellichor-crash";
+        if (!slash || size_t(slash - beside) + sizeof(name) + 1 > sizeof(beside))
+            return;
+        std::memcpy(slash + 1, name, sizeof(name));
+        dialogProgram = beside;
+    }
+    if (!*dialogProgram || std::strlen(dialogProgram) >= sizeof(g_dialogProgram) || !HasScreen() ||
+        access(dialogProgram, X_OK) != 0)
+        return;
+    std::memcpy(g_dialogProgram, dialogProgram, std::strlen(dialogProgram) + 1);
+}
+
+} // namespace
+
+bool InstallCrashHandler(const char* crashLogPath, const char* dialogProgram) {
     bool kept = false;
     g_crashLogPath[0] = 0;
     if (crashLogPath && *crashLogPath) {
@@ -270,6 +501,8 @@ bool InstallCrashHandler(const char* crashLogPath) {
             kept = true;
         }
     }
+
+    KeepDialogProgram(dialogProgram);
 
     // backtrace() loads its unwinder on first use, which allocates: do that now, not inside a handler.
     void* warm[2];
@@ -290,5 +523,6 @@ bool InstallCrashHandler(const char* crashLogPath) {
         sigaction(sig, &sa, nullptr);
     }
     std::set_terminate(OnTerminate);
+    g_installed = true;
     return kept;
 }

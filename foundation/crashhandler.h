@@ -1,14 +1,20 @@
 #pragma once
-// Last-resort crash records. Fatal signals (and std::terminate) append a record to the crash log and print it on
-// stderr, then the process ends the way the signal would have ended it. Everything that runs after a fault uses
-// static buffers and async-signal-safe calls only, so it still works when the heap or Qt are broken.
+// Last-resort crash records. Fatal signals (and std::terminate) append a record to the crash log, print it on
+// stderr and show it in the crash window, whose choice decides how the process ends. Everything that runs after a fault
+// uses static buffers and async-signal-safe calls only, so it still works when the heap or Qt are broken.
 
 #include <cstddef>
 
 // Keeps the absolute form of the crash-log path and installs the handlers. Call once, first thing in main.
 // A path that does not fit the 260-byte buffer is refused (false) and no record is written; the handlers are
-// installed all the same so the text still reaches stderr.
-bool InstallCrashHandler(const char* crashLogPath);
+// installed all the same so the text still reaches stderr. From then on every new thread gets an alternate
+// signal stack, so a thread that overflows its stack still leaves a record.
+// The crash window is the program dialogProgram (by default "vellichor-crash" beside the running program):
+// it reads the record on its standard input and answers with its exit code, 0 Continue (the process ends as
+// the fault would end it), 1 Abort (the process exits with code 1), 2 Debug (the process ends with a
+// breakpoint signal, dumping core). It is shown only on a screen (a display, and not Qt's offscreen
+// platform); otherwise, or when it cannot start, the answer is Continue.
+bool InstallCrashHandler(const char* crashLogPath, const char* dialogProgram = nullptr);
 
 // The record's exception name and one-sentence explanation for a fatal signal and its si_code.
 // `writeAccess` tells a write fault from a read fault for SIGSEGV. Never null.

@@ -1,10 +1,12 @@
-// Installs the crash handler with the path given first, then fails as the second argument says.
+// Installs the crash handler with the path given first (and the crash window given third, if any), then fails
+// as the second argument says; the "worker-" modes fail on a thread of their own.
 #include "foundation/crashhandler.h"
 
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <stdexcept>
+#include <thread>
 
 namespace {
 volatile int g_zero = 0;
@@ -31,8 +33,19 @@ __attribute__((noinline)) void Recurse(int depth) {
 int main(int argc, char** argv) {
     if (argc < 3)
         return 2;
-    InstallCrashHandler(argv[1]);
+    InstallCrashHandler(argv[1], argc > 3 ? argv[3] : nullptr);
     const char* mode = argv[2];
+    if (!std::strncmp(mode, "worker-", 7)) {
+        const char* what = mode + 7;
+        std::thread worker([what] {
+            if (!std::strcmp(what, "write"))
+                WriteNull();
+            else if (!std::strcmp(what, "overflow"))
+                Recurse(1 << 30);
+        });
+        worker.join();
+        return 0;
+    }
     if (!std::strcmp(mode, "write"))
         WriteNull();
     else if (!std::strcmp(mode, "read"))

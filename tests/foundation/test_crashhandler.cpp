@@ -21,6 +21,18 @@ private:
         return proc.exitStatus() == QProcess::CrashExit ? proc.exitCode() : 0;
     }
 
+    // A crash window that keeps what it was shown and answers with the given exit code.
+    static QString StandInWindow(const QTemporaryDir& dir, int answer) {
+        const QString path = dir.filePath(QStringLiteral("window.sh"));
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly))
+            return QString();
+        f.write(QStringLiteral("#!/bin/sh\ncat > '%1'\nexit %2\n").arg(dir.filePath("shown.txt")).arg(answer).toUtf8());
+        f.close();
+        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return path;
+    }
+
     static QByteArray ReadAll(const QString& path) {
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -42,8 +54,12 @@ private slots:
                                << "unknown";
         QTest::newRow("uncaught exception") << "throw" << SIGABRT << "Win32 Exception"
                                             << "unknown";
-        QTest::newRow("stack overflow") << "overflow" << SIGSEGV << "EXCEPTION_ACCESS_VIOLATION"
-                                        << "The thread";
+        QTest::newRow("stack overflow") << "overflow" << SIGSEGV << "EXCEPTION_STACK_OVERFLOW"
+                                        << "The thread used up its stack.";
+        QTest::newRow("worker thread writes to null") << "worker-write" << SIGSEGV << "EXCEPTION_ACCESS_VIOLATION(W)"
+                                                      << "The thread tried to read from or write to a virtual address";
+        QTest::newRow("worker thread stack overflow") << "worker-overflow" << SIGSEGV << "EXCEPTION_STACK_OVERFLOW"
+                                                      << "The thread used up its stack.";
     }
 
     void recordPerFault() {
@@ -84,6 +100,51 @@ private slots:
         QCOMPARE(text.count("\r\n\r\n"), 2);
         QCOMPARE(text.count("Assert: "), 2);
         QVERIFY(text.indexOf("(W)") < text.indexOf("INT_DIVIDE_BY_ZERO"));
+    }
+
+    void windowDecidesTheEnd_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("screen");
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("continue") << "write" << 0 << true << SIGSEGV << 0;
+        QTest::newRow("abort") << "write" << 1 << true << 0 << 1;
+        QTest::newRow("abort from a worker") << "worker-write" << 1 << true << 0 << 1;
+        QTest::newRow("debug") << "write" << 2 << true << SIGTRAP << 0;
+        QTest::newRow("window failed") << "write" << 127 << true << SIGSEGV << 0;
+        QTest::newRow("no screen, no window") << "write" << 1 << false << SIGSEGV << 0;
+    }
+    void windowDecidesTheEnd() {
+        QFETCH(QString, mode);
+        QFETCH(int, answer);
+        QFETCH(bool, screen);
+        QFETCH(int, signal);
+        QFETCH(int, exitCode);
+        QTemporaryDir dir;
+        const QString log = dir.filePath(QStringLiteral("crashlog.txt"));
+        QProcess proc;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":97"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), screen ? QStringLiteral("xcb") : QStringLiteral("offscreen"));
+        proc.setProcessEnvironment(env);
+        proc.setProcessChannelMode(QProcess::MergedChannels);
+        proc.start(QStringLiteral(CRASH_HELPER), {log, mode, StandInWindow(dir, answer)});
+        QVERIFY(proc.waitForFinished(60000));
+        QCOMPARE(proc.exitStatus() == QProcess::CrashExit ? proc.exitCode() : 0, signal);
+        if (!signal)
+            QCOMPARE(proc.exitCode(), exitCode);
+        // The record is in the log whatever the answer; the window showed its headline first, then the name.
+        QVERIFY(ReadAll(log).contains("Assert: The thread tried to read from or write to"));
+        const QByteArray shown = ReadAll(dir.filePath(QStringLiteral("shown.txt")));
+        if (!screen) {
+            QVERIFY(shown.isEmpty());
+            return;
+        }
+        QVERIFY2(shown.startsWith("Assert: The thread tried to read from or write to a virtual address for which it "
+                                  "does not have the appropriate access.\r\nEXCEPTION_ACCESS_VIOLATION(W)\r\n"),
+                 shown.constData());
+        QVERIFY(shown.count('\n') >= 3);
     }
 
     void unwritableLogStillEndsByTheSignal() {
