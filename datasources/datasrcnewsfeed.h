@@ -65,6 +65,8 @@ public:
 
     // The address test's lists while "DoTestConnectParam" runs.
     bool IsTestRunning() const { return mTestRunning.load(); }
+    // Fetches sent and not answered yet; a tick does not fetch an address again while it waits.
+    int FetchesInFlight() const { return mInFlight.size(); }
     QStringList TestPending() const { return mPending; }
     QStringList TestSucceeded() const { return mSucceeded; }
     QStringList TestFailed() const { return mFailed; }

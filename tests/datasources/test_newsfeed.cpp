@@ -396,11 +396,15 @@ private slots:
         QCOMPARE(server.Hits("/feed"), 1);
         QCOMPARE(mLog->Count(QStringLiteral("UpdateSources")), 1);
 
-        // Asked within the last two ticks: both fetch; the third does not.
+        // Asked within the last two ticks: both fetch; the third does not. Each tick waits for the reply
+        // before it, as an address still waited for is not fetched again.
+        QTRY_COMPARE(source.FetchesInFlight(), 0);
         source.OnTick();
         QTRY_COMPARE(server.Hits("/feed"), 2);
+        QTRY_COMPARE(source.FetchesInFlight(), 0);
         source.OnTick();
         QTRY_COMPARE(server.Hits("/feed"), 3);
+        QTRY_COMPARE(source.FetchesInFlight(), 0);
         source.OnTick();
         QTest::qWait(50);
         QCOMPARE(server.Hits("/feed"), 3);
