@@ -168,6 +168,9 @@ void GridView::SetGrid(const DataCfg::TGrid& g) {
         v->show();
         const DataCfg::TControl c = v->Control();
         v->Init(c);
+        // A selection that survives the relayout keeps its frame: Delete acts on what looks selected.
+        if (m_editor && IsSelected(v))
+            ShowSelector(v, 1.0);
     }
 
     if (m_editor)

@@ -168,6 +168,43 @@ private slots:
         QVERIFY(!canvas.IsModified());
     }
 
+    // After each edit that lays the grid out again, a control that stays selected shows its frame, so that
+    // Delete removes only what looks selected.
+    void selectionKeepsItsFrame_data() {
+        QTest::addColumn<QString>("edit");
+        QTest::newRow("add") << "add";
+        QTest::newRow("delete") << "delete";
+        QTest::newRow("apply") << "apply";
+    }
+    void selectionKeepsItsFrame() {
+        QFETCH(QString, edit);
+        GridView canvas(nullptr, &m_editor);
+        Show(canvas, CustomGrid({Elem("GT:Ticker", 0, 0), Elem("GT:Ticker", 1, 0), Elem("GT:Ticker", 2, 0)}));
+        Mouse(canvas.Views()[1], QEvent::MouseButtonPress, QPoint(5, 5));
+        Mouse(canvas.Views()[1], QEvent::MouseButtonRelease, QPoint(5, 5));
+        if (edit == "delete") {
+            // Ctrl-click adds the first to the selection; Delete takes both and leaves nothing selected.
+            Mouse(canvas.Views()[0], QEvent::MouseButtonPress, QPoint(5, 5), Qt::ControlModifier);
+            Mouse(canvas.Views()[0], QEvent::MouseButtonRelease, QPoint(5, 5), Qt::ControlModifier);
+            QTest::keyClick(&canvas, Qt::Key_Delete);
+            QCOMPARE(canvas.ViewCount(), 1);
+        } else if (edit == "add") {
+            QVERIFY(canvas.AddCtrl(Control("GT:Ticker"), 0, 0));
+        } else {
+            DataCfg::TControl c = canvas.Views()[1]->Control();
+            c.Config.Options.append(DataCfg::TConfigOption());
+            canvas.ApplyCtrlCfg(c);
+        }
+        int framed = 0;
+        for (CtrlView* v : canvas.Views()) {
+            auto* frame = v->findChild<ImgWidget*>(QStringLiteral("CtrlSelector"), Qt::FindDirectChildrenOnly);
+            const bool shown = frame && frame->isVisibleTo(v);
+            QCOMPARE(shown, canvas.IsSelected(v));
+            framed += shown ? 1 : 0;
+        }
+        QCOMPARE(framed, edit == "delete" ? 0 : 1);
+    }
+
     void clicksSelect() {
         GridView canvas(nullptr, &m_editor);
         Show(canvas, CustomGrid({Elem("GT:Ticker", 0, 0), Elem("GT:Ticker", 1, 0), Elem("GT:Ticker", 2, 0)}));
