@@ -1,5 +1,6 @@
 #include "editor/macropopup.h"
 
+#include "editor/editorresources.h"
 #include "editor/macroscript.h"
 #include "editor/qlvdrop.h"
 #include "foundation/helpers.h"
@@ -137,6 +138,7 @@ QString MacroPopup::CompactScript(const QString& script) {
 }
 
 MacroPopup::MacroPopup(QWidget* parent, const QString& value) : PopupWnd(parent), m_openedName(value.trimmed()) {
+    InitEditorResources();
     setWindowTitle(tr("MACRO MANAGER"));
     resize(715, 480);
     AddButtons(OK | CANCEL, OK);

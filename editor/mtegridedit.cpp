@@ -4,6 +4,7 @@
 #include "config/tgfx.h"
 #include "config/tgrid.h"
 #include "config/tusercfg.h"
+#include "editor/editorresources.h"
 #include "editor/gridview.h"
 #include "editor/gridviewglobal.h"
 #include "editor/impexppluginpopup.h"
@@ -56,6 +57,7 @@ bool IsPlainGridName(const QString& name) {
 
 MTEGridEdit::MTEGridEdit(QWidget* parent)
     : QWidgetEx(parent), m_appSkin(new DataCfg::TAppSkin), m_customGridPath(DataCfg::CustomGridPath()) {
+    InitEditorResources();
     BuildForm();
 }
 
@@ -65,6 +67,13 @@ QPushButton* MTEGridEdit::MakeButton(QWidget* parent, const char* name, const QR
     auto* b = new QPushButton(parent);
     b->setObjectName(QLatin1String(name));
     b->setGeometry(geometry);
+    // Each button shows the four images named after it: "btnSave" -> ":/images/BtnGridSaveN" ... "D".
+    const QString image = QStringLiteral(":/images/BtnGrid") + QLatin1String(name + 3);
+    b->setStyleSheet(QStringLiteral("QPushButton {background-image:url(%1N);}"
+                                    "QPushButton:hover {background-image:url(%1H);}"
+                                    "QPushButton:pressed {background-image:url(%1P);}"
+                                    "QPushButton:disabled {background-image:url(%1D);}")
+                         .arg(image));
     b->setFocusPolicy(Qt::NoFocus);
     return b;
 }
@@ -130,6 +139,18 @@ void MTEGridEdit::BuildForm() {
     MakeButton(this, "btnGArrL", QRect(258, 3, 22, 22));
     MakeButton(this, "btnGArrR", QRect(282, 3, 22, 22));
     MakeButton(this, "btnScreenshot", QRect(376, 3, 22, 22))->hide();
+    setStyleSheet(
+        QStringLiteral("#wdgBtnBar QPushButton {border:none;color:#636363;font-family:\"Eurostile LT Std Condensed\";"
+                       "font-weight:700;padding-top:20px;}"
+                       "#wdgBtnBar QPushButton:hover {color:#cccccc;} #wdgBtnBar QPushButton:pressed {color:#878787;}"
+                       "QPushButton#btnAdd {border:none;color:#ffffff;font-weight:bold;}"
+                       "QPushButton#btnArrL, QPushButton#btnArrR, QPushButton#btnGArrL, QPushButton#btnGArrR, "
+                       "QPushButton#btnHide1, QPushButton#btnHide2, QPushButton#btnTabHelp {border:none;}"
+                       "QLabel#lblEditGrid, QLabel#lblSelTab {font-weight:504;font-size:10pt;color:#65c3f7;}"
+                       "#wdgSpacer0 {background-image:url(:/images/BtnGridSpacer);}"
+                       "#divider0, #divider1 {background-color:#30363b;}"));
+    for (const char* name : {"wdgSpacer0", "divider0", "divider1"})
+        findChild<QWidget*>(QLatin1String(name))->setAttribute(Qt::WA_StyledBackground);
     m_scale = m_appArea->width() / 640.0;
 
     // The canvas, in a touch scroll area over the app area.
@@ -304,6 +325,28 @@ void MTEGridEdit::Retranslate() {
     Button("btnAdd")->setText(tr("ADD TO BAR"));
     m_lblEditGrid->setText(tr("EDIT GRID:"));
     m_lblSelTab->setText(tr("EDIT TABS:"));
+    // The labels take the width of their texts; what stands to their right follows them, and the two
+    // widgets after "ADD TO BAR" follow its width.
+    auto follow = [this](QLabel* label, int designedWidth, std::initializer_list<std::pair<const char*, int>> right) {
+        const int delta = label->sizeHint().width() - designedWidth;
+        label->resize(label->sizeHint().width(), label->height());
+        for (const auto& w : right) {
+            QWidget* widget = findChild<QWidget*>(QLatin1String(w.first));
+            widget->move(w.second + delta, widget->y());
+        }
+        return delta;
+    };
+    follow(m_lblEditGrid, 61, {{"cmbGrids", 78}, {"btnGArrL", 258}, {"btnGArrR", 282}});
+    const int tabDelta =
+        follow(m_lblSelTab, 71, {{"btnArrL", 135}, {"btnArrR", 158}, {"divider0", 188}, {"btnAdd", 200}});
+    QPushButton* add = Button("btnAdd");
+    const int addWidth = qMax(add->fontMetrics().horizontalAdvance(add->text()) + 24, 60);
+    add->resize(addWidth, add->height());
+    for (const auto& w :
+         {std::make_pair("divider1", 328), std::make_pair("btnHide1", 340), std::make_pair("btnHide2", 340)}) {
+        QWidget* widget = findChild<QWidget*>(QLatin1String(w.first));
+        widget->move(w.second + tabDelta + addWidth - 120, widget->y());
+    }
     m_menuPreset->setTitle(tr("Preset Grids"));
     m_menuPremium->setTitle(tr("Premium Grids"));
     m_menuCustom->setTitle(tr("Custom Grids"));

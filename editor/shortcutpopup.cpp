@@ -1,5 +1,6 @@
 #include "editor/shortcutpopup.h"
 
+#include "editor/editorresources.h"
 #include "foundation/logger/QsLog.h"
 #include "functions/pal/keynames.h"
 #include "functions/pal/pal.h"
@@ -12,6 +13,7 @@
 #include <QTimer>
 
 ShortcutPopup::ShortcutPopup(QWidget* parent) : PopupWnd(parent) {
+    InitEditorResources();
     setWindowTitle(tr("ASSIGN A SHORTCUT"));
     text = tr("Assign a shortcut key");
     SetIcon(8);

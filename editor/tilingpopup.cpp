@@ -1,6 +1,7 @@
 #include "editor/tilingpopup.h"
 
 #include "config/tgfx.h"
+#include "editor/editorresources.h"
 #include "foundation/json.h"
 #include "foundation/logger/QsLog.h"
 #include "widgets/imgwidget.h"
@@ -28,6 +29,7 @@ QString TileText(const DataCfg::TGfxTile& tile) {
 
 TilingPopup::TilingPopup(QWidget* parent, const QString& value, const QString& defaultValue)
     : PopupWnd(parent), m_value(value), m_default(defaultValue) {
+    InitEditorResources();
     setWindowTitle(tr("EDIT TILING"));
     resize(420, 200);
     AddButtons(OK | CANCEL, OK);
