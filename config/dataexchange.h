@@ -18,6 +18,10 @@ struct ExchangeContext {
     QVariantMap Macros;        // macro key ("Category/Name") -> macro text
 };
 
+// Package extensions: controls and grids (grid packages may hold controls as well).
+extern const QString CtrlPackageExt;
+extern const QString GridPackageExt;
+
 enum ExchangeKind { EK_Unrecognised = -1, EK_Missing = 0, EK_Control = 1, EK_Grid = 2, EK_Package = 3, EK_Plugin = 4 };
 
 // The pictures of exported archives (control and grid screenshots, tab-icon previews) are drawn by the
@@ -54,6 +58,10 @@ bool ExchangeGridResources(DataCfg::TGrid& grid, ExchangeContext* context);
 
 bool ImportControl(QString& entryName, DataCfg::TControl& control, const QString& archive,
                    const QString& destinationFolder);
+// The name an imported grid is filed under: without a trailing "_" and digits (unless "_" is the first
+// character), with characters that cannot stand in a file name (path separators, ':', '*', '?', '"', '<',
+// '>', '|', control characters) and leading dots taken out; "Grid" when nothing is left.
+QString SafeGridBaseName(const QString& name);
 bool ImportGrid(DataCfg::TGrid& grid, const QString& archive, const QString& destinationFolder);
 // Export: the archives are assembled in the staging folder and packed into a temporary file beside the
 // target, which then takes the target's place; a failure leaves no archive behind.
