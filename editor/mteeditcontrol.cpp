@@ -1,0 +1,1501 @@
+#include "editor/mteeditcontrol.h"
+
+#include "config/dataexchange.h"
+#include "config/tappskin.h"
+#include "config/tconfig.h"
+#include "config/tcontrol.h"
+#include "config/tctrlset.h"
+#include "config/tgrid.h"
+#include "config/tlayout.h"
+#include "editor/editorresources.h"
+#include "editor/gridview.h"
+#include "editor/macropopup.h"
+#include "editor/mtebuttonelements.h"
+#include "editor/mtegridedit.h"
+#include "editor/openpopup.h"
+#include "editor/shortcutpopup.h"
+#include "editor/tilingpopup.h"
+#include "editor/urlpopup.h"
+#include "foundation/logger/QsLog.h"
+#include "functions/pal/pal.h"
+#include "functions/plugintools.h"
+#include "runtime/ctrlview.h"
+#include "runtime/dcconfig.h"
+#include "runtime/lebase.h"
+#include "widgets/btnadd2grid.h"
+#include "widgets/colpickbtn.h"
+#include "widgets/ctrlalign.h"
+#include "widgets/ctrlposition.h"
+#include "widgets/foldbtn.h"
+#include "widgets/foldwidget.h"
+#include "widgets/imgbtn.h"
+#include "widgets/imgwidget.h"
+#include "widgets/layouttools.h"
+#include "widgets/popupwnd.h"
+#include "widgets/qcomboboxex.h"
+#include "widgets/qlabelex.h"
+#include "widgets/qradiobuttonex.h"
+#include "widgets/qscrollbarex.h"
+#include "widgets/spinner.h"
+#include "widgets/stdbtn.h"
+#include "widgets/stdicnbtnnd.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDialog>
+#include <QDir>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScriptEngine>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTextEdit>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int RowPitch = 23;
+constexpr int ValueX = 114;
+constexpr int FormWidth = 314;
+
+const QColor& HeaderColour() {
+    static const QColor c(QStringLiteral("#65c3f7"));
+    return c;
+}
+const QColor& LaterColour() {
+    static const QColor c(QStringLiteral("#ffffff"));
+    return c;
+}
+const QColor& LabelColour() {
+    static const QColor c(QStringLiteral("#7f7f7f"));
+    return c;
+}
+
+std::function<int(QDialog*)>& PopupRunner() {
+    static std::function<int(QDialog*)> run;
+    return run;
+}
+
+// "key=value;word;..." -> keys with their values; bare words map to an empty text.
+QMap<QString, QString> SplitParams(const QString& params) {
+    QMap<QString, QString> out;
+    for (const QString& entry : params.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        QStringList kv = entry.split(QLatin1Char('='));
+        const QString key = kv.takeFirst().trimmed();
+        if (kv.isEmpty())
+            out.insert(key, QString());
+        else
+            out.insert(key, kv.join(QLatin1Char('=')));
+    }
+    return out;
+}
+
+// The number N of a layout tag "<tag=N>"; -1 when the tag is absent.
+int TagNumber(const QString& layout, const QString& tag) {
+    const int at = layout.indexOf(tag);
+    if (at < 0)
+        return -1;
+    const int eq = layout.indexOf(QLatin1Char('='), at);
+    const int end = layout.indexOf(QLatin1Char('>'), eq);
+    if (eq < 0 || end < 0)
+        return -1;
+    return layout.mid(eq + 1, end - eq - 1).trimmed().toInt();
+}
+
+QString DisplayValue(const DataCfg::TConfigOption& o) {
+    if (o.Value == o.ValueOrg && o.Value.startsWith(QLatin1Char('@')))
+        return TranslateAtName(o.Value);
+    return o.Value;
+}
+
+QString Digits(const QString& text) {
+    QString out;
+    for (QChar c : text) {
+        if (c.isDigit())
+            out += c;
+    }
+    return out;
+}
+
+// The seven drop-down tags that open a parameter editor: tag word and entry text.
+struct EditorTag {
+    const char* word;
+    const char* text;
+};
+const EditorTag kEditorTags[] = {
+    {"imagefile", QT_TRANSLATE_NOOP("MTEEditControl", "choose file ...")},
+    {"soundfile", QT_TRANSLATE_NOOP("MTEEditControl", "choose file ...")},
+    {"shortcut", QT_TRANSLATE_NOOP("MTEEditControl", "Assign a shortcut ...")},
+    {"startapp", QT_TRANSLATE_NOOP("MTEEditControl", "Start an application ...")},
+    {"openfile", QT_TRANSLATE_NOOP("MTEEditControl", "Open any (file/document/website) ...")},
+    {"openurl", QT_TRANSLATE_NOOP("MTEEditControl", "Open a website ...")},
+    {"macro", QT_TRANSLATE_NOOP("MTEEditControl", "Assign a macro ...")},
+};
+
+const EditorTag* FindEditorTag(const QString& item) {
+    for (const EditorTag& t : kEditorTags) {
+        if (item == QLatin1Char('<') + QLatin1String(t.word) + QLatin1Char('>'))
+            return &t;
+    }
+    return nullptr;
+}
+
+QString ImageButtonSheet(const QString& base, bool disabled) {
+    QString s = QStringLiteral("QPushButton {border:none;background-image:url(:/images/%1N);}"
+                               "QPushButton:hover {background-image:url(:/images/%1H);}"
+                               "QPushButton:pressed {background-image:url(:/images/%1P);}")
+                    .arg(base);
+    if (disabled)
+        s += QStringLiteral("QPushButton:disabled {background-image:url(:/images/%1D);}").arg(base);
+    return s;
+}
+
+} // namespace
+
+void MTEEditControl::SetPopupRunner(std::function<int(QDialog*)> run) {
+    PopupRunner() = std::move(run);
+}
+
+int MTEEditControl::RunPopup(QDialog* popup) {
+    if (PopupRunner())
+        return PopupRunner()(popup);
+    return popup->exec();
+}
+
+MTEEditControl::MTEEditControl(QWidget* parent) : QWidgetEx(parent) {
+    InitEditorResources();
+    setObjectName(QStringLiteral("MTEEditControl"));
+    resize(344, 660);
+    setStyleSheet(QStringLiteral("#MTEEditControl, #scaEditCont, #scaPreviewCont {color:#ffffff;border:none;"
+                                 "background-color:#0a0a0a;}"
+                                 "#scaEditCont, #scaPreviewCont {background-color:qlineargradient(x1:0, y1:0, "
+                                 "x2:1, y2:0, stop:0 #000000, stop:0.5 #0f0f0f, stop:1 #000000);}"
+                                 "QScrollArea {background:transparent;border:0px solid #303030;}"));
+    const QString labelSheet = QStringLiteral("QLabel {\n    font-family:\"Eurostile-Demi\";\n\tfont-weight:504;\n"
+                                              "\tfont-size:10;\n\tcolor:#65c3f7;\n}");
+
+    m_scaEdit = new QScrollArea(this);
+    m_scaEdit->setObjectName(QStringLiteral("scaEdit"));
+    m_scaEdit->setGeometry(1, 27, 322, 272);
+    m_scaEdit->setWidgetResizable(true);
+    m_scaEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scaEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_formCont = new QWidgetEx;
+    m_formCont->setObjectName(QStringLiteral("scaEditCont"));
+    m_formCont->setGeometry(0, 0, 322, 272);
+    m_editLayout = new QVBoxLayout(m_formCont);
+    m_editLayout->setObjectName(QStringLiteral("editLayout"));
+    m_editLayout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_editLayout->setSpacing(1);
+    m_scaEdit->setWidget(m_formCont);
+
+    m_scaPreview = new QScrollArea(this);
+    m_scaPreview->setObjectName(QStringLiteral("scaPreview"));
+    m_scaPreview->setGeometry(2, 331, 320, 240);
+    m_scaPreview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_scaPreview->setWidgetResizable(false);
+    m_scaPreview->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scaPreview->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* corner = new QWidgetEx;
+    corner->setStyleSheet(QStringLiteral("QWidget {background-color:black;image:url(:/images/ScrCorner);}"));
+    m_scaPreview->setCornerWidget(corner);
+    m_previewCont = new QWidgetEx;
+    m_previewCont->setObjectName(QStringLiteral("scaPreviewCont"));
+    m_previewCont->setGeometry(0, 0, 320, 240);
+    m_previewCont->setMinimumSize(m_scaPreview->size());
+    m_scaPreview->setWidget(m_previewCont);
+    m_deck = new ImgWidget(m_previewCont, QImage());
+    m_deck->setObjectName(QStringLiteral("PreviewDeck"));
+
+    m_lblControls = new QLabel(this);
+    m_lblControls->setObjectName(QStringLiteral("lblControls"));
+    m_lblControls->setGeometry(8, 3, 200, 21);
+    m_lblControls->setStyleSheet(labelSheet);
+    m_lblPreview = new QLabel(this);
+    m_lblPreview->setObjectName(QStringLiteral("lblPreview"));
+    m_lblPreview->setGeometry(8, 307, 200, 21);
+    m_lblPreview->setStyleSheet(labelSheet);
+
+    m_cmbZoom = new QComboBoxEx(this);
+    m_cmbZoom->setObjectName(QStringLiteral("cmbZoom"));
+    m_cmbZoom->setGeometry(280, 306, 60, 19);
+    m_cmbZoom->setEditable(true);
+    m_cmbZoom->setInsertPolicy(QComboBox::NoInsert);
+    m_cmbZoom->numeric = true;
+    m_cmbZoom->addItems({QStringLiteral("200%"), QStringLiteral("150%"), QStringLiteral("100%"), QStringLiteral("75%"),
+                         QStringLiteral("50%")});
+
+    m_scrbPreviewV = new QScrollBarEx(this);
+    m_scrbPreviewV->setOrientation(Qt::Vertical);
+    m_scrbPreviewV->setGeometry(324, 330, 19, 244);
+    m_scrbPreviewV->LinkTo(m_scaPreview->verticalScrollBar());
+    m_scrbPreviewH = new QScrollBarEx(this);
+    m_scrbPreviewH->setOrientation(Qt::Horizontal);
+    m_scrbPreviewH->setGeometry(1, 573, 325, 19);
+    m_scrbPreviewH->LinkTo(m_scaPreview->horizontalScrollBar());
+    m_scrbEditV = new QScrollBarEx(this);
+    m_scrbEditV->setOrientation(Qt::Vertical);
+    m_scrbEditV->setGeometry(324, 27, 19, 272);
+    m_scrbEditV->LinkTo(m_scaEdit->verticalScrollBar());
+
+    auto imageButton = [this](const char* name, const QString& image, int x) {
+        auto* b = new QPushButton(this);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(x, 602, 48, 48);
+        b->setStyleSheet(ImageButtonSheet(image, true));
+        return b;
+    };
+    QPushButton* save = imageButton("btnSave", QStringLiteral("BtnCtrlSave"), 8);
+    QPushButton* saveAs = imageButton("btnSaveAs", QStringLiteral("BtnCtrlSaveAs"), 56);
+    QPushButton* exportBtn = imageButton("btnExport", QStringLiteral("BtnCtrlExp"), 104);
+    QPushButton* importBtn = imageButton("btnImport", QStringLiteral("BtnCtrlImp"), 152);
+    auto* add = new BtnAdd2Grid(this);
+    add->setObjectName(QStringLiteral("btnAdd2Grid"));
+    add->setGeometry(205, 603, 132, 47);
+    add->setStyleSheet(
+        ImageButtonSheet(QStringLiteral("BtnAdd2Grid"), false) +
+        QStringLiteral("QWidget {\n\tborder:none;\n\tcolor:#f0f0f0;\n\tpadding-right:32px;\n"
+                       "\tfont-family:\"Eurostile LT Std Bold\";\n\tfont-weight:600;\n\tfont-size:8;\n}"));
+    auto* reset = new StdBtn(this, 0);
+    reset->setObjectName(QStringLiteral("btnReset"));
+    reset->setGeometry(288, 2, 50, 23);
+
+    connect(m_cmbZoom, &QComboBox::editTextChanged, this, &MTEEditControl::OnCmbZoomChanged);
+    connect(add, &QPushButton::clicked, this, &MTEEditControl::Add2Grid);
+    connect(reset, &QPushButton::clicked, this, &MTEEditControl::OnReset);
+    connect(save, &QPushButton::clicked, this, &MTEEditControl::OnSave);
+    connect(saveAs, &QPushButton::clicked, this, &MTEEditControl::OnSaveAs);
+    connect(exportBtn, &QPushButton::clicked, this, &MTEEditControl::OnExport);
+    connect(importBtn, &QPushButton::clicked, this, [this] { OnImport(QString()); });
+    setAcceptDrops(true);
+    Retranslate();
+}
+
+MTEEditControl::~MTEEditControl() = default;
+
+QPushButton* MTEEditControl::Button(const char* objectName) const {
+    return findChild<QPushButton*>(QLatin1String(objectName));
+}
+
+void MTEEditControl::Retranslate() {
+    setWindowTitle(tr("Form"));
+    m_lblControls->setText(tr("CONTROL EDITOR:"));
+    m_lblPreview->setText(tr("CONTROL PREVIEW:"));
+    const struct {
+        const char* name;
+        QString tip;
+    } tips[] = {
+        {"btnSave", tr("Save current Control Config")},
+        {"btnSaveAs", tr("Save current Control Config")},
+        {"btnExport", tr("Export Control including Custom Images")},
+        {"btnImport", tr("Import Control or Grid")},
+    };
+    for (const auto& t : tips) {
+        Button(t.name)->setStatusTip(t.tip);
+        Button(t.name)->setToolTip(t.tip);
+    }
+    auto* add = findChild<BtnAdd2Grid*>(QStringLiteral("btnAdd2Grid"));
+    add->SetText(tr("ADD TO\nGRID"));
+    add->setStatusTip(tr("Add control to grid"));
+    QPushButton* reset = Button("btnReset");
+    reset->setText(tr("Reset"));
+    reset->setStatusTip(tr("Apply current config to Control"));
+    FitWidthToSizeHint(reset, 2);
+}
+
+void MTEEditControl::InitTimers() {
+    if (m_updateTimer)
+        return;
+    m_updateTimer = new QTimer(this);
+    connect(m_updateTimer, &QTimer::timeout, this, &MTEEditControl::OnUpdate);
+    m_updateTimer->start(100);
+    m_applyTimer = new QTimer(this);
+    connect(m_applyTimer, &QTimer::timeout, this, &MTEEditControl::CheckApplyCfg);
+    m_applyTimer->start(10);
+    m_applyPending = false;
+    QTimer::singleShot(1, this, &MTEEditControl::InitBG);
+}
+
+DataCfg::TControl MTEEditControl::PreviewControl() const {
+    return m_preview ? m_preview->Control() : m_control;
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Selection and preview
+
+void MTEEditControl::OnSelControl(CtrlView* view) {
+    if (!view)
+        return;
+    QLOG_DEBUG() << "OnSelControl:" << view->Control().GetKey();
+    QString entry = view->Control().Name;
+    if (auto* grid = qobject_cast<GridView*>(view->parentWidget())) {
+        const QString resetName = grid->ResetNameOf(view);
+        if (!resetName.isEmpty())
+            entry = resetName;
+    }
+    Select(view->Control(), entry, Origin::Other);
+}
+
+void MTEEditControl::OnSelControl(const QString& id) {
+    QLOG_DEBUG() << "OnSelControl:" << id;
+    DataCfg* cfg = DataCfg::Instance();
+    if (!cfg)
+        return;
+    const DataCfg::TControl c = cfg->FindControl(id);
+    const bool fromTree = m_list && sender() == m_list;
+    Select(c, fromTree ? m_list->CurrentEntryName() : c.Name, fromTree ? Origin::Tree : Origin::Other);
+}
+
+void MTEEditControl::OnSelControl(DataCfg::TControl& control) {
+    Select(control, control.Name, Origin::Other);
+}
+
+void MTEEditControl::OnSelControl(DataCfg::TControl& control, const QString& entryName) {
+    Select(control, entryName, Origin::Other);
+}
+
+void MTEEditControl::Select(const DataCfg::TControl& control, const QString& entryName, Origin origin) {
+    m_control = control;
+    if (m_control.Name.isEmpty())
+        return;
+    m_title = TranslateAtName(m_control.Name);
+    DataCfg* cfg = DataCfg::Instance();
+    if (origin == Origin::Tree && m_list) {
+        m_listName = m_list->CurrentSetName();
+        m_category = m_list->CurrentCategory();
+        m_entryName = m_list->CurrentEntryName();
+        m_control.Config.SetValues(m_list->CurrentSettings());
+    } else {
+        if (m_list)
+            m_list->Deselect();
+        int index = -1;
+        const DataCfg::TCtrlSet set = cfg ? cfg->FindCtrlSetOfControl(entryName, &index, false) : DataCfg::TCtrlSet();
+        if (index >= 0) {
+            QLOG_DEBUG() << "iCElIdx: " << index;
+            m_listName = set.Name;
+            m_category = set.Elements.at(index).Category;
+            m_entryName = set.Elements.at(index).Name;
+            if (origin == Origin::Reset)
+                m_control.Config.SetValues(set.Elements.at(index).Config);
+        } else if (!entryName.isEmpty()) {
+            // A control of the user's own list, or one placed on a grid from it, keeps its entry name.
+            m_entryName = entryName;
+        }
+    }
+    m_title = TranslatePath(m_listName + QLatin1Char('/') + m_category + QLatin1Char('/') + m_entryName);
+    RebuildPreview(true);
+    RebuildForm();
+}
+
+void MTEEditControl::RebuildPreview(bool fit) {
+    if (!m_preview) {
+        m_preview = new CtrlView(m_previewCont);
+        m_preview->setObjectName(QStringLiteral("PreviewView"));
+        m_preview->SetScale(0.5);
+        m_preview->installEventFilter(this);
+        m_preview->setStatusTip(tr("Right Mouse Button to interact, Left Mouse Button to Drag'n Drop to Grid"));
+    }
+    const int fullW = qMax(m_control.Size.width(), 1) * 160;
+    const int fullH = qMax(m_control.Size.height(), 1) * 160;
+    double s = 0.5;
+    const QSize area = m_scaPreview->size();
+    if (area.width() < fullW && double(area.width()) / fullW < 0.5)
+        s = double(area.width()) / fullW;
+    if (area.height() < fullH && s > double(area.height()) / fullH)
+        s = double(area.height()) / fullH;
+    if (!fit)
+        s = m_preview->GetScale();
+    m_preview->SetScale(s);
+    const QString zoom = QString::number(int(s * 200 + 0.5)) + QLatin1Char('%');
+    {
+        const QSignalBlocker block(m_cmbZoom);
+        m_cmbZoom->SelectText(zoom);
+        m_cmbZoom->setEditText(zoom);
+    }
+    m_previewCont->resize(QSize(int(fullW * s), int(fullH * s)).expandedTo(m_scaPreview->size()));
+    m_preview->hide();
+    m_preview->move(0, 0);
+    m_preview->Init(m_control);
+    m_preview->show();
+    OnCmbZoomChanged(m_cmbZoom->currentText());
+}
+
+void MTEEditControl::OnCmbZoomChanged(const QString& text) {
+    const int percent = qBound(50, Digits(text).toInt(), 200);
+    const double scale = percent / 200.0;
+    if (!m_preview)
+        return;
+    const QSize size(int(qMax(m_control.Size.width(), 1) * 160 * scale),
+                     int(qMax(m_control.Size.height(), 1) * 160 * scale));
+    m_preview->resize(size);
+    m_preview->SetScale(scale);
+    InitBG();
+    m_preview->update();
+    m_previewCont->resize(size.expandedTo(m_scaPreview->size()));
+}
+
+void MTEEditControl::InitBG() {
+    if (!m_preview)
+        return;
+    const QSize target = m_preview->size().expandedTo(QSize(320, 240));
+    QImage image;
+    if (m_gridEdit)
+        image = m_gridEdit->AppSkin().GetDeckBG(QString(), target.width(), target.height());
+    if (image.width() > 0 && image.height() > target.height())
+        image = image.scaled(target, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (image != m_deck->image()) {
+        delete m_deck;
+        m_deck = new ImgWidget(m_previewCont, image);
+        m_deck->setObjectName(QStringLiteral("PreviewDeck"));
+        m_deck->lower();
+        m_deck->show();
+        m_deck->update();
+    }
+}
+
+void MTEEditControl::OnUpdate() {
+    const uint previous = m_clock;
+    m_clock += 100;
+    if (m_preview) {
+        m_preview->OnTick(previous, m_clock);
+        m_preview->OnCheckUpdate();
+    }
+}
+
+QObject* MTEEditControl::ControlScriptObject(QScriptEngine* engine) {
+    // The preview keeps one per engine and rebinds it to the control it shows.
+    return m_preview ? m_preview->GetDCControl(engine) : nullptr;
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// The form
+
+void MTEEditControl::RebuildForm() {
+    DataCfg::TConfig& config = m_control.Config;
+    config.ExpandSubConfigs();
+    RunConfigFunc(config.OnInit, QString());
+
+    m_editLayout->setContentsMargins(4, 4, 4, 4);
+    ClearLayout(m_editLayout);
+    m_widgets.clear();
+    m_editLayout->addSpacing(4);
+
+    // Texts of layout elements that the control lets the user write.
+    if (m_preview) {
+        for (LEBase* element : m_preview->Elements()) {
+            const DataCfg::TLayout& layout = element->Layout();
+            if (layout.Config.isEmpty() || layout.Name.isEmpty())
+                continue;
+            auto* row = new QHBoxLayout;
+            m_editLayout->addLayout(row);
+            row->addWidget(new QLabelEx(m_formCont, TranslateAtName(layout.Name) + QStringLiteral(": ")));
+            if (layout.Config == QLatin1String("Text")) {
+                auto* edit = new QLineEdit(layout.Text, m_formCont);
+                row->addWidget(edit);
+                m_widgets.insert(QStringLiteral("LE_txt/") + layout.Name, edit);
+                connect(edit, &QLineEdit::textEdited, this, &MTEEditControl::OnApplyCfg);
+            }
+        }
+    }
+
+    const int formWidth = m_scaEdit->width();
+    FoldWidget* fold = new FoldWidget(m_formCont);
+    fold->resize(formWidth, 21);
+    m_editLayout->addWidget(fold);
+    int row = -1;
+    int groups = 0;
+    FoldBtn* foldButton = nullptr;
+    bool foldHasContent = false;
+    QHBoxLayout* rowLayout = nullptr;
+    QWidgetEx* valueArea = nullptr;
+
+    auto closeGroup = [&]() {
+        const int expanded = fold->SetHeights(21, -1);
+        Q_UNUSED(expanded)
+        const bool collapse = foldButton && foldHasContent;
+        if (foldButton)
+            connect(foldButton, &FoldBtn::expanded, fold, qOverload<bool>(&FoldWidget::doexpand));
+        fold->doexpand(!collapse, false);
+    };
+
+    const QList<DataCfg::TConfigOption> options = config.GetOptions();
+    for (int index = 0; index < options.size(); ++index) {
+        const DataCfg::TConfigOption& o = options.at(index);
+        if (o.IsHidden || o.Name.startsWith(QLatin1String("LE_txt/")) || o.Type == DataCfg::CO_None)
+            continue;
+        const bool bold = o.Layout.contains(QLatin1String("<b>"));
+        const bool hr = o.Layout.contains(QLatin1String("<hr>"));
+        const bool br = o.Layout.contains(QLatin1String("<br>"));
+        const bool center = o.Layout.contains(QLatin1String("<center>"));
+        const int stretch = TagNumber(o.Layout, QStringLiteral("<stretch"));
+        const int addStretch = TagNumber(o.Layout, QStringLiteral("<addstretch"));
+
+        if (!o.Title.isEmpty() || !rowLayout) {
+            ++row;
+            if (!o.Title.isEmpty()) {
+                const QString title = TranslateAtName(o.Title);
+                QLabel* label;
+                if (row == 0 && groups > 0) {
+                    foldButton = new FoldBtn(fold, title, true, -1, HeaderColour());
+                    foldButton->foldable = true;
+                    label = foldButton;
+                } else {
+                    const bool header = groups == 0 || row == 0;
+                    label = new QLabelEx(fold, title, true, -1, header ? HeaderColour() : LaterColour());
+                }
+                label->setGeometry(4, row * RowPitch, 110, 21);
+                label->show();
+            }
+            valueArea = new QWidgetEx(fold);
+            valueArea->setGeometry(ValueX, row * RowPitch, 200, 21);
+            rowLayout = new QHBoxLayout(valueArea);
+            rowLayout->setContentsMargins(0, 0, 0, 0);
+            rowLayout->setSpacing(0);
+            valueArea->show();
+            if (foldButton && row > 0)
+                foldHasContent = true;
+        }
+        if (rowLayout->count() > 0)
+            rowLayout->addSpacing(4);
+        const QMap<QString, QString> params = SplitParams(o.Params);
+        const Qt::Alignment align = center ? Qt::AlignHCenter | Qt::AlignVCenter : Qt::Alignment();
+        auto add = [&](QWidget* w, int defaultStretch) {
+            rowLayout->addWidget(w, stretch >= 0 ? stretch : defaultStretch, align);
+        };
+        auto addPicker = [&](const QString& text, const QString& tip, const QString& objectName) {
+            auto* edit = new QLineEdit(o.Value, valueArea);
+            edit->setMaximumHeight(19);
+            add(edit, 1);
+            rowLayout->addSpacing(2);
+            auto* button = new StdBtn(valueArea, 1);
+            if (!objectName.isEmpty())
+                button->setObjectName(objectName);
+            button->setText(text);
+            button->setStatusTip(tip);
+            rowLayout->addWidget(button, 0);
+            m_widgets.insert(o.Name, edit);
+            connect(edit, &QLineEdit::textChanged, this, &MTEEditControl::OnApplyCfg);
+            return button;
+        };
+        bool finished = true;
+        switch (o.Type) {
+        case DataCfg::CO_Label: {
+            auto* label = new QLabelEx(valueArea, TranslateAtName(o.Text), bold, -1, LabelColour());
+            add(label, 0);
+            break;
+        }
+        case DataCfg::CO_Text: {
+            const int lines = params.contains(QStringLiteral("multiline"))
+                                  ? qBound(1, params.value(QStringLiteral("multiline")).toInt(), 16)
+                                  : 1;
+            if (lines > 1) {
+                auto* edit = new QTextEdit(valueArea);
+                edit->setPlainText(o.Value);
+                edit->setMaximumHeight(lines * 21);
+                valueArea->resize(valueArea->width(), lines * 21);
+                row += lines - 1;
+                add(edit, 1);
+                m_widgets.insert(o.Name, edit);
+                connect(edit, &QTextEdit::textChanged, this, &MTEEditControl::OnApplyCfg);
+            } else {
+                auto* edit = new QLineEdit(o.Value, valueArea);
+                edit->setMaximumHeight(19);
+                add(edit, 1);
+                m_widgets.insert(o.Name, edit);
+                connect(edit, &QLineEdit::textEdited, this, &MTEEditControl::OnApplyCfg);
+            }
+            break;
+        }
+        case DataCfg::CO_Check: {
+            auto* box = new QCheckBox(TranslateAtName(o.Text), valueArea);
+            if (o.Value == QLatin1String("true") || o.Value == QLatin1String("2"))
+                box->setCheckState(Qt::Checked);
+            else if (o.Value == QLatin1String("1"))
+                box->setCheckState(Qt::PartiallyChecked);
+            add(box, 0);
+            m_widgets.insert(o.Name, box);
+            connect(box, &QCheckBox::stateChanged, this, &MTEEditControl::OnApplyCfg);
+            break;
+        }
+        case DataCfg::CO_Radio: {
+            auto* group = new QButtonGroup(valueArea);
+            group->setExclusive(true);
+            for (int i = 0; i < o.Items.size(); ++i) {
+                auto* radio = new QRadioButtonEx(valueArea);
+                radio->setText(TranslateAtName(o.Items.at(i)));
+                radio->setChecked(QString::number(i) == o.Value);
+                group->addButton(radio, i);
+                rowLayout->addWidget(radio, 0);
+            }
+            m_widgets.insert(o.Name, group);
+            connect(group, &QButtonGroup::idClicked, this, &MTEEditControl::OnApplyCfg);
+            break;
+        }
+        case DataCfg::CO_Drop: {
+            auto* box = new QComboBoxEx(valueArea);
+            box->setMaximumHeight(19);
+            box->setObjectName(o.Name);
+            box->setInsertPolicy(QComboBox::NoInsert);
+            bool editable = params.contains(QStringLiteral("editable"));
+            for (const QString& item : o.Items) {
+                if (item == QLatin1String("<hr>")) {
+                    box->insertSeparator(box->count());
+                } else if (const EditorTag* tag = FindEditorTag(item)) {
+                    box->addItem(tr(tag->text), QLatin1String(tag->word));
+                    editable = true;
+                } else {
+                    box->addItem(TranslateAtName(item));
+                }
+            }
+            box->setEditable(editable);
+            box->setCurrentIndex(o.Value.toInt());
+            add(box, 0);
+            m_widgets.insert(o.Name, box);
+            if (editable || params.contains(QStringLiteral("verbatim")))
+                SetConfigValue(o.Name, DisplayValue(o));
+            connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this, &MTEEditControl::OnDropIdx);
+            connect(box, &QComboBox::editTextChanged, this, &MTEEditControl::OnApplyCfg);
+            break;
+        }
+        case DataCfg::CO_File: {
+            QPushButton* b = addPicker(tr("File"), tr("Select File"), QString());
+            b->setProperty("optionIndex", index);
+            connect(b, &QPushButton::clicked, this, &MTEEditControl::OnSelectFile);
+            break;
+        }
+        case DataCfg::CO_Folder: {
+            QPushButton* b = addPicker(tr("Folder"), tr("Select Folder"), QString());
+            b->setProperty("optionIndex", index);
+            connect(b, &QPushButton::clicked, this, &MTEEditControl::OnSelectFolder);
+            break;
+        }
+        case DataCfg::CO_Shortcut: {
+            QPushButton* b =
+                addPicker(tr("Record"), tr("Record Shortcut by pressing Keys"), QStringLiteral("ShortcutRecord"));
+            b->setProperty("optionName", o.Name);
+            b->installEventFilter(this);
+            connect(b, &QPushButton::clicked, this, &MTEEditControl::OnRecordShortcut);
+            break;
+        }
+        case DataCfg::CO_Button: {
+            const QString type = params.value(QStringLiteral("type"));
+            QPushButton* button = nullptr;
+            if (type == QLatin1String("image")) {
+                auto* b = new ImgBtn(valueArea);
+                b->SetImage(params.value(QStringLiteral("image")));
+                b->setCheckable(params.contains(QStringLiteral("toggle")));
+                b->setChecked(o.Value == QLatin1String("1") || o.Value == QLatin1String("true"));
+                button = b;
+            } else if (type == QLatin1String("text")) {
+                button = new StdBtn(valueArea, 1);
+                button->setText(TranslateAtName(o.Text));
+            } else if (type == QLatin1String("icon")) {
+                button = new StdIcnBtnND(valueArea, params.value(QStringLiteral("icon")));
+                button->setText(TranslateAtName(o.Text));
+            } else {
+                QLOG_WARN() << "Invalid Config Button type=" << type;
+                finished = false;
+                break;
+            }
+            button->setStatusTip(params.value(QStringLiteral("tooltip")));
+            button->setProperty("optionName", o.Name);
+            add(button, 0);
+            m_widgets.insert(o.Name, button);
+            connect(button, &QPushButton::clicked, this, &MTEEditControl::OnBtnConfigClicked);
+            break;
+        }
+        case DataCfg::CO_Spinner: {
+            auto* spin = new Spinner(valueArea);
+            spin->setMaximumHeight(19);
+            spin->SetSpec(params.value(QStringLiteral("range")));
+            if (!o.Value.isEmpty())
+                spin->SetValue(o.Value.toInt());
+            add(spin, 1);
+            m_widgets.insert(o.Name, spin);
+            connect(spin, &Spinner::changed, this, &MTEEditControl::OnApplyCfg);
+            break;
+        }
+        case DataCfg::CO_SpinDrop: {
+            const QString suffix = params.value(QStringLiteral("suffix"));
+            auto* spin = new Spinner(valueArea);
+            spin->setObjectName(o.Name);
+            spin->setMaximumHeight(19);
+            spin->setProperty("suffix", suffix);
+            spin->SetSpec(params.value(QStringLiteral("range")));
+            if (!o.Value.isEmpty())
+                spin->SetValue(o.Value.toInt());
+            add(spin, 1);
+            rowLayout->addSpacing(2);
+            auto* box = new QComboBoxEx(valueArea);
+            box->setObjectName(o.Name);
+            box->setEditable(true);
+            box->numeric = params.contains(QStringLiteral("range"));
+            box->setMaximumHeight(19);
+            box->setInsertPolicy(QComboBox::NoInsert);
+            box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            int longest = 0;
+            for (const QString& item : o.Items) {
+                const QString text = TranslateAtName(item) + suffix;
+                box->addItem(text);
+                longest = qMax(longest, text.size());
+            }
+            box->setMinimumContentsLength(longest + 1);
+            rowLayout->addWidget(box, stretch >= 0 ? stretch : 0, align);
+            m_widgets.insert(o.Name, spin);
+            m_widgets.insert(o.Name + QLatin1Char('#'), box);
+            SetConfigValue(o.Name + QLatin1Char('#'), QString::number(spin->value) + suffix);
+            connect(spin, &Spinner::changed, this, &MTEEditControl::OnSpinDrop);
+            connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this, &MTEEditControl::OnSpinDrop);
+            connect(box, &QComboBox::editTextChanged, this, &MTEEditControl::OnSpinDrop);
+            connect(box, &QComboBoxEx::focusOut, this, &MTEEditControl::OnSpinDrop);
+            break;
+        }
+        case DataCfg::CO_Align: {
+            auto* w = new CtrlAlign(valueArea);
+            if (!o.Value.isEmpty())
+                w->value = o.Value.toUInt();
+            add(w, 1);
+            m_widgets.insert(o.Name, w);
+            connect(w, &CtrlAlign::changed, this, &MTEEditControl::OnApplyCfg);
+            break;
+        }
+        case DataCfg::CO_Position: {
+            auto* w = new CtrlPosition(valueArea);
+            if (!o.Value.isEmpty())
+                w->SetValue(o.Value);
+            add(w, 1);
+            m_widgets.insert(o.Name, w);
+            connect(w, &CtrlPosition::changed, this, &MTEEditControl::OnApplyCfg);
+            break;
+        }
+        case DataCfg::CO_ColorPicker: {
+            auto* w = new ColPickBtn(valueArea);
+            if (!o.Value.isEmpty())
+                w->SetColor(o.Value);
+            add(w, 1);
+            m_widgets.insert(o.Name, w);
+            connect(w, &ColPickBtn::changed, this, &MTEEditControl::OnApplyCfg);
+            break;
+        }
+        default:
+            break;
+        }
+        if (!finished)
+            continue;
+        if (addStretch >= 0)
+            rowLayout->addStretch(addStretch);
+        fold->setFixedSize(formWidth, row * RowPitch + 21);
+        if (hr) {
+            auto* line = new QFrame(m_formCont);
+            line->setFrameShape(QFrame::HLine);
+            line->setFixedSize(FormWidth, 5);
+            line->setLineWidth(2);
+            closeGroup();
+            m_editLayout->addWidget(line);
+            fold = new FoldWidget(m_formCont);
+            fold->resize(formWidth, 21);
+            m_editLayout->addWidget(fold);
+            ++groups;
+            row = -1;
+            rowLayout = nullptr;
+            valueArea = nullptr;
+            foldButton = nullptr;
+            foldHasContent = false;
+        } else if (br) {
+            rowLayout = nullptr;
+        }
+    }
+    if (row < 0)
+        fold->hide();
+    else
+        closeGroup();
+    auto* closing = new QFrame(m_formCont);
+    closing->setFixedSize(300, 22);
+    m_editLayout->addWidget(closing);
+    if (!config.Description.isEmpty()) {
+        m_editLayout->addWidget(new QLabelEx(m_formCont, tr("Functions/description:")));
+        m_editLayout->addWidget(new QLabelEx(m_formCont));
+        auto* description = new QLabelEx(m_formCont, TranslateAtName(config.Description));
+        description->setWordWrap(true);
+        m_editLayout->addWidget(description);
+    }
+}
+
+void MTEEditControl::RunConfigFunc(const QString& handlers, const QString& argument) {
+    if (handlers.contains(QLatin1Char(';'))) {
+        for (const QString& part : handlers.split(QLatin1Char(';')))
+            RunConfigFunc(part, argument);
+        return;
+    }
+    QString name = handlers.trimmed();
+    DataCfg* cfg = DataCfg::Instance();
+    if (name.isEmpty() || !cfg)
+        return;
+    if (!name.contains(QLatin1Char(':')))
+        name = m_control.Set + QLatin1Char(':') + name;
+    QScriptEngine* engine = cfg->GetScriptEngine(name);
+    if (!engine) {
+        QLOG_WARN() << "Config Function not found:" << name;
+        return;
+    }
+    QScriptValueList args;
+    QObject* control = ControlScriptObject(engine);
+    args << (control ? engine->newQObject(control) : QScriptValue());
+    auto* dcConfig = new DCConfig(&m_control.Config, engine);
+    args << engine->newQObject(dcConfig, QScriptEngine::ScriptOwnership);
+    args << QScriptValue(argument);
+    cfg->ExecScriptfunc(this, name, args);
+}
+
+void MTEEditControl::RunControlFunc(const QString& handler) {
+    QString name = handler.trimmed();
+    DataCfg* cfg = DataCfg::Instance();
+    if (name.isEmpty() || !cfg)
+        return;
+    if (!name.contains(QLatin1Char(':')))
+        name = m_control.Set + QLatin1Char(':') + name;
+    QScriptEngine* engine = cfg->GetScriptEngine(name);
+    if (!engine) {
+        QLOG_WARN() << "Control Function not found:" << name;
+        return;
+    }
+    QObject* control = ControlScriptObject(engine);
+    cfg->ExecScriptfunc(this, name, {control ? engine->newQObject(control) : QScriptValue()});
+}
+
+void MTEEditControl::OnApplyCfg() {
+    m_applyPending = true;
+}
+
+void MTEEditControl::StoreWidgetValues(bool appendMissing) {
+    for (auto it = m_widgets.cbegin(); it != m_widgets.cend(); ++it) {
+        if (it.key().endsWith(QLatin1Char('#')))
+            continue;
+        DataCfg::TConfigOption* option = m_control.Config.FindOption(it.key());
+        if (!option) {
+            if (!appendMissing)
+                continue;
+            DataCfg::TConfigOption added;
+            added.Name = it.key();
+            m_control.Config.Options.append(added);
+            option = m_control.Config.FindOption(it.key());
+        }
+        option->Value = GetConfigValue(it.key()).toString();
+    }
+}
+
+void MTEEditControl::CheckApplyCfg() {
+    if (!m_preview || !m_applyPending || m_preview->IsUpdatePending())
+        return;
+    StoreWidgetValues(true);
+    RunConfigFunc(m_control.Config.OnUpdate, QString());
+    StoreWidgetValues(false);
+    RebuildPreview(false);
+    emit ApplyCfg();
+    m_applyPending = false;
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Values
+
+QVariant MTEEditControl::GetConfigValue(const QString& name) {
+    QObject* w = m_widgets.value(name);
+    if (!w)
+        return 0;
+    if (auto* e = qobject_cast<QLineEdit*>(w))
+        return e->text();
+    if (auto* e = qobject_cast<QTextEdit*>(w))
+        return e->toPlainText();
+    if (auto* a = qobject_cast<CtrlAlign*>(w))
+        return QString::number(a->value);
+    if (auto* p = qobject_cast<CtrlPosition*>(w))
+        return QStringLiteral("%1,%2").arg(p->value.x()).arg(p->value.y());
+    if (auto* c = qobject_cast<ColPickBtn*>(w))
+        return c->GetColor();
+    if (auto* s = qobject_cast<Spinner*>(w))
+        return s->value;
+    if (auto* c = qobject_cast<QCheckBox*>(w))
+        return int(c->checkState());
+    if (auto* b = qobject_cast<QAbstractButton*>(w); b && b->isCheckable())
+        return b->isChecked();
+    if (auto* box = qobject_cast<QComboBox*>(w)) {
+        const DataCfg::TConfigOption* o = m_control.Config.FindOption(name);
+        if ((o && o->Params.contains(QLatin1String("verbatim"))) || box->isEditable())
+            return box->currentText();
+        return box->currentIndex();
+    }
+    if (auto* g = qobject_cast<QButtonGroup*>(w))
+        return g->checkedId();
+    const DataCfg::TConfigOption* o = m_control.Config.FindOption(name);
+    return o ? o->Value : QString();
+}
+
+void MTEEditControl::SetConfigValue(const QString& name, const QString& value) {
+    QObject* w = m_widgets.value(name);
+    if (!w)
+        return;
+    DataCfg::TConfigOption* o = m_control.Config.FindOption(name);
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        const int cursor = e->cursorPosition();
+        if (value.startsWith(QLatin1String("::ins::")))
+            e->insert(value.mid(7));
+        else
+            e->setText(value);
+        e->setCursorPosition(cursor);
+        if (o)
+            o->Value = e->text();
+    } else if (auto* t = qobject_cast<QTextEdit*>(w)) {
+        t->setPlainText(value);
+    } else if (auto* a = qobject_cast<CtrlAlign*>(w)) {
+        a->value = value.toUInt();
+        a->update();
+    } else if (auto* p = qobject_cast<CtrlPosition*>(w)) {
+        p->SetValue(value);
+    } else if (auto* c = qobject_cast<ColPickBtn*>(w)) {
+        c->SetColor(value);
+        if (o)
+            o->Value = c->GetColor();
+    } else if (auto* s = qobject_cast<Spinner*>(w)) {
+        s->SetValue(s->Clamp(value.toInt()));
+    } else if (qobject_cast<QCheckBox*>(w) ||
+               (qobject_cast<QAbstractButton*>(w) && static_cast<QAbstractButton*>(w)->isCheckable())) {
+        if (o)
+            o->Value = value;
+    } else if (auto* box = qobject_cast<QComboBoxEx*>(w)) {
+        if ((o && o->Params.contains(QLatin1String("verbatim"))) || box->isEditable())
+            box->SelectText(value);
+        else
+            box->setCurrentIndex(value.toInt());
+    } else if (auto* box = qobject_cast<QComboBox*>(w)) {
+        box->setCurrentIndex(value.toInt());
+    } else if (o) {
+        o->Value = value;
+    }
+}
+
+bool MTEEditControl::HasConfigFocus(const QString& name) {
+    auto* w = qobject_cast<QWidget*>(m_widgets.value(name));
+    return w && w->hasFocus();
+}
+
+QString MTEEditControl::AskOpenFile(const QString& caption, const QString& start, const QString& filter) {
+    if (m_openFile)
+        return m_openFile(caption, start, filter);
+    return QFileDialog::getOpenFileName(this, caption, start, filter);
+}
+
+QString MTEEditControl::AskFolder(const QString& caption, const QString& start) {
+    if (m_openFolder)
+        return m_openFolder(caption, start, QString());
+    return QFileDialog::getExistingDirectory(this, caption, start, QFileDialog::ShowDirsOnly);
+}
+
+int MTEEditControl::Ask(int icon, const QString& title, const QString& text, int buttons) {
+    if (m_ask)
+        return m_ask(icon, title, text, buttons);
+    return MsgBox(this, icon, title, text, buttons, buttons);
+}
+
+void MTEEditControl::OnDropIdx() {
+    auto* box = qobject_cast<QComboBoxEx*>(sender());
+    if (!box || box->currentIndex() < 0)
+        return;
+    const QString tag = box->itemData(box->currentIndex()).toString();
+    const QString previous = box->previousEditText();
+    auto restore = [box](const QString& text) {
+        box->setCurrentIndex(-1);
+        box->setEditText(text);
+    };
+    auto startFolder = [&previous](const char* folder) {
+        if (previous.contains(QLatin1Char(':')))
+            return PluginTools::ResolvePath(QFileInfo(previous).absoluteFilePath());
+        return PluginTools::ResolvePath(PluginTools::GetDataPath() + QLatin1String(folder));
+    };
+    if (tag == QLatin1String("imagefile") || tag == QLatin1String("soundfile")) {
+        const bool image = tag == QLatin1String("imagefile");
+        const QString file = AskOpenFile(
+            image ? tr("Select Image") : tr("Select Sound"), startFolder(image ? "Icons/" : "Sound/"),
+            image ? tr("Image Files (*.png *.jpg *.exe *.dll *.ico)") : tr("Sound Files (*.wav *.ogg *.mp3)"));
+        if (!file.isEmpty()) {
+            const QString relative = PluginTools::RelativePath(file);
+            QLOG_DEBUG() << "OnSelectFile:" << relative;
+            restore(relative);
+        } else {
+            restore(previous);
+        }
+    } else if (tag == QLatin1String("shortcut") || tag == QLatin1String("startapp") ||
+               tag == QLatin1String("openfile") || tag == QLatin1String("openurl")) {
+        QString value;
+        QString prefix;
+        int result = 0;
+        if (tag == QLatin1String("shortcut")) {
+            auto* popup = new ShortcutPopup(this);
+            result = RunPopup(popup);
+            value = popup->GetShortcut();
+            prefix = QStringLiteral("Shortcut: ");
+            delete popup;
+        } else if (tag == QLatin1String("openurl")) {
+            auto* popup = new UrlPopup(this);
+            result = RunPopup(popup);
+            value = popup->GetUrl();
+            prefix = QStringLiteral("Execute: ");
+            delete popup;
+        } else {
+            auto* popup = new OpenPopup(this, tag == QLatin1String("startapp"));
+            result = RunPopup(popup);
+            value = popup->GetPath();
+            prefix = QStringLiteral("Execute: ");
+            delete popup;
+        }
+        restore(result == Ok && !value.isEmpty() ? prefix + value : previous);
+    } else if (tag == QLatin1String("macro")) {
+        QString current = previous;
+        if (current.startsWith(QLatin1String("Macro:")))
+            current.remove(0, 6);
+        auto* popup = new MacroPopup(this, current.trimmed());
+        const int result = RunPopup(popup);
+        const QString name = popup->GetMacroName();
+        delete popup;
+        restore(result == Ok && !name.isEmpty() ? QStringLiteral("Macro: ") + name : previous);
+    }
+    m_applyPending = true;
+}
+
+void MTEEditControl::OnSpinDrop() {
+    const QString name = sender() ? sender()->objectName() : QString();
+    auto* spin = qobject_cast<Spinner*>(m_widgets.value(name));
+    auto* box = qobject_cast<QComboBoxEx*>(m_widgets.value(name + QLatin1Char('#')));
+    if (!m_control.Config.FindOption(name) || !spin || !box)
+        return;
+    const bool spinBlocked = spin->blockSignals(true);
+    const bool boxBlocked = box->blockSignals(true);
+    const int cursor = box->lineEdit() ? box->lineEdit()->cursorPosition() : 0;
+    const QString suffix = spin->property("suffix").toString();
+    if (sender() == spin) {
+        box->SelectText(QString::number(spin->value) + suffix);
+    } else {
+        const QString typed = Digits(box->currentText());
+        const int value = spin->Clamp(typed.toInt());
+        spin->SetValue(value);
+        box->setEditText((box->hasFocus() ? typed : QString::number(value)) + suffix);
+    }
+    if (box->lineEdit())
+        box->lineEdit()->setCursorPosition(cursor);
+    m_applyPending = true;
+    spin->blockSignals(spinBlocked);
+    box->blockSignals(boxBlocked);
+}
+
+void MTEEditControl::OnSelectFile() {
+    const int index = sender() ? sender()->property("optionIndex").toInt() : -1;
+    const QList<DataCfg::TConfigOption> options = m_control.Config.Options;
+    if (index < 0 || index >= options.size())
+        return;
+    const DataCfg::TConfigOption& o = options.at(index);
+    auto* edit = qobject_cast<QLineEdit*>(m_widgets.value(o.Name));
+    if (!edit)
+        return;
+    const QString caption = o.Items.size() > 0 ? TranslateAtName(o.Items.at(0)) : tr("Select File");
+    const QString filter = o.Items.size() > 1 ? TranslateAtName(o.Items.at(1)) : tr("Any (*.*)");
+    const QString current = edit->text().trimmed();
+    const QString start =
+        PluginTools::ResolvePath(current.isEmpty() ? PluginTools::GetDataPath() + QStringLiteral("Icons/")
+                                                   : QFileInfo(current).absoluteFilePath());
+    const QString file = AskOpenFile(caption, start, filter);
+    if (file.isEmpty())
+        return;
+    const QString relative = PluginTools::RelativePath(file);
+    QLOG_DEBUG() << "OnSelectFile:" << relative;
+    edit->setText(relative);
+    RunControlFunc(m_control.OnUpdate);
+}
+
+void MTEEditControl::OnSelectFolder() {
+    const int index = sender() ? sender()->property("optionIndex").toInt() : -1;
+    const QList<DataCfg::TConfigOption> options = m_control.Config.Options;
+    if (index < 0 || index >= options.size())
+        return;
+    const DataCfg::TConfigOption& o = options.at(index);
+    auto* edit = qobject_cast<QLineEdit*>(m_widgets.value(o.Name));
+    if (!edit)
+        return;
+    const QString caption = o.Items.size() > 0 ? TranslateAtName(o.Items.at(0)) : tr("Select Folder");
+    const QString current = edit->text().trimmed();
+    const QString start = current.isEmpty() ? PluginTools::GetDataPath() + QStringLiteral("Icons/")
+                                            : QFileInfo(current).absoluteFilePath();
+    const QString folder = AskFolder(caption, start);
+    if (folder.isEmpty())
+        return;
+    QLOG_DEBUG() << "OnSelectFolder:" << folder;
+    edit->setText(folder);
+    RunControlFunc(m_control.OnUpdate);
+}
+
+void MTEEditControl::OnRecordShortcut() {
+    auto* button = qobject_cast<QPushButton*>(sender());
+    if (!button)
+        return;
+    button->setFocus();
+    button->setDown(true);
+}
+
+void MTEEditControl::OnBtnConfigClicked() {
+    const QString name = sender() ? sender()->property("optionName").toString() : QString();
+    DataCfg::TConfigOption* o = m_control.Config.FindOption(name);
+    if (!m_widgets.contains(name) || !o)
+        return;
+    if (!o->OnMouseClick.isEmpty())
+        RunConfigFunc(o->OnMouseClick, name);
+    m_applyPending = true;
+}
+
+QString MTEEditControl::DoSelectFile(const QString& caption, const QString& filter, const QString& value) {
+    const QString current = TranslateAtName(value).trimmed();
+    const QString start =
+        PluginTools::ResolvePath(current.isEmpty() ? PluginTools::GetDataPath() + QStringLiteral("Icons/")
+                                                   : QFileInfo(current).absoluteFilePath());
+    const QString file = AskOpenFile(TranslateAtName(caption), start, TranslateAtName(filter));
+    return file.isEmpty() ? value : PluginTools::RelativePath(file);
+}
+
+QString MTEEditControl::DoSelectFolder(const QString& caption, const QString& value) {
+    const QString current = TranslateAtName(value).trimmed();
+    const QString start = current.isEmpty() ? PluginTools::GetDataPath() + QStringLiteral("Icons/")
+                                            : QFileInfo(current).absoluteFilePath();
+    const QString folder = AskFolder(TranslateAtName(caption), start);
+    return folder.isEmpty() ? value : folder;
+}
+
+QString MTEEditControl::DoShortcutPopup(const QString& value) {
+    auto* popup = new ShortcutPopup(this);
+    const int result = RunPopup(popup);
+    const QString shortcut = popup->GetShortcut();
+    delete popup;
+    return result == Ok && !shortcut.isEmpty() ? shortcut : value;
+}
+
+QString MTEEditControl::DoMacroPopup(const QString& value) {
+    QLOG_DEBUG() << "DoMacroPopup:" << value;
+    auto* popup = new MacroPopup(this, value);
+    const int result = RunPopup(popup);
+    const QString name = popup->GetMacroName();
+    delete popup;
+    return result == Ok && !name.isEmpty() ? name : value;
+}
+
+QString MTEEditControl::TilingDialog(const QString& value, const QString& defaultValue) {
+    auto* popup = new TilingPopup(this, value, defaultValue);
+    RunPopup(popup);
+    const QString tiling = popup->GetValue();
+    delete popup;
+    return tiling;
+}
+
+bool MTEEditControl::ValidateSize(int width, int height) {
+    const bool ok = !m_gridEdit || m_gridEdit->Canvas()->CanResizeCtrl(m_control, width, height);
+    if (!ok)
+        PAL::PlayWarningSound(false);
+    return ok;
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Storage and exchange
+
+void MTEEditControl::OnSave() {
+    DataCfg* cfg = DataCfg::Instance();
+    if (m_control.Name.isEmpty() || !cfg)
+        return;
+    const DataCfg::TCtrlSet set = cfg->FindCtrlSet(m_listName);
+    if (set.UserList && !m_listName.isEmpty())
+        DoSave();
+    else
+        OnSaveAs();
+}
+
+void MTEEditControl::DoSave() {
+    DataCfg* cfg = DataCfg::Instance();
+    if (!cfg || m_control.Name.isEmpty() || m_category.isEmpty() || m_entryName.isEmpty())
+        return;
+    DataCfg::TCtrlSet& mine = cfg->GetMyControlsSet();
+    DataCfg::TCtrlRef* entry = nullptr;
+    for (DataCfg::TCtrlRef& e : mine.Elements) {
+        if (e.Name == m_entryName && e.Category == m_category) {
+            entry = &e;
+            break;
+        }
+    }
+    if (!entry) {
+        mine.Elements.append(DataCfg::TCtrlRef());
+        entry = &mine.Elements.last();
+    }
+    entry->Name = m_entryName;
+    entry->Category = m_category;
+    entry->Control = m_control.Set.isEmpty() ? m_control.Name : m_control.Set + QLatin1Char(':') + m_control.Name;
+    StoreWidgetValues(false);
+    entry->Config = m_control.Config.GetValues();
+    m_listName = mine.Name;
+    const QString error = cfg->SaveUserCfg();
+    if (!error.isEmpty())
+        QLOG_WARN() << "MTEEditControl::DoSave:" << error;
+    emit ControlsSaved();
+}
+
+void MTEEditControl::OnSaveAs() {
+    if (m_control.Name.isEmpty())
+        return;
+    QString category = TranslatePath(m_category);
+    QString name = TranslateAtName(m_entryName);
+    bool accepted = false;
+    if (m_saveAs) {
+        accepted = m_saveAs(category, name);
+    } else {
+        QDialog dialog(this, windowFlags() & ~Qt::WindowContextHelpButtonHint);
+        dialog.setWindowFlags(dialog.windowFlags() & ~Qt::WindowContextHelpButtonHint);
+        dialog.setMinimumWidth(300);
+        dialog.setWindowTitle(tr("Save Custom Control As ..."));
+        auto* layout = new QVBoxLayout(&dialog);
+        auto* categoryRow = new QHBoxLayout;
+        categoryRow->addWidget(new QLabel(tr("Category:")));
+        auto* categoryEdit = new QLineEdit(category);
+        categoryRow->addWidget(categoryEdit);
+        auto* nameRow = new QHBoxLayout;
+        nameRow->addWidget(new QLabel(tr("Name:")));
+        auto* nameEdit = new QLineEdit(name);
+        nameRow->addWidget(nameEdit);
+        auto* buttons = new QHBoxLayout;
+        auto* ok = new QPushButton(tr("Ok"));
+        auto* cancel = new QPushButton(tr("Cancel"));
+        buttons->addWidget(ok);
+        buttons->addWidget(cancel);
+        connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+        connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+        layout->addLayout(categoryRow);
+        layout->addLayout(nameRow);
+        layout->addLayout(buttons);
+        accepted = dialog.exec() == QDialog::Accepted;
+        category = categoryEdit->text();
+        name = nameEdit->text();
+    }
+    if (!accepted)
+        return;
+    m_category = category.trimmed();
+    m_entryName = name.trimmed();
+    DoSave();
+}
+
+void MTEEditControl::OnReset() {
+    DataCfg* cfg = DataCfg::Instance();
+    if (!cfg)
+        return;
+    const DataCfg::TControl c = cfg->FindControl(m_control.Name, m_control.Set);
+    Select(c, m_entryName, Origin::Reset);
+}
+
+void MTEEditControl::OnExport() {
+    const QString folder = PluginTools::GetUserPath() + QStringLiteral("Exchange/");
+    QDir().mkpath(folder);
+    const QString filter = QStringLiteral("*.") + CtrlPackageExt;
+    const QString path = m_saveFile ? m_saveFile(tr("Export Control as ..."), folder, filter)
+                                    : QFileDialog::getSaveFileName(this, tr("Export Control as ..."), folder, filter);
+    if (path.isEmpty())
+        return;
+    StoreWidgetValues(false);
+    if (!ExportControl(m_entryName, m_control, path))
+        Ask(3, tr("Error"), tr("Can't write File: ") + path, QMessageBox::Ok);
+}
+
+void MTEEditControl::OnImport() {
+    OnImport(QString());
+}
+
+void MTEEditControl::OnImport(const QString& given) {
+    if (m_gridEdit && !m_gridEdit->DoModifiedWarning())
+        return;
+    const QString exchange = PluginTools::GetUserPath() + QStringLiteral("Exchange/");
+    const QString import = PluginTools::GetUserPath() + QStringLiteral("Import/");
+    QDir().mkpath(exchange);
+    QDir().mkpath(import + QStringLiteral("rsc/"));
+    QString path = given;
+    if (path.isEmpty()) {
+        path = AskOpenFile(tr("Import Control ..."), exchange,
+                           QStringLiteral("*.") + GridPackageExt + QStringLiteral(";*.") + CtrlPackageExt);
+        if (path.isEmpty())
+            return;
+    }
+    switch (DetectExchangeKind(path)) {
+    case EK_Control: {
+        // Into a copy: a failed import leaves the edited control as it was.
+        QString entry;
+        DataCfg::TControl imported;
+        if (!ImportControl(entry, imported, path, import + QStringLiteral("rsc/"))) {
+            Ask(3, tr("Error"), tr("Can't import File: ") + path, QMessageBox::Ok);
+            return;
+        }
+        Select(imported, entry, Origin::Other);
+        break;
+    }
+    case EK_Grid: {
+        DataCfg::TGrid grid;
+        if (!ImportGrid(grid, path, import + QStringLiteral("rsc/"))) {
+            Ask(3, tr("Error"), tr("Can't import File: ") + path, QMessageBox::Ok);
+            return;
+        }
+        ImportGridRecord(grid);
+        break;
+    }
+    default:
+        // Combined and plug-in packages are opened by the package popups, which this program does not offer;
+        // say so rather than drop the file.
+        Ask(3, tr("Error"), tr("Invalid File: ") + path, QMessageBox::Ok);
+        break;
+    }
+}
+
+void MTEEditControl::ImportGridRecord(DataCfg::TGrid grid) {
+    DataCfg* cfg = DataCfg::Instance();
+    if (!cfg || !m_gridEdit)
+        return;
+    const QString base = SafeGridBaseName(grid.Name);
+    for (int i = 0; i < 1024; ++i) {
+        const QString candidate = i > 0 ? base + QStringLiteral("_%1").arg(i) : base;
+        if (!cfg->FindGrid(candidate, CustomGridSet).Name.isEmpty() &&
+            cfg->FindGrid(candidate, CustomGridSet).Set == CustomGridSet)
+            continue;
+        grid.Name = candidate;
+        grid.Set = CustomGridSet;
+        grid.NewId();
+        grid.Custom = true;
+        grid.File = m_gridEdit->CustomGridPath() + candidate + QStringLiteral(".json");
+        grid.SavedFile.clear();
+        cfg->Grids().append(grid);
+        m_gridEdit->SetGridRecord(grid);
+        m_gridEdit->Canvas()->SetModified(false);
+        const QString error = cfg->SaveCustomGrid(QString(), grid.Name);
+        if (!error.isEmpty())
+            QLOG_WARN() << "MTEEditControl::OnImport:" << error;
+        break;
+    }
+    m_gridEdit->UpdateGridCmb();
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Drag and drop
+
+bool MTEEditControl::eventFilter(QObject* watched, QEvent* event) {
+    if (watched->objectName() == QLatin1String("ShortcutRecord") && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QString option = watched->property("optionName").toString();
+        if (auto* edit = qobject_cast<QLineEdit*>(m_widgets.value(option))) {
+            const quint32 code =
+                ((key->nativeVirtualKey() | (key->nativeModifiers() << 8)) << 16) | (key->nativeScanCode() & 0xFFFF);
+            edit->setText(PAL::KeyCodeToShortcut(code));
+        }
+        return true;
+    }
+    if (m_preview && watched == m_preview && !m_offering) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            auto* e = static_cast<QMouseEvent*>(event);
+            m_dragOrigin = QPoint(-1000, 0);
+            // The preview's own interaction comes first; a press it does not take starts a drag.
+            m_offering = true;
+            e->setAccepted(false);
+            QCoreApplication::sendEvent(m_preview, e);
+            m_offering = false;
+            if (e->isAccepted())
+                return true;
+            m_dragOrigin = e->pos();
+            e->accept();
+            return true;
+        }
+        if (event->type() == QEvent::MouseMove && m_dragOrigin.x() >= 0) {
+            auto* e = static_cast<QMouseEvent*>(event);
+            if ((m_dragOrigin - e->pos()).manhattanLength() > QApplication::startDragDistance()) {
+                e->accept();
+                auto* drag = new QDrag(m_preview);
+                drag->setMimeData(MakeDragData());
+                drag->setPixmap(m_preview->grab());
+                drag->setHotSpot(m_dragOrigin);
+                m_dragOrigin = QPoint(-1000, 0);
+                drag->exec(Qt::CopyAction | Qt::MoveAction);
+            }
+            return true;
+        }
+    }
+    return QWidgetEx::eventFilter(watched, event);
+}
+
+QMimeData* MTEEditControl::MakeDragData() {
+    auto* mime = new QMimeData;
+    mime->setText(QLatin1String(GridView::DragMarker));
+    return mime;
+}
+
+QString MTEEditControl::MatchDroppedFile(const QMimeData* mime) const {
+    if (!mime || !mime->hasFormat(QStringLiteral("FileNameW")))
+        return QString();
+    const QByteArray raw = mime->data(QStringLiteral("FileNameW"));
+    QString path = QString::fromUtf16(reinterpret_cast<const char16_t*>(raw.constData()), raw.size() / 2);
+    const int zero = path.indexOf(QChar(0));
+    if (zero >= 0)
+        path.truncate(zero);
+    path = path.trimmed();
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists())
+        return QString();
+    for (const DataCfg::TConfigOption& o : m_control.Config.Options) {
+        if (o.Type == DataCfg::CO_Folder && info.isDir())
+            return o.Name;
+        if (o.Type != DataCfg::CO_File || o.Items.size() < 2 || !info.isFile())
+            continue;
+        const QString filter = o.Items.at(1);
+        const int open = filter.indexOf(QLatin1Char('('));
+        const int close = filter.indexOf(QLatin1Char(')'), open);
+        if (open < 0 || close < 0)
+            continue;
+        for (const QString& pattern :
+             filter.mid(open + 1, close - open - 1).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const QRegularExpression re(
+                QRegularExpression::anchoredPattern(QRegularExpression::wildcardToRegularExpression(pattern)));
+            if (re.match(path).hasMatch() || re.match(info.fileName()).hasMatch()) {
+                QLOG_DEBUG() << "Match:" << pattern;
+                return o.Name;
+            }
+        }
+    }
+    return QString();
+}
+
+void MTEEditControl::dragEnterEvent(QDragEnterEvent* e) {
+    if (!MatchDroppedFile(e->mimeData()).isEmpty())
+        e->acceptProposedAction();
+}
+
+void MTEEditControl::dropEvent(QDropEvent* e) {
+    const QString option = MatchDroppedFile(e->mimeData());
+    auto* edit = qobject_cast<QLineEdit*>(m_widgets.value(option));
+    if (!edit)
+        return;
+    const QByteArray raw = e->mimeData()->data(QStringLiteral("FileNameW"));
+    QString path = QString::fromUtf16(reinterpret_cast<const char16_t*>(raw.constData()), raw.size() / 2);
+    const int zero = path.indexOf(QChar(0));
+    if (zero >= 0)
+        path.truncate(zero);
+    edit->setText(path.trimmed());
+    e->acceptProposedAction();
+    RunControlFunc(m_control.OnUpdate);
+}
