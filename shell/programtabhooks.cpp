@@ -4,6 +4,8 @@
 #include "editor/exchangerenderer.h"
 #include "editor/gridsettingsdlg.h"
 #include "editor/gridview.h"
+#include "editor/mtebuttonelements.h"
+#include "editor/mteeditcontrol.h"
 #include "editor/mtegridedit.h"
 #include "editor/netgridsprovider.h"
 #include "editor/packageimport.h"
@@ -11,6 +13,7 @@
 #include "foundation/logger/QsLog.h"
 #include "shell/mervexwnd.h"
 #include "shell/mteasyctrl.h"
+#include "shell/mtmainctrl.h"
 
 ProgramTabHooks::ProgramTabHooks() = default;
 
@@ -33,10 +36,10 @@ MTEasyCtrl* ProgramTabHooks::Browse() const {
 
 void ProgramTabHooks::Attach(MervexWnd* wnd) {
     m_wnd = wnd;
-    auto* tab = new QWidget;
-    tab->setObjectName(QStringLiteral("ControlsTab"));
+    auto* tab = new MTMainCtrl;
+    m_tab = tab;
     wnd->SetTab(MervexWnd::TabCreate, tab);
-    m_editor = new MTEGridEdit(tab);
+    m_editor = tab->GridEditor();
     m_editor->SetCustomGridPath(wnd->GetCustomGridPath());
     // New and Edit run the grid settings dialog on the shown grid.
     m_editor->SetGridSettingsRunner(&GridSettingsDlg::Run);
@@ -54,8 +57,16 @@ void ProgramTabHooks::Attach(MervexWnd* wnd) {
 }
 
 void ProgramTabHooks::FillTabs() {
-    // Fills the grid editor, then lists the grids.
+    // The control list and the control editor first; then the browse tab fills the grid editor and lists
+    // the grids.
+    m_tab->ControlList()->Fill();
+    m_tab->ControlEditor()->InitTimers();
     m_browse->Init();
+}
+
+void ProgramTabHooks::StoreTreeState() {
+    if (m_tab)
+        m_tab->StoreTreeState();
 }
 
 void ProgramTabHooks::RefillGridBrowser() {
@@ -65,6 +76,10 @@ void ProgramTabHooks::RefillGridBrowser() {
 void ProgramTabHooks::MoveGridEditorTo(QWidget* tab) {
     if (!tab)
         return;
+    if (tab == m_tab) {
+        m_tab->TakeGridEditor();
+        return;
+    }
     if (m_editor->parentWidget() != tab)
         m_editor->setParent(tab);
     // The editor takes the right-hand part of the tab.

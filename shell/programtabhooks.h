@@ -1,6 +1,7 @@
 #pragma once
-// The program's answers to the main window's tab questions. It builds what sits on the tabs: the grid editor
-// on the controls tab (it moves to the browse tab when that shows), with its unsaved-edits questions, its
+// The program's answers to the main window's tab questions. It builds what sits on the tabs: the controls
+// tab with the control list, the control editor and the grid editor (which moves to the browse tab when that
+// shows), with its unsaved-edits questions, its
 // tab list and the phone server's change counter. Made by the composition root before the window, attached
 // to it right after.
 
@@ -15,6 +16,7 @@ class MervexWnd;
 class MTEasyCtrl;
 class ExchangeRendererImpl;
 class MTEGridEdit;
+class MTMainCtrl;
 
 class ProgramTabHooks : public QObject, public IMainTabHooks {
     Q_OBJECT
@@ -27,6 +29,7 @@ public:
 
     MTEGridEdit* Editor() const;
     MTEasyCtrl* Browse() const;
+    MTMainCtrl* ControlsTab() const { return m_tab; }
 
     void FillTabs() override;
     void MoveGridEditorTo(QWidget* tab) override;
@@ -43,6 +46,7 @@ public:
     void RevertSettings() override;
     bool ImportPackage(const QString& path) override;
     void RefillGridBrowser() override;
+    void StoreTreeState() override;
     int GridTabCount() override;
     bool AddInitialCustomTab(const QString& gridKey) override;
     bool IsPairingMode() override;
@@ -50,6 +54,7 @@ public:
 
 private:
     QPointer<MervexWnd> m_wnd;
+    QPointer<MTMainCtrl> m_tab;
     QPointer<MTEGridEdit> m_editor;
     QPointer<MTEasyCtrl> m_browse;
     std::unique_ptr<ExchangeRendererImpl> m_renderer;

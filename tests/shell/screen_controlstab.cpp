@@ -1,0 +1,154 @@
+// Screenshots of the controls tab (control list, control editor with a control on the canvas, grid editor)
+// and of the parameter popups the editor opens (shortcut, macro, tiling), for review: each is saved as a PNG
+// (into $MERVEX_SCREEN_DIR, else the temporary folder), and the test fails when a visible text does not fit
+// its label or button or when an image a style sheet or a popup names is missing. It runs on an X server
+// (xvfb-run) and skips elsewhere; the texts depend on the machine's fonts, so there are no goldens.
+#include "editor/gridview.h"
+#include "editor/macropopup.h"
+#include "editor/mtebuttonelements.h"
+#include "editor/mteeditcontrol.h"
+#include "editor/mtegridedit.h"
+#include "editor/shortcutpopup.h"
+#include "editor/tilingpopup.h"
+#include "shell/mervexstyle.h"
+#include "shell/mervexwnd.h"
+#include "shell/mtmainctrl.h"
+#include "shell/programtabhooks.h"
+#include "tests/common/wiredprogram.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QStandardItemModel>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTreeView>
+#include <QtTest>
+
+namespace {
+QString ShotFolder() {
+    const QString dir = qEnvironmentVariable("MERVEX_SCREEN_DIR");
+    return dir.isEmpty() ? QDir::tempPath() : dir;
+}
+
+bool Save(QWidget* w, const QString& name) {
+    const QString path = ShotFolder() + QLatin1Char('/') + name + QStringLiteral(".png");
+    const bool ok = w->grab().save(path, "PNG");
+    qInfo().noquote() << "screenshot:" << path;
+    return ok;
+}
+
+// Visible single-line texts wider than the room their widget gives them.
+QStringList ClippedTexts(QWidget* top) {
+    QStringList clipped;
+    for (QLabel* l : top->findChildren<QLabel*>()) {
+        if (!l->isVisibleTo(top) || l->wordWrap() || l->text().isEmpty() || Qt::mightBeRichText(l->text()))
+            continue;
+        const QFontMetrics fm(l->font());
+        for (const QString& line : l->text().split(QLatin1Char('\n')))
+            if (fm.horizontalAdvance(line) > l->contentsRect().width())
+                clipped << l->objectName() + QStringLiteral(": ") + line;
+    }
+    for (QAbstractButton* b : top->findChildren<QAbstractButton*>()) {
+        if (!b->isVisibleTo(top) || b->text().isEmpty())
+            continue;
+        const int room = qobject_cast<QCheckBox*>(b) ? b->width() - 20 : b->width();
+        for (const QString& line : b->text().split(QLatin1Char('\n')))
+            if (QFontMetrics(b->font()).horizontalAdvance(line) > room)
+                clipped << b->objectName() + QStringLiteral(": ") + line;
+    }
+    return clipped;
+}
+
+// Every ":/images/..." that a style sheet of the widget or its children names and that does not load.
+QStringList MissingImages(QWidget* top) {
+    QStringList missing;
+    QList<QWidget*> all = top->findChildren<QWidget*>();
+    all << top;
+    static const QRegularExpression url(QStringLiteral("url\\((:/images/[A-Za-z0-9_]+)\\)"));
+    for (QWidget* w : all) {
+        auto it = url.globalMatch(w->styleSheet());
+        while (it.hasNext()) {
+            const QString name = it.next().captured(1);
+            if (QImage(name).isNull() && !missing.contains(name))
+                missing << name;
+        }
+    }
+    return missing;
+}
+} // namespace
+
+class ScreenControlsTab : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<WiredProgram> m_program;
+    MervexWnd* m_wnd = nullptr;
+    MTMainCtrl* m_tab = nullptr;
+
+    void Check(QWidget* w, const QString& name) {
+        QCoreApplication::processEvents();
+        QVERIFY(Save(w, name));
+        const QStringList clipped = ClippedTexts(w);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+        const QStringList missing = MissingImages(w);
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));
+    }
+
+private slots:
+    void initTestCase() {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs an X server (run under xvfb-run)");
+        QApplication::setStyle(new MervexStyle);
+        m_program = std::make_unique<WiredProgram>();
+        QVERIFY(m_program->Started());
+        m_wnd = m_program->Window();
+        m_tab = m_program->TabHooks()->ControlsTab();
+        m_wnd->showMainWindow();
+    }
+
+    void cleanupTestCase() { m_program.reset(); }
+
+    void controlsTab() {
+        MTEGridEdit* grid = m_tab->GridEditor();
+        grid->ShowGrid(QStringLiteral("CustomGrid:Custom Grid 1"));
+        QStandardItemModel* model = m_tab->ControlList()->Model();
+        const QModelIndexList found = model->match(model->index(0, 0), MTEButtonElements::PathRole,
+                                                   QStringLiteral("MVX_Base:Key Button"), 1, Qt::MatchRecursive);
+        QVERIFY(!found.isEmpty());
+        m_tab->ControlList()->Tree()->selectionModel()->select(found.first(), QItemSelectionModel::ClearAndSelect);
+        QTest::mouseClick(m_tab->ControlEditor()->Button("btnAdd2Grid"), Qt::LeftButton);
+        QTest::qWait(300);
+        Check(m_wnd, QStringLiteral("controls_tab"));
+        Check(m_tab->ControlList(), QStringLiteral("controls_list"));
+        Check(m_tab->ControlEditor(), QStringLiteral("controls_editor"));
+        Check(grid, QStringLiteral("controls_grid_editor"));
+        for (const char* image : {":/images/ScrCorner", ":/images/PopupTabsHelp", ":/images/BtnGridSpacer"})
+            QVERIFY2(!QImage(QLatin1String(image)).isNull(), image);
+    }
+
+    void popups() {
+        ShortcutPopup shortcut(m_wnd);
+        shortcut.show();
+        Check(&shortcut, QStringLiteral("popup_shortcut"));
+        QVERIFY(!QImage(QStringLiteral(":/images/ShortcutPlus")).isNull());
+
+        TilingPopup tiling(m_wnd, QStringLiteral("0.5"), QString());
+        tiling.show();
+        Check(&tiling, QStringLiteral("popup_tiling"));
+        for (const char* name : {"L", "HC", "R", "T", "VC", "B", "TL", "TC", "TR", "CL", "CC", "CR", "BL", "BC", "BR"})
+            QVERIFY2(!QImage(QStringLiteral(":/images/TileIcn_") + QLatin1String(name)).isNull(), name);
+
+        MacroPopup macro(m_wnd, QString());
+        macro.show();
+        Check(&macro, QStringLiteral("popup_macro"));
+        for (const char* name : {"MCIcon_Dn", "MCIcon_Up", "MCIcon_Press", "MCIcon_Text", "MCIcon_MouseUp",
+                                 "MCIcon_MouseDn", "MCIcon_Delay", "IcnTextPlus", "IcnTextX"})
+            QVERIFY2(!QImage(QStringLiteral(":/images/") + QLatin1String(name)).isNull(), name);
+    }
+};
+
+QTEST_MAIN(ScreenControlsTab)
+#include "screen_controlstab.moc"
