@@ -94,7 +94,8 @@ MTEButtonElements::MTEButtonElements(QWidget* parent) : QWidgetEx(parent) {
     m_lblInfo = new QLabel(this);
     m_lblInfo->setObjectName(QStringLiteral("lblInfo"));
     m_lblInfo->setGeometry(10, 630, 241, 16);
-    m_lblInfo->setStyleSheet(QStringLiteral("QLabel {color:#7f7f7f;}"));
+    // A small caption: the line fits the panel at the default font.
+    m_lblInfo->setStyleSheet(QStringLiteral("QLabel {color:#7f7f7f;font-size:7pt;}"));
 
     auto* import = new QPushButton(this);
     import->setObjectName(QStringLiteral("btnImport"));

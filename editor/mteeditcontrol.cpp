@@ -123,6 +123,13 @@ QString DisplayValue(const DataCfg::TConfigOption& o) {
     return o.Value;
 }
 
+// A drop-down option whose value is an entry's text, not its position.
+bool StoresText(const DataCfg::TConfigOption& o) {
+    bool number = false;
+    o.Value.toInt(&number);
+    return !o.Value.isEmpty() && !number;
+}
+
 QString Digits(const QString& text) {
     QString out;
     for (QChar c : text) {
@@ -503,9 +510,12 @@ void MTEEditControl::RebuildForm() {
                 continue;
             auto* row = new QHBoxLayout;
             m_editLayout->addLayout(row);
-            row->addWidget(new QLabelEx(m_formCont, TranslateAtName(layout.Name) + QStringLiteral(": ")));
+            row->addWidget(new QLabelEx(m_formCont, TranslateAtName(layout.Name) + QStringLiteral(": "), true, -1,
+                                        HeaderColour()));
             if (layout.Config == QLatin1String("Text")) {
-                auto* edit = new QLineEdit(layout.Text, m_formCont);
+                // The element shows the stored text option when there is one.
+                const DataCfg::TConfigOption* stored = config.FindOption(QStringLiteral("LE_txt/") + layout.Name);
+                auto* edit = new QLineEdit(stored ? stored->Value : layout.Text, m_formCont);
                 row->addWidget(edit);
                 m_widgets.insert(QStringLiteral("LE_txt/") + layout.Name, edit);
                 connect(edit, &QLineEdit::textEdited, this, &MTEEditControl::OnApplyCfg);
@@ -663,7 +673,11 @@ void MTEEditControl::RebuildForm() {
                 }
             }
             box->setEditable(editable);
-            box->setCurrentIndex(o.Value.toInt());
+            // Lists that store the entry itself (an icon name) rather than its position keep it as text.
+            if (StoresText(o))
+                box->setCurrentIndex(box->findText(TranslateAtName(o.Value)));
+            else
+                box->setCurrentIndex(o.Value.toInt());
             add(box, 0);
             m_widgets.insert(o.Name, box);
             if (editable || params.contains(QStringLiteral("verbatim")))
@@ -828,9 +842,9 @@ void MTEEditControl::RebuildForm() {
     closing->setFixedSize(300, 22);
     m_editLayout->addWidget(closing);
     if (!config.Description.isEmpty()) {
-        m_editLayout->addWidget(new QLabelEx(m_formCont, tr("Functions/description:")));
+        m_editLayout->addWidget(new QLabelEx(m_formCont, tr("Functions/description:"), true, -1, HeaderColour()));
         m_editLayout->addWidget(new QLabelEx(m_formCont));
-        auto* description = new QLabelEx(m_formCont, TranslateAtName(config.Description));
+        auto* description = new QLabelEx(m_formCont, TranslateAtName(config.Description), false, -1, LaterColour());
         description->setWordWrap(true);
         m_editLayout->addWidget(description);
     }
@@ -935,8 +949,10 @@ QVariant MTEEditControl::GetConfigValue(const QString& name) {
         return b->isChecked();
     if (auto* box = qobject_cast<QComboBox*>(w)) {
         const DataCfg::TConfigOption* o = m_control.Config.FindOption(name);
-        if ((o && o->Params.contains(QLatin1String("verbatim"))) || box->isEditable())
-            return box->currentText();
+        if ((o && o->Params.contains(QLatin1String("verbatim"))) || box->isEditable() || (o && StoresText(*o)))
+            return o && StoresText(*o) && box->currentIndex() >= 0 && !box->isEditable()
+                       ? o->Items.value(box->currentIndex(), box->currentText())
+                       : box->currentText();
         return box->currentIndex();
     }
     if (auto* g = qobject_cast<QButtonGroup*>(w))

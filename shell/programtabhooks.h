@@ -6,6 +6,7 @@
 // to it right after.
 
 #include "shell/imaintabhooks.h"
+#include "shell/mtmainctrl.h"
 
 #include <QObject>
 #include <QPointer>
@@ -16,7 +17,6 @@ class MervexWnd;
 class MTEasyCtrl;
 class ExchangeRendererImpl;
 class MTEGridEdit;
-class MTMainCtrl;
 
 class ProgramTabHooks : public QObject, public IMainTabHooks {
     Q_OBJECT

@@ -109,14 +109,19 @@ private slots:
         m_wnd->showMainWindow();
     }
 
-    void cleanupTestCase() { m_program.reset(); }
+    void cleanupTestCase() {
+        // The added control is not kept: the close does not ask about it.
+        if (m_tab)
+            m_tab->GridEditor()->SetAskHandler([](int, const QString&, const QString&, int) { return 0x10000; });
+        m_program.reset();
+    }
 
     void controlsTab() {
         MTEGridEdit* grid = m_tab->GridEditor();
         grid->ShowGrid(QStringLiteral("CustomGrid:Custom Grid 1"));
         QStandardItemModel* model = m_tab->ControlList()->Model();
-        const QModelIndexList found = model->match(model->index(0, 0), MTEButtonElements::PathRole,
-                                                   QStringLiteral("MVX_Base:Key Button"), 1, Qt::MatchRecursive);
+        const QModelIndexList found =
+            model->match(model->index(0, 0), Qt::DisplayRole, QStringLiteral("Previous"), 1, Qt::MatchRecursive);
         QVERIFY(!found.isEmpty());
         m_tab->ControlList()->Tree()->selectionModel()->select(found.first(), QItemSelectionModel::ClearAndSelect);
         QTest::mouseClick(m_tab->ControlEditor()->Button("btnAdd2Grid"), Qt::LeftButton);

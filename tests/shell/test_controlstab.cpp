@@ -86,13 +86,17 @@ private slots:
         QVERIFY(grid->Canvas()->Grid().Custom);
         const int before = grid->Canvas()->ViewCount();
 
-        // A key button of the preset list.
+        // The key button "Previous" of the preset list.
         QStandardItemModel* model = list->Model();
-        const QModelIndexList found = model->match(model->index(0, 0), MTEButtonElements::PathRole,
-                                                   QStringLiteral("MVX_Base:Key Button"), 1, Qt::MatchRecursive);
+        const QModelIndexList found =
+            model->match(model->index(0, 0), Qt::DisplayRole, QStringLiteral("Previous"), 1, Qt::MatchRecursive);
         QVERIFY(!found.isEmpty());
         list->Tree()->selectionModel()->select(found.first(), QItemSelectionModel::ClearAndSelect);
         QCOMPARE(edit->WorkingControl().Name, QStringLiteral("Key Button"));
+        // With the values its list entry stores.
+        const QVariantMap entry = list->CurrentSettings();
+        QVERIFY(!entry.isEmpty());
+        QCOMPARE(edit->GetConfigValue(QStringLiteral("Shortcut")), entry.value(QStringLiteral("Shortcut")));
 
         QTest::mouseClick(edit->Button("btnAdd2Grid"), Qt::LeftButton);
         QCOMPARE(grid->Canvas()->ViewCount(), before + 1);
