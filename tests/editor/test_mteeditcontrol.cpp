@@ -52,7 +52,7 @@ QMimeData* FileDrop(const QString& path) {
 class TestMTEEditControl : public QObject {
     Q_OBJECT
     GridFixture m_fx;
-    LogRecorder* m_log = nullptr;
+    LogCapture* m_log = nullptr;
     QTemporaryDir m_user;
 
     DataCfg::TControl Control(const char* key) { return m_fx.cfg->FindControl(QString::fromLatin1(key)); }
@@ -66,7 +66,7 @@ class TestMTEEditControl : public QObject {
 
 private slots:
     void initTestCase() {
-        m_log = new LogRecorder;
+        m_log = new LogCapture;
         PluginTools::SetUserPath(m_user.path() + QLatin1Char('/'));
         m_fx.Load(this);
         QVERIFY(m_fx.cfg->LoadIncludeFile(QStringLiteral(MERVEX_TEST_SOURCE_DIR "/fixtures/ctrledit"),
