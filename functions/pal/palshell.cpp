@@ -196,8 +196,9 @@ bool PAL::SetAutostart(bool on) {
     const QString path = PAL_INT::AutostartEntryPath();
     if (!on)
         return QFile::remove(path);
-    const QStringList args = QCoreApplication::arguments();
-    const QString program = QFileInfo(args.isEmpty() ? QString() : args.first()).absoluteFilePath();
+    // The program's own file (from /proc/self/exe), not its first argument: a start through a relative path
+    // or a link on the search path would otherwise name a file beside the working folder of that start.
+    const QString program = QCoreApplication::applicationFilePath();
     // Inside a quoted Exec argument these four characters take a backslash.
     QString quoted = program;
     for (const QChar c : {QLatin1Char('\\'), QLatin1Char('"'), QLatin1Char('`'), QLatin1Char('$')})

@@ -120,7 +120,8 @@ private slots:
         QFile file(PAL_INT::AutostartEntryPath());
         QVERIFY(file.open(QFile::ReadOnly | QFile::Text));
         const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-        const QString program = QFileInfo(QCoreApplication::arguments().first()).absoluteFilePath();
+        const QString program = QCoreApplication::applicationFilePath();
+        QVERIFY(QFileInfo(program).isAbsolute());
         QCOMPARE(lines.value(0), QStringLiteral("[Desktop Entry]"));
         QVERIFY(lines.contains(QStringLiteral("Type=Application")));
         QVERIFY(lines.contains("Exec=\"" + program + "\" /m"));
@@ -185,5 +186,11 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPalShell)
+// Started through a bare name, as a shell finds a program on its search path: the first argument then names a
+// file of the working folder, which is not the program.
+int main(int argc, char* argv[]) {
+    char bareName[] = "vellichor";
+    argv[0] = bareName;
+    QTEST_MAIN_IMPL(TestPalShell)
+}
 #include "test_palshell.moc"
