@@ -171,12 +171,11 @@ void MTESettingsEdit::OnModified() {
 }
 
 void MTESettingsEdit::OnPairingUpdate() {
-    // Only the devices changed: rebuild from the stored values but keep whether edits were pending.
-    const bool modified = m_modified;
-    m_modified = false;
-    if (m_page.isEmpty() || m_page == kProgramPage)
-        BuildProgramPage();
-    m_modified = modified;
+    // Only the devices changed: their box is rebuilt, the page's other widgets keep any unsaved edits.
+    if (m_page.isEmpty() || m_page == kProgramPage) {
+        if (m_pairing->RebuildDevicesBox())
+            m_pairing->OnTableDevUpdate();
+    }
 }
 
 IIncomingDataSource* MTESettingsEdit::FindSource(const QString& key, DataCfg::TDataSource* desc) {

@@ -55,9 +55,30 @@ void PairingUI::BuildDevicesBox(QWidget* container) {
     auto* outer = qobject_cast<QVBoxLayout*>(container ? container->layout() : nullptr);
     if (!outer)
         return;
+    outer->addWidget(MakeDevicesBox());
+}
+
+bool PairingUI::RebuildDevicesBox() {
+    QWidget* old = m_box;
+    QWidget* container = old ? old->parentWidget() : nullptr;
+    auto* outer = qobject_cast<QVBoxLayout*>(container ? container->layout() : nullptr);
+    const int at = outer ? outer->indexOf(old) : -1;
+    if (at < 0)
+        return false;
+    // Only the box is replaced: the rest of the page keeps its widgets and whatever the user typed there.
+    QWidget* fresh = MakeDevicesBox();
+    outer->insertWidget(at, fresh);
+    outer->removeWidget(old);
+    old->hide();
+    old->deleteLater();
+    return true;
+}
+
+QGroupBox* PairingUI::MakeDevicesBox() {
     auto* box = new QGroupBox(tr("Registered Devices"));
+    box->setObjectName(QStringLiteral("devicesBox"));
+    m_box = box;
     auto* boxLayout = new QVBoxLayout(box);
-    outer->addWidget(box);
 
     m_table = new QTableWidget(box);
     m_table->setColumnCount(4);
@@ -141,6 +162,7 @@ void PairingUI::BuildDevicesBox(QWidget* container) {
     connect(m_table, &QTableWidget::cellClicked, this, &PairingUI::OnTableDevClicked);
     connect(m_table, &QTableWidget::cellChanged, this, &PairingUI::OnTableDevEdited);
     connect(header, &QHeaderView::sectionResized, this, &PairingUI::OnTableDevResize);
+    return box;
 }
 
 QString PairingUI::RowKey(int row) const {

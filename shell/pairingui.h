@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <QButtonGroup>
+#include <QGroupBox>
 #include <QPointer>
 #include <QTableWidget>
 
@@ -20,6 +21,10 @@ public:
 
     // Builds the box into the container; nothing unless the container's layout is a vertical box.
     void BuildDevicesBox(QWidget* container);
+    // Puts a fresh box with the stored devices in the place of the one built last; false when that box is not
+    // on a page any more.
+    bool RebuildDevicesBox();
+    QGroupBox* DevicesBox() const { return m_box; }
     // The key of the device whose row selector is checked; empty when none.
     QString SelectedDevice() const;
 
@@ -32,7 +37,7 @@ public:
     StdBtn* DeactivateButton() const { return m_btnDeactivate; }
 
 signals:
-    // The device list changed under the table: the page is to be rebuilt.
+    // The device list changed under the table: the devices box is to be rebuilt.
     void UpdateUI();
 
 public slots:
@@ -48,6 +53,7 @@ public slots:
 
 private:
     QString RowKey(int row) const;
+    QGroupBox* MakeDevicesBox();
     // Runs a popup modally with pairing mode on.
     static int RunPairing(class QDialog* popup);
     // Device edits are kept at once: a crash must not lose them.
@@ -56,6 +62,7 @@ private:
     QWidget* m_parent;
     DataCfg* m_cfg;
     QPointer<NetServer> m_server;
+    QPointer<QGroupBox> m_box;
     QPointer<QTableWidget> m_table;
     QPointer<StdBtn> m_btnActivate;
     QPointer<StdBtn> m_btnDeactivate;

@@ -22,12 +22,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QtTest>
 
 namespace {
@@ -373,6 +375,33 @@ private slots:
         QCOMPARE(Edit()->Pairing()->Table()->rowCount(), m_cfg->UserCfg().Devices.size());
         QVERIFY(Edit()->IsModified());
         Edit()->Cancel();
+    }
+
+    void aDeviceCountChangeKeepsTheUnsavedEdits() {
+        m_cfg->UserCfg().CfgBase.insert(QStringLiteral("DefaultMediaPlayer"), QStringLiteral("Winamp"));
+        ShowPage(QStringLiteral("MVX_Settings"));
+        auto* players = qobject_cast<QComboBox*>(Edit()->ValueWidget(QStringLiteral("DefaultMediaPlayer")));
+        players->setCurrentIndex(2);
+        QGroupBox* oldBox = Edit()->Pairing()->DevicesBox();
+        const int oldRows = Edit()->Pairing()->Table()->rowCount();
+        // A phone paired meanwhile (or one was deleted): the next update finds another count.
+        m_cfg->UserCfg().AddDevice(QStringLiteral("Late"), QStringLiteral("tokLate"), QString());
+        Edit()->Pairing()->OnTableDevUpdate();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(Edit()->Pairing()->Table()->rowCount(), oldRows + 1);
+        QVERIFY(Edit()->Pairing()->DevicesBox() != oldBox);
+        // The edit is still on the page, in the same widget, and OK stores it.
+        QCOMPARE(Edit()->ValueWidget(QStringLiteral("DefaultMediaPlayer")), players);
+        QCOMPARE(players->currentIndex(), 2);
+        QVERIFY(Edit()->IsModified());
+        Edit()->Save();
+        QCOMPARE(m_cfg->UserCfg().CfgBase.value(QStringLiteral("DefaultMediaPlayer")).toString(),
+                 QStringLiteral("Windows Media Player"));
+        // The box stays where it was: after the account box, before the additional settings.
+        QVBoxLayout* layout = Edit()->EditLayout();
+        QVERIFY(layout->indexOf(Edit()->Pairing()->DevicesBox()) >
+                layout->indexOf(Edit()->findChild<QWidget*>(QStringLiteral("accountBox"))));
+        m_cfg->UserCfg().RemoveDevice(QStringLiteral("tokLate"));
     }
 
     void pairingModeLastsWhileThePopupRuns() {
