@@ -2,6 +2,7 @@
 
 #include "shell/mtesettingsedit.h"
 #include "shell/mtesettingselements.h"
+#include "shell/pairingui.h"
 
 #include <QTimer>
 
@@ -29,4 +30,24 @@ bool MTSettingsCtrl::OnUpdate(const QString& key) {
     m_edit->SetPageKey(key);
     m_edit->Revert();
     return true;
+}
+
+bool MTSettingsCtrl::MayLeave() {
+    return m_edit->MayLeave();
+}
+
+void MTSettingsCtrl::Save() {
+    m_edit->Save();
+}
+
+void MTSettingsCtrl::Cancel() {
+    m_edit->Cancel();
+}
+
+bool MTSettingsCtrl::IsPairingMode() const {
+    return PairingUI::IsPairingMode();
+}
+
+void MTSettingsCtrl::RunFirstStartPairing() {
+    m_edit->Pairing()->RunFirstPairing();
 }

@@ -18,6 +18,18 @@ public:
     // The tab was brought to the front: the page shows the stored values unless it holds edits.
     void Activate();
 
+    // What the main window asks of its settings page: leaving it (false when the user cancelled the
+    // "SAVE CHANGES?" question), OK and APPLY, CANCEL.
+    bool MayLeave();
+    void Save();
+    void Cancel();
+
+    // True while an add-device popup of this tab runs: a phone that is not yet known may pair only then
+    // (or while no phone is registered at all).
+    bool IsPairingMode() const;
+    // First start: the add-device popup in pairing mode until the first phone is registered or SKIP.
+    void RunFirstStartPairing();
+
     MTESettingsElements* List() const { return m_list; }
     MTESettingsEdit* Edit() const { return m_edit; }
 
