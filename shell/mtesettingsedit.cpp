@@ -3,9 +3,14 @@
 #include "config/tdatasource.h"
 #include "config/tgfx.h"
 #include "config/tusercfg.h"
+#include "editor/macropopup.h"
+#include "editor/openpopup.h"
+#include "editor/shortcutpopup.h"
+#include "editor/urlpopup.h"
 #include "foundation/cryptstring.h"
 #include "functions/funcmgr.h"
 #include "functions/loadimagecached.h"
+#include "functions/plugintools.h"
 #include "server/netserver.h"
 #include "shell/accountui.h"
 #include "shell/mervexwnd.h"
@@ -39,6 +44,11 @@ const QString kProgramPage = QStringLiteral("MVX_Settings");
 const QString kSourcePrefix = QStringLiteral("DataSource");
 const char* const kKey = "key";
 const QString kAdded = QStringLiteral("added");
+
+MTESettingsEdit::FileChooser& FileChooserSlot() {
+    static MTESettingsEdit::FileChooser chooser;
+    return chooser;
+}
 
 QString ValueText(const QVariant& v) {
     if (v.userType() == CryptStringTypeId())
@@ -715,6 +725,54 @@ void MTESettingsEdit::OnReturnPressed() {
         ExecConfigFunc(opt->OnReturn);
 }
 
+void MTESettingsEdit::SetFileChooser(const FileChooser& chooser) {
+    FileChooserSlot() = chooser;
+}
+
+QString MTESettingsEdit::FileStartFolder(const QString& lastText, bool image) {
+    // A path the box holds already leads back to its folder; else the data folder's pictures or sounds.
+    if (lastText.contains(QLatin1Char(':')) || QFileInfo(lastText).isAbsolute())
+        return QFileInfo(PluginTools::ResolvePath(lastText)).absolutePath();
+    const QString data = PluginTools::GetDataPath();
+    const QString folder = data + (image ? QStringLiteral("Icons/") : QStringLiteral("Sound/"));
+    return QFileInfo(folder).isDir() ? folder : data;
+}
+
+QString MTESettingsEdit::RunActionPopup(const QString& action) {
+    QPointer<PopupWnd> popup;
+    QString prefix;
+    if (action == QLatin1String("shortcut")) {
+        popup = new ShortcutPopup(this);
+        prefix = QStringLiteral("Shortcut: ");
+    } else if (action == QLatin1String("startapp") || action == QLatin1String("openfile")) {
+        popup = new OpenPopup(this, action == QLatin1String("startapp"));
+        prefix = QStringLiteral("Execute: ");
+    } else if (action == QLatin1String("openurl")) {
+        popup = new UrlPopup(this);
+        prefix = QStringLiteral("Execute: ");
+    } else if (action == QLatin1String("macro")) {
+        popup = new MacroPopup(this, QString());
+        prefix = QStringLiteral("Macro: ");
+    } else {
+        QLOG_WARN() << "MTESettingsEdit::OnDropIdx: unknown action" << action;
+        return QString();
+    }
+    // The popup deletes itself after it ended; its value is read before the event loop gets to that.
+    const int result = popup->exec();
+    if (result != PopupWnd::OK || !popup)
+        return QString();
+    QString value;
+    if (auto* shortcut = qobject_cast<ShortcutPopup*>(popup))
+        value = shortcut->GetShortcut();
+    else if (auto* open = qobject_cast<OpenPopup*>(popup))
+        value = open->GetPath();
+    else if (auto* url = qobject_cast<UrlPopup*>(popup))
+        value = url->GetUrl();
+    else if (auto* macro = qobject_cast<MacroPopup*>(popup))
+        value = macro->GetMacroName();
+    return value.isEmpty() ? QString() : prefix + value;
+}
+
 void MTESettingsEdit::OnDropIdx() {
     auto* combo = qobject_cast<QComboBoxEx*>(sender());
     if (!combo)
@@ -723,26 +781,28 @@ void MTESettingsEdit::OnDropIdx() {
     const QString last = combo->previousEditText();
     if (action == QLatin1String("imagefile") || action == QLatin1String("soundfile")) {
         const bool image = action == QLatin1String("imagefile");
-        QString start = last.contains(QLatin1Char(':')) ? QFileInfo(last).absolutePath() : QString();
-        if (start.isEmpty() && m_cfg)
-            start = QDir::currentPath();
-        const QString path = QFileDialog::getOpenFileName(this, image ? tr("Select Image") : tr("Select Sound"), start,
-                                                          image ? tr("Image Files (*.png *.jpg *.exe *.dll *.ico)")
-                                                                : tr("Sound Files (*.wav *.ogg *.mp3)"));
-        const QSignalBlocker block(combo);
-        if (!path.isEmpty()) {
+        const QString title = image ? tr("Select Image") : tr("Select Sound");
+        const QString filter =
+            image ? tr("Image Files (*.png *.jpg *.exe *.dll *.ico)") : tr("Sound Files (*.wav *.ogg *.mp3)");
+        const QString start = FileStartFolder(last, image);
+        const QString path = FileChooserSlot() ? FileChooserSlot()(this, title, start, filter)
+                                               : QFileDialog::getOpenFileName(this, title, start, filter);
+        if (!path.isEmpty())
             QLOG_DEBUG() << "OnSelectFile:" << path;
-            combo->setCurrentIndex(-1);
-            combo->setEditText(path);
-        } else {
-            combo->setEditText(last);
-        }
+        ShowPicked(combo, path.isEmpty() ? last : path);
     } else if (!action.isEmpty()) {
-        // The parameter popups live with the editors; until one is at hand the box keeps its text.
-        QLOG_DEBUG() << "MTESettingsEdit::OnDropIdx: no popup for" << action;
-        const QSignalBlocker block(combo);
-        combo->setCurrentIndex(-1);
-        combo->setEditText(last);
+        const QString value = RunActionPopup(action);
+        ShowPicked(combo, value.isEmpty() ? last : value);
     }
     m_modified = true;
+}
+
+void MTESettingsEdit::ShowPicked(QComboBoxEx* combo, const QString& text) {
+    {
+        // No action item stays chosen, and clearing the choice is no new pick.
+        const QSignalBlocker block(combo);
+        combo->setCurrentIndex(-1);
+    }
+    // Unblocked: the box remembers this text as the one to go back to after the next pick.
+    combo->setEditText(text);
 }

@@ -13,10 +13,13 @@
 #include <QPointer>
 #include <QVariant>
 
+#include <functional>
+
 class AccountUI;
 class IIncomingDataSource;
 class ImgWidget;
 class PairingUI;
+class QComboBoxEx;
 class QBoxLayout;
 class QLabel;
 class QScrollArea;
@@ -62,6 +65,13 @@ public:
 
     void Retranslate() override;
 
+    // The file dialog of the image and sound pickers: (parent, title, start folder, filter) to the chosen path,
+    // empty when cancelled. Tests put their own in place of the toolkit's dialog; null restores it.
+    using FileChooser = std::function<QString(QWidget*, const QString&, const QString&, const QString&)>;
+    static void SetFileChooser(const FileChooser& chooser);
+    // Where the file dialog of a picker starts, given the box's last text.
+    static QString FileStartFolder(const QString& lastText, bool image);
+
 public slots:
     void OnUpdate(const QString& key);
     void OnBtnStringListDel();
@@ -90,6 +100,10 @@ private:
     void ExecConfigFunc(QString name);
     // Finds the description and live source of a "DataSource,<name>" key.
     IIncomingDataSource* FindSource(const QString& key, DataCfg::TDataSource* desc);
+    // Runs the parameter popup of a drop-down action; the box text it gives, empty when cancelled or empty.
+    QString RunActionPopup(const QString& action);
+    // The picked value (or the text before the pick) becomes the box's text.
+    void ShowPicked(QComboBoxEx* combo, const QString& text);
     QWidget* AddListRow(const QString& name, int index, const QString& text, QBoxLayout* container, int position);
 
     DataCfg* m_cfg;

@@ -4,10 +4,15 @@
 #include "config/datacfg.h"
 #include "config/tdatasource.h"
 #include "config/tusercfg.h"
+#include "editor/macropopup.h"
+#include "editor/openpopup.h"
+#include "editor/shortcutpopup.h"
+#include "editor/urlpopup.h"
 #include "foundation/cryptstring.h"
 #include "foundation/json.h"
 #include "functions/funcmgr.h"
 #include "functions/pal/pal.h"
+#include "functions/plugintools.h"
 #include "server/netserver.h"
 #include "shell/hostctrl.h"
 #include "shell/mtesettingsedit.h"
@@ -25,6 +30,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -71,6 +77,18 @@ void AnswerNextPopup(int value) {
             }
         }
         popup->reject();
+    });
+}
+
+// Runs fill on the next modal popup of type T once it is up (the popup is still open then).
+template <typename T> void OnNextPopup(const std::function<void(T*)>& fill) {
+    QTimer::singleShot(0, [fill] {
+        auto* popup = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!popup) {
+            OnNextPopup<T>(fill);
+            return;
+        }
+        fill(popup);
     });
 }
 
@@ -132,7 +150,12 @@ private slots:
                    {{QStringLiteral("Items"), QStringList{QStringLiteral("none"), QStringLiteral("<soundfile>")}}}),
             Option(QStringLiteral("Port"), QStringLiteral("Integer"),
                    {{QStringLiteral("Title"), QStringLiteral("Port")}}),
-            Option(QStringLiteral("Accounts"), QStringLiteral("TextList"))};
+            Option(QStringLiteral("Accounts"), QStringLiteral("TextList")),
+            Option(QStringLiteral("Action"), QStringLiteral("Drop"),
+                   {{QStringLiteral("Items"),
+                     QStringList{QStringLiteral("none"), QStringLiteral("<shortcut>"), QStringLiteral("<startapp>"),
+                                 QStringLiteral("<openfile>"), QStringLiteral("<openurl>"), QStringLiteral("<macro>"),
+                                 QStringLiteral("<imagefile>")}}})};
         AddDescription(QStringLiteral("Mail"), QStringLiteral("E-Mail"), mailOptions);
         AddDescription(QStringLiteral("aNews"), QStringLiteral("news"), {});
         AddDescription(QStringLiteral("Gone"), QStringLiteral("Missing plug-in"), {});
@@ -402,6 +425,84 @@ private slots:
         QVERIFY(layout->indexOf(Edit()->Pairing()->DevicesBox()) >
                 layout->indexOf(Edit()->findChild<QWidget*>(QStringLiteral("accountBox"))));
         m_cfg->UserCfg().RemoveDevice(QStringLiteral("tokLate"));
+    }
+
+    void actionPickersRunTheParameterPopups_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("shortcut") << "shortcut" << true << "Shortcut: F5";
+        QTest::newRow("program") << "startapp" << true << "Execute: /usr/bin/true";
+        QTest::newRow("file") << "openfile" << true << "Execute: /usr/bin/true";
+        QTest::newRow("website") << "openurl" << true << "Execute: https://example.org";
+        QTest::newRow("macro") << "macro" << true << "Macro: t hello";
+        QTest::newRow("cancelled") << "openurl" << false << "kept";
+    }
+    void actionPickersRunTheParameterPopups() {
+        QFETCH(QString, action);
+        QFETCH(bool, ok);
+        QFETCH(QString, shown);
+        m_mail->settings = QVariantMap{{QStringLiteral("Action"), QStringLiteral("kept")}};
+        ShowPage(QStringLiteral("DataSource,Mail"));
+        auto* combo = qobject_cast<QComboBoxEx*>(Edit()->ValueWidget(QStringLiteral("Action")));
+        QVERIFY(combo && combo->isEditable());
+        QCOMPARE(combo->currentText(), QStringLiteral("kept"));
+        QString opened;
+        OnNextPopup<PopupWnd>([&](PopupWnd* popup) {
+            opened = QString::fromLatin1(popup->metaObject()->className());
+            if (auto* p = qobject_cast<ShortcutPopup*>(popup))
+                p->KeyEdit()->setText(QStringLiteral("F5"));
+            else if (auto* p = qobject_cast<OpenPopup*>(popup))
+                p->PathEdit()->setText(QStringLiteral("/usr/bin/true"));
+            else if (auto* p = qobject_cast<UrlPopup*>(popup))
+                p->UrlEdit()->setText(QStringLiteral("https://example.org"));
+            else if (auto* p = qobject_cast<MacroPopup*>(popup))
+                p->ScriptBox()->setPlainText(QStringLiteral("t hello"));
+            if (!ok) {
+                popup->reject();
+                return;
+            }
+            for (QAbstractButton* b : popup->buttonBox()->buttons())
+                if (popup->ButtonValue(b) == PopupWnd::OK)
+                    b->click();
+        });
+        combo->setCurrentIndex(combo->findData(action));
+        const QMap<QString, QString> classes{{"shortcut", "ShortcutPopup"},
+                                             {"startapp", "OpenPopup"},
+                                             {"openfile", "OpenPopup"},
+                                             {"openurl", "UrlPopup"},
+                                             {"macro", "MacroPopup"}};
+        QCOMPARE(opened, classes.value(action));
+        QCOMPARE(combo->currentText(), shown);
+        QVERIFY(Edit()->IsModified());
+        Edit()->Save();
+        QCOMPARE(m_mail->settings.value(QStringLiteral("Action")).toString(), shown);
+    }
+
+    void filePickerStartsInTheDataFolder() {
+        QTemporaryDir data;
+        QVERIFY(QDir(data.path()).mkpath(QStringLiteral("Icons")));
+        const QString before = PluginTools::GetDataPath();
+        PluginTools::SetDataPath(data.path() + QLatin1Char('/'));
+        QStringList starts;
+        MTESettingsEdit::SetFileChooser([&](QWidget*, const QString&, const QString& start, const QString&) {
+            starts << start;
+            return starts.size() == 1 ? data.path() + QStringLiteral("/Icons/a.png") : QString();
+        });
+        m_mail->settings.clear();
+        ShowPage(QStringLiteral("DataSource,Mail"));
+        auto* combo = qobject_cast<QComboBoxEx*>(Edit()->ValueWidget(QStringLiteral("Action")));
+        combo->setCurrentIndex(combo->findData(QStringLiteral("imagefile")));
+        QCOMPARE(combo->currentText(), data.path() + QStringLiteral("/Icons/a.png"));
+        // A box holding a path starts at that path's folder; a cancelled dialog keeps the text.
+        combo->setCurrentIndex(combo->findData(QStringLiteral("imagefile")));
+        QCOMPARE(combo->currentText(), data.path() + QStringLiteral("/Icons/a.png"));
+        QCOMPARE(starts, QStringList() << data.path() + QStringLiteral("/Icons/") << data.path() + "/Icons");
+        // Without a "Sound" folder the sound picker starts in the data folder itself.
+        QCOMPARE(MTESettingsEdit::FileStartFolder(QString(), false), data.path() + QLatin1Char('/'));
+        MTESettingsEdit::SetFileChooser(nullptr);
+        PluginTools::SetDataPath(before);
+        Edit()->Cancel();
     }
 
     void pairingModeLastsWhileThePopupRuns() {
