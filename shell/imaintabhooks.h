@@ -49,8 +49,10 @@ public:
 
     // True while new phones may pair (set on the settings tab's devices page).
     virtual bool IsPairingMode() = 0;
-    // First start: pairing mode until a device is registered.
-    virtual void RunFirstStartPairing() = 0;
+    // First start: pairing mode until a device is registered or the user skips it, without holding up the
+    // start-up. True while that goes on (the window then shows itself once FirstStartPairingEnded is called);
+    // false when it is over already.
+    virtual bool RunFirstStartPairing() = 0;
 
     // The control list's tree expansion state goes into the user configuration.
     virtual void StoreTreeState();

@@ -395,16 +395,14 @@ void MervexWnd::DeferredInit1() {
         CreateInitialCustomTab();
         if (m_tabs[TabCreate]->isVisible() && !m_hooks->HasHelpGuide())
             m_hooks->ShowHelpGuide();
+        // The window stays hidden while the add-device popup asks for the first phone.
         hide();
-        m_hooks->RunFirstStartPairing();
-        show();
+        m_firstPairing = m_hooks->RunFirstStartPairing();
     }
 
     const QStringList args = QCoreApplication::arguments();
-    if (args.contains(QStringLiteral("/m")))
-        QTimer::singleShot(0, this, &QWidget::showMinimized);
-    else
-        show();
+    if (!m_firstPairing)
+        ShowStarted();
     // Arguments that name a package are imported; the program's own path and its switches are not.
     for (const QString& arg : args) {
         const QString path = arg.trimmed();
@@ -414,6 +412,20 @@ void MervexWnd::DeferredInit1() {
     m_started = true;
     QLOG_INFO() << "MervexWnd::DeferredInit1: start-up finished";
     emit StartupFinished();
+}
+
+void MervexWnd::ShowStarted() {
+    if (QCoreApplication::arguments().contains(QStringLiteral("/m")))
+        QTimer::singleShot(0, this, &QWidget::showMinimized);
+    else
+        show();
+}
+
+void MervexWnd::FirstStartPairingEnded() {
+    if (!m_firstPairing)
+        return;
+    m_firstPairing = false;
+    ShowStarted();
 }
 
 void MervexWnd::CreateInitialCustomTab() {

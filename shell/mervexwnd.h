@@ -128,6 +128,8 @@ public slots:
     void DeferredInit0();
     void DeferredInit1();
     void CreateInitialCustomTab();
+    // The first start's add-device popup ended (a phone paired, or SKIP): the window shows as a start shows it.
+    void FirstStartPairingEnded();
 
     void showMainWindow();
     void showSettingsWindow();
@@ -182,6 +184,8 @@ private:
     // Hides every tab, shows the given one and slides the marker under its button.
     void SwitchTo(MainTabKind kind);
     void MoveMarker(QWidget* button);
+    // The end of the start-up: shown, or minimised with "/m".
+    void ShowStarted();
     // The local file a drop carries, or empty.
     static QString DroppedFilePath(const class QMimeData* mime);
 
@@ -235,5 +239,7 @@ private:
     QString m_lastRefusal;
     bool m_userCfgLoaded = false;
     bool m_started = false;
+    // The first start's add-device popup is open; the window shows when it ends.
+    bool m_firstPairing = false;
     bool m_prepared = false;
 };

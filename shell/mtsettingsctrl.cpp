@@ -48,6 +48,6 @@ bool MTSettingsCtrl::IsPairingMode() const {
     return PairingUI::IsPairingMode();
 }
 
-void MTSettingsCtrl::RunFirstStartPairing() {
-    m_edit->Pairing()->RunFirstPairing();
+AddDevicePopup* MTSettingsCtrl::RunFirstStartPairing() {
+    return m_edit->Pairing()->RunFirstPairing();
 }

@@ -3,6 +3,7 @@
 
 #include "shell/maintab.h"
 
+class AddDevicePopup;
 class DataCfg;
 class MTESettingsEdit;
 class MTESettingsElements;
@@ -27,8 +28,9 @@ public:
     // True while an add-device popup of this tab runs: a phone that is not yet known may pair only then
     // (or while no phone is registered at all).
     bool IsPairingMode() const;
-    // First start: the add-device popup in pairing mode until the first phone is registered or SKIP.
-    void RunFirstStartPairing();
+    // First start: the add-device popup in pairing mode until the first phone is registered or SKIP; returns
+    // at once with the open popup.
+    AddDevicePopup* RunFirstStartPairing();
 
     MTESettingsElements* List() const { return m_list; }
     MTESettingsEdit* Edit() const { return m_edit; }

@@ -21,7 +21,8 @@
 #include <QVBoxLayout>
 
 namespace {
-bool g_pairingMode = false;
+// Add-device popups open now; pairing mode is on while there is one.
+int g_pairingPopups = 0;
 
 const int kColumnPairWidth = 504;
 
@@ -39,15 +40,14 @@ PairingUI::PairingUI(QWidget* parent, DataCfg* cfg, NetServer* server)
     : QObject(parent), m_parent(parent), m_cfg(cfg), m_server(server) {}
 
 bool PairingUI::IsPairingMode() {
-    return g_pairingMode;
+    return g_pairingPopups > 0;
 }
 
 int PairingUI::RunPairing(QDialog* popup) {
-    // Nested popups (the confirmation inside this loop) must not end pairing mode early.
-    const bool before = g_pairingMode;
-    g_pairingMode = true;
+    // Counted, not switched: another add-device popup open meanwhile keeps the mode on until it ends too.
+    ++g_pairingPopups;
     const int result = popup->exec();
-    g_pairingMode = before;
+    --g_pairingPopups;
     return result;
 }
 
@@ -282,8 +282,9 @@ void PairingUI::OnDevClickAdd() {
     RunPairing(popup);
 }
 
-void PairingUI::RunFirstPairing() {
+AddDevicePopup* PairingUI::RunFirstPairing() {
     auto* popup = new AddDevicePopup(nullptr, m_cfg);
+    popup->setObjectName(QStringLiteral("FirstPairing"));
     popup->setWindowModality(Qt::ApplicationModal);
     const QList<QAbstractButton*> buttons = popup->buttonBox()->buttons();
     if (!buttons.isEmpty())
@@ -292,7 +293,13 @@ void PairingUI::RunFirstPairing() {
     timer->setInterval(1000);
     connect(timer, &QTimer::timeout, popup, &AddDevicePopup::CheckClose);
     timer->start();
-    RunPairing(popup);
+    // Shown without a loop of its own: the start-up goes on, and the mode ends with the popup.
+    ++g_pairingPopups;
+    connect(popup, &QDialog::finished, [] { --g_pairingPopups; });
+    popup->show();
+    popup->raise();
+    popup->activateWindow();
+    return popup;
 }
 
 void PairingUI::OnTableDevClicked(int row, int column) {

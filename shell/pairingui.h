@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QTableWidget>
 
+class AddDevicePopup;
 class DataCfg;
 class NetServer;
 class QTimer;
@@ -29,8 +30,9 @@ public:
     QString SelectedDevice() const;
 
     static bool IsPairingMode();
-    // First start: the add-device popup with "SKIP", until the first device is registered.
-    void RunFirstPairing();
+    // First start: the add-device popup with "SKIP", until the first device is registered. Returns at once
+    // with the open popup, which deletes itself when it ends (its finished signal).
+    AddDevicePopup* RunFirstPairing();
 
     QTableWidget* Table() const { return m_table; }
     StdBtn* ActivateButton() const { return m_btnActivate; }

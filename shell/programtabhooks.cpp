@@ -146,10 +146,11 @@ bool ProgramTabHooks::IsPairingMode() {
     return false;
 }
 
-void ProgramTabHooks::RunFirstStartPairing() {
+bool ProgramTabHooks::RunFirstStartPairing() {
     // With no device stored every phone that connects is asked about, so the first start needs no mode of
     // its own until the devices page can switch it.
     ReportMissing("RunFirstStartPairing (no devices page)");
+    return false;
 }
 
 bool ProgramTabHooks::AddInitialCustomTab(const QString& gridKey) {

@@ -50,7 +50,7 @@ public:
     int GridTabCount() override;
     bool AddInitialCustomTab(const QString& gridKey) override;
     bool IsPairingMode() override;
-    void RunFirstStartPairing() override;
+    bool RunFirstStartPairing() override;
 
 private:
     QPointer<MervexWnd> m_wnd;

@@ -42,7 +42,10 @@ public:
     int GridTabCount() override { return -1; }
     bool AddInitialCustomTab(const QString&) override { return false; }
     bool IsPairingMode() override { return pairingMode; }
-    void RunFirstStartPairing() override { calls << QStringLiteral("RunFirstStartPairing"); }
+    bool RunFirstStartPairing() override {
+        calls << QStringLiteral("RunFirstStartPairing");
+        return false;
+    }
     bool HasHelpGuide() override { return helpShown; }
     void ShowHelpGuide() override {
         calls << QStringLiteral("ShowHelpGuide");

@@ -3,9 +3,14 @@
 #include "config/datacfg.h"
 #include "server/netserver.h"
 
+#include <QAbstractButton>
+
+#include "widgets/popupwnd.h" // after QAbstractButton, which its guarded pointers need whole
+
+#include <QApplication>
 #include <QSignalSpy>
 
-WiredProgram::WiredProgram(const QString& userFolder) {
+WiredProgram::WiredProgram(const QString& userFolder, bool skipFirstPairing) {
     qputenv("MERVEX_TCP_PORT", "0");
     qputenv("MERVEX_UDP_PORT", "0");
     qputenv("MERVEX_SERVER_ADDRESS", "127.0.0.1");
@@ -20,6 +25,22 @@ WiredProgram::WiredProgram(const QString& userFolder) {
     m_program = std::make_unique<Composition>(folders);
     QSignalSpy started(m_program->Window(), &MervexWnd::StartupFinished);
     m_started = m_program->Window()->IsStarted() || started.wait(30000);
+    if (skipFirstPairing) {
+        if (auto* popup = qobject_cast<PopupWnd*>(FirstPairingPopup())) {
+            const QList<QAbstractButton*> buttons = popup->buttonBox()->buttons();
+            if (!buttons.isEmpty())
+                buttons.first()->click(); // "SKIP"
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    }
+}
+
+QWidget* WiredProgram::FirstPairingPopup() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String("FirstPairing") && w->isVisible())
+            return w;
+    }
+    return nullptr;
 }
 
 WiredProgram::~WiredProgram() {

@@ -15,8 +15,9 @@ class ProgramTabHooks;
 class WiredProgram {
 public:
     // Builds the program and waits for its start-up to finish (false from Started() when it did not).
-    // userFolder: a folder to keep (a restart); empty: a new temporary one.
-    explicit WiredProgram(const QString& userFolder = QString());
+    // userFolder: a folder to keep (a restart); empty: a new temporary one. A first start opens the add-device
+    // popup; skipFirstPairing answers it with SKIP, as a user who pairs a phone later.
+    explicit WiredProgram(const QString& userFolder = QString(), bool skipFirstPairing = true);
     ~WiredProgram();
 
     bool Started() const { return m_started; }
@@ -28,6 +29,8 @@ public:
     QString UserPath() const;
     // The shipped default configuration.
     static QString DataFolder();
+    // The first start's add-device popup while it is open, else null.
+    static QWidget* FirstPairingPopup();
 
 private:
     std::unique_ptr<QTemporaryDir> m_tempUser;

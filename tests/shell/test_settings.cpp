@@ -14,6 +14,7 @@
 #include "functions/pal/pal.h"
 #include "functions/plugintools.h"
 #include "server/netserver.h"
+#include "shell/adddevicepopup.h"
 #include "shell/hostctrl.h"
 #include "shell/mtesettingsedit.h"
 #include "shell/mtesettingselements.h"
@@ -519,13 +520,26 @@ private slots:
 
     void firstPairingEndsWhenADeviceRegisters() {
         m_cfg->UserCfg().Devices.clear();
-        QTimer::singleShot(50, [this] {
-            QVERIFY(PairingUI::IsPairingMode());
-            m_cfg->UserCfg().AddDevice(QStringLiteral("Phone"), QStringLiteral("tok1"), QString());
-        });
-        Edit()->Pairing()->RunFirstPairing();
+        // The popup runs without a loop of its own: the caller goes on while it is open.
+        QPointer<AddDevicePopup> popup = m_tab->RunFirstStartPairing();
+        QVERIFY(popup && popup->isVisible());
+        QVERIFY(m_tab->IsPairingMode());
+        QCOMPARE(QApplication::activeModalWidget(), popup.data());
+        m_cfg->UserCfg().AddDevice(QStringLiteral("Phone"), QStringLiteral("tok1"), QString());
+        QTRY_VERIFY_WITH_TIMEOUT(!popup, 2500);
         QVERIFY(!PairingUI::IsPairingMode());
         QCOMPARE(m_cfg->UserCfg().Devices.size(), 1);
+    }
+
+    void firstPairingSkipEndsItAtOnce() {
+        m_cfg->UserCfg().Devices.clear();
+        QPointer<AddDevicePopup> popup = m_tab->RunFirstStartPairing();
+        QAbstractButton* skip = popup->buttonBox()->buttons().value(0);
+        QCOMPARE(skip->text(), QStringLiteral("SKIP"));
+        skip->click();
+        QVERIFY(!m_tab->IsPairingMode());
+        QTRY_VERIFY(!popup);
+        QVERIFY(m_cfg->UserCfg().Devices.isEmpty());
     }
 
     void autostartFollowsTheCheckBox() {
