@@ -923,6 +923,10 @@ void MervexWnd::AskPairing(quint64 ticket, const QString& name, const QString& k
     QLabelEx* device =
         new QLabelEx(popup, QStringLiteral("\u25aa ") + name, true, 14, QColor(0xff, 0xff, 0xff), centred);
     device->setGeometry(10, 175, 330, 20);
+    // Over a modal popup (the add-device popup of pairing mode) the question must be modal too, or that
+    // popup would keep the user from answering it.
+    if (QApplication::activeModalWidget())
+        popup->setWindowModality(Qt::ApplicationModal);
     m_pairingPopup = popup;
     m_pairingTicket = ticket;
     QPointer<NetServer> server = m_server;

@@ -11,9 +11,13 @@
 #include "editor/packageimport.h"
 #include "editor/tabview.h"
 #include "foundation/logger/QsLog.h"
+#include "shell/adddevicepopup.h"
+#include "shell/helpguideovl.h"
 #include "shell/mervexwnd.h"
 #include "shell/mteasyctrl.h"
 #include "shell/mtmainctrl.h"
+#include "shell/mtsettingsctrl.h"
+#include "shell/mtsupportctrl.h"
 
 ProgramTabHooks::ProgramTabHooks() = default;
 
@@ -54,14 +58,32 @@ void ProgramTabHooks::Attach(MervexWnd* wnd) {
         QPointer<MTEGridEdit> editor = m_editor;
         grids->SetEditorChangeCount([editor] { return editor ? editor->ChangeCount() : 0; });
     }
+
+    m_settings = new MTSettingsCtrl(wnd, wnd->Cfg(), wnd->Server());
+    m_settings->setObjectName(QStringLiteral("SettingsTab"));
+    wnd->SetTab(MervexWnd::TabSettings, m_settings);
+    m_support = new MTSupportCtrl(wnd);
+    m_support->setObjectName(QStringLiteral("SupportTab"));
+    wnd->SetTab(MervexWnd::TabSupport, m_support);
+    QObject::connect(m_support, &MTSupportCtrl::TestOk, wnd, &MervexWnd::OnSupportOk);
+    QObject::connect(m_support, &MTSupportCtrl::TestError, wnd, &MervexWnd::OnSupportError);
+}
+
+MTSettingsCtrl* ProgramTabHooks::Settings() const {
+    return m_settings;
+}
+
+MTSupportCtrl* ProgramTabHooks::Support() const {
+    return m_support;
 }
 
 void ProgramTabHooks::FillTabs() {
     // The control list and the control editor first; then the browse tab fills the grid editor and lists
-    // the grids.
+    // the grids; the settings tab lists its pages.
     m_tab->ControlList()->Fill();
     m_tab->ControlEditor()->InitTimers();
     m_browse->Init();
+    m_settings->Init();
 }
 
 void ProgramTabHooks::StoreTreeState() {
@@ -105,36 +127,36 @@ int ProgramTabHooks::GridTabCount() {
     return m_editor->Tabs()->Count(false);
 }
 
-// The settings and support tabs are not on the window yet: nothing is unsaved there, and the support tab
-// has no test to pass.
 bool ProgramTabHooks::SettingsMayLeave() {
-    return true;
+    return m_settings->MayLeave();
 }
 
 void ProgramTabHooks::RefreshSettings() {
-    ReportMissing("RefreshSettings (no settings tab)");
+    m_settings->Activate();
 }
 
 void ProgramTabHooks::SaveSettings() {
-    ReportMissing("SaveSettings (no settings tab)");
+    m_settings->Save();
 }
 
 void ProgramTabHooks::RevertSettings() {
-    ReportMissing("RevertSettings (no settings tab)");
+    m_settings->Cancel();
 }
 
 bool ProgramTabHooks::SupportTestPassed() {
-    return true;
+    return m_support->IsTestDone();
 }
 
 void ProgramTabHooks::StartSupportTest() {
-    ReportMissing("StartSupportTest (no support tab)");
+    m_support->StartReachabilityTest();
 }
 
-void ProgramTabHooks::ClearSupportTest() {}
+void ProgramTabHooks::ClearSupportTest() {
+    m_support->ClearTestDone();
+}
 
 void ProgramTabHooks::RefreshSupport() {
-    ReportMissing("RefreshSupport (no support tab)");
+    m_support->Open();
 }
 
 bool ProgramTabHooks::ImportPackage(const QString& path) {
@@ -142,15 +164,29 @@ bool ProgramTabHooks::ImportPackage(const QString& path) {
 }
 
 bool ProgramTabHooks::IsPairingMode() {
-    ReportMissing("IsPairingMode (no devices page): only the first phone can pair");
-    return false;
+    return m_settings->IsPairingMode();
 }
 
 bool ProgramTabHooks::RunFirstStartPairing() {
-    // With no device stored every phone that connects is asked about, so the first start needs no mode of
-    // its own until the devices page can switch it.
-    ReportMissing("RunFirstStartPairing (no devices page)");
-    return false;
+    AddDevicePopup* popup = m_settings->RunFirstStartPairing();
+    if (!popup)
+        return false;
+    QObject::connect(popup, &QDialog::finished, m_wnd, &MervexWnd::FirstStartPairingEnded);
+    return true;
+}
+
+bool ProgramTabHooks::HasHelpGuide() {
+    return HelpGuideOvl::Current() != nullptr;
+}
+
+void ProgramTabHooks::ShowHelpGuide() {
+    if (m_wnd)
+        new HelpGuideOvl(m_wnd);
+}
+
+void ProgramTabHooks::CloseHelpGuide() {
+    if (HelpGuideOvl* overlay = HelpGuideOvl::Current())
+        overlay->OnClose();
 }
 
 bool ProgramTabHooks::AddInitialCustomTab(const QString& gridKey) {

@@ -1,9 +1,9 @@
 #pragma once
 // The program's answers to the main window's tab questions. It builds what sits on the tabs: the controls
 // tab with the control list, the control editor and the grid editor (which moves to the browse tab when that
-// shows), with its unsaved-edits questions, its
-// tab list and the phone server's change counter. Made by the composition root before the window, attached
-// to it right after.
+// shows), with its unsaved-edits questions, its tab list and the phone server's change counter; the
+// settings tab with its pages, devices and pairing mode; the support tab with its reachability test; and
+// the help overlay. Made by the composition root before the window, attached to it right after.
 
 #include "shell/imaintabhooks.h"
 #include "shell/mtmainctrl.h"
@@ -17,6 +17,8 @@ class MervexWnd;
 class MTEasyCtrl;
 class ExchangeRendererImpl;
 class MTEGridEdit;
+class MTSettingsCtrl;
+class MTSupportCtrl;
 
 class ProgramTabHooks : public QObject, public IMainTabHooks {
     Q_OBJECT
@@ -30,6 +32,8 @@ public:
     MTEGridEdit* Editor() const;
     MTEasyCtrl* Browse() const;
     MTMainCtrl* ControlsTab() const { return m_tab; }
+    MTSettingsCtrl* Settings() const;
+    MTSupportCtrl* Support() const;
 
     void FillTabs() override;
     void MoveGridEditorTo(QWidget* tab) override;
@@ -51,6 +55,9 @@ public:
     bool AddInitialCustomTab(const QString& gridKey) override;
     bool IsPairingMode() override;
     bool RunFirstStartPairing() override;
+    bool HasHelpGuide() override;
+    void ShowHelpGuide() override;
+    void CloseHelpGuide() override;
 
 private:
     QPointer<MervexWnd> m_wnd;
@@ -58,4 +65,6 @@ private:
     QPointer<MTEGridEdit> m_editor;
     QPointer<MTEasyCtrl> m_browse;
     std::unique_ptr<ExchangeRendererImpl> m_renderer;
+    QPointer<MTSettingsCtrl> m_settings;
+    QPointer<MTSupportCtrl> m_support;
 };
