@@ -269,6 +269,34 @@ Do you want to allow it?</source>
         <source>Remember my decision</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Can&apos;t open File: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t write File: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grid not found: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>invalid filename: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grid %1 already exists!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a Custom Grid: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t delete File: </source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DataSrcEmail</name>
@@ -313,6 +341,81 @@ Do you want to allow it?</source>
     </message>
     <message>
         <source>Facebook Login</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataSrcNewsFeed</name>
+    <message>
+        <source>News Feed Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>testing URLs ... %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No valid URLs found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply results?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Succeeded:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RSS Feed Source</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> is not an RSS/Atom Feed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select another Feed URL instead:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select this RSS/Atom Feed instead</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove URL from List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>certificate not trusted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>redirect without a target</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too many redirects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HTTP status %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -401,6 +504,28 @@ Do you want to allow it?</source>
     </message>
     <message>
         <source>Controls can only be added to custom Grids.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpGuideOvl</name>
+    <message>
+        <source>Choose a control
+from category.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit control settings.
+Preview here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place on grid. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Add Grid
+to tab bar.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1007,6 +1132,10 @@ This will delete all macros grouped in this macro set.</source>
         <source>Server doesn&apos;t support STARTTLS security</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the certificate of %1 is not trusted: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MervexWnd</name>
@@ -1112,6 +1241,22 @@ This will delete all macros grouped in this macro set.</source>
     </message>
     <message>
         <source>Do you want to pair with this device?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a grid, control or plug-in package.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
