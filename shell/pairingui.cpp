@@ -2,6 +2,7 @@
 
 #include "config/datacfg.h"
 #include "config/tusercfg.h"
+#include "functions/loadimagecached.h"
 #include "server/netserver.h"
 #include "shell/adddevicepopup.h"
 #include "widgets/imgwidget.h"
@@ -25,6 +26,10 @@ namespace {
 int g_pairingPopups = 0;
 
 const int kColumnPairWidth = 504;
+// The image a status lamp shows now.
+const char* const kLampImage = "lampImage";
+// The narrowest the two middle columns may be made; the selector column is narrower still.
+const int kMinSectionWidth = 80;
 
 QWidget* CellWidget(QWidget* child) {
     auto* w = new QWidget;
@@ -86,7 +91,7 @@ QGroupBox* PairingUI::MakeDevicesBox() {
     QHeaderView* header = m_table->horizontalHeader();
     header->setSectionsMovable(false);
     header->setSectionsClickable(false);
-    header->setMinimumSectionSize(80);
+    header->setMinimumSectionSize(31);
     header->setCascadingSectionResizes(true);
     header->setSectionResizeMode(0, QHeaderView::Fixed);
     header->setSectionResizeMode(1, QHeaderView::Interactive);
@@ -97,8 +102,17 @@ QGroupBox* PairingUI::MakeDevicesBox() {
     header->resizeSection(2, 252);
     header->resizeSection(3, 154);
     header->setFixedWidth(689);
+    header->setFixedHeight(24);
     m_table->setFixedWidth(689);
+    m_table->setFrameShape(QFrame::NoFrame);
+    m_table->verticalHeader()->setMinimumSectionSize(24);
+    m_table->verticalHeader()->setDefaultSectionSize(24);
     m_table->verticalHeader()->hide();
+    // Light text on the page's dark ground, as the rest of the page.
+    m_table->setStyleSheet(
+        QStringLiteral("QTableWidget { background-color: #141414; color: #f0f0f0; }"
+                       "QHeaderView::section { background-color: #202020; color: #c8c8c8; border: none;"
+                       " border-right: 1px solid #303030; padding-left: 4px; }"));
     m_table->setShowGrid(false);
     m_table->setSelectionMode(QAbstractItemView::NoSelection);
     m_table->setFocusPolicy(Qt::NoFocus);
@@ -123,6 +137,7 @@ QGroupBox* PairingUI::MakeDevicesBox() {
         m_table->setItem(row, 2, new QTableWidgetItem(dev.Desc));
         auto* lamp = new ImgWidget(nullptr, QStringLiteral(":/images/LEDGray"));
         lamp->setObjectName(QStringLiteral("lamp"));
+        lamp->setProperty(kLampImage, lamp->imagePath());
         lamp->setFixedSize(19, 19);
         lamp->setStyleSheet(QStringLiteral("QWidget {margin:10px;}"));
         QWidget* c3 = CellWidget(lamp);
@@ -173,6 +188,18 @@ QString PairingUI::RowKey(int row) const {
     return radio ? radio->property("key").toString() : QString();
 }
 
+QString PairingUI::RowLamp(int row) const {
+    QWidget* cell = m_table ? m_table->cellWidget(row, 3) : nullptr;
+    auto* lamp = cell ? cell->findChild<ImgWidget*>(QStringLiteral("lamp")) : nullptr;
+    return lamp ? lamp->property(kLampImage).toString() : QString();
+}
+
+QString PairingUI::RowStatus(int row) const {
+    QWidget* cell = m_table ? m_table->cellWidget(row, 3) : nullptr;
+    auto* status = cell ? cell->findChild<QLabel*>(QStringLiteral("status")) : nullptr;
+    return status ? status->text() : QString();
+}
+
 QString PairingUI::SelectedDevice() const {
     if (!m_table)
         return QString();
@@ -218,15 +245,9 @@ void PairingUI::OnTableDevUpdate() {
         if (!cell)
             continue;
         auto* lamp = cell->findChild<ImgWidget*>(QStringLiteral("lamp"));
-        if (lamp && lamp->imagePath() != image) {
-            QWidget* holder = lamp->parentWidget();
-            // The lamp shows one image path for its life: a changed state gets a fresh lamp.
-            auto* fresh = new ImgWidget(holder, image);
-            fresh->setObjectName(QStringLiteral("lamp"));
-            fresh->setFixedSize(19, 19);
-            fresh->setStyleSheet(QStringLiteral("QWidget {margin:10px;}"));
-            delete holder->layout()->replaceWidget(lamp, fresh);
-            lamp->deleteLater();
+        if (lamp && lamp->property(kLampImage).toString() != image) {
+            lamp->setProperty(kLampImage, image);
+            lamp->SetImage(LoadImageCached(image, true));
         }
         if (auto* status = cell->findChild<QLabel*>(QStringLiteral("status")))
             status->setText(text);
@@ -335,7 +356,7 @@ void PairingUI::OnTableDevAutosize() {
     const int w2 = header->sectionSize(2);
     if (w1 + w2 == kColumnPairWidth)
         return;
-    const int first = qMin(w1, kColumnPairWidth - header->minimumSectionSize());
+    const int first = qMin(w1, kColumnPairWidth - kMinSectionWidth);
     const QSignalBlocker block(header);
     header->resizeSection(1, first);
     header->resizeSection(2, kColumnPairWidth - first);

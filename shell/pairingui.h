@@ -28,6 +28,9 @@ public:
     QGroupBox* DevicesBox() const { return m_box; }
     // The key of the device whose row selector is checked; empty when none.
     QString SelectedDevice() const;
+    // A row's status lamp image and status text.
+    QString RowLamp(int row) const;
+    QString RowStatus(int row) const;
 
     static bool IsPairingMode();
     // First start: the add-device popup with "SKIP", until the first device is registered. Returns at once

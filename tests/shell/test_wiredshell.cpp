@@ -250,6 +250,9 @@ private slots:
         b->SendConnect(QStringLiteral("Gone"), QStringLiteral("KEYB"));
         QCOMPARE(PhoneClient::JsonOf(a->WaitFor("Connect?")).value("connected").toBool(), true);
         QCOMPARE(PhoneClient::JsonOf(b->WaitFor("Connect?")).value("connected").toBool(), true);
+        // Connected and active: green lamps within a second.
+        QTRY_COMPARE_WITH_TIMEOUT(pairing->RowLamp(0), QStringLiteral(":/images/LEDGreen"), 3000);
+        QCOMPARE(pairing->RowStatus(0), QStringLiteral("Active (Paired)"));
 
         // DEACTIVATE on the first row: its phone is dropped and stored inactive at once.
         pairing->OnTableDevClicked(0, 1);
@@ -258,6 +261,9 @@ private slots:
         QVERIFY(Wnd()->Server()->IsDeviceConnected(QStringLiteral("KEYB")));
         QVERIFY(!user.GetDevice(QStringLiteral("KEYA")).Active);
         QVERIFY(StoredUserCfg(*m_program).contains("KEYA"));
+        QCOMPARE(pairing->RowLamp(0), QStringLiteral(":/images/LEDGray"));
+        QCOMPARE(pairing->RowStatus(0), QStringLiteral("Deactivated"));
+        QCOMPARE(pairing->RowLamp(1), QStringLiteral(":/images/LEDGreen"));
         a = std::make_unique<PhoneClient>(m_program->TcpPort());
         QVERIFY(a->WaitConnected());
         a->SendConnect(QStringLiteral("Kept"), QStringLiteral("KEYA"));
