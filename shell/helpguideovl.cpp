@@ -42,7 +42,8 @@ HelpGuideOvl::HelpGuideOvl(QWidget* parent) : QWidgetEx(parent) {
     connect(m_close, &QPushButton::clicked, this, &HelpGuideOvl::OnClose);
     setStyleSheet(QStringLiteral("QWidget { font-family:'Eurostile LT Std';font-size:22px; }"));
     for (int i = 0; i < 4; ++i) {
-        m_captions[i] = new QLabelEx(this);
+        // Light on the dark picture.
+        m_captions[i] = new QLabelEx(this, QString(), false, -1, QColor(0xf0, 0xf0, 0xf0));
         m_captions[i]->setObjectName(QStringLiteral("helpGuideCaption%1").arg(i));
     }
     m_captions[0]->move(18, 329);
