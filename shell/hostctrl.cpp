@@ -45,7 +45,8 @@ HostCtrl::HostCtrl(QWidget* parent, NetServer* server) : QWidget(parent), m_serv
     m_chkAutoStart = new QCheckBox(this);
     m_chkAutoStart->setObjectName(QStringLiteral("chkAutoStart"));
     m_chkAutoStart->setGeometry(10, 90, 251, 17);
-    m_chkAutoStart->setStyleSheet(QStringLiteral("font-family: \"Eurostile-Demi\"; font-size: 9px; font-weight: 504;"));
+    m_chkAutoStart->setStyleSheet(
+        QStringLiteral("color: #c8c8c8; font-family: \"Eurostile-Demi\"; font-size: 9px; font-weight: 504;"));
     m_lblIPAddr = new QLabel(this);
     m_lblIPAddr->setObjectName(QStringLiteral("lblIPAddr"));
     m_lblIPAddr->setGeometry(148, 40, 161, 16);
