@@ -2,21 +2,31 @@
 // review: each is saved as a PNG (into $MERVEX_SCREEN_DIR, else the temporary folder), and the test fails when
 // a visible text does not fit its label or button or when an image the part names is missing. It runs on an
 // X server (xvfb-run) and skips elsewhere; the texts depend on the machine's fonts, so there are no goldens.
+#include "config/datacfg.h"
+#include "config/tdatasource.h"
+#include "config/tusercfg.h"
 #include "shell/accountui.h"
 #include "shell/autoupdatedialog.h"
+#include "shell/helpguideovl.h"
 #include "shell/mervexstyle.h"
 #include "shell/mervexwnd.h"
+#include "shell/mtesettingsedit.h"
+#include "shell/mtesettingselements.h"
+#include "shell/mtsettingsctrl.h"
 #include "shell/mtsupportctrl.h"
 #include "tests/common/wiredprogram.h"
 #include "tests/shell/localhttpserver.h"
 #include "widgets/langbtn.h"
 #include "widgets/langselector.h"
+#include "widgets/mainctrlbtn.h"
 #include "widgets/qwebviewex.h"
+#include "widgets/subnavbtn.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QWebFrame>
@@ -145,6 +155,58 @@ private slots:
              {":/images/LoginBox", ":/images/LogoSecureLogin", ":/images/ProfilePicBG", ":/images/ProfilePicDefUser",
               ":/images/IcnAccountN", ":/images/IcnAccountD", ":/images/BtnLoginIcn"})
             QVERIFY2(!QImage(QLatin1String(image)).isNull(), image);
+    }
+
+    void settingsTab_data() {
+        QTest::addColumn<QString>("page");
+        QTest::newRow("program") << QStringLiteral("MVX_Settings");
+        QTest::newRow("source") << QString(); // the first data source of the shipped configuration
+    }
+    void settingsTab() {
+        QFETCH(QString, page);
+        if (page.isEmpty())
+            page = QStringLiteral("DataSource,") + m_wnd->Cfg()->DataSources().first().Name;
+        if (m_wnd->Cfg()->UserCfg().Devices.isEmpty()) {
+            m_wnd->Cfg()->UserCfg().AddDevice(QStringLiteral("Pixel 7"), QStringLiteral("K1"), QStringLiteral("Desk"));
+            m_wnd->Cfg()->UserCfg().AddDevice(QStringLiteral("Tablet"), QStringLiteral("K2"), QString());
+        }
+        m_wnd->show();
+        QTest::mouseClick(m_wnd->TabButton(MervexWnd::TabSettings), Qt::LeftButton);
+        auto* settings = qobject_cast<MTSettingsCtrl*>(m_wnd->Tab(MervexWnd::TabSettings));
+        QVERIFY(settings && settings->isVisible());
+        QTest::mouseClick(settings->List()->Entry(page), Qt::LeftButton);
+        QCOMPARE(settings->Edit()->PageKey(), page);
+        QTest::qWait(1200); // the lamps and function labels refresh once a second
+        QVERIFY(Save(m_wnd, QStringLiteral("shell_settings_") + QLatin1String(QTest::currentDataTag())));
+        const QStringList clipped = ClippedTexts(settings);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+        for (const char* image : {":/images/Settings-Teaser_BG", ":/images/WndSettingsEditBG", ":/images/LEDGray",
+                                  ":/images/LEDRed", ":/images/LEDGreen", ":/images/BtnSvcOnN", ":/images/BtnSvcDefN",
+                                  ":/images/BtnSvcOffN", ":/images/PairingAdd"})
+            QVERIFY2(!QImage(QLatin1String(image)).isNull(), image);
+    }
+
+    void helpOverlay() {
+        m_wnd->show();
+        QTest::mouseClick(m_wnd->TabButton(MervexWnd::TabCreate), Qt::LeftButton);
+        QTest::keyClick(m_wnd, Qt::Key_F1);
+        HelpGuideOvl* overlay = HelpGuideOvl::Current();
+        QVERIFY(overlay && overlay->isVisible());
+        QCoreApplication::processEvents();
+        QVERIFY(Save(m_wnd, QStringLiteral("shell_help_overlay")));
+        const QStringList clipped = ClippedTexts(overlay);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+        overlay->OnClose();
+    }
+
+    void supportTabInTheWindow() {
+        m_wnd->show();
+        QTest::mouseClick(m_wnd->TabButton(MervexWnd::TabSupport), Qt::LeftButton);
+        auto* support = qobject_cast<MTSupportCtrl*>(m_wnd->Tab(MervexWnd::TabSupport));
+        QVERIFY(support);
+        QTRY_VERIFY_WITH_TIMEOUT(support->isVisible(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(support->ContentView()->page()->mainFrame()->toPlainText().contains("Pairing"), 10000);
+        QVERIFY(Save(m_wnd, QStringLiteral("shell_support_window")));
     }
 
     void supportTab() {
