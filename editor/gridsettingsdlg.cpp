@@ -345,16 +345,18 @@ QString GridSettingsDlg::PickFile(const QString& caption, const QString& start, 
     return QFileDialog::getOpenFileName(this, caption, start, filter);
 }
 
+QString GridSettingsDlg::ImageStartFolder(const QString& text) {
+    // A data-folder path, a path of the machine, or else the data folder's icons.
+    if (text.startsWith(QLatin1Char('/')))
+        return PluginTools::ResolvePath(text);
+    if (text.contains(QLatin1Char('/')) || text.contains(QLatin1Char('\\')))
+        return QDir(text).absolutePath();
+    return PluginTools::ResolvePath(QStringLiteral("Icons"));
+}
+
 void GridSettingsDlg::OnClickedBGFile() {
     QLineEdit* field = Field("edtBG");
-    const QString text = field->text();
-    QString start;
-    if (text.startsWith(QLatin1Char('/')))
-        start = PluginTools::ResolvePath(text);
-    else if (text.contains(QLatin1Char('/')) || text.contains(QLatin1Char('\\')))
-        start = QDir(text).absolutePath();
-    else
-        start = PluginTools::ResolvePath(QStringLiteral("Icons"));
+    const QString start = ImageStartFolder(field->text());
     const QString chosen = PickFile(tr("Select Background"), start, QStringLiteral("*.png *.jpg"));
     if (!chosen.isEmpty())
         field->setText(QFileInfo(chosen).absoluteFilePath());
@@ -364,14 +366,7 @@ void GridSettingsDlg::OnClickedCFile() {
     if (sender() && sender()->objectName() != QLatin1String("btnCFile0"))
         return;
     QLineEdit* field = Field("edtCI");
-    const QString text = field->text();
-    QString start;
-    if (text.startsWith(QLatin1Char('/')))
-        start = PluginTools::ResolvePath(text);
-    else if (text.contains(QLatin1Char('/')) || text.contains(QLatin1Char('\\')))
-        start = QDir(text).absolutePath();
-    else
-        start = PluginTools::ResolvePath(QStringLiteral("Icons"));
+    const QString start = ImageStartFolder(field->text());
     const QString chosen = PickFile(tr("Select Icon"), start, QStringLiteral("*.png *.jpg"));
     if (chosen.isEmpty())
         return;

@@ -68,6 +68,8 @@ private:
     void BuildForm();
     void Fill();
     QString PickFile(const QString& caption, const QString& start, const QString& filter);
+    // Where the picture file dialog starts for the text of a picture field.
+    static QString ImageStartFolder(const QString& text);
     // Stores the fields into the grid; false (with the reason told) when the dialog has to stay open.
     bool Store();
 

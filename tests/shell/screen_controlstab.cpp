@@ -14,6 +14,7 @@
 #include "shell/mervexwnd.h"
 #include "shell/mtmainctrl.h"
 #include "shell/programtabhooks.h"
+#include "tests/common/screenshots.h"
 #include "tests/common/wiredprogram.h"
 
 #include <QAbstractButton>
@@ -28,41 +29,10 @@
 #include <QTreeView>
 #include <QtTest>
 
+using Screenshots::ClippedTexts;
+using Screenshots::Save;
+
 namespace {
-QString ShotFolder() {
-    const QString dir = qEnvironmentVariable("MERVEX_SCREEN_DIR");
-    return dir.isEmpty() ? QDir::tempPath() : dir;
-}
-
-bool Save(QWidget* w, const QString& name) {
-    const QString path = ShotFolder() + QLatin1Char('/') + name + QStringLiteral(".png");
-    const bool ok = w->grab().save(path, "PNG");
-    qInfo().noquote() << "screenshot:" << path;
-    return ok;
-}
-
-// Visible single-line texts wider than the room their widget gives them.
-QStringList ClippedTexts(QWidget* top) {
-    QStringList clipped;
-    for (QLabel* l : top->findChildren<QLabel*>()) {
-        if (!l->isVisibleTo(top) || l->wordWrap() || l->text().isEmpty() || Qt::mightBeRichText(l->text()))
-            continue;
-        const QFontMetrics fm(l->font());
-        for (const QString& line : l->text().split(QLatin1Char('\n')))
-            if (fm.horizontalAdvance(line) > l->contentsRect().width())
-                clipped << l->objectName() + QStringLiteral(": ") + line;
-    }
-    for (QAbstractButton* b : top->findChildren<QAbstractButton*>()) {
-        if (!b->isVisibleTo(top) || b->text().isEmpty())
-            continue;
-        const int room = qobject_cast<QCheckBox*>(b) ? b->width() - 20 : b->width();
-        for (const QString& line : b->text().split(QLatin1Char('\n')))
-            if (QFontMetrics(b->font()).horizontalAdvance(line) > room)
-                clipped << b->objectName() + QStringLiteral(": ") + line;
-    }
-    return clipped;
-}
-
 // Every ":/images/..." that a style sheet of the widget or its children names and that does not load.
 QStringList MissingImages(QWidget* top) {
     QStringList missing;

@@ -17,6 +17,8 @@
 #include "shell/mervexstyle.h"
 #include "shell/mteasyctrl.h"
 
+#include "tests/common/screenshots.h"
+
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,39 +26,10 @@
 #include <QTextDocument>
 #include <QtTest>
 
+using Screenshots::ClippedTexts;
+using Screenshots::Save;
+
 namespace {
-QString ShotFolder() {
-    const QString dir = qEnvironmentVariable("MERVEX_SCREEN_DIR");
-    return dir.isEmpty() ? QDir::tempPath() : dir;
-}
-
-bool Save(QWidget* w, const QString& name) {
-    const QString path = ShotFolder() + QLatin1Char('/') + name + QStringLiteral(".png");
-    const bool ok = w->grab().save(path, "PNG");
-    qInfo().noquote() << "screenshot:" << path;
-    return ok;
-}
-
-// Visible single-line texts wider than the room their widget gives them.
-QStringList ClippedTexts(QWidget* top) {
-    QStringList clipped;
-    for (QLabel* l : top->findChildren<QLabel*>()) {
-        if (!l->isVisibleTo(top) || l->wordWrap() || l->text().isEmpty() || Qt::mightBeRichText(l->text()))
-            continue;
-        const QFontMetrics fm(l->font());
-        if (fm.horizontalAdvance(l->text()) > l->contentsRect().width())
-            clipped << l->objectName() + QStringLiteral(": ") + l->text();
-        if (fm.height() > l->contentsRect().height())
-            clipped << l->objectName() + QStringLiteral(" (height): ") + l->text();
-    }
-    for (QAbstractButton* b : top->findChildren<QAbstractButton*>()) {
-        if (b->isVisibleTo(top) && !b->text().isEmpty() &&
-            QFontMetrics(b->font()).horizontalAdvance(b->text()) > b->width())
-            clipped << b->objectName() + QStringLiteral(": ") + b->text();
-    }
-    return clipped;
-}
-
 // The images the browse tab and the grid settings dialog name.
 const char* const kImages[] = {"WndBGBrowse",           "ico_viewlist_n",     "ico_viewlist_d", "ico_viewlist_o",
                                "ico_viewpat_n",         "ico_viewpat_d",      "ico_viewpat_o",  "divider-line",

@@ -14,6 +14,7 @@
 #include "shell/mtesettingselements.h"
 #include "shell/mtsettingsctrl.h"
 #include "shell/mtsupportctrl.h"
+#include "tests/common/screenshots.h"
 #include "tests/common/wiredprogram.h"
 #include "tests/shell/localhttpserver.h"
 #include "widgets/langbtn.h"
@@ -32,42 +33,10 @@
 #include <QWebFrame>
 #include <QtTest>
 
-namespace {
-QString ShotFolder() {
-    const QString dir = qEnvironmentVariable("MERVEX_SCREEN_DIR");
-    return dir.isEmpty() ? QDir::tempPath() : dir;
-}
+using Screenshots::ClippedTexts;
+using Screenshots::Save;
 
-bool Save(QWidget* w, const QString& name) {
-    const QString path = ShotFolder() + QLatin1Char('/') + name + QStringLiteral(".png");
-    const bool ok = w->grab().save(path, "PNG");
-    qInfo().noquote() << "screenshot:" << path;
-    return ok;
-}
-
-// Visible single-line texts wider than the room their widget gives them.
-QStringList ClippedTexts(QWidget* top) {
-    QStringList clipped;
-    for (QLabel* l : top->findChildren<QLabel*>()) {
-        if (!l->isVisibleTo(top) || l->wordWrap() || l->text().isEmpty() || Qt::mightBeRichText(l->text()))
-            continue;
-        const QFontMetrics fm(l->font());
-        for (const QString& line : l->text().split(QLatin1Char('\n')))
-            if (fm.horizontalAdvance(line) > l->contentsRect().width())
-                clipped << l->objectName() + QStringLiteral(": ") + line;
-        if (l->text().count(QLatin1Char('\n')) * fm.lineSpacing() + fm.height() > l->contentsRect().height())
-            clipped << l->objectName() + QStringLiteral(" (height): ") + l->text();
-    }
-    for (QAbstractButton* b : top->findChildren<QAbstractButton*>()) {
-        if (!b->isVisibleTo(top) || b->text().isEmpty())
-            continue;
-        const int room = qobject_cast<QCheckBox*>(b) ? b->width() - 20 : b->width();
-        if (QFontMetrics(b->font()).horizontalAdvance(b->text()) > room)
-            clipped << b->objectName() + QStringLiteral(": ") + b->text();
-    }
-    return clipped;
-}
-} // namespace
+namespace {} // namespace
 
 class ScreenShellParts : public QObject {
     Q_OBJECT
