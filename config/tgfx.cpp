@@ -47,6 +47,10 @@ void DataCfg::TGfx::Read(const QVariantMap& map, const QString& folder) {
     // The size belongs to the image: a graphic that starts as a copy of a loaded one takes its own file's size.
     Image = QImage();
     Size = QRect();
+    ParseTiling(map, Name);
+}
+
+void DataCfg::TGfx::ParseTiling(const QVariantMap& map, const QString& name) {
     auto it = map.constFind(QStringLiteral("Tiling"));
     if (it != map.constEnd())
         Tiling = EnumFromText(QStringLiteral("GfxTiling"), QStringLiteral("GT_"), CfgRead::Text(it.value()));
@@ -60,6 +64,9 @@ void DataCfg::TGfx::Read(const QVariantMap& map, const QString& folder) {
         Tiles.clear();
         for (const QVariant& entry : it.value().toList()) {
             const QStringList parts = CfgRead::Text(entry).split(QLatin1Char(','));
+            if (parts.size() < 4)
+                QLOG_DEBUG() << "DataCfg::TGfx::ParseTiling:" << name << "has a tile of" << parts.size()
+                             << "parts:" << CfgRead::Text(entry);
             TGfxTile tile;
             QRectF r(0, 0, 0, 0);
             if (parts.size() > 0)

@@ -37,6 +37,10 @@ struct DataCfg::TGfx : DataCfg::TRsc {
     QList<DataCfg::TGfxLayer> Layers;
 
     void Read(const QVariantMap& map, const QString& folder);
+    // Reads the composition of a graphic: "Tiling", "BaseSize" (0 or missing is 160), "Tiles" and "Layers".
+    // A tile is "left,top,width,height[,flags]"; a number with a point is a fraction of the image's size (held
+    // negated), and each of the two flag letters stretches unless it is "r". The name labels log lines.
+    void ParseTiling(const QVariantMap& map, const QString& name);
     // Loads the image once; a copy of it.
     QImage GetImage();
     QRect GetSize();

@@ -102,9 +102,8 @@ void TilingPopup::LoadValue(const QString& value) {
     QVariantMap map = JsonParseText(value, error).toMap();
     if (!error.isEmpty())
         QLOG_DEBUG() << "TilingPopup::LoadValue: read what parses of" << value << error;
-    map.insert(QStringLiteral("Name"), QStringLiteral("none"));
     DataCfg::TGfx gfx;
-    gfx.Read(map, QString());
+    gfx.ParseTiling(map, QStringLiteral("none"));
 
     const int mode = gfx.Tiling - 1;
     // Rows outside the three modes leave the combo without a current row.
