@@ -331,9 +331,11 @@ void MTEEditControl::InitTimers() {
     m_updateTimer = new QTimer(this);
     connect(m_updateTimer, &QTimer::timeout, this, &MTEEditControl::OnUpdate);
     m_updateTimer->start(100);
+    // Edits reach the preview and the grid about every 10 ms; the timer runs only while an edit waits, so an
+    // idle editor does not wake the program a hundred times a second.
     m_applyTimer = new QTimer(this);
+    m_applyTimer->setInterval(10);
     connect(m_applyTimer, &QTimer::timeout, this, &MTEEditControl::CheckApplyCfg);
-    m_applyTimer->start(10);
     m_applyPending = false;
     QTimer::singleShot(1, this, &MTEEditControl::InitBG);
 }
@@ -894,6 +896,8 @@ void MTEEditControl::RunControlFunc(const QString& handler) {
 
 void MTEEditControl::OnApplyCfg() {
     m_applyPending = true;
+    if (m_applyTimer && !m_applyTimer->isActive())
+        m_applyTimer->start();
 }
 
 void MTEEditControl::StoreWidgetValues(bool appendMissing) {
@@ -914,7 +918,12 @@ void MTEEditControl::StoreWidgetValues(bool appendMissing) {
 }
 
 void MTEEditControl::CheckApplyCfg() {
-    if (!m_preview || !m_applyPending || m_preview->IsUpdatePending())
+    if (!m_applyPending) {
+        if (m_applyTimer)
+            m_applyTimer->stop();
+        return;
+    }
+    if (!m_preview || m_preview->IsUpdatePending())
         return;
     StoreWidgetValues(true);
     RunConfigFunc(m_control.Config.OnUpdate, QString());
@@ -922,6 +931,8 @@ void MTEEditControl::CheckApplyCfg() {
     RebuildPreview(false);
     emit ApplyCfg();
     m_applyPending = false;
+    if (m_applyTimer)
+        m_applyTimer->stop();
 }
 
 // ---------------------------------------------------------------------------------------------------------
@@ -1089,7 +1100,7 @@ void MTEEditControl::OnDropIdx() {
         delete popup;
         restore(result == Ok && !name.isEmpty() ? QStringLiteral("Macro: ") + name : previous);
     }
-    m_applyPending = true;
+    OnApplyCfg();
 }
 
 void MTEEditControl::OnSpinDrop() {
@@ -1112,7 +1123,7 @@ void MTEEditControl::OnSpinDrop() {
     }
     if (box->lineEdit())
         box->lineEdit()->setCursorPosition(cursor);
-    m_applyPending = true;
+    OnApplyCfg();
     spin->blockSignals(spinBlocked);
     box->blockSignals(boxBlocked);
 }
@@ -1177,7 +1188,7 @@ void MTEEditControl::OnBtnConfigClicked() {
         return;
     if (!o->OnMouseClick.isEmpty())
         RunConfigFunc(o->OnMouseClick, name);
-    m_applyPending = true;
+    OnApplyCfg();
 }
 
 QString MTEEditControl::DoSelectFile(const QString& caption, const QString& filter, const QString& value) {

@@ -34,7 +34,10 @@
 #include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QTimer>
 #include <QTreeView>
+
+#include <algorithm>
 
 namespace {
 
@@ -132,11 +135,20 @@ private slots:
         MTEEditControl* ed = FormEditor(&top);
         QSignalSpy applied(ed, &MTEEditControl::ApplyCfg);
         ed->InitTimers();
+        // The 10 ms apply check runs only while an edit waits: an idle editor does not keep waking the program.
+        auto applyChecking = [ed]() {
+            const QList<QTimer*> timers = ed->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly);
+            return std::count_if(timers.cbegin(), timers.cend(),
+                                 [](const QTimer* t) { return t->isActive() && t->interval() == 10; });
+        };
+        QCOMPARE(applyChecking(), 0);
         auto* title = qobject_cast<QLineEdit*>(ed->OptionWidget("Title"));
         QTest::keyClicks(title, QStringLiteral("!"));
         QVERIFY(ed->ApplyPending());
+        QCOMPARE(applyChecking(), 1);
         QTRY_COMPARE(applied.count(), 1);
         QVERIFY(!ed->ApplyPending());
+        QCOMPARE(applyChecking(), 0);
         QCOMPARE(ed->WorkingControl().Config.Options.at(0).Value, QStringLiteral("hi!"));
         DataCfg::TControl shown = ed->PreviewControl();
         QCOMPARE(shown.Config.FindOption("Title")->Value, QStringLiteral("hi!"));
