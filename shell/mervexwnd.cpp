@@ -364,6 +364,9 @@ void MervexWnd::DeferredInit0() {
     QString language = m_cfg->UserCfg().CfgBase.value(QStringLiteral("Language")).toString();
     if (language.isEmpty())
         language = QLocale::system().name();
+    // The "C" locale of a system without a language setting reads as English, which the texts are written in.
+    if (language == QLatin1String("C") || language == QLatin1String("POSIX"))
+        language = QStringLiteral("en_US");
     if (!LanguageOverride().isEmpty())
         language = LanguageOverride();
     SwitchLanguage(language);
