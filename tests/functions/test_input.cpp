@@ -80,6 +80,14 @@ private slots:
         QCOMPARE(input.Transcript().mid(downs.size()), ups);
     }
 
+    void altGrPairAsStored() {
+        // The shortcut popup stores AltGr as the keys held, left Ctrl and right Alt: they go down in that order.
+        RecordedInput input;
+        PAL::SendShortcut(QStringLiteral("LCTRL,RALT+A"), 3);
+        QTRY_COMPARE(input.Named().size(), 6);
+        QCOMPARE(input.Named(), (QStringList{"dn LCTRL", "dn RALT", "dn A", "up A", "up LCTRL", "up RALT"}));
+    }
+
     void shortcutModes() {
         RecordedInput input;
         LogCapture log;
