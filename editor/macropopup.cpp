@@ -5,6 +5,7 @@
 #include "editor/qlvdrop.h"
 #include "foundation/helpers.h"
 #include "foundation/logger/QsLog.h"
+#include "functions/macrosteps.h"
 #include "functions/pal/keynames.h"
 #include "functions/pal/pal.h"
 #include "widgets/qcomboboxex.h"
@@ -714,9 +715,8 @@ void MacroPopup::RecordKey(QKeyEvent* e, bool down) {
         QLOG_DEBUG() << "MacroPopup::RecordKey: u:" << e->key();
     ApplyDelayRule();
     const quint32 code = (e->nativeVirtualKey() << 16) | (e->nativeScanCode() & 0xFFFF);
-    QString name = KeyCodeTranslate(code);
-    // The semicolon key must not end its own step.
-    name.replace(QLatin1Char(';'), QLatin1String("\\;"));
+    // The semicolon and backslash keys must not end or escape their own step.
+    const QString name = MacroSteps::Escape(KeyCodeTranslate(code));
     if (down) {
         if (name.isEmpty())
             return;

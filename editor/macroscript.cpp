@@ -1,6 +1,6 @@
 #include "editor/macroscript.h"
 
-#include "foundation/helpers.h"
+#include "functions/macrosteps.h"
 #include "functions/pal/keynames.h"
 #include "functions/pal/pal.h"
 
@@ -63,18 +63,11 @@ QString PressText(const QString& key, bool shifted) {
 } // namespace
 
 QStringList MacroScript::Split(const QString& script) {
-    return SplitEscaped(script, QStringLiteral(";"));
+    return MacroSteps::Split(script);
 }
 
 QString MacroScript::Join(const QStringList& steps) {
-    QStringList escaped;
-    escaped.reserve(steps.size());
-    for (const QString& step : steps) {
-        QString s = step;
-        s.replace(QLatin1Char(';'), QLatin1String("\\;"));
-        escaped << s;
-    }
-    return escaped.join(QLatin1Char(';'));
+    return MacroSteps::Join(steps);
 }
 
 QString MacroScript::Compact(const QString& script) {

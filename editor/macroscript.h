@@ -1,7 +1,7 @@
 #pragma once
-// The macro script text as the macro editor reads and writes it: steps split at ";" (a ";" after a single
-// backslash stays in its step) and joined again, and the compaction of recorded key steps into the short
-// press and text forms.
+// The macro script text as the macro editor reads and writes it: steps split at ";" and joined again with the
+// macro player's escapes ("\;" a ";" inside a step, "\\" a backslash), and the compaction of recorded key
+// steps into the short press and text forms.
 
 #include <QString>
 #include <QStringList>
@@ -10,7 +10,7 @@ namespace MacroScript {
 
 // Steps of a script, each as written (not trimmed); empty steps are kept, escapes are removed.
 QStringList Split(const QString& script);
-// Joins steps with ";"; a ";" inside a step is written as "\;" so the next split keeps the step whole.
+// Joins steps with ";"; a ";" or a backslash inside a step is escaped so the next split keeps the step whole.
 QString Join(const QStringList& steps);
 
 // Turns "d K;u K" into "p K", a press framed by a modifier's down and up into "p MOD+K", and runs of

@@ -3,6 +3,7 @@
 #include "foundation/helpers.h"
 #include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
+#include "functions/macrosteps.h"
 #include "functions/pal/keynames.h"
 #include "functions/pal/pal.h"
 
@@ -111,7 +112,7 @@ void Macromat::Parse(const QString& textIn) {
 
     // Steps are trimmed; shortcut and text steps are replaced by their key steps in place.
     QStringList steps;
-    const QStringList pieces = SplitEscaped(text, QStringLiteral(";"));
+    const QStringList pieces = MacroSteps::Split(text);
     for (const QString& piece : pieces) {
         const QString step = piece.trimmed();
         if (step.isEmpty()) {

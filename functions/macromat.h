@@ -1,5 +1,6 @@
 #pragma once
-// The macro player. A macro is a text of steps separated by ';' ("\;" keeps a ';' inside a step):
+// The macro player. A macro is a text of steps separated by ';' ("\;" keeps a ';' inside a step and "\\" is a
+// backslash, see MacroSteps):
 //   d KEY / u KEY      key down / up
 //   p SHORTCUT         press and release a shortcut ("LCTRL,LSHIFT+F5")
 //   t TEXT             type the text, key by key

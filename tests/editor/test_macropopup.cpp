@@ -19,7 +19,7 @@
 #include <QtTest>
 
 namespace {
-enum Evdev : quint32 { EvA = 30, EvS = 31, EvLShift = 42, EvSemicolon = 39, EvF5 = 63 };
+enum Evdev : quint32 { EvA = 30, EvS = 31, EvLShift = 42, EvSemicolon = 39, EvBackslash = 43, EvF5 = 63 };
 
 DataCfg::TMacro Macro(const QString& set, const QString& name, const QString& data) {
     DataCfg::TMacro m;
@@ -244,7 +244,8 @@ void TestMacroPopup::setsAddAndDelete() {
 
 void TestMacroPopup::recording_data() {
     QTest::addColumn<bool>("delays");
-    QTest::addColumn<QString>("keys"); // + press, - release, letters: a, s, S (shift), ; and 5 (F5), ? unknown
+    // + press, - release, keys: a, s, S (shift), ;, \ and 5 (F5), ? unknown
+    QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("script");
     QTest::newRow("one key") << false << "+a-a"
                              << "p A;";
@@ -252,6 +253,10 @@ void TestMacroPopup::recording_data() {
                              << "p LSHIFT+A;";
     QTest::newRow("typed run") << false << "+a-a+s-s+;-;+a-a"
                                << "t as\\;a;";
+    QTest::newRow("backslash key") << false << "+\\-\\"
+                                   << "p \\\\;";
+    QTest::newRow("typed backslash") << false << "+a-a+\\-\\+s-s"
+                                     << "t a\\\\s;";
     QTest::newRow("function key breaks text") << false << "+a-a+5-5+s-s"
                                               << "p A;p F5;p S;";
     QTest::newRow("delays keep pairs apart") << true << "+a-a"
@@ -284,6 +289,8 @@ void TestMacroPopup::recording() {
             Key(p, type, Qt::Key_Shift, EvLShift);
         else if (k == ';')
             Key(p, type, Qt::Key_Semicolon, EvSemicolon);
+        else if (k == '\\')
+            Key(p, type, Qt::Key_Backslash, EvBackslash);
         else if (k == '5')
             Key(p, type, Qt::Key_F5, EvF5);
         else {

@@ -10,7 +10,9 @@ private slots:
     void compact_data();
     void compact();
     void recordingGrowsOneTextStep();
-    void splitJoinKeepsEscapedSemicolons();
+    void splitJoin_data();
+    void splitJoin();
+    void olderScriptsReadAsBefore();
     void playerReadsCompactedText_data();
     void playerReadsCompactedText();
     void longRecordingStaysBounded();
@@ -43,6 +45,8 @@ void TestMacroScript::compact_data() {
                               << "t a+;";
     QTest::newRow("semicolon escaped") << "p A;p \\;;"
                                        << "t a\\;;";
+    QTest::newRow("backslash escaped") << "p A;p \\\\;"
+                                       << "t a\\\\;";
     QTest::newRow("four presses make two texts") << "p A;p B;p C;p D;"
                                                  << "t ab;t cd;";
     QTest::newRow("texts never merge") << "t ab;t cd;"
@@ -83,11 +87,27 @@ void TestMacroScript::recordingGrowsOneTextStep() {
     QCOMPARE(script, QString("t Hello;"));
 }
 
-void TestMacroScript::splitJoinKeepsEscapedSemicolons() {
-    const QString script = "t a\\;b;40;p A;";
-    const QStringList steps = MacroScript::Split(script);
-    QCOMPARE(steps, QStringList({"t a;b", "40", "p A", ""}));
+void TestMacroScript::splitJoin_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("script");
+    QTest::newRow("semicolon in a text") << QStringList{"t a;b", "40", "p A", ""} << "t a\\;b;40;p A;";
+    QTest::newRow("backslash key") << QStringList{"d \\", "u \\", ""} << "d \\\\;u \\\\;";
+    QTest::newRow("backslash then semicolon") << QStringList{"t \\;x", "p A"} << "t \\\\\\;x;p A";
+    QTest::newRow("text ending in a backslash") << QStringList{"t a\\", "p B"} << "t a\\\\;p B";
+    QTest::newRow("only separators") << QStringList{"", "", ""} << ";;";
+}
+
+void TestMacroScript::splitJoin() {
+    QFETCH(QStringList, steps);
+    QFETCH(QString, script);
     QCOMPARE(MacroScript::Join(steps), script);
+    QCOMPARE(MacroScript::Split(script), steps);
+}
+
+void TestMacroScript::olderScriptsReadAsBefore() {
+    // Written before backslashes were escaped: a backslash before anything but '\' or ';' is itself.
+    QCOMPARE(MacroScript::Split("t C:\\dir\\x;p A"), QStringList({"t C:\\dir\\x", "p A"}));
+    QCOMPARE(MacroScript::Split("t a\\;b;"), QStringList({"t a;b", ""}));
     // A second run keeps the typed semicolon in its step.
     QCOMPARE(MacroScript::Compact(MacroScript::Compact("p A;p \\;;")), QString("t a\\;;"));
 }
@@ -97,6 +117,7 @@ void TestMacroScript::playerReadsCompactedText_data() {
     QTest::newRow("text") << "d A;u A;d B;u B;";
     QTest::newRow("shifted") << "d LSHIFT;d H;u H;u LSHIFT;d I;u I;";
     QTest::newRow("semicolon") << "d A;u A;d \\;;u \\;;";
+    QTest::newRow("backslash") << "d A;u A;d \\\\;u \\\\;";
     QTest::newRow("ctrl") << "d LCTRL;d C;u C;u LCTRL;";
 }
 

@@ -44,6 +44,15 @@ private slots:
             << "t aB" << QStringList{"d A", "u A", "d LSHIFT", "d B", "u B", "u LSHIFT"} << 0 << 1;
         QTest::newRow("escaped separator is typed")
             << "t a\\;b" << QStringList{"d A", "u A", "d ;", "u ;", "d B", "u B"} << 0 << 1;
+        // A backslash is written "\\"; older texts that hold a single one read as before.
+        QTest::newRow("backslash key steps")
+            << "d \\\\;u \\\\;p A" << QStringList{"d \\", "u \\", "d A", "u A"} << 0 << 1;
+        QTest::newRow("escaped backslash before a separator")
+            << "t a\\\\;p B" << QStringList{"d A", "u A", "d \\", "u \\", "d B", "u B"} << 0 << 1;
+        QTest::newRow("single backslash of an older text")
+            << "t C:\\x" << QStringList{"d LSHIFT", "d C",      "u C",  "u LSHIFT", "d LSHIFT", "d ;",
+                                        "u ;",      "u LSHIFT", "d \\", "u \\",     "d X",      "u X"}
+            << 0 << 1;
         QTest::newRow("plus typed with shift") << "t +" << QStringList{"d LSHIFT", "d =", "u =", "u LSHIFT"} << 0 << 1;
         QTest::newRow("pauses add up") << " d A ; 500;u A;;250" << QStringList{"d A", "500", "u A", "", "250"} << 750
                                        << 1;
