@@ -10,17 +10,31 @@
 #include "widgets/qlineeditex.h"
 #include "widgets/stdbtn.h"
 
+#include <cmath>
+
 namespace {
 
 const char* const kModeTexts[3] = {"3x1", "1x3", "3x3"};
 
+// A number of a tile text as the graphic record reads it back: a value read from a text with a point is held
+// negated (a fraction of the image), so a negative value, or one that is not whole, is printed negated with a
+// point; whole pixels print without one. So "0.5" stays "0.5" and "1.0" stays "1.0" however often the popup
+// is opened and closed (a zero fraction is zero pixels and prints "0").
+QString TileNumber(double v) {
+    if (!std::isfinite(v))
+        return QStringLiteral("0");
+    if (v >= 0 && v == std::floor(v) && v < 1e15)
+        return QString::number(qint64(v));
+    QString text = QString::number(-v, 'f', QLocale::FloatingPointShortest);
+    if (!text.contains(QLatin1Char('.')))
+        text += QLatin1String(".0");
+    return text;
+}
+
 QString TileText(const DataCfg::TGfxTile& tile) {
     const QRectF& r = tile.rect;
     return QStringLiteral("%1,%2,%3,%4,%5%6")
-        .arg(r.left(), 0, 'g')
-        .arg(r.top(), 0, 'g')
-        .arg(r.width(), 0, 'g')
-        .arg(r.height(), 0, 'g')
+        .arg(TileNumber(r.left()), TileNumber(r.top()), TileNumber(r.width()), TileNumber(r.height()))
         .arg(tile.StretchX ? QLatin1Char('s') : QLatin1Char('r'))
         .arg(tile.StretchY ? QLatin1Char('s') : QLatin1Char('r'));
 }

@@ -27,6 +27,8 @@ private slots:
     void loadAndCompose();
     void modesKeepTheirOwnTexts();
     void okAndCancel();
+    void tileTextsSurviveOk_data();
+    void tileTextsSurviveOk();
     void allInOneEdit();
     void defaultButtonLoadsDefault();
 };
@@ -86,6 +88,40 @@ void TestTilingPopup::okAndCancel() {
     popup->done(PopupWnd::OK);
     QCOMPARE(popup->GetValue(), QString(k3x1).replace("5,0,10,20,sr", "5,0,10,20,ss"));
     delete popup;
+}
+
+void TestTilingPopup::tileTextsSurviveOk_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("pixels") << "0,0,10,10,sr"
+                            << "0,0,10,10,sr";
+    QTest::newRow("fractions") << "0.5,0.25,0.5,1.0,ss"
+                               << "0.5,0.25,0.5,1.0,ss";
+    QTest::newRow("mixed") << "12,0.5,16,0.75,rs"
+                           << "12,0.5,16,0.75,rs";
+    QTest::newRow("zero fraction is zero pixels") << "0.0,0,0,0.0,rr"
+                                                  << "0,0,0,0,rr";
+    QTest::newRow("many digits") << "0.333333333,0,1.5,1,rr"
+                                 << "0.333333333,0,1.5,1,rr";
+    QTest::newRow("flags any case") << "1,2,3,4,Rx"
+                                    << "1,2,3,4,rs";
+    QTest::newRow("no flags") << "1,2,3,4"
+                              << "1,2,3,4,rr";
+}
+
+void TestTilingPopup::tileTextsSurviveOk() {
+    // Opened and closed with OK, twice, as a user does who only looks: the tile means what it meant.
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    QString value = QStringLiteral(R"({"Tiling":"3x1","Tiles":["%1","%1","%1"]})").arg(typed);
+    const QString expected = QStringLiteral(R"({"Tiles":["%1","%1","%1"],"Tiling":"3x1"})").arg(written);
+    for (int round = 0; round < 2; ++round) {
+        QPointer<TilingPopup> popup = new TilingPopup(nullptr, value, QString());
+        popup->done(PopupWnd::OK);
+        value = popup->GetValue();
+        delete popup;
+        QCOMPARE(value, expected);
+    }
 }
 
 void TestTilingPopup::allInOneEdit() {
