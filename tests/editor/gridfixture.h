@@ -1,7 +1,8 @@
 #pragma once
 // The configuration the grid canvas tests run on: the program's default configuration of data/ plus the
-// test control set "GT" (fixtures/gridtest: a ticking control, a tall one, one that asks a question, and
-// the grid "GT:Ticks" with script handlers that record what they were given), and a log recorder.
+// test control set "GT" (fixtures/gridtest: a ticking control, a tall one, one that asks a question, one that
+// counts presses, and the grid "GT:Ticks" with script handlers that record what they were given), and a log
+// recorder.
 
 #include "config/datacfgrecords.h"
 #include "config/gfxcache.h"

@@ -243,6 +243,37 @@ private slots:
         QVERIFY(!canvas.IsModified());
     }
 
+    void aPressTheControlTakesReachesItOnce() {
+        // In a custom grid a control keeps the right button for itself: the canvas offers it the press, and a
+        // press it takes must not reach it a second time nor select it.
+        GridView canvas(nullptr, &m_editor);
+        Show(canvas, CustomGrid({Elem("GT:Presser", 0, 0), Elem("GT:Ticker", 1, 0)}));
+        const QList<CtrlView*> v = canvas.Views();
+        QList<CtrlView*> selected;
+        connect(&canvas, &GridView::SelectCtrl, this, [&](CtrlView* view) { selected << view; });
+        m_fx.SetGlobal("presses", 0);
+        auto click = [&](CtrlView* view, Qt::MouseButton button) {
+            QMouseEvent press(QEvent::MouseButtonPress, QPoint(5, 5), view->mapToGlobal(QPoint(5, 5)), button, button,
+                              Qt::NoModifier);
+            QApplication::sendEvent(view, &press);
+            QMouseEvent release(QEvent::MouseButtonRelease, QPoint(5, 5), view->mapToGlobal(QPoint(5, 5)), button,
+                                Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(view, &release);
+        };
+        click(v[0], Qt::RightButton);
+        QCOMPARE(m_fx.Global("presses").toInt32(), 1);
+        QVERIFY(selected.isEmpty());
+        QVERIFY(!canvas.IsSelected(v[0]));
+        // The left button belongs to the canvas: it selects, and the control's handler stays out of it.
+        click(v[0], Qt::LeftButton);
+        QCOMPARE(m_fx.Global("presses").toInt32(), 1);
+        QCOMPARE(selected, QList<CtrlView*>{v[0]});
+        // A right press that the control does not take selects as any other.
+        click(v[1], Qt::RightButton);
+        QCOMPARE(selected, (QList<CtrlView*>{v[0], v[1]}));
+        QCOMPARE(m_fx.Global("presses").toInt32(), 1);
+    }
+
     void dragsTheSelection_data() {
         QTest::addColumn<QPoint>("delta");
         QTest::addColumn<QList<QPoint>>("expected"); // positions of the three elements afterwards
