@@ -221,8 +221,9 @@ void MTEGridEdit::BuildForm() {
     m_menu->addSeparator();
     auto action = [this](const QKeySequence& keys, void (MTEGridEdit::*slot)()) {
         QAction* a = m_menu->addAction(QString());
+        // Wherever the focus is while the editor is shown (in BROWSE it mostly rests in the grid list).
         a->setShortcut(keys);
-        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        a->setShortcutContext(Qt::WindowShortcut);
         if (slot)
             connect(a, &QAction::triggered, this, slot);
         addAction(a);

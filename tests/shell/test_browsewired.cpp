@@ -9,6 +9,8 @@
 #include "editor/gridsettingsdlg.h"
 #include "editor/gridview.h"
 #include "editor/mtegridedit.h"
+#include "editor/tabelem.h"
+#include "editor/tabview.h"
 #include "shell/browseitems.h"
 #include "shell/mervexwnd.h"
 #include "shell/mteasyctrl.h"
@@ -18,6 +20,8 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -42,6 +46,29 @@ void AnswerSettingsDialog(const QString& name) {
         dlg->done(PopupWnd::OK);
     });
 }
+
+// Counts the grid settings dialogs that the program opens modally and ends each with CANCEL.
+class SettingsDialogWatcher : public QObject {
+public:
+    explicit SettingsDialogWatcher(QWidget* window) {
+        connect(&m_timer, &QTimer::timeout, this, [this, window] {
+            auto* dlg = qobject_cast<GridSettingsDlg*>(QApplication::activeModalWidget());
+            if (!dlg || m_handled.contains(dlg))
+                return;
+            m_handled << dlg;
+            ++opened;
+            dlg->done(PopupWnd::CANCEL);
+            // The desktop gives the window its activation (and focus) back; the offscreen platform does not.
+            QTimer::singleShot(0, window, [window] { QApplication::setActiveWindow(window); });
+        });
+        m_timer.start(10);
+    }
+    int opened = 0;
+
+private:
+    QTimer m_timer;
+    QList<QPointer<GridSettingsDlg>> m_handled;
+};
 } // namespace
 
 class TestBrowseWired : public QObject {
@@ -66,6 +93,60 @@ private slots:
         QVERIFY(editor->parentWidget() != browse);
         program.Window()->showEasyWindow();
         QCOMPARE(editor->parentWidget(), static_cast<QWidget*>(browse));
+    }
+
+    void editCtrlEAndCtrlClickOpenTheGridSettings() {
+        WiredProgram program;
+        QVERIFY(program.Started());
+        MervexWnd* wnd = program.Window();
+        QVERIFY(QTest::qWaitForWindowActive(wnd));
+        MTEGridEdit* editor = program.TabHooks()->Editor();
+        SettingsDialogWatcher dialogs(wnd);
+        // Each opening is counted once the window has its activation back.
+        auto opened = [&] {
+            [&] { QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(wnd)); }();
+            return dialogs.opened;
+        };
+
+        // On BROWSE: a custom grid picked from the list; its settings open from the button and with Ctrl+E,
+        // wherever the focus is in the tab.
+        AbstractBrowseItem* custom = Item(program, QStringLiteral("Custom Grid 1"));
+        QVERIFY(custom);
+        QTest::mouseClick(custom, Qt::LeftButton);
+        QCOMPARE(editor->Canvas()->Grid().Name, QStringLiteral("Custom Grid 1"));
+        QVERIFY(editor->Button("btnEdit")->isEnabled());
+        QTest::mouseClick(editor->Button("btnEdit"), Qt::LeftButton);
+        QCOMPARE(opened(), 1);
+        QTest::keyClick(wnd, Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(opened(), 2);
+        custom->setFocus();
+        QTest::keyClick(custom, Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(opened(), 3);
+
+        // A Ctrl+click on a custom grid's tab opens its settings; a plain click only shows the grid.
+        TabView* tabs = editor->Tabs();
+        const int index = tabs->IndexOf(QStringLiteral("CustomGrid:Custom Grid 1"));
+        QVERIFY(index >= 0);
+        QTest::mouseClick(tabs->Tab(index), Qt::LeftButton);
+        QCOMPARE(opened(), 3);
+        QTest::mouseClick(tabs->Tab(index), Qt::LeftButton, Qt::ControlModifier);
+        QCOMPARE(opened(), 4);
+
+        // The same in the controls tab.
+        wnd->showMainWindow();
+        QTRY_VERIFY(editor->isVisible());
+        QTest::mouseClick(tabs->Tab(index), Qt::LeftButton, Qt::ControlModifier);
+        QCOMPARE(opened(), 5);
+        QTest::keyClick(wnd, Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(opened(), 6);
+
+        // A preset grid has no settings to edit.
+        const int preset = tabs->IndexOf(QStringLiteral("[MERVEX]:Media"));
+        QVERIFY(preset >= 0);
+        QTest::mouseClick(tabs->Tab(preset), Qt::LeftButton, Qt::ControlModifier);
+        QVERIFY(!editor->Button("btnEdit")->isEnabled());
+        QTest::keyClick(wnd, Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(opened(), 6);
     }
 
     void renamedGridIsFoundAfterARestart() {
