@@ -477,8 +477,13 @@ void MervexWnd::Retranslate() {
     m_btnClose->setStatusTip(tr("Hide"));
     m_btnMini->setStatusTip(tr("Minimize"));
     m_btnLang->setStatusTip(tr("Change Language"));
-    if (!m_language.isEmpty())
+    if (!m_language.isEmpty()) {
         m_btnLang->SetFlag(m_language.left(2));
+        // A language the panel does not offer has no flag and reads the program's own English texts: the
+        // button shows that flag rather than an empty face.
+        if (!m_btnLang->HasFlag())
+            m_btnLang->SetFlag(QStringLiteral("en"));
+    }
     for (int i = 0; i < MainTabCount; ++i) {
         m_tabButtons[i]->setStatusTip(tr(kTabTips[i]));
         m_tabButtons[i]->SetText(tr(kTabCaptions[i]));

@@ -11,6 +11,7 @@ public:
     explicit LangBtn(QWidget* parent = nullptr);
     void SetFlag(const QString& code);
     bool HasFlag() const { return !m_flag.isNull(); }
+    const QImage& Flag() const { return m_flag; }
 
 protected:
     void paintEvent(QPaintEvent* e) override;

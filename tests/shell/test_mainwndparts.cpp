@@ -94,6 +94,8 @@ private slots:
         LangBtn* button = m_wnd->LanguageButton();
         LangSelector* panel = m_wnd->LanguagePanel();
         QVERIFY(button && panel);
+        // Whatever the system's locale (tests run in the C locale), the button shows a flag.
+        QVERIFY2(button->HasFlag(), qPrintable(m_wnd->CurrentLanguage()));
         QVERIFY(!panel->isVisible());
         QCOMPARE(m_wnd->TabButton(MervexWnd::TabSettings)->text(), QStringLiteral("SETTINGS"));
         QTest::mouseClick(button, Qt::LeftButton);
@@ -118,6 +120,14 @@ private slots:
         m_wnd->LanguageClicked(QStringLiteral("en"));
         QCOMPARE(m_wnd->TabButton(MervexWnd::TabSettings)->text(), QStringLiteral("SETTINGS"));
         QCOMPARE(m_wnd->Cfg()->UserCfg().CfgBase.value(QStringLiteral("Language")).toString(), QStringLiteral("en"));
+        const QImage english = button->Flag();
+        QVERIFY(!english.isNull());
+
+        // A language without a flag speaks the program's English texts, and the button says so.
+        m_wnd->LanguageClicked(QStringLiteral("it"));
+        QCOMPARE(m_wnd->TabButton(MervexWnd::TabSettings)->text(), QStringLiteral("SETTINGS"));
+        QCOMPARE(button->Flag(), english);
+        m_wnd->LanguageClicked(QStringLiteral("en"));
     }
 };
 
