@@ -110,7 +110,12 @@ private slots:
         Check(&shortcut, QStringLiteral("popup_shortcut"));
         QVERIFY(!QImage(QStringLiteral(":/images/ShortcutPlus")).isNull());
 
-        TilingPopup tiling(m_wnd, QStringLiteral("0.5"), QString());
+        TilingPopup tiling(
+            m_wnd,
+            QStringLiteral(R"({"Tiling":"3x3","Tiles":["0,0,0.25,0.25,rr","0.25,0,0.5,0.25,sr",)"
+                           R"("0.75,0,0.25,0.25,rr","0,0.25,0.25,0.5,rs","0.25,0.25,0.5,0.5,ss",)"
+                           R"("0.75,0.25,0.25,0.5,rs","0,0.75,16,16,rr","16,48,32,16,sr","48,48,16,16,rr"]})"),
+            QString());
         tiling.show();
         Check(&tiling, QStringLiteral("popup_tiling"));
         for (const char* name : {"L", "HC", "R", "T", "VC", "B", "TL", "TC", "TR", "CL", "CC", "CR", "BL", "BC", "BR"})
