@@ -446,7 +446,7 @@ void MacroPopup::FillSequence(const QString& script) {
     m_chkRepeat->setChecked(false);
 
     m_steps.clear();
-    for (const QString& step : MacroScript::Split(script))
+    for (const QString& step : MacroSteps::Split(script))
         m_steps << step.trimmed();
     for (int i = 0; i < m_steps.size(); ++i) {
         const QString& step = m_steps.at(i);
@@ -490,7 +490,7 @@ void MacroPopup::FillSequence(const QString& script) {
 }
 
 void MacroPopup::ShowSteps() {
-    m_script = MacroScript::Join(m_steps);
+    m_script = MacroSteps::Join(m_steps);
     FillSequence(m_script);
 }
 

@@ -62,16 +62,8 @@ QString PressText(const QString& key, bool shifted) {
 
 } // namespace
 
-QStringList MacroScript::Split(const QString& script) {
-    return MacroSteps::Split(script);
-}
-
-QString MacroScript::Join(const QStringList& steps) {
-    return MacroSteps::Join(steps);
-}
-
 QString MacroScript::Compact(const QString& script) {
-    QStringList steps = Split(script);
+    QStringList steps = MacroSteps::Split(script);
 
     // Pairs: a key's down directly followed by its up is one press.
     for (int i = 1; i < steps.size(); ++i) {
@@ -115,5 +107,5 @@ QString MacroScript::Compact(const QString& script) {
         steps.removeAt(j + 1);
     }
 
-    return Join(steps);
+    return MacroSteps::Join(steps);
 }

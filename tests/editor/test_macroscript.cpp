@@ -1,6 +1,7 @@
 // Compaction of recorded macro steps, and its agreement with the macro player's reading of the result.
 #include "editor/macroscript.h"
 #include "functions/macromat.h"
+#include "functions/macrosteps.h"
 
 #include <QtTest>
 
@@ -100,14 +101,14 @@ void TestMacroScript::splitJoin_data() {
 void TestMacroScript::splitJoin() {
     QFETCH(QStringList, steps);
     QFETCH(QString, script);
-    QCOMPARE(MacroScript::Join(steps), script);
-    QCOMPARE(MacroScript::Split(script), steps);
+    QCOMPARE(MacroSteps::Join(steps), script);
+    QCOMPARE(MacroSteps::Split(script), steps);
 }
 
 void TestMacroScript::olderScriptsReadAsBefore() {
     // Written before backslashes were escaped: a backslash before anything but '\' or ';' is itself.
-    QCOMPARE(MacroScript::Split("t C:\\dir\\x;p A"), QStringList({"t C:\\dir\\x", "p A"}));
-    QCOMPARE(MacroScript::Split("t a\\;b;"), QStringList({"t a;b", ""}));
+    QCOMPARE(MacroSteps::Split("t C:\\dir\\x;p A"), QStringList({"t C:\\dir\\x", "p A"}));
+    QCOMPARE(MacroSteps::Split("t a\\;b;"), QStringList({"t a;b", ""}));
     // A second run keeps the typed semicolon in its step.
     QCOMPARE(MacroScript::Compact(MacroScript::Compact("p A;p \\;;")), QString("t a\\;;"));
 }
@@ -143,7 +144,7 @@ void TestMacroScript::longRecordingStaysBounded() {
         script += QString("d %1;u %1;").arg(QChar('A' + i % 26));
         script = MacroScript::Compact(script);
     }
-    const QStringList steps = MacroScript::Split(script);
+    const QStringList steps = MacroSteps::Split(script);
     QCOMPARE(steps.size(), 2);
     QCOMPARE(steps.first().size(), 2 + 2000);
 }
