@@ -2,16 +2,19 @@
 // functions is first needed, and the calls of handler functions.
 
 #include "config/datacfg.h"
+#include "config/scriptmemory.h"
 #include "config/tscript.h"
 
 #include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
 
 #include <QFile>
+#include <QHash>
 #include <QScriptContext>
 #include <QScriptEngine>
 #include <QTextCodec>
 #include <QTextStream>
+#include <QVector>
 
 namespace {
 
@@ -67,6 +70,32 @@ const char* HandlerLabel(const QString& name) {
     if (!label)
         label = new QByteArray(QByteArray("DataCfg::ExecScriptfunc.") + name.toLatin1());
     return label->constData();
+}
+
+// The script value that stands for an object as "this", per engine. A handler runs for every phone message
+// and tick, and a new wrapper per call is costly: each object's wrappers are kept until the object goes.
+QScriptValue SelfValue(QScriptEngine* engine, QObject* object) {
+    if (!object)
+        return engine->newQObject(nullptr, QScriptEngine::QtOwnership);
+    // Never freed: objects may still go while the program's statics are taken down.
+    static auto* kept = new QHash<const QObject*, QVector<QScriptValue>>;
+    auto values = kept->find(object);
+    if (values == kept->end()) {
+        values = kept->insert(object, {});
+        QObject::connect(object, &QObject::destroyed, [](QObject* gone) { kept->remove(gone); });
+    }
+    for (int i = values->size() - 1; i >= 0; --i) {
+        // A script that was loaded again has a new engine; the values of the old one are invalid.
+        if (!values->at(i).isValid() || !values->at(i).engine())
+            values->removeAt(i);
+        else if (values->at(i).engine() == engine)
+            return values->at(i);
+    }
+    // The wrapper must not delete the object: controls and grids own themselves. Making it may collect
+    // garbage and so delete other objects (changing the table): it is stored by a new look-up.
+    const QScriptValue value = engine->newQObject(object, QScriptEngine::QtOwnership);
+    (*kept)[object].append(value);
+    return value;
 }
 
 } // namespace
@@ -162,6 +191,14 @@ QString DataCfg::GetScriptFuncText(const QString& name) {
     return func.PhoneText;
 }
 
+void CollectScriptGarbage(DataCfg& cfg) {
+    PROFILE_SCOPE("CollectScriptGarbage");
+    for (DataCfg::TScript& script : cfg.Scripts()) {
+        if (script.Engine)
+            script.Engine->collectGarbage();
+    }
+}
+
 QScriptValue DataCfg::ExecScriptfunc(QObject* thisObject, const QString& name, const QScriptValueList& args,
                                      QScriptEngine** enginePlace) {
     PROFILE_SCOPE("DataCfg::ExecScriptfunc");
@@ -186,8 +223,7 @@ QScriptValue DataCfg::ExecScriptfunc(QObject* thisObject, const QString& name, c
         *enginePlace = engine;
 
     PROFILE_SCOPE(HandlerLabel(name));
-    // The wrapper must not delete the object: controls and grids own themselves.
-    const QScriptValue self = engine->newQObject(thisObject, QScriptEngine::QtOwnership);
+    const QScriptValue self = SelfValue(engine, thisObject);
     QScriptValue result = func.Function.call(self, args);
     if (engine->hasUncaughtException()) {
         // Logged once per function: a handler that throws on every tick would flood the log.

@@ -77,6 +77,7 @@ CtrlView::CtrlView(QWidget* parent) : QWidgetEx(parent), m_id(g_nextViewId.fetch
 }
 
 CtrlView::~CtrlView() {
+    m_skinValues.clear();
     qDeleteAll(m_skinWrappers);
     m_skinWrappers.clear();
     qDeleteAll(m_controlWrappers);
@@ -355,7 +356,12 @@ QObject* CtrlView::GetDCControl(QScriptEngine* engine) {
 }
 
 QScriptValue CtrlView::GetDCSkinValue(QScriptEngine* engine) {
-    return engine->newQObject(GetDCSkin(engine));
+    // Every handler call takes it: made once per engine, while it still stands for this view's skin wrapper.
+    QObject* skin = GetDCSkin(engine);
+    QScriptValue& value = m_skinValues[engine];
+    if (!value.isValid() || value.engine() != engine || value.toQObject() != skin)
+        value = engine->newQObject(skin);
+    return value;
 }
 
 QObject* CtrlView::MakeDCLayout(LEBase* element, QScriptEngine* engine) {
@@ -387,7 +393,7 @@ QScriptValue CtrlView::ExecSkinFunc(const QString& name, const QVariantList& arg
         return QScriptValue();
     }
     QScriptValueList list;
-    list << eng->newQObject(GetDCSkin(eng));
+    list << GetDCSkinValue(eng);
     for (const QVariant& a : args)
         list << eng->toScriptValue(a);
     return ExecScriptfunc(full, list);

@@ -238,6 +238,7 @@ private:
     LEContainer* m_root = nullptr;
     QList<LEBase*> m_elements;
     QHash<QScriptEngine*, QObject*> m_skinWrappers;
+    QHash<QScriptEngine*, QScriptValue> m_skinValues;
     QHash<QScriptEngine*, QObject*> m_controlWrappers;
     // Layout wrappers handed to scripts -> their element (the wrappers belong to the elements).
     QHash<QObject*, QPointer<LEBase>> m_layoutTargets;

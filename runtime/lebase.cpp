@@ -61,6 +61,7 @@ LEBase::LEBase(QGraphicsItem* parent, const DataCfg::TLayout& layout)
       m_pixmapRotation(0.0), m_view(nullptr), m_layout(layout) {}
 
 LEBase::~LEBase() {
+    m_dcLayoutValues.clear();
     for (const QPointer<QObject>& w : qAsConst(m_dcLayouts))
         delete w.data();
     m_dcLayouts.clear();
@@ -270,7 +271,14 @@ QScriptValue LEBase::ExecLayoutFunc(const QString& name, const QScriptValueList&
     QScriptValueList all;
     all << m_view->GetDCSkinValue(engine);
     QObject* layout = GetDCLayout(engine);
-    all << (layout ? engine->newQObject(layout) : engine->nullValue());
+    if (!layout) {
+        all << engine->nullValue();
+    } else {
+        QScriptValue& value = m_dcLayoutValues[engine];
+        if (!value.isValid() || value.engine() != engine || value.toQObject() != layout)
+            value = engine->newQObject(layout);
+        all << value;
+    }
     all << args;
     return m_view->ExecScriptfunc(full, all);
 }

@@ -156,6 +156,8 @@ private:
     QPoint m_scrollPoint;
     LEHost* m_view;
     QHash<QScriptEngine*, QPointer<QObject>> m_dcLayouts; // parented to the view, which may go first
+    // The script values of those wrappers, made once per engine (each handler call passes one).
+    QHash<QScriptEngine*, QScriptValue> m_dcLayoutValues;
     DataCfg::TLayout m_layout;
     QMap<DataCfg::TMapIdx, DataCfg::TMapIdx> m_inputMap;
 };

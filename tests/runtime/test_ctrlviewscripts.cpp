@@ -69,6 +69,36 @@ private slots:
         QCOMPARE(Seen("view"), QStringLiteral("function"));
     }
 
+    // The objects handed to handlers ("this", the skin, the layout) are made once per view and engine and
+    // kept: each view's handlers still see that view in its current state, and a view made after another
+    // one was deleted (likely at its address) sees itself.
+    void keptScriptObjectsFollowTheirView() {
+        const DataCfg::TControl knob = m_cfg->FindControl(QStringLiteral("Knob"), QStringLiteral("SO"));
+        auto report = [this](CtrlView& v) {
+            Element(v, QStringLiteral("Face"))->ExecLayoutFunc(QStringLiteral("Report"));
+            return Seen("report");
+        };
+        CtrlView one, two;
+        one.Init(knob);
+        two.Init(knob);
+        one.SetClientData(QStringLiteral("one"));
+        two.SetClientData(QStringLiteral("two"));
+        QCOMPARE(report(one), QStringLiteral("one/fast/Face"));
+        QCOMPARE(report(two), QStringLiteral("two/fast/Face"));
+        Element(one, QStringLiteral("Face"))->ExecLayoutFunc(QStringLiteral("Press"));
+        one.SetClientData(QStringLiteral("one again"));
+        QCOMPARE(report(one), QStringLiteral("one again/slow/Face"));
+        QCOMPARE(report(two), QStringLiteral("two/fast/Face"));
+
+        for (int i = 0; i < 4; ++i) {
+            auto* v = new CtrlView;
+            v->Init(knob);
+            v->SetClientData(i);
+            QCOMPARE(report(*v), QStringLiteral("%1/fast/Face").arg(i));
+            delete v;
+        }
+    }
+
     void scriptAddedElementJoinsTheView() {
         CtrlView v;
         v.Init(m_cfg->FindControl(QStringLiteral("Knob"), QStringLiteral("SO")));
