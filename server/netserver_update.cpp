@@ -10,6 +10,7 @@
 #include "server/netservices.h"
 #include "server/websocketud.h"
 
+#include <QSet>
 #include <QTime>
 
 namespace {
@@ -90,9 +91,13 @@ void NetServer::CheckProgramStarts(WebSocketUD* session) {
     if (!m_programs)
         return;
     const QStringList running = m_programs->GetProcesses();
+    // Between two refreshes of the process list this is the list seen last: nothing can have started.
+    if (running == session->runningPrograms)
+        return;
+    const QSet<QString> before(session->runningPrograms.cbegin(), session->runningPrograms.cend());
     QStringList started;
     for (const QString& program : running) {
-        if (!session->runningPrograms.contains(program))
+        if (!before.contains(program))
             started << ComparablePath(program);
     }
     session->runningPrograms = running;
