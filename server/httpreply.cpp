@@ -15,9 +15,12 @@ constexpr int kSendBufferCap = 4 * 1024 * 1024;
 } // namespace
 
 QString HttpReply::InfoText(const IHttpInfoSource& source) {
-    QString os = source.OsName();
-    os.replace(QLatin1Char(' '), QLatin1Char('_'));
-    return QStringLiteral("%1 %2 %3").arg(source.ComputerName(), os, source.MachineId());
+    return InfoText(source.ComputerName(), source.OsName(), source.MachineId());
+}
+
+QString HttpReply::InfoText(const QString& computerName, QString osName, const QString& machineId) {
+    osName.replace(QLatin1Char(' '), QLatin1Char('_'));
+    return QStringLiteral("%1 %2 %3").arg(computerName, osName, machineId);
 }
 
 double HttpReply::RscScale(const QMap<QString, QString>& query) {

@@ -30,6 +30,7 @@ public:
     static double RscScale(const QMap<QString, QString>& query);
     // The "GetInfo" line (also the discovery answer's values): name, OS name with '_' for blanks, id.
     static QString InfoText(const IHttpInfoSource& source);
+    static QString InfoText(const QString& computerName, QString osName, const QString& machineId);
     // One complete "200 OK" reply; bodies over GzipThreshold go gzip-compressed when that is smaller.
     static QByteArray BuildHttpResponse(const QByteArray& body);
     // Writes BuildHttpResponse in one write; nothing when the device is null or not open.

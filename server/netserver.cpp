@@ -3,6 +3,7 @@
 #include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
 #include "functions/pal/pal.h"
+#include "server/earlysockets.h"
 #include "server/netservices.h"
 #include "server/qwssocket.h"
 #include "server/websocketud.h"
@@ -16,6 +17,7 @@
 
 #include <malloc.h>
 #include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 NetServer* g_netServer = nullptr;
@@ -55,6 +57,19 @@ quint16 NetServer::UdpPort() const {
 
 bool NetServer::Open() {
     PROFILE_SCOPE("NetServer::Open");
+    // The sockets opened at the program's start for these endpoints, with what waits in them.
+    qintptr tcpFd = -1, udpFd = -1;
+    if (!m_tcp->isListening() && m_udp->state() != QAbstractSocket::BoundState &&
+        EarlySockets::Take(m_address, m_tcpPort, m_udpPort, tcpFd, udpFd)) {
+        if (!m_tcp->setSocketDescriptor(tcpFd)) {
+            QLOG_WARN() << "NetServer::Open: the listening socket opened at start cannot be taken over";
+            ::close(int(tcpFd));
+        }
+        if (!m_udp->setSocketDescriptor(udpFd, QAbstractSocket::BoundState, QIODevice::ReadWrite)) {
+            QLOG_WARN() << "NetServer::Open: the discovery socket opened at start cannot be taken over";
+            ::close(int(udpFd));
+        }
+    }
     if (!m_tcp->isListening() && !m_tcp->listen(m_address, m_tcpPort)) {
         QLOG_DEBUG() << "Open Listen Socket failed!";
         emit OpenFail();

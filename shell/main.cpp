@@ -8,6 +8,8 @@
 #include "foundation/profiler.h"
 #include "foundation/profilerwake.h"
 #include "functions/pal/pal.h"
+#include "server/earlysockets.h"
+#include "server/httpreply.h"
 #include "shell/composition.h"
 #include "shell/mervapp.h"
 #include "shell/mervexstyle.h"
@@ -39,8 +41,18 @@ int main(int argc, char* argv[]) {
     InstallCrashHandler((tempDir + QStringLiteral("/crashlog.txt")).toLocal8Bit().constData());
     QDir().mkpath(tempDir);
 
+    // Discovery answers from here on: the toolkit, the window and the configuration take a while to start,
+    // and the phone server takes these sockets over when it opens. Another instance holds the ports.
+    QHostAddress serverAddress;
+    quint16 tcpPort = 0, udpPort = 0;
+    EarlySockets::Endpoints(serverAddress, tcpPort, udpPort);
+    const bool early =
+        EarlySockets::Start(serverAddress, tcpPort, udpPort,
+                            HttpReply::InfoText(PAL::GetComputerName(), PAL::GetOSName(), PAL::GetMachineId()));
+
     MervApp app(argc, argv);
     if (app.isRunning()) {
+        EarlySockets::Stop();
         // Another instance serves this session: it gets our command line and we end.
         app.sendMessage(QStringLiteral("activate"), MervApp::SendTimeoutMs);
         for (const QString& arg : QCoreApplication::arguments())
@@ -60,6 +72,8 @@ int main(int argc, char* argv[]) {
     logger.AddDestination(debugDest);
     logger.AddDestination(fileDest);
     QLOG_INFO() << "MervexApp: starting, build" << MervexGlobals::BuildText().trimmed();
+    if (!early)
+        QLOG_INFO() << "main: the phone server's ports are not free yet; discovery answers once the server opens";
 
     ProfileInit();
     ProfileRegisterThread(ProfileNextGroup());
@@ -114,6 +128,7 @@ int main(int argc, char* argv[]) {
         fileDest->write(ProfileReportText());
     }
     QLOG_INFO() << "main: main window destroyed";
+    EarlySockets::Stop();
     PAL::Exit();
     QLOG_INFO() << "main: platform layer stopped";
     delete profileThread;

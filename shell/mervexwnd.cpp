@@ -13,6 +13,7 @@
 #include "runtime/dcgrid.h"
 #include "runtime/imgdatamgr.h"
 #include "runtime/webimagecache.h"
+#include "server/earlysockets.h"
 #include "server/netruntimeadapters.h"
 #include "server/netserver.h"
 #include "server/palprograms.h"
@@ -315,18 +316,11 @@ void MervexWnd::FixFolders(const Folders& folders) {
 }
 
 void MervexWnd::WireServer() {
-    const QByteArray tcp = qgetenv("MERVEX_TCP_PORT");
-    const QByteArray udp = qgetenv("MERVEX_UDP_PORT");
-    const QByteArray address = qgetenv("MERVEX_SERVER_ADDRESS");
-    if (!tcp.isEmpty() || !udp.isEmpty() || !address.isEmpty()) {
-        // Tests run the program on free ports, and bind the loopback address so that nothing outside the
-        // machine reaches it; otherwise the phones of the network connect to any address of the machine.
-        QHostAddress bind(QHostAddress::Any);
-        if (!address.isEmpty() && !bind.setAddress(QString::fromLatin1(address)))
-            QLOG_WARN() << "MervexWnd::WireServer: MERVEX_SERVER_ADDRESS is no address, any address used";
-        m_server->SetEndpoints(bind, tcp.isEmpty() ? NetServer::DefaultTcpPort : tcp.toUShort(),
-                               udp.isEmpty() ? NetServer::DefaultUdpPort : udp.toUShort());
-    }
+    QHostAddress bind;
+    quint16 tcp = 0, udp = 0;
+    if (!EarlySockets::Endpoints(bind, tcp, udp))
+        QLOG_WARN() << "MervexWnd::WireServer: MERVEX_SERVER_ADDRESS is no address, any address used";
+    m_server->SetEndpoints(bind, tcp, udp);
     m_netImages.reset(new NetImagesAdapter(m_images));
     m_netPrograms.reset(new PalPrograms);
     // The phone's tab list is the configuration's user tabs; its views are the editor's grid canvases.

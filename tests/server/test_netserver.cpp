@@ -1,5 +1,6 @@
 #include "foundation/logger/QsLog.h"
 #include "functions/pal/pal.h"
+#include "server/earlysockets.h"
 #include "server/websocketud.h"
 #include "tests/common/logcapture.h"
 #include "tests/server/netfakes.h"
@@ -10,6 +11,7 @@
 #include <QNetworkDatagram>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QUdpSocket>
 #include <QtTest>
@@ -207,6 +209,98 @@ private slots:
     }
 
     // ---- Open and close ----
+
+    // ---- Sockets opened at the program's start ----
+
+    // Discovery answers before the server opens; a connection made meanwhile waits and is served once the
+    // server has taken the sockets over, which then answers discovery itself.
+    void earlySocketsServeUntilTheServerTakesThemOver() {
+        const QHostAddress loopback(QHostAddress::LocalHost);
+        quint16 tcpPort = 0, udpPort = 0;
+        {
+            QTcpServer probeTcp;
+            QUdpSocket probeUdp;
+            QVERIFY(probeTcp.listen(loopback, 0));
+            QVERIFY(probeUdp.bind(loopback, 0));
+            tcpPort = probeTcp.serverPort();
+            udpPort = probeUdp.localPort();
+        }
+        QVERIFY(EarlySockets::Start(loopback, tcpPort, udpPort, QStringLiteral("host os id")));
+        QVERIFY(EarlySockets::IsAnswering());
+        QVERIFY(!EarlySockets::Start(loopback, tcpPort, udpPort, QStringLiteral("again")));
+
+        QUdpSocket phone;
+        QVERIFY(phone.bind(loopback, 0));
+        // The answers to the datagram and to a plain "RSP" sent after it.
+        auto ask = [&](const QByteArray& datagram) {
+            phone.writeDatagram(datagram, loopback, udpPort);
+            phone.writeDatagram(QByteArray("RSP"), loopback, udpPort);
+            QList<QByteArray> answers;
+            (void)QTest::qWaitFor(
+                [&] {
+                    while (phone.hasPendingDatagrams())
+                        answers << phone.receiveDatagram().data();
+                    return !answers.isEmpty();
+                },
+                5000);
+            QTest::qWait(50);
+            while (phone.hasPendingDatagrams())
+                answers << phone.receiveDatagram().data();
+            return answers;
+        };
+        // Only an exact "RSP" is answered, as the server answers it.
+        QCOMPARE(ask("RSP\n"), QList<QByteArray>{"RCP host os id"});
+        QCOMPARE(ask(QByteArray("RSP\0x", 5)), (QList<QByteArray>{"RCP host os id", "RCP host os id"}));
+
+        QTcpSocket early;
+        early.connectToHost(loopback, tcpPort);
+        QVERIFY(early.waitForConnected(5000));
+        early.write("GET /GetInfo HTTP/1.1\r\nHost: x\r\n\r\n");
+        QVERIFY(early.waitForBytesWritten(5000));
+
+        // Other endpoints take nothing over.
+        qintptr tcpFd = -1, udpFd = -1;
+        QVERIFY(!EarlySockets::Take(loopback, tcpPort, quint16(udpPort + 1), tcpFd, udpFd));
+        QCOMPARE(tcpFd, qintptr(-1));
+        QVERIFY(EarlySockets::IsAnswering());
+
+        NetServer late;
+        late.SetEndpoints(loopback, tcpPort, udpPort);
+        QVERIFY(late.Open());
+        QVERIFY(!EarlySockets::IsAnswering());
+        QCOMPARE(late.TcpPort(), tcpPort);
+        QCOMPARE(late.UdpPort(), udpPort);
+        QByteArray reply;
+        QTRY_VERIFY_WITH_TIMEOUT((reply += early.readAll()).contains("MervexSrv\n"), 5000);
+        QVERIFY(reply.startsWith("HTTP/1.1 200 OK\r\n"));
+        const QList<QByteArray> answers = ask("RSP");
+        QCOMPARE(answers.size(), 2);
+        QVERIFY(answers.first().startsWith("RCP ") && answers.first() != "RCP host os id");
+        QVERIFY(!EarlySockets::Take(loopback, tcpPort, udpPort, tcpFd, udpFd));
+
+        // Closed and opened again, the server binds its own sockets as ever.
+        late.Close();
+        QVERIFY(late.Open());
+        QCOMPARE(late.TcpPort(), tcpPort);
+        EarlySockets::Stop();
+    }
+
+    void earlySocketsNotTakenAreClosed() {
+        const QHostAddress loopback(QHostAddress::LocalHost);
+        QTcpServer probe;
+        QVERIFY(probe.listen(loopback, 0));
+        const quint16 port = probe.serverPort();
+        probe.close();
+        QVERIFY(EarlySockets::Start(loopback, port, 0, QStringLiteral("a b c")));
+        QTcpServer other;
+        QVERIFY(!other.listen(loopback, port));
+        EarlySockets::Stop();
+        QVERIFY(!EarlySockets::IsAnswering());
+        QVERIFY(other.listen(loopback, port));
+        // A port that is taken leaves nothing open.
+        QVERIFY(!EarlySockets::Start(loopback, port, 0, QStringLiteral("a b c")));
+        QVERIFY(!EarlySockets::IsAnswering());
+    }
 
     void openFailsOnTakenPort() {
         NetServer second;
