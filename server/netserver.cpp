@@ -1,5 +1,7 @@
 #include "server/netserver.h"
 
+#include "config/datacfg.h"
+#include "config/scriptmemory.h"
 #include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
 #include "functions/pal/pal.h"
@@ -302,10 +304,23 @@ void NetServer::OnUpdate() {
     }
     if (m_sessions.isEmpty() && m_timer->isActive()) {
         m_timer->stop();
-        // The last phone left: the memory its sessions used (messages, views, socket buffers) goes back to
-        // the system instead of staying in the allocator's free lists.
-        malloc_trim(0);
+        // The sessions just removed go with their sockets at the next turn of the event loop; their memory is
+        // handed back a moment later.
+        QTimer::singleShot(ReleaseDelayMs, this, &NetServer::ReleaseMemory);
     }
+}
+
+void NetServer::ReleaseMemory() {
+    PROFILE_SCOPE("NetServer::ReleaseMemory");
+    if (!m_sessions.isEmpty())
+        return;
+    // The last phone left: the script objects its views made are collected, and the memory its sessions used
+    // (messages, views, socket buffers) goes back to the system instead of staying in the allocator's free
+    // lists.
+    if (DataCfg* cfg = DataCfg::Instance())
+        CollectScriptGarbage(*cfg);
+    malloc_trim(0);
+    ++m_memoryReleases;
 }
 
 void NetServer::ClientReset(quint64 sessionId) {

@@ -41,6 +41,8 @@ public:
     static constexpr int MaxPairingWaiting = 4;
     // Tab indices the phone may show (the tab bar holds at most 48 tabs).
     static constexpr int MaxTabs = 48;
+    // After the last session left, its memory is handed back this much later (its sockets go first).
+    static constexpr int ReleaseDelayMs = 500;
 
     explicit NetServer(QObject* parent = nullptr);
     ~NetServer() override;
@@ -53,6 +55,8 @@ public:
     // Where Open listens; port 0 takes a free port (tests). Defaults: the IPv4 any-address, 32241, 32242.
     void SetEndpoints(const QHostAddress& address, quint16 tcpPort, quint16 udpPort);
     quint16 TcpPort() const;
+    // How often the memory of the sessions was handed back after the last one left.
+    int MemoryReleases() const { return m_memoryReleases; }
     quint16 UdpPort() const;
 
     // The higher parts of the program; none set means no pairing, no tabs, no images.
@@ -107,6 +111,8 @@ public slots:
     void OnWSSockRcvB(const QByteArray& bytes);
     void OnWSSockPong(quint64 ms);
     void OnUpdate();
+    // Once no session is left: script garbage collected and free memory handed back to the system.
+    void ReleaseMemory();
     void CloseAll();
     void ClientReset(quint64 sessionId);
     // The user's answer to the pairing question of a session; ignored when that question is no longer open.
@@ -148,6 +154,7 @@ private:
     QUdpSocket* m_udp;
     QTcpServer* m_tcp;
     QTimer* m_timer;
+    int m_memoryReleases = 0;
     QList<WebSocketUD*> m_sessions;
     QList<QIODevice*> m_plain; // accepted, not upgraded, oldest first
 

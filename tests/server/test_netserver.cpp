@@ -325,6 +325,24 @@ private slots:
         QCOMPARE(closed.count(), 2);
     }
 
+    void memoryGoesBackOnceTheLastSessionLeft() {
+        std::unique_ptr<FakePhone> first(ConnectedPhone(QStringLiteral("K1")));
+        std::unique_ptr<FakePhone> second(ConnectedPhone(QStringLiteral("K2")));
+        QVERIFY(first && second);
+        first.reset();
+        QTRY_COMPARE_WITH_TIMEOUT(server->Sessions().size(), 1, 5000);
+        QTest::qWait(NetServer::ReleaseDelayMs + 200);
+        QCOMPARE(server->MemoryReleases(), 0);
+        second.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(server->Sessions().isEmpty(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(server->MemoryReleases(), 1, 5000);
+        // A session that comes and goes again releases again.
+        std::unique_ptr<FakePhone> third(ConnectedPhone(QStringLiteral("K3")));
+        QVERIFY(third);
+        third.reset();
+        QTRY_COMPARE_WITH_TIMEOUT(server->MemoryReleases(), 2, 5000);
+    }
+
     void idleConnectionsAreBounded() {
         // Connections that never upgrade: beyond the bound the oldest are closed.
         const int total = NetServer::MaxPlainConnections + 40;
