@@ -1,8 +1,9 @@
 // Load run of the real program over loopback: starts the program binary on a private user folder in which
 // the load phones are paired already, connects N phone sessions that each send a control message every
 // interval (a press on one of its controls, then the press cancelled), and meanwhile asks GetInfo and opens new
-// sessions; afterwards it sends malformed requests and frames. It prints the figures (start to discovery, CM-to-View,
-// GetInfo and new-session times, RSS at start, peak and after the sessions closed) and ends with 1 when a session
+// sessions; afterwards it sends malformed requests and frames. It prints the figures (start to discovery and to the
+// server answering, CM-to-View, GetInfo and new-session times, RSS once started, peak and after the sessions
+// closed) and ends with 1 when a session
 // failed to connect or a GetInfo went unanswered. Bounded in time and count; loopback only.
 // With --echo 1 the same run first measures a minimal WebSocket echo server (the toolkit's own, on a thread of
 // its own) with as many clients sending the same messages at the same pace, and sets the message-to-View times
@@ -348,6 +349,18 @@ int Run(const Options& o) {
     std::printf("start to discovery answering: %.1f ms\n", discoveryMs);
     if (discoveryMs < 0)
         return 2;
+    // Discovery answers before the program has finished starting; the server answers GetInfo once it opened,
+    // at the end of the start. RSS at start is read after that.
+    bool served = false;
+    SpinUntil(30000, [&] {
+        served = GetInfoMs(tcp) >= 0;
+        return served || program.state() != QProcess::Running;
+    });
+    if (!served) {
+        std::printf("the server never answered GetInfo\n");
+        return 2;
+    }
+    std::printf("start to the server answering: %.1f ms\n", started.nsecsElapsed() / 1e6);
     SpinUntil(1000, [] { return false; });
     const qint64 pid = program.processId();
     const qint64 rssStart = RssKb(pid);
