@@ -3,8 +3,8 @@
 // interval (a press on one of its controls, then the press cancelled), and meanwhile asks GetInfo and opens new
 // sessions; afterwards it sends malformed requests and frames. It prints the figures (start to discovery and to the
 // server answering, CM-to-View, GetInfo and new-session times, RSS once started, peak and after the sessions
-// closed) and ends with 1 when a session
-// failed to connect or a GetInfo went unanswered. Bounded in time and count; loopback only.
+// closed) and ends with 1 when a session failed to connect or a GetInfo went unanswered. Bounded in time and
+// count; loopback only.
 // With --echo 1 the same run first measures a minimal WebSocket echo server (the toolkit's own, on a thread of
 // its own) with as many clients sending the same messages at the same pace, and sets the message-to-View times
 // against its round trip.
