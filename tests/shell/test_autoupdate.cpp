@@ -240,22 +240,32 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("announced");
         QTest::addColumn<bool>("matches");
+        QTest::addColumn<bool>("overExecutable");
         const QByteArray file = "#!/bin/sh\nexit 0\n" + QByteArray(70000, '#');
         const QString md5 = QString::fromLatin1(QCryptographicHash::hash(file, QCryptographicHash::Md5).toHex());
-        QTest::newRow("match") << file << md5 << true;
-        QTest::newRow("match, upper case") << file << md5.toUpper() << true;
-        QTest::newRow("mismatch") << file << QString(32, QLatin1Char('0')) << false;
-        QTest::newRow("none announced") << file << QString() << false;
+        QTest::newRow("match") << file << md5 << true << false;
+        QTest::newRow("match, upper case") << file << md5.toUpper() << true << false;
+        QTest::newRow("mismatch") << file << QString(32, QLatin1Char('0')) << false << false;
+        QTest::newRow("none announced") << file << QString() << false << false;
+        // A file of that name left executable (by whoever) must not hand its mode to the download.
+        QTest::newRow("over an executable file") << file << md5 << true << true;
     }
     void download() {
         QFETCH(QByteArray, file);
         QFETCH(QString, announced);
+        QFETCH(bool, overExecutable);
         server->Set(QStringLiteral("/installer"), {file});
         server->Set(QStringLiteral("/installer.sig"), {Sign(file)});
         const QByteArray answer = "{\"Version\":\"0.460\",\"MD5\":\"" + announced.toLatin1() + "\",\"Link\":\"" +
                                   server->Url(QStringLiteral("/installer")).toLatin1() + "\"}";
         AutoUpdate* c = CheckedController(answer);
         QDir(c->GetDownloadFolder()).removeRecursively();
+        if (overExecutable) {
+            QVERIFY(QDir().mkpath(c->GetDownloadFolder()));
+            QVERIFY(WriteFile(c->GetInstallerPath(), "#!/bin/sh\nold\n"));
+            QVERIFY(QFile::setPermissions(c->GetInstallerPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                                     QFileDevice::ExeOwner | QFileDevice::ExeUser));
+        }
         QSignalSpy progress(c, &AutoUpdate::downloadProgress);
         QSignalSpy completed(c, &AutoUpdate::downloadCompleted);
         QSignalSpy copied(c, &AutoUpdate::copyCompleted);
@@ -273,7 +283,8 @@ private slots:
         QVERIFY(c->VerifyInstaller());
         QCOMPARE(server->lastPath, QStringLiteral("/installer.sig"));
         // Written, never made executable.
-        QVERIFY(!(QFile::permissions(c->GetInstallerPath()) & (QFileDevice::ExeOwner | QFileDevice::ExeUser)));
+        QVERIFY(!(QFile::permissions(c->GetInstallerPath()) &
+                  (QFileDevice::ExeOwner | QFileDevice::ExeUser | QFileDevice::ExeGroup | QFileDevice::ExeOther)));
         delete c;
     }
 
