@@ -1,15 +1,20 @@
 #pragma once
-// Watches for the program's popups (message boxes) in the shell's unit tests, records each as "title|text"
-// and ends it with OK (or closes it), also from inside the popup's own modal loop.
+// Watches for the program's popups (message boxes) in the shell's tests, records each as "title|text" and
+// ends it with OK (or closes it), also from inside the popup's own modal loop. Its helpers answer one popup
+// as the user does: click a button of its row, or act on the next modal popup once it is up.
 
 #include "widgets/popupwnd.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDialogButtonBox>
 #include <QEventLoop>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 class PopupWatcher : public QObject {
 public:
@@ -28,6 +33,35 @@ public:
             loop.exec();
         }
         return seen.size() >= count;
+    }
+
+    // The row's button that ends the popup with value, or null.
+    static QAbstractButton* Button(PopupWnd* popup, int value) {
+        if (!popup)
+            return nullptr;
+        for (QAbstractButton* b : popup->buttonBox()->buttons())
+            if (popup->ButtonValue(b) == value)
+                return b;
+        return nullptr;
+    }
+    // Clicks that button with the mouse; false when the popup has none.
+    static bool Answer(PopupWnd* popup, int value) {
+        QAbstractButton* b = Button(popup, value);
+        if (!b)
+            return false;
+        QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, b->rect().center());
+        return true;
+    }
+    // Runs fn on the next modal popup of type T once it is up (inside the popup's own loop).
+    template <typename T> static void OnModal(const std::function<void(T*)>& fn) {
+        QTimer::singleShot(0, [fn] {
+            auto* popup = qobject_cast<T*>(QApplication::activeModalWidget());
+            if (!popup) {
+                OnModal<T>(fn);
+                return;
+            }
+            fn(popup);
+        });
     }
 
     QStringList seen;

@@ -20,6 +20,7 @@
 #include "shell/programtabhooks.h"
 #include "tests/common/phoneclient.h"
 #include "tests/common/wiredprogram.h"
+#include "tests/shell/popupwatcher.h"
 #include "widgets/popupwnd.h"
 
 #include <QAbstractButton>
@@ -32,18 +33,6 @@
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <QtTest>
-
-namespace {
-void Answer(PopupWnd* popup, int value) {
-    for (QAbstractButton* b : popup->buttonBox()->buttons()) {
-        if (popup->ButtonValue(b) == value) {
-            QTest::mouseClick(b, Qt::LeftButton);
-            return;
-        }
-    }
-    QFAIL("no such button");
-}
-} // namespace
 
 class TestControlsTab : public QObject {
     Q_OBJECT
@@ -143,7 +132,7 @@ private slots:
         QVERIFY(phone.WaitConnected());
         phone.SendConnect(QStringLiteral("Pixel"), QStringLiteral("KEY1"));
         QTRY_VERIFY_WITH_TIMEOUT(m_wnd->PairingQuestion() && m_wnd->PairingQuestion()->isVisible(), 5000);
-        Answer(m_wnd->PairingQuestion(), PopupWnd::YES);
+        QVERIFY(PopupWatcher::Answer(m_wnd->PairingQuestion(), PopupWnd::YES));
         QCOMPARE(PhoneClient::JsonOf(phone.WaitFor("Connect?")).value("connected").toBool(), true);
         const QByteArray view = QByteArrayLiteral("View?t=") + QByteArray::number(tabIndex);
         phone.Send(QString::fromLatin1(view));

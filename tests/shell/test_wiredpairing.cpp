@@ -7,6 +7,7 @@
 #include "shell/programtabhooks.h"
 #include "tests/common/phoneclient.h"
 #include "tests/common/wiredprogram.h"
+#include "tests/shell/popupwatcher.h"
 #include "widgets/popupwnd.h"
 
 #include <QAbstractButton>
@@ -14,18 +15,6 @@
 #include <QMimeData>
 #include <QUrl>
 #include <QtTest>
-
-namespace {
-void Answer(PopupWnd* popup, int value) {
-    for (QAbstractButton* b : popup->buttonBox()->buttons()) {
-        if (popup->ButtonValue(b) == value) {
-            QTest::mouseClick(b, Qt::LeftButton);
-            return;
-        }
-    }
-    QFAIL("no such button");
-}
-} // namespace
 
 class TestWiredPairing : public QObject {
     Q_OBJECT
@@ -53,7 +42,7 @@ private slots:
         other.SendConnect(QStringLiteral("Stranger"), QStringLiteral("KEY2"));
         QVERIFY(!other.WaitFor("PairPending").isEmpty());
 
-        Answer(wnd->PairingQuestion(), PopupWnd::YES);
+        QVERIFY(PopupWatcher::Answer(wnd->PairingQuestion(), PopupWnd::YES));
         const QJsonObject reply = PhoneClient::JsonOf(phone.WaitFor("Connect?"));
         QCOMPARE(reply.value("connected").toBool(), true);
         QCOMPARE(reply.value("pairsucc").toBool(), true);
@@ -68,7 +57,7 @@ private slots:
         // The second phone had asked while the first question was open: its question follows, and NO
         // leaves it unpaired.
         QTRY_VERIFY_WITH_TIMEOUT(wnd->PairingQuestion() && wnd->PairingQuestion()->isVisible(), 5000);
-        Answer(wnd->PairingQuestion(), PopupWnd::NO);
+        QVERIFY(PopupWatcher::Answer(wnd->PairingQuestion(), PopupWnd::NO));
         QCOMPARE(PhoneClient::JsonOf(other.WaitFor("Connect?")).value("error").toString(),
                  QStringLiteral("Not Paired"));
         QVERIFY(!wnd->Cfg()->UserCfg().FindDevice(QStringLiteral("Stranger"), QStringLiteral("KEY2"), &active));
