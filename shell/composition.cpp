@@ -52,6 +52,10 @@ Composition::Composition(const MervexWnd::Folders& folders) {
 }
 
 Composition::~Composition() {
+    // Only once the program has ended: every close before it may have left the program running. Before the
+    // window, whose settings page may be showing one of the sources.
+    DeleteFuncProviders();
+    DeleteDataSources();
     DCGrid::SetClientResetHandler(nullptr);
     SetColorPickerSettings(nullptr);
     SetDataSourceSettingsMap(nullptr);

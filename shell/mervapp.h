@@ -41,8 +41,9 @@ public:
     static QString LockPath(const QString& instanceName);
 
     // The end of the desktop session: while the main window sits hidden it is shown and runs the close checks;
-    // answers false when the user refused (the session end is then cancelled).
-    bool QueryEndSession();
+    // answers false when the user refused (the session end is then cancelled). Nothing is taken down: another
+    // program may still cancel the session end, and this one must then go on whole.
+    static bool QueryEndSession();
 
 signals:
     void messageReceived(const QString& message);

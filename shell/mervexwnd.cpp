@@ -181,6 +181,7 @@ MervexWnd::MervexWnd(IMainTabHooks& hooks, const Folders& folders, QWidget* pare
 }
 
 MervexWnd::~MervexWnd() {
+    qApp->removeEventFilter(this);
     // The pairing question has no parent: it goes with the window it answers to.
     delete m_pairingPopup.data();
     m_server->Close();
@@ -698,7 +699,9 @@ void MervexWnd::changeEvent(QEvent* e) {
 }
 
 void MervexWnd::closeEvent(QCloseEvent* e) {
-    if (!prepclose())
+    // The close sequence asked already. Any other close (the window manager's) asks now and, accepted, only
+    // hides the window: the program goes on in the tray.
+    if (!m_quitting && !prepclose())
         e->ignore();
     else
         QWidgetEx::closeEvent(e);
@@ -857,25 +860,22 @@ void MervexWnd::OnClickCancel() {
 
 bool MervexWnd::prepclose() {
     PROFILE_SCOPE("MervexWnd::prepclose");
-    // Quitting through close() reaches closeEvent as well: the questions and the clean-up run only once.
-    if (m_prepared)
-        return true;
     if (!m_hooks->GridEditorMayClose())
         return false;
     if (!m_hooks->SettingsMayLeave())
         return false;
     SaveDataSourceSettings();
     m_hooks->StoreTreeState();
-    DeleteFuncProviders();
-    DeleteDataSources();
-    m_prepared = true;
     QLOG_INFO() << "MervexWnd::prepclose: done";
     return true;
 }
 
 bool MervexWnd::close() {
-    if (!prepclose())
+    if (!m_quitting && !prepclose())
         return false;
+    m_quitting = true;
+    // The function providers and data sources serve until the event loop has ended (the composition root
+    // takes them down): a close that leaves the program running must keep every one of them.
     QApplication::setQuitOnLastWindowClosed(true);
     const bool closed = QWidget::close();
     // Another top-level window (a log window, a popup) must not keep the program running.
@@ -938,9 +938,34 @@ void MervexWnd::AskPairing(quint64 ticket, const QString& name, const QString& k
             return;
         m_pairingPopup = nullptr;
         m_pairingTicket = 0;
+        qApp->removeEventFilter(this);
         if (server)
             server->AnswerPairing(ticket, answer == PopupWnd::YES);
     });
+    // A modal popup opened while the question waits (the add-device popup of pairing mode above all) must
+    // not cover it: the question is raised over it.
+    qApp->installEventFilter(this);
+    popup->show();
+    popup->raise();
+    popup->activateWindow();
+}
+
+bool MervexWnd::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::Show && m_pairingPopup && watched != m_pairingPopup && watched->isWidgetType()) {
+        const QWidget* shown = static_cast<QWidget*>(watched);
+        if (shown->isWindow() && shown->isModal())
+            QTimer::singleShot(0, this, &MervexWnd::RaisePairingQuestion);
+    }
+    return QWidgetEx::eventFilter(watched, e);
+}
+
+void MervexWnd::RaisePairingQuestion() {
+    PopupWnd* popup = m_pairingPopup;
+    if (!popup || !popup->isVisible() || QApplication::activeModalWidget() == popup)
+        return;
+    // Modality takes effect on showing, and the window shown last stands over the earlier modal ones.
+    popup->hide();
+    popup->setWindowModality(Qt::ApplicationModal);
     popup->show();
     popup->raise();
     popup->activateWindow();
@@ -952,6 +977,7 @@ void MervexWnd::WithdrawPairing(quint64 ticket) {
     PopupWnd* popup = m_pairingPopup;
     m_pairingPopup = nullptr;
     m_pairingTicket = 0;
+    qApp->removeEventFilter(this);
     popup->close();
 }
 

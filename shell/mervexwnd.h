@@ -138,11 +138,16 @@ public slots:
     void CreateTrayIcon();
     void TrayIconActivated(QSystemTrayIcon::ActivationReason reason);
     void ShowNormal();
-    // The close checks and the clean-up before quitting; false when the user cancelled a question. Runs
-    // its clean-up once: later calls answer true at once.
+    // The close checks: the unsaved-changes questions, then the data sources' settings and the control list's
+    // tree state kept in the configuration; false when the user cancelled a question. Nothing is taken down:
+    // a close may not end the program (the window closed into the tray, a session end that another program
+    // cancels), which must go on working and ask again at its next close.
     bool prepclose();
-    // The close sequence: prepclose, then the window closes and the event loop ends.
+    // The close sequence: prepclose, then the window closes and the event loop ends (the function providers
+    // and data sources go with the composition root, after it).
     bool close();
+    // Whether the close sequence has begun ending the program.
+    bool IsQuitting() const { return m_quitting; }
     void OnClickOk();
     void OnClickApply();
     void OnClickCancel();
@@ -176,8 +181,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dropEvent(QDropEvent* e) override;
+    // While a pairing question is shown: a modal popup opened after it would keep the user from answering.
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    // Shows the pairing question again, modal, so that it stands over the modal popups opened after it.
+    void RaisePairingQuestion();
     void BuildForm();
     void FixFolders(const Folders& folders);
     void WireServer();
@@ -241,5 +250,6 @@ private:
     bool m_started = false;
     // The first start's add-device popup is open; the window shows when it ends.
     bool m_firstPairing = false;
-    bool m_prepared = false;
+    // close() passed the questions: the window's own close event does not ask them again.
+    bool m_quitting = false;
 };

@@ -1,13 +1,20 @@
 // The program as it runs, built as program entry builds it: the settings and support tabs are the real ones
 // behind their buttons, OK/APPLY/CANCEL save and revert the settings page, pairing mode from the settings tab
-// lets more phones pair over the loopback address, a deactivated or deleted device no longer connects, the
-// first start asks for a phone while the window waits, and F1 opens the help overlay.
+// lets more phones pair over the loopback address, a pairing question stays answerable over the add-device
+// popups opened after it, a deactivated or deleted device no longer connects, the first start asks for a phone
+// while the window waits, F1 opens the help overlay, a close that leaves the program running keeps it whole,
+// and the stored account logs in at start only with the account host's valid certificate.
 #include "config/datacfg.h"
 #include "config/tdatasource.h"
 #include "config/tusercfg.h"
+#include "foundation/cryptstring.h"
+#include "functions/funcmgr.h"
+#include "functions/pal/pal.h"
 #include "server/netserver.h"
+#include "shell/accountui.h"
 #include "shell/adddevicepopup.h"
 #include "shell/helpguideovl.h"
+#include "shell/mervapp.h"
 #include "shell/mtesettingsedit.h"
 #include "shell/mtesettingselements.h"
 #include "shell/mtsettingsctrl.h"
@@ -17,8 +24,10 @@
 #include "tests/common/phoneclient.h"
 #include "tests/common/wiredprogram.h"
 #include "tests/shell/localhttpserver.h"
+#include "tests/shell/popupwatcher.h"
 #include "widgets/mainctrlbtn.h"
 #include "widgets/popupwnd.h"
+#include "widgets/qlabelex.h"
 #include "widgets/qwebviewex.h"
 #include "widgets/stdbtn.h"
 #include "widgets/subnavbtn.h"
@@ -28,6 +37,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QTableWidget>
+#include <QWindow>
 #include <QtTest>
 
 #include <functional>
@@ -36,25 +46,6 @@ namespace {
 void Click(QAbstractButton* button) {
     QVERIFY(button);
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
-}
-
-QAbstractButton* ButtonOf(PopupWnd* popup, int value) {
-    for (QAbstractButton* b : popup->buttonBox()->buttons())
-        if (popup->ButtonValue(b) == value)
-            return b;
-    return nullptr;
-}
-
-// Runs fn on the next modal popup of type T once it is up (inside the popup's own loop).
-template <typename T> void OnModal(const std::function<void(T*)>& fn) {
-    QTimer::singleShot(0, [fn] {
-        auto* popup = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!popup) {
-            OnModal<T>(fn);
-            return;
-        }
-        fn(popup);
-    });
 }
 
 QByteArray StoredUserCfg(WiredProgram& program) {
@@ -88,13 +79,17 @@ class TestWiredShell : public QObject {
         // Over a modal popup the question is the one the user can click.
         if (QApplication::activeModalWidget())
             QCOMPARE(QApplication::activeModalWidget(), Wnd()->PairingQuestion());
-        Click(ButtonOf(Wnd()->PairingQuestion(), PopupWnd::YES));
+        QVERIFY(PopupWatcher::Answer(Wnd()->PairingQuestion(), PopupWnd::YES));
         const QJsonObject reply = PhoneClient::JsonOf(phone.WaitFor("Connect?"));
         QCOMPARE(reply.value("connected").toBool(), true);
         QCOMPARE(reply.value("pairsucc").toBool(), true);
     }
 
 private slots:
+    // As program entry: the platform layer's threads (the statistics behind the System grid's values) run
+    // before the program is built.
+    void initTestCase() { PAL::Init(); }
+    void cleanupTestCase() { PAL::Exit(); }
     void init() {
         qputenv("MERVEX_WEB_HOST", "127.0.0.1:9");
         qputenv("MERVEX_SUPPORT_DOMAIN", "127.0.0.1:9");
@@ -128,7 +123,7 @@ private slots:
 
         // SUPPORT tests the maker's server first; unreachable, it says so and the tab stays.
         bool told = false;
-        OnModal<PopupWnd>([&](PopupWnd* box) {
+        PopupWatcher::OnModal<PopupWnd>([&](PopupWnd* box) {
             told = box->windowTitle() == QLatin1String("NO INTERNET CONNECTION");
             box->reject();
         });
@@ -188,9 +183,9 @@ private slots:
         players = qobject_cast<QComboBox*>(edit->ValueWidget(QStringLiteral("DefaultMediaPlayer")));
         players->setCurrentIndex(0);
         QString asked;
-        OnModal<PopupWnd>([&](PopupWnd* box) {
+        PopupWatcher::OnModal<PopupWnd>([&](PopupWnd* box) {
             asked = box->windowTitle();
-            Click(ButtonOf(box, PopupWnd::CANCEL));
+            QVERIFY(PopupWatcher::Answer(box, PopupWnd::CANCEL));
         });
         Click(Wnd()->TabButton(MervexWnd::TabCreate));
         QCOMPARE(asked, QStringLiteral("SAVE CHANGES?"));
@@ -210,11 +205,11 @@ private slots:
         PhoneClient second(m_program->TcpPort());
         PhoneClient third(m_program->TcpPort());
         bool during = false;
-        OnModal<AddDevicePopup>([&](AddDevicePopup* popup) {
+        PopupWatcher::OnModal<AddDevicePopup>([&](AddDevicePopup* popup) {
             during = Wnd()->TabHooks()->IsPairingMode();
             PairThroughQuestion(second, QStringLiteral("Two"), QStringLiteral("KEY2"));
             PairThroughQuestion(third, QStringLiteral("Three"), QStringLiteral("KEY3"));
-            Click(ButtonOf(popup, PopupWnd::CLOSE));
+            QVERIFY(PopupWatcher::Answer(popup, PopupWnd::CLOSE));
         });
         Click(Settings()->Edit()->Pairing()->DevicesBox()->findChild<StdBtn*>(QStringLiteral("btnAdd")));
         QVERIFY(during);
@@ -273,7 +268,7 @@ private slots:
 
         // DELETE DEVICE on the second row, confirmed: dropped, gone from the file, refused afterwards.
         pairing->OnTableDevClicked(1, 1);
-        OnModal<PopupWnd>([](PopupWnd* box) { Click(ButtonOf(box, PopupWnd::YES)); });
+        PopupWatcher::OnModal<PopupWnd>([](PopupWnd* box) { QVERIFY(PopupWatcher::Answer(box, PopupWnd::YES)); });
         Click(pairing->DevicesBox()->findChild<StdBtn*>(QStringLiteral("btnDelete")));
         QTRY_VERIFY_WITH_TIMEOUT(!Wnd()->Server()->IsDeviceConnected(QStringLiteral("KEYB")), 5000);
         QVERIFY(!StoredUserCfg(*m_program).contains("KEYB"));
@@ -300,6 +295,188 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!WiredProgram::FirstPairingPopup(), 3000);
         QTRY_VERIFY_WITH_TIMEOUT(Wnd()->isVisible(), 3000);
         QVERIFY(!Wnd()->TabHooks()->IsPairingMode());
+    }
+
+    // A pairing question already waiting when an add-device popup opens (the first start's, or the one of
+    // "+ ADD NEW DEVICE") comes over it, so the user can answer it; before, it stayed behind the modal popup.
+    void pairingQuestionStaysAnswerableOverALaterAddDevicePopup_data() {
+        QTest::addColumn<bool>("firstStart");
+        QTest::newRow("first start") << true;
+        QTest::newRow("add new device") << false;
+    }
+    void pairingQuestionStaysAnswerableOverALaterAddDevicePopup() {
+        QFETCH(bool, firstStart);
+        PhoneClient phone(m_program->TcpPort());
+        QVERIFY(phone.WaitConnected());
+        phone.SendConnect(QStringLiteral("Early"), QStringLiteral("KEYE"));
+        QVERIFY(!phone.WaitFor("PairPending").isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(Wnd()->PairingQuestion() && Wnd()->PairingQuestion()->isVisible(), 5000);
+        QPointer<PopupWnd> question = Wnd()->PairingQuestion();
+        QVERIFY(!QApplication::activeModalWidget());
+
+        bool answered = false;
+        const auto answerOver = [&](QWidget* popup) {
+            QVERIFY(popup && popup->isVisible());
+            QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeModalWidget(), static_cast<QWidget*>(question.data()), 3000);
+            QVERIFY(PopupWatcher::Answer(question, PopupWnd::YES));
+            const QJsonObject reply = PhoneClient::JsonOf(phone.WaitFor("Connect?"));
+            QCOMPARE(reply.value("pairsucc").toBool(), true);
+            answered = true;
+        };
+        if (firstStart) {
+            QVERIFY(Wnd()->TabHooks()->RunFirstStartPairing());
+            auto* popup = qobject_cast<AddDevicePopup*>(WiredProgram::FirstPairingPopup());
+            answerOver(popup);
+            // With the phone stored, the first-start popup goes by itself.
+            QTRY_VERIFY_WITH_TIMEOUT(!WiredProgram::FirstPairingPopup(), 3000);
+        } else {
+            ShowSettings();
+            // Found among the windows: once the question stands over it, the popup is no longer the active one.
+            std::function<void()> whenUp = [&] {
+                AddDevicePopup* popup = nullptr;
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (auto* p = qobject_cast<AddDevicePopup*>(w); p && p->isVisible())
+                        popup = p;
+                if (!popup) {
+                    QTimer::singleShot(10, whenUp);
+                    return;
+                }
+                answerOver(popup);
+                if (!answered) {
+                    popup->done(0); // a failed check must not leave the popup's loop running
+                    return;
+                }
+                QVERIFY(PopupWatcher::Answer(popup, PopupWnd::CLOSE));
+            };
+            QTimer::singleShot(0, whenUp);
+            Click(Settings()->Edit()->Pairing()->DevicesBox()->findChild<StdBtn*>(QStringLiteral("btnAdd")));
+        }
+        QVERIFY(answered);
+        QVERIFY(!Wnd()->TabHooks()->IsPairingMode());
+        bool active = false;
+        QVERIFY(Wnd()->Cfg()->UserCfg().FindDevice(QStringLiteral("Early"), QStringLiteral("KEYE"), &active));
+        QVERIFY(!phone.WaitFor("Tabs").isEmpty());
+    }
+
+    // A close that does not end the program (the window manager's close into the tray, a session end that
+    // another program cancels) leaves it whole: the very same function providers and data sources, a phone
+    // still served with function values, and the next Quit still asks about unsaved changes. Before, the
+    // close took the providers and sources down and the next Quit skipped the questions.
+    void closeThatLeavesTheProgramRunningKeepsItWhole() {
+        QApplication::setQuitOnLastWindowClosed(false); // as program entry runs it
+        PhoneClient phone(m_program->TcpPort());
+        PairThroughQuestion(phone, QStringLiteral("Tray"), QStringLiteral("KEYT"));
+        QVERIFY(!phone.WaitFor("Tabs").isEmpty());
+        // The settings tab shows a data source's form, which reads its live source.
+        ShowSettings();
+        const QString sourceKey = QStringLiteral("DataSource,") + Wnd()->Cfg()->DataSources().first().Name;
+        Click(Settings()->List()->Entry(sourceKey));
+        IIncomingDataSource* shown = Settings()->Edit()->CurrentSource();
+        QVERIFY(shown);
+        const FuncProviderList providers = GetFuncProviderList();
+        const DataSourceList sources = GetDataSourceList();
+        QVERIFY(!providers.isEmpty() && sources.contains(shown));
+
+        // The window manager closes the window: it goes, the program stays.
+        QVERIFY(Wnd()->windowHandle());
+        Wnd()->windowHandle()->close();
+        QVERIFY(!Wnd()->isVisible());
+        QVERIFY(!Wnd()->IsQuitting());
+        // The session is to end: the hidden window shows and asks; then another program cancels the end.
+        QVERIFY(MervApp::QueryEndSession());
+        QVERIFY(Wnd()->isVisible());
+        QCOMPARE(GetFuncProviderList(), providers);
+        QCOMPARE(GetDataSourceList(), sources);
+        QCOMPARE(Settings()->Edit()->CurrentSource(), shown);
+        QVERIFY(Wnd()->Server()->IsOpen());
+
+        // The phone's System grid shows the processor count, a value of the function providers, on its "CPUs"
+        // tile (at first 0, until the statistics have come in).
+        const QString cores = GetFuncProviderList().first()->GetValue(QStringLiteral("CPU_Count"), {}).toString();
+        QVERIFY(cores.toInt() > 0);
+        const auto showsCores = [&phone, &cores] {
+            static const QRegularExpression text(QStringLiteral("\"tx\":\"([^\"]*)\""));
+            for (const QByteArray& message : phone.received) {
+                if (!message.startsWith("View?t=1"))
+                    continue;
+                QStringList texts;
+                const QString json = QString::fromUtf8(message.mid(message.indexOf('\0') + 1));
+                for (auto it = text.globalMatch(json); it.hasNext();)
+                    texts << it.next().captured(1);
+                const int title = texts.indexOf(QStringLiteral("CPUs"));
+                if (title >= 0 && texts.value(title + 1) == cores)
+                    return true;
+            }
+            return false;
+        };
+        phone.Send(QStringLiteral("View?t=1&r=1"));
+        QTRY_VERIFY_WITH_TIMEOUT(showsCores(), 10000);
+
+        // An unsaved change; Quit asks about it, and Cancel keeps the program running.
+        Click(Settings()->List()->Entry(QStringLiteral("MVX_Settings")));
+        auto* players = qobject_cast<QComboBox*>(Settings()->Edit()->ValueWidget(QStringLiteral("DefaultMediaPlayer")));
+        QVERIFY(players);
+        players->setCurrentIndex((players->currentIndex() + 1) % players->count());
+        QVERIFY(Settings()->Edit()->IsModified());
+        QString asked;
+        PopupWatcher::OnModal<PopupWnd>([&](PopupWnd* box) {
+            asked = box->windowTitle();
+            QVERIFY(PopupWatcher::Answer(box, PopupWnd::CANCEL));
+        });
+        QVERIFY(!Wnd()->close());
+        QCOMPARE(asked, QStringLiteral("SAVE CHANGES?"));
+        QVERIFY(Wnd()->isVisible());
+        QVERIFY(!Wnd()->IsQuitting());
+        QCOMPARE(GetFuncProviderList(), providers);
+        Settings()->Edit()->Cancel();
+    }
+
+    // "Stay logged in": the stored account logs in as the program starts, over https to the account host,
+    // whose certificate must verify (an authority of the tests' own, given by setting); a host whose
+    // certificate does not verify is never sent the credentials.
+    void storedAccountLogsInAtStartOnlyWithAValidCertificate_data() {
+        QTest::addColumn<bool>("trusted");
+        QTest::newRow("trusted host") << true;
+        QTest::newRow("stranger host") << false;
+    }
+    void storedAccountLogsInAtStartOnlyWithAValidCertificate() {
+        QFETCH(bool, trusted);
+        QTemporaryDir user;
+        QVariantMap login;
+        login.insert(QStringLiteral("Username"), QStringLiteral("ada@example.org"));
+        login.insert(QStringLiteral("Password"), QVariant::fromValue(CryptString(QStringLiteral("secret"))));
+        login.insert(QStringLiteral("AutoLogin"), true);
+        m_program.reset();
+        m_program = std::make_unique<WiredProgram>(user.path());
+        QVERIFY(m_program->Started());
+        Wnd()->Cfg()->UserCfg().CfgBase.insert(QStringLiteral("MervexLogin"), login);
+        QVERIFY(Wnd()->Cfg()->SaveUserCfg().isEmpty());
+        m_program.reset();
+
+        LocalHttpServer account(trusted ? LocalHttpServer::Trusted : LocalHttpServer::Stranger);
+        account.Set(QStringLiteral("/frontend.en,4,login.dll"), {"{\"Status\":1,\"Id\":\"7\",\"Name\":\"Ada\"}", 200});
+        qputenv("MERVEX_ACCOUNT_HOST", account.Origin().toLatin1());
+        qputenv("MERVEX_EXTRA_CA_FILE", LocalHttpServer::AuthorityFile().toLocal8Bit());
+        m_program = std::make_unique<WiredProgram>(user.path());
+        QVERIFY(m_program->Started());
+        ShowSettings();
+        Click(Settings()->List()->Entry(QStringLiteral("MVX_Settings")));
+        QLabelEx* name = Settings()->Edit()->Account()->AccountNameLabel();
+        QVERIFY(name);
+        if (trusted) {
+            QTRY_VERIFY_WITH_TIMEOUT(AccountUI::IsLoggedIn(), 15000);
+            QCOMPARE(AccountUI::AccountName(), QStringLiteral("Ada"));
+            QTRY_COMPARE(name->text(), QStringLiteral("Ada"));
+            QCOMPARE(account.lastMethod, QByteArray("POST"));
+            QVERIFY(account.lastBody.contains("email=ada%40example.org"));
+        } else {
+            QTRY_COMPARE_WITH_TIMEOUT(AccountUI::AccountName(), QStringLiteral("<unknown>"), 15000);
+            QVERIFY(!AccountUI::IsLoggedIn());
+            QCOMPARE(account.requests, 0);
+            QVERIFY(account.lastBody.isEmpty());
+        }
+        m_program.reset();
+        qunsetenv("MERVEX_ACCOUNT_HOST");
     }
 
     void f1OpensTheHelpOverlayOnTheControlsTab() {
