@@ -1,6 +1,7 @@
 // The main window's own parts as the running program builds them: the update check at start against a local
 // server announcing a newer signed release opens the update dialog, whose DOWNLOAD takes the signed installer, and the
-// language button opens the language panel whose choice is stored and changes the window's texts at once.
+// language button opens the language panel whose choice is stored, changes the window's texts at once and is the
+// language of the next start; a translation source beside the program is compiled and takes over.
 #include "config/datacfg.h"
 #include "config/tusercfg.h"
 #include "shell/autoupdate.h"
@@ -9,11 +10,13 @@
 #include "shell/mervexwnd.h"
 #include "tests/common/wiredprogram.h"
 #include "tests/shell/localhttpserver.h"
+#include "tests/shell/popupwatcher.h"
 #include "widgets/langbtn.h"
 #include "widgets/langselbtn.h"
 #include "widgets/langselector.h"
 #include "widgets/mainctrlbtn.h"
 #include "widgets/stdbtn.h"
+#include "widgets/tiledbtn.h"
 
 #include <QCryptographicHash>
 #include <QLabel>
@@ -31,6 +34,19 @@ class TestMainWndParts : public QObject {
     MervexWnd* m_wnd = nullptr;
 
     static QString DataFolder() { return QStringLiteral(MERVEX_TEST_SOURCE_DIR "/../../data"); }
+
+    // Opens the language panel with the flag button and clicks the language's button.
+    void ChooseLanguage(const QString& code) {
+        QTest::mouseClick(m_wnd->LanguageButton(), Qt::LeftButton);
+        QVERIFY(m_wnd->LanguagePanel()->isVisible());
+        LangSelBtn* chosen = nullptr;
+        for (LangSelBtn* b : m_wnd->LanguagePanel()->findChildren<LangSelBtn*>())
+            if (b->GetCode() == code)
+                chosen = b;
+        QVERIFY(chosen);
+        QTest::mouseClick(chosen, Qt::LeftButton);
+        QVERIFY(!m_wnd->LanguagePanel()->isVisible());
+    }
 
 private slots:
     void initTestCase() {
@@ -128,6 +144,48 @@ private slots:
         QCOMPARE(m_wnd->TabButton(MervexWnd::TabSettings)->text(), QStringLiteral("SETTINGS"));
         QCOMPARE(button->Flag(), english);
         m_wnd->LanguageClicked(QStringLiteral("en"));
+    }
+
+    // The choice is written with the user configuration (APPLY here) and the next start comes up in it.
+    void chosenLanguageIsTheNextStartsLanguage() {
+        ChooseLanguage(QStringLiteral("de"));
+        QTest::mouseClick(m_wnd->findChild<TiledBtn*>(QStringLiteral("btnApply")), Qt::LeftButton);
+        m_program.reset();
+        m_program = std::make_unique<WiredProgram>(m_user.path());
+        m_wnd = m_program->Window();
+        QVERIFY(m_program->Started());
+        QCOMPARE(m_wnd->CurrentLanguage(), QStringLiteral("de"));
+        QCOMPARE(m_wnd->TabButton(MervexWnd::TabSettings)->text(), QStringLiteral("EINSTELLUNGEN"));
+        ChooseLanguage(QStringLiteral("en"));
+        QCOMPARE(m_wnd->TabButton(MervexWnd::TabSettings)->text(), QStringLiteral("SETTINGS"));
+    }
+
+    // A translation source of the chosen language beside the program is compiled with lrelease in the
+    // background; once loaded it serves in place of the shipped translation, the user is told, and the
+    // window's texts follow without another switch.
+    void customTranslationSourceTakesOver() {
+        QTemporaryDir folder;
+        const QString ts = folder.path() + QStringLiteral("/mervexsrv_de.ts");
+        QFile file(ts);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n<TS version=\"2.1\" language=\"de\">\n"
+                   "<context><name>MervexWnd</name><message><source>SETTINGS</source>"
+                   "<translation>MEINE EINSTELLUNGEN</translation></message></context>\n</TS>\n");
+        file.close();
+        // The working folder at the program's start is where it looks; here the test's folder.
+        m_wnd->Languages()->SetCustomFolder(folder.path());
+        PopupWatcher popups;
+        ChooseLanguage(QStringLiteral("de"));
+        // Until the compile ends, the shipped translation serves.
+        QCOMPARE(m_wnd->TabButton(MervexWnd::TabSettings)->text(), QStringLiteral("EINSTELLUNGEN"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_wnd->TabButton(MervexWnd::TabSettings)->text(),
+                                  QStringLiteral("MEINE EINSTELLUNGEN"), 30000);
+        QVERIFY(m_wnd->Languages()->IsCustom(LanguageSwitcher::Program));
+        QVERIFY(popups.WaitSeen(1));
+        QCOMPARE(popups.seen.first(), QStringLiteral("Info|Custom translation successfully loaded: ") + ts);
+        m_wnd->Languages()->SetCustomFolder(m_user.path());
+        ChooseLanguage(QStringLiteral("en"));
+        QVERIFY(!m_wnd->Languages()->IsCustom(LanguageSwitcher::Program));
     }
 };
 
