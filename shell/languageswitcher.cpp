@@ -62,6 +62,10 @@ void LanguageSwitcher::SetCompileTimeout(int ms) {
     m_compiler->SetTimeout(ms);
 }
 
+void LanguageSwitcher::SetCompileOutput(const QString& path) {
+    m_compiler->SetOutputPath(path);
+}
+
 bool LanguageSwitcher::IsCompiling() const {
     return m_compiler->IsRunning() || !m_waiting.isEmpty();
 }

@@ -30,6 +30,8 @@ public:
     // Where custom translation sources are looked for (the working folder by default).
     void SetCustomFolder(const QString& path) { m_customFolder = path; }
     void SetCompileTimeout(int ms);
+    // The compiler's output file (the temporary folder's by default).
+    void SetCompileOutput(const QString& path);
 
     // Replaces the three translations by those of code (e.g. "de" or "en_US"). The custom sources of the
     // two-letter language are compiled afterwards; CustomTranslationLoaded follows for each that loads.

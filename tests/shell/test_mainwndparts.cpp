@@ -172,8 +172,10 @@ private slots:
                    "<context><name>MervexWnd</name><message><source>SETTINGS</source>"
                    "<translation>MEINE EINSTELLUNGEN</translation></message></context>\n</TS>\n");
         file.close();
-        // The working folder at the program's start is where it looks; here the test's folder.
+        // The working folder at the program's start is where it looks; here the test's folder, which also takes
+        // the compiler's output (the temporary folder's is shared with other tests running at the same time).
         m_wnd->Languages()->SetCustomFolder(folder.path());
+        m_wnd->Languages()->SetCompileOutput(folder.path() + QStringLiteral("/out.qm"));
         PopupWatcher popups;
         ChooseLanguage(QStringLiteral("de"));
         // Until the compile ends, the shipped translation serves.
