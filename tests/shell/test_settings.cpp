@@ -20,6 +20,7 @@
 #include "shell/mtesettingselements.h"
 #include "shell/mtsettingsctrl.h"
 #include "shell/pairingui.h"
+#include "tests/shell/popupwatcher.h"
 #include "widgets/popupwnd.h"
 #include "widgets/qcomboboxex.h"
 #include "widgets/stdbtn.h"
@@ -78,18 +79,6 @@ void AnswerNextPopup(int value) {
             }
         }
         popup->reject();
-    });
-}
-
-// Runs fill on the next modal popup of type T once it is up (the popup is still open then).
-template <typename T> void OnNextPopup(const std::function<void(T*)>& fill) {
-    QTimer::singleShot(0, [fill] {
-        auto* popup = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!popup) {
-            OnNextPopup<T>(fill);
-            return;
-        }
-        fill(popup);
     });
 }
 
@@ -449,7 +438,7 @@ private slots:
         QVERIFY(combo && combo->isEditable());
         QCOMPARE(combo->currentText(), QStringLiteral("kept"));
         QString opened;
-        OnNextPopup<PopupWnd>([&](PopupWnd* popup) {
+        PopupWatcher::OnModal<PopupWnd>([&](PopupWnd* popup) {
             opened = QString::fromLatin1(popup->metaObject()->className());
             if (auto* p = qobject_cast<ShortcutPopup*>(popup))
                 p->KeyEdit()->setText(QStringLiteral("F5"));
