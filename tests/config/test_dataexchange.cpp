@@ -3,35 +3,16 @@
 #include "config/dataexchange.h"
 #include "config/ziputils.h"
 #include "functions/plugintools.h"
+#include "tests/common/testzip.h"
 #include "tests/config/cfgtestutil.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <quazip/quazip.h>
-#include <quazip/quazipfile.h>
-#include <quazip/quazipnewinfo.h>
-
 using DC = DataCfg;
-using Entries = QList<QPair<QString, QByteArray>>;
+using Entries = ZipEntries;
 
 namespace {
-bool MakeZip(const QString& path, const Entries& entries) {
-    QuaZip zip(path);
-    zip.setFileNameCodec("UTF-8");
-    if (!zip.open(QuaZip::mdCreate))
-        return false;
-    QuaZipFile out(&zip);
-    for (const auto& e : entries) {
-        if (!out.open(QIODevice::WriteOnly, QuaZipNewInfo(e.first)))
-            return false;
-        out.write(e.second);
-        out.close();
-    }
-    zip.close();
-    return zip.getZipError() == 0;
-}
-
 QByteArray ReadAll(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();

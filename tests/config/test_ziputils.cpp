@@ -1,15 +1,12 @@
 // File comparison, hashing, folder removal and the zip helpers, with archives made here and by the zip tool.
 #include "config/ziputils.h"
+#include "tests/common/testzip.h"
 #include "tests/config/cfgtestutil.h"
 
 #include <QCryptographicHash>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <quazip/quazip.h>
-#include <quazip/quazipfile.h>
-#include <quazip/quazipnewinfo.h>
 
 namespace {
 void WriteFile(const QString& path, const QByteArray& bytes) {
@@ -19,22 +16,6 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
     f.write(bytes);
 }
 
-// An archive with the given entries, written straight through QuaZip (names as given, however hostile).
-bool MakeZip(const QString& path, const QList<QPair<QString, QByteArray>>& entries) {
-    QuaZip zip(path);
-    zip.setFileNameCodec("UTF-8");
-    if (!zip.open(QuaZip::mdCreate))
-        return false;
-    QuaZipFile out(&zip);
-    for (const auto& e : entries) {
-        if (!out.open(QIODevice::WriteOnly, QuaZipNewInfo(e.first)))
-            return false;
-        out.write(e.second);
-        out.close();
-    }
-    zip.close();
-    return zip.getZipError() == 0;
-}
 } // namespace
 
 class TestZipUtils : public QObject {

@@ -12,6 +12,7 @@
 #include "editor/impexppopup.h"
 #include "editor/packageimport.h"
 #include "functions/userprompts.h"
+#include "tests/common/testzip.h"
 #include "tests/editor/gridfixture.h"
 
 #include <QLabel>
@@ -19,10 +20,6 @@
 #include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QTreeView>
-
-#include <quazip/quazip.h>
-#include <quazip/quazipfile.h>
-#include <quazip/quazipnewinfo.h>
 
 namespace {
 QByteArray ReadAll(const QString& path) {
@@ -35,22 +32,6 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bytes);
-}
-
-bool MakeZip(const QString& path, const QList<QPair<QString, QByteArray>>& entries) {
-    QuaZip zip(path);
-    zip.setFileNameCodec("UTF-8");
-    if (!zip.open(QuaZip::mdCreate))
-        return false;
-    QuaZipFile out(&zip);
-    for (const auto& e : entries) {
-        if (!out.open(QIODevice::WriteOnly, QuaZipNewInfo(e.first)))
-            return false;
-        out.write(e.second);
-        out.close();
-    }
-    zip.close();
-    return zip.getZipError() == 0;
 }
 
 // The person in front of the popups: every box is recorded, answers come from a queue (else OK / the
