@@ -99,28 +99,6 @@ bool IsProgramFile(const QString& path) {
 const QString CtrlPackageExt = QStringLiteral("mvlc");
 const QString GridPackageExt = QStringLiteral("mvlp");
 
-QString SafeGridBaseName(const QString& name) {
-    QString base = name;
-    const int bar = base.lastIndexOf(QLatin1Char('_'));
-    if (bar > 0) {
-        bool digits = true;
-        for (int i = bar + 1; i < base.size(); ++i)
-            digits = digits && base.at(i).isDigit();
-        if (digits)
-            base.truncate(bar);
-    }
-    QString out;
-    for (QChar c : qAsConst(base)) {
-        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
-            continue;
-        out += c;
-    }
-    while (out.startsWith(QLatin1Char('.')))
-        out.remove(0, 1);
-    out = out.trimmed();
-    return out.isEmpty() ? QStringLiteral("Grid") : out;
-}
-
 int DetectExchangeKind(const QString& path) {
     PROFILE_SCOPE("DetectExchangeKind");
     if (!QFileInfo::exists(path))

@@ -58,10 +58,6 @@ bool ExchangeGridResources(DataCfg::TGrid& grid, ExchangeContext* context);
 
 bool ImportControl(QString& entryName, DataCfg::TControl& control, const QString& archive,
                    const QString& destinationFolder);
-// The name an imported grid is filed under: without a trailing "_" and digits (unless "_" is the first
-// character), with characters that cannot stand in a file name (path separators, ':', '*', '?', '"', '<',
-// '>', '|', control characters) and leading dots taken out; "Grid" when nothing is left.
-QString SafeGridBaseName(const QString& name);
 bool ImportGrid(DataCfg::TGrid& grid, const QString& archive, const QString& destinationFolder);
 // Export: the archives are assembled in the staging folder and packed into a temporary file beside the
 // target, which then takes the target's place; a failure leaves no archive behind.

@@ -1,6 +1,7 @@
 #include "editor/exchangeui.h"
 
 #include "config/tgrid.h"
+#include "editor/gridview.h"
 #include "editor/mtegridedit.h"
 #include "foundation/logger/QsLog.h"
 #include "widgets/popupwnd.h"
@@ -101,7 +102,9 @@ QString ExchangeUi::AddImportedGrid(DataCfg::TGrid grid, MTEGridEdit* editor, bo
     grid.SavedFile.clear();
     cfg->Grids().append(grid);
     if (editor) {
+        // Written below, so the canvas holds nothing unsaved.
         editor->SetGridRecord(grid);
+        editor->Canvas()->SetModified(false);
         if (addTab)
             editor->OnBtnAdd();
     }

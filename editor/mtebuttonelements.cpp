@@ -3,6 +3,9 @@
 #include "config/tctrlset.h"
 #include "config/tusercfg.h"
 #include "editor/editorresources.h"
+#include "editor/impexppluginpopup.h"
+#include "editor/impexppopup.h"
+#include "editor/mtegridedit.h"
 #include "foundation/logger/QsLog.h"
 #include "widgets/popupwnd.h"
 #include "widgets/qcomboboxex.h"
@@ -395,11 +398,22 @@ bool MTEButtonElements::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MTEButtonElements::OnBtnImport() {
-    emit ImportRequested();
+    if (m_gridEdit && !m_gridEdit->DoModifiedWarning())
+        return;
+    // A plug-in package is installed there; any other package comes back for the package popup.
+    const QString package = ImpExpPluginPopUp::ImportPlugin(0, this, QString());
+    if (package.isEmpty())
+        return;
+    ImpExpPopup::Exec(true, this, package, m_gridEdit);
+    DataCfg* cfg = DataCfg::Instance();
+    if (ImpExpPopup::ControlsImported && cfg) {
+        UpdateCtrlsCmb();
+        OnCmbCategoryChanged(cfg->GetMyControlsSet().Name);
+    }
 }
 
 void MTEButtonElements::OnBtnExport() {
-    emit ExportRequested();
+    ImpExpPopup::Show(false, this, QString(), m_gridEdit);
 }
 
 void MTEButtonElements::Deselect() {

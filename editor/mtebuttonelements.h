@@ -12,6 +12,7 @@
 
 #include <functional>
 
+class MTEGridEdit;
 class QComboBoxEx;
 class QItemSelection;
 class QLabel;
@@ -46,6 +47,10 @@ public:
 
     explicit MTEButtonElements(QWidget* parent = nullptr);
 
+    // The grid editor: asked about unsaved changes before an import, shows imported grids. The controls tab
+    // sets it once.
+    void SetGridEditor(MTEGridEdit* editor) { m_gridEdit = editor; }
+
     // Start-up: the category menu and the tree of the first set.
     void Fill();
     // The tree's open and closed categories of the current set go into the user configuration.
@@ -75,8 +80,6 @@ public:
 
 signals:
     void OnSelControl(const QString& key);
-    void ImportRequested();
-    void ExportRequested();
 
 public slots:
     void UpdateTree();
@@ -112,4 +115,5 @@ private:
     QLabel* m_lblInfo = nullptr;
     QMenu* m_menus[4] = {nullptr, nullptr, nullptr, nullptr};
     AskFn m_ask;
+    MTEGridEdit* m_gridEdit = nullptr;
 };

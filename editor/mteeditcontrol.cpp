@@ -8,7 +8,10 @@
 #include "config/tgrid.h"
 #include "config/tlayout.h"
 #include "editor/editorresources.h"
+#include "editor/exchangeui.h"
 #include "editor/gridview.h"
+#include "editor/impexppluginpopup.h"
+#include "editor/impexppopup.h"
 #include "editor/macropopup.h"
 #include "editor/mtebuttonelements.h"
 #include "editor/mtegridedit.h"
@@ -1382,42 +1385,26 @@ void MTEEditControl::OnImport(const QString& given) {
             Ask(3, tr("Error"), tr("Can't import File: ") + path, QMessageBox::Ok);
             return;
         }
-        ImportGridRecord(grid);
+        if (ExchangeUi::AddImportedGrid(grid, m_gridEdit, false).isEmpty())
+            Ask(3, tr("Error"), tr("No free name for the grid: ") + grid.Name, QMessageBox::Ok);
         break;
     }
+    case EK_Package:
+        ImpExpPopup::Exec(true, this, path, m_gridEdit);
+        if (ImpExpPopup::ControlsImported && m_list) {
+            if (DataCfg* cfg = DataCfg::Instance()) {
+                m_list->UpdateCtrlsCmb();
+                m_list->OnCmbCategoryChanged(cfg->GetMyControlsSet().Name);
+            }
+        }
+        break;
+    case EK_Plugin:
+        ImpExpPluginPopUp::ImportPluginFile(path, this);
+        break;
     default:
-        // Combined and plug-in packages are opened by the package popups, which this program does not offer;
-        // say so rather than drop the file.
         Ask(3, tr("Error"), tr("Invalid File: ") + path, QMessageBox::Ok);
         break;
     }
-}
-
-void MTEEditControl::ImportGridRecord(DataCfg::TGrid grid) {
-    DataCfg* cfg = DataCfg::Instance();
-    if (!cfg || !m_gridEdit)
-        return;
-    const QString base = SafeGridBaseName(grid.Name);
-    for (int i = 0; i < 1024; ++i) {
-        const QString candidate = i > 0 ? base + QStringLiteral("_%1").arg(i) : base;
-        if (!cfg->FindGrid(candidate, CustomGridSet).Name.isEmpty() &&
-            cfg->FindGrid(candidate, CustomGridSet).Set == CustomGridSet)
-            continue;
-        grid.Name = candidate;
-        grid.Set = CustomGridSet;
-        grid.NewId();
-        grid.Custom = true;
-        grid.File = m_gridEdit->CustomGridPath() + candidate + QStringLiteral(".json");
-        grid.SavedFile.clear();
-        cfg->Grids().append(grid);
-        m_gridEdit->SetGridRecord(grid);
-        m_gridEdit->Canvas()->SetModified(false);
-        const QString error = cfg->SaveCustomGrid(QString(), grid.Name);
-        if (!error.isEmpty())
-            QLOG_WARN() << "MTEEditControl::OnImport:" << error;
-        break;
-    }
-    m_gridEdit->UpdateGridCmb();
 }
 
 // ---------------------------------------------------------------------------------------------------------

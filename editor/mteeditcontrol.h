@@ -143,7 +143,6 @@ private:
     QString AskOpenFile(const QString& caption, const QString& start, const QString& filter);
     QString AskFolder(const QString& caption, const QString& start);
     static int RunPopup(QDialog* popup);
-    void ImportGridRecord(DataCfg::TGrid grid);
 
     DataCfg::TControl m_control;
     CtrlView* m_preview = nullptr;

@@ -13,14 +13,13 @@ MTMainCtrl::MTMainCtrl(QWidget* parent) : MainTab(parent) {
     m_edit = new MTEEditControl(this);
     m_edit->SetGridEditor(m_grid);
     m_edit->SetControlList(m_list);
+    m_list->SetGridEditor(m_grid);
 
     connect(m_list, &MTEButtonElements::OnSelControl, m_edit, qOverload<const QString&>(&MTEEditControl::OnSelControl));
     connect(m_edit, &MTEEditControl::Add2Grid, m_grid, &MTEGridEdit::OnAdd2Grid);
     connect(m_edit, &MTEEditControl::ApplyCfg, m_grid, &MTEGridEdit::OnApplyCfg);
     connect(m_grid->Canvas(), &GridView::SelectCtrl, m_edit, qOverload<CtrlView*>(&MTEEditControl::OnSelControl));
     connect(m_edit, &MTEEditControl::ControlsSaved, m_list, &MTEButtonElements::UpdateTree);
-    connect(m_list, &MTEButtonElements::ImportRequested, m_edit, qOverload<>(&MTEEditControl::OnImport));
-    connect(m_list, &MTEButtonElements::ExportRequested, m_edit, &MTEEditControl::OnExport);
     MTEEditControl* edit = m_edit;
     m_grid->SetControlSource([edit](QString* resetName) {
         if (resetName)

@@ -69,6 +69,9 @@ class TestMTEEditControl : public QObject {
 
 private slots:
     void initTestCase() {
+        // Packages are staged below the runtime folder: one of this test alone, not one that other tests
+        // running at the same time empty.
+        qputenv("XDG_RUNTIME_DIR", m_user.path().toLocal8Bit());
         m_log = new LogCapture;
         PluginTools::SetUserPath(m_user.path() + QLatin1Char('/'));
         m_fx.Load(this);
@@ -330,7 +333,7 @@ private slots:
         QTest::newRow("path characters dropped") << "../../evil/x"
                                                  << "evilx";
         QTest::newRow("nothing left") << "/.."
-                                      << "Grid";
+                                      << "Imported Grid";
     }
     void importedGridNamesStayInTheirFolder() {
         QFETCH(QString, name);

@@ -1,40 +1,54 @@
 // Packages reach the running program: a package dropped on the window opens the package popup, whose
 // IMPORT adds the ticked grid as a custom grid and the ticked control to the user's own list; a plug-in
-// package dropped there is installed after its question, and its library is asked about at once.
+// package dropped there is installed after its question, and its library is asked about at once. A control
+// exported by the control editor imports into a clean user folder and exports from there unchanged; the
+// control list's package buttons carry the user's own controls to another user folder.
 #include "config/datacfgrecords.h"
+#include "config/dataexchange.h"
+#include "config/ziputils.h"
+#include "editor/exchangeui.h"
 #include "editor/impexppopup.h"
+#include "editor/mtebuttonelements.h"
+#include "editor/mteeditcontrol.h"
+#include "shell/mtmainctrl.h"
 #include "shell/programtabhooks.h"
+#include "tests/common/testzip.h"
 #include "tests/common/wiredprogram.h"
 #include "widgets/popupwnd.h"
 
 #include <QAbstractButton>
 #include <QDialogButtonBox>
+#include <QImage>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QPushButton>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeView>
 #include <QUrl>
 #include <QtTest>
 
-#include <quazip/quazip.h>
-#include <quazip/quazipfile.h>
-#include <quazip/quazipnewinfo.h>
-
 namespace {
-bool MakeZip(const QString& path, const QList<QPair<QString, QByteArray>>& entries) {
-    QuaZip zip(path);
-    zip.setFileNameCodec("UTF-8");
-    if (!zip.open(QuaZip::mdCreate))
-        return false;
-    QuaZipFile out(&zip);
-    for (const auto& e : entries) {
-        if (!out.open(QIODevice::WriteOnly, QuaZipNewInfo(e.first)))
-            return false;
-        out.write(e.second);
-        out.close();
+// Every file below the folder by its path relative to it, with its bytes.
+QMap<QString, QByteArray> Contents(const QString& folder) {
+    QMap<QString, QByteArray> out;
+    for (const QFileInfo& info : ListFilesRecursive(folder)) {
+        QFile f(info.absoluteFilePath());
+        if (f.open(QIODevice::ReadOnly))
+            out.insert(QDir(folder).relativeFilePath(info.absoluteFilePath()), f.readAll());
     }
-    zip.close();
-    return zip.getZipError() == 0;
+    return out;
+}
+
+// Selects the control of that display name in the control list's tree (the control editor follows).
+bool SelectInList(MTEButtonElements* list, const QString& name) {
+    QStandardItemModel* model = list->Model();
+    const QModelIndexList found = model->match(model->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchRecursive);
+    if (found.isEmpty())
+        return false;
+    list->Tree()->selectionModel()->select(found.first(), QItemSelectionModel::ClearAndSelect);
+    return true;
 }
 
 void Drop(QWidget* wnd, const QString& path) {
@@ -93,8 +107,11 @@ class TestWiredPackages : public QObject {
     std::unique_ptr<User> m_user;
     std::unique_ptr<WiredProgram> m_program;
     QTemporaryDir m_dir;
+    QTemporaryDir m_runtime;
 
 private slots:
+    // Packages are staged below the runtime folder: one of this test alone.
+    void initTestCase() { qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit()); }
     void init() {
         m_program = std::make_unique<WiredProgram>();
         QVERIFY(m_program->Started());
@@ -104,6 +121,91 @@ private slots:
     void cleanup() {
         m_program.reset();
         m_user.reset();
+        ExchangeUi::SetOpenFileAsker(nullptr);
+        ExchangeUi::SetSaveFileAsker(nullptr);
+    }
+
+    MTMainCtrl* Tab() const { return m_program->TabHooks()->ControlsTab(); }
+    // The program again, on a new user folder of its own.
+    void StartClean() {
+        m_program.reset();
+        m_user.reset();
+        m_program = std::make_unique<WiredProgram>();
+        QVERIFY(m_program->Started());
+        m_user = std::make_unique<User>();
+    }
+
+    void aControlExportedFromTheEditorImportsIntoACleanUserFolder() {
+        MTEEditControl* edit = Tab()->ControlEditor();
+        QVERIFY(SelectInList(Tab()->ControlList(), QStringLiteral("Previous")));
+        QCOMPARE(edit->WorkingControl().Name, QStringLiteral("Key Button"));
+        auto* label = qobject_cast<QLineEdit*>(edit->OptionWidget(QStringLiteral("LE_txt/Label")));
+        QVERIFY(label);
+        label->setText(QStringLiteral("Lights"));
+        const QString first = m_dir.path() + "/first.mvlc";
+        edit->SetSaveFileAsker([&](const QString& caption, const QString&, const QString& filter) {
+            return caption == QLatin1String("Export Control as ...") && filter == QLatin1String("*.mvlc") ? first
+                                                                                                          : QString();
+        });
+        edit->Button("btnExport")->click();
+        QCOMPARE(DetectExchangeKind(first), int(EK_Control));
+        const QString entry = edit->EntryName();
+        const QVariantMap values = edit->WorkingControl().Config.GetValues();
+
+        StartClean();
+        edit = Tab()->ControlEditor();
+        edit->SetOpenFileAsker([&](const QString&, const QString&, const QString&) { return first; });
+        edit->Button("btnImport")->click();
+        QCOMPARE(edit->WorkingControl().Name, QStringLiteral("Key Button"));
+        QCOMPARE(edit->EntryName(), entry);
+        QCOMPARE(edit->WorkingControl().Config.GetValues(), values);
+        QCOMPARE(qobject_cast<QLineEdit*>(edit->OptionWidget(QStringLiteral("LE_txt/Label")))->text(),
+                 QStringLiteral("Lights"));
+
+        // Exported again from there: the same archive, entry for entry, byte for byte.
+        const QString second = m_dir.path() + "/second.mvlc";
+        edit->SetSaveFileAsker([&](const QString&, const QString&, const QString&) { return second; });
+        edit->Button("btnExport")->click();
+        QVERIFY(UnzipDir(first, m_dir.path() + "/first"));
+        QVERIFY(UnzipDir(second, m_dir.path() + "/second"));
+        const QMap<QString, QByteArray> a = Contents(m_dir.path() + "/first");
+        QVERIFY(a.contains("control.json") && a.contains("rsc/ctrl_image_0.png"));
+        QVERIFY(!QImage::fromData(a.value("rsc/ctrl_image_0.png")).isNull());
+        QCOMPARE(Contents(m_dir.path() + "/second"), a);
+        QVERIFY2(m_user->seen.isEmpty(), qPrintable(m_user->seen.join('\n')));
+    }
+
+    void theControlListsPackageButtonsCarryTheUsersControls() {
+        MTEEditControl* edit = Tab()->ControlEditor();
+        MTEButtonElements* list = Tab()->ControlList();
+        QVERIFY(SelectInList(list, QStringLiteral("Previous")));
+        edit->SetSaveAsAsker([](QString& category, QString& name) {
+            category = QStringLiteral("Carried");
+            name = QStringLiteral("Back key");
+            return true;
+        });
+        edit->Button("btnSaveAs")->click();
+        QVERIFY(DataCfg::Instance()->GetMyControlsSet().IndexOf("Back key") >= 0);
+
+        const QString package = m_dir.path() + "/mine.mvlp";
+        ExchangeUi::SetSaveFileAsker([&](QWidget*, const QString&, const QString&, const QString&) { return package; });
+        list->Button("btnExport")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(package), 10000);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QVERIFY(m_user->Saw("EXPORT A VELLI-CHOR"));
+        QCOMPARE(DetectExchangeKind(package), int(EK_Package));
+
+        StartClean();
+        list = Tab()->ControlList();
+        QVERIFY(DataCfg::Instance()->GetMyControlsSet().IndexOf("Back key") < 0);
+        ExchangeUi::SetOpenFileAsker([&](QWidget*, const QString&, const QString&, const QString&) { return package; });
+        list->Button("btnImport")->click();
+        QVERIFY(m_user->Saw("IMPORT A VELLI-CHOR"));
+        QVERIFY(DataCfg::Instance()->GetMyControlsSet().IndexOf("Back key") >= 0);
+        // The list shows the user's own controls, the imported one among them.
+        QCOMPARE(list->CurrentSetName(), QStringLiteral("@My Controls"));
+        QVERIFY(SelectInList(list, QStringLiteral("Back key")));
+        QCOMPARE(Tab()->ControlEditor()->WorkingControl().Name, QStringLiteral("Key Button"));
     }
 
     void droppedPackageIsImportedThroughThePopup() {
