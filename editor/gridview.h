@@ -110,6 +110,8 @@ public:
     // Places a copy of the control at the first free cell from (column, row) on; false when none was free.
     // resetName: the control-list entry it came from (kept in the grid element).
     bool AddCtrl(const DataCfg::TControl& control, int column, int row, const QString& resetName = QString());
+    // The same for the user's add and drop: a grid that takes no control, or has no free place for it, says so.
+    bool AddCtrlOrTell(const DataCfg::TControl& control, int column, int row, const QString& resetName);
     // Whether the placed control with the record's id may take the new size.
     bool CanResizeCtrl(const DataCfg::TControl& control, int width, int height) const;
     // The edited configuration of a placed control goes into its grid element and its view.

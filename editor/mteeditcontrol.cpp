@@ -369,6 +369,10 @@ void MTEEditControl::OnSelControl(const QString& id) {
     if (!cfg)
         return;
     const DataCfg::TControl c = cfg->FindControl(id);
+    if (c.Name.isEmpty()) {
+        QLOG_WARN() << "Can't find Control:" << id;
+        return;
+    }
     const bool fromTree = m_list && sender() == m_list;
     Select(c, fromTree ? m_list->CurrentEntryName() : c.Name, fromTree ? Origin::Tree : Origin::Other);
 }
@@ -382,9 +386,13 @@ void MTEEditControl::OnSelControl(DataCfg::TControl& control, const QString& ent
 }
 
 void MTEEditControl::Select(const DataCfg::TControl& control, const QString& entryName, Origin origin) {
-    m_control = control;
-    if (m_control.Name.isEmpty())
+    // A list entry or grid element whose control the configuration lacks (a removed plug-in): the edited
+    // control, its form and its preview stay as they are, so nothing typed there is lost or saved elsewhere.
+    if (control.Name.isEmpty()) {
+        QLOG_WARN() << "Can't find Control:" << entryName;
         return;
+    }
+    m_control = control;
     m_title = TranslateAtName(m_control.Name);
     DataCfg* cfg = DataCfg::Instance();
     if (origin == Origin::Tree && m_list) {

@@ -588,7 +588,7 @@ void MTEGridEdit::OnAdd2Grid() {
         return;
     QString resetName;
     const DataCfg::TControl c = m_controlSource(&resetName);
-    m_canvas->AddCtrl(c, 0, 0, resetName);
+    m_canvas->AddCtrlOrTell(c, 0, 0, resetName);
 }
 
 void MTEGridEdit::OnApplyCfg() {

@@ -187,14 +187,22 @@ private slots:
         QCOMPARE(ed.Preview()->width(), int(c.Size.width() * 160 * scale));
     }
 
-    void anEmptyControlChangesNothingShown() {
+    // A control the configuration lacks (a list entry or grid element of a removed plug-in) changes nothing:
+    // the edited control stays with the form that shows it, so a save or export still takes the right one.
+    void aMissingControlChangesNothing() {
         QWidget top;
         MTEEditControl* ed = FormEditor(&top);
         const QString title = ed->Title();
+        const QVariantMap values = ed->WorkingControl().Config.GetValues();
+        LogCapture rec;
         DataCfg::TControl empty;
         ed->OnSelControl(empty);
+        ed->OnSelControl(QStringLiteral("Gone:Knob"));
+        QVERIFY(rec.Has("Can't find Control: \"Gone:Knob\""));
         QCOMPARE(ed->Title(), title);
         QVERIFY(ed->OptionWidget("Title"));
+        QCOMPARE(ed->WorkingControl().Name, QStringLiteral("Form"));
+        QCOMPARE(ed->WorkingControl().Config.GetValues(), values);
     }
 
     // Each tag of a drop-down list opens its own popup; OK shows the value with its prefix, any other end

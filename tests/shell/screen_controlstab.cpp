@@ -4,6 +4,7 @@
 // its label or button or when an image a style sheet or a popup names is missing. It runs on an X server
 // (xvfb-run) and skips elsewhere; the texts depend on the machine's fonts, so there are no goldens.
 #include "editor/gridview.h"
+#include "editor/impexppopup.h"
 #include "editor/macropopup.h"
 #include "editor/mtebuttonelements.h"
 #include "editor/mteeditcontrol.h"
@@ -16,6 +17,7 @@
 #include "shell/programtabhooks.h"
 #include "tests/common/screenshots.h"
 #include "tests/common/wiredprogram.h"
+#include "widgets/popupwnd.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -26,6 +28,7 @@
 #include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QTextDocument>
+#include <QTimer>
 #include <QTreeView>
 #include <QtTest>
 
@@ -127,6 +130,47 @@ private slots:
         for (const char* name : {"MCIcon_Dn", "MCIcon_Up", "MCIcon_Press", "MCIcon_Text", "MCIcon_MouseUp",
                                  "MCIcon_MouseDn", "MCIcon_Delay", "IcnTextPlus", "IcnTextX"})
             QVERIFY2(!QImage(QStringLiteral(":/images/") + QLatin1String(name)).isNull(), name);
+    }
+
+    // The control list's EXPORT PACKAGE opens the package popup over the window.
+    void packagePopupFromTheControlList() {
+        m_tab->ControlList()->Button("btnExport")->click();
+        QTRY_VERIFY(qobject_cast<ImpExpPopup*>(QApplication::activeModalWidget()));
+        auto* popup = qobject_cast<ImpExpPopup*>(QApplication::activeModalWidget());
+        QTest::qWait(200);
+        Check(popup, QStringLiteral("popup_package_export"));
+        popup->reject();
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+    }
+
+    // ADD TO GRID on a grid without a free place says so in the program's message box.
+    void fullGridBox() {
+        MTEGridEdit* grid = m_tab->GridEditor();
+        // Shown already after the controls tab (whose added control would be asked about here).
+        if (grid->Canvas()->Grid().Name != QLatin1String("Custom Grid 1"))
+            grid->ShowGrid(QStringLiteral("CustomGrid:Custom Grid 1"));
+        const DataCfg::TControl control = m_tab->ControlEditor()->PreviewControl();
+        while (grid->Canvas()->AddCtrl(control, 0, 0)) {
+        }
+        const int placed = grid->Canvas()->ViewCount();
+        QString shown;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<PopupWnd*>(w);
+                if (!box || !box->isVisible() || !box->text.contains(QLatin1String("no free place")))
+                    continue;
+                poll.stop();
+                shown = box->text;
+                Check(box, QStringLiteral("box_grid_full"));
+                box->done(PopupWnd::OK);
+                return;
+            }
+        });
+        poll.start(200);
+        m_tab->ControlEditor()->Button("btnAdd2Grid")->click();
+        QVERIFY2(shown.contains(QLatin1String("no free place")), qPrintable(shown));
+        QCOMPARE(grid->Canvas()->ViewCount(), placed);
     }
 };
 
