@@ -537,29 +537,55 @@ bool WriteJsonFile(const QString& path, const QVariant& value) {
 }
 } // namespace
 
-bool RenderControlScreenshot(DataCfg::TCtrlRef& entry, const DataCfg::TControl& control, int n,
-                             const ExchangeContext* context) {
-    PROFILE_SCOPE("RenderControlScreenshot");
+namespace {
+enum class Shot { Saved, Nothing, WriteFailed };
+
+// A picture that cannot be written is a failed write like any other file of the archive; a control or grid
+// that draws nothing leaves the archive without that picture.
+Shot SaveShot(const QImage& image, const QString& path, int quality, const QString& what) {
+    if (image.isNull()) {
+        QLOG_WARN() << "Export: nothing to draw for the screenshot of" << what;
+        return Shot::Nothing;
+    }
+    if (!image.save(path, "PNG", quality)) {
+        QLOG_ERROR() << "Can't write File:" << path;
+        return Shot::WriteFailed;
+    }
+    return Shot::Saved;
+}
+
+Shot ControlShot(DataCfg::TCtrlRef& entry, const DataCfg::TControl& control, int n, const ExchangeContext* context) {
     const QString rsc = context->StagingFolder + QStringLiteral("rsc/");
     QDir().mkpath(rsc);
     entry.Screenshot = QStringLiteral("%1ctrl_image_%2.png").arg(QStringLiteral("rsc/")).arg(n);
     IExchangeRenderer* renderer = Renderer();
     if (!renderer)
-        return false;
-    const QImage image = renderer->RenderControl(control);
-    return !image.isNull() && image.save(QStringLiteral("%1ctrl_image_%2.png").arg(rsc).arg(n));
+        return Shot::Nothing;
+    return SaveShot(renderer->RenderControl(control), QStringLiteral("%1ctrl_image_%2.png").arg(rsc).arg(n), -1,
+                    entry.Control);
+}
+
+Shot GridShot(DataCfg::TGrid& grid, const ExchangeContext* context, int n, const QString& background) {
+    const QString rsc = context->StagingFolder + QStringLiteral("rsc/");
+    QDir().mkpath(rsc);
+    grid.Screenshot = QStringLiteral("%1grid_image_%2.png").arg(QStringLiteral("rsc/")).arg(n);
+    IExchangeRenderer* renderer = Renderer();
+    if (!renderer)
+        return Shot::Nothing;
+    return SaveShot(renderer->RenderGrid(grid, background), QStringLiteral("%1grid_image_%2.png").arg(rsc).arg(n), 50,
+                    grid.Name);
+}
+} // namespace
+
+bool RenderControlScreenshot(DataCfg::TCtrlRef& entry, const DataCfg::TControl& control, int n,
+                             const ExchangeContext* context) {
+    PROFILE_SCOPE("RenderControlScreenshot");
+    return ControlShot(entry, control, n, context) == Shot::Saved;
 }
 
 void RenderGridScreenshot(DataCfg::TGrid& grid, const ExchangeContext* context, int n, const QString& background) {
     PROFILE_SCOPE("RenderGridScreenshot");
-    const QString rsc = context->StagingFolder + QStringLiteral("rsc/");
-    QDir().mkpath(rsc);
-    if (IExchangeRenderer* renderer = Renderer()) {
-        const QImage image = renderer->RenderGrid(grid, background);
-        if (!image.isNull())
-            image.save(QStringLiteral("%1grid_image_%2.png").arg(rsc).arg(n), nullptr, 50);
-    }
-    grid.Screenshot = QStringLiteral("%1grid_image_%2.png").arg(QStringLiteral("rsc/")).arg(n);
+    GridShot(grid, context, n, background);
 }
 
 bool ExportControl(const QString& entryName, const DataCfg::TControl& control, const QString& archive) {
@@ -576,7 +602,10 @@ bool ExportControl(const QString& entryName, const DataCfg::TControl& control, c
     entry.Control = control.Set.isEmpty() ? control.Name : control.Set + QLatin1Char(':') + control.Name;
     DataCfg::TConfig config = control.Config;
     ExchangeConfigOptions(config, &context);
-    RenderControlScreenshot(entry, control, 0, &context);
+    if (ControlShot(entry, control, 0, &context) == Shot::WriteFailed) {
+        RemoveDirRecursive(context.StagingFolder);
+        return false;
+    }
     entry.Config = config.GetValues();
 
     DataCfg::TCtrlSet list;
@@ -610,7 +639,8 @@ bool ExportPackage(const QString& archive, DataCfg::TCtrlSet controls, QList<Dat
         DataCfg::TCtrlRef& entry = controls.Elements[n];
         DataCfg::TControl control = cfg ? cfg->FindControl(entry.Control) : DataCfg::TControl();
         control.Config.SetValues(entry.Config);
-        RenderControlScreenshot(entry, control, n, &context);
+        if (ControlShot(entry, control, n, &context) == Shot::WriteFailed)
+            return fail();
         DataCfg::TConfig config = control.Config;
         ExchangeConfigOptions(config, &context);
         entry.Config = config.GetValues();
@@ -621,7 +651,8 @@ bool ExportPackage(const QString& archive, DataCfg::TCtrlSet controls, QList<Dat
     QVariantList list;
     for (int n = 0; n < grids.size(); ++n) {
         DataCfg::TGrid& grid = grids[n];
-        RenderGridScreenshot(grid, &context, n, grid.Background);
+        if (GridShot(grid, &context, n, grid.Background) == Shot::WriteFailed)
+            return fail();
         ExchangeGridResources(grid, &context);
         list.append(grid.WriteStored());
     }

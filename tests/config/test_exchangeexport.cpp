@@ -155,6 +155,21 @@ struct CountingRenderer : IExchangeRenderer {
     }
 };
 
+// Draws like the counting renderer, but first puts a folder where one picture is to be written, so that
+// picture's write fails as it would on a full or read-only disk.
+struct BlockingRenderer : CountingRenderer {
+    QString blocked; // file name under the staging folder's "rsc/"
+    void Block() const { QDir().mkpath(PluginTools::GetTempPath() + QStringLiteral("Exchange/_tmp/rsc/") + blocked); }
+    QImage RenderControl(const DC::TControl& c) override {
+        Block();
+        return CountingRenderer::RenderControl(c);
+    }
+    QImage RenderGrid(const DC::TGrid& g, const QString& background) override {
+        Block();
+        return CountingRenderer::RenderGrid(g, background);
+    }
+};
+
 // Files may grow to at most this many bytes while it lives (a full disk, as far as the writer sees).
 struct FileSizeLimit {
     rlimit old{};
@@ -352,6 +367,41 @@ private slots:
         const QString preview = stored.value(1).toMap().value("IconPreview").toString();
         QVERIFY(preview.startsWith("rsc/"));
         QCOMPARE(QImage(P("shots/") + preview).size(), QSize(20, 10));
+    }
+
+    void aScreenshotThatCannotBeWrittenFailsTheExport_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("control") << "control"
+                                 << "ctrl_image_0.png";
+        QTest::newRow("second control of a package") << "package"
+                                                     << "ctrl_image_1.png";
+        QTest::newRow("grid of a package") << "package"
+                                           << "grid_image_0.png";
+    }
+    void aScreenshotThatCannotBeWrittenFailsTheExport() {
+        QFETCH(QString, kind);
+        QFETCH(QString, picture);
+        Profile("blocked");
+        BlockingRenderer renderer;
+        renderer.blocked = picture;
+        ExchangeRenderer::Install(&renderer);
+        const QString archive = P(kind == "control" ? "blocked.mvlc" : "blocked.mvlp");
+        DC::TCtrlRef a;
+        a.Name = "A";
+        a.Control = "Base:Button";
+        DC::TCtrlSet list;
+        list.Elements = {a, a};
+        DC::TGrid g;
+        g.Name = "G";
+        LogCapture rec;
+        const bool written = kind == "control" ? ExportControl("A", Button({}), archive)
+                                               : ExportPackage(archive, list, {g}, QVariantMap{{"Name", "B"}});
+        QVERIFY(!written);
+        QVERIFY2(rec.Has("Can't write File: \"" + Staging() + "/rsc/" + picture + '"'),
+                 qPrintable(rec.Lines().join('\n')));
+        QVERIFY(!QFileInfo::exists(archive) && !QFileInfo::exists(archive + ".part"));
+        QVERIFY(!QFileInfo::exists(Staging()));
     }
 
     void programFilesAreNeverPacked_data() {
