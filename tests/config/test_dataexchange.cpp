@@ -3,6 +3,7 @@
 #include "config/dataexchange.h"
 #include "config/ziputils.h"
 #include "functions/plugintools.h"
+#include "tests/common/testfiles.h"
 #include "tests/common/testzip.h"
 #include "tests/config/cfgtestutil.h"
 
@@ -11,13 +12,6 @@
 
 using DC = DataCfg;
 using Entries = ZipEntries;
-
-namespace {
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-} // namespace
 
 class TestDataExchange : public QObject {
     Q_OBJECT

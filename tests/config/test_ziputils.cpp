@@ -1,5 +1,6 @@
 // File comparison, hashing, folder removal and the zip helpers, with archives made here and by the zip tool.
 #include "config/ziputils.h"
+#include "tests/common/testfiles.h"
 #include "tests/common/testzip.h"
 #include "tests/config/cfgtestutil.h"
 
@@ -7,16 +8,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-} // namespace
 
 class TestZipUtils : public QObject {
     Q_OBJECT

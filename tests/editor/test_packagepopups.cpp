@@ -12,6 +12,7 @@
 #include "editor/impexppopup.h"
 #include "editor/packageimport.h"
 #include "functions/userprompts.h"
+#include "tests/common/testfiles.h"
 #include "tests/common/testzip.h"
 #include "tests/editor/gridfixture.h"
 
@@ -22,17 +23,6 @@
 #include <QTreeView>
 
 namespace {
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // The person in front of the popups: every box is recorded, answers come from a queue (else OK / the
 // escape button), and file questions are answered with a set path.

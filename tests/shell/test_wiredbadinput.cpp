@@ -16,7 +16,9 @@
 #include "shell/mteasyctrl.h"
 #include "shell/mtmainctrl.h"
 #include "shell/programtabhooks.h"
+#include "tests/common/controllist.h"
 #include "tests/common/logcapture.h"
+#include "tests/common/testfiles.h"
 #include "tests/common/wiredprogram.h"
 
 #include <QLineEdit>
@@ -27,17 +29,6 @@
 #include <QtTest>
 
 namespace {
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // The plug-in: its control's skin draws a picture that is not there, its script file is missing, and its
 // configuration names a picture file and a function of a provider that do not exist. Its control list also
@@ -109,15 +100,6 @@ QStringList StoredElements(const QString& path) {
     return out;
 }
 
-bool SelectInList(MTEButtonElements* list, const QString& set, const QString& name) {
-    list->OnCmbCategoryChanged(set);
-    QStandardItemModel* model = list->Model();
-    const QModelIndexList found = model->match(model->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchRecursive);
-    if (found.isEmpty())
-        return false;
-    list->Tree()->selectionModel()->select(found.first(), QItemSelectionModel::ClearAndSelect);
-    return true;
-}
 } // namespace
 
 class TestWiredBadInput : public QObject {
@@ -192,7 +174,7 @@ private slots:
             QVERIFY(!DataCfg::Instance()->FindCtrlSet("[Plugin] Broken").Name.isEmpty());
             QVERIFY(!DataCfg::Instance()->FindGrid("Old", CustomGridSet).Name.isEmpty());
         } else if (situation == "edit") {
-            QVERIFY(SelectInList(list, "[Plugin] Broken", "Lamp"));
+            QVERIFY(SelectInControlList(list, "Lamp", "[Plugin] Broken"));
             QCOMPARE(edit->WorkingControl().Name, QStringLiteral("Lamp"));
             QVERIFY(edit->Preview() && edit->Preview()->width() > 0);
             QVERIFY(!edit->Preview()->grab().isNull());
@@ -204,7 +186,7 @@ private slots:
             QCOMPARE(edit->WorkingControl().Config.GetValues().value("Action").toString(),
                      QStringLiteral("NOPE:Nothing"));
         } else if (situation == "place") {
-            QVERIFY(SelectInList(list, "[Plugin] Broken", "Lamp"));
+            QVERIFY(SelectInControlList(list, "Lamp", "[Plugin] Broken"));
             grid->ShowGrid("CustomGrid:Custom Grid 1");
             QVERIFY(grid->Canvas()->Grid().Custom);
             edit->Button("btnAdd2Grid")->click();
@@ -213,8 +195,8 @@ private slots:
             QVERIFY2(!stored.filter("Broken:Lamp@").isEmpty(), qPrintable(stored.join(' ')));
             QVERIFY(ReadAll(customGrids + "Custom Grid 1.json").contains("gone/none.png"));
         } else if (situation == "ghost") {
-            QVERIFY(SelectInList(list, "[Plugin] Broken", "Lamp"));
-            QVERIFY(SelectInList(list, "[Plugin] Broken", "Ghost"));
+            QVERIFY(SelectInControlList(list, "Lamp", "[Plugin] Broken"));
+            QVERIFY(SelectInControlList(list, "Ghost", "[Plugin] Broken"));
             QCOMPARE(edit->WorkingControl().Name, QStringLiteral("Lamp"));
             QVERIFY(qobject_cast<QLineEdit*>(edit->OptionWidget("Picture")));
         } else if (situation == "old") {
@@ -223,7 +205,7 @@ private slots:
             QCOMPARE(grid->Canvas()->Grid().Name, QStringLiteral("Old"));
             // The control that is gone has no view; its element stays.
             QCOMPARE(grid->Canvas()->ViewCount(), 2);
-            QVERIFY(SelectInList(list, "@[MERVEX] Standard Controls", "Previous"));
+            QVERIFY(SelectInControlList(list, "Previous", "@[MERVEX] Standard Controls"));
             edit->Button("btnAdd2Grid")->click();
             QCOMPARE(grid->Canvas()->ViewCount(), 3);
             grid->OnBtnSave(false);
@@ -255,7 +237,7 @@ private slots:
             const QByteArray before = ReadAll(customGrids + "Full.json");
             grid->ShowGrid("CustomGrid:Full");
             QCOMPARE(grid->Canvas()->ViewCount(), 24);
-            QVERIFY(SelectInList(list, "@[MERVEX] Standard Controls", "Previous"));
+            QVERIFY(SelectInControlList(list, "Previous", "@[MERVEX] Standard Controls"));
             edit->Button("btnAdd2Grid")->click();
             QCOMPARE(grid->Canvas()->ViewCount(), 24);
             QVERIFY(!grid->Canvas()->IsModified());

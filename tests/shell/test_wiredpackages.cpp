@@ -12,6 +12,7 @@
 #include "editor/mteeditcontrol.h"
 #include "shell/mtmainctrl.h"
 #include "shell/programtabhooks.h"
+#include "tests/common/controllist.h"
 #include "tests/common/testzip.h"
 #include "tests/common/wiredprogram.h"
 #include "widgets/popupwnd.h"
@@ -39,16 +40,6 @@ QMap<QString, QByteArray> Contents(const QString& folder) {
             out.insert(QDir(folder).relativeFilePath(info.absoluteFilePath()), f.readAll());
     }
     return out;
-}
-
-// Selects the control of that display name in the control list's tree (the control editor follows).
-bool SelectInList(MTEButtonElements* list, const QString& name) {
-    QStandardItemModel* model = list->Model();
-    const QModelIndexList found = model->match(model->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchRecursive);
-    if (found.isEmpty())
-        return false;
-    list->Tree()->selectionModel()->select(found.first(), QItemSelectionModel::ClearAndSelect);
-    return true;
 }
 
 void Drop(QWidget* wnd, const QString& path) {
@@ -137,7 +128,7 @@ private slots:
 
     void aControlExportedFromTheEditorImportsIntoACleanUserFolder() {
         MTEEditControl* edit = Tab()->ControlEditor();
-        QVERIFY(SelectInList(Tab()->ControlList(), QStringLiteral("Previous")));
+        QVERIFY(SelectInControlList(Tab()->ControlList(), QStringLiteral("Previous")));
         QCOMPARE(edit->WorkingControl().Name, QStringLiteral("Key Button"));
         auto* label = qobject_cast<QLineEdit*>(edit->OptionWidget(QStringLiteral("LE_txt/Label")));
         QVERIFY(label);
@@ -178,7 +169,7 @@ private slots:
     void theControlListsPackageButtonsCarryTheUsersControls() {
         MTEEditControl* edit = Tab()->ControlEditor();
         MTEButtonElements* list = Tab()->ControlList();
-        QVERIFY(SelectInList(list, QStringLiteral("Previous")));
+        QVERIFY(SelectInControlList(list, QStringLiteral("Previous")));
         edit->SetSaveAsAsker([](QString& category, QString& name) {
             category = QStringLiteral("Carried");
             name = QStringLiteral("Back key");
@@ -204,7 +195,7 @@ private slots:
         QVERIFY(DataCfg::Instance()->GetMyControlsSet().IndexOf("Back key") >= 0);
         // The list shows the user's own controls, the imported one among them.
         QCOMPARE(list->CurrentSetName(), QStringLiteral("@My Controls"));
-        QVERIFY(SelectInList(list, QStringLiteral("Back key")));
+        QVERIFY(SelectInControlList(list, QStringLiteral("Back key")));
         QCOMPARE(Tab()->ControlEditor()->WorkingControl().Name, QStringLiteral("Key Button"));
     }
 
