@@ -370,6 +370,13 @@ void OnTerminate() {
 
 // --- An alternate signal stack for every thread ---
 
+// Sanitizer builds keep their own interceptor of pthread_create (and give every thread a signal stack themselves).
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+#define MERVEX_WRAP_PTHREAD_CREATE 1
+#endif
+
+#ifdef MERVEX_WRAP_PTHREAD_CREATE
+
 // Without one, a thread that overflows its stack cannot run the handler and the process ends with no record.
 class AltStack {
 public:
@@ -419,12 +426,12 @@ void* StartWithAltStack(void* p) {
     AltStack stack;
     return start.routine(start.arg);
 }
+#endif
 
 } // namespace
 
 // Every thread of the process, whichever library starts it, comes through here once the handler is installed.
-// Sanitizer builds keep their own interceptor (and give every thread a signal stack themselves).
-#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+#ifdef MERVEX_WRAP_PTHREAD_CREATE
 extern "C" int pthread_create(pthread_t* thread, const pthread_attr_t* attr, void* (*routine)(void*),
                               void* arg) noexcept {
     using Create = int (*)(pthread_t*, const pthread_attr_t*, void* (*)(void*), void*);
