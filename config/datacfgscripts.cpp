@@ -63,13 +63,14 @@ void LogScriptError(const QString& path, QScriptEngine* engine) {
                                   .arg(engine->uncaughtExceptionLineNumber());
 }
 
-// Profiler labels per handler name. The profiler keeps the label's address, so they are never freed.
+// Profiler labels per handler name. The profiler keeps each label's address as long as it runs, so the labels are
+// never freed; the table that holds them is not destroyed at exit either, so they stay reachable to the end.
 const char* HandlerLabel(const QString& name) {
-    static QHash<QString, QByteArray*> labels;
-    QByteArray*& label = labels[name];
-    if (!label)
-        label = new QByteArray(QByteArray("DataCfg::ExecScriptfunc.") + name.toLatin1());
-    return label->constData();
+    static auto* const labels = new QHash<QString, QByteArray>();
+    QByteArray& label = (*labels)[name];
+    if (label.isNull())
+        label = QByteArray("DataCfg::ExecScriptfunc.") + name.toLatin1();
+    return label.constData();
 }
 
 // The script value that stands for an object as "this", per engine. A handler runs for every phone message
