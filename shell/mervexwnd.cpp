@@ -182,6 +182,9 @@ MervexWnd::MervexWnd(IMainTabHooks& hooks, const Folders& folders, QWidget* pare
 
 MervexWnd::~MervexWnd() {
     qApp->removeEventFilter(this);
+    // The child windows are deleted after this destructor, and one that had the focus moves it: the application's
+    // notice must not reach a window that is no longer one.
+    disconnect(qApp, &QApplication::focusChanged, this, &MervexWnd::OnFocusChanged);
     // The pairing question has no parent: it goes with the window it answers to.
     delete m_pairingPopup.data();
     m_server->Close();
