@@ -860,6 +860,11 @@ void CtrlView::BuildRemoteData() {
     ImgDataMgr* mgr = ImgDataMgr::Instance();
     if (!mgr)
         return;
+    // A clock set back counts as due.
+    const qint64 now = mgr->Now();
+    if (m_registeredAt >= 0 && now >= m_registeredAt && now - m_registeredAt < RegistrationRefreshMs)
+        return;
+    m_registeredAt = now;
     const QList<LEBase*> elements = m_elements;
     for (LEBase* e : elements) {
         mgr->AddImgData(e->MainImage());

@@ -102,8 +102,11 @@ public:
     // sources collects the client-side script sources ("function <name>" -> text) of the session. Vanished
     // element ids are dropped from previous["ly"]. changed receives the number of changed keys.
     QVariantMap BuildViewUpdate(QVariantMap& sources, QVariantMap& previous, int* changed = nullptr);
-    // Registers the element images with the image manager, so the ids in the records can be fetched.
+    // Keeps the element images registered with the image manager, so the ids in the records stay fetchable.
+    // The records register the images they name as they are built; this refreshes the rest at most once per
+    // RegistrationRefreshMs of the manager's clock (it runs on every phone message, over every element).
     void BuildRemoteData();
+    static constexpr qint64 RegistrationRefreshMs = 1000;
 
     // --- LEHost ---
     QObject* HostObject() override { return this; }
@@ -247,6 +250,8 @@ private:
     int m_tickInterval = 1000;
     bool m_updatePending = false;
     bool m_repaintedSinceRecord = true;
+    // Manager time of the last registration pass of BuildRemoteData; -1 before the first.
+    qint64 m_registeredAt = -1;
     QScriptValue m_msgBoxCallback;
     Qt::MouseButtons m_interactionButtons = Qt::RightButton;
     QVariant m_clientData;

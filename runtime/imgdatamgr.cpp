@@ -135,7 +135,7 @@ void ImgDataMgr::Maintenance() {
             quint64(qMax(0, img.width())) * quint64(qMax(0, img.height())) * 4 + quint64(slot.data->EncodedBytes());
         const qint64 ttl = qMin<qint64>(tdef + 100 * qBound(0, slot.uses, 100), 120000);
         const bool expired = slot.lastUse + ttl < now;
-        if (expired && slot.passes > 32) {
+        if (expired && slot.passes > UnusedPassesBeforeEviction) {
             deleted += size;
             delete slot.data;
             it = m_images.erase(it);

@@ -40,6 +40,11 @@ public:
     QByteArray GetRscData(quint64 id, double scale);
 
     void SetClock(Clock clock);
+    // The manager's clock, in milliseconds.
+    qint64 Now() const { return m_clock(); }
+    // An entry goes only after it was not registered again for more than this many maintenance passes (one a
+    // second): refreshing the registrations of what is shown once a second keeps them.
+    static constexpr qint32 UnusedPassesBeforeEviction = 32;
     // Bytes of the entries that the last maintenance pass kept.
     quint64 CacheSize() const { return m_cacheSize; }
     int ImageCount() const { return m_images.size(); }
@@ -58,8 +63,6 @@ private:
         qint32 uses;
         qint32 passes;
     };
-
-    qint64 Now() const { return m_clock(); }
 
     QHash<quint64, Slot> m_images;
     QHash<quint64, quint64> m_aliases;

@@ -68,6 +68,8 @@ private slots:
         FuncRegistry::SetInstance(&m_registry);
     }
     void cleanupTestCase() { FuncRegistry::SetInstance(nullptr); }
+    // A test that drives the image manager's clock leaves it on the real one, also when it failed.
+    void cleanup() { m_images->SetClock(nullptr); }
     void init() {
         m_registry.values.clear();
         m_registry.calls.clear();
@@ -436,6 +438,61 @@ private slots:
     }
 
     // --- Message boxes and sounds ---
+
+    void imagesAreRegisteredByTheirRecordsAndRefreshedOnceASecond() {
+        qint64 now = 5000000;
+        m_images->SetClock([&now] { return now; });
+        CtrlView v;
+        v.Init(Control(QStringLiteral("Button")));
+        QVariantMap src, prev;
+        v.BuildViewUpdate(src, prev);
+        LEBase* face = Element(v, QStringLiteral("Face"));
+        QVERIFY(face);
+        ImgData& main = face->MainImage();
+        auto filled = [](QRgb color) {
+            QImage image(8, 8, QImage::Format_ARGB32);
+            image.fill(color);
+            return image;
+        };
+
+        main.Image = filled(0xff102030);
+        v.BuildRemoteData();
+        const quint64 first = main.PixelHash();
+        QVERIFY(m_images->HasImage(first));
+
+        // Within the second the pass is skipped: the changed image is not looked at, let alone hashed.
+        main.Image = filled(0xff405060);
+        now += CtrlView::RegistrationRefreshMs - 1;
+        v.BuildRemoteData();
+        QVERIFY(main.ImageKey != main.Image.cacheKey());
+        // The record naming it sends it and registers it.
+        QVariantMap record;
+        face->BuildDataUpdate(QVariantMap{{QStringLiteral("cI"), QString::number(first)}}, record);
+        const quint64 second = main.PixelHash();
+        QVERIFY(second != first);
+        QCOMPARE(record.value(QStringLiteral("cI")).toString(), QString::number(second));
+        QVERIFY(m_images->HasImage(second));
+
+        // Due again a second on, and at once when the clock was set back.
+        for (const qint64 step : {qint64(1), qint64(-60000)}) {
+            main.Image = filled(0xff000000 | QRgb(step & 0xffff));
+            now += step;
+            v.BuildRemoteData();
+            QCOMPARE(main.ImageKey, main.Image.cacheKey());
+            QVERIFY(m_images->HasImage(main.PixelHash()));
+        }
+
+        // Shown for minutes and pressed ten times a second, an unchanged image stays fetchable though it is
+        // registered only once a second.
+        const quint64 shown = main.PixelHash();
+        for (int tenth = 0; tenth < 3000; ++tenth) {
+            now += 100;
+            v.BuildRemoteData();
+            if (tenth % 10 == 9)
+                m_images->Maintenance();
+        }
+        QVERIFY(m_images->HasImage(shown));
+    }
 
     void msgBoxGoesToTheOverlay() {
         FakeOverlay overlay;
