@@ -13,11 +13,19 @@ void ImgData::SyncCacheKey() {
     const qint64 key = Image.cacheKey();
     if (key == ImageKey)
         return;
+    const qint64 previousKey = m_previousKey;
+    const quint64 previousId = m_previousId;
+    if (HashValid) {
+        m_previousKey = ImageKey;
+        m_previousId = ContentId;
+    }
     ImageKey = key;
     PixmapValid = false;
     EncodingValid = false;
     m_encodings.clear();
-    HashValid = false;
+    HashValid = key == previousKey;
+    if (HashValid)
+        ContentId = previousId;
 }
 
 quint64 ImgData::PixelHash() {

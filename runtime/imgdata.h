@@ -17,7 +17,9 @@ public:
     ImgData();
 
     // Compares the image's cache key with the one the derived values belong to; when the image changed it
-    // takes the new key and clears the three flags.
+    // takes the new key and clears the three flags. The content id of the image before is remembered: an
+    // element that flips between two pictures gets the id of the one coming back without hashing it again
+    // (equal cache keys mean the same, unmodified pixels).
     void SyncCacheKey();
     // Content id of the image: 40 bits of a CRC-64 over its pixels, shape and format; 0 for a null or empty
     // image. Computed once per image.
@@ -48,6 +50,9 @@ public:
 private:
     static constexpr int MaxKeptScales = 4;
     QMap<double, QByteArray> m_encodings;
+    // Cache key and content id of the image hashed before the current one; -1 when none.
+    qint64 m_previousKey = -1;
+    quint64 m_previousId = 0;
 
     // The name NameId was computed from; holding it keeps its buffer alive, so an equal data pointer and
     // size mean an unchanged text.

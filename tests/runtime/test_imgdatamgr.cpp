@@ -115,7 +115,31 @@ void TestImgDataMgr::recordTracksImageChanges() {
     d.Image.setPixel(0, 0, 0xff0000ff);
     d.SyncCacheKey();
     QVERIFY(!d.PixmapValid && !d.EncodingValid && !d.HashValid);
-    QVERIFY(d.PixelHash() != id);
+    const quint64 changed = d.PixelHash();
+    QVERIFY(changed != id);
+
+    // Flipping between two pictures: the one coming back keeps its id without a second hashing, and its
+    // other derived values are made again.
+    const QImage first = Filled(4, 4, 0xff00ff00), second = Filled(4, 4, 0xffff0000);
+    d.Image = first;
+    QCOMPARE(d.PixelHash(), id);
+    d.Encode(1.0);
+    d.PixmapValid = true;
+    d.Image = second;
+    const quint64 secondId = d.PixelHash();
+    d.Image = first;
+    d.SyncCacheKey();
+    QVERIFY(d.HashValid && !d.PixmapValid && !d.EncodingValid);
+    QCOMPARE(d.PixelHash(), id);
+    d.Image = second;
+    d.SyncCacheKey();
+    QVERIFY(d.HashValid);
+    QCOMPARE(d.PixelHash(), secondId);
+    // Painted over in place, the picture is another one: hashed again.
+    d.Image.setPixel(1, 1, 0xff0000ff);
+    d.SyncCacheKey();
+    QVERIFY(!d.HashValid);
+    QVERIFY(d.PixelHash() != secondId);
 }
 
 void TestImgDataMgr::equalPixelsShareOneEntry() {
