@@ -192,6 +192,13 @@ QString DataCfg::GetScriptFuncText(const QString& name) {
     return func.PhoneText;
 }
 
+QScriptValue KeptScriptValue(QHash<QScriptEngine*, QScriptValue>& kept, QScriptEngine* engine, QObject* object) {
+    QScriptValue& value = kept[engine];
+    if (!value.isValid() || value.engine() != engine || value.toQObject() != object)
+        value = engine->newQObject(object);
+    return value;
+}
+
 void CollectScriptGarbage(DataCfg& cfg) {
     PROFILE_SCOPE("CollectScriptGarbage");
     for (DataCfg::TScript& script : cfg.Scripts()) {

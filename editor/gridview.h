@@ -112,6 +112,10 @@ public:
     bool AddCtrl(const DataCfg::TControl& control, int column, int row, const QString& resetName = QString());
     // The same for the user's add and drop: a grid that takes no control, or has no free place for it, says so.
     bool AddCtrlOrTell(const DataCfg::TControl& control, int column, int row, const QString& resetName);
+    // Whether the grid takes controls (a custom grid); when not, the user is told.
+    bool TakesControls();
+    // A warning box over the editor.
+    void Warn(const QString& text);
     // Whether the placed control with the record's id may take the new size.
     bool CanResizeCtrl(const DataCfg::TControl& control, int width, int height) const;
     // The edited configuration of a placed control goes into its grid element and its view.

@@ -204,30 +204,37 @@ void GridView::dropEvent(QDropEvent* e) {
         e->acceptProposedAction();
 }
 
-bool GridView::AddCtrlOrTell(const DataCfg::TControl& control, int column, int row, const QString& resetName) {
-    QString text;
-    if (!m_grid.Custom)
-        text = tr("Controls can only be added to custom Grids.");
-    else if (control.Name.isEmpty() || AddCtrl(control, column, row, resetName))
-        return !control.Name.isEmpty();
-    else
-        text = tr("There is no free place for this Control on the Grid.");
+void GridView::Warn(const QString& text) {
     const QString title = tr("WARNING");
     if (m_editor)
         m_editor->AskUser(1, title, text, QMessageBox::Ok);
     else
         MsgBoxInfo(this, title, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+bool GridView::TakesControls() {
+    if (!m_grid.Custom)
+        Warn(tr("Controls can only be added to custom Grids."));
+    return m_grid.Custom;
+}
+
+bool GridView::AddCtrlOrTell(const DataCfg::TControl& control, int column, int row, const QString& resetName) {
+    if (!TakesControls() || control.Name.isEmpty())
+        return false;
+    if (AddCtrl(control, column, row, resetName))
+        return true;
+    Warn(tr("There is no free place for this Control on the Grid."));
     return false;
 }
 
 bool GridView::DropControl(QObject* source, const QMimeData* mime, const QPoint& pos) {
+    if (!TakesControls())
+        return false;
     auto* view = qobject_cast<CtrlView*>(source);
-    if (!m_grid.Custom || (mime && mime->text() == QLatin1String(DragMarker) && view)) {
-        AddCtrlOrTell(view ? view->Control() : DataCfg::TControl(), pos.x() / EditCell, pos.y() / EditCell,
-                      view ? ResetNameOf(view) : QString());
-        return m_grid.Custom;
-    }
-    return false;
+    if (!mime || mime->text() != QLatin1String(DragMarker) || !view)
+        return false;
+    AddCtrlOrTell(view->Control(), pos.x() / EditCell, pos.y() / EditCell, ResetNameOf(view));
+    return true;
 }
 
 // ---------------------------------------------------------------------------------------------------------

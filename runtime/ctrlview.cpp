@@ -1,4 +1,5 @@
 #include "runtime/ctrlview.h"
+#include "config/scriptmemory.h"
 
 #include "foundation/json.h"
 #include "foundation/logger/QsLog.h"
@@ -356,12 +357,8 @@ QObject* CtrlView::GetDCControl(QScriptEngine* engine) {
 }
 
 QScriptValue CtrlView::GetDCSkinValue(QScriptEngine* engine) {
-    // Every handler call takes it: made once per engine, while it still stands for this view's skin wrapper.
-    QObject* skin = GetDCSkin(engine);
-    QScriptValue& value = m_skinValues[engine];
-    if (!value.isValid() || value.engine() != engine || value.toQObject() != skin)
-        value = engine->newQObject(skin);
-    return value;
+    // Every handler call takes it.
+    return KeptScriptValue(m_skinValues, engine, GetDCSkin(engine));
 }
 
 QObject* CtrlView::MakeDCLayout(LEBase* element, QScriptEngine* engine) {

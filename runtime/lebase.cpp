@@ -1,4 +1,5 @@
 #include "runtime/lebase.h"
+#include "config/scriptmemory.h"
 
 #include "foundation/alignoffset.h"
 #include "foundation/logger/QsLog.h"
@@ -271,14 +272,7 @@ QScriptValue LEBase::ExecLayoutFunc(const QString& name, const QScriptValueList&
     QScriptValueList all;
     all << m_view->GetDCSkinValue(engine);
     QObject* layout = GetDCLayout(engine);
-    if (!layout) {
-        all << engine->nullValue();
-    } else {
-        QScriptValue& value = m_dcLayoutValues[engine];
-        if (!value.isValid() || value.engine() != engine || value.toQObject() != layout)
-            value = engine->newQObject(layout);
-        all << value;
-    }
+    all << (layout ? KeptScriptValue(m_dcLayoutValues, engine, layout) : engine->nullValue());
     all << args;
     return m_view->ExecScriptfunc(full, all);
 }
