@@ -179,7 +179,15 @@ int FuzzClientMessage(const uint8_t* data, size_t size) {
     Prepare();
     QString kind;
     QMap<QString, QString> args;
-    if (NetServer::DecodeMessage(QString::fromUtf8(Bytes(data, size)), kind, args))
+    const QString text = QString::fromUtf8(Bytes(data, size));
+    const bool decoded = NetServer::DecodeMessage(text, kind, args);
+    if (decoded)
         Check(!kind.contains(QLatin1Char('?')), "the kind ends before the arguments");
+    // The direct split of plain messages must read them as the URL parser does.
+    QString urlKind;
+    QMap<QString, QString> urlArgs;
+    const bool urlDecoded = NetServer::DecodeUrlMessage(text, urlKind, urlArgs);
+    Check(decoded == urlDecoded && kind == urlKind && args == urlArgs,
+          "plain messages read as the URL parser reads them");
     return 0;
 }

@@ -51,6 +51,8 @@ public:
     static NetServer* Global();
     // The kind ("CM", "View", ...) and the arguments of one phone message; false when it is none.
     static bool DecodeMessage(const QString& text, QString& kind, QMap<QString, QString>& args);
+    // The same through the URL parser, for any text (DecodeMessage takes it for all but plain messages).
+    static bool DecodeUrlMessage(const QString& text, QString& kind, QMap<QString, QString>& args);
 
     // Where Open listens; port 0 takes a free port (tests). Defaults: the IPv4 any-address, 32241, 32242.
     void SetEndpoints(const QHostAddress& address, quint16 tcpPort, quint16 udpPort);

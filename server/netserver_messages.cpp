@@ -21,9 +21,52 @@ int ArgInt(const QMap<QString, QString>& args, const QString& name) {
 }
 } // namespace
 
+namespace {
+bool PlainKindChar(ushort c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-';
+}
+bool PlainArgChar(ushort c) {
+    return PlainKindChar(c) || c == '.' || c == '~' || c == ',' || c == '=' || c == '&';
+}
+} // namespace
+
+// Nearly every message is plain ("MM?id=3&type=up&x=10&y=4"): no escapes, nothing the URL parser would
+// change. Those are split directly, exactly as the URL parser splits them; anything else takes the parser.
+bool NetServer::DecodeMessage(const QString& text, QString& kind, QMap<QString, QString>& args) {
+    const int question = text.indexOf(QLatin1Char('?'));
+    const int kindEnd = question < 0 ? text.size() : question;
+    const ushort* chars = text.utf16();
+    bool plain = kindEnd > 0;
+    for (int i = 0; plain && i < kindEnd; ++i)
+        plain = PlainKindChar(chars[i]);
+    for (int i = kindEnd + 1; plain && i < text.size(); ++i)
+        plain = PlainArgChar(chars[i]);
+    if (!plain)
+        return DecodeUrlMessage(text, kind, args);
+
+    kind = text.left(kindEnd);
+    if (question < 0)
+        return true;
+    int start = question + 1;
+    while (start < text.size()) {
+        int end = text.indexOf(QLatin1Char('&'), start);
+        if (end < 0)
+            end = text.size();
+        if (end > start) {
+            const int equals = text.indexOf(QLatin1Char('='), start);
+            if (equals < 0 || equals > end)
+                args.insert(text.mid(start, end - start), QString());
+            else
+                args.insert(text.mid(start, equals - start), text.mid(equals + 1, end - equals - 1));
+        }
+        start = end + 1;
+    }
+    return true;
+}
+
 // The phone encodes the whole text once more than a URL needs, so it is percent-decoded as a whole before
 // the URL parser decodes the query items again.
-bool NetServer::DecodeMessage(const QString& text, QString& kind, QMap<QString, QString>& args) {
+bool NetServer::DecodeUrlMessage(const QString& text, QString& kind, QMap<QString, QString>& args) {
     const QByteArray decoded = QByteArray::fromPercentEncoding(text.toLatin1());
     const QUrl url(QString::fromUtf8(decoded), QUrl::TolerantMode);
     if (!url.isValid())

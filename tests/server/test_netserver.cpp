@@ -75,6 +75,56 @@ private slots:
         delete programs;
     }
 
+    // Plain messages are split directly; whatever they hold, the result must be the URL reader's.
+    void decodesMessagesAsTheUrlReaderDoes_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("args");
+        QTest::newRow("mouse") << "MM?id=3&type=up&x=10&y=-4"
+                               << "MM"
+                               << "id=3 type=up x=10 y=-4";
+        QTest::newRow("no arguments") << "GetInfo"
+                                      << "GetInfo"
+                                      << "";
+        QTest::newRow("empty query") << "View?"
+                                     << "View"
+                                     << "";
+        QTest::newRow("empty items and keys") << "MM?a&&b=&=c&d=e=f"
+                                              << "MM"
+                                              << "=c a= b= d=e=f";
+        QTest::newRow("repeated key, last wins") << "CM?id=1&id=2"
+                                                 << "CM"
+                                                 << "id=2";
+        QTest::newRow("version dots") << "Connect?n=P&v=0.45&hb=4"
+                                      << "Connect"
+                                      << "hb=4 n=P v=0.45";
+        QTest::newRow("escaped") << "ST?id=2&t=a%2520b"
+                                 << "ST"
+                                 << "id=2 t=a b";
+        QTest::newRow("escaped once") << "CM?id=1&m=%7B%7D"
+                                      << "CM"
+                                      << "id=1 m={}";
+        QTest::newRow("plus stays") << "ST?t=a+b"
+                                    << "ST"
+                                    << "t=a+b";
+        QTest::newRow("non-Latin text") << QStringLiteral("ST?t=\u00e9\u4e2d") << "ST" << QStringLiteral("t=\ufffd?");
+    }
+    void decodesMessagesAsTheUrlReaderDoes() {
+        QFETCH(QString, text);
+        QFETCH(QString, kind);
+        QFETCH(QString, args);
+        QString gotKind, urlKind;
+        QMap<QString, QString> got, url;
+        QCOMPARE(NetServer::DecodeMessage(text, gotKind, got), NetServer::DecodeUrlMessage(text, urlKind, url));
+        QCOMPARE(gotKind, urlKind);
+        QCOMPARE(got, url);
+        QCOMPARE(gotKind, kind);
+        QStringList pairs;
+        for (auto it = got.constBegin(); it != got.constEnd(); ++it)
+            pairs << it.key() + QLatin1Char('=') + it.value();
+        QCOMPARE(pairs.join(QLatin1Char(' ')), args);
+    }
+
     // ---- Discovery ----
 
     void discovery_data() {
