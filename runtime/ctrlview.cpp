@@ -295,7 +295,7 @@ QScriptValue CtrlView::AddSubSkin(QObject* layout, const QString& skinName) {
     QScriptEngine* eng = engine();
     if (!eng)
         return QScriptValue(QScriptValue::NullValue);
-    return eng->newQObject(holder->GetDCLayout(eng));
+    return holder->GetDCLayoutValue(eng);
 }
 
 void CtrlView::RemAllChildren(QObject* layout) {
@@ -406,7 +406,7 @@ void CtrlView::ExecControlFunc(const QString& name) {
         QLOG_DEBUG() << "CtrlView::ExecControlFunc: Control Function not found:" << full;
         return;
     }
-    ExecScriptfunc(full, QScriptValueList() << eng->newQObject(GetDCControl(eng)));
+    ExecScriptfunc(full, QScriptValueList() << KeptScriptValue(m_controlValues, eng, GetDCControl(eng)));
 }
 
 // ---------------------------------------------------------------------------------------------------------
@@ -766,8 +766,12 @@ void CtrlView::PlaySound(const QString& file, bool remote) {
 // Grid
 
 bool CtrlView::IsNetClient() const {
-    const IGridView* grid = dynamic_cast<const IGridView*>(parentWidget());
-    return grid && grid->GetClientId() != 0;
+    QWidget* parent = parentWidget();
+    if (parent != m_gridParent.data() || !parent) {
+        m_gridParent = parent;
+        m_grid = dynamic_cast<const IGridView*>(parent);
+    }
+    return m_grid && m_grid->GetClientId() != 0;
 }
 
 double CtrlView::GetContainerHeightB() const {
@@ -790,7 +794,7 @@ QScriptValue CtrlView::FindLayout(const QString& name) {
         return QScriptValue(QScriptValue::NullValue);
     for (LEBase* e : qAsConst(m_elements)) {
         if (e->Layout().Name == name)
-            return eng->newQObject(e->GetDCLayout(eng));
+            return e->GetDCLayoutValue(eng);
     }
     return QScriptValue(QScriptValue::NullValue);
 }

@@ -16,6 +16,7 @@
 #include <QSet>
 
 class AudioPlayer;
+class IGridView;
 class LEBase;
 class LEContainer;
 class LEInterface;
@@ -243,8 +244,12 @@ private:
     QHash<QScriptEngine*, QObject*> m_skinWrappers;
     QHash<QScriptEngine*, QScriptValue> m_skinValues;
     QHash<QScriptEngine*, QObject*> m_controlWrappers;
+    QHash<QScriptEngine*, QScriptValue> m_controlValues;
     // Layout wrappers handed to scripts -> their element (the wrappers belong to the elements).
     QHash<QObject*, QPointer<LEBase>> m_layoutTargets;
+    // The grid view among the parents, looked up again only when the parent widget changes.
+    mutable QPointer<QWidget> m_gridParent;
+    mutable const IGridView* m_grid = nullptr;
     MacroPlayer* m_macro = nullptr;
     AudioPlayer* m_audio = nullptr;
     int m_tickInterval = 1000;

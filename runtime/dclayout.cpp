@@ -458,8 +458,7 @@ int DCLayout::getType() const {
 }
 
 QScriptValue DCLayout::WrapperOf(LEBase* element) {
-    QObject* w = element && m_engine ? element->GetDCLayout(m_engine) : nullptr;
-    return w ? m_engine->newQObject(w) : QScriptValue(QScriptValue::NullValue);
+    return element && m_engine ? element->GetDCLayoutValue(m_engine) : QScriptValue(QScriptValue::NullValue);
 }
 
 QScriptValue DCLayout::getParent() {

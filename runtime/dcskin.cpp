@@ -22,7 +22,11 @@ QScriptValue DCSkin::getLayout(int i) {
 
 QScriptValue DCSkin::getModule() {
     QObject* control = m_view && m_engine ? m_view->GetDCControl(m_engine) : nullptr;
-    return control ? m_engine->newQObject(control) : QScriptValue(QScriptValue::NullValue);
+    if (!control)
+        return QScriptValue(QScriptValue::NullValue);
+    if (!m_control.isValid() || m_control.engine() != m_engine || m_control.toQObject() != control)
+        m_control = m_engine->newQObject(control);
+    return m_control;
 }
 
 QScriptValue DCSkin::getControl() {

@@ -259,6 +259,11 @@ QObject* LEBase::GetDCLayout(QScriptEngine* engine) {
     return wrapper;
 }
 
+QScriptValue LEBase::GetDCLayoutValue(QScriptEngine* engine) {
+    QObject* layout = GetDCLayout(engine);
+    return layout ? KeptScriptValue(m_dcLayoutValues, engine, layout) : QScriptValue(QScriptValue::NullValue);
+}
+
 QScriptValue LEBase::ExecLayoutFunc(const QString& name, const QScriptValueList& args) {
     if (name.isEmpty())
         return QScriptValue(false);
@@ -271,8 +276,7 @@ QScriptValue LEBase::ExecLayoutFunc(const QString& name, const QScriptValueList&
     }
     QScriptValueList all;
     all << m_view->GetDCSkinValue(engine);
-    QObject* layout = GetDCLayout(engine);
-    all << (layout ? KeptScriptValue(m_dcLayoutValues, engine, layout) : engine->nullValue());
+    all << GetDCLayoutValue(engine);
     all << args;
     return m_view->ExecScriptfunc(full, all);
 }
@@ -483,45 +487,45 @@ bool LEBase::IsTextElement() const {
 QVariantMap& LEBase::BuildDataUpdate(const QVariantMap& previous, QVariantMap& out) {
     PROFILE_SCOPE("LEBase::BuildDataUpdate");
     ImgDataMgr* mgr = ImgDataMgr::Instance();
-    auto write = [&](const char* key, const QVariant& value, const QVariant& def) {
-        ViewDelta::Write(previous, out, QLatin1String(key), value, def);
+    auto write = [&](const QString& key, const QVariant& value, const QVariant& def) {
+        ViewDelta::Write(previous, out, key, value, def);
     };
-    auto writeImage = [&](const char* key, ImgData& img) {
+    auto writeImage = [&](const QString& key, ImgData& img) {
         write(key, QString::number(img.PixelHash()), 0);
         if (mgr)
             mgr->AddImgData(img);
     };
 
     const LEBase* parent = ParentElement();
-    write("pid", parent ? parent->GetId() : -1, -1);
+    write(QStringLiteral("pid"), parent ? parent->GetId() : -1, -1);
     const QRect src = m_srcRect.width() < 0 ? QRect(0, 0, m_main.Image.width(), m_main.Image.height()) : m_srcRect;
     const QRect dst = m_dstRect.width() < 0 ? QRect(QPoint(0, 0), IntSize()) : m_dstRect;
-    write("rS", src, QVariant());
-    write("rD", dst, QVariant());
-    write("st", m_scrollTarget, 0);
+    write(QStringLiteral("rS"), src, QVariant());
+    write(QStringLiteral("rD"), dst, QVariant());
+    write(QStringLiteral("st"), m_scrollTarget, 0);
 
     if (IsTextElement()) {
         WriteTextRecord(previous, out);
     } else {
-        writeImage("cI", m_main);
-        writeImage("cP", m_pressed);
+        writeImage(QStringLiteral("cI"), m_main);
+        writeImage(QStringLiteral("cP"), m_pressed);
     }
     if (m_pressMaskStart != NoPressMask)
-        write("pM", QVariantList{m_pressMaskStart, m_pressMaskEnd}, QVariant());
+        write(QStringLiteral("pM"), QVariantList{m_pressMaskStart, m_pressMaskEnd}, QVariant());
     else
-        writeImage("cM", m_mask);
-    writeImage("cC", m_hit);
+        writeImage(QStringLiteral("cM"), m_mask);
+    writeImage(QStringLiteral("cC"), m_hit);
 
-    write("x", static_cast<int>(x()), 0);
-    write("y", static_cast<int>(y()), 0);
-    write("o", m_layout.Opacity, 1.0);
-    write("r", m_layout.Rotation, 0.0);
-    write("xh", m_layout.ExtendHitTest, 0);
-    write("co", m_layout.ControlClass, -1);
-    write("mmd", m_layout.MouseMoveDelay, 100);
+    write(QStringLiteral("x"), static_cast<int>(x()), 0);
+    write(QStringLiteral("y"), static_cast<int>(y()), 0);
+    write(QStringLiteral("o"), m_layout.Opacity, 1.0);
+    write(QStringLiteral("r"), m_layout.Rotation, 0.0);
+    write(QStringLiteral("xh"), m_layout.ExtendHitTest, 0);
+    write(QStringLiteral("co"), m_layout.ControlClass, -1);
+    write(QStringLiteral("mmd"), m_layout.MouseMoveDelay, 100);
     if (m_layout.ControlClass == DataCfg::CC_Wheel) {
         if (const LEBase* next = GetSibling(1))
-            write("com", QVariantList{next->Layout().Mask.start, next->Layout().Mask.end}, QVariant());
+            write(QStringLiteral("com"), QVariantList{next->Layout().Mask.start, next->Layout().Mask.end}, QVariant());
     }
 
     int f = 0;
@@ -545,6 +549,6 @@ QVariantMap& LEBase::BuildDataUpdate(const QVariantMap& previous, QVariantMap& o
         f |= 0x100;
     if (HasState(SB_MouseRepeat))
         f |= 0x200;
-    write("f", f, 0);
+    write(QStringLiteral("f"), f, 0);
     return out;
 }

@@ -102,6 +102,8 @@ public:
 
     // Scripts.
     QObject* GetDCLayout(QScriptEngine* engine);
+    // Its script value in that engine, the same one on every call; null when there is no wrapper.
+    QScriptValue GetDCLayoutValue(QScriptEngine* engine);
     QScriptValue ExecLayoutFunc(const QString& name, const QScriptValueList& args = QScriptValueList());
 
     // Input from the phone: "dn", "tr", "up", "up2", "ca", "mv", "sc".

@@ -56,6 +56,21 @@ QVariant Normal(const QVariant& v) {
 bool ViewDelta::Same(const QVariant& a0, const QVariant& b0) {
     if (!a0.isValid() || !b0.isValid())
         return a0.isValid() == b0.isValid();
+    // Most records compare a value with one of its own kind; those need no conversion.
+    if (a0.userType() == b0.userType()) {
+        switch (a0.userType()) {
+        case QMetaType::Int:
+            return *static_cast<const int*>(a0.constData()) == *static_cast<const int*>(b0.constData());
+        case QMetaType::Double:
+            return *static_cast<const double*>(a0.constData()) == *static_cast<const double*>(b0.constData());
+        case QMetaType::QString:
+            return *static_cast<const QString*>(a0.constData()) == *static_cast<const QString*>(b0.constData());
+        case QMetaType::QRect:
+            return *static_cast<const QRect*>(a0.constData()) == *static_cast<const QRect*>(b0.constData());
+        default:
+            break;
+        }
+    }
     const QVariant a = Normal(a0), b = Normal(b0);
     const bool an = IsNumber(a), bn = IsNumber(b);
     if (an && bn) {

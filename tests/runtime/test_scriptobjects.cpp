@@ -138,8 +138,9 @@ private slots:
         // A description object changes its own copy only.
         Run(engine, "skin.getLayout(0).text = 'changed'");
         QCOMPARE(v.host.skin.Layouts[0].Text, QStringLiteral("Hello"));
-        // Both names answer the one object of this engine (fresh script wrappers, one object behind them).
+        // Both names answer the one object of this engine, as one script value on every call.
         QCOMPARE(Run(engine, "skin.getControl().data = 5; skin.getModule().data").toInt32(), 5);
+        QVERIFY(Run(engine, "skin.getControl() === skin.getModule()").toBool());
         QCOMPARE(Run(engine, "skin.getControl().name").toString(), QStringLiteral("Ctrl"));
     }
 
