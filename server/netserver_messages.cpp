@@ -47,18 +47,17 @@ bool NetServer::DecodeMessage(const QString& text, QString& kind, QMap<QString, 
     kind = text.left(kindEnd);
     if (question < 0)
         return true;
-    int start = question + 1;
-    while (start < text.size()) {
+    // Every item counts, an empty one too (as an empty key with an empty value), except the empty rest after a
+    // last separator.
+    for (int start = question + 1; start < text.size();) {
         int end = text.indexOf(QLatin1Char('&'), start);
         if (end < 0)
             end = text.size();
-        if (end > start) {
-            const int equals = text.indexOf(QLatin1Char('='), start);
-            if (equals < 0 || equals > end)
-                args.insert(text.mid(start, end - start), QString());
-            else
-                args.insert(text.mid(start, equals - start), text.mid(equals + 1, end - equals - 1));
-        }
+        const int equals = text.indexOf(QLatin1Char('='), start);
+        if (equals < 0 || equals > end)
+            args.insert(text.mid(start, end - start), QString());
+        else
+            args.insert(text.mid(start, equals - start), text.mid(equals + 1, end - equals - 1));
         start = end + 1;
     }
     return true;

@@ -107,6 +107,15 @@ private slots:
         QTest::newRow("plus stays") << "ST?t=a+b"
                                     << "ST"
                                     << "t=a+b";
+        QTest::newRow("empty item") << "MM?a&&b"
+                                    << "MM"
+                                    << "= a= b=";
+        QTest::newRow("trailing separator") << "MM?a=1&"
+                                            << "MM"
+                                            << "a=1";
+        QTest::newRow("separator only") << "MM?&"
+                                        << "MM"
+                                        << "=";
         QTest::newRow("non-Latin text") << QStringLiteral("ST?t=\u00e9\u4e2d") << "ST" << QStringLiteral("t=\ufffd?");
     }
     void decodesMessagesAsTheUrlReaderDoes() {
