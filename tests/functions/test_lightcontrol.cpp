@@ -161,6 +161,8 @@ private slots:
         DeliverPosted();
         QCOMPARE(got, WindowMessageBus::kMaxPending);
         QVERIFY(bus.PostMessage(w, 1, 0, 0));
+        // The post still waiting must not reach the handler after got has gone.
+        bus.DestroyWindow(w);
     }
 
     // ---- The light-control link ----
