@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks the layering and the formatting, then builds everything and runs every test; then builds and runs the
-# tests of the readers of outside input, the phone server and the wired program again under AddressSanitizer and
-# UndefinedBehaviorSanitizer (scripts/sanitize.sh). Extra arguments go to the normal run's ctest.
+# suite again under AddressSanitizer and UndefinedBehaviorSanitizer (scripts/sanitize.sh). Extra arguments go to
+# the normal run's ctest.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bash "$root/scripts/deps.sh"
