@@ -7,6 +7,10 @@
 #include <QTcpSocket>
 #include <QtEndian>
 
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+
 QWsSocket::QWsSocket(QTcpSocket* socket, QObject* parent, int extensions, const QByteArray& pending)
     : QObject(parent), m_extensions(extensions) {
     m_parser.setInflate(extensions & ExtDeflateFrame);
@@ -106,6 +110,7 @@ qint64 QWsSocket::writeFrames(const QList<QByteArray>& frames) {
     if (!m_socket)
         return 0;
     qint64 written = 0;
+    ++m_writes;
     for (const QByteArray& frame : frames) {
         const qint64 n = m_socket->write(frame);
         if (n > 0)
@@ -122,6 +127,7 @@ qint64 QWsSocket::sendMessage(const QByteArray& message, int maxFramePayload) {
 void QWsSocket::writeControl(int opcode, const QByteArray& payload) {
     if (!m_socket)
         return;
+    ++m_writes;
     m_socket->write(composeHeader(true, opcode, quint64(payload.size())) + payload);
 }
 
@@ -152,6 +158,20 @@ void QWsSocket::ping() {
 }
 
 void QWsSocket::dataReceived() {
+    const quint64 writesBefore = m_writes;
+    if (!readFrames() || !m_socket || m_writes != writesBefore)
+        return;
+    // What got no answer (a pong, a message that changed nothing) is acknowledged at once: a phone whose stack
+    // holds a small message until the one before is acknowledged would otherwise wait out the delayed
+    // acknowledgement (40 ms) before its next touch reached us. An answer carries the acknowledgement itself.
+    const qintptr fd = m_socket->socketDescriptor();
+    if (fd >= 0) {
+        const int one = 1;
+        ::setsockopt(int(fd), IPPROTO_TCP, TCP_QUICKACK, &one, sizeof one);
+    }
+}
+
+bool QWsSocket::readFrames() {
     QPointer<QWsSocket> self(this);
     // A handler may close the socket: nothing more is delivered then.
     while (m_socket && m_socket->isOpen()) {
@@ -159,13 +179,13 @@ void QWsSocket::dataReceived() {
         switch (ev.kind) {
         case WsEvent::None: {
             if (m_parser.failed())
-                return;
+                return true;
             const qint64 n = qMin(qMin(m_socket->bytesAvailable(), WsFrameParser::ReadChunk), m_parser.room());
             if (n <= 0)
-                return;
+                return true;
             const QByteArray chunk = m_socket->read(n);
             if (chunk.isEmpty())
-                return;
+                return true;
             m_parser.append(chunk);
             break;
         }
@@ -173,12 +193,12 @@ void QWsSocket::dataReceived() {
             // One character per byte: the session layer turns the text back into bytes and decodes it.
             emit frameReceived(QString::fromLatin1(ev.data));
             if (!self)
-                return;
+                return false;
             break;
         case WsEvent::Binary:
             emit frameReceived(ev.data);
             if (!self)
-                return;
+                return false;
             break;
         case WsEvent::Ping:
             if (m_socket->bytesToWrite() <= MaxPendingPongBytes)
@@ -187,7 +207,7 @@ void QWsSocket::dataReceived() {
         case WsEvent::Pong:
             emit pong(quint64(m_pingClock.isValid() ? m_pingClock.elapsed() : 0));
             if (!self)
-                return;
+                return false;
             break;
         case WsEvent::Close:
             QLOG_DEBUG() << "QWsSocket::dataReceived: close" << ev.code;
@@ -197,13 +217,14 @@ void QWsSocket::dataReceived() {
             } else {
                 closeWithStatus(ev.code);
             }
-            return;
+            return false;
         case WsEvent::Error:
             QLOG_WARN() << "QWsSocket::dataReceived:" << ev.error << "- closing with" << ev.code;
             closeWithStatus(ev.code);
-            return;
+            return false;
         }
     }
+    return true;
 }
 
 void QWsSocket::tcpSocketAboutToClose() {

@@ -62,6 +62,8 @@ public slots:
     void tcpSocketDisconnected();
 
 private:
+    // Reads and delivers what has arrived; false when the socket went with a handler or a close.
+    bool readFrames();
     void writeControl(int opcode, const QByteArray& payload);
     void closeWithStatus(quint16 code);
 
@@ -69,4 +71,6 @@ private:
     WsFrameParser m_parser;
     QElapsedTimer m_pingClock;
     int m_extensions = 0;
+    // Counts the writes, to tell whether a read was answered.
+    quint64 m_writes = 0;
 };
