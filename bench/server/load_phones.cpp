@@ -5,7 +5,7 @@
 // server answering, CM-to-View, GetInfo and new-session times, RSS once started, peak and after the sessions
 // closed) and ends with 1 when a session failed to connect or a GetInfo went unanswered. Bounded in time and
 // count; loopback only.
-// With --echo 1 the same run first measures a minimal WebSocket echo server (the toolkit's own, on a thread of
+// With --echo 1 the same run first measures a minimal WebSocket echo server (the toolkit's own, in a process of
 // its own) with as many clients sending the same messages at the same pace, and sets the message-to-View times
 // against its round trip.
 //
@@ -23,11 +23,9 @@
 #include <QJsonObject>
 #include <QNetworkDatagram>
 #include <QProcess>
-#include <QSemaphore>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QTimer>
 #include <QUdpSocket>
 #include <QWebSocket>
@@ -183,47 +181,40 @@ private:
     int m_sent = 0;
 };
 
-// The yardstick: a WebSocket server that sends every message straight back, on a thread of its own as the
-// program's server has its main thread.
-class EchoServerThread : public QThread {
-public:
-    quint16 Start() {
-        start();
-        m_ready.acquire();
-        return m_port;
-    }
-    void Stop() {
-        quit();
-        wait();
-    }
-
-protected:
-    void run() override {
-        QWebSocketServer server(QStringLiteral("echo"), QWebSocketServer::NonSecureMode);
-        server.listen(QHostAddress::LocalHost, 0);
-        m_port = server.serverPort();
-        QObject::connect(&server, &QWebSocketServer::newConnection, &server, [&server] {
-            while (QWebSocket* socket = server.nextPendingConnection()) {
-                QObject::connect(socket, &QWebSocket::textMessageReceived, socket,
-                                 [socket](const QString& m) { socket->sendTextMessage(m); });
-                QObject::connect(socket, &QWebSocket::disconnected, socket, &QObject::deleteLater);
-            }
-        });
-        m_ready.release();
-        exec();
-    }
-
-private:
-    QSemaphore m_ready;
-    quint16 m_port = 0;
-};
+// The yardstick: a WebSocket server that sends every message straight back, in a process of its own (this
+// program started with --echo-server) as the program is, serving on its main thread as the program does.
+int RunEchoServer() {
+    QWebSocketServer server(QStringLiteral("echo"), QWebSocketServer::NonSecureMode);
+    if (!server.listen(QHostAddress::LocalHost, 0))
+        return 1;
+    QObject::connect(&server, &QWebSocketServer::newConnection, &server, [&server] {
+        while (QWebSocket* socket = server.nextPendingConnection()) {
+            QObject::connect(socket, &QWebSocket::textMessageReceived, socket,
+                             [socket](const QString& m) { socket->sendTextMessage(m); });
+            QObject::connect(socket, &QWebSocket::disconnected, socket, &QObject::deleteLater);
+        }
+    });
+    std::printf("port %u\n", unsigned(server.serverPort()));
+    std::fflush(stdout);
+    return QCoreApplication::exec();
+}
 
 // Clients of the echo server sending a message of a control message's size every interval for the given time;
 // the round trips in ms.
 std::vector<double> EchoRoundTrips(int clients, int seconds, int intervalMs) {
-    EchoServerThread server;
-    const quint16 port = server.Start();
+    QProcess server;
+    server.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--echo-server"), QStringLiteral("1")});
+    quint16 port = 0;
+    SpinUntil(5000, [&] {
+        if (server.canReadLine())
+            port = quint16(QString::fromLatin1(server.readLine()).section(QLatin1Char(' '), 1).trimmed().toUInt());
+        return port != 0 || server.state() == QProcess::NotRunning;
+    });
     std::vector<double> trips;
+    if (port == 0) {
+        std::printf("the echo server did not start\n");
+        return trips;
+    }
     std::vector<std::unique_ptr<QWebSocket>> sockets;
     std::vector<QElapsedTimer> sent(static_cast<size_t>(clients));
     for (int i = 0; i < clients; ++i) {
@@ -256,7 +247,8 @@ std::vector<double> EchoRoundTrips(int clients, int seconds, int intervalMs) {
     SpinUntil(seconds * 1000, [] { return false; });
     tick.stop();
     sockets.clear();
-    server.Stop();
+    server.kill();
+    server.waitForFinished();
     return trips;
 }
 
@@ -475,6 +467,8 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     Options o;
     const QStringList args = app.arguments();
+    if (args.value(1) == QLatin1String("--echo-server"))
+        return RunEchoServer();
     for (int i = 1; i + 1 < args.size(); i += 2) {
         const QString& name = args.at(i);
         const QString& value = args.at(i + 1);
