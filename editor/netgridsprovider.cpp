@@ -1,6 +1,7 @@
 #include "editor/netgridsprovider.h"
 
 #include "config/datacfgrecords.h"
+#include "config/gfxcache.h"
 #include "editor/gridview.h"
 #include "editor/gridviewglobal.h"
 #include "server/netserver.h"
@@ -47,28 +48,38 @@ NetGrid NetGridsProvider::FindGrid(const QString& key) {
     return out;
 }
 
+QImage NetGridsProvider::Picture(const QString& key, const std::function<QImage()>& make) {
+    // A few dozen at most (one per tab background size and tab icon state); the bound only guards the memory.
+    constexpr int MaxPictures = 256;
+    const int change = EditorChangeCount();
+    if (change != m_picturesChange || m_pictures.size() >= MaxPictures) {
+        m_pictures.clear();
+        m_picturesChange = change;
+    }
+    const auto it = m_pictures.constFind(key);
+    if (it != m_pictures.constEnd())
+        return it.value();
+    const QImage image = make();
+    m_pictures.insert(key, image);
+    return image;
+}
+
 quint64 NetGridsProvider::TabBGId() {
-    quint64 id = 0;
-    AppSkin().GetTabBG(&id);
-    return id;
+    return GfxCache::Register(Picture(QStringLiteral("TabBG"), [] { return AppSkin().GetTabBG(nullptr); }));
 }
 
 quint64 NetGridsProvider::TabAOvlId() {
-    quint64 id = 0;
-    AppSkin().GetTabAOvl(&id);
-    return id;
+    return GfxCache::Register(Picture(QStringLiteral("TabAOvl"), [] { return AppSkin().GetTabAOvl(nullptr); }));
 }
 
 quint64 NetGridsProvider::DeckBGId(const QString& background, int width, int height) {
-    quint64 id = 0;
-    AppSkin().GetDeckBG(background, width, height, &id);
-    return id;
+    const QString key = QStringLiteral("DeckBG|%1|%2|%3").arg(background).arg(width).arg(height);
+    return GfxCache::Register(Picture(key, [&] { return AppSkin().GetDeckBG(background, width, height, nullptr); }));
 }
 
 quint64 NetGridsProvider::TabIconId(const QString& icon, int state) {
-    quint64 id = 0;
-    AppSkin().GetTabIcon(icon, state != 0, &id);
-    return id;
+    const QString key = QStringLiteral("TabIcon|%1|%2").arg(icon).arg(state);
+    return GfxCache::Register(Picture(key, [&] { return AppSkin().GetTabIcon(icon, state != 0, nullptr); }));
 }
 
 INetGridView* NetGridsProvider::CreateGridView() {

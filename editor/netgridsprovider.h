@@ -5,6 +5,10 @@
 
 #include "server/netservices.h"
 
+#include <QHash>
+#include <QImage>
+#include <QString>
+
 #include <functional>
 
 class NetGridsProvider : public INetGrids {
@@ -27,5 +31,11 @@ public:
     void SetEditorChangeCount(std::function<int()> counter) { m_changeCount = std::move(counter); }
 
 private:
+    // The skin's picture for the key, made once (every new session asks for the same tab bar) until the
+    // configuration changes.
+    QImage Picture(const QString& key, const std::function<QImage()>& make);
+
     std::function<int()> m_changeCount;
+    QHash<QString, QImage> m_pictures;
+    int m_picturesChange = 0;
 };

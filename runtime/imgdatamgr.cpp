@@ -76,10 +76,24 @@ bool ImgDataMgr::AddImgData(ImgData& data) {
 quint64 ImgDataMgr::AddImage(const QImage& image) {
     if (image.isNull())
         return 0;
+    const auto known = m_imageIds.constFind(image.cacheKey());
+    if (known != m_imageIds.constEnd()) {
+        const auto it = m_images.find(known.value());
+        if (it != m_images.end()) {
+            it->passes = 1;
+            if (it->uses < std::numeric_limits<qint32>::max())
+                ++it->uses;
+            it->lastUse = Now();
+            return known.value();
+        }
+    }
     ImgData data;
     data.Image = image;
     AddImgData(data);
-    return data.PixelHash();
+    const quint64 id = data.PixelHash();
+    if (id != 0)
+        m_imageIds.insert(image.cacheKey(), id);
+    return id;
 }
 
 ImgData* ImgDataMgr::FindImgData(quint64 nameId) {
@@ -154,6 +168,8 @@ void ImgDataMgr::Maintenance() {
         // Drop the names of deleted images, so the name table does not outgrow the images.
         for (auto it = m_aliases.begin(); it != m_aliases.end();)
             it = m_images.contains(it.value()) ? std::next(it) : m_aliases.erase(it);
+        for (auto it = m_imageIds.begin(); it != m_imageIds.end();)
+            it = m_images.contains(it.value()) ? std::next(it) : m_imageIds.erase(it);
     }
     if (deleted != 0 || added != 0) {
         QLOG_DEBUG() << "ImgCache:" << kept << "del:" << deleted << "new:" << added << " tdef:" << tdef / 1000;
@@ -166,6 +182,7 @@ void ImgDataMgr::Flush() {
     m_images.clear();
     m_cacheSize = 0;
     m_aliases.clear();
+    m_imageIds.clear();
 }
 
 void ImgDataMgr::Flush2() {

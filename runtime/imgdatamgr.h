@@ -66,6 +66,8 @@ private:
 
     QHash<quint64, Slot> m_images;
     QHash<quint64, quint64> m_aliases;
+    // The ids of bare images by QImage::cacheKey: an image registered again unchanged is not hashed again.
+    QHash<qint64, quint64> m_imageIds;
     QHash<quint64, QString> m_files;
     quint64 m_cacheSize;
     QTimer* m_timer;

@@ -81,10 +81,22 @@ private slots:
         QVERIFY(grids.TabAOvlId() != 0);
         QVERIFY(grids.DeckBGId(media.background, 640, 800) != 0);
         QVERIFY(grids.TabIconId(media.icon, 0) != grids.TabIconId(media.icon, 1));
+        // Made once, registered on every call, with the ids the skin itself gives them; made anew after a change.
+        const DataCfg::TAppSkin skin = DataCfg::Instance()->FindAppSkin(QLatin1String(NetGridsProvider::AppSkinName));
+        quint64 direct = 0;
+        skin.GetDeckBG(media.background, 640, 900, &direct);
+        QVERIFY(direct != 0);
+        QCOMPARE(grids.DeckBGId(media.background, 640, 900), direct);
+        QCOMPARE(grids.DeckBGId(media.background, 640, 900), direct);
+        QVERIFY(grids.DeckBGId(media.background, 640, 800) != direct);
+        quint64 icon = 0;
+        skin.GetTabIcon(media.icon, true, &icon);
+        QCOMPARE(grids.TabIconId(media.icon, 1), icon);
         QCOMPARE(grids.EditorChangeCount(), 0);
         int changes = 3;
         grids.SetEditorChangeCount([&changes] { return changes; });
         QCOMPARE(grids.EditorChangeCount(), 3);
+        QCOMPARE(grids.DeckBGId(media.background, 640, 900), direct);
 
         // The views are real canvases without parent; a missing grid leaves an empty one.
         INetGridView* view = grids.CreateGridView();

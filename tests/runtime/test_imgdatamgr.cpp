@@ -72,6 +72,7 @@ private slots:
     void rscDataUnknownIds();
 
     void flushes();
+    void bareImageRegisteredAgain();
     void files();
     void oversizedFileIsRefused();
 
@@ -322,6 +323,28 @@ void TestImgDataMgr::rscDataUnknownIds() {
     QVERIFY(m_mgr->GetRscData(0, 1).isEmpty());
     QVERIFY(m_mgr->GetRscData(12345, 1).isEmpty());
     QVERIFY(m_mgr->GetRscData(std::numeric_limits<quint64>::max(), 0.5).isEmpty());
+}
+
+// A bare image registered again unchanged keeps one entry alive; after its entry went it is registered anew, and
+// a changed copy is another picture.
+void TestImgDataMgr::bareImageRegisteredAgain() {
+    QImage image = Gradient(8, 8);
+    const quint64 id = m_mgr->AddImage(image);
+    QVERIFY(id != 0);
+    QCOMPARE(m_mgr->AddImage(image), id);
+    QCOMPARE(m_mgr->ImageCount(), 1);
+    m_mgr->Flush();
+    QCOMPARE(m_mgr->AddImage(image), id);
+    QVERIFY(m_mgr->HasImage(id));
+    image.setPixel(0, 0, qRgba(1, 2, 3, 255));
+    const quint64 changed = m_mgr->AddImage(image);
+    QVERIFY(changed != 0 && changed != id);
+    QVERIFY(!m_mgr->GetRscData(changed, 1).isEmpty());
+    // Unused, the entry goes with the maintenance; the image comes back when it is shown again.
+    Passes(ImgDataMgr::UnusedPassesBeforeEviction + 2, 200000);
+    QVERIFY(!m_mgr->HasImage(changed));
+    QCOMPARE(m_mgr->AddImage(image), changed);
+    QVERIFY(m_mgr->HasImage(changed));
 }
 
 void TestImgDataMgr::flushes() {
