@@ -50,6 +50,9 @@ struct Options {
     int probes = 1;
     // Measure an echo server's round trip first, for comparison.
     bool echo = false;
+    // All phones send in the same instant (a burst of N messages every interval) instead of spread over the
+    // interval as independent phones are.
+    bool burst = false;
     // The caption of a toggle control whose clicks are the control messages (see Phone).
     QString click;
 };
@@ -201,7 +204,7 @@ int RunEchoServer() {
 
 // Clients of the echo server sending a message of a control message's size every interval for the given time;
 // the round trips in ms.
-std::vector<double> EchoRoundTrips(int clients, int seconds, int intervalMs) {
+std::vector<double> EchoRoundTrips(int clients, int seconds, int intervalMs, bool burst) {
     QProcess server;
     server.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--echo-server"), QStringLiteral("1")});
     quint16 port = 0;
@@ -232,18 +235,28 @@ std::vector<double> EchoRoundTrips(int clients, int seconds, int intervalMs) {
         return std::all_of(sockets.begin(), sockets.end(),
                            [](const auto& s) { return s->state() == QAbstractSocket::ConnectedState; });
     });
+    // In turn or in bursts, as the phones send (see Run).
     QTimer tick;
+    tick.setTimerType(Qt::PreciseTimer);
     int n = 0;
+    size_t next = 0;
+    auto send = [&](size_t i) {
+        if (sent[i].isValid())
+            return;
+        sent[i].start();
+        sockets[i]->sendTextMessage(QStringLiteral("MM?id=10001&type=%1&x=1&y=1").arg(n % 2 ? "dn" : "ca"));
+    };
     QObject::connect(&tick, &QTimer::timeout, [&] {
         ++n;
-        for (size_t i = 0; i < sockets.size(); ++i) {
-            if (sent[i].isValid())
-                continue;
-            sent[i].start();
-            sockets[i]->sendTextMessage(QStringLiteral("MM?id=10001&type=%1&x=1&y=1").arg(n % 2 ? "dn" : "ca"));
+        if (burst) {
+            for (size_t i = 0; i < sockets.size(); ++i)
+                send(i);
+            return;
         }
+        send(next);
+        next = (next + 1) % sockets.size();
     });
-    tick.start(intervalMs);
+    tick.start(burst ? intervalMs : std::max(1, intervalMs / clients));
     SpinUntil(seconds * 1000, [] { return false; });
     tick.stop();
     sockets.clear();
@@ -270,7 +283,7 @@ double GetInfoMs(quint16 port) {
 int Run(const Options& o) {
     std::vector<double> echoTrips;
     if (o.echo)
-        echoTrips = EchoRoundTrips(o.phones, o.seconds, o.intervalMs);
+        echoTrips = EchoRoundTrips(o.phones, o.seconds, o.intervalMs, o.burst);
 
     QTemporaryDir work;
     const QString runtime = work.path() + QStringLiteral("/run"), user = work.path() + QStringLiteral("/user");
@@ -370,10 +383,19 @@ int Run(const Options& o) {
     std::printf("sessions connected: %d of %d\n", connected, o.phones);
 
     int unanswered = 0;
+    // Independent phones are not in step: one phone's message every interval / phones, in turn (or, with
+    // --burst, all of them at once every interval).
     QTimer cm, probe;
+    cm.setTimerType(Qt::PreciseTimer);
+    size_t nextPhone = 0;
     QObject::connect(&cm, &QTimer::timeout, [&] {
-        for (const auto& p : phones)
-            p->SendControlMessage();
+        if (o.burst) {
+            for (const auto& p : phones)
+                p->SendControlMessage();
+            return;
+        }
+        phones[nextPhone]->SendControlMessage();
+        nextPhone = (nextPhone + 1) % phones.size();
     });
     int probes = 0;
     QObject::connect(&probe, &QTimer::timeout, [&] {
@@ -391,7 +413,7 @@ int Run(const Options& o) {
         }
         rssPeak = std::max(rssPeak, RssKb(pid));
     });
-    cm.start(o.intervalMs);
+    cm.start(o.burst ? o.intervalMs : std::max(1, o.intervalMs / o.phones));
     probe.start(o.probes ? 500 : 3600000);
     const qint64 cpuBefore = CpuTicks(pid);
     QElapsedTimer loadClock;
@@ -488,10 +510,12 @@ int main(int argc, char** argv) {
             o.echo = value.toInt() != 0;
         else if (name == QLatin1String("--click"))
             o.click = value;
+        else if (name == QLatin1String("--burst"))
+            o.burst = value.toInt() != 0;
     }
     if (o.program.isEmpty()) {
         std::printf("usage: load_phones --program <vellichor> [--phones N] [--seconds S] [--interval ms] "
-                    "[--malformed N] [--probes 0|1] [--echo 0|1] [--click <caption>]\n");
+                    "[--malformed N] [--probes 0|1] [--echo 0|1] [--click <caption>] [--burst 0|1]\n");
         return 2;
     }
     return Run(o);
