@@ -1,18 +1,19 @@
 // Load run of the real program over loopback: starts the program binary on a private user folder in which
 // the load phones are paired already, connects N phone sessions that each send a control message every
-// interval (a press on one of its controls, then the press cancelled), and meanwhile asks GetInfo and opens new
-// sessions; afterwards it sends malformed requests and frames. It prints the figures (start to discovery and to the
-// server answering, CM-to-View, GetInfo and new-session times, RSS once started, peak and after the sessions
-// closed) and ends with 1 when a session failed to connect or a GetInfo went unanswered. Bounded in time and
-// count; loopback only.
-// With --echo 1 the same run first measures a minimal WebSocket echo server (the toolkit's own, in a process of
-// its own) with as many clients sending the same messages at the same pace, and sets the message-to-View times
-// against its round trip.
+// interval (a press on one of its controls, then the press cancelled, which changes no look; with --click a click
+// that does), in turn over the interval as independent phones do (--burst 1: all at once), and meanwhile asks
+// GetInfo and opens new sessions; afterwards it sends malformed requests and frames. It prints the figures (start to
+// discovery and to the server answering, CM-to-View, GetInfo and new-session times, RSS once started, peak and after
+// the sessions closed) and ends with 1 when a session failed to connect or a GetInfo went unanswered. Bounded in time
+// and count; loopback only. With --echo 1 the same run first measures a minimal WebSocket echo server (the toolkit's
+// own, in a process of its own) with as many clients sending the same messages at the same pace, and sets the
+// message-to-View times against its round trip.
 //
 //   load_phones --program build/shell/vellichor [--phones 50] [--seconds 20] [--interval 100] [--malformed 10000]
 //   (one phone showing its grid, nothing else: --phones 1 --interval 10000 --probes 0 --malformed 0)
 //   (message to View against the echo, each message a click on the default grid's mute toggle, which changes
 //    its look every time: --phones 1 --probes 0 --malformed 0 --echo 1 --click Mute, and --phones 5)
+//   (50 phones with their message-to-View times: --click Mute --echo 1)
 
 #include <QCoreApplication>
 #include <QDir>
