@@ -193,10 +193,13 @@ QString DataCfg::GetScriptFuncText(const QString& name) {
 }
 
 QScriptValue KeptScriptValue(QHash<QScriptEngine*, QScriptValue>& kept, QScriptEngine* engine, QObject* object) {
-    QScriptValue& value = kept[engine];
-    if (!value.isValid() || value.engine() != engine || value.toQObject() != object)
-        value = engine->newQObject(object);
-    return value;
+    return KeptScriptValue(kept[engine], engine, object);
+}
+
+QScriptValue KeptScriptValue(QScriptValue& kept, QScriptEngine* engine, QObject* object) {
+    if (!kept.isValid() || kept.engine() != engine || kept.toQObject() != object)
+        kept = engine->newQObject(object);
+    return kept;
 }
 
 void CollectScriptGarbage(DataCfg& cfg) {

@@ -1,6 +1,7 @@
 #include "runtime/dcskin.h"
 
 #include "config/datacfgrecords.h"
+#include "config/scriptmemory.h"
 #include "runtime/dclayout.h"
 #include "runtime/dcviewtarget.h"
 
@@ -22,11 +23,7 @@ QScriptValue DCSkin::getLayout(int i) {
 
 QScriptValue DCSkin::getModule() {
     QObject* control = m_view && m_engine ? m_view->GetDCControl(m_engine) : nullptr;
-    if (!control)
-        return QScriptValue(QScriptValue::NullValue);
-    if (!m_control.isValid() || m_control.engine() != m_engine || m_control.toQObject() != control)
-        m_control = m_engine->newQObject(control);
-    return m_control;
+    return control ? KeptScriptValue(m_control, m_engine, control) : QScriptValue(QScriptValue::NullValue);
 }
 
 QScriptValue DCSkin::getControl() {
