@@ -364,8 +364,8 @@ QScriptValue GridView::DCTarget::GetCtrl(QScriptEngine* engine, int index) {
     const QList<CtrlView*>& views = m_grid->Views();
     if (!engine || index < 0 || index >= views.size())
         return QScriptValue();
-    QObject* dc = views.at(index)->GetDCControl(engine);
-    return dc ? engine->newQObject(dc) : QScriptValue();
+    CtrlView* view = views.at(index);
+    return view->GetDCControl(engine) ? view->GetDCControlValue(engine) : QScriptValue();
 }
 
 QScriptValue GridView::GetCtrl(int index) {

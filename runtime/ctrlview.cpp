@@ -1,6 +1,6 @@
 #include "runtime/ctrlview.h"
-#include "config/scriptmemory.h"
 
+#include "config/scriptmemory.h"
 #include "foundation/json.h"
 #include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
@@ -356,6 +356,11 @@ QObject* CtrlView::GetDCControl(QScriptEngine* engine) {
     return w;
 }
 
+QScriptValue CtrlView::GetDCControlValue(QScriptEngine* engine) {
+    QObject* control = GetDCControl(engine);
+    return control ? KeptScriptValue(m_controlValues, engine, control) : QScriptValue(QScriptValue::NullValue);
+}
+
 QScriptValue CtrlView::GetDCSkinValue(QScriptEngine* engine) {
     // Every handler call takes it.
     return KeptScriptValue(m_skinValues, engine, GetDCSkin(engine));
@@ -406,7 +411,7 @@ void CtrlView::ExecControlFunc(const QString& name) {
         QLOG_DEBUG() << "CtrlView::ExecControlFunc: Control Function not found:" << full;
         return;
     }
-    ExecScriptfunc(full, QScriptValueList() << KeptScriptValue(m_controlValues, eng, GetDCControl(eng)));
+    ExecScriptfunc(full, QScriptValueList() << GetDCControlValue(eng));
 }
 
 // ---------------------------------------------------------------------------------------------------------
@@ -767,7 +772,9 @@ void CtrlView::PlaySound(const QString& file, bool remote) {
 
 bool CtrlView::IsNetClient() const {
     QWidget* parent = parentWidget();
-    if (parent != m_gridParent.data() || !parent) {
+    if (!parent)
+        return false;
+    if (parent != m_gridParent.data()) {
         m_gridParent = parent;
         m_grid = dynamic_cast<const IGridView*>(parent);
     }

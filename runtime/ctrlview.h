@@ -93,7 +93,8 @@ public:
 
     // Script wrappers of the view for an engine, made on first request and parented to the view.
     QObject* GetDCSkin(QScriptEngine* engine);
-    QObject* GetDCControl(QScriptEngine* engine);
+    QObject* GetDCControl(QScriptEngine* engine) override;
+    QScriptValue GetDCControlValue(QScriptEngine* engine) override;
 
     // Handlers: names without ':' are completed with the skin's (control's) set.
     QScriptValue ExecSkinFunc(const QString& name, const QVariantList& args = QVariantList());

@@ -1,7 +1,6 @@
 #include "runtime/dcskin.h"
 
 #include "config/datacfgrecords.h"
-#include "config/scriptmemory.h"
 #include "runtime/dclayout.h"
 #include "runtime/dcviewtarget.h"
 
@@ -22,8 +21,7 @@ QScriptValue DCSkin::getLayout(int i) {
 }
 
 QScriptValue DCSkin::getModule() {
-    QObject* control = m_view && m_engine ? m_view->GetDCControl(m_engine) : nullptr;
-    return control ? KeptScriptValue(m_control, m_engine, control) : QScriptValue(QScriptValue::NullValue);
+    return m_view && m_engine ? m_view->GetDCControlValue(m_engine) : QScriptValue(QScriptValue::NullValue);
 }
 
 QScriptValue DCSkin::getControl() {

@@ -24,6 +24,4 @@ public slots:
 
 private:
     DCViewTarget* m_view;
-    // The control's script value, made once (scripts ask for it on every call).
-    QScriptValue m_control;
 };

@@ -3,6 +3,7 @@
 // the objects expose and record what the objects ask of them.
 
 #include "config/datacfgrecords.h"
+#include "config/scriptmemory.h"
 #include "runtime/dccontrol.h"
 #include "runtime/dcgridtarget.h"
 #include "runtime/dclayout.h"
@@ -22,6 +23,7 @@ public:
     QList<LEBase*> added;
     QHash<QScriptEngine*, DCSkin*> skins;
     QHash<QScriptEngine*, DCControl*> controls;
+    QHash<QScriptEngine*, QScriptValue> controlValues;
 
     QObject* HostObject() override { return this; }
     DataCfg::TControl& Control() override { return control; }
@@ -32,6 +34,9 @@ public:
         if (!c)
             c = new DCControl(this, e);
         return c;
+    }
+    QScriptValue GetDCControlValue(QScriptEngine* e) override {
+        return KeptScriptValue(controlValues, e, GetDCControl(e));
     }
     void RemAllChildren(QObject* layout) override { remAllChildrenCalls << layout; }
     void AddElement(LEBase* element) override { added << element; }
