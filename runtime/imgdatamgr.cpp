@@ -53,6 +53,12 @@ void ImgDataMgr::SetClock(Clock clock) {
     m_clock = clock ? std::move(clock) : Clock(&QDateTime::currentMSecsSinceEpoch);
 }
 
+void ImgDataMgr::Use(Slot& slot) {
+    if (slot.uses < std::numeric_limits<qint32>::max())
+        ++slot.uses;
+    slot.lastUse = Now();
+}
+
 bool ImgDataMgr::AddImgData(ImgData& data) {
     const quint64 id = data.PixelHash();
     if (id == 0)
@@ -62,9 +68,7 @@ bool ImgDataMgr::AddImgData(ImgData& data) {
         it = m_images.insert(id, Slot{new ImgData(data), 0, 0, 0});
     else
         it->passes = 1;
-    if (it->uses < std::numeric_limits<qint32>::max())
-        ++it->uses;
-    it->lastUse = Now();
+    Use(*it);
     const bool isNew = it->uses == 1;
 
     const quint64 nameId = data.NameHash();
@@ -81,9 +85,7 @@ quint64 ImgDataMgr::AddImage(const QImage& image) {
         const auto it = m_images.find(known.value());
         if (it != m_images.end()) {
             it->passes = 1;
-            if (it->uses < std::numeric_limits<qint32>::max())
-                ++it->uses;
-            it->lastUse = Now();
+            Use(*it);
             return known.value();
         }
     }
@@ -105,9 +107,7 @@ ImgData* ImgDataMgr::FindImgData(quint64 nameId) {
     const auto it = m_images.find(alias.value());
     if (it == m_images.end())
         return nullptr;
-    if (it->uses < std::numeric_limits<qint32>::max())
-        ++it->uses;
-    it->lastUse = Now();
+    Use(*it);
     return it->data;
 }
 

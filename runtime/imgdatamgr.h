@@ -64,6 +64,9 @@ private:
         qint32 passes;
     };
 
+    // Counts a use of the entry and restarts its time to live.
+    void Use(Slot& slot);
+
     QHash<quint64, Slot> m_images;
     QHash<quint64, quint64> m_aliases;
     // The ids of bare images by QImage::cacheKey: an image registered again unchanged is not hashed again.

@@ -19,9 +19,7 @@ namespace {
 int ArgInt(const QMap<QString, QString>& args, const QString& name) {
     return args.value(name).toInt();
 }
-} // namespace
 
-namespace {
 bool PlainKindChar(ushort c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-';
 }
