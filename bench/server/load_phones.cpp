@@ -34,6 +34,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <unistd.h>
 #include <vector>
@@ -185,6 +186,23 @@ private:
     int m_sent = 0;
 };
 
+// Starts the timer that makes the clients send: one client's message every interval / clients, in turn, as
+// independent phones are not in step; with burst, all of them at once every interval.
+void StartSending(QTimer& timer, size_t clients, int intervalMs, bool burst, const std::function<void(size_t)>& send) {
+    timer.setTimerType(Qt::PreciseTimer);
+    auto next = std::make_shared<size_t>(0);
+    QObject::connect(&timer, &QTimer::timeout, [=] {
+        if (burst) {
+            for (size_t i = 0; i < clients; ++i)
+                send(i);
+            return;
+        }
+        send(*next);
+        *next = (*next + 1) % clients;
+    });
+    timer.start(burst ? intervalMs : std::max(1, intervalMs / int(clients)));
+}
+
 // The yardstick: a WebSocket server that sends every message straight back, in a process of its own (this
 // program started with --echo-server) as the program is, serving on its main thread as the program does.
 int RunEchoServer() {
@@ -236,28 +254,15 @@ std::vector<double> EchoRoundTrips(int clients, int seconds, int intervalMs, boo
         return std::all_of(sockets.begin(), sockets.end(),
                            [](const auto& s) { return s->state() == QAbstractSocket::ConnectedState; });
     });
-    // In turn or in bursts, as the phones send (see Run).
+    // In turn or in bursts, as the phones send (see Run); each client alternates a press and its cancel.
     QTimer tick;
-    tick.setTimerType(Qt::PreciseTimer);
-    int n = 0;
-    size_t next = 0;
-    auto send = [&](size_t i) {
+    std::vector<int> count(sockets.size(), 0);
+    StartSending(tick, sockets.size(), intervalMs, burst, [&](size_t i) {
         if (sent[i].isValid())
             return;
         sent[i].start();
-        sockets[i]->sendTextMessage(QStringLiteral("MM?id=10001&type=%1&x=1&y=1").arg(n % 2 ? "dn" : "ca"));
-    };
-    QObject::connect(&tick, &QTimer::timeout, [&] {
-        ++n;
-        if (burst) {
-            for (size_t i = 0; i < sockets.size(); ++i)
-                send(i);
-            return;
-        }
-        send(next);
-        next = (next + 1) % sockets.size();
+        sockets[i]->sendTextMessage(QStringLiteral("MM?id=10001&type=%1&x=1&y=1").arg(++count[i] % 2 ? "dn" : "ca"));
     });
-    tick.start(burst ? intervalMs : std::max(1, intervalMs / clients));
     SpinUntil(seconds * 1000, [] { return false; });
     tick.stop();
     sockets.clear();
@@ -384,20 +389,7 @@ int Run(const Options& o) {
     std::printf("sessions connected: %d of %d\n", connected, o.phones);
 
     int unanswered = 0;
-    // Independent phones are not in step: one phone's message every interval / phones, in turn (or, with
-    // --burst, all of them at once every interval).
     QTimer cm, probe;
-    cm.setTimerType(Qt::PreciseTimer);
-    size_t nextPhone = 0;
-    QObject::connect(&cm, &QTimer::timeout, [&] {
-        if (o.burst) {
-            for (const auto& p : phones)
-                p->SendControlMessage();
-            return;
-        }
-        phones[nextPhone]->SendControlMessage();
-        nextPhone = (nextPhone + 1) % phones.size();
-    });
     int probes = 0;
     QObject::connect(&probe, &QTimer::timeout, [&] {
         const double ms = GetInfoMs(tcp);
@@ -414,7 +406,7 @@ int Run(const Options& o) {
         }
         rssPeak = std::max(rssPeak, RssKb(pid));
     });
-    cm.start(o.burst ? o.intervalMs : std::max(1, o.intervalMs / o.phones));
+    StartSending(cm, phones.size(), o.intervalMs, o.burst, [&](size_t i) { phones[i]->SendControlMessage(); });
     probe.start(o.probes ? 500 : 3600000);
     const qint64 cpuBefore = CpuTicks(pid);
     QElapsedTimer loadClock;
