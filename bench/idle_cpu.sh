@@ -1,18 +1,22 @@
 #!/usr/bin/env bash
-# Idle cost of the program: starts it on the default configuration with a fresh home and user folder, lets
-# the start-up settle, then reads its CPU time (utime + stime of /proc/<pid>/stat) over a window and prints the
-# share of one core, for the whole process and per thread. Also times `--smoke` (start to the end of the close
-# sequence).
+# Idle cost and quit time of the program against a minimal Qt Widgets program (bench/shell/qt_yardstick), in
+# turn, several runs each: `--smoke` timed from start to the end of the close sequence, then the program started
+# on the default configuration with a fresh home and user folder, left to settle, and its CPU time read over a
+# window (the scheduler's run time of every thread, /proc/<pid>/task/*/schedstat) as a share of one core. Prints
+# each figure's median, minimum and maximum, the ratio to the yardstick, the load average, and the program's
+# threads that used any time in its last idle window.
 #
-# Usage: bench/idle_cpu.sh [program] [seconds]     (program: build/shell/vellichor; seconds: 20)
-# Environment: IDLE_SETTLE (seconds to let the start-up finish, 5), IDLE_XVFB=1 (run under Xvfb instead of the
-# offscreen platform), IDLE_PULSE=1 (a private sound server with a null sink, as on a desktop).
+# Usage: bench/idle_cpu.sh [program] [seconds]     (program: build/shell/vellichor; seconds: 10)
+# Environment: IDLE_RUNS (runs of each, 5), IDLE_SETTLE (seconds to let the start-up finish, 5),
+# IDLE_YARDSTICK (the minimal program, build/bench/shell/qt_yardstick), IDLE_XVFB=1 (run under Xvfb instead of
+# the offscreen platform), IDLE_PULSE=1 (a private sound server with a null sink, as on a desktop).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 program="$(realpath "${1:-$root/build/shell/vellichor}")"
-seconds="${2:-20}"
+seconds="${2:-10}"
 settle="${IDLE_SETTLE:-5}"
-hz=$(getconf CLK_TCK)
+runs="${IDLE_RUNS:-5}"
+yardstick="$(realpath "${IDLE_YARDSTICK:-$root/build/bench/shell/qt_yardstick}")"
 
 work="$(mktemp -d /tmp/mervex-idle-XXXXXX)"
 chmod 700 "$work"
@@ -38,60 +42,75 @@ if [ "${IDLE_PULSE:-0}" = 1 ] && command -v pulseaudio >/dev/null; then
   for _ in $(seq 50); do [ -S "$XDG_RUNTIME_DIR/pulse/native" ] && break; sleep 0.1; done
 fi
 
-launch=()
 if [ "${IDLE_XVFB:-0}" = 1 ]; then
-  Xvfb :$((90 + $$ % 100)) -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  exec 3<> "$work/displayfd"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
   pids+=($!)
-  export DISPLAY=:$((90 + $$ % 100)) QT_QPA_PLATFORM=xcb
-  sleep 0.5
+  for _ in $(seq 50); do [ -s "$work/displayfd" ] && break; sleep 0.1; done
+  export DISPLAY=":$(head -n1 "$work/displayfd")" QT_QPA_PLATFORM=xcb
 else
   export QT_QPA_PLATFORM=offscreen
 fi
 
-# The start and stop, timed first: a clean folder, then once more on the folder the first run left.
-for run in first again; do
-  t0=$(date +%s.%N)
-  "$program" --smoke >/dev/null 2>&1 || echo "--smoke ($run) ended with $?"
-  t1=$(date +%s.%N)
-  printf 'smoke %-5s %.3f s\n' "$run" "$(echo "$t1 - $t0" | bc)"
-done
+# median, minimum and maximum of the numbers on standard input
+stats() { sort -g | awk '{v[NR]=$1} END {printf "median %.4f  min %.4f  max %.4f", v[int((NR+1)/2)], v[1], v[NR]}'; }
+median() { sort -g | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
+now() { date +%s.%N; }
 
-"$program" >/dev/null 2>&1 &
-pid=$!
-pids+=("$pid")
-sleep "$settle"
-kill -0 "$pid" 2>/dev/null || { echo "the program ended during start-up"; exit 1; }
-
-ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
-# Nanoseconds on a CPU, from the scheduler: exact, where the ticks above are sampled at the clock tick (a
-# thread that wakes in step with the tick is charged too much or too little).
+# Run time of every thread of a process so far, in nanoseconds.
 runtime_ns() {
   local sum=0 v
   for t in /proc/$1/task/*/schedstat; do v=$(awk '{print $1}' "$t" 2>/dev/null || echo 0); sum=$((sum + v)); done
   echo "$sum"
 }
-declare -A before names
-for t in /proc/$pid/task/*; do
-  id=${t##*/}
-  before[$id]=$(ticks "$pid/task/$id" 2>/dev/null || echo 0)
-  names[$id]=$(cat "$t/comm" 2>/dev/null || echo "?")
-done
-declare -A ns_before
-for t in /proc/$pid/task/*; do ns_before[${t##*/}]=$(awk '{print $1}' "$t/schedstat" 2>/dev/null || echo 0); done
-total0=$(ticks "$pid")
-run0=$(runtime_ns "$pid")
-sleep "$seconds"
-total1=$(ticks "$pid")
-run1=$(runtime_ns "$pid")
 
-printf 'idle  %s s: %.2f %% of one core by schedstat, %.2f %% by utime+stime (%d ticks at %d Hz)\n' "$seconds" \
-  "$(echo "($run1 - $run0) / 10000000 / $seconds" | bc -l)" \
-  "$(echo "($total1 - $total0) * 100 / $hz / $seconds" | bc -l)" "$((total1 - total0))" "$hz"
-for t in /proc/$pid/task/*; do
-  id=${t##*/}
-  now=$(awk '{print $1}' "$t/schedstat" 2>/dev/null || echo 0)
-  used=$((now - ${ns_before[$id]:-0}))
-  [ "$used" -gt 100000 ] && printf '  thread %-7s %-16s %.3f %%\n' "$id" "$(cat "$t/comm" 2>/dev/null)" \
-    "$(echo "$used / 10000000 / $seconds" | bc -l)"
+# Starts a command, lets it settle, prints its share of one core over the window; with "threads", also each
+# thread that ran.
+idle_share() {
+  local show="$1"; shift
+  "$@" >/dev/null 2>&1 &
+  local pid=$!
+  pids+=("$pid")
+  sleep "$settle"
+  kill -0 "$pid" 2>/dev/null || { echo "$1 ended during start-up" >&2; exit 1; }
+  declare -A before
+  for t in /proc/$pid/task/*; do before[${t##*/}]=$(awk '{print $1}' "$t/schedstat" 2>/dev/null || echo 0); done
+  local run0 run1
+  run0=$(runtime_ns "$pid")
+  sleep "$seconds"
+  run1=$(runtime_ns "$pid")
+  echo "($run1 - $run0) / 10000000 / $seconds" | bc -l
+  if [ "$show" = threads ]; then
+    for t in /proc/$pid/task/*; do
+      local id=${t##*/} used
+      used=$(( $(awk '{print $1}' "$t/schedstat" 2>/dev/null || echo 0) - ${before[$id]:-0} ))
+      [ "$used" -gt 100000 ] && printf '  thread %-7s %-16s %.4f %%\n' "$id" "$(cat "$t/comm" 2>/dev/null)" \
+        "$(echo "$used / 10000000 / $seconds" | bc -l)" >&2
+    done
+  fi
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+}
+
+load0=$(cut -d' ' -f1 /proc/loadavg)
+"$program" --smoke >/dev/null 2>&1 || echo "--smoke (first start) ended with $?"
+: > "$work/smoke"; : > "$work/smoke-yard"; : > "$work/smoke-ratio"
+for i in $(seq "$runs"); do
+  t0=$(now); "$program" --smoke >/dev/null 2>&1 || echo "--smoke ended with $?"; t1=$(now)
+  "$yardstick" --smoke >/dev/null 2>&1; t2=$(now)
+  echo "$t1 - $t0" | bc -l >> "$work/smoke"
+  echo "$t2 - $t1" | bc -l >> "$work/smoke-yard"
+  echo "($t1 - $t0) / ($t2 - $t1)" | bc -l >> "$work/smoke-ratio"
 done
+printf 'smoke, s            %s\n' "$(stats < "$work/smoke")"
+printf '  minimal Qt, s     %s; ratio run by run: %s\n' "$(stats < "$work/smoke-yard")" "$(stats < "$work/smoke-ratio")"
+
+: > "$work/idle"; : > "$work/idle-yard"
+for i in $(seq "$runs"); do
+  show=none; [ "$i" = "$runs" ] && show=threads
+  idle_share "$show" "$program" >> "$work/idle"
+  idle_share none "$yardstick" >> "$work/idle-yard"
+done
+printf 'idle %ss, %% of a core  %s\n' "$seconds" "$(stats < "$work/idle")"
+printf '  minimal Qt          %s\n' "$(stats < "$work/idle-yard")"
+printf 'load average: %s at the start, %s at the end\n' "$load0" "$(cut -d' ' -f1 /proc/loadavg)"
 exit 0
