@@ -7,24 +7,17 @@
 #include "functions/plugintools.h"
 #include "runtime/dcgrid.h"
 #include "server/netserver.h"
+#include "shell/programlook.h"
 #include "shell/programservices.h"
 #include "shell/programtabhooks.h"
 #include "shell/webhosts.h"
 #include "widgets/colpickpopup.h"
 
-#include <QFontDatabase>
 #include <QPointer>
 
 Composition::Composition(const MervexWnd::Folders& folders) {
-    // The program's fonts, before any widget measures a text.
-    static const bool fontsAdded = [] {
-        for (const char* font : {":/fonts/EurostileLT-Demi", ":/fonts/EurostileLT-Bold",
-                                 ":/fonts/EurostileLT-DemiOblique", ":/fonts/EurostileLT-BoldOblique",
-                                 ":/fonts/EurostileLT-BoldCn", ":/fonts/Eurostile-Demi", ":/fonts/Eurostile-Bold"})
-            QFontDatabase::addApplicationFont(QLatin1String(font));
-        return true;
-    }();
-    Q_UNUSED(fontsAdded);
+    // Fonts and style sheet before any widget measures a text.
+    ProgramLook::Install();
     // Services below the window first: the registries, factories and questions every part reaches.
     InstallProgramServices();
     DataCfg::InstallStoredMacroLookup();

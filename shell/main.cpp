@@ -18,22 +18,7 @@
 #include "shell/termsignals.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFontDatabase>
-#include <QTextStream>
 #include <QThread>
-
-namespace {
-void LoadStyleSheet() {
-    QFile file(QStringLiteral(":/style/mervexsrv"));
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    QTextStream in(&file);
-    const QString sheet = in.readAll();
-    file.close();
-    qApp->setStyleSheet(sheet);
-}
-} // namespace
 
 int main(int argc, char* argv[]) {
     // The crash log and the log file live here; the folder must exist before either is written.
@@ -62,7 +47,6 @@ int main(int argc, char* argv[]) {
 
     QApplication::setStyle(new MervexStyle);
     QApplication::setQuitOnLastWindowClosed(false);
-    LoadStyleSheet();
 
     QsLogging::Logger& logger = GetLogger();
     // The logger's own level (INFO): TRACE and DEBUG lines of every message and datagram would grow the log

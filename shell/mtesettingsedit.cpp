@@ -315,6 +315,7 @@ void MTESettingsEdit::AddHeaderImage(const QString& iconRef, const QString& titl
         QPainter tp(&text);
         QFont font(QStringLiteral("Eurostile-Bold"));
         font.setPointSize(21);
+        font.setBold(true);
         tp.setFont(font);
         tp.setPen(QColor(0x65, 0xc3, 0xf7));
         tp.drawText(QRect(0, -7, 600, 30), Qt::AlignLeft | Qt::AlignTop, title);

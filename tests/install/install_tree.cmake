@@ -10,7 +10,8 @@ endif()
 set(problems)
 set(data ${DATADIR}/vellichor/Data)
 foreach(f ${BINDIR}/vellichor ${BINDIR}/vellichor-crash ${DATADIR}/applications/vellichor.desktop
-          ${DATADIR}/icons/hicolor/scalable/apps/vellichor.svg ${INCLUDEDIR}/zynapi.h
+          ${DATADIR}/icons/hicolor/scalable/apps/vellichor.svg ${DATADIR}/doc/vellichor/LICENSE-Play.txt
+          ${INCLUDEDIR}/zynapi.h
           ${LIBDIR}/libZYNAPI.so.1.0.0 ${LIBDIR}/libzynservice_stub.so)
     if(NOT EXISTS ${PREFIX}/${f})
         list(APPEND problems "missing ${f}")
