@@ -14,6 +14,7 @@
 #include "widgets/ctrlposition.h"
 #include "widgets/spindrop.h"
 #include "widgets/spinner.h"
+#include "widgets/tabfont.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -55,13 +56,6 @@ const char* const kStyle =
     " image: url(:/images/BtnFormResetH); }"
     "#btnBGReset:pressed, #btnExeReset0:pressed, #btnExeReset1:pressed, #btnExeReset2:pressed, #btnCReset0:pressed {"
     " image: url(:/images/BtnFormResetP); }";
-
-// The font the phone tab bar writes captions in: a caption line is measured with it.
-QFont TabFont() {
-    QFont font(QStringLiteral("Eurostile LT Std"), 8, 63);
-    font.setPixelSize(24);
-    return font;
-}
 
 QString ScaleText(int percent) {
     return QString::number(percent / 100.0, 'g', 6);
@@ -284,7 +278,7 @@ void GridSettingsDlg::OnChangedTabName() {
 void GridSettingsDlg::OnNameChanged(const QString&) {
     QString line1 = Field("edtGridName")->text();
     QString line2;
-    const QFontMetrics fm(TabFont());
+    const QFontMetrics fm(TabCaptionFont());
     static const QRegularExpression blank(QStringLiteral("\\s"));
     while (fm.horizontalAdvance(line1) >= 150) {
         const int at = line1.lastIndexOf(blank);

@@ -5,6 +5,7 @@
 #include "editor/igrideditor.h"
 #include "editor/tabview.h"
 #include "widgets/imgwidget.h"
+#include "widgets/tabfont.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -121,7 +122,7 @@ void TabElem::Redraw() {
     QImage caption(160, 160, QImage::Format_ARGB32);
     caption.fill(Qt::transparent);
     QPainter p(&caption);
-    QFont font = p.font();
+    QFont font = TabCaptionFont();
     font.setPixelSize(m_kind == Empty ? 18 : 24);
     p.setFont(font);
     p.setPen(m_active ? QColor(255, 255, 255) : QColor(170, 170, 170));

@@ -1,6 +1,7 @@
 #include "shell/mervexstyle.h"
 
 #include "foundation/profiler.h"
+#include "widgets/tabfont.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -89,7 +90,5 @@ void MervexStyle::drawItemText(QPainter* painter, const QRect& rect, int flags, 
 }
 
 QFont MervexStyle::GetTabFont() {
-    QFont font(QStringLiteral("Eurostile LT Std"), 8, 63);
-    font.setPixelSize(24);
-    return font;
+    return TabCaptionFont();
 }
