@@ -6,6 +6,7 @@
 #include "config/tdatasource.h"
 #include "config/tusercfg.h"
 #include "shell/accountui.h"
+#include "shell/adddevicepopup.h"
 #include "shell/autoupdatedialog.h"
 #include "shell/helpguideovl.h"
 #include "shell/mervexstyle.h"
@@ -14,9 +15,11 @@
 #include "shell/mtesettingselements.h"
 #include "shell/mtsettingsctrl.h"
 #include "shell/mtsupportctrl.h"
+#include "tests/common/phoneclient.h"
 #include "tests/common/screenshots.h"
 #include "tests/common/wiredprogram.h"
 #include "tests/shell/localhttpserver.h"
+#include "tests/shell/popupwatcher.h"
 #include "widgets/langbtn.h"
 #include "widgets/langselector.h"
 #include "widgets/mainctrlbtn.h"
@@ -36,7 +39,15 @@
 using Screenshots::ClippedTexts;
 using Screenshots::Save;
 
-namespace {} // namespace
+namespace {
+// Saves the widget's shot and fails on clipped texts.
+void Check(QWidget* w, const QString& name) {
+    QCoreApplication::processEvents();
+    QVERIFY(Save(w, name));
+    const QStringList clipped = ClippedTexts(w);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+}
+} // namespace
 
 class ScreenShellParts : public QObject {
     Q_OBJECT
@@ -123,6 +134,46 @@ private slots:
         for (const char* image :
              {":/images/LoginBox", ":/images/LogoSecureLogin", ":/images/ProfilePicBG", ":/images/ProfilePicDefUser",
               ":/images/IcnAccountN", ":/images/IcnAccountD", ":/images/BtnLoginIcn"})
+            QVERIFY2(!QImage(QLatin1String(image)).isNull(), image);
+    }
+
+    // The popups of pairing: the first start's add-device popup, the one of "+ ADD NEW DEVICE" (clicked on the
+    // program page) and the question a new phone raises meanwhile.
+    void pairingPopups() {
+        m_wnd->show();
+        QTest::mouseClick(m_wnd->TabButton(MervexWnd::TabSettings), Qt::LeftButton);
+        auto* settings = qobject_cast<MTSettingsCtrl*>(m_wnd->Tab(MervexWnd::TabSettings));
+        QVERIFY(settings);
+        QPointer<AddDevicePopup> first = settings->RunFirstStartPairing();
+        QVERIFY(first);
+        QTest::qWait(100);
+        Check(first, QStringLiteral("popup_first_pairing"));
+        QVERIFY(PopupWatcher::Answer(first, PopupWnd::CLOSE));
+        QTRY_VERIFY(!first);
+
+        QTest::mouseClick(settings->List()->Entry(QStringLiteral("MVX_Settings")), Qt::LeftButton);
+        QAbstractButton* add = nullptr;
+        for (QAbstractButton* b : settings->Edit()->findChildren<QAbstractButton*>())
+            if (b->text() == QLatin1String("+ ADD NEW DEVICE"))
+                add = b;
+        QVERIFY(add);
+        bool shown = false;
+        PopupWatcher::OnModal<AddDevicePopup>([&](AddDevicePopup* popup) {
+            QTest::qWait(100);
+            Check(popup, QStringLiteral("popup_add_device"));
+            PhoneClient phone(m_program->TcpPort());
+            QVERIFY(phone.WaitConnected());
+            phone.SendConnect(QStringLiteral("Pixel 7"), QStringLiteral("KEYP"));
+            QTRY_VERIFY_WITH_TIMEOUT(m_wnd->PairingQuestion() && m_wnd->PairingQuestion()->isVisible(), 5000);
+            QTest::qWait(100);
+            Check(m_wnd->PairingQuestion(), QStringLiteral("popup_pairing_question"));
+            QVERIFY(PopupWatcher::Answer(m_wnd->PairingQuestion(), PopupWnd::NO));
+            shown = true;
+            QVERIFY(PopupWatcher::Answer(popup, PopupWnd::CLOSE));
+        });
+        QTest::mouseClick(add, Qt::LeftButton);
+        QVERIFY(shown);
+        for (const char* image : {":/images/PairingAdd", ":/images/PairingPop"})
             QVERIFY2(!QImage(QLatin1String(image)).isNull(), image);
     }
 
