@@ -64,6 +64,25 @@ function(mervex_test name)
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;MERVEX_RECORD_POWER=1;${_no_web}" TIMEOUT 300)
 endfunction()
 
+# What every test on an X display carries in its environment. None of the program's windows draws with GL, and
+# the toolkit's GL integration would load the system's GL driver (Mesa's DRI modules), whose own leaks and
+# unloading differ from machine to machine.
+set(MERVEX_SCREEN_TEST_ENV "QT_XCB_GL_INTEGRATION=none")
+
+# mervex_screen_test(<name>): the executable <name> as a test on a private X display (xvfb-run, label "screen");
+# without xvfb-run it runs offscreen and skips itself. scripts/check-tests.py holds every display test to this.
+function(mervex_screen_test name)
+    find_program(XVFB_RUN xvfb-run)
+    if(XVFB_RUN)
+        add_test(NAME ${name} COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x1024x24" $<TARGET_FILE:${name}>)
+        set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb;${MERVEX_SCREEN_TEST_ENV}")
+    else()
+        add_test(NAME ${name} COMMAND ${name})
+        set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${MERVEX_SCREEN_TEST_ENV}")
+    endif()
+    set_tests_properties(${name} PROPERTIES LABELS screen TIMEOUT 120)
+endfunction()
+
 # mervex_bench(<name> SOURCES ... [LINKS ...]): a Google Benchmark executable; built, never run by CTest.
 function(mervex_bench name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})

@@ -15,6 +15,7 @@
 #include "shell/mervexwnd.h"
 #include "shell/mtmainctrl.h"
 #include "shell/programtabhooks.h"
+#include "tests/common/gldriver.h"
 #include "tests/common/screenshots.h"
 #include "tests/common/wiredprogram.h"
 #include "widgets/popupwnd.h"
@@ -87,6 +88,8 @@ private slots:
         if (m_tab)
             m_tab->GridEditor()->SetAskHandler([](int, const QString&, const QString&, int) { return 0x10000; });
         m_program.reset();
+        const QString glDriver = LoadedGlDriver();
+        QVERIFY2(glDriver.isEmpty(), qPrintable(QStringLiteral("a GL driver was loaded: ") + glDriver));
     }
 
     void controlsTab() {

@@ -17,6 +17,7 @@
 #include "shell/mervexstyle.h"
 #include "shell/mteasyctrl.h"
 
+#include "tests/common/gldriver.h"
 #include "tests/common/screenshots.h"
 
 #include <QAbstractButton>
@@ -69,7 +70,11 @@ private slots:
         m_tab->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_tab));
     }
-    void cleanupTestCase() { delete m_tab; }
+    void cleanupTestCase() {
+        delete m_tab;
+        const QString glDriver = LoadedGlDriver();
+        QVERIFY2(glDriver.isEmpty(), qPrintable(QStringLiteral("a GL driver was loaded: ") + glDriver));
+    }
 
     void everyNamedImageIsThere() {
         for (const char* name : kImages)

@@ -4,6 +4,7 @@
 // Set MERVEX_UPDATE_GOLDENS=1 to rewrite the golden image after an intended change of the drawings.
 #include "shell/mervexstyle.h"
 #include "shell/mervexwnd.h"
+#include "tests/common/gldriver.h"
 #include "tests/common/wiredprogram.h"
 #include "widgets/imgwidget.h"
 #include "widgets/mainctrlbtn.h"
@@ -83,6 +84,11 @@ private slots:
             shot.save(saved, "PNG");
             QFAIL(qPrintable(QStringLiteral("%1 pixels differ (-1: size); this run's shot is %2").arg(bad).arg(saved)));
         }
+    }
+
+    void cleanupTestCase() {
+        const QString glDriver = LoadedGlDriver();
+        QVERIFY2(glDriver.isEmpty(), qPrintable(QStringLiteral("a GL driver was loaded: ") + glDriver));
     }
 };
 

@@ -15,6 +15,7 @@
 #include "shell/mtesettingselements.h"
 #include "shell/mtsettingsctrl.h"
 #include "shell/mtsupportctrl.h"
+#include "tests/common/gldriver.h"
 #include "tests/common/phoneclient.h"
 #include "tests/common/screenshots.h"
 #include "tests/common/wiredprogram.h"
@@ -81,7 +82,11 @@ private slots:
         QVERIFY(m_program->Started());
     }
 
-    void cleanupTestCase() { m_program.reset(); }
+    void cleanupTestCase() {
+        m_program.reset();
+        const QString glDriver = LoadedGlDriver();
+        QVERIFY2(glDriver.isEmpty(), qPrintable(QStringLiteral("a GL driver was loaded: ") + glDriver));
+    }
 
     void languagePanel() {
         for (const QString code : {QStringLiteral("en"), QStringLiteral("de")}) {
