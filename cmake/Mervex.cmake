@@ -61,7 +61,9 @@ function(mervex_test name)
     # The maker's web servers are a closed local port: no test reaches the internet unless it names a server
     # of its own.
     set(_no_web "MERVEX_WEB_HOST=127.0.0.1:9;MERVEX_SUPPORT_DOMAIN=127.0.0.1:9;MERVEX_ACCOUNT_HOST=127.0.0.1:9;MERVEX_ACCOUNT_WEB_HOST=127.0.0.1:9")
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;MERVEX_RECORD_POWER=1;${_no_web}" TIMEOUT 300)
+    # A phone server a test opens on the program's own ports listens on the loopback address only.
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT
+        "QT_QPA_PLATFORM=offscreen;MERVEX_RECORD_POWER=1;MERVEX_SERVER_ADDRESS=127.0.0.1;${_no_web}" TIMEOUT 300)
 endfunction()
 
 # What every test on an X display carries in its environment. None of the program's windows draws with GL, and

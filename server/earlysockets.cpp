@@ -156,12 +156,13 @@ bool EarlySockets::Endpoints(QHostAddress& address, quint16& tcpPort, quint16& u
     const QByteArray named = qgetenv("MERVEX_SERVER_ADDRESS");
     if (tcp.isEmpty() && udp.isEmpty() && named.isEmpty())
         return true;
-    // Tests run the program on free ports, and bind the loopback address so that nothing outside the machine
-    // reaches it; otherwise the phones of the network connect to any address of the machine.
-    address = QHostAddress(QHostAddress::Any);
+    // Tests and load runs move the ports, and their program is reached from this machine only: unless an
+    // address is named (0.0.0.0 for every one), the server binds the loopback address, where nothing outside
+    // the machine reaches it. Without any of these settings the phones of the network connect to any address.
+    address = QHostAddress(QHostAddress::LocalHost);
     bool ok = true;
     if (!named.isEmpty() && !address.setAddress(QString::fromLatin1(named))) {
-        address = QHostAddress(QHostAddress::Any);
+        address = QHostAddress(QHostAddress::LocalHost);
         ok = false;
     }
     if (!tcp.isEmpty())

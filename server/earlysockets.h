@@ -10,8 +10,9 @@
 class EarlySockets {
 public:
     // The endpoints the program's server uses: the environment's test settings (MERVEX_TCP_PORT,
-    // MERVEX_UDP_PORT, MERVEX_SERVER_ADDRESS) or the defaults. False when the environment names no address
-    // (a warning, the any-address used).
+    // MERVEX_UDP_PORT, MERVEX_SERVER_ADDRESS; with any of them set the address is the loopback one unless
+    // named) or the defaults (every address). False when MERVEX_SERVER_ADDRESS is no address (the loopback
+    // address used).
     static bool Endpoints(QHostAddress& address, quint16& tcpPort, quint16& udpPort);
 
     // Binds both sockets and starts answering discovery with "RCP " + info. False (nothing left open) when

@@ -323,7 +323,7 @@ void MervexWnd::WireServer() {
     QHostAddress bind;
     quint16 tcp = 0, udp = 0;
     if (!EarlySockets::Endpoints(bind, tcp, udp))
-        QLOG_WARN() << "MervexWnd::WireServer: MERVEX_SERVER_ADDRESS is no address, any address used";
+        QLOG_WARN() << "MervexWnd::WireServer: MERVEX_SERVER_ADDRESS is no address, the loopback address used";
     m_server->SetEndpoints(bind, tcp, udp);
     m_netImages.reset(new NetImagesAdapter(m_images));
     m_netPrograms.reset(new PalPrograms);

@@ -71,16 +71,15 @@ struct Options {
     QString yardstick;
 };
 
-// A port free on every address, as the program binds it (the any-address of both protocols): a port free on
-// the loopback address alone may still be held elsewhere, by the leftover of another program's connection.
+// A port free on the loopback address, where the program binds it (its ports moved, it listens there only).
 quint16 FreePort(bool udp) {
     if (udp) {
         QUdpSocket s;
-        s.bind(QHostAddress(QHostAddress::Any), 0);
+        s.bind(QHostAddress(QHostAddress::LocalHost), 0);
         return s.localPort();
     }
     QTcpServer s;
-    s.listen(QHostAddress::Any, 0);
+    s.listen(QHostAddress::LocalHost, 0);
     return s.serverPort();
 }
 

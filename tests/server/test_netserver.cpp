@@ -271,6 +271,53 @@ private slots:
 
     // ---- Sockets opened at the program's start ----
 
+    // A program whose ports the environment moves (the tests', the load runs') listens on the loopback address
+    // unless an address is named; untouched, it serves the network on every address.
+    void endpointsFollowTheEnvironment_data() {
+        QTest::addColumn<QByteArray>("tcp");
+        QTest::addColumn<QByteArray>("udp");
+        QTest::addColumn<QByteArray>("named");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<int>("tcpPort");
+        QTest::addColumn<int>("udpPort");
+        QTest::addColumn<bool>("ok");
+        const int tcpDefault = NetServer::DefaultTcpPort, udpDefault = NetServer::DefaultUdpPort;
+        QTest::newRow("nothing set") << QByteArray() << QByteArray() << QByteArray() << "0.0.0.0" << tcpDefault
+                                     << udpDefault << true;
+        QTest::newRow("ports only") << QByteArray("0") << QByteArray("0") << QByteArray() << "127.0.0.1" << 0 << 0
+                                    << true;
+        QTest::newRow("tcp port only") << QByteArray("4711") << QByteArray() << QByteArray() << "127.0.0.1" << 4711
+                                       << udpDefault << true;
+        QTest::newRow("every address named")
+            << QByteArray("0") << QByteArray("0") << QByteArray("0.0.0.0") << "0.0.0.0" << 0 << 0 << true;
+        QTest::newRow("address only") << QByteArray() << QByteArray() << QByteArray("::1") << "::1" << tcpDefault
+                                      << udpDefault << true;
+        QTest::newRow("no address") << QByteArray("0") << QByteArray() << QByteArray("localhorst") << "127.0.0.1" << 0
+                                    << udpDefault << false;
+    }
+    void endpointsFollowTheEnvironment() {
+        QFETCH(QByteArray, tcp);
+        QFETCH(QByteArray, udp);
+        QFETCH(QByteArray, named);
+        const char* const names[] = {"MERVEX_TCP_PORT", "MERVEX_UDP_PORT", "MERVEX_SERVER_ADDRESS"};
+        const QByteArray values[] = {tcp, udp, named};
+        QByteArray saved[3];
+        for (int i = 0; i < 3; ++i) {
+            saved[i] = qgetenv(names[i]);
+            values[i].isEmpty() ? qunsetenv(names[i]) : qputenv(names[i], values[i]);
+        }
+        QHostAddress bound;
+        quint16 tcpPort = 1, udpPort = 1;
+        const bool ok = EarlySockets::Endpoints(bound, tcpPort, udpPort);
+        for (int i = 0; i < 3; ++i)
+            saved[i].isEmpty() ? qunsetenv(names[i]) : qputenv(names[i], saved[i]);
+        QTEST(ok, "ok");
+        QFETCH(QString, address);
+        QCOMPARE(bound, QHostAddress(address));
+        QTEST(int(tcpPort), "tcpPort");
+        QTEST(int(udpPort), "udpPort");
+    }
+
     // Discovery answers before the server opens; a connection made meanwhile waits and is served once the
     // server has taken the sockets over, which then answers discovery itself.
     void earlySocketsServeUntilTheServerTakesThemOver() {
