@@ -294,7 +294,7 @@ void ProfileWakeSamplers() {
 }
 
 void ProfileThread::run() {
-    // Samples every 10 ms in the Part's sense, but without waking a hundred times a second at rest: the
+    // Counts a sample every 10 ms, but without waking a hundred times a second at rest: the
     // thread sleeps until the next sample is due, and while no stack changes it lets the interval grow to
     // 250 ms and counts the missed samples (of the same stacks) when it wakes. A stop request together with
     // ProfileWakeSamplers ends any sleep at once.
