@@ -100,8 +100,8 @@ void ZYNDiscoveryEventSink::Discovered(const std::string& eventGuidText, const s
     r.status = status == "Available" ? 1 : status == "Expired" ? 2 : 0;
     if (r.status == 0)
         return;
-    // Cut to the field; the last byte stays the terminator.
-    memcpy(r.userName, userName.data(), std::min(userName.size(), sizeof r.userName - 1));
+    // Cut to the field on a character boundary; the last byte stays the terminator.
+    memcpy(r.userName, userName.data(), Quorl::Text::Utf8CutLength(userName, sizeof r.userName - 1));
 
     std::vector<ZYNGUID> gadgets;
     for (const auto* g : gadgetNodes) {

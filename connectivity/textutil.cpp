@@ -149,4 +149,15 @@ bool EqualsNoCase(const std::string& a, const std::string& b) {
     return strcasecmp(a.c_str(), b.c_str()) == 0;
 }
 
+size_t Utf8CutLength(const std::string& text, size_t maxBytes) {
+    if (text.size() <= maxBytes)
+        return text.size();
+    // A cut before a continuation byte would split its character: go back to the character's first byte (a
+    // sequence is at most four bytes; stray continuation bytes of a broken text are cut where they fall).
+    size_t cut = maxBytes;
+    for (int back = 0; back < 3 && cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80; ++back)
+        --cut;
+    return (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80 ? maxBytes : cut;
+}
+
 } // namespace Quorl::Text

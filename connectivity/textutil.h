@@ -23,5 +23,7 @@ uint32_t HexToInt(const std::string& text);
 // Standard alphabet with "=" padding only at the end; false on anything else.
 bool Base64Decode(const std::string& text, std::vector<uint8_t>* out);
 bool EqualsNoCase(const std::string& a, const std::string& b);
+// How many bytes of the UTF-8 text fit in maxBytes without cutting a character in two.
+size_t Utf8CutLength(const std::string& text, size_t maxBytes);
 
 } // namespace Quorl::Text

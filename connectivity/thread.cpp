@@ -107,12 +107,6 @@ void ReportError(const std::vector<std::string>& strings) {
     openlog(source.c_str(), LOG_PID, LOG_USER);
     syslog(LOG_ERR, "%s", line.c_str());
     closelog();
-    if (const char* file = getenv("ZYN_EVENT_LOG")) {
-        if (FILE* f = fopen(file, "a")) {
-            fprintf(f, "%s\t%s\n", source.c_str(), line.c_str());
-            fclose(f);
-        }
-    }
 }
 
 } // namespace PAL_WIN32_INT

@@ -46,6 +46,6 @@ void SetThreadName(const char* name);
 namespace PAL_WIN32_INT {
 // The event source: the executable's file name cut at its first ".", or "Application".
 std::string EventSourceName(const std::string& exePath);
-// Writes one error entry (syslog; also appended to $ZYN_EVENT_LOG when that is set, for tests).
+// Writes one error entry to syslog, under the event source name.
 void ReportError(const std::vector<std::string>& strings);
 } // namespace PAL_WIN32_INT

@@ -1,5 +1,6 @@
 // Every export end to end, through the stand-in connectivity service.
 #include "connectivity/stub/zynfake.h"
+#include "tests/connectivity/syslogcapture.h"
 #include "zynapi.h"
 
 #include <QProcess>
@@ -429,13 +430,31 @@ private slots:
         QCOMPARE(int(r.avatarFormat), format);
     }
 
+    // The record's field holds 259 bytes and the terminator; a longer name is cut between characters.
+    void longUserNameIsCut_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("ASCII") << QString(400, 'n') << QString(259, 'n');
+        QTest::newRow("two-byte character across the end")
+            << QString(258, 'n') + QString::fromUtf8("\xc3\xa9x") << QString(258, 'n');
+        QTest::newRow("three-byte characters")
+            << QString::fromUtf8("\xe2\x82\xac").repeated(100) << QString::fromUtf8("\xe2\x82\xac").repeated(86);
+        QTest::newRow("four-byte character at the end")
+            << QString(256, 'n') + QString::fromUtf8("\xf0\x9f\x98\x80") << QString(256, 'n');
+        QTest::newRow("fits exactly") << QString(257, 'n') + QString::fromUtf8("\xc3\xa9")
+                                      << QString(257, 'n') + QString::fromUtf8("\xc3\xa9");
+    }
     void longUserNameIsCut() {
+        QFETCH(QString, name);
+        QFETCH(QString, kept);
         QCOMPARE(ZYNSetDiscoveryCallback(OnDiscovery, seen), 0);
-        QString xml = QString("<Session Status=\"Available\" GUID=\"") + kSession + "\" UserName=\"" +
-                      QString(400, 'n') + "\"><User GUID=\"" + kUser + "\"/></Session>";
+        QString xml = QString("<Session Status=\"Available\" GUID=\"") + kSession + "\" UserName=\"" + name +
+                      "\"><User GUID=\"" + kUser + "\"/></Session>";
         zynfake_emit_discovery(("{" + QByteArray(kSession) + "}").constData(), xml.toUtf8().constData());
         QCOMPARE(seen->discovery.size(), 1);
-        QCOMPARE(QString(seen->discovery[0].userName), QString(259, 'n'));
+        const QByteArray got(seen->discovery[0].userName);
+        QCOMPARE(QString::fromUtf8(got).toUtf8(), got); // whole characters only
+        QCOMPARE(QString::fromUtf8(got), kept);
     }
 
     void streamReadAndWrite() {
@@ -594,16 +613,11 @@ private slots:
     }
 
     void failingTaskIsReportedAndThreadGoesOn() {
-        QTemporaryDir dir;
-        QString log = dir.filePath("events.txt");
-        qputenv("ZYN_EVENT_LOG", log.toUtf8());
+        TakeSyslogEntries();
         zynfake_fail("Session.5", 1); // the service throws
         ZYNGUID out{};
         QCOMPARE(ZYNGetLocalSessionGuid(&out), ZYN_E_FAIL);
-        qunsetenv("ZYN_EVENT_LOG");
-        QFile f(log);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("test_zynapi\t\n"));
+        QCOMPARE(TakeSyslogEntries(), QStringList{"test_zynapi\t"});
         zynfake_fail("Session.5", 0);
         QCOMPARE(ZYNGetLocalSessionGuid(&out), 0);
     }

@@ -3,6 +3,7 @@
 #include "connectivity/textutil.h"
 #include "connectivity/thread.h"
 #include "connectivity/xmldocument.h"
+#include "tests/connectivity/syslogcapture.h"
 
 #include <QtTest>
 
@@ -35,11 +36,6 @@ public:
         throw 42;
     }
 };
-
-QString ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
 
 } // namespace
 
@@ -98,21 +94,18 @@ private slots:
     void escapedExceptionIsReported_data() {
         QTest::addColumn<bool>("quorl");
         QTest::addColumn<QString>("entry");
-        QTest::newRow("library exception") << true << "test_zynprimitives\t[Test][Run]\twent wrong\n";
-        QTest::newRow("other exception") << false << "test_zynprimitives\t\n";
+        QTest::newRow("library exception") << true << "test_zynprimitives\t[Test][Run]\twent wrong";
+        QTest::newRow("other exception") << false << "test_zynprimitives\t";
     }
     void escapedExceptionIsReported() {
         QFETCH(bool, quorl);
         QFETCH(QString, entry);
-        QTemporaryDir dir;
-        QString log = dir.filePath("events.txt");
-        qputenv("ZYN_EVENT_LOG", log.toUtf8());
+        TakeSyslogEntries();
         Throwing t;
         t.quorl = quorl;
         t.Start();
         QVERIFY(t.Wait(-1));
-        qunsetenv("ZYN_EVENT_LOG");
-        QCOMPARE(ReadAll(log), entry);
+        QCOMPARE(TakeSyslogEntries(), QStringList{entry});
     }
 
     void eventSourceName_data() {
@@ -228,6 +221,29 @@ private slots:
         QCOMPARE(Quorl::Text::Base64Decode(text.toStdString(), &out), ok);
         if (ok)
             QCOMPARE(QByteArray(reinterpret_cast<const char*>(out.data()), int(out.size())), bytes);
+    }
+
+    // A cut never splits a character; bytes that start no character are cut where they fall.
+    void utf8Cut_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("max");
+        QTest::addColumn<int>("length");
+        QTest::newRow("fits") << QByteArray("abc") << 3 << 3;
+        QTest::newRow("ASCII") << QByteArray("abcdef") << 4 << 4;
+        QTest::newRow("before a two-byte character") << QByteArray("ab\xc3\xa9") << 3 << 2;
+        QTest::newRow("inside a four-byte character") << QByteArray("a\xf0\x9f\x98\x80"
+                                                                    "b")
+                                                      << 4 << 1;
+        QTest::newRow("after a four-byte character") << QByteArray("a\xf0\x9f\x98\x80"
+                                                                   "b")
+                                                     << 5 << 5;
+        QTest::newRow("stray continuation bytes") << QByteArray("\x80\x80\x80\x80\x80\x80") << 5 << 5;
+        QTest::newRow("nothing fits") << QByteArray("\xc3\xa9") << 1 << 0;
+    }
+    void utf8Cut() {
+        QFETCH(QByteArray, text);
+        QFETCH(int, max);
+        QTEST(int(Quorl::Text::Utf8CutLength(text.toStdString(), size_t(max))), "length");
     }
 
     void xmlReader_data() {
