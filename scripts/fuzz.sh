@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang into build-fuzz/ and runs each for a while.
 # Usage: scripts/fuzz.sh [seconds per target, default 120] [target ...]
-# Targets: http wsframe json usercfg datafolder zipimport maildecode newsfeed wshandshake clientmessage
+# Targets: http wsframe json usercfg datafolder zipimport maildecode newsfeed wshandshake clientmessage zynxml
 # New inputs go to build-fuzz/corpus-<target>; merge the interesting ones into fuzz/corpus/<target>
 # with: build-fuzz/fuzz/fuzz_<target> -merge=1 fuzz/corpus/<target> build-fuzz/corpus-<target>
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 secs="${1:-120}"
 shift || true
-targets=("${@:-http wsframe json usercfg datafolder zipimport maildecode newsfeed wshandshake clientmessage}")
+targets=("${@:-http wsframe json usercfg datafolder zipimport maildecode newsfeed wshandshake clientmessage zynxml}")
 build="$root/build-fuzz"
 bash "$root/scripts/deps.sh"
 # Only fuzzing needs clang and its fuzzer runtime, so they are not in the build's package list.

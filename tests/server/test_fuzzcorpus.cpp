@@ -2,6 +2,7 @@
 // once mattered to the fuzzer stays checked in the normal build.
 #include "fuzz/fuzzentries.h"
 #include "fuzz/inputentries.h"
+#include "fuzz/zynxmlentry.h"
 
 #include <QDir>
 #include <QtTest>
@@ -10,12 +11,17 @@ namespace {
 using Entry = int (*)(const uint8_t*, size_t);
 // Corpus folder name -> the entry point its inputs go to.
 const QMap<QString, Entry>& Entries() {
-    static const QMap<QString, Entry> entries{
-        {QStringLiteral("http"), FuzzHttpRequestReader},  {QStringLiteral("wsframe"), FuzzWsFrameParser},
-        {QStringLiteral("json"), FuzzJsonReader},         {QStringLiteral("usercfg"), FuzzUserCfg},
-        {QStringLiteral("datafolder"), FuzzDataFolder},   {QStringLiteral("zipimport"), FuzzZipImport},
-        {QStringLiteral("maildecode"), FuzzMailDecode},   {QStringLiteral("newsfeed"), FuzzNewsFeed},
-        {QStringLiteral("wshandshake"), FuzzWsHandshake}, {QStringLiteral("clientmessage"), FuzzClientMessage}};
+    static const QMap<QString, Entry> entries{{QStringLiteral("http"), FuzzHttpRequestReader},
+                                              {QStringLiteral("wsframe"), FuzzWsFrameParser},
+                                              {QStringLiteral("json"), FuzzJsonReader},
+                                              {QStringLiteral("usercfg"), FuzzUserCfg},
+                                              {QStringLiteral("datafolder"), FuzzDataFolder},
+                                              {QStringLiteral("zipimport"), FuzzZipImport},
+                                              {QStringLiteral("maildecode"), FuzzMailDecode},
+                                              {QStringLiteral("newsfeed"), FuzzNewsFeed},
+                                              {QStringLiteral("wshandshake"), FuzzWsHandshake},
+                                              {QStringLiteral("clientmessage"), FuzzClientMessage},
+                                              {QStringLiteral("zynxml"), FuzzZynXml}};
     return entries;
 }
 } // namespace
