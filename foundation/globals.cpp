@@ -17,23 +17,8 @@ const QString& BuildText() {
     return text;
 }
 
-const QString& VersionSuffix() {
-    static const QString text = QStringLiteral("  |  V0.459");
-    return text;
-}
-
-QString& CommandLineLanguage() {
-    static QString lang;
-    return lang;
-}
-
-QString& AccountUser() {
-    static QString text;
-    return text;
-}
-
-QString& AccountSession() {
-    static QString text;
+const QString& Version() {
+    static const QString text = QStringLiteral(MERVEX_VERSION);
     return text;
 }
 

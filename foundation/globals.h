@@ -10,13 +10,8 @@ namespace MervexGlobals {
 const QString& LogTimeFormat();
 // The build text, padded as it is stamped; callers trim it.
 const QString& BuildText();
-// "  |  V0.459", appended to the main window's title.
-const QString& VersionSuffix();
-// The language given with "-lang" on the command line; empty when none.
-QString& CommandLineLanguage();
-// Texts of the account login, empty until a login fills them.
-QString& AccountUser();
-QString& AccountSession();
+// The release this program is, "0.459" (the project's version in the build).
+const QString& Version();
 
 // The per-user private base of the program's temporary files (mode 0700), without a trailing '/'.
 // Stands for the system's temporary folder in every path the program builds below it.

@@ -34,8 +34,8 @@ class FuncRegistry {
 public:
     virtual ~FuncRegistry() = default;
 
-    // CallProviderFunction over GetFuncProviderList: "provider:function" with arguments; invalid when no
-    // provider has that name (the registry writes its own DEBUG line then).
+    // CallProviderFunction over GetFuncProviderList: "provider:function" with arguments; 0 when no provider
+    // has that name (the registry writes its own DEBUG line then).
     virtual QVariant CallProviderFunction(const QString& name, const QVariantList& args) = 0;
     // GetDataSourceNames over GetDataSourceList, in registry order.
     virtual QStringList GetDataSourceNames(bool activeOnly) = 0;

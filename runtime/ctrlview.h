@@ -5,6 +5,7 @@
 // the message overlay, the control editor's preview and the package export each make their own.
 
 #include "config/datacfgrecords.h"
+#include "foundation/globals.h"
 #include "runtime/dcviewtarget.h"
 #include "runtime/lehost.h"
 #include "widgets/qwidgetex.h"
@@ -196,7 +197,7 @@ public slots:
     void PlaySound(const QString& file, bool remote = false);
     void SetSound(const QString& file);
 
-    QString GetHostVersionMain() const { return QStringLiteral("0.459"); }
+    QString GetHostVersionMain() const { return MervexGlobals::Version(); }
 
 protected:
     void paintEvent(QPaintEvent* e) override;

@@ -318,7 +318,7 @@ void AccountUI::DoMervexLogin(int attempt, bool autoOnly) {
     const QByteArray body = FormBody({{QStringLiteral("email"), user},
                                       {QStringLiteral("pw"), password},
                                       {QStringLiteral("hash"), PAL::GetMachineId()},
-                                      {QStringLiteral("version"), QStringLiteral("0.459")},
+                                      {QStringLiteral("version"), MervexGlobals::Version()},
                                       {QStringLiteral("build"), MervexGlobals::BuildText().trimmed()}});
     m_rpcManager->post(request, body);
 }

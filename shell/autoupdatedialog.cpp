@@ -1,5 +1,6 @@
 #include "shell/autoupdatedialog.h"
 
+#include "foundation/globals.h"
 #include "shell/autoupdate.h"
 #include "shell/vellichorinstaller.h"
 #include "shell/weblauncherversion.h"
@@ -114,7 +115,7 @@ AutoUpdateDialog::AutoUpdateDialog(AutoUpdate* controller, QWidget* mainWindow)
     ui->lblUpdateField->setText(
         tr("MERVEX\u2122 Velli-Chor\u2122 %1 is available\nDo you want to download the new version now?")
             .arg(versionText));
-    ui->lblInstalledVer->setText(QStringLiteral("V%1").arg(QStringLiteral("0.459")));
+    ui->lblInstalledVer->setText(QStringLiteral("V%1").arg(MervexGlobals::Version()));
     ui->lblLatestVersion->setText(versionText);
 
     // Release notes: a scroll area driven by the form's own scroll bar.

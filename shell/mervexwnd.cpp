@@ -502,7 +502,7 @@ void MervexWnd::Retranslate() {
         m_trayIcon->setToolTip(windowTitle());
     if (m_titleText.isEmpty())
         m_titleText = m_lblTitle->text();
-    m_lblTitle->setText(m_titleText + QStringLiteral("  |  V0.459"));
+    m_lblTitle->setText(m_titleText + QStringLiteral("  |  V") + MervexGlobals::Version());
     m_lblBuildVer->setText(MervexGlobals::BuildText().trimmed());
 
     // Tab buttons side by side from BROWSE on, each as wide as its caption wants.

@@ -40,12 +40,6 @@ QPoint MTMainCtrl::GridEditorPos() const {
     return QPoint(m_edit->x() + m_edit->width() + Gap, 0);
 }
 
-void MTMainCtrl::Fill() {
-    m_list->Fill();
-    m_edit->InitTimers();
-    m_grid->ReloadCfg();
-}
-
 void MTMainCtrl::StoreTreeState() {
     m_list->StoreTreeState();
 }

@@ -26,8 +26,6 @@ public:
     // Where the grid editor sits in this tab.
     QPoint GridEditorPos() const;
 
-    // Start-up: the control list's menu and tree, the control editor's timers, the grid editor's grids.
-    void Fill();
     void StoreTreeState();
     // Takes the grid editor back from the browse tab.
     void TakeGridEditor();

@@ -35,50 +35,6 @@ int FindExtension(const QString& lower, const QString& ext) {
     return -1;
 }
 
-// The value of a key in the "Desktop Entry" group, with the value escapes (\s \n \t \r \\) undone.
-QString DesktopEntryValue(const QString& path, const QByteArray& key) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxDesktopEntrySize)
-        return QString();
-    bool inGroup = false;
-    for (const QByteArray& raw : file.read(kMaxDesktopEntrySize).split('\n')) {
-        const QByteArray line = raw.trimmed();
-        if (line.startsWith('[')) {
-            inGroup = line == "[Desktop Entry]";
-            continue;
-        }
-        if (!inGroup || !line.startsWith(key))
-            continue;
-        const int eq = line.indexOf('=');
-        if (eq < 0 || line.left(eq).trimmed() != key)
-            continue;
-        const QString value = QString::fromUtf8(line.mid(eq + 1).trimmed());
-        QString out;
-        for (int i = 0; i < value.size(); ++i) {
-            const QChar c = value.at(i);
-            if (c != QLatin1Char('\\') || i + 1 >= value.size()) {
-                out += c;
-                continue;
-            }
-            const QChar n = value.at(++i);
-            if (n == QLatin1Char('s'))
-                out += QLatin1Char(' ');
-            else if (n == QLatin1Char('n'))
-                out += QLatin1Char('\n');
-            else if (n == QLatin1Char('t'))
-                out += QLatin1Char('\t');
-            else if (n == QLatin1Char('r'))
-                out += QLatin1Char('\r');
-            else if (n == QLatin1Char('\\'))
-                out += QLatin1Char('\\');
-            else
-                out += QLatin1Char('\\') + QString(n); // left for the Exec quoting below
-        }
-        return out;
-    }
-    return QString();
-}
-
 // Splits an Exec value into arguments: blanks separate, double quotes group, and inside quotes a backslash
 // keeps the next character. Empty on an unterminated quote.
 QStringList SplitExec(const QString& exec, bool* ok) {
@@ -130,6 +86,49 @@ bool Start(const QString& text, const QString& program, const QStringList& args)
     return ok;
 }
 } // namespace
+
+QString DesktopEntryValue(const QString& path, const QByteArray& key) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxDesktopEntrySize)
+        return QString();
+    bool inGroup = false;
+    for (const QByteArray& raw : file.read(kMaxDesktopEntrySize).split('\n')) {
+        const QByteArray line = raw.trimmed();
+        if (line.startsWith('[')) {
+            inGroup = line == "[Desktop Entry]";
+            continue;
+        }
+        if (!inGroup || !line.startsWith(key))
+            continue;
+        const int eq = line.indexOf('=');
+        if (eq < 0 || line.left(eq).trimmed() != key)
+            continue;
+        const QString value = QString::fromUtf8(line.mid(eq + 1).trimmed());
+        QString out;
+        for (int i = 0; i < value.size(); ++i) {
+            const QChar c = value.at(i);
+            if (c != QLatin1Char('\\') || i + 1 >= value.size()) {
+                out += c;
+                continue;
+            }
+            const QChar n = value.at(++i);
+            if (n == QLatin1Char('s'))
+                out += QLatin1Char(' ');
+            else if (n == QLatin1Char('n'))
+                out += QLatin1Char('\n');
+            else if (n == QLatin1Char('t'))
+                out += QLatin1Char('\t');
+            else if (n == QLatin1Char('r'))
+                out += QLatin1Char('\r');
+            else if (n == QLatin1Char('\\'))
+                out += QLatin1Char('\\');
+            else
+                out += QLatin1Char('\\') + QString(n); // left for the Exec quoting
+        }
+        return out;
+    }
+    return QString();
+}
 
 void SplitCommandLine(QString& command, QString& parameters) {
     command = command.trimmed();

@@ -16,6 +16,10 @@ namespace PAL_INT {
 // program.
 void SplitCommandLine(QString& command, QString& parameters);
 
+// The value of a key in the "Desktop Entry" group of the file at path, with the value escapes (\s \n \t \r
+// \\) undone and any other escape kept for the Exec quoting; empty when the file or the key is missing.
+QString DesktopEntryValue(const QString& path, const QByteArray& key);
+
 // The argument list of a desktop entry's Exec key with the parameters in place of its file and address
 // field codes (or after it when it has none); empty when the file is no desktop entry with an Exec key.
 QStringList DesktopEntryCommand(const QString& path, const QStringList& parameters);

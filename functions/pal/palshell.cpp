@@ -4,6 +4,7 @@
 #include "functions/pal/pal.h"
 
 #include "functions/pal/itunesthread.h"
+#include "functions/pal/launch.h"
 #include "functions/pal/palbackends.h"
 
 #include "foundation/logger/QsLog.h"
@@ -97,25 +98,6 @@ QString DesktopEntryFor(const QString& path) {
     if (base.isEmpty())
         return QString();
     return QStandardPaths::locate(QStandardPaths::ApplicationsLocation, base + QLatin1String(".desktop"));
-}
-
-// A key of the "Desktop Entry" group, untranslated. Read by hand: the values are free text that an INI
-// reader would split at commas.
-QString DesktopEntryValue(const QString& entry, const QString& key) {
-    QFile file(entry);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return QString();
-    const QByteArray wanted = key.toUtf8() + '=';
-    bool inGroup = false;
-    // Desktop entries are a few kilobytes; a huge file is not one.
-    for (const QByteArray& raw : file.read(64 * 1024).split('\n')) {
-        const QByteArray line = raw.trimmed();
-        if (line.startsWith('['))
-            inGroup = line == "[Desktop Entry]";
-        else if (inGroup && line.startsWith(wanted))
-            return QString::fromUtf8(line.mid(wanted.size())).trimmed();
-    }
-    return QString();
 }
 
 QString ShellFolderIconName(const QString& folder) {
@@ -313,7 +295,7 @@ QImage PAL::LoadIconImage(const QString& reference) {
         }
         const QString entry = DesktopEntryFor(path);
         if (!entry.isEmpty()) {
-            const QString icon = DesktopEntryValue(entry, QStringLiteral("Icon"));
+            const QString icon = PAL_INT::DesktopEntryValue(entry, "Icon");
             const QImage image = QFileInfo(icon).isAbsolute() ? QImage(icon) : LargestThemeIcon(icon);
             if (!image.isNull())
                 return image;
@@ -357,7 +339,7 @@ int WarningSoundCount() {
 
 QString GetProcessDesc(const QString& path) {
     const QString entry = DesktopEntryFor(path);
-    return entry.isEmpty() ? QString() : DesktopEntryValue(entry, QStringLiteral("Name"));
+    return entry.isEmpty() ? QString() : DesktopEntryValue(entry, "Name");
 }
 
 } // namespace PAL_INT

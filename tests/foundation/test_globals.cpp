@@ -15,9 +15,8 @@ private slots:
     void programTexts() {
         QCOMPARE(MervexGlobals::BuildText().size(), 42);
         QCOMPARE(MervexGlobals::BuildText().trimmed(), QStringLiteral("20131128.28200"));
-        QCOMPARE(MervexGlobals::VersionSuffix(), QStringLiteral("  |  V0.459"));
+        QCOMPARE(MervexGlobals::Version(), QStringLiteral("0.459"));
         QCOMPARE(MervexGlobals::LogTimeFormat(), QStringLiteral("yyyy-MM-ddThh:mm:ss.zzz"));
-        QVERIFY(MervexGlobals::CommandLineLanguage().isEmpty());
     }
 
     void privateTempRoot_data() {
