@@ -293,14 +293,30 @@ bool ExchangeGridResources(DataCfg::TGrid& grid, ExchangeContext* context) {
 }
 
 namespace {
-bool Unpack(const QString& archive, QString& staging) {
-    staging = PrepareStagingFolder();
-    if (!UnzipDirResponsive(archive, staging, ExchangeZipLimits())) {
-        RemoveDirRecursive(staging);
-        return false;
+// The unpacked archive of one import: removed when the import is done with it, whichever way it ends.
+class StagingFolder {
+public:
+    StagingFolder() = default;
+    ~StagingFolder() {
+        if (!m_path.isEmpty())
+            RemoveDirRecursive(m_path);
     }
-    return true;
-}
+    StagingFolder(const StagingFolder&) = delete;
+    StagingFolder& operator=(const StagingFolder&) = delete;
+
+    // Unpacks the archive into a fresh staging folder; false (and nothing left behind) when it cannot.
+    bool Unpack(const QString& archive) {
+        m_path = PrepareStagingFolder();
+        return UnzipDirResponsive(archive, m_path, ExchangeZipLimits());
+    }
+    // The folder, ending in '/'.
+    const QString& Path() const { return m_path; }
+    // The folder outlives the import: a plug-in is installed from it afterwards.
+    void Keep() { m_path.clear(); }
+
+private:
+    QString m_path;
+};
 
 // The macros of a "macros.json" beside the records, when there is one.
 void ReadMacros(ExchangeContext& context) {
@@ -318,9 +334,10 @@ bool ImportControl(QString& entryName, DataCfg::TControl& control, const QString
     ExchangeGuard guard;
     if (!guard.Ok())
         return false;
-    QString staging;
-    if (!Unpack(archive, staging))
+    StagingFolder unpacked;
+    if (!unpacked.Unpack(archive))
         return false;
+    const QString& staging = unpacked.Path();
     const QString path = staging + QStringLiteral("control.json");
     QVariant value;
     QString error;
@@ -330,14 +347,12 @@ bool ImportControl(QString& entryName, DataCfg::TControl& control, const QString
             QLOG_ERROR() << "Can't read File:" << path;
         else
             QLOG_ERROR() << "Import failed:" << error;
-        RemoveDirRecursive(staging);
         return false;
     }
     DataCfg::TCtrlSet list;
     list.Read(value.toMap());
     if (list.Elements.isEmpty()) {
         QLOG_ERROR() << "No Controls found";
-        RemoveDirRecursive(staging);
         return false;
     }
     const DataCfg::TCtrlRef& entry = list.Elements.first();
@@ -346,7 +361,6 @@ bool ImportControl(QString& entryName, DataCfg::TControl& control, const QString
     if (found.id < 0) {
         // An unknown control would come back as an empty record: say so instead of reporting success.
         QLOG_ERROR() << "Import failed: unknown control" << entry.Control;
-        RemoveDirRecursive(staging);
         return false;
     }
     found.Config.SetValues(entry.Config);
@@ -357,7 +371,6 @@ bool ImportControl(QString& entryName, DataCfg::TControl& control, const QString
     ExchangeConfigOptions(found.Config, &context);
     control = found;
     entryName = entry.Name;
-    RemoveDirRecursive(staging);
     return true;
 }
 
@@ -366,9 +379,10 @@ bool ImportGrid(DataCfg::TGrid& grid, const QString& archive, const QString& des
     ExchangeGuard guard;
     if (!guard.Ok())
         return false;
-    QString staging;
-    if (!Unpack(archive, staging))
+    StagingFolder unpacked;
+    if (!unpacked.Unpack(archive))
         return false;
+    const QString& staging = unpacked.Path();
     const QString path = staging + QStringLiteral("grid.json");
     QVariant value;
     QString error;
@@ -378,7 +392,6 @@ bool ImportGrid(DataCfg::TGrid& grid, const QString& archive, const QString& des
             QLOG_ERROR() << "Can't read File:" << path;
         else
             QLOG_ERROR() << "Import failed:" << error;
-        RemoveDirRecursive(staging);
         return false;
     }
     grid.Read(value.toMap());
@@ -386,8 +399,6 @@ bool ImportGrid(DataCfg::TGrid& grid, const QString& archive, const QString& des
     context.StagingFolder = staging;
     context.DestinationFolder = destinationFolder;
     ExchangeGridResources(grid, &context);
-    // The resources are copied out; the unpacked archive has done its work.
-    RemoveDirRecursive(staging);
     return true;
 }
 
@@ -397,9 +408,10 @@ bool ImportPackage(const QString& archive, DataCfg::TCtrlSet& controls, QList<Da
     ExchangeGuard guard;
     if (!guard.Ok())
         return false;
-    QString staging;
-    if (!Unpack(archive, staging))
+    StagingFolder unpacked;
+    if (!unpacked.Unpack(archive))
         return false;
+    const QString& staging = unpacked.Path();
     const QString info = staging + QStringLiteral("info.json");
     if (QFile(staging + QStringLiteral("plugin.json")).open(QIODevice::ReadOnly)) {
         QVariant value;
@@ -408,7 +420,6 @@ bool ImportPackage(const QString& archive, DataCfg::TCtrlSet& controls, QList<Da
         ReadJson(info, value, error, &opened);
         if (!opened) {
             QLOG_ERROR() << "PluginErrorImport: Can't read File: " << info;
-            RemoveDirRecursive(staging);
             return false;
         }
         // Written through the JSON writer, so quotes in a name cannot break (or extend) the description.
@@ -419,15 +430,14 @@ bool ImportPackage(const QString& archive, DataCfg::TCtrlSet& controls, QList<Da
         out.insert(QStringLiteral("Plugin"), QStringLiteral("1"));
         if (!WriteFileWhole(info, JsonSerializeCompact(out) + '\n')) {
             QLOG_ERROR() << "PluginErrorImport: Can't truncate File: " << info;
-            RemoveDirRecursive(staging);
             return false;
         }
         if (!ReadJson(info, value, error, &opened) && !opened) {
             QLOG_ERROR() << "PluginErrorImport: Can't truncate File: " << info;
-            RemoveDirRecursive(staging);
             return false;
         }
         description = value;
+        unpacked.Keep();
         return true;
     }
     QLOG_ERROR() << "(Error Plugin) Can't read File:" << staging + QStringLiteral("plugin.json");
@@ -436,17 +446,14 @@ bool ImportPackage(const QString& archive, DataCfg::TCtrlSet& controls, QList<Da
     const QString gridsPath = staging + QStringLiteral("grids.json");
     if (!QFile(info).open(QIODevice::ReadOnly)) {
         QLOG_ERROR() << "(Error: 01) Can't read File:" << info;
-        RemoveDirRecursive(staging);
         return false;
     }
     if (!QFile(controlsPath).open(QIODevice::ReadOnly)) {
         QLOG_ERROR() << "(Error: 02) Can't read File:" << controlsPath;
-        RemoveDirRecursive(staging);
         return false;
     }
     if (!QFile(gridsPath).open(QIODevice::ReadOnly)) {
         QLOG_ERROR() << "(Error: 03) Can't read File:" << gridsPath;
-        RemoveDirRecursive(staging);
         return false;
     }
     ExchangeContext context;
@@ -463,7 +470,6 @@ bool ImportPackage(const QString& archive, DataCfg::TCtrlSet& controls, QList<Da
     error.clear();
     if (!ReadJson(controlsPath, value, error, &opened)) {
         QLOG_ERROR() << "(Error: 04) Import failed:" << error;
-        RemoveDirRecursive(staging);
         return false;
     }
     controls.Read(value.toMap());
@@ -478,7 +484,6 @@ bool ImportPackage(const QString& archive, DataCfg::TCtrlSet& controls, QList<Da
     error.clear();
     if (!ReadJson(gridsPath, value, error, &opened)) {
         QLOG_ERROR() << "Import failed:" << error;
-        RemoveDirRecursive(staging);
         return false;
     }
     for (const QVariant& item : value.toList()) {
@@ -487,7 +492,6 @@ bool ImportPackage(const QString& archive, DataCfg::TCtrlSet& controls, QList<Da
         ExchangeGridResources(grid, &context);
         grids.append(grid);
     }
-    RemoveDirRecursive(staging);
     return true;
 }
 

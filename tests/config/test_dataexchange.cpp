@@ -117,6 +117,46 @@ private slots:
         QVERIFY(!QFileInfo::exists(PluginTools::GetTempPath() + "Exchange/_tmp"));
     }
 
+    // Every way a grid, package or plug-in import fails leaves no unpacked archive behind.
+    void badPackageArchives_data() {
+        QTest::addColumn<int>("kind"); // 2 grid, 3 package
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("contents");
+        QTest::addColumn<QString>("log");
+        const QString ctrls = QStringLiteral("{\"Elements\":[]}");
+        QTest::newRow("grid parse error") << 2 << QStringList{"grid.json"} << QStringList{"{"} << "Import failed:";
+        QTest::newRow("plug-in without info")
+            << 3 << QStringList{"plugin.json"} << QStringList{"{}"} << "PluginErrorImport: Can't read File: ";
+        QTest::newRow("no info") << 3 << QStringList{"controls.json", "grids.json"} << QStringList{ctrls, "[]"}
+                                 << "(Error: 01) Can't read File:";
+        QTest::newRow("no grids") << 3 << QStringList{"info.json", "controls.json"} << QStringList{"{}", ctrls}
+                                  << "(Error: 03) Can't read File:";
+        QTest::newRow("controls parse error") << 3 << QStringList{"info.json", "controls.json", "grids.json"}
+                                              << QStringList{"{}", "{", "[]"} << "(Error: 04) Import failed:";
+        QTest::newRow("grids parse error") << 3 << QStringList{"info.json", "controls.json", "grids.json"}
+                                           << QStringList{"{}", ctrls, "["} << "Import failed:";
+    }
+    void badPackageArchives() {
+        QFETCH(int, kind);
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, contents);
+        QFETCH(QString, log);
+        Entries entries;
+        for (int i = 0; i < names.size(); ++i)
+            entries.append({names.at(i), contents.at(i).toUtf8()});
+        QVERIFY(MakeZip(P("badpack.zip"), entries));
+        LogCapture rec;
+        DC::TGrid grid;
+        DC::TCtrlSet list;
+        QList<DC::TGrid> grids;
+        QVariant desc;
+        const bool imported = kind == 2 ? ImportGrid(grid, P("badpack.zip"), Dest())
+                                        : ImportPackage(P("badpack.zip"), list, grids, desc, Dest());
+        QVERIFY(!imported);
+        QVERIFY(rec.Has(log));
+        QVERIFY(!QFileInfo::exists(PluginTools::GetTempPath() + "Exchange/_tmp"));
+    }
+
     void referencesCannotEscape() {
         // A reference that climbs out of "rsc/", and an archive entry that does: nothing outside is read or
         // written, the reference stays as it was.
@@ -172,6 +212,7 @@ private slots:
         QCOMPARE(list.Elements.first().Config.value("Icon").toString(), Dest() + "p.png");
         QCOMPARE(grids.size(), 2);
         QCOMPARE(grids.at(1).Icon, Dest() + "tab.png|1|#00ff00");
+        QVERIFY(!QFileInfo::exists(PluginTools::GetTempPath() + "Exchange/_tmp"));
 
         // Empty lists import as nothing; a missing controls.json is the second error.
         QVERIFY(MakeZip(P("empty.zip"),
