@@ -22,6 +22,8 @@ QList<INetCtrlView*> GridCont::CtrlViews() const {
 
 void GridCont::AppendView(CtrlView* view) {
     m_views.append(view);
+    // The view reaches its grid (height, phone session, message overlay) through this container.
+    view->SetContainer(this);
     // A view deleted by anyone else must not stay behind in the list.
     connect(view, &QObject::destroyed, this, [this](QObject* gone) {
         CtrlView* v = static_cast<CtrlView*>(gone);

@@ -87,6 +87,9 @@ public:
     // Positions of the views named "set:name" (set and name must match) or "name" (any set).
     QList<int> FindControlIndices(const QString& id) const;
 
+    // --- IGridCont ---
+    IGridView* AsGridView() override { return this; }
+
     // --- IGridView ---
     quint64 GetClientId() const override { return m_sessionId; }
     QObject* GetDCGrid(QScriptEngine* engine) override;

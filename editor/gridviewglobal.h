@@ -30,6 +30,9 @@ public:
     // True while a message is up.
     bool IsShowing() const override;
 
+    // --- IGridCont ---
+    IGridViewGlobal* AsMessageOverlay() override { return this; }
+
     // --- IGridViewGlobal ---
     bool ShowMsgPopup(const QString& title, const QString& text, const QString& buttons,
                       const QScriptValue& callback) override;

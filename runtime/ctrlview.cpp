@@ -69,6 +69,28 @@ QObject* PlainWrapper(QObject* parent, const char* name) {
     return o;
 }
 
+// The installed registries; a missing one is told once at WARN, and the callers answer empty values.
+FuncRegistry* Registry() {
+    FuncRegistry* reg = FuncRegistry::Instance();
+    static bool warned = false;
+    if (!reg && !warned) {
+        warned = true;
+        QLOG_WARN() << "CtrlView: no function registry installed; functions, data sources and macros answer nothing";
+    }
+    return reg;
+}
+
+ScriptObjectFactory* ObjectFactory() {
+    ScriptObjectFactory* factory = ScriptObjectFactory::Instance();
+    static bool warned = false;
+    if (!factory && !warned) {
+        warned = true;
+        QLOG_WARN() << "CtrlView: no script-object factory installed; scripts get inert DCSkin, DCControl and "
+                       "DCLayout objects";
+    }
+    return factory;
+}
+
 } // namespace
 
 CtrlView::CtrlView(QWidget* parent) : QWidgetEx(parent), m_id(g_nextViewId.fetchAndAddOrdered(1)) {
@@ -341,7 +363,7 @@ LEBase* CtrlView::TargetElement(QObject* layout) const {
 QObject* CtrlView::GetDCSkin(QScriptEngine* engine) {
     QObject*& w = m_skinWrappers[engine];
     if (!w) {
-        ScriptObjectFactory* f = ScriptObjectFactory::Instance();
+        ScriptObjectFactory* f = ObjectFactory();
         w = f ? f->MakeDCSkin(this, engine) : PlainWrapper(this, "DCSkin");
     }
     return w;
@@ -350,7 +372,7 @@ QObject* CtrlView::GetDCSkin(QScriptEngine* engine) {
 QObject* CtrlView::GetDCControl(QScriptEngine* engine) {
     QObject*& w = m_controlWrappers[engine];
     if (!w) {
-        ScriptObjectFactory* f = ScriptObjectFactory::Instance();
+        ScriptObjectFactory* f = ObjectFactory();
         w = f ? f->MakeDCControl(this, engine) : PlainWrapper(this, "DCControl");
     }
     return w;
@@ -367,7 +389,7 @@ QScriptValue CtrlView::GetDCSkinValue(QScriptEngine* engine) {
 }
 
 QObject* CtrlView::MakeDCLayout(LEBase* element, QScriptEngine* engine) {
-    ScriptObjectFactory* f = ScriptObjectFactory::Instance();
+    ScriptObjectFactory* f = ObjectFactory();
     QObject* w = f ? f->MakeDCLayout(this, element, engine) : PlainWrapper(this, "DCLayout");
     m_layoutTargets.insert(w, element);
     connect(w, &QObject::destroyed, this, [this](QObject* o) { m_layoutTargets.remove(o); });
@@ -418,7 +440,7 @@ void CtrlView::ExecControlFunc(const QString& name) {
 // Functions
 
 QVariant CtrlView::CallProviderFunction(const QString& name, const QVariantList& args) {
-    FuncRegistry* reg = FuncRegistry::Instance();
+    FuncRegistry* reg = Registry();
     return reg ? reg->CallProviderFunction(name, args) : QVariant();
 }
 
@@ -487,12 +509,12 @@ void CtrlView::SetFuncInput(int function, int input, const QVariant& value) {
 // Data sources, script settings, macros
 
 QStringList CtrlView::GetDataSources(bool activeOnly) {
-    FuncRegistry* reg = FuncRegistry::Instance();
+    FuncRegistry* reg = Registry();
     return reg ? reg->GetDataSourceNames(activeOnly) : QStringList();
 }
 
 QVariant CtrlView::GetDataSourceEntries(const QString& name) {
-    FuncRegistry* reg = FuncRegistry::Instance();
+    FuncRegistry* reg = Registry();
     QVariantMap entries;
     if (!reg || !reg->GetDataSourceEntries(name, &entries))
         return 0;
@@ -507,7 +529,7 @@ QVariant CtrlView::GetDataSourceEntries(const QString& name) {
 
 QVariant CtrlView::GetAllDataSourceEntries() {
     PROFILE_SCOPE("CtrlView::GetAllDataSourceEntries");
-    FuncRegistry* reg = FuncRegistry::Instance();
+    FuncRegistry* reg = Registry();
     if (!reg)
         return QVariantList();
     QVariantMap merged;
@@ -533,7 +555,7 @@ QVariant CtrlView::GetDataSourceDesc(const QString& name) {
 }
 
 QVariant CtrlView::CallDataSourceFunc(const QString& source, const QString& function, const QVariantList& args) {
-    FuncRegistry* reg = FuncRegistry::Instance();
+    FuncRegistry* reg = Registry();
     QVariant result;
     if (!reg || !reg->CallDataSourceFunc(source, function, args, &result))
         return 0;
@@ -575,7 +597,7 @@ void CtrlView::SetScriptCfg(const QString& key, const QVariant& value) {
 
 void CtrlView::RunMacro(const QString& text) {
     if (!m_macro) {
-        FuncRegistry* reg = FuncRegistry::Instance();
+        FuncRegistry* reg = Registry();
         m_macro = reg ? reg->NewMacroPlayer(this) : nullptr;
         if (!m_macro)
             return;
@@ -703,7 +725,7 @@ void CtrlView::timerEvent(QTimerEvent* e) {
 
 void CtrlView::DoMsgBox(const QString& title, const QString& text, const QString& buttons,
                         const QScriptValue& callback) {
-    if (IGridView* grid = dynamic_cast<IGridView*>(parentWidget())) {
+    if (IGridView* grid = m_container ? m_container->AsGridView() : nullptr) {
         if (IGridViewGlobal* overlay = grid->GetOverlay()) {
             if (overlay->ShowMsgPopup(title, text, buttons, callback))
                 return;
@@ -739,7 +761,7 @@ void CtrlView::OnMsgBoxDone(int code) {
 }
 
 void CtrlView::OnMsgBoxClick(const QString& button, const QString& text) {
-    if (IGridViewGlobal* overlay = dynamic_cast<IGridViewGlobal*>(parentWidget()))
+    if (IGridViewGlobal* overlay = m_container ? m_container->AsMessageOverlay() : nullptr)
         overlay->DoButtonClicked(button, text);
 }
 
@@ -771,23 +793,16 @@ void CtrlView::PlaySound(const QString& file, bool remote) {
 // Grid
 
 bool CtrlView::IsNetClient() const {
-    QWidget* parent = parentWidget();
-    if (!parent)
-        return false;
-    if (parent != m_gridParent.data()) {
-        m_gridParent = parent;
-        m_grid = dynamic_cast<const IGridView*>(parent);
-    }
-    return m_grid && m_grid->GetClientId() != 0;
+    IGridView* grid = m_container ? m_container->AsGridView() : nullptr;
+    return grid && grid->GetClientId() != 0;
 }
 
 double CtrlView::GetContainerHeightB() const {
-    const IGridCont* cont = dynamic_cast<const IGridCont*>(parentWidget());
-    return cont ? cont->GetHeightB() : 1.0;
+    return m_container ? m_container->GetHeightB() : 1.0;
 }
 
 QScriptValue CtrlView::GetGrid() {
-    IGridView* grid = dynamic_cast<IGridView*>(parentWidget());
+    IGridView* grid = m_container ? m_container->AsGridView() : nullptr;
     QScriptEngine* eng = engine();
     if (!grid || !eng)
         return QScriptValue(QScriptValue::NullValue);

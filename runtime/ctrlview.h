@@ -17,7 +17,7 @@
 #include <QSet>
 
 class AudioPlayer;
-class IGridView;
+class IGridCont;
 class LEBase;
 class LEContainer;
 class LEInterface;
@@ -54,6 +54,10 @@ public:
     // "v" of the record; the overlay grid hides and shows its popup control this way.
     void SetShown(bool shown) { m_shown = shown; }
     bool IsShown() const { return m_shown; }
+    // The grid container holding the view (it outlives its views); null for a view outside any grid, such
+    // as the control editor's preview.
+    void SetContainer(IGridCont* container) { m_container = container; }
+    IGridCont* Container() const { return m_container; }
     // Kept for the grid view while it re-lays a grid.
     void SetGridMark(bool mark) { m_gridMark = mark; }
     bool GetGridMark() const { return m_gridMark; }
@@ -249,9 +253,7 @@ private:
     QHash<QScriptEngine*, QScriptValue> m_controlValues;
     // Layout wrappers handed to scripts -> their element (the wrappers belong to the elements).
     QHash<QObject*, QPointer<LEBase>> m_layoutTargets;
-    // The grid view among the parents, looked up again only when the parent widget changes.
-    mutable QPointer<QWidget> m_gridParent;
-    mutable const IGridView* m_grid = nullptr;
+    IGridCont* m_container = nullptr;
     MacroPlayer* m_macro = nullptr;
     AudioPlayer* m_audio = nullptr;
     int m_tickInterval = 1000;

@@ -1,7 +1,7 @@
 #pragma once
 // What a control view reads of the grid that holds it. The grid views (GridCont, GridView and the message
 // overlay GridViewGlobal) belong to the editors, above this library; they implement these interfaces and
-// a control view finds them by casting its parent widget. Tests fill them with fakes.
+// hand a view its container when they take it in (CtrlView::SetContainer). Tests fill them with fakes.
 
 #include <QScriptValue>
 #include <QString>
@@ -10,14 +10,19 @@ class QObject;
 class QScriptEngine;
 
 // GridCont: the scrollable container of a grid.
+class IGridView;
+class IGridViewGlobal;
+
 class IGridCont {
 public:
     virtual ~IGridCont() = default;
     // The grid's height-B value.
     virtual double GetHeightB() const = 0;
+    // The grid view this container is, or null (the message overlay is none).
+    virtual IGridView* AsGridView() { return nullptr; }
+    // The message overlay this container is, or null.
+    virtual IGridViewGlobal* AsMessageOverlay() { return nullptr; }
 };
-
-class IGridViewGlobal;
 
 // GridView: a grid of control views in the editor or, one per shown tab, for a phone session.
 class IGridView {

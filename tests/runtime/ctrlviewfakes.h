@@ -4,6 +4,7 @@
 
 #include "foundation/logger/QsLog.h"
 #include "functions/funcregistry.h"
+#include "runtime/ctrlview.h"
 #include "runtime/igridview.h"
 #include "tests/common/logcapture.h"
 
@@ -117,6 +118,14 @@ public:
     }
     IGridViewGlobal* GetOverlay() override { return overlay; }
     double GetHeightB() const override { return heightB; }
+    IGridView* AsGridView() override { return this; }
+
+    // A view placed in this grid, as the grid views place theirs.
+    CtrlView* NewView() {
+        auto* view = new CtrlView(this);
+        view->SetContainer(this);
+        return view;
+    }
 };
 
 // The message overlay: records what it is asked to show and which buttons were clicked.
@@ -134,4 +143,5 @@ public:
     void DoButtonClicked(const QString& button, const QString& text) override {
         clicks << button + QLatin1Char('|') + text;
     }
+    IGridViewGlobal* AsMessageOverlay() override { return this; }
 };

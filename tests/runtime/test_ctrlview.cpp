@@ -79,6 +79,24 @@ private slots:
         ResetCalls();
     }
 
+    // First of all: each missing service is told once per process.
+    void missingServicesAreToldOnceAndAnswerEmpty() {
+        FuncRegistry::SetInstance(nullptr);
+        LogCapture log;
+        CtrlView v;
+        for (int i = 0; i < 2; ++i) {
+            QVERIFY(!v.CallProviderFunction(QStringLiteral("TST:val"), {}).isValid());
+            QVERIFY(v.GetDataSources(false).isEmpty());
+            QCOMPARE(v.GetDataSourceEntries(QStringLiteral("Feed")), QVariant(0));
+        }
+        // Without a script-object factory the scripts get inert objects of the right names.
+        QCOMPARE(v.GetDCSkin(Engine())->objectName(), QStringLiteral("DCSkin"));
+        QCOMPARE(v.GetDCControl(Engine())->objectName(), QStringLiteral("DCControl"));
+        FuncRegistry::SetInstance(&m_registry);
+        QCOMPARE(log.Count(QStringLiteral("CtrlView: no function registry installed")), 1);
+        QCOMPARE(log.Count(QStringLiteral("CtrlView: no script-object factory installed")), 1);
+    }
+
     // --- Build ---
 
     void idsComeFromOneCounterAndSurviveRebuilds() {
@@ -498,12 +516,12 @@ private slots:
         FakeOverlay overlay;
         FakeGridView grid;
         grid.overlay = &overlay;
-        CtrlView* v = new CtrlView(&grid);
+        CtrlView* v = grid.NewView();
         v->DoMsgBox(QStringLiteral("T"), QStringLiteral("X"), QStringLiteral("YesNo"),
                     Engine()->evaluate(QStringLiteral("(function(c){})")));
         QCOMPARE(overlay.shown, QStringList({"T|X|YesNo|fn"}));
 
-        CtrlView* inOverlay = new CtrlView(&overlay);
+        CtrlView* inOverlay = overlay.NewView();
         inOverlay->OnMsgBoxClick(QStringLiteral("Yes"), QStringLiteral("t"));
         QCOMPARE(overlay.clicks, QStringList({"Yes|t"}));
         v->OnMsgBoxClick(QStringLiteral("No"), QString());
@@ -550,7 +568,7 @@ private slots:
         declining.accept = false;
         FakeGridView grid;
         grid.overlay = &declining;
-        CtrlView* v = new CtrlView(&grid);
+        CtrlView* v = grid.NewView();
         v->DoMsgBox(QStringLiteral("T"), QStringLiteral("X"), buttons, QScriptValue());
         QCOMPARE(declining.shown.size(), 1);
         PopupWnd* popup = nullptr;
@@ -748,9 +766,9 @@ private slots:
 
     // --- Grid ---
 
-    void gridQuestionsGoToTheParent() {
+    void gridQuestionsGoToTheContainer() {
         FakeGridView grid;
-        CtrlView* v = new CtrlView(&grid);
+        CtrlView* v = grid.NewView();
         QVERIFY(!v->IsNetClient());
         QCOMPARE(v->GetContainerHeightB(), 2.5);
         grid.clientId = 9;
@@ -762,7 +780,7 @@ private slots:
 
     void scriptReachesGridAndLayouts() {
         FakeGridView grid;
-        CtrlView* v = new CtrlView(&grid);
+        CtrlView* v = grid.NewView();
         v->Init(Control(QStringLiteral("Button")));
         QCOMPARE(m_cfg->ExecScriptfunc(v, QStringLiteral("CV:Lookups"), {}).toString(),
                  QStringLiteral("DCGrid,DCLayout,null,1,0.459"));
@@ -777,7 +795,7 @@ private slots:
     void firstRecordHoldsWhatDiffersFromDefaults() {
         FakeGridView grid;
         grid.clientId = 7;
-        CtrlView* v = new CtrlView(&grid);
+        CtrlView* v = grid.NewView();
         v->SetGridPos(2, 1);
         v->Init(Control(QStringLiteral("Args")));
         QVariantMap src, prev;
@@ -798,7 +816,7 @@ private slots:
     void unchangedRecordHoldsOnlyTheId() {
         FakeGridView grid;
         grid.clientId = 7;
-        CtrlView* v = new CtrlView(&grid);
+        CtrlView* v = grid.NewView();
         v->Init(Control(QStringLiteral("Button")));
         QVariantMap src, prev;
         prev = MergeVariantMaps(prev, v->BuildViewUpdate(src, prev), {QStringLiteral("ld")});
@@ -819,7 +837,7 @@ private slots:
 
     void phoneSessionFieldsAndClientFunctions() {
         FakeGridView grid;
-        CtrlView* pc = new CtrlView(&grid);
+        CtrlView* pc = grid.NewView();
         pc->Init(Control(QStringLiteral("ClientCtl")));
         pc->SetClientData(5);
         pc->SetClientTickInterval(200);

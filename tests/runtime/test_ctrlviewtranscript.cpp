@@ -121,10 +121,10 @@ private slots:
                 delete view;
                 delete other;
                 prev.clear();
-                view = new CtrlView(&grid);
+                view = grid.NewView();
                 view->SetGridPos(step.value("x").toInt(), step.value("y").toInt());
                 view->Init(c);
-                other = new CtrlView(&grid);
+                other = grid.NewView();
                 other->Init(c);
                 NameElements(*view, QString());
                 NameElements(*other, QStringLiteral("other."));

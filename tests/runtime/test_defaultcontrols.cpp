@@ -235,7 +235,7 @@ private slots:
         QFETCH(QString, answer);
         LogCapture log;
         FakeOverlay overlay;
-        CtrlView* v = new CtrlView(&overlay);
+        CtrlView* v = overlay.NewView();
         v->Init(m_cfg->FindControl(QStringLiteral("Popup_Msg"), QStringLiteral("MVX_Popup")));
         v->ExecSkinFunc(v->Skin().OnInit, {QStringLiteral("Delete?"), QStringLiteral("The grid goes."), buttons});
         v->OnCheckUpdate();

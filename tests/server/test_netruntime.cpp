@@ -71,7 +71,7 @@ private slots:
 
         FakeGridView grid;
         grid.clientId = session->sessionId;
-        auto* view = new CtrlView(&grid);
+        auto* view = grid.NewView();
         view->Init(m_cfg->FindControl(QStringLiteral("Button"), QStringLiteral("CV")));
         RealGridView tab;
         tab.adapters << new NetCtrlViewAdapter(view);
