@@ -8,12 +8,15 @@
 #include "datasources/datasrctwitter.h"
 #include "functions/funcmgr.h"
 
+namespace {
+// The registry keeps the factories for every rebuild of its list: registered once until taken out.
+bool g_registered = false;
+} // namespace
+
 void RegisterBuiltInDataSources() {
-    // Once per process: the registry keeps the factories for every rebuild of its list.
-    static bool registered = false;
-    if (registered)
+    if (g_registered)
         return;
-    registered = true;
+    g_registered = true;
     // In the list's order: NewsFeed, Facebook, Twitter, Skype, EMail, Teamspeak.
     RegisterBuiltInDataSource([]() -> IIncomingDataSource* { return new DataSrcNewsFeed; });
     RegisterBuiltInDataSource([]() -> IIncomingDataSource* { return new DataSrcFacebook; });
@@ -21,4 +24,9 @@ void RegisterBuiltInDataSources() {
     RegisterBuiltInDataSource([]() -> IIncomingDataSource* { return new DataSrcSkype; });
     RegisterBuiltInDataSource([]() -> IIncomingDataSource* { return new DataSrcEmail; });
     RegisterBuiltInDataSource([]() -> IIncomingDataSource* { return new DataSrcTeamspeak; });
+}
+
+void UnregisterBuiltInDataSources() {
+    ClearBuiltInDataSources();
+    g_registered = false;
 }

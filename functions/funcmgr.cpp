@@ -152,3 +152,11 @@ void RegisterBuiltInFuncProvider(const FuncProviderFactory& factory) {
 void RegisterBuiltInDataSource(const DataSourceFactory& factory) {
     BuiltInDataSources().append(factory);
 }
+
+void ClearBuiltInFuncProviders() {
+    BuiltInFuncProviders().clear();
+}
+
+void ClearBuiltInDataSources() {
+    BuiltInDataSources().clear();
+}

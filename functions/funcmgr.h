@@ -61,3 +61,7 @@ using FuncProviderFactory = std::function<IFuncProvider*()>;
 using DataSourceFactory = std::function<IIncomingDataSource*()>;
 void RegisterBuiltInFuncProvider(const FuncProviderFactory& factory);
 void RegisterBuiltInDataSource(const DataSourceFactory& factory);
+// Forget the registered factories (the program's teardown): lists built afterwards hold only what is
+// registered anew.
+void ClearBuiltInFuncProviders();
+void ClearBuiltInDataSources();

@@ -33,6 +33,8 @@ PopupPrompts& Prompts() {
     static PopupPrompts prompts;
     return prompts;
 }
+
+bool g_funcProviderRegistered = false;
 } // namespace
 
 void InstallProgramServices() {
@@ -45,10 +47,9 @@ void InstallProgramServices() {
     FuncRegistry::SetInstance(&Registry());
     // The data-source list is built on first use, after the user configuration has loaded.
     RegisterBuiltInDataSources();
-    // The built-in function provider leads the provider list; once per process, as the registry keeps it.
-    static bool dfpRegistered = false;
-    if (!dfpRegistered) {
-        dfpRegistered = true;
+    // The built-in function provider leads the provider list; once, as the registry keeps it until removal.
+    if (!g_funcProviderRegistered) {
+        g_funcProviderRegistered = true;
         RegisterBuiltInFuncProvider([]() -> IFuncProvider* { return new DefFuncProvider; });
     }
     // The media players read the user's default player from the user configuration's settings.
@@ -62,9 +63,18 @@ void InstallProgramServices() {
 }
 
 void RemoveProgramServices() {
+    // In the reverse order of InstallProgramServices. The lists built from the factories are deleted before
+    // (DeleteFuncProviders, DeleteDataSources).
     UserPrompts::Install(nullptr);
     PopupWnd::SetBackgroundFactory(nullptr);
     PAL_INT::SetUserSettingReader(nullptr);
+    if (g_funcProviderRegistered) {
+        g_funcProviderRegistered = false;
+        ClearBuiltInFuncProviders();
+    }
+    UnregisterBuiltInDataSources();
     FuncRegistry::SetInstance(nullptr);
+    ScriptObjectFactory::SetInstance(nullptr);
     GfxCache::SetStore(nullptr);
+    SetCryptMachineIdProvider(nullptr);
 }
