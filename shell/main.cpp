@@ -97,7 +97,7 @@ int main(int argc, char* argv[]) {
 
         // Only a configuration that was loaded is written back: defaults must not replace the user's file.
         if (wnd->IsUserCfgLoaded()) {
-            const QString error = wnd->Cfg()->SaveUserCfg();
+            const QString error = program.Parts().cfg->SaveUserCfg();
             QLOG_INFO() << "main: user configuration saved" << error;
         }
 

@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 
 #include "config/datacfgrecords.h"
-#include "editor/netgridsprovider.h"
 #include "foundation/globals.h"
 #include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
@@ -11,12 +10,8 @@
 #include "functions/pal/pal.h"
 #include "functions/plugintools.h"
 #include "runtime/dcgrid.h"
-#include "runtime/imgdatamgr.h"
 #include "runtime/webimagecache.h"
-#include "server/earlysockets.h"
-#include "server/netruntimeadapters.h"
 #include "server/netserver.h"
-#include "server/palprograms.h"
 #include "shell/autoupdate.h"
 #include "shell/autoupdatedialog.h"
 #include "shell/imaintabhooks.h"
@@ -104,16 +99,12 @@ MervexWnd* MervexWnd::Instance() {
     return g_wnd;
 }
 
-MervexWnd::MervexWnd(IMainTabHooks& hooks, const Folders& folders, QWidget* parent)
-    : QWidgetEx(parent, Qt::FramelessWindowHint | Qt::WindowSystemMenuHint), m_hooks(&hooks) {
+MervexWnd::MervexWnd(IMainTabHooks& hooks, const ProgramContext& parts, const Folders& folders, QWidget* parent)
+    : QWidgetEx(parent, Qt::FramelessWindowHint | Qt::WindowSystemMenuHint), m_cfg(parts.cfg), m_server(parts.server),
+      m_webImages(parts.webImages), m_hooks(&hooks) {
     PROFILE_SCOPE("MervexWnd::MervexWnd");
     g_wnd = this;
     InitShellResources();
-
-    m_images = new ImgDataMgr(this);
-    m_server = new NetServer(this);
-    m_webImages = new WebImageCache(this);
-    m_cfg = new DataCfg(this);
 
     BuildForm();
 
@@ -164,7 +155,6 @@ MervexWnd::MervexWnd(IMainTabHooks& hooks, const Folders& folders, QWidget* pare
     connect(m_btnCancel, &QPushButton::clicked, this, &MervexWnd::OnClickCancel);
 
     FixFolders(folders);
-    WireServer();
 
     connect(qApp, &QApplication::focusChanged, this, &MervexWnd::OnFocusChanged);
     // The update check runs once per start; a newer release opens the update dialog.
@@ -181,17 +171,9 @@ MervexWnd::MervexWnd(IMainTabHooks& hooks, const Folders& folders, QWidget* pare
 }
 
 MervexWnd::~MervexWnd() {
-    qApp->removeEventFilter(this);
     // The child windows are deleted after this destructor, and one that had the focus moves it: the application's
     // notice must not reach a window that is no longer one.
     disconnect(qApp, &QApplication::focusChanged, this, &MervexWnd::OnFocusChanged);
-    // The pairing question has no parent: it goes with the window it answers to.
-    delete m_pairingPopup.data();
-    m_server->Close();
-    m_server->SetPairing(nullptr);
-    m_server->SetGrids(nullptr);
-    m_server->SetImages(nullptr);
-    m_server->SetPrograms(nullptr);
     if (g_wnd == this)
         g_wnd = nullptr;
 }
@@ -317,22 +299,6 @@ void MervexWnd::FixFolders(const Folders& folders) {
     }
     m_tempPath = PluginTools::GetTempPath();
     m_customGridPath = m_userPath + QStringLiteral("CustomGrids/");
-}
-
-void MervexWnd::WireServer() {
-    QHostAddress bind;
-    quint16 tcp = 0, udp = 0;
-    if (!EarlySockets::Endpoints(bind, tcp, udp))
-        QLOG_WARN() << "MervexWnd::WireServer: MERVEX_SERVER_ADDRESS is no address, the loopback address used";
-    m_server->SetEndpoints(bind, tcp, udp);
-    m_netImages.reset(new NetImagesAdapter(m_images));
-    m_netPrograms.reset(new PalPrograms);
-    // The phone's tab list is the configuration's user tabs; its views are the editor's grid canvases.
-    m_netGrids.reset(new NetGridsProvider);
-    m_server->SetPairing(this);
-    m_server->SetGrids(m_netGrids.get());
-    m_server->SetImages(m_netImages.get());
-    m_server->SetPrograms(m_netPrograms.get());
 }
 
 void MervexWnd::SetTab(MainTabKind kind, QWidget* tab) {
@@ -885,121 +851,4 @@ bool MervexWnd::close() {
     if (closed)
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     return closed;
-}
-
-// ---------------------------------------------------------------------------------------------------------------
-// Pairing
-
-bool MervexWnd::IsPaired(const QString& name, const QString& key, bool& active) {
-    if (name.isEmpty() && key.isEmpty())
-        return false;
-    return m_cfg->UserCfg().FindDevice(name, key, &active);
-}
-
-bool MervexWnd::NeedsPairingConfirm(const QString& name, const QString& key, const QString& desc) {
-    Q_UNUSED(desc);
-    if (name.isEmpty() && key.isEmpty())
-        return false;
-    bool active = false;
-    if (m_cfg->UserCfg().FindDevice(name, key, &active))
-        return false;
-    return m_cfg->UserCfg().Devices.isEmpty() || m_hooks->IsPairingMode();
-}
-
-void MervexWnd::AskPairing(quint64 ticket, const QString& name, const QString& key, const QString& desc) {
-    PROFILE_SCOPE("MervexWnd::AskPairing");
-    Q_UNUSED(key);
-    Q_UNUSED(desc);
-    // One question at a time: the server asks the next only after this one was answered or withdrawn.
-    if (m_pairingPopup)
-        WithdrawPairing(m_pairingTicket);
-    PopupWnd* popup = new PopupWnd(nullptr);
-    popup->setObjectName(QStringLiteral("PairingQuestion"));
-    popup->setAttribute(Qt::WA_DeleteOnClose);
-    popup->resize(350, 260);
-    popup->setWindowTitle(tr("CONFIRM PAIRING REQUEST"));
-    popup->AddButtons(PopupWnd::YES | PopupWnd::NO, PopupWnd::YES);
-    ImgWidget* image = new ImgWidget(popup, QStringLiteral(":/images/PairingPop"));
-    image->move(5, 34);
-    const QString centred = QStringLiteral(" qproperty-alignment: AlignCenter; ");
-    QLabelEx* question =
-        new QLabelEx(popup, tr("Do you want to pair with this device?"), true, 14, QColor(0x3d, 0xa8, 0xdd), centred);
-    question->setGeometry(10, 155, 330, 20);
-    QLabelEx* device =
-        new QLabelEx(popup, QStringLiteral("\u25aa ") + name, true, 14, QColor(0xff, 0xff, 0xff), centred);
-    device->setGeometry(10, 175, 330, 20);
-    // Over a modal popup (the add-device popup of pairing mode) the question must be modal too, or that
-    // popup would keep the user from answering it.
-    if (QApplication::activeModalWidget())
-        popup->setWindowModality(Qt::ApplicationModal);
-    m_pairingPopup = popup;
-    m_pairingTicket = ticket;
-    QPointer<NetServer> server = m_server;
-    connect(popup, &QDialog::finished, this, [this, server, popup, ticket](int answer) {
-        // A withdrawn question closes without an answer.
-        if (m_pairingPopup != popup)
-            return;
-        m_pairingPopup = nullptr;
-        m_pairingTicket = 0;
-        qApp->removeEventFilter(this);
-        if (server)
-            server->AnswerPairing(ticket, answer == PopupWnd::YES);
-    });
-    // A modal popup opened while the question waits (the add-device popup of pairing mode above all) must
-    // not cover it: the question is raised over it.
-    qApp->installEventFilter(this);
-    popup->show();
-    popup->raise();
-    popup->activateWindow();
-}
-
-bool MervexWnd::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() == QEvent::Show && m_pairingPopup && watched != m_pairingPopup && watched->isWidgetType()) {
-        const QWidget* shown = static_cast<QWidget*>(watched);
-        if (shown->isWindow() && shown->isModal())
-            QTimer::singleShot(0, this, &MervexWnd::RaisePairingQuestion);
-    }
-    return QWidgetEx::eventFilter(watched, e);
-}
-
-void MervexWnd::RaisePairingQuestion() {
-    PopupWnd* popup = m_pairingPopup;
-    if (!popup || !popup->isVisible() || QApplication::activeModalWidget() == popup)
-        return;
-    // Modality takes effect on showing, and the window shown last stands over the earlier modal ones.
-    popup->hide();
-    popup->setWindowModality(Qt::ApplicationModal);
-    popup->show();
-    popup->raise();
-    popup->activateWindow();
-}
-
-void MervexWnd::WithdrawPairing(quint64 ticket) {
-    if (!m_pairingPopup || ticket != m_pairingTicket)
-        return;
-    PopupWnd* popup = m_pairingPopup;
-    m_pairingPopup = nullptr;
-    m_pairingTicket = 0;
-    qApp->removeEventFilter(this);
-    popup->close();
-}
-
-bool MervexWnd::StorePairing(const QString& name, const QString& key, const QString& desc) {
-    PROFILE_SCOPE("MervexWnd::StorePairing");
-    if (name.isEmpty() && key.isEmpty())
-        return false;
-    m_cfg->UserCfg().AddDevice(name, key, desc);
-    const QString error = m_cfg->SaveUserCfg();
-    if (!error.isEmpty()) {
-        QLOG_ERROR() << "MervexWnd::StorePairing:" << error;
-    }
-    return true;
-}
-
-PopupWnd* MervexWnd::PairingQuestion() const {
-    return m_pairingPopup;
-}
-
-QString MervexWnd::LanguageCode() {
-    return m_language.left(2);
 }

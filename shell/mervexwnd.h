@@ -1,10 +1,11 @@
 #pragma once
-// The single main window. It owns what the whole program shares (configuration model, phone server, image
-// caches), fixes the data, user, temporary and custom-grid folders, and defers the heavy start-up to two
-// zero-time steps. It switches between the four main tabs, lives in the tray, decides pairing requests of
-// the phone server and runs the close sequence that every way of quitting goes through.
+// The single main window. It is handed what the whole program shares (configuration model, phone server,
+// image caches: the composition root builds them), fixes the data, user, temporary and custom-grid folders,
+// and defers the heavy start-up to two zero-time steps, which load the configuration and open the server. It
+// switches between the four main tabs, lives in the tray and runs the close sequence that every way of
+// quitting goes through.
 
-#include "server/netservices.h"
+#include "shell/programcontext.h"
 #include "widgets/qwidgetex.h"
 
 #include <QPointer>
@@ -16,7 +17,6 @@ class AutoUpdate;
 class AutoUpdateDialog;
 class DataCfg;
 class IMainTabHooks;
-class ImgDataMgr;
 class ImgWidget;
 class LangBtn;
 class LangSelector;
@@ -34,7 +34,7 @@ class QTimer;
 class TiledBtn;
 class WebImageCache;
 
-class MervexWnd : public QWidgetEx, public INetPairing {
+class MervexWnd : public QWidgetEx {
     Q_OBJECT
 public:
     enum MainTabKind { TabCreate = 0, TabSettings, TabSupport, TabBrowse, MainTabCount };
@@ -47,8 +47,9 @@ public:
         QString user;
     };
 
-    // The tabs' answers are the program's (ProgramTabHooks) or a test's; they outlive the window.
-    explicit MervexWnd(IMainTabHooks& hooks, const Folders& folders = Folders(), QWidget* parent = nullptr);
+    // The tabs' answers are the program's (ProgramTabHooks) or a test's; they and the parts outlive the window.
+    MervexWnd(IMainTabHooks& hooks, const ProgramContext& parts, const Folders& folders = Folders(),
+              QWidget* parent = nullptr);
     ~MervexWnd() override;
 
     // The one main window of the process; null before it was built and after it was destroyed.
@@ -73,10 +74,6 @@ public:
 
     DataCfg* Cfg() const { return m_cfg; }
     NetServer* Server() const { return m_server; }
-    ImgDataMgr* Images() const { return m_images; }
-    WebImageCache* WebImages() const { return m_webImages; }
-    // The phone server's view of the grids (the grid editor installs its change counter in it).
-    INetGrids* GridsProvider() const { return m_netGrids.get(); }
 
     // The tabs: a placeholder until the tab itself is installed (the window takes ownership).
     QWidget* Tab(MainTabKind kind) const { return m_tabs[kind]; }
@@ -99,16 +96,6 @@ public:
     // The update controller (made and asked at construction) and the update dialog while it is open.
     AutoUpdate* UpdateController() const { return m_autoUpdate; }
     AutoUpdateDialog* UpdateDialog() const;
-
-    // Pairing decisions for the phone server.
-    bool IsPaired(const QString& name, const QString& key, bool& active) override;
-    bool NeedsPairingConfirm(const QString& name, const QString& key, const QString& desc) override;
-    void AskPairing(quint64 ticket, const QString& name, const QString& key, const QString& desc) override;
-    void WithdrawPairing(quint64 ticket) override;
-    bool StorePairing(const QString& name, const QString& key, const QString& desc) override;
-    // The pairing question shown now, or null.
-    PopupWnd* PairingQuestion() const;
-    QString LanguageCode() override;
 
     QSize sizeHint() const override { return QSize(880, 660); }
     void Retranslate() override;
@@ -181,15 +168,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dropEvent(QDropEvent* e) override;
-    // While a pairing question is shown: a modal popup opened after it would keep the user from answering.
-    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
-    // Shows the pairing question again, modal, so that it stands over the modal popups opened after it.
-    void RaisePairingQuestion();
     void BuildForm();
     void FixFolders(const Folders& folders);
-    void WireServer();
     // Hides every tab, shows the given one and slides the marker under its button.
     void SwitchTo(MainTabKind kind);
     void MoveMarker(QWidget* button);
@@ -204,7 +186,6 @@ private:
     int m_currentTab = -1;
     ImgWidget* m_serviceStrip = nullptr;
     DataCfg* m_cfg = nullptr;
-    ImgDataMgr* m_images = nullptr;
     NetServer* m_server = nullptr;
     WebImageCache* m_webImages = nullptr;
     QString m_dataPath;
@@ -229,8 +210,6 @@ private:
     LanguageSwitcher* m_languages = nullptr;
     AutoUpdate* m_autoUpdate = nullptr;
     QPointer<AutoUpdateDialog> m_updateDialog;
-    QPointer<PopupWnd> m_pairingPopup;
-    quint64 m_pairingTicket = 0;
     QLabel* m_lblToolTip = nullptr;
     QLabel* m_lblTitle = nullptr;
     QString m_titleText;
@@ -240,9 +219,6 @@ private:
     TiledBtn* m_btnCancel = nullptr;
 
     IMainTabHooks* m_hooks;
-    std::unique_ptr<INetImages> m_netImages;
-    std::unique_ptr<INetPrograms> m_netPrograms;
-    std::unique_ptr<INetGrids> m_netGrids;
 
     QString m_language;
     QString m_lastRefusal;

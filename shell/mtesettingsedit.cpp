@@ -13,7 +13,6 @@
 #include "functions/plugintools.h"
 #include "server/netserver.h"
 #include "shell/accountui.h"
-#include "shell/mervexwnd.h"
 #include "shell/pairingui.h"
 #include "widgets/imgwidget.h"
 #include "widgets/layouttools.h"
@@ -134,9 +133,6 @@ MTESettingsEdit::MTESettingsEdit(QWidget* parent, DataCfg* cfg, NetServer* serve
     connect(m_timer, &QTimer::timeout, this, static_cast<void (MTESettingsEdit::*)()>(&MTESettingsEdit::OnUpdate));
     m_pairing = new PairingUI(this, cfg, server);
     m_account = new AccountUI(this, cfg);
-    // Logged in at start when the user chose "Stay logged in": silently, once the user configuration is read.
-    if (MervexWnd* wnd = MervexWnd::Instance())
-        connect(wnd, &MervexWnd::StartupFinished, m_account, [this] { m_account->DoMervexLogin(0, true); });
     connect(m_pairing, &PairingUI::UpdateUI, this, &MTESettingsEdit::OnPairingUpdate);
     setWindowTitle(tr("Form"));
     m_lblEdit->setText(tr("EDIT SETTINGS:"));

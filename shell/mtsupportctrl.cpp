@@ -1,6 +1,5 @@
 #include "shell/mtsupportctrl.h"
 
-#include "shell/mervexwnd.h"
 #include "shell/webhosts.h"
 #include "widgets/qwebpageex.h"
 #include "widgets/qwebviewex.h"
@@ -13,7 +12,7 @@
 MTSupportCtrl::MTSupportCtrl(QWidget* parent) : QWidgetEx(parent) {}
 
 QString MTSupportCtrl::PageLanguage() const {
-    QString code = MervexWnd::Instance() ? MervexWnd::Instance()->CurrentLanguage() : QString();
+    QString code = m_language ? m_language() : QString();
     code = code.left(2).toLower();
     return code.isEmpty() ? QStringLiteral("en") : code;
 }

@@ -6,6 +6,8 @@
 
 #include <QUrl>
 
+#include <functional>
+
 class QWebViewEx;
 
 class MTSupportCtrl : public QWidgetEx {
@@ -26,7 +28,9 @@ public:
 
     QWebViewEx* TocView() const { return tocView; }
     QWebViewEx* ContentView() const { return contentView; }
-    // The two-letter language of the pages; the main window's language code by default.
+    // Answers the language chosen last, as its code ("de", "en_US"); without one the pages are English.
+    void SetLanguageReader(std::function<QString()> reader) { m_language = std::move(reader); }
+    // The two-letter language of the pages.
     QString PageLanguage() const;
     // The FAQ address of a module: 1 the table of contents, 2 the content.
     QUrl PageUrl(int module) const;
@@ -44,4 +48,5 @@ private:
     QWebViewEx* tocView = nullptr;
     QWebViewEx* contentView = nullptr;
     bool testDone = false;
+    std::function<QString()> m_language;
 };

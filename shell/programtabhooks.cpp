@@ -11,10 +11,12 @@
 #include "editor/packageimport.h"
 #include "editor/tabview.h"
 #include "foundation/logger/QsLog.h"
+#include "shell/accountui.h"
 #include "shell/adddevicepopup.h"
 #include "shell/helpguideovl.h"
 #include "shell/mervexwnd.h"
 #include "shell/mteasyctrl.h"
+#include "shell/mtesettingsedit.h"
 #include "shell/mtmainctrl.h"
 #include "shell/mtsettingsctrl.h"
 #include "shell/mtsupportctrl.h"
@@ -24,10 +26,8 @@ ProgramTabHooks::ProgramTabHooks() = default;
 ProgramTabHooks::~ProgramTabHooks() {
     if (m_renderer && ExchangeRenderer::Get() == m_renderer.get())
         ExchangeRenderer::Install(nullptr);
-    if (m_wnd) {
-        if (auto* grids = dynamic_cast<NetGridsProvider*>(m_wnd->GridsProvider()))
-            grids->SetEditorChangeCount(nullptr);
-    }
+    if (m_parts.grids)
+        m_parts.grids->SetEditorChangeCount(nullptr);
 }
 
 MTEGridEdit* ProgramTabHooks::Editor() const {
@@ -38,8 +38,9 @@ MTEasyCtrl* ProgramTabHooks::Browse() const {
     return m_browse;
 }
 
-void ProgramTabHooks::Attach(MervexWnd* wnd) {
+void ProgramTabHooks::Attach(MervexWnd* wnd, const ProgramContext& parts) {
     m_wnd = wnd;
+    m_parts = parts;
     auto* tab = new MTMainCtrl;
     m_tab = tab;
     wnd->SetTab(MervexWnd::TabCreate, tab);
@@ -54,15 +55,21 @@ void ProgramTabHooks::Attach(MervexWnd* wnd) {
     m_renderer = std::make_unique<ExchangeRendererImpl>(m_editor);
     ExchangeRenderer::Install(m_renderer.get());
     MoveGridEditorTo(tab);
-    if (auto* grids = dynamic_cast<NetGridsProvider*>(wnd->GridsProvider())) {
+    if (parts.grids) {
         QPointer<MTEGridEdit> editor = m_editor;
-        grids->SetEditorChangeCount([editor] { return editor ? editor->ChangeCount() : 0; });
+        parts.grids->SetEditorChangeCount([editor] { return editor ? editor->ChangeCount() : 0; });
     }
 
-    m_settings = new MTSettingsCtrl(wnd, wnd->Cfg(), wnd->Server());
+    m_settings = new MTSettingsCtrl(wnd, parts.cfg, parts.server);
     m_settings->setObjectName(QStringLiteral("SettingsTab"));
     wnd->SetTab(MervexWnd::TabSettings, m_settings);
+    // Logged in at start when the user chose "Stay logged in": silently, once the user configuration is read.
+    AccountUI* account = m_settings->Edit()->Account();
+    QObject::connect(wnd, &MervexWnd::StartupFinished, account, [account] { account->DoMervexLogin(0, true); });
     m_support = new MTSupportCtrl(wnd);
+    // The help pages come in the language chosen last.
+    QPointer<MervexWnd> window = wnd;
+    m_support->SetLanguageReader([window] { return window ? window->CurrentLanguage() : QString(); });
     m_support->setObjectName(QStringLiteral("SupportTab"));
     wnd->SetTab(MervexWnd::TabSupport, m_support);
     QObject::connect(m_support, &MTSupportCtrl::TestOk, wnd, &MervexWnd::OnSupportOk);

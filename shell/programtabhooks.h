@@ -3,10 +3,12 @@
 // tab with the control list, the control editor and the grid editor (which moves to the browse tab when that
 // shows), with its unsaved-edits questions, its tab list and the phone server's change counter; the
 // settings tab with its pages, devices and pairing mode; the support tab with its reachability test; and
-// the help overlay. Made by the composition root before the window, attached to it right after.
+// the help overlay. Made by the composition root before the window, attached to it right after with the
+// shared parts the tabs use (the configuration model, the phone server and its view of the grids).
 
 #include "shell/imaintabhooks.h"
 #include "shell/mtmainctrl.h"
+#include "shell/programcontext.h"
 
 #include <QObject>
 #include <QPointer>
@@ -26,8 +28,8 @@ public:
     ProgramTabHooks();
     ~ProgramTabHooks() override;
 
-    // Builds the tabs' contents into the window.
-    void Attach(MervexWnd* wnd);
+    // Builds the tabs' contents into the window, handing them the parts they use.
+    void Attach(MervexWnd* wnd, const ProgramContext& parts);
 
     MTEGridEdit* Editor() const;
     MTEasyCtrl* Browse() const;
@@ -61,6 +63,7 @@ public:
 
 private:
     QPointer<MervexWnd> m_wnd;
+    ProgramContext m_parts;
     QPointer<MTMainCtrl> m_tab;
     QPointer<MTEGridEdit> m_editor;
     QPointer<MTEasyCtrl> m_browse;

@@ -2,6 +2,7 @@
 
 #include "config/datacfg.h"
 #include "server/netserver.h"
+#include "shell/pairingdecision.h"
 
 #include <QAbstractButton>
 
@@ -53,7 +54,11 @@ WiredProgram::~WiredProgram() {
 }
 
 NetServer* WiredProgram::Server() const {
-    return m_program->Window()->Server();
+    return m_program->Parts().server;
+}
+
+PopupWnd* WiredProgram::PairingQuestion() const {
+    return m_program->Pairing()->Question();
 }
 
 quint16 WiredProgram::TcpPort() const {

@@ -10,6 +10,7 @@
 #include <memory>
 
 class NetServer;
+class PopupWnd;
 class ProgramTabHooks;
 
 class WiredProgram {
@@ -23,7 +24,10 @@ public:
     bool Started() const { return m_started; }
     MervexWnd* Window() const { return m_program->Window(); }
     ProgramTabHooks* TabHooks() const { return m_program->TabHooks(); }
+    const ProgramContext& Parts() const { return m_program->Parts(); }
     NetServer* Server() const;
+    // The pairing question shown now, or null.
+    PopupWnd* PairingQuestion() const;
     quint16 TcpPort() const;
     // The user folder, ending in '/'.
     QString UserPath() const;

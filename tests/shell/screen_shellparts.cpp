@@ -169,10 +169,10 @@ private slots:
             PhoneClient phone(m_program->TcpPort());
             QVERIFY(phone.WaitConnected());
             phone.SendConnect(QStringLiteral("Pixel 7"), QStringLiteral("KEYP"));
-            QTRY_VERIFY_WITH_TIMEOUT(m_wnd->PairingQuestion() && m_wnd->PairingQuestion()->isVisible(), 5000);
+            QTRY_VERIFY_WITH_TIMEOUT(m_program->PairingQuestion() && m_program->PairingQuestion()->isVisible(), 5000);
             QTest::qWait(100);
-            Check(m_wnd->PairingQuestion(), QStringLiteral("popup_pairing_question"));
-            QVERIFY(PopupWatcher::Answer(m_wnd->PairingQuestion(), PopupWnd::NO));
+            Check(m_program->PairingQuestion(), QStringLiteral("popup_pairing_question"));
+            QVERIFY(PopupWatcher::Answer(m_program->PairingQuestion(), PopupWnd::NO));
             shown = true;
             QVERIFY(PopupWatcher::Answer(popup, PopupWnd::CLOSE));
         });

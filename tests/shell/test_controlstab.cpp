@@ -10,6 +10,7 @@
 #include "editor/mtebuttonelements.h"
 #include "editor/mteeditcontrol.h"
 #include "editor/mtegridedit.h"
+#include "editor/netgridsprovider.h"
 #include "foundation/json.h"
 #include "runtime/ctrlview.h"
 #include "server/netserver.h"
@@ -126,13 +127,13 @@ private slots:
                  QStringLiteral("Lights"));
 
         // A paired phone asks for the grid's tab and gets the control as it is now.
-        const int tabIndex = m_wnd->GridsProvider()->TabList().indexOf(gridKey);
+        const int tabIndex = m_program->Parts().grids->TabList().indexOf(gridKey);
         QVERIFY(tabIndex >= 0);
         PhoneClient phone(m_program->TcpPort());
         QVERIFY(phone.WaitConnected());
         phone.SendConnect(QStringLiteral("Pixel"), QStringLiteral("KEY1"));
-        QTRY_VERIFY_WITH_TIMEOUT(m_wnd->PairingQuestion() && m_wnd->PairingQuestion()->isVisible(), 5000);
-        QVERIFY(PopupWatcher::Answer(m_wnd->PairingQuestion(), PopupWnd::YES));
+        QTRY_VERIFY_WITH_TIMEOUT(m_program->PairingQuestion() && m_program->PairingQuestion()->isVisible(), 5000);
+        QVERIFY(PopupWatcher::Answer(m_program->PairingQuestion(), PopupWnd::YES));
         QCOMPARE(PhoneClient::JsonOf(phone.WaitFor("Connect?")).value("connected").toBool(), true);
         const QByteArray view = QByteArrayLiteral("View?t=") + QByteArray::number(tabIndex);
         phone.Send(QString::fromLatin1(view));

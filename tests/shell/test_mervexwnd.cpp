@@ -3,8 +3,11 @@
 #include "config/datacfgrecords.h"
 #include "foundation/logger/QsLog.h"
 #include "functions/plugintools.h"
+#include "runtime/imgdatamgr.h"
+#include "runtime/webimagecache.h"
 #include "server/netserver.h"
 #include "shell/mervexwnd.h"
+#include "shell/pairingdecision.h"
 #include "shell/programservices.h"
 #include "shell/startoptions.h"
 #include "tests/common/logcapture.h"
@@ -60,8 +63,14 @@ class TestMervexWnd : public QObject {
 
     QTemporaryDir m_user;
     std::optional<LogCapture> m_log;
-    MervexWnd* m_wnd = nullptr;
     TestTabHooks m_hooks;
+    // The shared parts, made here as the composition root makes them.
+    std::unique_ptr<DataCfg> m_cfg;
+    std::unique_ptr<NetServer> m_server;
+    std::unique_ptr<ImgDataMgr> m_images;
+    std::unique_ptr<WebImageCache> m_webImages;
+    std::unique_ptr<PairingDecision> m_pairing;
+    MervexWnd* m_wnd = nullptr;
 
     static QString DataFolder() { return QStringLiteral(MERVEX_TEST_SOURCE_DIR "/../../data"); }
 
@@ -74,7 +83,19 @@ private slots:
         MervexWnd::Folders folders;
         folders.data = DataFolder();
         folders.user = m_user.path();
-        m_wnd = new MervexWnd(m_hooks, folders);
+        m_cfg = std::make_unique<DataCfg>();
+        m_server = std::make_unique<NetServer>();
+        m_server->SetEndpoints(QHostAddress(QHostAddress::LocalHost), 0, 0);
+        m_images = std::make_unique<ImgDataMgr>();
+        m_webImages = std::make_unique<WebImageCache>();
+        m_pairing = std::make_unique<PairingDecision>(*m_cfg, *m_server, m_hooks);
+        m_server->SetPairing(m_pairing.get());
+        ProgramContext parts;
+        parts.cfg = m_cfg.get();
+        parts.server = m_server.get();
+        parts.images = m_images.get();
+        parts.webImages = m_webImages.get();
+        m_wnd = new MervexWnd(m_hooks, parts, folders);
         // What the composition root tells the parts below the window.
         PluginTools::SetDataPath(m_wnd->GetDataPath());
         PluginTools::SetUserPath(m_wnd->GetUserPath());
@@ -83,7 +104,14 @@ private slots:
     }
 
     void cleanupTestCase() {
+        m_server->Close();
+        m_server->SetPairing(nullptr);
         delete m_wnd;
+        m_pairing.reset();
+        m_webImages.reset();
+        m_images.reset();
+        m_server.reset();
+        m_cfg.reset();
         RemoveProgramServices();
         m_log.reset();
     }
@@ -234,9 +262,9 @@ private slots:
             user.Devices << dev;
         }
         m_hooks.pairingMode = pairingMode;
-        QCOMPARE(m_wnd->NeedsPairingConfirm(name, token, QStringLiteral("desc")), needs);
+        QCOMPARE(m_pairing->NeedsPairingConfirm(name, token, QStringLiteral("desc")), needs);
         bool isActive = false;
-        QCOMPARE(m_wnd->IsPaired(name, token, isActive), paired);
+        QCOMPARE(m_pairing->IsPaired(name, token, isActive), paired);
         QCOMPARE(isActive, active);
         m_hooks.pairingMode = false;
         user.Devices.clear();
@@ -245,8 +273,8 @@ private slots:
     void pairingQuestionShowsWithoutWaitingAndStores() {
         DataCfg::TUserCfg& user = m_wnd->Cfg()->UserCfg();
         user.Devices.clear();
-        m_wnd->AskPairing(41, QStringLiteral("My Phone"), QStringLiteral("T9"), QStringLiteral("desc"));
-        QPointer<PopupWnd> question = m_wnd->PairingQuestion();
+        m_pairing->AskPairing(41, QStringLiteral("My Phone"), QStringLiteral("T9"), QStringLiteral("desc"));
+        QPointer<PopupWnd> question = m_pairing->Question();
         QVERIFY(question);
         QVERIFY(question->isVisible());
         QVERIFY(!QApplication::activeModalWidget());
@@ -255,14 +283,14 @@ private slots:
             texts << l->text();
         QVERIFY2(texts.contains(QStringLiteral("\u25aa My Phone")), qPrintable(texts.join('|')));
         // A second question replaces the first; withdrawing a question that is not open changes nothing.
-        m_wnd->AskPairing(42, QStringLiteral("Other"), QStringLiteral("T8"), QString());
+        m_pairing->AskPairing(42, QStringLiteral("Other"), QStringLiteral("T8"), QString());
         QTRY_VERIFY(!question);
-        m_wnd->WithdrawPairing(41);
-        QVERIFY(m_wnd->PairingQuestion());
-        m_wnd->WithdrawPairing(42);
-        QVERIFY(!m_wnd->PairingQuestion());
+        m_pairing->WithdrawPairing(41);
+        QVERIFY(m_pairing->Question());
+        m_pairing->WithdrawPairing(42);
+        QVERIFY(!m_pairing->Question());
 
-        QVERIFY(m_wnd->StorePairing(QStringLiteral("My Phone"), QStringLiteral("T9"), QStringLiteral("desc")));
+        QVERIFY(m_pairing->StorePairing(QStringLiteral("My Phone"), QStringLiteral("T9"), QStringLiteral("desc")));
         bool stored = false;
         QVERIFY(user.FindDevice(QStringLiteral("My Phone"), QStringLiteral("T9"), &stored));
         QVERIFY(stored);

@@ -5,6 +5,7 @@
 #include "config/tusercfg.h"
 #include "editor/gridview.h"
 #include "editor/mtegridedit.h"
+#include "editor/netgridsprovider.h"
 #include "editor/tabview.h"
 #include "shell/mervexwnd.h"
 #include "shell/programtabhooks.h"
@@ -53,7 +54,7 @@ private slots:
         QCOMPARE(ed->Tabs()->GetTabKey(ed->Tabs()->Count() - 1), QStringLiteral("CustomGrid:Custom Grid 1"));
         QCOMPARE(m_wnd->Cfg()->UserCfg().Tabs.last().Name, QStringLiteral("[MERVEX]:AppSettings"));
         QCOMPARE(m_hooks->GridTabCount(), ed->Tabs()->Count());
-        QCOMPARE(m_wnd->GridsProvider()->EditorChangeCount(), ed->ChangeCount());
+        QCOMPARE(m_program->Parts().grids->EditorChangeCount(), ed->ChangeCount());
         QVERIFY(ed->ChangeCount() > 0);
         QVERIFY(m_asked.isEmpty());
     }
@@ -68,11 +69,11 @@ private slots:
         QCOMPARE(m_asked, QStringList{QStringLiteral("SAVE CHANGES?")});
         QVERIFY(ed->Canvas()->IsModified());
 
-        const int count = m_wnd->GridsProvider()->EditorChangeCount();
+        const int count = m_program->Parts().grids->EditorChangeCount();
         m_wnd->OnClickCancel();
         QVERIFY(!ed->Canvas()->IsModified());
         QCOMPARE(ed->Canvas()->ViewCount(), 0);
-        QVERIFY(m_wnd->GridsProvider()->EditorChangeCount() > count);
+        QVERIFY(m_program->Parts().grids->EditorChangeCount() > count);
         m_asked.clear();
         QVERIFY(m_hooks->GridEditorMayClose());
         QVERIFY(m_asked.isEmpty());

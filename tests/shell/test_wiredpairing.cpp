@@ -34,7 +34,7 @@ private slots:
         QVERIFY(phone.WaitConnected());
         phone.SendConnect(QStringLiteral("Pixel"), QStringLiteral("KEY1"));
         QVERIFY(!phone.WaitFor("PairPending").isEmpty());
-        QTRY_VERIFY_WITH_TIMEOUT(wnd->PairingQuestion() && wnd->PairingQuestion()->isVisible(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_program->PairingQuestion() && m_program->PairingQuestion()->isVisible(), 5000);
         // The question is no nested modal loop: the server keeps serving meanwhile.
         QVERIFY(!QApplication::activeModalWidget());
         PhoneClient other(m_program->TcpPort());
@@ -42,7 +42,7 @@ private slots:
         other.SendConnect(QStringLiteral("Stranger"), QStringLiteral("KEY2"));
         QVERIFY(!other.WaitFor("PairPending").isEmpty());
 
-        QVERIFY(PopupWatcher::Answer(wnd->PairingQuestion(), PopupWnd::YES));
+        QVERIFY(PopupWatcher::Answer(m_program->PairingQuestion(), PopupWnd::YES));
         const QJsonObject reply = PhoneClient::JsonOf(phone.WaitFor("Connect?"));
         QCOMPARE(reply.value("connected").toBool(), true);
         QCOMPARE(reply.value("pairsucc").toBool(), true);
@@ -56,8 +56,8 @@ private slots:
 
         // The second phone had asked while the first question was open: its question follows, and NO
         // leaves it unpaired.
-        QTRY_VERIFY_WITH_TIMEOUT(wnd->PairingQuestion() && wnd->PairingQuestion()->isVisible(), 5000);
-        QVERIFY(PopupWatcher::Answer(wnd->PairingQuestion(), PopupWnd::NO));
+        QTRY_VERIFY_WITH_TIMEOUT(m_program->PairingQuestion() && m_program->PairingQuestion()->isVisible(), 5000);
+        QVERIFY(PopupWatcher::Answer(m_program->PairingQuestion(), PopupWnd::NO));
         QCOMPARE(PhoneClient::JsonOf(other.WaitFor("Connect?")).value("error").toString(),
                  QStringLiteral("Not Paired"));
         QVERIFY(!wnd->Cfg()->UserCfg().FindDevice(QStringLiteral("Stranger"), QStringLiteral("KEY2"), &active));
@@ -68,7 +68,7 @@ private slots:
         late.SendConnect(QStringLiteral("Late"), QStringLiteral("KEY3"));
         QCOMPARE(PhoneClient::JsonOf(late.WaitFor("Connect?")).value("error").toString(), QStringLiteral("Not Paired"));
         QCOMPARE(late.Count("PairPending"), 0);
-        QVERIFY(!wnd->PairingQuestion());
+        QVERIFY(!m_program->PairingQuestion());
     }
 
     void phoneThatLeavesTakesItsQuestionAlong() {
@@ -76,8 +76,8 @@ private slots:
         auto phone = std::make_unique<PhoneClient>(m_program->TcpPort());
         QVERIFY(phone->WaitConnected());
         phone->SendConnect(QStringLiteral("Gone"), QStringLiteral("KEYG"));
-        QTRY_VERIFY_WITH_TIMEOUT(wnd->PairingQuestion(), 5000);
-        QPointer<PopupWnd> question = wnd->PairingQuestion();
+        QTRY_VERIFY_WITH_TIMEOUT(m_program->PairingQuestion(), 5000);
+        QPointer<PopupWnd> question = m_program->PairingQuestion();
         phone.reset();
         QTRY_VERIFY_WITH_TIMEOUT(!question, 5000);
         QVERIFY(wnd->Cfg()->UserCfg().Devices.isEmpty());

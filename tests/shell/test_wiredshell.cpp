@@ -75,11 +75,11 @@ class TestWiredShell : public QObject {
         QVERIFY(phone.WaitConnected());
         phone.SendConnect(name, key);
         QVERIFY(!phone.WaitFor("PairPending").isEmpty());
-        QTRY_VERIFY_WITH_TIMEOUT(Wnd()->PairingQuestion() && Wnd()->PairingQuestion()->isVisible(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(m_program->PairingQuestion() && m_program->PairingQuestion()->isVisible(), 5000);
         // Over a modal popup the question is the one the user can click.
         if (QApplication::activeModalWidget())
-            QCOMPARE(QApplication::activeModalWidget(), Wnd()->PairingQuestion());
-        QVERIFY(PopupWatcher::Answer(Wnd()->PairingQuestion(), PopupWnd::YES));
+            QCOMPARE(QApplication::activeModalWidget(), m_program->PairingQuestion());
+        QVERIFY(PopupWatcher::Answer(m_program->PairingQuestion(), PopupWnd::YES));
         const QJsonObject reply = PhoneClient::JsonOf(phone.WaitFor("Connect?"));
         QCOMPARE(reply.value("connected").toBool(), true);
         QCOMPARE(reply.value("pairsucc").toBool(), true);
@@ -310,8 +310,8 @@ private slots:
         QVERIFY(phone.WaitConnected());
         phone.SendConnect(QStringLiteral("Early"), QStringLiteral("KEYE"));
         QVERIFY(!phone.WaitFor("PairPending").isEmpty());
-        QTRY_VERIFY_WITH_TIMEOUT(Wnd()->PairingQuestion() && Wnd()->PairingQuestion()->isVisible(), 5000);
-        QPointer<PopupWnd> question = Wnd()->PairingQuestion();
+        QTRY_VERIFY_WITH_TIMEOUT(m_program->PairingQuestion() && m_program->PairingQuestion()->isVisible(), 5000);
+        QPointer<PopupWnd> question = m_program->PairingQuestion();
         QVERIFY(!QApplication::activeModalWidget());
 
         bool answered = false;
