@@ -87,6 +87,122 @@ QImage GfxImageTiled(const QString& name, int W, int H, bool* found) {
     return *found ? gfx.GetImageTiled(W, H) : QImage();
 }
 
+// Remembers the file's modification time; true when the file is new to the memory or changed since.
+bool NoteFileTime(StageMemory& mem, const QString& file) {
+    const qint64 fileTime = FileTime(file);
+    if (fileTime == 0)
+        return false;
+    const auto known = mem.fileTimes.constFind(file);
+    const bool changed = known == mem.fileTimes.cend() || known.value() != fileTime;
+    if (changed) {
+        if (known == mem.fileTimes.cend() && mem.fileTimes.size() >= kMaxRememberedFiles)
+            mem.fileTimes.clear();
+        mem.fileTimes.insert(file, fileTime);
+    }
+    return changed;
+}
+
+// A picture file as the layout parameters lay it out in W x H (a tiling other than 1x1 tiles it), else the
+// icon the desktop shows for the file. A file that cannot be read is logged once.
+QImage ReadPicture(StageMemory& mem, const QString& file, const QString& params, int W, int H) {
+    QImage image = BoundedImage::ReadFile(file);
+    if (image.isNull()) {
+        if (!mem.failedFiles.contains(file)) {
+            if (mem.failedFiles.size() >= kMaxRememberedFiles)
+                mem.failedFiles.clear();
+            mem.failedFiles.insert(file);
+            QLOG_WARN() << "DCLayout::LoadGfx: cannot load picture:" << file;
+        }
+    } else {
+        mem.failedFiles.remove(file);
+    }
+    if (image.width() >= 1 && !params.isEmpty()) {
+        QVariantMap map = JsonParse(params).toMap();
+        if (!map.contains(QStringLiteral("Name")))
+            map.insert(QStringLiteral("Name"), QStringLiteral("none"));
+        DataCfg::TGfx rec;
+        rec.Read(map, QString());
+        rec.Rsc = file;
+        rec.Resolved = true;
+        rec.Found = true;
+        rec.Image = image;
+        rec.Size = QRect(0, 0, image.width(), image.height());
+        if (rec.Tiling > DataCfg::GT_1x1)
+            image = rec.GetImageTiled(W, H);
+    }
+    if (image.width() < 1)
+        image = PAL::LoadIconImage(file);
+    return image;
+}
+
+// The first stage: a graphics record of that name tiled to W x H, else the picture file, kept in the image
+// registry under its name, parameters and size. name receives what the later stages key their results by.
+QImage LoadStageImage(StageMemory& mem, const QString& file, const QString& params, int W, int H, bool fileChanged,
+                      QString* name) {
+    PROFILE_SCOPE("DCLayout::LoadGfx_Int.load.img");
+    const QString sizeText = QStringLiteral("%1,%2").arg(W).arg(H);
+    DataCfg* cfg = DataCfg::Instance();
+    DataCfg::TGfx gfx = cfg ? cfg->FindGfx(file) : DataCfg::TGfx();
+    if (!gfx.Name.isEmpty()) {
+        *name = file + sizeText;
+        QImage image = gfx.GetImageTiled(W, H);
+        if (image.isNull() && (W < 1 || H < 1))
+            image = gfx.GetImage();
+        return image;
+    }
+    *name = file + sizeText + params;
+    const QString cacheName = params.isEmpty() ? file + params : file + params + sizeText;
+    ImgDataMgr* mgr = ImgDataMgr::Instance();
+    ImgData* cached = mgr ? mgr->FindImgData(StringHash(cacheName)) : nullptr;
+    if (cached && !fileChanged)
+        return cached->Image;
+    const QImage image = ReadPicture(mem, file, params, W, H);
+    if (mgr && !image.isNull()) {
+        ImgData data;
+        data.Image = image;
+        data.SourceName = cacheName;
+        mgr->AddImgData(data);
+    }
+    return image;
+}
+
+// The mask: a graphics record of that name tiled to W x H, else the file; none without a name.
+QImage LoadStageMask(const QString& mask, int W, int H) {
+    if (mask.isEmpty())
+        return QImage();
+    PROFILE_SCOPE("DCLayout::LoadGfx_Int.load.mask");
+    bool found = false;
+    const QImage image = GfxImageTiled(mask, W, H, &found);
+    return found ? image : BoundedImage::ReadFile(mask);
+}
+
+// A stage's result: the one kept from the last call when its key is the same and the file did not change,
+// else made anew and kept.
+template <class Make>
+QImage KeptStage(const QString& key, bool fileChanged, QString& keptKey, QImage& kept, Make make) {
+    if (key == keptKey && !fileChanged)
+        return kept;
+    kept = make();
+    keptKey = key;
+    return kept;
+}
+
+QImage Tinted(QImage image, const QColor& colour) {
+    ImgData::Colorize(image, colour);
+    return image;
+}
+
+// The picture placed on a transparent canvas of the given size by the alignment, moved by offset.
+QImage Plotted(const QImage& image, const QSize& size, int align, const QPoint& offset) {
+    QImage canvas(size, QImage::Format_ARGB32);
+    canvas.fill(Qt::transparent);
+    if (!image.isNull()) {
+        QPainter p(&canvas);
+        p.drawImage(AlignOffset(align, size, image.size()) + offset, image);
+    }
+    return canvas;
+}
+
 } // namespace
 
 bool DCLayout::LoadGfx(const QString& file, const QString& mask, int border) {
@@ -174,18 +290,7 @@ QImage DCLayout::LoadGfx_Int(const QString& fileIn, const QString& mask, double 
         return QImage();
     }
 
-    bool fileChanged = false;
-    const qint64 fileTime = FileTime(file);
-    if (fileTime != 0) {
-        const auto known = mem.fileTimes.constFind(file);
-        fileChanged = known == mem.fileTimes.cend() || known.value() != fileTime;
-        if (fileChanged) {
-            if (known == mem.fileTimes.cend() && mem.fileTimes.size() >= kMaxRememberedFiles)
-                mem.fileTimes.clear();
-            mem.fileTimes.insert(file, fileTime);
-        }
-    }
-
+    const bool fileChanged = NoteFileTime(mem, file);
     // The parameters and the mask file's time belong to the call too: either changes the result.
     const QString callKey =
         (Key() << file << mask << FileTime(mask) << params << scale << W << H << dx << dy << align << colourKey).Text();
@@ -193,73 +298,9 @@ QImage DCLayout::LoadGfx_Int(const QString& fileIn, const QString& mask, double 
         return mem.callResult;
     mem.callKey = callKey;
 
-    // load.img
-    QImage image;
     QString name;
-    const QString sizeText = QStringLiteral("%1,%2").arg(W).arg(H);
-    {
-        PROFILE_SCOPE("DCLayout::LoadGfx_Int.load.img");
-        DataCfg* cfg = DataCfg::Instance();
-        DataCfg::TGfx gfx = cfg ? cfg->FindGfx(file) : DataCfg::TGfx();
-        if (!gfx.Name.isEmpty()) {
-            image = gfx.GetImageTiled(W, H);
-            if (image.isNull() && (W < 1 || H < 1))
-                image = gfx.GetImage();
-            name = file + sizeText;
-        } else {
-            const QString cacheName = params.isEmpty() ? file + params : file + params + sizeText;
-            ImgDataMgr* mgr = ImgDataMgr::Instance();
-            ImgData* cached = mgr ? mgr->FindImgData(StringHash(cacheName)) : nullptr;
-            if (cached && !fileChanged) {
-                image = cached->Image;
-            } else {
-                image = BoundedImage::ReadFile(file);
-                if (image.isNull()) {
-                    if (!mem.failedFiles.contains(file)) {
-                        if (mem.failedFiles.size() >= kMaxRememberedFiles)
-                            mem.failedFiles.clear();
-                        mem.failedFiles.insert(file);
-                        QLOG_WARN() << "DCLayout::LoadGfx: cannot load picture:" << file;
-                    }
-                } else {
-                    mem.failedFiles.remove(file);
-                }
-                if (image.width() >= 1 && !params.isEmpty()) {
-                    QVariantMap map = JsonParse(params).toMap();
-                    if (!map.contains(QStringLiteral("Name")))
-                        map.insert(QStringLiteral("Name"), QStringLiteral("none"));
-                    DataCfg::TGfx rec;
-                    rec.Read(map, QString());
-                    rec.Rsc = file;
-                    rec.Resolved = true;
-                    rec.Found = true;
-                    rec.Image = image;
-                    rec.Size = QRect(0, 0, image.width(), image.height());
-                    if (rec.Tiling > DataCfg::GT_1x1)
-                        image = rec.GetImageTiled(W, H);
-                }
-                if (image.width() < 1)
-                    image = PAL::LoadIconImage(file);
-                if (mgr && !image.isNull()) {
-                    ImgData data;
-                    data.Image = image;
-                    data.SourceName = cacheName;
-                    mgr->AddImgData(data);
-                }
-            }
-            name = file + sizeText + params;
-        }
-    }
-
-    // load.mask
-    QImage maskImage;
-    if (!mask.isEmpty()) {
-        PROFILE_SCOPE("DCLayout::LoadGfx_Int.load.mask");
-        bool found = false;
-        maskImage = GfxImageTiled(mask, W, H, &found);
-        if (!found)
-            maskImage = BoundedImage::ReadFile(mask);
-    }
+    QImage image = LoadStageImage(mem, file, params, W, H, fileChanged, &name);
+    const QImage maskImage = LoadStageMask(mask, W, H);
 
     const int w = image.width(), h = image.height();
     if (W < 1)
@@ -282,48 +323,26 @@ QImage DCLayout::LoadGfx_Int(const QString& fileIn, const QString& mask, double 
     if (tintBefore) {
         PROFILE_SCOPE("DCLayout::LoadGfx_Int.colorize.b");
         const QString key = (Key() << name << colourKey << colourChanged).Text();
-        if (key == mem.tintBeforeKey && !fileChanged) {
-            image = mem.tintBefore;
-        } else {
-            ImgData::Colorize(image, colour);
-            mem.tintBeforeKey = key;
-            mem.tintBefore = image;
-        }
+        image = KeptStage(key, fileChanged, mem.tintBeforeKey, mem.tintBefore, [&] { return Tinted(image, colour); });
     }
     if (image.size() != target) {
         PROFILE_SCOPE("DCLayout::LoadGfx_Int.rescale");
         const QString key =
             (Key() << name << target.width() << target.height() << (tintBefore ? colourKey : QString())).Text();
-        if (key == mem.rescaleKey && !fileChanged) {
-            image = mem.rescaled;
-        } else {
-            image = target.width() > 0 && target.height() > 0
-                        ? image.scaled(target, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-                        : QImage();
-            mem.rescaleKey = key;
-            mem.rescaled = image;
-        }
+        image = KeptStage(key, fileChanged, mem.rescaleKey, mem.rescaled, [&] {
+            return target.width() > 0 && target.height() > 0
+                       ? image.scaled(target, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                       : QImage();
+        });
     }
     if (tintAfter) {
         PROFILE_SCOPE("DCLayout::LoadGfx_Int.colorize.a");
         const QString key = (Key() << name << target.width() << target.height() << colourKey << colourChanged).Text();
-        if (key == mem.tintAfterKey && !fileChanged) {
-            image = mem.tintAfter;
-        } else {
-            ImgData::Colorize(image, colour);
-            mem.tintAfterKey = key;
-            mem.tintAfter = image;
-        }
+        image = KeptStage(key, fileChanged, mem.tintAfterKey, mem.tintAfter, [&] { return Tinted(image, colour); });
     }
     if ((image.size() != QSize(W, H) || dx != 0 || dy != 0) && W > 0 && H > 0) {
         PROFILE_SCOPE("DCLayout::LoadGfx_Int.plot");
-        QImage canvas(W, H, QImage::Format_ARGB32);
-        canvas.fill(Qt::transparent);
-        if (!image.isNull()) {
-            QPainter p(&canvas);
-            p.drawImage(AlignOffset(align, QSize(W, H), image.size()) + QPoint(dx, dy), image);
-        }
-        image = canvas;
+        image = Plotted(image, QSize(W, H), align, QPoint(dx, dy));
     }
     ImgData::Mask(image, maskImage);
     mem.callResult = image;
