@@ -202,6 +202,161 @@ void DataCfg::TGfx::RenderTile(const QImage& source, QPainter& painter, const QR
     }
 }
 
+namespace {
+// Draws the layers, each a graphic composed at its rectangle's size and placed by its alignment.
+void DrawLayers(QPainter& p, const QList<DataCfg::TGfxLayer>& layers, const QString& set, const QSize& size) {
+    const int W = size.width(), H = size.height();
+    for (const DataCfg::TGfxLayer& layer : layers) {
+        DataCfg::TGfx lg = DataCfg::Instance() ? DataCfg::Instance()->FindGfxOrFile(layer.Gfx, set) : DataCfg::TGfx();
+        if (lg.Name.isEmpty())
+            continue;
+        lg.GetSize();
+        const QRect& r = layer.rect;
+        // A negative value is a multiple of the composed size (computed wide: it may not fit an int).
+        auto rel = [](int v, int size) { return v < 0 ? Trunc(-double(v) * size) : v; };
+        const int w = rel(r.width(), W);
+        const int h = rel(r.height(), H);
+        const int x = rel(r.left(), W);
+        const int y = rel(r.top(), H);
+        const QImage img = lg.GetImageTiled(w, h);
+        // "None" (also what an unknown alignment reads as) leaves the layer where its rectangle puts it.
+        const QPoint offset = layer.Align == DataCfg::LA_None ? QPoint() : AlignOffset(layer.Align, size, img.size());
+        if (!img.isNull())
+            p.drawImage(QPoint(x, y) + offset, img);
+    }
+}
+
+// Draws a graphic's tiles by its tiling into a target of a given size: the corner and edge tiles at their
+// own size, the middle ones across what is left.
+class TileDrawer {
+public:
+    TileDrawer(const DataCfg::TGfx& gfx, const QImage& source, QPainter& p) : m_gfx(gfx), m_source(source), m_p(p) {}
+
+    void Draw(const QSize& size) {
+        const int W = size.width(), H = size.height();
+        switch (m_gfx.Tiling) {
+        case DataCfg::GT_1x1:
+            if (Count() > 0)
+                Tile(0, QRect(0, 0, TW(0), TH(0)));
+            break;
+        case DataCfg::GT_3x1:
+            if (Count() > 0)
+                Row(W, H);
+            break;
+        case DataCfg::GT_1x3:
+            if (Count() > 0)
+                Column(W, H);
+            break;
+        case DataCfg::GT_3x3:
+            if (Count() > 0)
+                Grid(W, H);
+            break;
+        case DataCfg::GT_Scale:
+            Scaled(W, H);
+            break;
+        default:
+            break;
+        }
+    }
+
+private:
+    int Count() const { return m_gfx.Tiles.size(); }
+    int TW(int i) const { return Trunc(m_gfx.Tiles[i].rect.width()); }
+    int TH(int i) const { return Trunc(m_gfx.Tiles[i].rect.height()); }
+    void Tile(int i, const QRect& r) {
+        if (i < Count()) {
+            const DataCfg::TGfxTile& t = m_gfx.Tiles[i];
+            DataCfg::TGfx::RenderTile(m_source, m_p, t.rect, r, t.StretchX, t.StretchY);
+        }
+    }
+
+    void Row(int W, int H) {
+        const int r = Count() >= 3 ? TW(2) : 0;
+        Tile(0, QRect(0, 0, TW(0), H));
+        int x = TW(0);
+        Tile(1, QRect(x, 0, W - r - x, H));
+        x += W - r - x;
+        if (Count() >= 3)
+            Tile(2, QRect(x, 0, TW(2), H));
+    }
+
+    void Column(int W, int H) {
+        const int b = Count() >= 3 ? TH(2) : 0;
+        Tile(0, QRect(0, 0, W, TH(0)));
+        int y = TH(0);
+        Tile(1, QRect(0, y, W, H - b - y));
+        y += H - b - y;
+        if (Count() >= 3)
+            Tile(2, QRect(0, y, W, TH(2)));
+    }
+
+    void Grid(int W, int H) {
+        const int n = Count();
+        // Top row; its height is taken from T2.
+        const int r = n >= 3 ? TW(2) : 0;
+        Tile(0, QRect(0, 0, TW(0), TH(0)));
+        int x = TW(0);
+        if (n >= 2)
+            Tile(1, QRect(x, 0, W - r - x, TH(1)));
+        x += W - r - x;
+        if (n >= 3)
+            Tile(2, QRect(x, 0, TW(2), TH(2)));
+        int y = n >= 3 ? TH(2) : 0;
+        if (n < 4)
+            return;
+        // Middle row.
+        const int b = n >= 7 ? TH(6) : 0;
+        const int r2 = n >= 6 ? TW(5) : 0;
+        Tile(3, QRect(0, y, TW(3), H - b - y));
+        x = TW(3);
+        Tile(4, QRect(x, y, W - r2 - x, H - b - y));
+        x += W - r2 - x;
+        if (n >= 6) {
+            Tile(5, QRect(x, y, TW(5), H - b - y));
+            y += H - b - y;
+        }
+        if (n < 7)
+            return;
+        // Bottom row.
+        const int r3 = n >= 9 ? TW(8) : 0;
+        Tile(6, QRect(0, y, TW(6), TH(6)));
+        x = TW(6);
+        if (n >= 8)
+            Tile(7, QRect(x, y, W - r3 - x, TH(7)));
+        x += W - r3 - x;
+        if (n >= 9)
+            Tile(8, QRect(x, y, TW(8), TH(8)));
+    }
+
+    // The whole picture scaled to the target, or to the first tile's rectangle (negative values are
+    // fractions of the target).
+    void Scaled(int W, int H) {
+        if (m_source.isNull())
+            return;
+        if (Count() == 0) {
+            m_p.drawImage(QPoint(0, 0), m_source.scaled(W, H, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            return;
+        }
+        const QRectF& t = m_gfx.Tiles[0].rect;
+        const int l = Trunc(t.left() < 0 ? -(t.left() * W) : t.left());
+        const int tp = Trunc(t.top() < 0 ? -(t.top() * H) : t.top());
+        const int w = Trunc(t.width() < 0 ? -(t.width() * W) : t.width());
+        const int h = Trunc(t.height() < 0 ? -(t.height() * H) : t.height());
+        // The scaled copy is made whole before it is drawn, so its size needs the same bound as ours.
+        if (qint64(w) * h > DataCfg::TGfx::MaxComposedPixels) {
+            QLOG_DEBUG() << "DataCfg::TGfx::GetImageTiled: scaled size too large:" << m_gfx.Name << w << h;
+            return;
+        }
+        if (w >= 1 && h >= 1)
+            m_p.drawImage(QPoint(l, tp), m_source.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    }
+
+    const DataCfg::TGfx& m_gfx;
+    const QImage& m_source;
+    QPainter& m_p;
+};
+} // namespace
+
 QImage DataCfg::TGfx::GetImageTiled(int W, int H) {
     PROFILE_SCOPE("DataCfg::TGfx::GetImageTiled");
     if (W < 1 || H < 1)
@@ -238,125 +393,8 @@ QImage DataCfg::TGfx::GetImageTiled(int W, int H) {
     busy.insert(selfKey);
     {
         QPainter p(&target);
-        for (const TGfxLayer& layer : Layers) {
-            TGfx lg = DataCfg::Instance() ? DataCfg::Instance()->FindGfxOrFile(layer.Gfx, Set) : TGfx();
-            if (lg.Name.isEmpty())
-                continue;
-            lg.GetSize();
-            const QRect& r = layer.rect;
-            // A negative value is a multiple of the composed size (computed wide: it may not fit an int).
-            auto rel = [](int v, int size) { return v < 0 ? Trunc(-double(v) * size) : v; };
-            const int w = rel(r.width(), W);
-            const int h = rel(r.height(), H);
-            int x = rel(r.left(), W);
-            int y = rel(r.top(), H);
-            const QImage img = lg.GetImageTiled(w, h);
-            // "None" (also what an unknown alignment reads as) leaves the layer where its rectangle puts it.
-            const QPoint offset =
-                layer.Align == DataCfg::LA_None ? QPoint() : AlignOffset(layer.Align, QSize(W, H), img.size());
-            if (!img.isNull())
-                p.drawImage(QPoint(x, y) + offset, img);
-        }
-
-        const int n = Tiles.size();
-        auto tw = [this](int i) { return Trunc(Tiles[i].rect.width()); };
-        auto th = [this](int i) { return Trunc(Tiles[i].rect.height()); };
-        auto draw = [&](int i, const QRect& r) {
-            if (i < n)
-                RenderTile(source, p, Tiles[i].rect, r, Tiles[i].StretchX, Tiles[i].StretchY);
-        };
-        switch (Tiling) {
-        case GT_1x1:
-            if (n > 0)
-                draw(0, QRect(0, 0, tw(0), th(0)));
-            break;
-        case GT_3x1: {
-            if (n < 1)
-                break;
-            const int r = n >= 3 ? tw(2) : 0;
-            draw(0, QRect(0, 0, tw(0), H));
-            int x = tw(0);
-            draw(1, QRect(x, 0, W - r - x, H));
-            x += W - r - x;
-            if (n >= 3)
-                draw(2, QRect(x, 0, tw(2), H));
-            break;
-        }
-        case GT_1x3: {
-            if (n < 1)
-                break;
-            const int b = n >= 3 ? th(2) : 0;
-            draw(0, QRect(0, 0, W, th(0)));
-            int y = th(0);
-            draw(1, QRect(0, y, W, H - b - y));
-            y += H - b - y;
-            if (n >= 3)
-                draw(2, QRect(0, y, W, th(2)));
-            break;
-        }
-        case GT_3x3: {
-            if (n < 1)
-                break;
-            // Top row; its height is taken from T2.
-            const int r = n >= 3 ? tw(2) : 0;
-            draw(0, QRect(0, 0, tw(0), th(0)));
-            int x = tw(0);
-            if (n >= 2)
-                draw(1, QRect(x, 0, W - r - x, th(1)));
-            x += W - r - x;
-            if (n >= 3)
-                draw(2, QRect(x, 0, tw(2), th(2)));
-            int y = n >= 3 ? th(2) : 0;
-            if (n < 4)
-                break;
-            // Middle row.
-            const int b = n >= 7 ? th(6) : 0;
-            const int r2 = n >= 6 ? tw(5) : 0;
-            draw(3, QRect(0, y, tw(3), H - b - y));
-            x = tw(3);
-            draw(4, QRect(x, y, W - r2 - x, H - b - y));
-            x += W - r2 - x;
-            if (n >= 6) {
-                draw(5, QRect(x, y, tw(5), H - b - y));
-                y += H - b - y;
-            }
-            if (n < 7)
-                break;
-            // Bottom row.
-            const int r3 = n >= 9 ? tw(8) : 0;
-            draw(6, QRect(0, y, tw(6), th(6)));
-            x = tw(6);
-            if (n >= 8)
-                draw(7, QRect(x, y, W - r3 - x, th(7)));
-            x += W - r3 - x;
-            if (n >= 9)
-                draw(8, QRect(x, y, tw(8), th(8)));
-            break;
-        }
-        case GT_Scale: {
-            if (source.isNull())
-                break;
-            if (n == 0) {
-                p.drawImage(QPoint(0, 0), source.scaled(W, H, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-                break;
-            }
-            const QRectF& t = Tiles[0].rect;
-            const int l = Trunc(t.left() < 0 ? -(t.left() * W) : t.left());
-            const int tp = Trunc(t.top() < 0 ? -(t.top() * H) : t.top());
-            const int w = Trunc(t.width() < 0 ? -(t.width() * W) : t.width());
-            const int h = Trunc(t.height() < 0 ? -(t.height() * H) : t.height());
-            // The scaled copy is made whole before it is drawn, so its size needs the same bound as ours.
-            if (qint64(w) * h > MaxComposedPixels) {
-                QLOG_DEBUG() << "DataCfg::TGfx::GetImageTiled: scaled size too large:" << Name << w << h;
-                break;
-            }
-            if (w >= 1 && h >= 1)
-                p.drawImage(QPoint(l, tp), source.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-            break;
-        }
-        default:
-            break;
-        }
+        DrawLayers(p, Layers, Set, QSize(W, H));
+        TileDrawer(*this, source, p).Draw(QSize(W, H));
     }
     busy.remove(selfKey);
     GfxCache::Add(desc, target);
