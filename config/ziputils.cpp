@@ -159,15 +159,10 @@ bool IsSafeEntryName(const QString& name) {
     return true;
 }
 
-bool UnzipDir(const QString& archive, const QString& target, const ZipLimits& limits) {
-    PROFILE_SCOPE("UnzipDir");
-    QuaZip zip(archive);
-    zip.setFileNameCodec("UTF-8");
-    if (!zip.open(QuaZip::mdUnzip)) {
-        QLOG_ERROR() << "UnzipDir(): zip.open():" << zip.getZipError();
-        return false;
-    }
-    // First pass: names, count and declared sizes, so a hostile archive is refused before anything is written.
+namespace {
+// The first pass over an archive: names, count and declared sizes, so that a hostile archive is refused
+// before anything is written.
+bool CheckEntries(QuaZip& zip, const ZipLimits& limits) {
     int count = 0;
     qint64 total = 0;
     for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
@@ -198,7 +193,107 @@ bool UnzipDir(const QString& archive, const QString& target, const ZipLimits& li
         QLOG_ERROR() << "UnzipDir(): zip.goToNextFile():" << zip.getZipError();
         return false;
     }
+    return true;
+}
 
+// Writes the current entry of the archive below target: a folder entry makes the folder; a file is written
+// whole or not at all (never more than its declared size).
+bool ExtractEntry(QuaZipFile& file, const QuaZipFileInfo64& info, const QString& target) {
+    const QString outPath = QStringLiteral("%1/%2").arg(target, info.name);
+    if (info.name.endsWith(QLatin1Char('/'))) {
+        if (!QDir().mkpath(outPath)) {
+            QLOG_ERROR() << "UnzipDir(): mkpath():" << outPath;
+            return false;
+        }
+        return true;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        QLOG_ERROR() << "UnzipDir(): file.open():" << file.getZipError();
+        return false;
+    }
+    if (!QDir().mkpath(QFileInfo(outPath).absolutePath())) {
+        QLOG_ERROR() << "UnzipDir(): mkpath():" << QFileInfo(outPath).absolutePath();
+        file.close();
+        return false;
+    }
+    if (file.getZipError() != UNZ_OK) {
+        QLOG_ERROR() << "UnzipDir(): file.getFileName():" << file.getZipError();
+        return false;
+    }
+    QFile out(outPath);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        QLOG_ERROR() << "UnzipDir(): out.open():" << outPath << out.errorString();
+        file.close();
+        return false;
+    }
+    // The declared size may lie: never write more than it promised. A write that fails (a full disk)
+    // ends the unpacking, and the half-written file goes.
+    qint64 written = 0;
+    bool overrun = false;
+    bool writeFailed = false;
+    for (;;) {
+        const QByteArray block = file.read(BlockSize);
+        if (block.isEmpty())
+            break;
+        written += block.size();
+        if (written > qint64(info.uncompressedSize)) {
+            overrun = true;
+            break;
+        }
+        if (out.write(block) != block.size()) {
+            writeFailed = true;
+            break;
+        }
+    }
+    if (!out.flush())
+        writeFailed = true;
+    out.close();
+    // A short write at the disk's end can pass without an error: the file must hold every byte.
+    if (out.error() != QFileDevice::NoError || (!overrun && QFileInfo(outPath).size() != written))
+        writeFailed = true;
+    if (writeFailed) {
+        QLOG_ERROR() << "UnzipDir(): out.write():" << outPath << out.errorString();
+        QFile::remove(outPath);
+        file.close();
+        return false;
+    }
+    if (overrun) {
+        QLOG_ERROR() << "UnzipDir(): entry larger than declared:" << info.name;
+        QFile::remove(outPath);
+        file.close();
+        return false;
+    }
+    if (file.getZipError() != UNZ_OK) {
+        QLOG_ERROR() << "UnzipDir(): file.getFileName():" << file.getZipError();
+        QFile::remove(outPath);
+        file.close();
+        return false;
+    }
+    if (!file.atEnd()) {
+        QLOG_ERROR() << "UnzipDir(): read all but not EOF";
+        QFile::remove(outPath);
+        file.close();
+        return false;
+    }
+    file.close();
+    if (file.getZipError() != UNZ_OK) {
+        QLOG_ERROR() << "UnzipDir(): file.close():" << file.getZipError();
+        return false;
+    }
+    return true;
+}
+} // namespace
+
+bool UnzipDir(const QString& archive, const QString& target, const ZipLimits& limits) {
+    PROFILE_SCOPE("UnzipDir");
+    QuaZip zip(archive);
+    zip.setFileNameCodec("UTF-8");
+    if (!zip.open(QuaZip::mdUnzip)) {
+        QLOG_ERROR() << "UnzipDir(): zip.open():" << zip.getZipError();
+        return false;
+    }
+    if (!CheckEntries(zip, limits))
+        return false;
     QuaZipFile file(&zip);
     for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
         QuaZipFileInfo64 info;
@@ -206,87 +301,8 @@ bool UnzipDir(const QString& archive, const QString& target, const ZipLimits& li
             QLOG_ERROR() << "UnzipDir(): getCurrentFileInfo(): " << zip.getZipError();
             return false;
         }
-        const QString outPath = QStringLiteral("%1/%2").arg(target, info.name);
-        if (info.name.endsWith(QLatin1Char('/'))) {
-            if (!QDir().mkpath(outPath)) {
-                QLOG_ERROR() << "UnzipDir(): mkpath():" << outPath;
-                return false;
-            }
-            continue;
-        }
-        if (!file.open(QIODevice::ReadOnly)) {
-            QLOG_ERROR() << "UnzipDir(): file.open():" << file.getZipError();
+        if (!ExtractEntry(file, info, target))
             return false;
-        }
-        if (!QDir().mkpath(QFileInfo(outPath).absolutePath())) {
-            QLOG_ERROR() << "UnzipDir(): mkpath():" << QFileInfo(outPath).absolutePath();
-            file.close();
-            return false;
-        }
-        if (file.getZipError() != UNZ_OK) {
-            QLOG_ERROR() << "UnzipDir(): file.getFileName():" << file.getZipError();
-            return false;
-        }
-        QFile out(outPath);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            QLOG_ERROR() << "UnzipDir(): out.open():" << outPath << out.errorString();
-            file.close();
-            return false;
-        }
-        // The declared size may lie: never write more than it promised. A write that fails (a full disk)
-        // ends the unpacking, and the half-written file goes.
-        qint64 written = 0;
-        bool overrun = false;
-        bool writeFailed = false;
-        for (;;) {
-            const QByteArray block = file.read(BlockSize);
-            if (block.isEmpty())
-                break;
-            written += block.size();
-            if (written > qint64(info.uncompressedSize)) {
-                overrun = true;
-                break;
-            }
-            if (out.write(block) != block.size()) {
-                writeFailed = true;
-                break;
-            }
-        }
-        if (!out.flush())
-            writeFailed = true;
-        out.close();
-        // A short write at the disk's end can pass without an error: the file must hold every byte.
-        if (out.error() != QFileDevice::NoError || (!overrun && QFileInfo(outPath).size() != written))
-            writeFailed = true;
-        if (writeFailed) {
-            QLOG_ERROR() << "UnzipDir(): out.write():" << outPath << out.errorString();
-            QFile::remove(outPath);
-            file.close();
-            return false;
-        }
-        if (overrun) {
-            QLOG_ERROR() << "UnzipDir(): entry larger than declared:" << info.name;
-            QFile::remove(outPath);
-            file.close();
-            return false;
-        }
-        if (file.getZipError() != UNZ_OK) {
-            QLOG_ERROR() << "UnzipDir(): file.getFileName():" << file.getZipError();
-            QFile::remove(outPath);
-            file.close();
-            return false;
-        }
-        if (!file.atEnd()) {
-            QLOG_ERROR() << "UnzipDir(): read all but not EOF";
-            QFile::remove(outPath);
-            file.close();
-            return false;
-        }
-        file.close();
-        if (file.getZipError() != UNZ_OK) {
-            QLOG_ERROR() << "UnzipDir(): file.close():" << file.getZipError();
-            return false;
-        }
     }
     zip.close();
     if (zip.getZipError() != UNZ_OK) {
