@@ -406,6 +406,73 @@ QWidget* MTESettingsEdit::AddListRow(const QString& name, int index, const QStri
     return edit;
 }
 
+QWidget* MTESettingsEdit::MakeSourceEdit(const DataCfg::TConfigOption& opt, const QString& shown) {
+    auto* edit = new QLineEdit(shown, m_editCont);
+    if (opt.Type == DataCfg::CO_Password)
+        edit->setEchoMode(QLineEdit::Password);
+    edit->setProperty(kKey, opt.Name);
+    m_values.insert(opt.Name, edit);
+    connect(edit, &QLineEdit::textEdited, this, &MTESettingsEdit::OnModified);
+    connect(edit, &QLineEdit::returnPressed, this, &MTESettingsEdit::OnReturnPressed);
+    return edit;
+}
+
+QWidget* MTESettingsEdit::MakeSourceCheck(const DataCfg::TConfigOption& opt, const QString& shown) {
+    auto* check = new QCheckBox(TranslateAtName(opt.Text), m_editCont);
+    check->setTristate(shown == QLatin1String("1"));
+    check->setCheckState(shown == QLatin1String("true") || shown == QLatin1String("2") ? Qt::Checked
+                         : shown == QLatin1String("1")                                 ? Qt::PartiallyChecked
+                                                                                       : Qt::Unchecked);
+    m_values.insert(opt.Name, check);
+    connect(check, &QCheckBox::stateChanged, this, &MTESettingsEdit::OnModified);
+    return check;
+}
+
+QWidget* MTESettingsEdit::MakeSourceDrop(const DataCfg::TConfigOption& opt, const QString& shown) {
+    auto* combo = new QComboBoxEx(m_editCont);
+    combo->setProperty(kKey, opt.Name);
+    bool editable = false;
+    static const QStringList markers = {QStringLiteral("imagefile"), QStringLiteral("soundfile"),
+                                        QStringLiteral("shortcut"),  QStringLiteral("startapp"),
+                                        QStringLiteral("openfile"),  QStringLiteral("openurl"),
+                                        QStringLiteral("macro")};
+    const QStringList texts = {tr("choose file ..."),
+                               tr("choose file ..."),
+                               tr("Assign a shortcut ..."),
+                               tr("Start an application ..."),
+                               tr("Open any (file/document/website) ..."),
+                               tr("Open a website ..."),
+                               tr("Assign a macro ...")};
+    for (const QString& item : opt.Items) {
+        if (item == QLatin1String("<hr>")) {
+            combo->insertSeparator(combo->count());
+            continue;
+        }
+        const int m = item.startsWith(QLatin1Char('<')) && item.endsWith(QLatin1Char('>'))
+                          ? markers.indexOf(item.mid(1, item.size() - 2))
+                          : -1;
+        if (m >= 0) {
+            combo->addItem(texts.at(m), markers.at(m));
+            editable = true;
+        } else {
+            combo->addItem(TranslateAtName(item));
+        }
+    }
+    combo->setEditable(editable);
+    if (editable) {
+        combo->SelectText(shown);
+    } else {
+        bool ok = false;
+        const int index = shown.toInt(&ok);
+        // An index the list does not have stays unselected and is written back unchanged.
+        combo->setCurrentIndex(ok && index >= 0 && index < combo->count() ? index : -1);
+    }
+    m_values.insert(opt.Name, combo);
+    connect(combo, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &MTESettingsEdit::OnDropIdx);
+    connect(combo, &QComboBox::editTextChanged, this, &MTESettingsEdit::OnModified);
+    return combo;
+}
+
 void MTESettingsEdit::BuildSourceForm(const DataCfg::TDataSource& desc, const QVariantMap& settings) {
     m_work = desc.Config;
     m_workSet = desc.Set;
@@ -448,73 +515,15 @@ void MTESettingsEdit::BuildSourceForm(const DataCfg::TDataSource& desc, const QV
             break;
         }
         case DataCfg::CO_Text:
-        case DataCfg::CO_Password: {
-            auto* edit = new QLineEdit(shown, m_editCont);
-            if (opt.Type == DataCfg::CO_Password)
-                edit->setEchoMode(QLineEdit::Password);
-            edit->setProperty(kKey, opt.Name);
-            row->addWidget(edit, stretch);
-            m_values.insert(opt.Name, edit);
-            connect(edit, &QLineEdit::textEdited, this, &MTESettingsEdit::OnModified);
-            connect(edit, &QLineEdit::returnPressed, this, &MTESettingsEdit::OnReturnPressed);
+        case DataCfg::CO_Password:
+            row->addWidget(MakeSourceEdit(opt, shown), stretch);
             break;
-        }
-        case DataCfg::CO_Check: {
-            auto* check = new QCheckBox(TranslateAtName(opt.Text), m_editCont);
-            check->setTristate(shown == QLatin1String("1"));
-            check->setCheckState(shown == QLatin1String("true") || shown == QLatin1String("2") ? Qt::Checked
-                                 : shown == QLatin1String("1")                                 ? Qt::PartiallyChecked
-                                                                                               : Qt::Unchecked);
-            row->addWidget(check, stretch);
-            m_values.insert(opt.Name, check);
-            connect(check, &QCheckBox::stateChanged, this, &MTESettingsEdit::OnModified);
+        case DataCfg::CO_Check:
+            row->addWidget(MakeSourceCheck(opt, shown), stretch);
             break;
-        }
-        case DataCfg::CO_Drop: {
-            auto* combo = new QComboBoxEx(m_editCont);
-            combo->setProperty(kKey, opt.Name);
-            bool editable = false;
-            static const QStringList markers = {QStringLiteral("imagefile"), QStringLiteral("soundfile"),
-                                                QStringLiteral("shortcut"),  QStringLiteral("startapp"),
-                                                QStringLiteral("openfile"),  QStringLiteral("openurl"),
-                                                QStringLiteral("macro")};
-            const QStringList texts = {tr("choose file ..."),
-                                       tr("choose file ..."),
-                                       tr("Assign a shortcut ..."),
-                                       tr("Start an application ..."),
-                                       tr("Open any (file/document/website) ..."),
-                                       tr("Open a website ..."),
-                                       tr("Assign a macro ...")};
-            for (const QString& item : opt.Items) {
-                if (item == QLatin1String("<hr>")) {
-                    combo->insertSeparator(combo->count());
-                    continue;
-                }
-                const int m = item.startsWith(QLatin1Char('<')) && item.endsWith(QLatin1Char('>'))
-                                  ? markers.indexOf(item.mid(1, item.size() - 2))
-                                  : -1;
-                if (m >= 0) {
-                    combo->addItem(texts.at(m), markers.at(m));
-                    editable = true;
-                } else {
-                    combo->addItem(TranslateAtName(item));
-                }
-            }
-            combo->setEditable(editable);
-            if (editable) {
-                combo->SelectText(shown);
-            } else {
-                bool ok = false;
-                const int index = shown.toInt(&ok);
-                // An index the list does not have stays unselected and is written back unchanged.
-                combo->setCurrentIndex(ok && index >= 0 && index < combo->count() ? index : -1);
-            }
-            row->addWidget(combo, 0);
-            m_values.insert(opt.Name, combo);
-            connect(combo, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &MTESettingsEdit::OnDropIdx);
-            connect(combo, &QComboBox::editTextChanged, this, &MTESettingsEdit::OnModified);
+        case DataCfg::CO_Drop:
+            row->addWidget(MakeSourceDrop(opt, shown), 0);
             break;
-        }
         case DataCfg::CO_Group: {
             auto* group = new QGroupBox(TranslateAtName(opt.Text), m_editCont);
             m_editLayout->addWidget(group);

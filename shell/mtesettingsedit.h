@@ -90,6 +90,12 @@ private:
     void ClearPage();
     void BuildProgramPage();
     void BuildSourceForm(const DataCfg::TDataSource& desc, const QVariantMap& settings);
+    // The value widgets of a data source's form, for the option with its shown value; each is a form value.
+    QWidget* MakeSourceEdit(const DataCfg::TConfigOption& opt, const QString& shown);
+    QWidget* MakeSourceCheck(const DataCfg::TConfigOption& opt, const QString& shown);
+    // A drop-down of the option's items; action markers ("<macro>", ...) make it editable, with the action's
+    // text as the item.
+    QWidget* MakeSourceDrop(const DataCfg::TConfigOption& opt, const QString& shown);
     void AddHeaderImage(const QString& iconRef, const QString& title);
     void WriteProgramSettings();
     // The form's values written over the given settings map.
