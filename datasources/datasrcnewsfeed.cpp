@@ -38,6 +38,119 @@ QDateTime ReadFeedDate(const QString& text) {
     return when;
 }
 
+// What reading a feed has seen so far: the feed's title, the item being read and the element whose text comes.
+class FeedReading {
+public:
+    // An element starts: it may tell the kind of body (a feed, an HTML page), a feed link of a page, an item,
+    // or the item's link.
+    void Start(const QXmlStreamReader& reader, DataSrcNewsFeed::ParseResult& result, const QString& address) {
+        EndText();
+        m_element = reader.name().toString();
+        if (!result.isFeed) {
+            if (m_element == QLatin1String("feed") || m_element == QLatin1String("rss"))
+                result.isFeed = true;
+            else if (m_element == QLatin1String("html"))
+                result.isHtml = true;
+        }
+        if (m_element == QLatin1String("link")) {
+            const QXmlStreamAttributes attributes = reader.attributes();
+            if (m_inItem && m_itemLink.isEmpty())
+                m_itemLink = attributes.value(QLatin1String("href")).toString();
+            if (result.isHtml) {
+                const QStringRef type = attributes.value(QLatin1String("type"));
+                if (type == QLatin1String("application/atom+xml") || type == QLatin1String("application/rss+xml")) {
+                    // Resolved against the page, so root-relative and relative links point where meant.
+                    const QString href = attributes.value(QLatin1String("href")).toString();
+                    result.foundFeeds.append(QUrl(address).resolved(QUrl(href)).toString());
+                }
+            }
+        } else if (m_element == QLatin1String("entry") || m_element == QLatin1String("item")) {
+            m_inItem = true;
+        }
+    }
+
+    // An element ends. The end of an item with a time, a title and a feed title gives its entry and key (true).
+    bool End(const QStringRef& name, bool isFeed, qint64* key, QVariantMap* entry) {
+        EndText();
+        m_element.clear();
+        if (!(isFeed && name == QLatin1String("entry")) && name != QLatin1String("item"))
+            return false;
+        const bool whole = m_itemTime != 0 && !m_feedTitle.isEmpty() && !m_itemTitle.isEmpty();
+        if (whole) {
+            *key = DataSrcCommon::EntryKey(m_itemTime, m_itemId.isEmpty() ? m_itemTitle : m_itemId);
+            entry->insert(QStringLiteral("title"), m_feedTitle);
+            entry->insert(QStringLiteral("text"), m_itemTitle);
+            entry->insert(QStringLiteral("link"), m_itemLink);
+            entry->insert(QStringLiteral("id"), m_itemId);
+            entry->insert(QStringLiteral("time"), *key);
+        }
+        m_itemTitle.clear();
+        m_itemLink.clear();
+        m_itemId.clear();
+        m_itemTime = 0;
+        m_inItem = false;
+        return whole;
+    }
+
+    // Text of one element can come in several pieces (around entity references): later pieces are added to
+    // what the first one set.
+    void Text(const QString& text, bool whitespace) {
+        if (m_continuing) {
+            if (m_setFeedTitle)
+                m_feedTitle += text;
+            if (m_setItemTitle)
+                m_itemTitle += text;
+            if (m_setLink)
+                m_itemLink += text;
+            if (m_setId)
+                m_itemId += text;
+            return;
+        }
+        if (whitespace)
+            return;
+        m_setFeedTitle = m_setItemTitle = m_setLink = m_setId = false;
+        if (m_element == QLatin1String("title")) {
+            if (m_feedTitle.isEmpty()) {
+                m_feedTitle = text;
+                m_setFeedTitle = true;
+            }
+            if (m_inItem) {
+                m_itemTitle = text;
+                m_setItemTitle = true;
+            }
+        } else if (m_element == QLatin1String("link")) {
+            if (m_inItem) {
+                m_itemLink = text;
+                m_setLink = true;
+            }
+        } else if (m_element == QLatin1String("id") || m_element == QLatin1String("guid")) {
+            if (m_inItem) {
+                m_itemId = text;
+                m_setId = true;
+            }
+        } else if (m_element == QLatin1String("published") || m_element == QLatin1String("updated") ||
+                   m_element == QLatin1String("pubDate")) {
+            if (m_inItem) {
+                const QDateTime when = ReadFeedDate(text.trimmed());
+                if (when.isValid() && (m_element != QLatin1String("updated") || m_itemTime == 0))
+                    m_itemTime = when.toMSecsSinceEpoch();
+            }
+        }
+        m_continuing = true;
+    }
+
+    // The text met next belongs to no earlier piece.
+    void EndText() { m_continuing = false; }
+
+private:
+    bool m_inItem = false;
+    QString m_element;
+    QString m_feedTitle, m_itemTitle, m_itemLink, m_itemId;
+    qint64 m_itemTime = 0;
+    bool m_continuing = false;
+    bool m_setFeedTitle = false, m_setItemTitle = false, m_setLink = false, m_setId = false;
+};
+
 } // namespace
 
 DataSrcNewsFeed::DataSrcNewsFeed(QObject* parent) : IIncomingDataSource(parent) {
@@ -463,15 +576,7 @@ DataSrcNewsFeed::ParseResult DataSrcNewsFeed::ParseHttpResult(const QByteArray& 
     QLOG_DEBUG() << "DataSrcNewsFeed::ParseHttpResult:" << body.size() << address;
 
     ParseResult result;
-    bool inItem = false;
-    QString currentName;
-    QString feedTitle, itemTitle, itemLink, itemId;
-    qint64 itemTime = 0;
-    // Text of one element can come in several pieces (around entity references): later pieces are added to
-    // what the first one set.
-    bool continuing = false;
-    bool lastSetFeedTitle = false, lastSetItemTitle = false, lastSetLink = false, lastSetId = false;
-
+    FeedReading feed;
     HtmlEntityResolver entities;
     QXmlStreamReader reader(body);
     reader.setEntityResolver(&entities);
@@ -488,107 +593,21 @@ DataSrcNewsFeed::ParseResult DataSrcNewsFeed::ParseHttpResult(const QByteArray& 
             reader.clear();
             reader.addData(tidiedBody);
             result.tidied = true;
-            continuing = false;
-            continue;
+            feed.EndText();
+        } else if (token == QXmlStreamReader::StartElement) {
+            feed.Start(reader, result, address);
+        } else if (token == QXmlStreamReader::EndElement) {
+            QVariantMap entry;
+            qint64 key = 0;
+            if (feed.End(reader.name(), result.isFeed, &key, &entry)) {
+                ++result.itemCount;
+                // A test only counts what it finds.
+                if (!mTestRunning)
+                    StoreEntry(key, entry);
+            }
+        } else if (token == QXmlStreamReader::Characters) {
+            feed.Text(reader.text().toString(), reader.isWhitespace());
         }
-        if (token == QXmlStreamReader::StartElement) {
-            continuing = false;
-            currentName = reader.name().toString();
-            if (!result.isFeed) {
-                if (currentName == QLatin1String("feed") || currentName == QLatin1String("rss"))
-                    result.isFeed = true;
-                else if (currentName == QLatin1String("html"))
-                    result.isHtml = true;
-            }
-            if (currentName == QLatin1String("link")) {
-                const QXmlStreamAttributes attributes = reader.attributes();
-                if (inItem && itemLink.isEmpty())
-                    itemLink = attributes.value(QLatin1String("href")).toString();
-                if (result.isHtml) {
-                    const QStringRef type = attributes.value(QLatin1String("type"));
-                    if (type == QLatin1String("application/atom+xml") || type == QLatin1String("application/rss+xml")) {
-                        // Resolved against the page, so root-relative and relative links point where meant.
-                        const QString href = attributes.value(QLatin1String("href")).toString();
-                        result.foundFeeds.append(QUrl(address).resolved(QUrl(href)).toString());
-                    }
-                }
-            } else if (currentName == QLatin1String("entry") || currentName == QLatin1String("item")) {
-                inItem = true;
-            }
-            continue;
-        }
-        if (token == QXmlStreamReader::EndElement) {
-            continuing = false;
-            const QStringRef name = reader.name();
-            if ((result.isFeed && name == QLatin1String("entry")) || name == QLatin1String("item")) {
-                if (itemTime != 0 && !feedTitle.isEmpty() && !itemTitle.isEmpty()) {
-                    const qint64 key = DataSrcCommon::EntryKey(itemTime, itemId.isEmpty() ? itemTitle : itemId);
-                    QVariantMap entry;
-                    entry.insert(QStringLiteral("title"), feedTitle);
-                    entry.insert(QStringLiteral("text"), itemTitle);
-                    entry.insert(QStringLiteral("link"), itemLink);
-                    entry.insert(QStringLiteral("id"), itemId);
-                    entry.insert(QStringLiteral("time"), key);
-                    ++result.itemCount;
-                    // A test only counts what it finds.
-                    if (!mTestRunning)
-                        StoreEntry(key, entry);
-                }
-                itemTitle.clear();
-                itemLink.clear();
-                itemId.clear();
-                itemTime = 0;
-                inItem = false;
-            }
-            currentName.clear();
-            continue;
-        }
-        if (token != QXmlStreamReader::Characters)
-            continue;
-
-        const QString text = reader.text().toString();
-        if (continuing) {
-            if (lastSetFeedTitle)
-                feedTitle += text;
-            if (lastSetItemTitle)
-                itemTitle += text;
-            if (lastSetLink)
-                itemLink += text;
-            if (lastSetId)
-                itemId += text;
-            continue;
-        }
-        if (reader.isWhitespace())
-            continue;
-        lastSetFeedTitle = lastSetItemTitle = lastSetLink = lastSetId = false;
-        if (currentName == QLatin1String("title")) {
-            if (feedTitle.isEmpty()) {
-                feedTitle = text;
-                lastSetFeedTitle = true;
-            }
-            if (inItem) {
-                itemTitle = text;
-                lastSetItemTitle = true;
-            }
-        } else if (currentName == QLatin1String("link")) {
-            if (inItem) {
-                itemLink = text;
-                lastSetLink = true;
-            }
-        } else if (currentName == QLatin1String("id") || currentName == QLatin1String("guid")) {
-            if (inItem) {
-                itemId = text;
-                lastSetId = true;
-            }
-        } else if (currentName == QLatin1String("published") || currentName == QLatin1String("updated") ||
-                   currentName == QLatin1String("pubDate")) {
-            if (inItem) {
-                const QDateTime when = ReadFeedDate(text.trimmed());
-                if (when.isValid() && (currentName != QLatin1String("updated") || itemTime == 0))
-                    itemTime = when.toMSecsSinceEpoch();
-            }
-        }
-        continuing = true;
     }
     if (mTestRunning) {
         if (result.isHtml) {
