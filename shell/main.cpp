@@ -20,28 +20,83 @@
 #include <QDir>
 #include <QThread>
 
+namespace {
+// Discovery answers from here on: the toolkit, the window and the configuration take a while to start, and the
+// phone server takes these sockets over when it opens. False when another instance holds the ports.
+bool StartDiscoveryEarly() {
+    QHostAddress serverAddress;
+    quint16 tcpPort = 0, udpPort = 0;
+    EarlySockets::Endpoints(serverAddress, tcpPort, udpPort);
+    return EarlySockets::Start(serverAddress, tcpPort, udpPort,
+                               HttpReply::InfoText(PAL::GetComputerName(), PAL::GetOSName(), PAL::GetMachineId()));
+}
+
+// Another instance serves this session: it gets our command line.
+void HandOverToRunningInstance(MervApp& app) {
+    EarlySockets::Stop();
+    app.sendMessage(QStringLiteral("activate"), MervApp::SendTimeoutMs);
+    for (const QString& arg : QCoreApplication::arguments())
+        app.sendMessage(QStringLiteral("arg: ") + arg, MervApp::SendTimeoutMs);
+}
+
+// Woken, the sampler ends at once instead of after its current sleep; its report goes to the log file.
+void StopProfiler(ProfileThread* profileThread, QsLogging::Destination* fileDest) {
+    profileThread->RequestStop();
+    ProfileWakeSamplers();
+    {
+        PROFILE_SCOPE("idle");
+        profileThread->wait();
+    }
+    QLOG_INFO() << "main: profiler stopped";
+    fileDest->write(ProfileReportText());
+}
+
+// The program from its composition root to the end of its event loop: the window shown, wired to another
+// start's messages and the termination signals, and the user configuration written back at the end. The
+// profiler stops before the program is taken down.
+int RunProgram(MervApp& app, const StartOptions& options, ProfileThread* profileThread,
+               QsLogging::Destination* fileDest) {
+    Composition program;
+    MervexWnd* wnd = program.Window();
+    app.setActivationWindow(wnd, true);
+    wnd->show();
+    QObject::connect(&app, &MervApp::messageReceived, wnd, &MervexWnd::OnAppMessageReceived);
+    if (options.showLog)
+        wnd->ShowLogger();
+    // A logout, Ctrl+C or a closed terminal ends the program as its Quit does, with its saves.
+    TermSignals termSignals;
+    termSignals.Install();
+    QObject::connect(&termSignals, &TermSignals::Received, wnd, [wnd] {
+        if (!wnd->close())
+            QLOG_WARN() << "main: the close sequence was refused; the program goes on";
+    });
+    // A headless check of the whole start and stop: quit through the close sequence once started.
+    if (QCoreApplication::arguments().contains(QStringLiteral("--smoke")))
+        QObject::connect(wnd, &MervexWnd::StartupFinished, wnd, &MervexWnd::close, Qt::QueuedConnection);
+
+    const int rc = app.exec();
+    QLOG_INFO() << "main: event loop ended with" << rc;
+
+    // Only a configuration that was loaded is written back: defaults must not replace the user's file.
+    if (wnd->IsUserCfgLoaded()) {
+        const QString error = program.Parts().cfg->SaveUserCfg();
+        QLOG_INFO() << "main: user configuration saved" << error;
+    }
+    StopProfiler(profileThread, fileDest);
+    return rc;
+}
+} // namespace
+
 int main(int argc, char* argv[]) {
     // The crash log and the log file live here; the folder must exist before either is written.
     const QString tempDir = MervexGlobals::PrivateTempRoot() + QStringLiteral("/MERVEX/Velli-Chor");
     InstallCrashHandler((tempDir + QStringLiteral("/crashlog.txt")).toLocal8Bit().constData());
     QDir().mkpath(tempDir);
 
-    // Discovery answers from here on: the toolkit, the window and the configuration take a while to start,
-    // and the phone server takes these sockets over when it opens. Another instance holds the ports.
-    QHostAddress serverAddress;
-    quint16 tcpPort = 0, udpPort = 0;
-    EarlySockets::Endpoints(serverAddress, tcpPort, udpPort);
-    const bool early =
-        EarlySockets::Start(serverAddress, tcpPort, udpPort,
-                            HttpReply::InfoText(PAL::GetComputerName(), PAL::GetOSName(), PAL::GetMachineId()));
-
+    const bool early = StartDiscoveryEarly();
     MervApp app(argc, argv);
     if (app.isRunning()) {
-        EarlySockets::Stop();
-        // Another instance serves this session: it gets our command line and we end.
-        app.sendMessage(QStringLiteral("activate"), MervApp::SendTimeoutMs);
-        for (const QString& arg : QCoreApplication::arguments())
-            app.sendMessage(QStringLiteral("arg: ") + arg, MervApp::SendTimeoutMs);
+        HandOverToRunningInstance(app);
         return 0;
     }
 
@@ -68,49 +123,9 @@ int main(int argc, char* argv[]) {
     PAL::Init();
     QLOG_INFO() << "main: platform layer started";
 
-    const QStringList args = QCoreApplication::arguments();
-    const StartOptions options = StartOptions::Parse(args);
+    const StartOptions options = StartOptions::Parse(QCoreApplication::arguments());
     LanguageOverride() = options.language;
-
-    int rc = 0;
-    {
-        Composition program;
-        MervexWnd* wnd = program.Window();
-        app.setActivationWindow(wnd, true);
-        wnd->show();
-        QObject::connect(&app, &MervApp::messageReceived, wnd, &MervexWnd::OnAppMessageReceived);
-        if (options.showLog)
-            wnd->ShowLogger();
-        // A logout, Ctrl+C or a closed terminal ends the program as its Quit does, with its saves.
-        TermSignals termSignals;
-        termSignals.Install();
-        QObject::connect(&termSignals, &TermSignals::Received, wnd, [wnd] {
-            if (!wnd->close())
-                QLOG_WARN() << "main: the close sequence was refused; the program goes on";
-        });
-        // A headless check of the whole start and stop: quit through the close sequence once started.
-        if (args.contains(QStringLiteral("--smoke")))
-            QObject::connect(wnd, &MervexWnd::StartupFinished, wnd, &MervexWnd::close, Qt::QueuedConnection);
-
-        rc = app.exec();
-        QLOG_INFO() << "main: event loop ended with" << rc;
-
-        // Only a configuration that was loaded is written back: defaults must not replace the user's file.
-        if (wnd->IsUserCfgLoaded()) {
-            const QString error = program.Parts().cfg->SaveUserCfg();
-            QLOG_INFO() << "main: user configuration saved" << error;
-        }
-
-        // Woken, the sampler ends at once instead of after its current sleep.
-        profileThread->RequestStop();
-        ProfileWakeSamplers();
-        {
-            PROFILE_SCOPE("idle");
-            profileThread->wait();
-        }
-        QLOG_INFO() << "main: profiler stopped";
-        fileDest->write(ProfileReportText());
-    }
+    const int rc = RunProgram(app, options, profileThread, fileDest);
     QLOG_INFO() << "main: main window destroyed";
     EarlySockets::Stop();
     PAL::Exit();
