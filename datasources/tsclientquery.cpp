@@ -342,138 +342,141 @@ void TSClientQuery::SendEventRegistration(const char* command, const QString& ha
 
 void TSClientQuery::ProcessConnectedLine(const QString& line) {
     const QString first = FirstWord(line);
+    if (line.startsWith(QLatin1String("selected schandlerid=")))
+        OnHandlerSelected(line);
+    else if (first == QLatin1String("notifytextmessage"))
+        OnTextMessage(line);
+    else if (first == QLatin1String("notifycliententerview"))
+        OnClientEnterView(line);
+    else if (first == QLatin1String("notifyclientleftview"))
+        OnClientLeftView(line);
+    else if (first == QLatin1String("notifyclientmoved"))
+        OnClientMoved(line);
+    else if (first.startsWith(QLatin1String("path=")))
+        m_channelPath = ParseParams(line).value(QStringLiteral("path"));
+    else if (first.startsWith(QLatin1String("clid=")))
+        OnClientIds(line);
+    else if (first == QLatin1String("notifytalkstatuschange"))
+        OnTalkStatus(line);
+    // Error status lines and answers we did not ask for are of no interest.
+}
 
-    if (line.startsWith(QLatin1String("selected schandlerid="))) {
-        const QString id = ParseParams(line).value(QStringLiteral("schandlerid"));
-        if (!IsNumericId(id)) {
-            QLOG_DEBUG() << "TSClientQuery::ProcessLine: bad handler id:" << id.left(64);
-            return;
-        }
-        if (id == m_handlerId) {
-            SendCmd(QStringLiteral("whoami"));
-            return;
-        }
-        if (!m_handlerId.isEmpty())
-            SendEventRegistration("clientnotifyunregister", m_handlerId);
-        m_handlerId = id;
-        SendEventRegistration("clientnotifyregister", id);
-        ClearModel();
+void TSClientQuery::OnHandlerSelected(const QString& line) {
+    const QString id = ParseParams(line).value(QStringLiteral("schandlerid"));
+    if (!IsNumericId(id)) {
+        QLOG_DEBUG() << "TSClientQuery::ProcessLine: bad handler id:" << id.left(64);
+        return;
+    }
+    if (id == m_handlerId) {
         SendCmd(QStringLiteral("whoami"));
         return;
     }
+    if (!m_handlerId.isEmpty())
+        SendEventRegistration("clientnotifyunregister", m_handlerId);
+    m_handlerId = id;
+    SendEventRegistration("clientnotifyregister", id);
+    ClearModel();
+    SendCmd(QStringLiteral("whoami"));
+}
 
-    if (first == QLatin1String("notifytextmessage")) {
-        const QHash<QString, QString> p = ParseParams(line);
-        const QString msg = p.value(QStringLiteral("msg"));
-        const QString invokerName = p.value(QStringLiteral("invokername"));
-        const QString invokerId = p.value(QStringLiteral("invokerid"));
-        const QString targetMode = p.value(QStringLiteral("targetmode"));
-        StoreClient(invokerId, invokerName);
-        QString target;
-        if (targetMode == QLatin1String("2"))
-            target = QStringLiteral("ch,") + m_ownChannelId;
-        else if (targetMode == QLatin1String("1"))
-            target =
-                QStringLiteral("cl,") + (invokerId == m_ownClientId ? p.value(QStringLiteral("target")) : invokerId);
-        emit ChatMsg(invokerName, msg, target);
-        return;
+void TSClientQuery::OnTextMessage(const QString& line) {
+    const QHash<QString, QString> p = ParseParams(line);
+    const QString msg = p.value(QStringLiteral("msg"));
+    const QString invokerName = p.value(QStringLiteral("invokername"));
+    const QString invokerId = p.value(QStringLiteral("invokerid"));
+    const QString targetMode = p.value(QStringLiteral("targetmode"));
+    StoreClient(invokerId, invokerName);
+    QString target;
+    if (targetMode == QLatin1String("2"))
+        target = QStringLiteral("ch,") + m_ownChannelId;
+    else if (targetMode == QLatin1String("1"))
+        target = QStringLiteral("cl,") + (invokerId == m_ownClientId ? p.value(QStringLiteral("target")) : invokerId);
+    emit ChatMsg(invokerName, msg, target);
+}
+
+void TSClientQuery::OnClientEnterView(const QString& line) {
+    const QHash<QString, QString> p = ParseParams(line);
+    const QString nickname = p.value(QStringLiteral("client_nickname"));
+    StoreClient(p.value(QStringLiteral("clid")), nickname);
+    if (p.value(QStringLiteral("ctid")) == m_ownChannelId) {
+        AddChannelClient(nickname);
+        emit ClientEnter(nickname);
     }
+}
 
-    if (first == QLatin1String("notifycliententerview")) {
-        const QHash<QString, QString> p = ParseParams(line);
-        const QString nickname = p.value(QStringLiteral("client_nickname"));
-        StoreClient(p.value(QStringLiteral("clid")), nickname);
-        if (p.value(QStringLiteral("ctid")) == m_ownChannelId) {
-            AddChannelClient(nickname);
-            emit ClientEnter(nickname);
-        }
-        return;
+void TSClientQuery::OnClientLeftView(const QString& line) {
+    const QHash<QString, QString> p = ParseParams(line);
+    const QString clid = p.value(QStringLiteral("clid"));
+    const auto it = m_clients.constFind(clid);
+    if (it != m_clients.constEnd()) {
+        const QString nickname = it.value();
+        m_channelClients.removeAll(nickname);
+        if (p.value(QStringLiteral("cfid")) == m_ownChannelId)
+            emit ClientLeave(nickname);
     }
+}
 
-    if (first == QLatin1String("notifyclientleftview")) {
-        const QHash<QString, QString> p = ParseParams(line);
-        const QString clid = p.value(QStringLiteral("clid"));
-        const auto it = m_clients.constFind(clid);
+void TSClientQuery::OnClientMoved(const QString& line) {
+    const QHash<QString, QString> p = ParseParams(line);
+    const QString clid = p.value(QStringLiteral("clid"));
+    const auto it = m_clients.constFind(clid);
+    if (p.value(QStringLiteral("ctid")) != m_ownChannelId) {
         if (it != m_clients.constEnd()) {
             const QString nickname = it.value();
             m_channelClients.removeAll(nickname);
-            if (p.value(QStringLiteral("cfid")) == m_ownChannelId)
-                emit ClientLeave(nickname);
+            emit ClientLeave(nickname);
         }
-        return;
+    } else if (it == m_clients.constEnd()) {
+        SendCmd(QStringLiteral("clientlist"));
+    } else {
+        const QString nickname = it.value();
+        AddChannelClient(nickname);
+        emit ClientEnter(nickname);
     }
+}
 
-    if (first == QLatin1String("notifyclientmoved")) {
+void TSClientQuery::OnClientIds(const QString& line) {
+    if (line.contains(QLatin1String("client_nickname"))) {
+        m_clients.clear();
+        m_channelClients.clear();
+        const QStringList entries = line.split(QLatin1Char('|'));
+        for (const QString& entry : entries) {
+            const QHash<QString, QString> p = ParseParams(entry);
+            const QString clid = p.value(QStringLiteral("clid"));
+            const QString nickname = p.value(QStringLiteral("client_nickname"));
+            if (clid.isEmpty() || nickname.isEmpty())
+                continue;
+            StoreClient(clid, nickname);
+            if (p.value(QStringLiteral("cid")) == m_ownChannelId)
+                AddChannelClient(nickname);
+        }
+    } else {
         const QHash<QString, QString> p = ParseParams(line);
-        const QString clid = p.value(QStringLiteral("clid"));
-        const auto it = m_clients.constFind(clid);
-        if (p.value(QStringLiteral("ctid")) != m_ownChannelId) {
-            if (it != m_clients.constEnd()) {
-                const QString nickname = it.value();
-                m_channelClients.removeAll(nickname);
-                emit ClientLeave(nickname);
-            }
-        } else if (it == m_clients.constEnd()) {
-            SendCmd(QStringLiteral("clientlist"));
-        } else {
-            const QString nickname = it.value();
-            AddChannelClient(nickname);
-            emit ClientEnter(nickname);
-        }
-        return;
-    }
-
-    if (first.startsWith(QLatin1String("path="))) {
-        m_channelPath = ParseParams(line).value(QStringLiteral("path"));
-        return;
-    }
-
-    if (first.startsWith(QLatin1String("clid="))) {
-        if (line.contains(QLatin1String("client_nickname"))) {
+        m_ownClientId = p.value(QStringLiteral("clid"));
+        const QString cid = p.value(QStringLiteral("cid"));
+        if (cid != m_ownChannelId) {
             m_clients.clear();
             m_channelClients.clear();
-            const QStringList entries = line.split(QLatin1Char('|'));
-            for (const QString& entry : entries) {
-                const QHash<QString, QString> p = ParseParams(entry);
-                const QString clid = p.value(QStringLiteral("clid"));
-                const QString nickname = p.value(QStringLiteral("client_nickname"));
-                if (clid.isEmpty() || nickname.isEmpty())
-                    continue;
-                StoreClient(clid, nickname);
-                if (p.value(QStringLiteral("cid")) == m_ownChannelId)
-                    AddChannelClient(nickname);
-            }
-        } else {
-            const QHash<QString, QString> p = ParseParams(line);
-            m_ownClientId = p.value(QStringLiteral("clid"));
-            const QString cid = p.value(QStringLiteral("cid"));
-            if (cid != m_ownChannelId) {
-                m_clients.clear();
-                m_channelClients.clear();
-                SendCmd(QStringLiteral("channelconnectinfo"));
-            }
-            SendCmd(QStringLiteral("clientlist"));
-            m_ownChannelId = cid;
+            SendCmd(QStringLiteral("channelconnectinfo"));
         }
-        return;
+        SendCmd(QStringLiteral("clientlist"));
+        m_ownChannelId = cid;
     }
+}
 
-    if (first == QLatin1String("notifytalkstatuschange")) {
-        const QHash<QString, QString> p = ParseParams(line);
-        bool ok = false;
-        const bool talking = p.value(QStringLiteral("status")).toInt(&ok) != 0 && ok;
-        const auto it = m_clients.constFind(p.value(QStringLiteral("clid")));
-        if (it == m_clients.constEnd())
-            return;
-        const QString nickname = it.value();
-        if (talking) {
-            if (m_speakers.size() < kMaxClients)
-                m_speakers.append(nickname);
-        } else {
-            m_speakers.removeOne(nickname);
-        }
-        emit ClientSpeakStatus(nickname, talking);
+void TSClientQuery::OnTalkStatus(const QString& line) {
+    const QHash<QString, QString> p = ParseParams(line);
+    bool ok = false;
+    const bool talking = p.value(QStringLiteral("status")).toInt(&ok) != 0 && ok;
+    const auto it = m_clients.constFind(p.value(QStringLiteral("clid")));
+    if (it == m_clients.constEnd())
         return;
+    const QString nickname = it.value();
+    if (talking) {
+        if (m_speakers.size() < kMaxClients)
+            m_speakers.append(nickname);
+    } else {
+        m_speakers.removeOne(nickname);
     }
-    // Error status lines and answers we did not ask for are of no interest.
+    emit ClientSpeakStatus(nickname, talking);
 }

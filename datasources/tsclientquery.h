@@ -87,6 +87,15 @@ public slots:
 private:
     void ProcessLine(const QString& line);
     void ProcessConnectedLine(const QString& line);
+    // The lines of a connected query, one kind each.
+    void OnHandlerSelected(const QString& line);
+    void OnTextMessage(const QString& line);
+    void OnClientEnterView(const QString& line);
+    void OnClientLeftView(const QString& line);
+    void OnClientMoved(const QString& line);
+    // "clid=..." lines: the client list (with nicknames) or our own client and channel (whoami).
+    void OnClientIds(const QString& line);
+    void OnTalkStatus(const QString& line);
     void ClearModel();
     void StoreClient(const QString& clid, const QString& nickname);
     void AddChannelClient(const QString& nickname);
