@@ -18,6 +18,7 @@
 #include "shell/termsignals.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QThread>
 
 namespace {
@@ -31,12 +32,15 @@ bool StartDiscoveryEarly() {
                                HttpReply::InfoText(PAL::GetComputerName(), PAL::GetOSName(), PAL::GetMachineId()));
 }
 
-// Another instance serves this session: it gets our command line.
+// Another instance serves this session: it gets our command line. A package path is made absolute here, in
+// this start's folder: the other instance runs in a folder of its own.
 void HandOverToRunningInstance(MervApp& app) {
     EarlySockets::Stop();
     app.sendMessage(QStringLiteral("activate"), MervApp::SendTimeoutMs);
-    for (const QString& arg : QCoreApplication::arguments())
-        app.sendMessage(QStringLiteral("arg: ") + arg, MervApp::SendTimeoutMs);
+    for (const QString& arg : QCoreApplication::arguments()) {
+        const QString handed = IsPackagePath(arg) ? QFileInfo(arg).absoluteFilePath() : arg;
+        app.sendMessage(QStringLiteral("arg: ") + handed, MervApp::SendTimeoutMs);
+    }
 }
 
 // Woken, the sampler ends at once instead of after its current sleep; its report goes to the log file.

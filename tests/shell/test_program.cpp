@@ -83,7 +83,12 @@ private slots:
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("MERVEX_INSTANCE_NAME"), app->instanceName());
         second.setProcessEnvironment(env);
-        const QStringList args = QStringList() << QStringLiteral("/tmp/a grid.mvlp") << QStringLiteral("-log");
+        // A package named relative to the folder the second start runs in reaches the first one whole.
+        QTemporaryDir folder;
+        second.setWorkingDirectory(folder.path());
+        const QString where = QDir(folder.path()).canonicalPath();
+        const QStringList args = QStringList() << QStringLiteral("/tmp/a grid.mvlp") << QStringLiteral("x.mvlp")
+                                               << QStringLiteral("sub/y.mvlc") << QStringLiteral("-log");
         second.start(QStringLiteral(VELLICHOR_BINARY), args);
         QVERIFY(second.waitForStarted());
         // The messages arrive through this process's event loop.
@@ -95,7 +100,10 @@ private slots:
         for (const QList<QVariant>& m : received)
             messages << m.at(0).toString();
         QCOMPARE(messages, QStringList() << QStringLiteral("activate") << QStringLiteral("arg: " VELLICHOR_BINARY)
-                                         << QStringLiteral("arg: /tmp/a grid.mvlp") << QStringLiteral("arg: -log"));
+                                         << QStringLiteral("arg: /tmp/a grid.mvlp")
+                                         << QStringLiteral("arg: ") + where + QStringLiteral("/x.mvlp")
+                                         << QStringLiteral("arg: ") + where + QStringLiteral("/sub/y.mvlc")
+                                         << QStringLiteral("arg: -log"));
     }
 
     void oversizedMessageIsRefused() {
