@@ -19,6 +19,7 @@
 #include "editor/shortcutpopup.h"
 #include "editor/tilingpopup.h"
 #include "editor/urlpopup.h"
+#include "foundation/droppedfile.h"
 #include "foundation/logger/QsLog.h"
 #include "functions/pal/pal.h"
 #include "functions/plugintools.h"
@@ -1468,14 +1469,7 @@ QMimeData* MTEEditControl::MakeDragData() {
 }
 
 QString MTEEditControl::MatchDroppedFile(const QMimeData* mime) const {
-    if (!mime || !mime->hasFormat(QStringLiteral("FileNameW")))
-        return QString();
-    const QByteArray raw = mime->data(QStringLiteral("FileNameW"));
-    QString path = QString::fromUtf16(reinterpret_cast<const char16_t*>(raw.constData()), raw.size() / 2);
-    const int zero = path.indexOf(QChar(0));
-    if (zero >= 0)
-        path.truncate(zero);
-    path = path.trimmed();
+    const QString path = DroppedFilePath(mime);
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists())
         return QString();
@@ -1512,12 +1506,7 @@ void MTEEditControl::dropEvent(QDropEvent* e) {
     auto* edit = qobject_cast<QLineEdit*>(m_widgets.value(option));
     if (!edit)
         return;
-    const QByteArray raw = e->mimeData()->data(QStringLiteral("FileNameW"));
-    QString path = QString::fromUtf16(reinterpret_cast<const char16_t*>(raw.constData()), raw.size() / 2);
-    const int zero = path.indexOf(QChar(0));
-    if (zero >= 0)
-        path.truncate(zero);
-    edit->setText(path.trimmed());
+    edit->setText(DroppedFilePath(e->mimeData()));
     e->acceptProposedAction();
     RunControlFunc(m_control.OnUpdate);
 }

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 
 #include "config/datacfgrecords.h"
+#include "foundation/droppedfile.h"
 #include "foundation/globals.h"
 #include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
@@ -711,19 +712,6 @@ void MervexWnd::mouseMoveEvent(QMouseEvent* e) {
 void MervexWnd::mouseReleaseEvent(QMouseEvent* e) {
     Q_UNUSED(e);
     m_dragOrigin.setX(-1);
-}
-
-QString MervexWnd::DroppedFilePath(const QMimeData* mime) {
-    QString path;
-    const QString fileNameW = QStringLiteral("FileNameW");
-    if (mime->hasFormat(fileNameW)) {
-        const QByteArray raw = mime->data(fileNameW);
-        path = QString::fromUtf16(reinterpret_cast<const char16_t*>(raw.constData()), raw.size() / 2);
-        path.chop(1); // the terminating NUL
-    } else if (mime->hasUrls() && !mime->urls().isEmpty()) {
-        path = mime->urls().first().toLocalFile();
-    }
-    return path.trimmed();
 }
 
 void MervexWnd::dragEnterEvent(QDragEnterEvent* e) {

@@ -177,8 +177,6 @@ private:
     void MoveMarker(QWidget* button);
     // The end of the start-up: shown, or minimised with "/m".
     void ShowStarted();
-    // The local file a drop carries, or empty.
-    static QString DroppedFilePath(const class QMimeData* mime);
 
     QPoint m_dragOrigin{-1, 0};
     QWidget* m_tabs[MainTabCount] = {};

@@ -36,13 +36,19 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QTreeView>
+#include <QUrl>
 
 #include <algorithm>
 
 namespace {
 
-QMimeData* FileDrop(const QString& path) {
+// A file dropped as the Windows shell hands it over (wide file name) or as a Linux file manager does (URI list).
+QMimeData* FileDrop(const QString& path, bool uriList = false) {
     auto* mime = new QMimeData;
+    if (uriList) {
+        mime->setUrls({QUrl::fromLocalFile(path)});
+        return mime;
+    }
     QString text = path;
     text.append(QChar(0));
     mime->setData(QStringLiteral("FileNameW"),
@@ -389,16 +395,23 @@ private slots:
     void droppedFilesFillTheMatchingOption_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("option");
-        QTest::newRow("png") << "a.png"
-                             << "Image";
-        QTest::newRow("PNG is not *.png") << "b.PNG"
-                                          << "";
-        QTest::newRow("folder") << "dir"
-                                << "Dir";
+        QTest::addColumn<bool>("uriList");
+        for (bool uri : {false, true}) {
+            const char* form = uri ? ", URI list" : ", file name";
+            QTest::addRow("png%s", form) << "a.png"
+                                         << "Image" << uri;
+            QTest::addRow("PNG is not *.png%s", form) << "b.PNG"
+                                                      << "" << uri;
+            QTest::addRow("folder%s", form) << "dir"
+                                            << "Dir" << uri;
+            QTest::addRow("space in name%s", form) << "my icon.png"
+                                                   << "Image" << uri;
+        }
     }
     void droppedFilesFillTheMatchingOption() {
         QFETCH(QString, file);
         QFETCH(QString, option);
+        QFETCH(bool, uriList);
         QWidget top;
         MTEEditControl* ed = FormEditor(&top);
         const QString path = m_user.filePath(file);
@@ -408,7 +421,7 @@ private slots:
             QFile f(path);
             QVERIFY(f.open(QIODevice::WriteOnly));
         }
-        std::unique_ptr<QMimeData> mime(FileDrop(path));
+        std::unique_ptr<QMimeData> mime(FileDrop(path, uriList));
         // The drop reaches the widget whose drag-enter took it.
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(ed, &enter);
