@@ -219,6 +219,4 @@ private:
     QPoint m_pressInCanvas;
     bool m_multiSelect = false;
     bool m_dragging = false;
-    // Set while a press is offered to the view itself, so that the filter lets it through.
-    bool m_offering = false;
 };

@@ -241,9 +241,9 @@ bool GridView::DropControl(QObject* source, const QMimeData* mime, const QPoint&
 // Selection and moving
 
 bool GridView::eventFilter(QObject* watched, QEvent* event) {
-    if (m_offering)
-        return GridCont::eventFilter(watched, event);
     auto* view = qobject_cast<CtrlView*>(watched);
+    if (view && view->IsOfferingPress())
+        return GridCont::eventFilter(watched, event);
     if (view && !Views().contains(view))
         view = nullptr;
     switch (event->type()) {
@@ -274,20 +274,10 @@ bool GridView::eventFilter(QObject* watched, QEvent* event) {
 
 bool GridView::PressOnView(CtrlView* v, QMouseEvent* e) {
     setFocus();
-    if (e->modifiers() == Qt::NoModifier && !m_pressed) {
-        // A control may use the button itself: it is offered the press first, alone (the canvas and the
-        // scroll area around it would take any press that climbed up to them), and a press it takes is
-        // consumed here so that it does not reach the control a second time.
-        m_offering = true;
-        e->setAccepted(false);
-        const bool propagated = !v->testAttribute(Qt::WA_NoMousePropagation);
-        v->setAttribute(Qt::WA_NoMousePropagation);
-        QCoreApplication::sendEvent(v, e);
-        v->setAttribute(Qt::WA_NoMousePropagation, !propagated);
-        m_offering = false;
-        if (e->isAccepted())
-            return true;
-    }
+    // A control may use the button itself; a press it takes is consumed here so that it does not reach the
+    // control a second time.
+    if (e->modifiers() == Qt::NoModifier && !m_pressed && v->OfferPress(e))
+        return true;
     m_multiSelect = (e->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) || IsSelected(v);
     if (!m_multiSelect) {
         for (CtrlView* other : Views())

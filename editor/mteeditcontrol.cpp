@@ -1430,16 +1430,12 @@ bool MTEEditControl::eventFilter(QObject* watched, QEvent* event) {
         }
         return true;
     }
-    if (m_preview && watched == m_preview && !m_offering) {
+    if (m_preview && watched == m_preview && !m_preview->IsOfferingPress()) {
         if (event->type() == QEvent::MouseButtonPress) {
             auto* e = static_cast<QMouseEvent*>(event);
             m_dragOrigin = QPoint(-1000, 0);
             // The preview's own interaction comes first; a press it does not take starts a drag.
-            m_offering = true;
-            e->setAccepted(false);
-            QCoreApplication::sendEvent(m_preview, e);
-            m_offering = false;
-            if (e->isAccepted())
+            if (m_preview->OfferPress(e))
                 return true;
             m_dragOrigin = e->pos();
             e->accept();

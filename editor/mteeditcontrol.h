@@ -156,7 +156,6 @@ private:
     QTimer* m_updateTimer = nullptr;
     QTimer* m_applyTimer = nullptr;
     bool m_applyPending = false;
-    bool m_offering = false;
     uint m_clock = 0;
 
     MTEGridEdit* m_gridEdit = nullptr;

@@ -897,6 +897,19 @@ void CtrlView::BuildRemoteData() {
     }
 }
 
+bool CtrlView::OfferPress(QMouseEvent* e) {
+    if (m_offeringPress)
+        return false;
+    m_offeringPress = true;
+    e->setAccepted(false);
+    const bool stopped = testAttribute(Qt::WA_NoMousePropagation);
+    setAttribute(Qt::WA_NoMousePropagation);
+    QCoreApplication::sendEvent(this, e);
+    setAttribute(Qt::WA_NoMousePropagation, stopped);
+    m_offeringPress = false;
+    return e->isAccepted();
+}
+
 void CtrlView::mousePressEvent(QMouseEvent* e) {
     QWidgetEx::mousePressEvent(e);
     setFocus();

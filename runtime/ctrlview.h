@@ -51,6 +51,12 @@ public:
     // Local mouse buttons that act on the control (right only by default).
     void SetInteractionButtons(Qt::MouseButtons buttons) { m_interactionButtons = buttons; }
     Qt::MouseButtons GetInteractionButtons() const { return m_interactionButtons; }
+    // An editor that moves or drags the control offers it a press first, to this control alone: the press
+    // never climbs to the widgets around it (a canvas, a scroll area, the window, each of which would take
+    // it for a drag of its own). True when the control took it. While it runs, IsOfferingPress() tells the
+    // editor's event filter to stand aside.
+    bool OfferPress(QMouseEvent* e);
+    bool IsOfferingPress() const { return m_offeringPress; }
     // "v" of the record; the overlay grid hides and shows its popup control this way.
     void SetShown(bool shown) { m_shown = shown; }
     bool IsShown() const { return m_shown; }
@@ -263,6 +269,7 @@ private:
     qint64 m_registeredAt = -1;
     QScriptValue m_msgBoxCallback;
     Qt::MouseButtons m_interactionButtons = Qt::RightButton;
+    bool m_offeringPress = false;
     QVariant m_clientData;
     QHash<int, QScriptValue> m_intervals;
     QHash<int, QScriptValue> m_timeouts;

@@ -139,6 +139,28 @@ private slots:
         QCOMPARE(box->currentText(), QStringLiteral("12%"));
     }
 
+    // A left press on the preview is the start of a drag onto a grid: the control is offered it, and it goes
+    // no further up (the main window moves itself by a press that reaches it).
+    void aPressOnThePreviewStaysThere() {
+        struct Window : QWidget {
+            int presses = 0;
+            void mousePressEvent(QMouseEvent* e) override {
+                ++presses;
+                e->accept();
+            }
+        };
+        Window top;
+        MTEEditControl* ed = FormEditor(&top);
+        top.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&top));
+        QTest::mousePress(ed->Preview(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QTest::mouseRelease(ed->Preview(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QCOMPARE(top.presses, 0);
+        // A press beside the preview still reaches the window.
+        QTest::mousePress(&top, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
+        QCOMPARE(top.presses, 1);
+    }
+
     void anEditReachesTheOptionAndThePreview() {
         QWidget top;
         MTEEditControl* ed = FormEditor(&top);
