@@ -71,8 +71,7 @@ QString ImpExpPluginPopUp::RunImport(const QString& pathIn) {
     QString file = pathIn.isEmpty() ? m_path : pathIn;
     if (file.isEmpty())
         file = ExchangeUi::OpenFile(owner, tr("Import Package ..."), user + QStringLiteral("Exchange/"),
-                                    QStringLiteral("*.") + ExchangeUi::GridPackageExt() + QStringLiteral(";*.") +
-                                        ExchangeUi::CtrlPackageExt());
+                                    ExchangeUi::PackageFilter());
     if (file.isEmpty())
         return QString();
     QVariant infoValue;

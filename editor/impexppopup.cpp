@@ -253,8 +253,7 @@ bool ImpExpPopup::PrepareImport() {
     QDir().mkpath(user + QStringLiteral("Import/rsc/"));
     if (m_path.isEmpty())
         m_path = ExchangeUi::OpenFile(this, tr("Import Package ..."), user + QStringLiteral("Exchange/"),
-                                      QStringLiteral("*.") + ExchangeUi::GridPackageExt() + QStringLiteral(";*.") +
-                                          ExchangeUi::CtrlPackageExt());
+                                      ExchangeUi::PackageFilter());
     if (m_path.isEmpty())
         return false;
     QVariant info;
@@ -329,41 +328,29 @@ bool ImpExpPopup::DoImport() {
         ExchangeUi::Ask(this, 1, tr("WARNING"), tr("No items selected."), OK);
         return false;
     }
-    DataCfg* cfg = DataCfg::Instance();
-    if (!cfg)
+    if (!DataCfg::Instance())
         return false;
-    DataCfg::TCtrlSet& mine = cfg->GetMyControlsSet();
+    QList<DataCfg::TCtrlRef> picked;
     for (int i = 0; i < m_pkgControls.Elements.size(); ++i) {
-        if (!indexes.contains(i))
-            continue;
-        const DataCfg::TCtrlRef& in = m_pkgControls.Elements[i];
-        int at = -1;
-        for (int k = 0; k < mine.Elements.size(); ++k)
-            if (mine.Elements[k].Name == in.Name && mine.Elements[k].Category == in.Category)
-                at = k;
-        if (at < 0) {
-            mine.Elements.append(DataCfg::TCtrlRef());
-            at = mine.Elements.size() - 1;
-        }
-        DataCfg::TCtrlRef& entry = mine.Elements[at];
-        entry.Name = in.Name;
-        entry.Category = in.Category;
-        entry.Control = in.Control;
-        entry.Config = in.Config;
-        ControlsImported = true;
+        if (indexes.contains(i))
+            picked << m_pkgControls.Elements[i];
     }
-    const QString saveError = cfg->SaveUserCfg();
-    if (!saveError.isEmpty())
-        ExchangeUi::Ask(this, 3, tr("Error"), saveError, OK);
-    QStringList skipped;
+    QStringList problems;
+    // Written even with no control picked: the import may have added macros that the grids use.
+    const QString saveError = ExchangeUi::SaveToMyControls(picked);
+    if (saveError.isEmpty())
+        ControlsImported = !picked.isEmpty();
+    else
+        problems << tr("The controls were not imported: ") + saveError;
     for (const DataCfg::TGrid& grid : m_pkgGrids) {
         if (!grids.contains(grid.Name))
             continue;
-        if (ExchangeUi::AddImportedGrid(grid, m_editor, true).isEmpty())
-            skipped << grid.Name;
+        QString problem;
+        if (ExchangeUi::AddImportedGrid(grid, m_editor, true, &problem).isEmpty())
+            problems << problem;
     }
-    if (!skipped.isEmpty())
-        QLOG_WARN() << "ImpExpPopup: no free name for the grids" << skipped;
+    if (!problems.isEmpty())
+        ExchangeUi::Ask(this, 3, tr("Error"), problems.join(QLatin1Char('\n')), OK);
     return true;
 }
 
@@ -396,8 +383,10 @@ bool ImpExpPopup::DoExport() {
         package << cfg->FindGrid(name, CustomGridSet);
     const QString folder = PluginTools::GetUserPath() + QStringLiteral("Exchange/");
     QDir().mkpath(folder);
-    const QString file = ExchangeUi::SaveFile(this, tr("Export Package as ..."), folder,
-                                              QStringLiteral("*.") + ExchangeUi::GridPackageExt());
+    const QString file =
+        ExchangeUi::WithExtension(ExchangeUi::SaveFile(this, tr("Export Package as ..."), folder,
+                                                       QStringLiteral("*.") + ExchangeUi::GridPackageExt()),
+                                  ExchangeUi::GridPackageExt());
     if (file.isEmpty())
         return false;
     if (!ExportPackage(file, list, package, info)) {

@@ -1270,27 +1270,15 @@ void MTEEditControl::DoSave() {
     DataCfg* cfg = DataCfg::Instance();
     if (!cfg || m_control.Name.isEmpty() || m_category.isEmpty() || m_entryName.isEmpty())
         return;
-    DataCfg::TCtrlSet& mine = cfg->GetMyControlsSet();
-    DataCfg::TCtrlRef* entry = nullptr;
-    for (DataCfg::TCtrlRef& e : mine.Elements) {
-        if (e.Name == m_entryName && e.Category == m_category) {
-            entry = &e;
-            break;
-        }
-    }
-    if (!entry) {
-        mine.Elements.append(DataCfg::TCtrlRef());
-        entry = &mine.Elements.last();
-    }
-    entry->Name = m_entryName;
-    entry->Category = m_category;
-    entry->Control = m_control.Set.isEmpty() ? m_control.Name : m_control.Set + QLatin1Char(':') + m_control.Name;
     StoreWidgetValues(false);
-    entry->Config = m_control.Config.GetValues();
-    m_listName = mine.Name;
-    const QString error = cfg->SaveUserCfg();
-    if (!error.isEmpty())
-        QLOG_WARN() << "MTEEditControl::DoSave:" << error;
+    const QString error =
+        ExchangeUi::SaveToMyControls({ExchangeUi::MyControlEntry(m_category, m_entryName, m_control)});
+    if (!error.isEmpty()) {
+        // Nothing was saved: the form keeps the edit, so the user can save again once the file can be written.
+        Ask(3, tr("Error"), tr("The control was not saved: ") + error, QMessageBox::Ok);
+        return;
+    }
+    m_listName = cfg->GetMyControlsSet().Name;
     emit ControlsSaved();
 }
 
@@ -1349,8 +1337,9 @@ void MTEEditControl::OnExport() {
     const QString folder = PluginTools::GetUserPath() + QStringLiteral("Exchange/");
     QDir().mkpath(folder);
     const QString filter = QStringLiteral("*.") + CtrlPackageExt;
-    const QString path = m_saveFile ? m_saveFile(tr("Export Control as ..."), folder, filter)
-                                    : QFileDialog::getSaveFileName(this, tr("Export Control as ..."), folder, filter);
+    const QString chosen = m_saveFile ? m_saveFile(tr("Export Control as ..."), folder, filter)
+                                      : ExchangeUi::SaveFile(this, tr("Export Control as ..."), folder, filter);
+    const QString path = ExchangeUi::WithExtension(chosen, CtrlPackageExt);
     if (path.isEmpty())
         return;
     StoreWidgetValues(false);
@@ -1371,8 +1360,7 @@ void MTEEditControl::OnImport(const QString& given) {
     QDir().mkpath(import + QStringLiteral("rsc/"));
     QString path = given;
     if (path.isEmpty()) {
-        path = AskOpenFile(tr("Import Control ..."), exchange,
-                           QStringLiteral("*.") + GridPackageExt + QStringLiteral(";*.") + CtrlPackageExt);
+        path = AskOpenFile(tr("Import Control ..."), exchange, ExchangeUi::PackageFilter());
         if (path.isEmpty())
             return;
     }
@@ -1394,8 +1382,9 @@ void MTEEditControl::OnImport(const QString& given) {
             Ask(3, tr("Error"), tr("Can't import File: ") + path, QMessageBox::Ok);
             return;
         }
-        if (ExchangeUi::AddImportedGrid(grid, m_gridEdit, false).isEmpty())
-            Ask(3, tr("Error"), tr("No free name for the grid: ") + grid.Name, QMessageBox::Ok);
+        QString problem;
+        if (ExchangeUi::AddImportedGrid(grid, m_gridEdit, false, &problem).isEmpty())
+            Ask(3, tr("Error"), problem, QMessageBox::Ok);
         break;
     }
     case EK_Package:

@@ -22,31 +22,16 @@ QString Tr(const char* text) {
 }
 
 // Without the control editor the control lands in the user's own list, where the control panel shows it.
-void AddToMyControls(const QString& entryName, const DataCfg::TControl& control, QWidget* parent) {
-    DataCfg* cfg = DataCfg::Instance();
-    if (!cfg)
-        return;
-    DataCfg::TCtrlSet& mine = cfg->GetMyControlsSet();
+bool AddToMyControls(const QString& entryName, const DataCfg::TControl& control, QWidget* parent) {
     const QString name = entryName.isEmpty() ? control.Name : entryName;
-    int at = -1;
-    for (int i = 0; i < mine.Elements.size(); ++i)
-        if (mine.Elements[i].Name == name && mine.Elements[i].Category.isEmpty())
-            at = i;
-    if (at < 0) {
-        mine.Elements.append(DataCfg::TCtrlRef());
-        at = mine.Elements.size() - 1;
-    }
-    DataCfg::TCtrlRef& entry = mine.Elements[at];
-    entry.Name = name;
-    entry.Control = control.Set.isEmpty() ? control.Name : control.Set + QLatin1Char(':') + control.Name;
-    entry.Config = control.Config.GetValues();
-    const QString error = cfg->SaveUserCfg();
-    if (!error.isEmpty())
+    const QString error = ExchangeUi::SaveToMyControls({ExchangeUi::MyControlEntry(QString(), name, control)});
+    if (!error.isEmpty()) {
         ExchangeUi::Ask(parent, 3, Tr("Error"), error, PopupWnd::OK);
-    else
-        ExchangeUi::Ask(parent, 1, Tr("Control imported"),
-                        Tr("The control '%1' was added to your own controls.").arg(TranslateAtName(name)),
-                        PopupWnd::OK);
+        return false;
+    }
+    ExchangeUi::Ask(parent, 1, Tr("Control imported"),
+                    Tr("The control '%1' was added to your own controls.").arg(TranslateAtName(name)), PopupWnd::OK);
+    return true;
 }
 } // namespace
 
@@ -72,10 +57,9 @@ bool PackageImport::ImportFile(const QString& path, QWidget* parent, MTEGridEdit
             ExchangeUi::Ask(parent, 3, Tr("Error"), Tr("Can't import File: ") + path, PopupWnd::OK);
             return false;
         }
-        if (g_controlHandler)
-            g_controlHandler(entryName, control);
-        else
-            AddToMyControls(entryName, control, parent);
+        if (!g_controlHandler)
+            return AddToMyControls(entryName, control, parent);
+        g_controlHandler(entryName, control);
         return true;
     }
     case EK_Grid: {
@@ -84,8 +68,9 @@ bool PackageImport::ImportFile(const QString& path, QWidget* parent, MTEGridEdit
             ExchangeUi::Ask(parent, 3, Tr("Error"), Tr("Can't import File: ") + path, PopupWnd::OK);
             return false;
         }
-        if (ExchangeUi::AddImportedGrid(grid, editor, false).isEmpty()) {
-            ExchangeUi::Ask(parent, 3, Tr("Error"), Tr("No free name for the grid: ") + grid.Name, PopupWnd::OK);
+        QString problem;
+        if (ExchangeUi::AddImportedGrid(grid, editor, false, &problem).isEmpty()) {
+            ExchangeUi::Ask(parent, 3, Tr("Error"), problem, PopupWnd::OK);
             return false;
         }
         return true;

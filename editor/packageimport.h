@@ -14,6 +14,7 @@ namespace PackageImport {
 using ControlFn = std::function<void(const QString& entryName, const DataCfg::TControl& control)>;
 void SetControlHandler(ControlFn handler);
 
-// Imports the file; false when nothing was imported (cancelled, refused or failed, each with its message).
+// Imports the file; false when nothing was imported: the user cancelled, or a refusal or failure that has
+// been told already (one message, none for a cancel).
 bool ImportFile(const QString& path, QWidget* parent, MTEGridEdit* editor);
 } // namespace PackageImport

@@ -38,7 +38,7 @@ public:
     virtual void RevertSettings() = 0;
 
     // A grid, control or plug-in package handed over by the command line, another start or a drop. False
-    // when nothing takes it: the window then tells the user it was not imported.
+    // when nothing was imported: the importer has told the user why, or the user cancelled.
     virtual bool ImportPackage(const QString& path) = 0;
 
     // The grid editor's tab bar: tabs not counting empty custom ones, or -1 to count the configuration's list.

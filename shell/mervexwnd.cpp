@@ -740,8 +740,11 @@ bool MervexWnd::ImportFile(const QString& path) {
         problem = tr("%1 is not a grid, control or plug-in package.");
     else if (!QFileInfo(path).isFile())
         problem = tr("%1 was not found.");
-    else if (!m_hooks->ImportPackage(path))
-        problem = tr("%1 was not imported.");
+    else if (!m_hooks->ImportPackage(path)) {
+        // The importer has told the user why, or the user cancelled: no second box.
+        QLOG_INFO() << "MervexWnd::ImportFile: nothing imported from" << path;
+        return false;
+    }
     if (problem.isEmpty())
         return true;
     problem = problem.arg(QDir::toNativeSeparators(path));

@@ -150,8 +150,9 @@ public slots:
     void newVellichorVersionReady(bool received);
     void slotCloseAutoUpdateDialog();
     void OnAppMessageReceived(const QString& message);
-    // Imports a package from a drop, the command line or another start; a file that is no package, is
-    // missing or that nothing imports is refused with a message (false).
+    // Imports a package from a drop, the command line or another start; a file that is no package or is
+    // missing is refused with a message (false). One the importer does not take (false) has been told there,
+    // or the user cancelled.
     bool ImportFile(const QString& path);
     // The last refusal told to the user (tests).
     QString LastImportRefusal() const { return m_lastRefusal; }

@@ -3,6 +3,7 @@
 // package dropped there is installed after its question, and its library is asked about at once. A control
 // exported by the control editor imports into a clean user folder and exports from there unchanged; the
 // control list's package buttons carry the user's own controls to another user folder.
+#include "config/datacfg.h"
 #include "config/datacfgrecords.h"
 #include "config/dataexchange.h"
 #include "config/ziputils.h"
@@ -10,6 +11,9 @@
 #include "editor/impexppopup.h"
 #include "editor/mtebuttonelements.h"
 #include "editor/mteeditcontrol.h"
+#include "editor/mtegridedit.h"
+#include "editor/tabelem.h"
+#include "editor/tabview.h"
 #include "shell/mtmainctrl.h"
 #include "shell/programtabhooks.h"
 #include "tests/common/controllist.h"
@@ -19,10 +23,13 @@
 
 #include <QAbstractButton>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
+#include <QListView>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -55,6 +62,7 @@ void Drop(QWidget* wnd, const QString& path) {
 // library, OK to the rest; remembers every message.
 struct User : QObject {
     QStringList seen;
+    bool cancelPackages = false; // CANCEL in the package popup
     QTimer timer;
     User() {
         connect(&timer, &QTimer::timeout, this, &User::Act);
@@ -76,6 +84,10 @@ struct User : QObject {
             return;
         if (auto* pkg = qobject_cast<ImpExpPopup*>(popup)) {
             seen << pkg->windowTitle();
+            if (cancelPackages) {
+                Click(pkg, PopupWnd::CANCEL);
+                return;
+            }
             pkg->ControlModel()->item(0)->setCheckState(Qt::Checked);
             pkg->GridModel()->item(0)->setCheckState(Qt::Checked);
             QMetaObject::invokeMethod(pkg->ActionButton(), "click", Qt::QueuedConnection);
@@ -90,7 +102,41 @@ struct User : QObject {
             Click(popup, PopupWnd::OK);
     }
     bool Saw(const QString& part) const { return !seen.filter(part).isEmpty(); }
+    // The message boxes seen, the package popups left out.
+    QStringList Boxes() const { return seen.filter(QStringLiteral("|")); }
 };
+
+// Names the folder cannot hold a file of: the JSON writer's temporary file there is a folder instead.
+void BlockJsonWrite(const QString& jsonPath) {
+    QDir().mkpath(JsonTempName(jsonPath));
+}
+
+// The parts of a package of one empty grid.
+QByteArray NoControls() {
+    return "{\"Name\":\"P\",\"Elements\":[]}";
+}
+QByteArray GridPackage(const QByteArray& name, const QByteArray& title) {
+    return "[{\"Name\":\"" + name + "\",\"Title\":\"" + title + "\",\"Elements\":[]}]";
+}
+
+// The file names the program's own open dialog lists in the folder under the filter.
+QStringList ListedByDialog(const QString& folder, const QString& filter) {
+    QFileDialog dialog(nullptr, QString(), folder, filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.show();
+    auto* list = dialog.findChild<QListView*>(QStringLiteral("listView"));
+    QStringList names;
+    if (!list)
+        return names;
+    // The folder is read in the background; the list fills when it is done.
+    if (!QTest::qWaitFor([&] { return list->model()->rowCount(list->rootIndex()) > 0; }, 5000))
+        return names;
+    QTest::qWait(100);
+    for (int r = 0; r < list->model()->rowCount(list->rootIndex()); ++r)
+        names << list->model()->index(r, 0, list->rootIndex()).data().toString();
+    names.sort();
+    return names;
+}
 } // namespace
 
 class TestWiredPackages : public QObject {
@@ -217,6 +263,156 @@ private slots:
         QCOMPARE(cfg->FindGrid("Dropped grid", CustomGridSet).Set, CustomGridSet);
         QCOMPARE(cfg->GetMyControlsSet().IndexOf("Dropped knob") >= 0, true);
         QVERIFY(m_program->Window()->LastImportRefusal().isEmpty());
+    }
+
+    // What the import dialog shows: every package, of both kinds, and nothing else; an export under a bare
+    // name still makes a package it shows.
+    void theImportDialogListsPackagesAndExportsAddTheExtension() {
+        MTEEditControl* edit = Tab()->ControlEditor();
+        QVERIFY(SelectInControlList(Tab()->ControlList(), QStringLiteral("Previous")));
+        const QString folder = m_dir.path() + "/listed";
+        QDir().mkpath(folder);
+        QVERIFY(QFile(folder + "/notes.txt").open(QIODevice::WriteOnly));
+        edit->SetSaveFileAsker([&](const QString&, const QString&, const QString&) { return folder + "/bare"; });
+        edit->Button("btnExport")->click();
+        QVERIFY(QFileInfo::exists(folder + "/bare.mvlc"));
+        QVERIFY(!QFileInfo::exists(folder + "/bare"));
+
+        edit->SetSaveAsAsker([](QString& category, QString& name) {
+            category = QStringLiteral("Listed");
+            name = QStringLiteral("Listed key");
+            return true;
+        });
+        edit->Button("btnSaveAs")->click();
+        ExchangeUi::SetSaveFileAsker(
+            [&](QWidget*, const QString&, const QString&, const QString&) { return folder + "/both"; });
+        Tab()->ControlList()->Button("btnExport")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(folder + "/both.mvlp"), 10000);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+
+        // The filters the import buttons hand to the open dialog.
+        QStringList filters;
+        edit->SetOpenFileAsker([&](const QString&, const QString&, const QString& filter) {
+            filters << filter;
+            return QString();
+        });
+        edit->Button("btnImport")->click();
+        ExchangeUi::SetOpenFileAsker([&](QWidget*, const QString&, const QString&, const QString& filter) {
+            filters << filter;
+            return QString();
+        });
+        Tab()->ControlList()->Button("btnImport")->click();
+        QCOMPARE(filters.size(), 2);
+        for (const QString& filter : filters)
+            QCOMPARE(ListedByDialog(folder, filter), QStringList() << "bare.mvlc"
+                                                                   << "both.mvlp");
+        QVERIFY2(m_user->Boxes().isEmpty(), qPrintable(m_user->seen.join('\n')));
+    }
+
+    // The same grid imported twice: the second is a grid of its own, told apart by name and by its tab.
+    void aGridImportedTwiceGetsADistinctName() {
+        const QString path = m_dir.path() + "/twice.mvlp";
+        QVERIFY(MakeZip(path, {{"info.json", "{\"Name\":\"Twice\"}"},
+                               {"controls.json", NoControls()},
+                               {"grids.json", GridPackage("Twice", "Lamps")}}));
+        DataCfg* cfg = DataCfg::Instance();
+        MTEGridEdit* grids = m_program->TabHooks()->Editor();
+        for (const char* name : {"Twice", "Twice_1"}) {
+            Drop(m_program->Window(), path);
+            QTRY_VERIFY_WITH_TIMEOUT(!cfg->FindGrid(name, CustomGridSet).Name.isEmpty(), 10000);
+            QTRY_VERIFY(!QApplication::activeModalWidget());
+            // The user keeps the new tab (APPLY) before the next import.
+            m_program->Window()->OnClickApply();
+        }
+        QCOMPARE(cfg->FindGrid("Twice", CustomGridSet).Title, QStringLiteral("Lamps"));
+        QCOMPARE(cfg->FindGrid("Twice_1", CustomGridSet).Title, QStringLiteral("Lamps_1"));
+        QVERIFY(QFileInfo::exists(m_program->UserPath() + "CustomGrids/Twice_1.json"));
+        QStringList captions;
+        for (int i = 0; i < grids->Tabs()->Count(); ++i)
+            captions << grids->Tabs()->Tab(i)->Caption();
+        QCOMPARE(captions.filter(QRegularExpression("^Lamps(_1)?$")).size(), 2);
+        QCOMPARE(captions.count("Lamps"), 1);
+        QVERIFY2(m_user->Boxes().isEmpty(), qPrintable(m_user->seen.join('\n')));
+    }
+
+    // A failed import is told once; a cancelled one not at all; and nothing that was not written counts as
+    // imported.
+    void failedImportsAreToldOnceAndCancelsNotAtAll_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("told"); // the one box's text; empty: no box
+        QTest::newRow("not an archive") << "broken"
+                                        << "Invalid File";
+        QTest::newRow("package popup cancelled") << "cancel"
+                                                 << "";
+        QTest::newRow("grid file not written") << "unwritable grid"
+                                               << "was not written";
+        QTest::newRow("grid archive not written") << "unwritable grid archive"
+                                                  << "was not written";
+    }
+    void failedImportsAreToldOnceAndCancelsNotAtAll() {
+        QFETCH(QString, kind);
+        QFETCH(QString, told);
+        const QString path = m_dir.path() + "/" + kind + ".mvlp";
+        if (kind == QLatin1String("broken")) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("not a zip") > 0);
+        } else if (kind.endsWith(QLatin1String("archive")))
+            QVERIFY(MakeZip(path, {{"grid.json", "{\"Name\":\"Lost\",\"Elements\":[]}"}}));
+        else
+            QVERIFY(MakeZip(
+                path,
+                {{"info.json", "{}"}, {"controls.json", NoControls()}, {"grids.json", GridPackage("Lost", "Lost")}}));
+        m_user->cancelPackages = kind == QLatin1String("cancel");
+        const QString file = m_program->UserPath() + "CustomGrids/Lost.json";
+        if (kind.startsWith(QLatin1String("unwritable")))
+            BlockJsonWrite(file);
+        Drop(m_program->Window(), path);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_user->seen.isEmpty(), 10000);
+        QTest::qWait(300);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        const QStringList boxes = m_user->Boxes();
+        if (told.isEmpty()) {
+            QVERIFY2(boxes.isEmpty(), qPrintable(boxes.join('\n')));
+        } else {
+            QCOMPARE(boxes.size(), 1);
+            QVERIFY2(boxes.first().contains(told), qPrintable(boxes.first()));
+        }
+        QVERIFY(!m_program->Window()->findChild<PopupWnd*>(QStringLiteral("ImportRefused")));
+        QVERIFY(DataCfg::Instance()->FindGrid("Lost", CustomGridSet).Name.isEmpty());
+        QVERIFY(!QFileInfo(file).isFile());
+    }
+
+    // Save of a control whose user configuration cannot be written says so, keeps the edit in the form and
+    // adds nothing to the user's list; once the file can be written, Save saves it.
+    void aControlSaveThatIsNotWrittenIsToldAndKept() {
+        MTEEditControl* edit = Tab()->ControlEditor();
+        QVERIFY(SelectInControlList(Tab()->ControlList(), QStringLiteral("Previous")));
+        auto* label = qobject_cast<QLineEdit*>(edit->OptionWidget(QStringLiteral("LE_txt/Label")));
+        QVERIFY(label);
+        label->setText(QStringLiteral("Unsaved"));
+        edit->SetSaveAsAsker([](QString& category, QString& name) {
+            category = QStringLiteral("Kept");
+            name = QStringLiteral("Kept key");
+            return true;
+        });
+        const QString userCfg = DataCfg::Instance()->UserCfg().File;
+        BlockJsonWrite(userCfg);
+        edit->Button("btnSaveAs")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(m_user->Saw("was not saved"), 10000);
+        QCOMPARE(m_user->Boxes().size(), 1);
+        QVERIFY(DataCfg::Instance()->GetMyControlsSet().IndexOf("Kept key") < 0);
+        QCOMPARE(label->text(), QStringLiteral("Unsaved"));
+
+        QVERIFY(QDir(JsonTempName(userCfg)).removeRecursively());
+        edit->Button("btnSave")->click();
+        const int at = DataCfg::Instance()->GetMyControlsSet().IndexOf("Kept key");
+        QVERIFY(at >= 0);
+        QCOMPARE(DataCfg::Instance()->GetMyControlsSet().Elements.at(at).Config.value("LE_txt/Label").toString(),
+                 QStringLiteral("Unsaved"));
+        QFile written(userCfg);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(written.readAll().contains("Kept key"));
+        QCOMPARE(m_user->Boxes().size(), 1);
     }
 
     void droppedPluginIsInstalledAndItsLibraryDecidedOn() {
