@@ -506,6 +506,123 @@ QObject* MTEEditControl::ControlScriptObject(QScriptEngine* engine) {
 // ---------------------------------------------------------------------------------------------------------
 // The form
 
+// The form's layout rules, in one place: the options stand in groups (one fold widget each, split by "<hr>"
+// in an option's layout; every group after the first folds under its first title). An option with a title
+// starts a row: the title on the left, its values from ValueX on; an option without one joins the open row
+// until a "<br>". Values in a row stand 4 pixels apart; "<stretch=N>" and "<center>" place a value,
+// "<addstretch=N>" fills the row after it.
+class MTEEditControl::Form {
+public:
+    Form(QWidget* container, QVBoxLayout* column, int width)
+        : m_container(container), m_column(column), m_width(width) {
+        NewGroup();
+    }
+
+    // Opens the option's row (a new one when it has a title or none is open) and its place in it.
+    void Begin(const DataCfg::TConfigOption& o) {
+        m_stretch = TagNumber(o.Layout, QStringLiteral("<stretch"));
+        m_align = o.Layout.contains(QLatin1String("<center>")) ? Qt::AlignHCenter | Qt::AlignVCenter : Qt::Alignment();
+        if (!o.Title.isEmpty() || !m_row) {
+            ++m_rowIndex;
+            if (!o.Title.isEmpty())
+                AddTitle(TranslateAtName(o.Title));
+            m_area = new QWidgetEx(m_fold);
+            m_area->setGeometry(ValueX, m_rowIndex * RowPitch, 200, 21);
+            m_row = new QHBoxLayout(m_area);
+            m_row->setContentsMargins(0, 0, 0, 0);
+            m_row->setSpacing(0);
+            m_area->show();
+            if (m_foldButton && m_rowIndex > 0)
+                m_foldHasContent = true;
+        }
+        if (m_row->count() > 0)
+            m_row->addSpacing(4);
+    }
+    // Where the option's value widgets live.
+    QWidget* Area() const { return m_area; }
+    // A value widget placed by the option's layout tags; stretch as given there, else the kind's own.
+    void Add(QWidget* w, int defaultStretch) {
+        m_row->addWidget(w, m_stretch >= 0 ? m_stretch : defaultStretch, m_align);
+    }
+    // A widget beside the value (a button, a radio choice): its own size.
+    void AddBeside(QWidget* w) { m_row->addWidget(w, 0); }
+    void AddGap(int pixels) { m_row->addSpacing(pixels); }
+    // A value several rows high.
+    void Grow(int lines) {
+        m_area->resize(m_area->width(), lines * 21);
+        m_rowIndex += lines - 1;
+    }
+    // Closes the option: what its layout asks after it.
+    void End(const DataCfg::TConfigOption& o) {
+        const int addStretch = TagNumber(o.Layout, QStringLiteral("<addstretch"));
+        if (addStretch >= 0)
+            m_row->addStretch(addStretch);
+        m_fold->setFixedSize(m_width, m_rowIndex * RowPitch + 21);
+        if (o.Layout.contains(QLatin1String("<hr>"))) {
+            auto* line = new QFrame(m_container);
+            line->setFrameShape(QFrame::HLine);
+            line->setFixedSize(FormWidth, 5);
+            line->setLineWidth(2);
+            CloseGroup();
+            m_column->addWidget(line);
+            ++m_groups;
+            NewGroup();
+        } else if (o.Layout.contains(QLatin1String("<br>"))) {
+            m_row = nullptr;
+        }
+    }
+    void Finish() {
+        if (m_rowIndex < 0)
+            m_fold->hide();
+        else
+            CloseGroup();
+    }
+
+private:
+    void NewGroup() {
+        m_fold = new FoldWidget(m_container);
+        m_fold->resize(m_width, 21);
+        m_column->addWidget(m_fold);
+        m_rowIndex = -1;
+        m_row = nullptr;
+        m_area = nullptr;
+        m_foldButton = nullptr;
+        m_foldHasContent = false;
+    }
+    void AddTitle(const QString& title) {
+        QLabel* label;
+        if (m_rowIndex == 0 && m_groups > 0) {
+            m_foldButton = new FoldBtn(m_fold, title, true, -1, HeaderColour());
+            m_foldButton->foldable = true;
+            label = m_foldButton;
+        } else {
+            const bool header = m_groups == 0 || m_rowIndex == 0;
+            label = new QLabelEx(m_fold, title, true, -1, header ? HeaderColour() : LaterColour());
+        }
+        label->setGeometry(4, m_rowIndex * RowPitch, 110, 21);
+        label->show();
+    }
+    void CloseGroup() {
+        m_fold->SetHeights(21, -1);
+        if (m_foldButton)
+            QObject::connect(m_foldButton, &FoldBtn::expanded, m_fold, qOverload<bool>(&FoldWidget::doexpand));
+        m_fold->doexpand(!(m_foldButton && m_foldHasContent), false);
+    }
+
+    QWidget* m_container;
+    QVBoxLayout* m_column;
+    int m_width;
+    int m_groups = 0;
+    FoldWidget* m_fold = nullptr;
+    int m_rowIndex = -1;
+    QHBoxLayout* m_row = nullptr;
+    QWidgetEx* m_area = nullptr;
+    FoldBtn* m_foldButton = nullptr;
+    bool m_foldHasContent = false;
+    int m_stretch = -1;
+    Qt::Alignment m_align;
+};
+
 void MTEEditControl::RebuildForm() {
     DataCfg::TConfig& config = m_control.Config;
     config.ExpandSubConfigs();
@@ -515,343 +632,40 @@ void MTEEditControl::RebuildForm() {
     ClearLayout(m_editLayout);
     m_widgets.clear();
     m_editLayout->addSpacing(4);
+    AddLayoutTexts();
 
-    // Texts of layout elements that the control lets the user write.
-    if (m_preview) {
-        for (LEBase* element : m_preview->Elements()) {
-            const DataCfg::TLayout& layout = element->Layout();
-            if (layout.Config.isEmpty() || layout.Name.isEmpty())
-                continue;
-            auto* row = new QHBoxLayout;
-            m_editLayout->addLayout(row);
-            row->addWidget(new QLabelEx(m_formCont, TranslateAtName(layout.Name) + QStringLiteral(": "), true, -1,
-                                        HeaderColour()));
-            if (layout.Config == QLatin1String("Text")) {
-                // The element shows the stored text option when there is one.
-                const DataCfg::TConfigOption* stored = config.FindOption(QStringLiteral("LE_txt/") + layout.Name);
-                auto* edit = new QLineEdit(stored ? stored->Value : layout.Text, m_formCont);
-                row->addWidget(edit);
-                m_widgets.insert(QStringLiteral("LE_txt/") + layout.Name, edit);
-                connect(edit, &QLineEdit::textEdited, this, &MTEEditControl::OnApplyCfg);
-            }
-        }
-    }
-
-    const int formWidth = m_scaEdit->width();
-    FoldWidget* fold = new FoldWidget(m_formCont);
-    fold->resize(formWidth, 21);
-    m_editLayout->addWidget(fold);
-    int row = -1;
-    int groups = 0;
-    FoldBtn* foldButton = nullptr;
-    bool foldHasContent = false;
-    QHBoxLayout* rowLayout = nullptr;
-    QWidgetEx* valueArea = nullptr;
-
-    auto closeGroup = [&]() {
-        const int expanded = fold->SetHeights(21, -1);
-        Q_UNUSED(expanded)
-        const bool collapse = foldButton && foldHasContent;
-        if (foldButton)
-            connect(foldButton, &FoldBtn::expanded, fold, qOverload<bool>(&FoldWidget::doexpand));
-        fold->doexpand(!collapse, false);
+    using Builder = bool (MTEEditControl::*)(const DataCfg::TConfigOption&, int, Form&);
+    static const QMap<int, Builder> builders = {
+        {DataCfg::CO_Label, &MTEEditControl::AddLabelOption},
+        {DataCfg::CO_Text, &MTEEditControl::AddTextOption},
+        {DataCfg::CO_Check, &MTEEditControl::AddCheckOption},
+        {DataCfg::CO_Radio, &MTEEditControl::AddRadioOption},
+        {DataCfg::CO_Drop, &MTEEditControl::AddDropOption},
+        {DataCfg::CO_File, &MTEEditControl::AddPickerOption},
+        {DataCfg::CO_Folder, &MTEEditControl::AddPickerOption},
+        {DataCfg::CO_Shortcut, &MTEEditControl::AddPickerOption},
+        {DataCfg::CO_Button, &MTEEditControl::AddButtonOption},
+        {DataCfg::CO_Spinner, &MTEEditControl::AddSpinnerOption},
+        {DataCfg::CO_SpinDrop, &MTEEditControl::AddSpinDropOption},
+        {DataCfg::CO_Align, &MTEEditControl::AddAlignOption},
+        {DataCfg::CO_Position, &MTEEditControl::AddPositionOption},
+        {DataCfg::CO_ColorPicker, &MTEEditControl::AddColourOption},
     };
-
+    Form form(m_formCont, m_editLayout, m_scaEdit->width());
     const QList<DataCfg::TConfigOption> options = config.GetOptions();
     for (int index = 0; index < options.size(); ++index) {
         const DataCfg::TConfigOption& o = options.at(index);
         if (o.IsHidden || o.Name.startsWith(QLatin1String("LE_txt/")) || o.Type == DataCfg::CO_None)
             continue;
-        const bool bold = o.Layout.contains(QLatin1String("<b>"));
-        const bool hr = o.Layout.contains(QLatin1String("<hr>"));
-        const bool br = o.Layout.contains(QLatin1String("<br>"));
-        const bool center = o.Layout.contains(QLatin1String("<center>"));
-        const int stretch = TagNumber(o.Layout, QStringLiteral("<stretch"));
-        const int addStretch = TagNumber(o.Layout, QStringLiteral("<addstretch"));
-
-        if (!o.Title.isEmpty() || !rowLayout) {
-            ++row;
-            if (!o.Title.isEmpty()) {
-                const QString title = TranslateAtName(o.Title);
-                QLabel* label;
-                if (row == 0 && groups > 0) {
-                    foldButton = new FoldBtn(fold, title, true, -1, HeaderColour());
-                    foldButton->foldable = true;
-                    label = foldButton;
-                } else {
-                    const bool header = groups == 0 || row == 0;
-                    label = new QLabelEx(fold, title, true, -1, header ? HeaderColour() : LaterColour());
-                }
-                label->setGeometry(4, row * RowPitch, 110, 21);
-                label->show();
-            }
-            valueArea = new QWidgetEx(fold);
-            valueArea->setGeometry(ValueX, row * RowPitch, 200, 21);
-            rowLayout = new QHBoxLayout(valueArea);
-            rowLayout->setContentsMargins(0, 0, 0, 0);
-            rowLayout->setSpacing(0);
-            valueArea->show();
-            if (foldButton && row > 0)
-                foldHasContent = true;
-        }
-        if (rowLayout->count() > 0)
-            rowLayout->addSpacing(4);
-        const QMap<QString, QString> params = SplitParams(o.Params);
-        const Qt::Alignment align = center ? Qt::AlignHCenter | Qt::AlignVCenter : Qt::Alignment();
-        auto add = [&](QWidget* w, int defaultStretch) {
-            rowLayout->addWidget(w, stretch >= 0 ? stretch : defaultStretch, align);
-        };
-        auto addPicker = [&](const QString& text, const QString& tip, const QString& objectName) {
-            auto* edit = new QLineEdit(o.Value, valueArea);
-            edit->setMaximumHeight(19);
-            add(edit, 1);
-            rowLayout->addSpacing(2);
-            auto* button = new StdBtn(valueArea, 1);
-            if (!objectName.isEmpty())
-                button->setObjectName(objectName);
-            button->setText(text);
-            button->setStatusTip(tip);
-            rowLayout->addWidget(button, 0);
-            m_widgets.insert(o.Name, edit);
-            connect(edit, &QLineEdit::textChanged, this, &MTEEditControl::OnApplyCfg);
-            return button;
-        };
-        bool finished = true;
-        switch (o.Type) {
-        case DataCfg::CO_Label: {
-            auto* label = new QLabelEx(valueArea, TranslateAtName(o.Text), bold, -1, LabelColour());
-            add(label, 0);
-            break;
-        }
-        case DataCfg::CO_Text: {
-            const int lines = params.contains(QStringLiteral("multiline"))
-                                  ? qBound(1, params.value(QStringLiteral("multiline")).toInt(), 16)
-                                  : 1;
-            if (lines > 1) {
-                auto* edit = new QTextEdit(valueArea);
-                edit->setPlainText(o.Value);
-                edit->setMaximumHeight(lines * 21);
-                valueArea->resize(valueArea->width(), lines * 21);
-                row += lines - 1;
-                add(edit, 1);
-                m_widgets.insert(o.Name, edit);
-                connect(edit, &QTextEdit::textChanged, this, &MTEEditControl::OnApplyCfg);
-            } else {
-                auto* edit = new QLineEdit(o.Value, valueArea);
-                edit->setMaximumHeight(19);
-                add(edit, 1);
-                m_widgets.insert(o.Name, edit);
-                connect(edit, &QLineEdit::textEdited, this, &MTEEditControl::OnApplyCfg);
-            }
-            break;
-        }
-        case DataCfg::CO_Check: {
-            auto* box = new QCheckBox(TranslateAtName(o.Text), valueArea);
-            if (o.Value == QLatin1String("true") || o.Value == QLatin1String("2"))
-                box->setCheckState(Qt::Checked);
-            else if (o.Value == QLatin1String("1"))
-                box->setCheckState(Qt::PartiallyChecked);
-            add(box, 0);
-            m_widgets.insert(o.Name, box);
-            connect(box, &QCheckBox::stateChanged, this, &MTEEditControl::OnApplyCfg);
-            break;
-        }
-        case DataCfg::CO_Radio: {
-            auto* group = new QButtonGroup(valueArea);
-            group->setExclusive(true);
-            for (int i = 0; i < o.Items.size(); ++i) {
-                auto* radio = new QRadioButtonEx(valueArea);
-                radio->setText(TranslateAtName(o.Items.at(i)));
-                radio->setChecked(QString::number(i) == o.Value);
-                group->addButton(radio, i);
-                rowLayout->addWidget(radio, 0);
-            }
-            m_widgets.insert(o.Name, group);
-            connect(group, &QButtonGroup::idClicked, this, &MTEEditControl::OnApplyCfg);
-            break;
-        }
-        case DataCfg::CO_Drop: {
-            auto* box = new QComboBoxEx(valueArea);
-            box->setMaximumHeight(19);
-            box->setObjectName(o.Name);
-            box->setInsertPolicy(QComboBox::NoInsert);
-            bool editable = params.contains(QStringLiteral("editable"));
-            for (const QString& item : o.Items) {
-                if (item == QLatin1String("<hr>")) {
-                    box->insertSeparator(box->count());
-                } else if (const EditorTag* tag = FindEditorTag(item)) {
-                    box->addItem(tr(tag->text), QLatin1String(tag->word));
-                    editable = true;
-                } else {
-                    box->addItem(TranslateAtName(item));
-                }
-            }
-            box->setEditable(editable);
-            // Lists that store the entry itself (an icon name) rather than its position keep it as text.
-            if (StoresText(o))
-                box->setCurrentIndex(box->findText(TranslateAtName(o.Value)));
-            else
-                box->setCurrentIndex(o.Value.toInt());
-            add(box, 0);
-            m_widgets.insert(o.Name, box);
-            if (editable || params.contains(QStringLiteral("verbatim")))
-                SetConfigValue(o.Name, DisplayValue(o));
-            connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this, &MTEEditControl::OnDropIdx);
-            connect(box, &QComboBox::editTextChanged, this, &MTEEditControl::OnApplyCfg);
-            break;
-        }
-        case DataCfg::CO_File: {
-            QPushButton* b = addPicker(tr("File"), tr("Select File"), QString());
-            b->setProperty("optionIndex", index);
-            connect(b, &QPushButton::clicked, this, &MTEEditControl::OnSelectFile);
-            break;
-        }
-        case DataCfg::CO_Folder: {
-            QPushButton* b = addPicker(tr("Folder"), tr("Select Folder"), QString());
-            b->setProperty("optionIndex", index);
-            connect(b, &QPushButton::clicked, this, &MTEEditControl::OnSelectFolder);
-            break;
-        }
-        case DataCfg::CO_Shortcut: {
-            QPushButton* b =
-                addPicker(tr("Record"), tr("Record Shortcut by pressing Keys"), QStringLiteral("ShortcutRecord"));
-            b->setProperty("optionName", o.Name);
-            b->installEventFilter(this);
-            connect(b, &QPushButton::clicked, this, &MTEEditControl::OnRecordShortcut);
-            break;
-        }
-        case DataCfg::CO_Button: {
-            const QString type = params.value(QStringLiteral("type"));
-            QPushButton* button = nullptr;
-            if (type == QLatin1String("image")) {
-                auto* b = new ImgBtn(valueArea);
-                b->SetImage(params.value(QStringLiteral("image")));
-                b->setCheckable(params.contains(QStringLiteral("toggle")));
-                b->setChecked(o.Value == QLatin1String("1") || o.Value == QLatin1String("true"));
-                button = b;
-            } else if (type == QLatin1String("text")) {
-                button = new StdBtn(valueArea, 1);
-                button->setText(TranslateAtName(o.Text));
-            } else if (type == QLatin1String("icon")) {
-                button = new StdIcnBtnND(valueArea, params.value(QStringLiteral("icon")));
-                button->setText(TranslateAtName(o.Text));
-            } else {
-                QLOG_WARN() << "Invalid Config Button type=" << type;
-                finished = false;
-                break;
-            }
-            button->setStatusTip(params.value(QStringLiteral("tooltip")));
-            button->setProperty("optionName", o.Name);
-            add(button, 0);
-            m_widgets.insert(o.Name, button);
-            connect(button, &QPushButton::clicked, this, &MTEEditControl::OnBtnConfigClicked);
-            break;
-        }
-        case DataCfg::CO_Spinner: {
-            auto* spin = new Spinner(valueArea);
-            spin->setMaximumHeight(19);
-            spin->SetSpec(params.value(QStringLiteral("range")));
-            if (!o.Value.isEmpty())
-                spin->SetValue(o.Value.toInt());
-            add(spin, 1);
-            m_widgets.insert(o.Name, spin);
-            connect(spin, &Spinner::changed, this, &MTEEditControl::OnApplyCfg);
-            break;
-        }
-        case DataCfg::CO_SpinDrop: {
-            const QString suffix = params.value(QStringLiteral("suffix"));
-            auto* spin = new Spinner(valueArea);
-            spin->setObjectName(o.Name);
-            spin->setMaximumHeight(19);
-            spin->setProperty("suffix", suffix);
-            spin->SetSpec(params.value(QStringLiteral("range")));
-            if (!o.Value.isEmpty())
-                spin->SetValue(o.Value.toInt());
-            add(spin, 1);
-            rowLayout->addSpacing(2);
-            auto* box = new QComboBoxEx(valueArea);
-            box->setObjectName(o.Name);
-            box->setEditable(true);
-            box->numeric = params.contains(QStringLiteral("range"));
-            box->setMaximumHeight(19);
-            box->setInsertPolicy(QComboBox::NoInsert);
-            box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-            int longest = 0;
-            for (const QString& item : o.Items) {
-                const QString text = TranslateAtName(item) + suffix;
-                box->addItem(text);
-                longest = qMax(longest, text.size());
-            }
-            box->setMinimumContentsLength(longest + 1);
-            rowLayout->addWidget(box, stretch >= 0 ? stretch : 0, align);
-            m_widgets.insert(o.Name, spin);
-            m_widgets.insert(o.Name + QLatin1Char('#'), box);
-            SetConfigValue(o.Name + QLatin1Char('#'), QString::number(spin->value) + suffix);
-            connect(spin, &Spinner::changed, this, &MTEEditControl::OnSpinDrop);
-            connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this, &MTEEditControl::OnSpinDrop);
-            connect(box, &QComboBox::editTextChanged, this, &MTEEditControl::OnSpinDrop);
-            connect(box, &QComboBoxEx::focusOut, this, &MTEEditControl::OnSpinDrop);
-            break;
-        }
-        case DataCfg::CO_Align: {
-            auto* w = new CtrlAlign(valueArea);
-            if (!o.Value.isEmpty())
-                w->value = o.Value.toUInt();
-            add(w, 1);
-            m_widgets.insert(o.Name, w);
-            connect(w, &CtrlAlign::changed, this, &MTEEditControl::OnApplyCfg);
-            break;
-        }
-        case DataCfg::CO_Position: {
-            auto* w = new CtrlPosition(valueArea);
-            if (!o.Value.isEmpty())
-                w->SetValue(o.Value);
-            add(w, 1);
-            m_widgets.insert(o.Name, w);
-            connect(w, &CtrlPosition::changed, this, &MTEEditControl::OnApplyCfg);
-            break;
-        }
-        case DataCfg::CO_ColorPicker: {
-            auto* w = new ColPickBtn(valueArea);
-            if (!o.Value.isEmpty())
-                w->SetColor(o.Value);
-            add(w, 1);
-            m_widgets.insert(o.Name, w);
-            connect(w, &ColPickBtn::changed, this, &MTEEditControl::OnApplyCfg);
-            break;
-        }
-        default:
-            break;
-        }
-        if (!finished)
+        form.Begin(o);
+        const Builder build = builders.value(o.Type, nullptr);
+        // An option that could not be built leaves the row open and the group as it is.
+        if (build && !(this->*build)(o, index, form))
             continue;
-        if (addStretch >= 0)
-            rowLayout->addStretch(addStretch);
-        fold->setFixedSize(formWidth, row * RowPitch + 21);
-        if (hr) {
-            auto* line = new QFrame(m_formCont);
-            line->setFrameShape(QFrame::HLine);
-            line->setFixedSize(FormWidth, 5);
-            line->setLineWidth(2);
-            closeGroup();
-            m_editLayout->addWidget(line);
-            fold = new FoldWidget(m_formCont);
-            fold->resize(formWidth, 21);
-            m_editLayout->addWidget(fold);
-            ++groups;
-            row = -1;
-            rowLayout = nullptr;
-            valueArea = nullptr;
-            foldButton = nullptr;
-            foldHasContent = false;
-        } else if (br) {
-            rowLayout = nullptr;
-        }
+        form.End(o);
     }
-    if (row < 0)
-        fold->hide();
-    else
-        closeGroup();
+    form.Finish();
+
     auto* closing = new QFrame(m_formCont);
     closing->setFixedSize(300, 22);
     m_editLayout->addWidget(closing);
@@ -862,6 +676,253 @@ void MTEEditControl::RebuildForm() {
         description->setWordWrap(true);
         m_editLayout->addWidget(description);
     }
+}
+
+void MTEEditControl::AddLayoutTexts() {
+    // Texts of layout elements that the control lets the user write.
+    if (!m_preview)
+        return;
+    for (LEBase* element : m_preview->Elements()) {
+        const DataCfg::TLayout& layout = element->Layout();
+        if (layout.Config.isEmpty() || layout.Name.isEmpty())
+            continue;
+        auto* row = new QHBoxLayout;
+        m_editLayout->addLayout(row);
+        row->addWidget(
+            new QLabelEx(m_formCont, TranslateAtName(layout.Name) + QStringLiteral(": "), true, -1, HeaderColour()));
+        if (layout.Config == QLatin1String("Text")) {
+            // The element shows the stored text option when there is one.
+            const DataCfg::TConfigOption* stored = m_control.Config.FindOption(QStringLiteral("LE_txt/") + layout.Name);
+            auto* edit = new QLineEdit(stored ? stored->Value : layout.Text, m_formCont);
+            row->addWidget(edit);
+            m_widgets.insert(QStringLiteral("LE_txt/") + layout.Name, edit);
+            connect(edit, &QLineEdit::textEdited, this, &MTEEditControl::OnApplyCfg);
+        }
+    }
+}
+
+bool MTEEditControl::AddLabelOption(const DataCfg::TConfigOption& o, int, Form& form) {
+    const bool bold = o.Layout.contains(QLatin1String("<b>"));
+    form.Add(new QLabelEx(form.Area(), TranslateAtName(o.Text), bold, -1, LabelColour()), 0);
+    return true;
+}
+
+bool MTEEditControl::AddTextOption(const DataCfg::TConfigOption& o, int, Form& form) {
+    const QMap<QString, QString> params = SplitParams(o.Params);
+    const int lines = params.contains(QStringLiteral("multiline"))
+                          ? qBound(1, params.value(QStringLiteral("multiline")).toInt(), 16)
+                          : 1;
+    if (lines > 1) {
+        auto* edit = new QTextEdit(form.Area());
+        edit->setPlainText(o.Value);
+        edit->setMaximumHeight(lines * 21);
+        form.Grow(lines);
+        form.Add(edit, 1);
+        m_widgets.insert(o.Name, edit);
+        connect(edit, &QTextEdit::textChanged, this, &MTEEditControl::OnApplyCfg);
+        return true;
+    }
+    auto* edit = new QLineEdit(o.Value, form.Area());
+    edit->setMaximumHeight(19);
+    form.Add(edit, 1);
+    m_widgets.insert(o.Name, edit);
+    connect(edit, &QLineEdit::textEdited, this, &MTEEditControl::OnApplyCfg);
+    return true;
+}
+
+bool MTEEditControl::AddCheckOption(const DataCfg::TConfigOption& o, int, Form& form) {
+    auto* box = new QCheckBox(TranslateAtName(o.Text), form.Area());
+    if (o.Value == QLatin1String("true") || o.Value == QLatin1String("2"))
+        box->setCheckState(Qt::Checked);
+    else if (o.Value == QLatin1String("1"))
+        box->setCheckState(Qt::PartiallyChecked);
+    form.Add(box, 0);
+    m_widgets.insert(o.Name, box);
+    connect(box, &QCheckBox::stateChanged, this, &MTEEditControl::OnApplyCfg);
+    return true;
+}
+
+bool MTEEditControl::AddRadioOption(const DataCfg::TConfigOption& o, int, Form& form) {
+    auto* group = new QButtonGroup(form.Area());
+    group->setExclusive(true);
+    for (int i = 0; i < o.Items.size(); ++i) {
+        auto* radio = new QRadioButtonEx(form.Area());
+        radio->setText(TranslateAtName(o.Items.at(i)));
+        radio->setChecked(QString::number(i) == o.Value);
+        group->addButton(radio, i);
+        form.AddBeside(radio);
+    }
+    m_widgets.insert(o.Name, group);
+    connect(group, &QButtonGroup::idClicked, this, &MTEEditControl::OnApplyCfg);
+    return true;
+}
+
+bool MTEEditControl::AddDropOption(const DataCfg::TConfigOption& o, int, Form& form) {
+    const QMap<QString, QString> params = SplitParams(o.Params);
+    auto* box = new QComboBoxEx(form.Area());
+    box->setMaximumHeight(19);
+    box->setObjectName(o.Name);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    bool editable = params.contains(QStringLiteral("editable"));
+    for (const QString& item : o.Items) {
+        if (item == QLatin1String("<hr>")) {
+            box->insertSeparator(box->count());
+        } else if (const EditorTag* tag = FindEditorTag(item)) {
+            box->addItem(tr(tag->text), QLatin1String(tag->word));
+            editable = true;
+        } else {
+            box->addItem(TranslateAtName(item));
+        }
+    }
+    box->setEditable(editable);
+    // Lists that store the entry itself (an icon name) rather than its position keep it as text.
+    if (StoresText(o))
+        box->setCurrentIndex(box->findText(TranslateAtName(o.Value)));
+    else
+        box->setCurrentIndex(o.Value.toInt());
+    form.Add(box, 0);
+    m_widgets.insert(o.Name, box);
+    if (editable || params.contains(QStringLiteral("verbatim")))
+        SetConfigValue(o.Name, DisplayValue(o));
+    connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this, &MTEEditControl::OnDropIdx);
+    connect(box, &QComboBox::editTextChanged, this, &MTEEditControl::OnApplyCfg);
+    return true;
+}
+
+bool MTEEditControl::AddPickerOption(const DataCfg::TConfigOption& o, int index, Form& form) {
+    // A text field with the button that fills it: a file, a folder or a recorded shortcut.
+    auto* edit = new QLineEdit(o.Value, form.Area());
+    edit->setMaximumHeight(19);
+    form.Add(edit, 1);
+    form.AddGap(2);
+    auto* button = new StdBtn(form.Area(), 1);
+    form.AddBeside(button);
+    m_widgets.insert(o.Name, edit);
+    connect(edit, &QLineEdit::textChanged, this, &MTEEditControl::OnApplyCfg);
+    if (o.Type == DataCfg::CO_Shortcut) {
+        button->setObjectName(QStringLiteral("ShortcutRecord"));
+        button->setText(tr("Record"));
+        button->setStatusTip(tr("Record Shortcut by pressing Keys"));
+        button->setProperty("optionName", o.Name);
+        button->installEventFilter(this);
+        connect(button, &QPushButton::clicked, this, &MTEEditControl::OnRecordShortcut);
+    } else {
+        const bool file = o.Type == DataCfg::CO_File;
+        button->setText(file ? tr("File") : tr("Folder"));
+        button->setStatusTip(file ? tr("Select File") : tr("Select Folder"));
+        button->setProperty("optionIndex", index);
+        connect(button, &QPushButton::clicked, this,
+                file ? &MTEEditControl::OnSelectFile : &MTEEditControl::OnSelectFolder);
+    }
+    return true;
+}
+
+bool MTEEditControl::AddButtonOption(const DataCfg::TConfigOption& o, int, Form& form) {
+    const QMap<QString, QString> params = SplitParams(o.Params);
+    const QString type = params.value(QStringLiteral("type"));
+    QPushButton* button = nullptr;
+    if (type == QLatin1String("image")) {
+        auto* b = new ImgBtn(form.Area());
+        b->SetImage(params.value(QStringLiteral("image")));
+        b->setCheckable(params.contains(QStringLiteral("toggle")));
+        b->setChecked(o.Value == QLatin1String("1") || o.Value == QLatin1String("true"));
+        button = b;
+    } else if (type == QLatin1String("text")) {
+        button = new StdBtn(form.Area(), 1);
+        button->setText(TranslateAtName(o.Text));
+    } else if (type == QLatin1String("icon")) {
+        button = new StdIcnBtnND(form.Area(), params.value(QStringLiteral("icon")));
+        button->setText(TranslateAtName(o.Text));
+    } else {
+        QLOG_WARN() << "Invalid Config Button type=" << type;
+        return false;
+    }
+    button->setStatusTip(params.value(QStringLiteral("tooltip")));
+    button->setProperty("optionName", o.Name);
+    form.Add(button, 0);
+    m_widgets.insert(o.Name, button);
+    connect(button, &QPushButton::clicked, this, &MTEEditControl::OnBtnConfigClicked);
+    return true;
+}
+
+bool MTEEditControl::AddSpinnerOption(const DataCfg::TConfigOption& o, int, Form& form) {
+    auto* spin = new Spinner(form.Area());
+    spin->setMaximumHeight(19);
+    spin->SetSpec(SplitParams(o.Params).value(QStringLiteral("range")));
+    if (!o.Value.isEmpty())
+        spin->SetValue(o.Value.toInt());
+    form.Add(spin, 1);
+    m_widgets.insert(o.Name, spin);
+    connect(spin, &Spinner::changed, this, &MTEEditControl::OnApplyCfg);
+    return true;
+}
+
+bool MTEEditControl::AddSpinDropOption(const DataCfg::TConfigOption& o, int, Form& form) {
+    // A spinner and a drop-down of common values that follow each other.
+    const QMap<QString, QString> params = SplitParams(o.Params);
+    const QString suffix = params.value(QStringLiteral("suffix"));
+    auto* spin = new Spinner(form.Area());
+    spin->setObjectName(o.Name);
+    spin->setMaximumHeight(19);
+    spin->setProperty("suffix", suffix);
+    spin->SetSpec(params.value(QStringLiteral("range")));
+    if (!o.Value.isEmpty())
+        spin->SetValue(o.Value.toInt());
+    form.Add(spin, 1);
+    form.AddGap(2);
+    auto* box = new QComboBoxEx(form.Area());
+    box->setObjectName(o.Name);
+    box->setEditable(true);
+    box->numeric = params.contains(QStringLiteral("range"));
+    box->setMaximumHeight(19);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    int longest = 0;
+    for (const QString& item : o.Items) {
+        const QString text = TranslateAtName(item) + suffix;
+        box->addItem(text);
+        longest = qMax(longest, text.size());
+    }
+    box->setMinimumContentsLength(longest + 1);
+    form.Add(box, 0);
+    m_widgets.insert(o.Name, spin);
+    m_widgets.insert(o.Name + QLatin1Char('#'), box);
+    SetConfigValue(o.Name + QLatin1Char('#'), QString::number(spin->value) + suffix);
+    connect(spin, &Spinner::changed, this, &MTEEditControl::OnSpinDrop);
+    connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this, &MTEEditControl::OnSpinDrop);
+    connect(box, &QComboBox::editTextChanged, this, &MTEEditControl::OnSpinDrop);
+    connect(box, &QComboBoxEx::focusOut, this, &MTEEditControl::OnSpinDrop);
+    return true;
+}
+
+bool MTEEditControl::AddAlignOption(const DataCfg::TConfigOption& o, int, Form& form) {
+    auto* w = new CtrlAlign(form.Area());
+    if (!o.Value.isEmpty())
+        w->value = o.Value.toUInt();
+    form.Add(w, 1);
+    m_widgets.insert(o.Name, w);
+    connect(w, &CtrlAlign::changed, this, &MTEEditControl::OnApplyCfg);
+    return true;
+}
+
+bool MTEEditControl::AddPositionOption(const DataCfg::TConfigOption& o, int, Form& form) {
+    auto* w = new CtrlPosition(form.Area());
+    if (!o.Value.isEmpty())
+        w->SetValue(o.Value);
+    form.Add(w, 1);
+    m_widgets.insert(o.Name, w);
+    connect(w, &CtrlPosition::changed, this, &MTEEditControl::OnApplyCfg);
+    return true;
+}
+
+bool MTEEditControl::AddColourOption(const DataCfg::TConfigOption& o, int, Form& form) {
+    auto* w = new ColPickBtn(form.Area());
+    if (!o.Value.isEmpty())
+        w->SetColor(o.Value);
+    form.Add(w, 1);
+    m_widgets.insert(o.Name, w);
+    connect(w, &ColPickBtn::changed, this, &MTEEditControl::OnApplyCfg);
+    return true;
 }
 
 void MTEEditControl::RunConfigFunc(const QString& handlers, const QString& argument) {

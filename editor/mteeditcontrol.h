@@ -134,6 +134,22 @@ private:
     void Select(const DataCfg::TControl& control, const QString& entryName, Origin origin);
     void RebuildPreview(bool fit);
     void RebuildForm();
+    // One builder per option kind: the option's widgets into the form's open row; false when the option
+    // cannot be built (the row stays open, as if it were not there).
+    class Form;
+    void AddLayoutTexts();
+    bool AddLabelOption(const DataCfg::TConfigOption& o, int index, Form& form);
+    bool AddTextOption(const DataCfg::TConfigOption& o, int index, Form& form);
+    bool AddCheckOption(const DataCfg::TConfigOption& o, int index, Form& form);
+    bool AddRadioOption(const DataCfg::TConfigOption& o, int index, Form& form);
+    bool AddDropOption(const DataCfg::TConfigOption& o, int index, Form& form);
+    bool AddPickerOption(const DataCfg::TConfigOption& o, int index, Form& form);
+    bool AddButtonOption(const DataCfg::TConfigOption& o, int index, Form& form);
+    bool AddSpinnerOption(const DataCfg::TConfigOption& o, int index, Form& form);
+    bool AddSpinDropOption(const DataCfg::TConfigOption& o, int index, Form& form);
+    bool AddAlignOption(const DataCfg::TConfigOption& o, int index, Form& form);
+    bool AddPositionOption(const DataCfg::TConfigOption& o, int index, Form& form);
+    bool AddColourOption(const DataCfg::TConfigOption& o, int index, Form& form);
     void StoreWidgetValues(bool appendMissing);
     void RunConfigFunc(const QString& handlers, const QString& argument);
     void RunControlFunc(const QString& handler);
