@@ -1381,6 +1381,11 @@ void MTEEditControl::OnSaveAs() {
     }
     if (!accepted)
         return;
+    // An entry of the list needs both: a blank one is refused aloud rather than not saved without a word.
+    if (category.trimmed().isEmpty() || name.trimmed().isEmpty()) {
+        Ask(3, tr("Error"), tr("The control was not saved: it needs a category and a name."), QMessageBox::Ok);
+        return;
+    }
     m_category = category.trimmed();
     m_entryName = name.trimmed();
     DoSave();

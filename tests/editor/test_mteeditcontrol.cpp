@@ -307,6 +307,18 @@ private slots:
         category = QStringLiteral("Other");
         ed->OnSaveAs();
         QCOMPARE(m_fx.cfg->GetMyControlsSet().Elements.size(), 2);
+        // A blank category saves nothing and says so.
+        QStringList told;
+        ed->SetAskHandler([&](int, const QString&, const QString& text, int) {
+            told << text;
+            return 0;
+        });
+        category = QStringLiteral("  ");
+        ed->OnSaveAs();
+        QCOMPARE(m_fx.cfg->GetMyControlsSet().Elements.size(), 2);
+        QCOMPARE(told.size(), 1);
+        QVERIFY(told.first().contains(QLatin1String("needs a category and a name")));
+        QCOMPARE(saved.count(), 3);
         // It is on disk.
         QFile file(m_user.filePath(QStringLiteral("userCfg.json")));
         QVERIFY(file.open(QIODevice::ReadOnly));
