@@ -166,7 +166,9 @@ void CtrlView::Rebuild() {
     if (!m_skin.Name.isEmpty())
         m_buildingSkins.insert(m_skin.GetKey());
     m_skinDepth = 0;
+    m_layoutsCut = 0;
     BuildLayouts(m_root, m_skin);
+    ReportLayoutsCut("CtrlView::Rebuild");
     BuildMappping(m_root);
     m_gridW = m_root->GetSize().width();
     m_gridH = m_root->GetSize().height();
@@ -204,6 +206,10 @@ void CtrlView::BuildLayouts(LEInterface* parent, DataCfg::TSkin skin) {
     PROFILE_SCOPE("CtrlView::BuildLayouts");
     DataCfg* cfg = DataCfg::Instance();
     for (int i = 0; i < skin.Layouts.size(); ++i) {
+        if (m_elements.size() >= MaxElements) {
+            m_layoutsCut += skin.Layouts.size() - i;
+            return;
+        }
         DataCfg::TLayout& layout = skin.Layouts[i];
         if (DataCfg::TConfigOption* o = m_control.Config.FindOption(QStringLiteral("LE_txt/") + layout.Name))
             layout.Text = o->Value;
@@ -284,6 +290,14 @@ void CtrlView::BuildMappping(LEInterface* element) {
     }
 }
 
+void CtrlView::ReportLayoutsCut(const char* where) {
+    if (m_layoutsCut == 0)
+        return;
+    QLOG_WARN() << where << "element limit of" << MaxElements << "reached in control" << m_control.Name
+                << "layouts left out:" << m_layoutsCut;
+    m_layoutsCut = 0;
+}
+
 QScriptValue CtrlView::AddSubSkin(QObject* layout, const QString& skinName) {
     PROFILE_SCOPE("CtrlView::AddSubSkin");
     LEBase* target = TargetElement(layout);
@@ -295,6 +309,11 @@ QScriptValue CtrlView::AddSubSkin(QObject* layout, const QString& skinName) {
         QLOG_DEBUG() << "CtrlView::AddSubSkin: AddSubSkin not found:" << skinName;
         return QScriptValue(QScriptValue::NullValue);
     }
+    if (m_elements.size() >= MaxElements) {
+        m_layoutsCut = 1 + skin.Layouts.size();
+        ReportLayoutsCut("CtrlView::AddSubSkin");
+        return QScriptValue(QScriptValue::NullValue);
+    }
     const int first = m_elements.size();
     LEBase* holder = new LEBase(target, DataCfg::TLayout());
     m_elements << holder;
@@ -303,7 +322,9 @@ QScriptValue CtrlView::AddSubSkin(QObject* layout, const QString& skinName) {
     m_buildingSkins.clear();
     m_buildingSkins.insert(skin.GetKey());
     m_skinDepth = 1;
+    m_layoutsCut = 0;
     BuildLayouts(holder, skin);
+    ReportLayoutsCut("CtrlView::AddSubSkin");
     m_skinDepth = 0;
     m_buildingSkins.clear();
     holder->FitToChildren();

@@ -33,6 +33,9 @@ public:
     static constexpr int CellSize = 160;
     // Nested skins deeper than this are not built: a skin that names itself would never end.
     static constexpr int MaxSkinDepth = 16;
+    // A view builds at most this many elements. Nested skins multiply (a skin of four skins of four skins...),
+    // and every element costs memory and goes to each phone; real controls stay far below.
+    static constexpr int MaxElements = 2000;
     // A control is at most this many cells wide and high; a grid is 4 cells wide.
     static constexpr int MaxCells = 64;
 
@@ -276,4 +279,7 @@ private:
     // Skin keys being built, to stop nested skins that name themselves.
     QSet<QString> m_buildingSkins;
     int m_skinDepth = 0;
+    // Layouts not built during the current build because the view was full.
+    int m_layoutsCut = 0;
+    void ReportLayoutsCut(const char* where);
 };

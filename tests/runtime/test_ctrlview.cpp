@@ -205,6 +205,20 @@ private slots:
         QCOMPARE(v.Elements()[1]->parentItem(), v.Elements()[0]);
     }
 
+    // Seven levels of four nested skins would make about 22,000 elements; the view stops at its bound, says so,
+    // and what it built is whole: the first branch down to its texts, and a record with every element.
+    void nestedSkinsStopAtTheElementBound() {
+        LogCapture log;
+        CtrlView v;
+        v.Init(Control(QStringLiteral("Fan")));
+        QCOMPARE(v.Elements().size(), int(CtrlView::MaxElements));
+        QVERIFY(log.Has(QStringLiteral("element limit of 2000 reached in control \"Fan\"")));
+        QCOMPARE(Names(v).mid(0, 12).join(QLatin1Char(',')), QStringLiteral("F0,F0,F0,F0,F0,F0,F0,L0,L1,L2,L3,F1"));
+        QVariantMap sources, previous;
+        const QVariantMap record = v.BuildViewUpdate(sources, previous);
+        QCOMPARE(record.value(QStringLiteral("ly")).toMap().size(), int(CtrlView::MaxElements));
+    }
+
     void removingChildrenDestroysEachOnce() {
         CtrlView v;
         v.Init(Control(QStringLiteral("Nested")));
