@@ -797,12 +797,21 @@ void CtrlView::SetSound(const QString& file) {
     m_buttonSoundId = mgr && !file.isEmpty() ? mgr->AddFile(file) : 0;
 }
 
+void CtrlView::SetClientData(const QVariant& data) {
+    if (data == m_clientData)
+        return;
+    m_clientData = data;
+    m_sentSinceRecord = true;
+}
+
 void CtrlView::PlaySound(const QString& file, bool remote) {
     if (file.trimmed().isEmpty() || !ButtonSoundsOn())
         return;
     if (remote) {
         ImgDataMgr* mgr = ImgDataMgr::Instance();
         m_oneShotSoundId = mgr ? mgr->AddFile(file) : 0;
+        if (m_oneShotSoundId != 0)
+            m_sentSinceRecord = true;
         return;
     }
     if (!m_audio)
@@ -1067,6 +1076,7 @@ void CtrlView::paintEvent(QPaintEvent*) {
 QVariantMap CtrlView::BuildViewUpdate(QVariantMap& sources, QVariantMap& previous, int* changed) {
     PROFILE_SCOPE("CtrlView::BuildViewUpdate");
     int count = 0;
+    m_sentSinceRecord = false;
     if (m_repaintedSinceRecord) {
         m_repaintedSinceRecord = false;
         // Without a painter the elements bring their images and texts up to date and draw nothing.

@@ -88,8 +88,11 @@ public:
     LEContainer* Root() const { return m_root; }
     QGraphicsScene* Scene() const { return m_scene; }
     bool IsUpdatePending() const { return m_updatePending; }
-    // Something visible changed since the last View record (the phone server's "has view change").
+    // Something visible changed since the last View record.
     bool IsRepaintedSinceRecord() const { return m_repaintedSinceRecord; }
+    // The next View record has something for the phone: a repaint, or a sound or client data a script sent
+    // without changing anything visible (the phone server's "has view change").
+    bool HasRecordChange() const { return m_repaintedSinceRecord || m_sentSinceRecord; }
     int GetTickInterval() const { return m_tickInterval; }
     int GetClientTickInterval() const { return m_clientTickInterval; }
     quint64 GetButtonSoundId() const { return m_buttonSoundId; }
@@ -167,7 +170,7 @@ public slots:
     bool IsNetClient() const override;
 
     // Client data for the phone ("cd").
-    void SetClientData(const QVariant& data) { m_clientData = data; }
+    void SetClientData(const QVariant& data);
     QVariant GetClientData() const { return m_clientData; }
 
     // Mouse state.
@@ -268,6 +271,7 @@ private:
     int m_tickInterval = 1000;
     bool m_updatePending = false;
     bool m_repaintedSinceRecord = true;
+    bool m_sentSinceRecord = false;
     // Manager time of the last registration pass of BuildRemoteData; -1 before the first.
     qint64 m_registeredAt = -1;
     QScriptValue m_msgBoxCallback;

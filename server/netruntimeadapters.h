@@ -16,7 +16,7 @@ public:
 
     CtrlView* View() const { return m_view; }
     int CtrlId() const override { return m_id; }
-    bool HasViewChange() const override { return m_view && m_view->IsRepaintedSinceRecord(); }
+    bool HasViewChange() const override { return m_view && m_view->HasRecordChange(); }
     void OnCheckUpdate() override {
         if (m_view)
             m_view->OnCheckUpdate();

@@ -17,6 +17,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 
 namespace {
 QJsonObject JsonOf(const QByteArray& message) {
@@ -194,6 +195,30 @@ private slots:
         }
         QVERIFY(at >= 0);
         QCOMPARE(ticker->GetClientData().toString(), QStringLiteral("msg:7"));
+
+        // A sound the script sends to the phone goes out with the next View, though nothing repainted.
+        QTemporaryDir soundDir;
+        const QString chime = soundDir.filePath(QStringLiteral("chime.wav"));
+        QFile chimeFile(chime);
+        QVERIFY(chimeFile.open(QIODevice::WriteOnly) && chimeFile.write(QByteArray(64, 'x')) == 64);
+        chimeFile.close();
+        m_fx.SetGlobal("chime", chime);
+        m_fx.cfg->UserCfg().CfgBase.insert(QStringLiteral("ActivateBottonSounds"), true);
+        from = phone.received.size();
+        phone.Send(QStringLiteral("CM?id=%1&m=9").arg(ticker->GetId()));
+        at = -1;
+        for (int round = 0; round < 20 && at < 0; ++round) {
+            const int next = WaitIndex(phone, "View?t=2", from);
+            QVERIFY(next >= 0);
+            const QJsonObject r = JsonOf(phone.received.at(next)).value(QString::number(ticker->GetId())).toObject();
+            if (r.value(QStringLiteral("ps")).toDouble() > 0) {
+                QCOMPARE(r.value(QStringLiteral("cd")).toString(), QStringLiteral("msg:9"));
+                at = next;
+            }
+            from = next + 1;
+        }
+        m_fx.cfg->UserCfg().CfgBase.remove(QStringLiteral("ActivateBottonSounds"));
+        QVERIFY(at >= 0);
 
         // A message box of a control goes out as the overlay's view; the answer reaches the control.
         CtrlView* ask = ticks->Views().at(ticks->FindControlIndices(QStringLiteral("GT:Ask")).value(0));
