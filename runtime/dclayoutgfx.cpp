@@ -31,6 +31,10 @@ struct StageMemory {
     // The modification time of each file when it was last used. Kept per file: elements that load different
     // files in turn would otherwise make each other's file look changed and decode it on every call.
     QHash<QString, qint64> fileTimes;
+    // The file time each composed picture of the image manager was read at. A file loaded with parameters is
+    // kept once per element size: when one element has read the changed file, the others' pictures are still
+    // the old ones, though the file no longer looks changed.
+    QHash<QString, qint64> cachedTimes;
     // Files whose failure to load was logged, so that a script calling on every tick logs it once.
     QSet<QString> failedFiles;
     QString tintBeforeKey;
@@ -154,7 +158,10 @@ QImage LoadStageImage(StageMemory& mem, const QString& file, const QString& para
     const QString cacheName = params.isEmpty() ? file + params : file + params + sizeText;
     ImgDataMgr* mgr = ImgDataMgr::Instance();
     ImgData* cached = mgr ? mgr->FindImgData(StringHash(cacheName)) : nullptr;
-    if (cached && !fileChanged)
+    const qint64 fileTime = FileTime(file);
+    const auto cachedTime = mem.cachedTimes.constFind(cacheName);
+    const bool cachedCurrent = cachedTime != mem.cachedTimes.cend() && cachedTime.value() == fileTime;
+    if (cached && !fileChanged && cachedCurrent)
         return cached->Image;
     const QImage image = ReadPicture(mem, file, params, W, H);
     if (mgr && !image.isNull()) {
@@ -162,6 +169,9 @@ QImage LoadStageImage(StageMemory& mem, const QString& file, const QString& para
         data.Image = image;
         data.SourceName = cacheName;
         mgr->AddImgData(data);
+        if (!mem.cachedTimes.contains(cacheName) && mem.cachedTimes.size() >= kMaxRememberedFiles)
+            mem.cachedTimes.clear();
+        mem.cachedTimes.insert(cacheName, fileTime);
     }
     return image;
 }

@@ -224,6 +224,32 @@ private slots:
         delete e;
     }
 
+    // With parameters a file's picture is kept per element size; after the file changed, the element that reads
+    // it second shows the new contents too.
+    void changedFileReachesEveryElementThatLoadsItWithParameters() {
+        LEGfx* a = Element(8, 4);
+        Run(QStringLiteral("var la = l;"));
+        LEGfx* b = Element(4, 2);
+        const QString path = File("shared.png", Solid(8, 8, Qt::blue));
+        const QDateTime stamp = QDateTime::currentDateTime().addSecs(-100);
+        QVERIFY(SetTime(path, stamp));
+        const QString callA =
+            QStringLiteral("la.LoadGfx('%1', '', 1.0, 0, 0, 0x12, '', '{\"Tiling\":\"Scale\"}')").arg(path);
+        const QString callB =
+            QStringLiteral("l.LoadGfx('%1', '', 1.0, 0, 0, 0x12, '', '{\"Tiling\":\"Scale\"}')").arg(path);
+        Run(callA);
+        Run(callB);
+        QCOMPARE(Art(b->MainImage().Image), Rows({"BBBB", "BBBB"}));
+        QVERIFY(Solid(8, 8, Qt::red).save(path, "PNG"));
+        QVERIFY(SetTime(path, stamp.addSecs(50)));
+        Run(callA);
+        Run(callB);
+        QCOMPARE(Art(a->MainImage().Image), Rows({"RRRRRRRR", "RRRRRRRR", "RRRRRRRR", "RRRRRRRR"}));
+        QCOMPARE(Art(b->MainImage().Image), Rows({"RRRR", "RRRR"}));
+        delete a;
+        delete b;
+    }
+
     void elementsLoadingInTurnDoNotDecodeAgain() {
         LEGfx* a = Element(8, 4);
         Run(QStringLiteral("var la = l;"));
