@@ -231,6 +231,9 @@ bool DataSrcNewsFeed::RunAddressTest(const QStringList& lines) {
     mSucceeded.clear();
     mFailed.clear();
     mFailReasons.clear();
+    // Only this test's redirects lead back to a tested address: an older one would list an address the user
+    // has since removed in place of the one now tested directly.
+    mRedirectMap.clear();
     mTestPopup = prompts->MakeTestPopup(tr("News Feed Test"));
     mTestRunning = true;
     for (const QString& line : lines) {
@@ -479,8 +482,8 @@ void DataSrcNewsFeed::OnHttpDone(QNetworkReply* reply) {
                 Fail(address, tr("too many redirects"));
             return;
         }
-        mRedirectMap.insert(location, address);
         if (testing) {
+            mRedirectMap.insert(location, address);
             mPending.removeAll(address);
             mPending.append(location);
             ShowPending();

@@ -118,7 +118,7 @@ private:
     std::unique_ptr<ITestPopup> mTestPopup;
     int mPauseCount = 0;
     QStringList mPending, mSucceeded, mFailed;
-    // Redirect target to the address that was redirected; never cleared.
+    // Redirect target to the address that was redirected, for the running address test.
     QMap<QString, QString> mRedirectMap;
     QHash<QString, QString> mFailReasons;
 };

@@ -629,6 +629,30 @@ private slots:
         QVERIFY(source.GetEntries().isEmpty());
     }
 
+    // A test maps back only the redirects it followed itself: an address tested directly after an earlier test
+    // reached it by redirect is listed as itself, not as the address the user has removed since.
+    void addressTestForgetsEarlierRedirects() {
+        FeedHttpServer server;
+        server.SetBody("/atom", Fixture(QStringLiteral("atom.xml")), "application/atom+xml");
+        FeedHttpServer::Route found;
+        found.status = 302;
+        found.headers.append(qMakePair(QByteArray("Location"), QByteArray("/atom")));
+        server.SetRoute("/latest", found);
+        ScriptedPrompts prompts;
+        UserPrompts::Install(&prompts);
+        DataSrcNewsFeed source;
+        source.SetSettings(ActiveSettings({}));
+        QCOMPARE(source.GetValue(QStringLiteral("DoTestConnectParam"), {QStringList{server.Url("/latest")}}),
+                 QVariant(true));
+        QCOMPARE(source.GetSettings().value("Sources").toStringList(), QStringList{server.Url("/latest")});
+        QCOMPARE(source.GetValue(QStringLiteral("DoTestConnectParam"), {QStringList{server.Url("/atom")}}),
+                 QVariant(true));
+        UserPrompts::Install(nullptr);
+        QCOMPARE(source.GetSettings().value("Sources").toStringList(), QStringList{server.Url("/atom")});
+        QVERIFY2(prompts.lastResults.startsWith("Succeeded:\n" + server.Url("/atom") + "\n"),
+                 qPrintable(prompts.lastResults));
+    }
+
     void addressTestWithNothingValid() {
         FeedHttpServer server;
         ScriptedPrompts prompts;
