@@ -212,6 +212,21 @@ void MTESettingsEdit::Revert() {
     BuildSourceForm(desc, source->GetSettings());
 }
 
+void MTESettingsEdit::RevertValue(const QString& name) {
+    DataCfg::TDataSource desc;
+    IIncomingDataSource* source = FindSource(m_page, &desc);
+    if (!source || source != m_source) {
+        QLOG_WARN() << "MTESettingsEdit::RevertValue: no live source for" << m_page << "to take" << name << "from";
+        return;
+    }
+    const QVariantMap current = source->GetSettings();
+    QVariantMap shown = current;
+    FormToSettings(shown);
+    shown.insert(name, current.value(name));
+    BuildSourceForm(desc, shown);
+    m_modified = true;
+}
+
 bool MTESettingsEdit::MayLeave() {
     if (!m_modified)
         return true;

@@ -85,6 +85,9 @@ public slots:
     QVariant GetSettingsValue(const QString& name);
     QVariant SrcGetValue(const QString& name, const QVariantList& args);
     void Revert();
+    // The form takes the data source's current value of one setting (a test's result, say) and keeps the other
+    // edits; the page counts as modified, so that APPLY stores what it shows.
+    void RevertValue(const QString& name);
 
 private:
     void ClearPage();

@@ -2,11 +2,11 @@
 // GetSettingsValue reads the form as edited, SrcGetValue calls the page's data source.
 
 // Tests the feed addresses as edited; on OK the source takes the addresses that passed, and the page shows
-// them unless it holds unsaved edits.
+// them in place of the edited list (its other edits stay), so that APPLY stores them.
 function NewsFeedTest() {
     var sources = this.GetSettingsValue("Sources");
     if (this.SrcGetValue("DoTestConnectParam", [sources]))
-        this.Revert();
+        this.RevertValue("Sources");
 }
 
 // Tests the mail account as edited, before it is saved.

@@ -36,6 +36,8 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTableWidget>
 #include <QWindow>
 #include <QtTest>
@@ -192,6 +194,61 @@ private slots:
         QCOMPARE(Wnd()->CurrentTab(), int(MervexWnd::TabSettings));
         QVERIFY(edit->IsModified());
         edit->Cancel();
+    }
+
+    // TEST FEEDS tests the addresses as typed; OK on "Apply results?" puts the ones that passed on the page in
+    // place of the typed list, and APPLY stores them: the failing address is not in the saved file.
+    void newsFeedTestResultIsWhatApplyStores() {
+        QFile rss(QStringLiteral(MERVEX_TEST_SOURCE_DIR "/../datasources/fixtures/rss2.xml"));
+        QVERIFY(rss.open(QIODevice::ReadOnly));
+        m_web.Set(QStringLiteral("/feed"),
+                  {rss.readAll(), 200, LocalHttpServer::Whole, {"Content-Type: application/rss+xml"}});
+        const QString good = m_web.Url(QStringLiteral("/feed"));
+        const QString bad = m_web.Url(QStringLiteral("/gone"));
+        ShowSettings();
+        Click(Settings()->List()->Entry(QStringLiteral("DataSource,NewsFeed")));
+        MTESettingsEdit* edit = Settings()->Edit();
+        QCOMPARE(edit->PageKey(), QStringLiteral("DataSource,NewsFeed"));
+        StdBtn* add = nullptr;
+        StdBtn* test = nullptr;
+        for (StdBtn* b : edit->findChildren<StdBtn*>()) {
+            if (b->text() == QLatin1String("+ ADD"))
+                add = b;
+            if (b->text() == QLatin1String("TEST FEEDS"))
+                test = b;
+        }
+        QVERIFY(add && test);
+        for (const QString& address : {bad, good}) {
+            Click(add);
+            QLineEdit* line = nullptr;
+            for (QLineEdit* e : edit->findChildren<QLineEdit*>(QStringLiteral("added")))
+                if (e->text().isEmpty())
+                    line = e;
+            QVERIFY(line);
+            QTest::keyClicks(line, address);
+        }
+
+        QString results;
+        PopupWatcher::OnModal<PopupWnd>([&](PopupWnd* box) {
+            QAbstractButton* ok = PopupWatcher::Button(box, PopupWnd::OK);
+            QTRY_VERIFY_WITH_TIMEOUT(ok && ok->isVisible(), 10000);
+            for (QLabel* label : box->findChildren<QLabel*>())
+                results += label->text();
+            QVERIFY(PopupWatcher::Answer(box, PopupWnd::OK));
+        });
+        Click(test);
+        QVERIFY2(results.contains(QStringLiteral("Succeeded:\n") + good) && results.contains(QStringLiteral("Failed:")),
+                 qPrintable(results));
+        // The page shows the result, and it is not yet stored.
+        QCOMPARE(edit->GetSettingsValue(QStringLiteral("Sources")).toList().size(), 1);
+        QCOMPARE(edit->GetSettingsValue(QStringLiteral("Sources")).toList().value(0).toString(), good);
+        QVERIFY(edit->IsModified());
+        QVERIFY(!StoredUserCfg(*m_program).contains(good.toUtf8()));
+
+        Click(WindowButton("btnApply"));
+        const QByteArray stored = StoredUserCfg(*m_program);
+        QVERIFY2(stored.contains(good.toUtf8()), stored.constData());
+        QVERIFY2(!stored.contains(bad.toUtf8()), stored.constData());
     }
 
     void pairingModeFromTheSettingsTabPairsMorePhones() {
