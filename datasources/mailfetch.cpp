@@ -3,9 +3,8 @@
 #include "datasources/maildecode.h"
 #include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
-#include "functions/plugintools.h"
+#include "functions/trustedroots.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QSslConfiguration>
 #include <QSslSocket>
@@ -124,7 +123,7 @@ void MailFetch::DoFetch(int maximum) {
     }
     m_sslError.clear();
     QSslConfiguration tls = m_socket->sslConfiguration();
-    tls.setCaCertificates(TrustedRoots());
+    tls.setCaCertificates(TrustedRoots::All());
     tls.setPeerVerifyMode(QSslSocket::VerifyPeer);
     m_socket->setSslConfiguration(tls);
     const int colon = m_server.indexOf(QLatin1Char(':'));
@@ -160,21 +159,6 @@ void MailFetch::OnSslErrors(const QList<QSslError>& errors) {
     // answers. The reason is kept for the error the failed handshake reports next.
     QLOG_DEBUG() << "MailFetch::OnSslErrors:" << m_server << errors;
     m_sslError = errors.isEmpty() ? QString() : errors.first().errorString();
-}
-
-QList<QSslCertificate> MailFetch::TrustedRoots() {
-    QList<QSslCertificate> roots = QSslConfiguration::systemCaCertificates();
-    roots += PluginTools::GetRootCAs();
-    // Further roots (a company's own authority, a test's): a PEM file named by the environment.
-    const QString extra = qEnvironmentVariable("MERVEX_CA_FILE");
-    if (!extra.isEmpty()) {
-        QFile file(extra);
-        if (file.open(QIODevice::ReadOnly) && file.size() <= 16 * 1024 * 1024)
-            roots += QSslCertificate::fromDevice(&file, QSsl::Pem);
-        else
-            QLOG_DEBUG() << "MailFetch::TrustedRoots: cannot read" << extra;
-    }
-    return roots;
 }
 
 void MailFetch::OnSockError(QAbstractSocket::SocketError error) {

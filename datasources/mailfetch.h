@@ -63,11 +63,6 @@ private slots:
     void OnSockClosed();
     void OnSslErrors(const QList<QSslError>& errors);
 
-public:
-    // The roots a mail server's certificate must lead to: the system's, the data folder's "SSLCerts/CA" and
-    // the PEM file that the environment variable MERVEX_CA_FILE names.
-    static QList<QSslCertificate> TrustedRoots();
-
 private:
     void OnSockError(QAbstractSocket::SocketError error);
     void OnIdleTimeout();

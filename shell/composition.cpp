@@ -6,6 +6,7 @@
 #include "foundation/logger/QsLog.h"
 #include "functions/funcmgr.h"
 #include "functions/plugintools.h"
+#include "functions/trustedroots.h"
 #include "runtime/dcgrid.h"
 #include "runtime/imgdatamgr.h"
 #include "runtime/webimagecache.h"
@@ -17,7 +18,6 @@
 #include "shell/programlook.h"
 #include "shell/programservices.h"
 #include "shell/programtabhooks.h"
-#include "shell/webhosts.h"
 #include "widgets/colpickpopup.h"
 
 #include <QPointer>
@@ -28,8 +28,9 @@ Composition::Composition(const MervexWnd::Folders& folders) {
     // Services below the window first: the registries, factories and questions every part reaches.
     InstallProgramServices();
     DataCfg::InstallStoredMacroLookup();
-    // Tests trust their own certificate authority; the update check at window construction needs it.
-    WebHosts::InstallExtraCertificates();
+    // The authorities the environment names; the update check at window construction needs them (tests trust
+    // their own authority this way). The data folder is not known yet.
+    TrustedRoots::Install(false);
 
     // The shared parts, each handed what it uses: the configuration model, the phone server on its
     // endpoints, the image registry the phone loads images from and the web image cache.
@@ -67,6 +68,8 @@ Composition::Composition(const MervexWnd::Folders& folders) {
     // the browse tab reads the custom-grid folder at once.
     PluginTools::SetDataPath(m_window->GetDataPath());
     PluginTools::SetUserPath(m_window->GetUserPath());
+    // With the data folder known, its authorities join for every connection made from here on.
+    TrustedRoots::Install();
     m_tabHooks->Attach(m_window, m_parts);
 
     // The data sources take their stored settings from here, and the close sequence stores them back.

@@ -1,10 +1,5 @@
 #include "shell/webhosts.h"
 
-#include "foundation/logger/QsLog.h"
-
-#include <QFile>
-#include <QSslCertificate>
-#include <QSslConfiguration>
 #include <QUrlQuery>
 
 // Built-in values; the build sets them from its cache entries (shell/CMakeLists.txt).
@@ -137,35 +132,6 @@ void SplitHostPort(const QString& text, QString& host, quint16& port, quint16 de
     host = text.left(colon);
     if (ok && p > 0 && p <= 65535)
         port = quint16(p);
-}
-
-int InstallExtraCertificates() {
-    const QString path = QString::fromLocal8Bit(qgetenv("MERVEX_EXTRA_CA_FILE")).trimmed();
-    if (path.isEmpty())
-        return 0;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > 1024 * 1024) {
-        QLOG_WARN() << "WebHosts: the extra certificate authority file does not read:" << path;
-        return 0;
-    }
-    const QList<QSslCertificate> certificates = QSslCertificate::fromDevice(&file, QSsl::Pem);
-    if (certificates.isEmpty()) {
-        QLOG_WARN() << "WebHosts: no PEM certificate in the extra certificate authority file:" << path;
-        return 0;
-    }
-    QSslConfiguration config = QSslConfiguration::defaultConfiguration();
-    int added = 0;
-    QList<QSslCertificate> known = config.caCertificates();
-    for (const QSslCertificate& certificate : certificates) {
-        if (known.contains(certificate))
-            continue;
-        known.append(certificate);
-        ++added;
-    }
-    config.setCaCertificates(known);
-    QSslConfiguration::setDefaultConfiguration(config);
-    QLOG_INFO() << "WebHosts: trusting" << added << "more certificate authorities from" << path;
-    return added;
 }
 
 } // namespace WebHosts

@@ -41,9 +41,4 @@ bool IsAccountWebPage(const QUrl& url);
 // Splits "host[:port]"; the port is defaultPort when none (or an unusable one) is given.
 void SplitHostPort(const QString& text, QString& host, quint16& port, quint16 defaultPort);
 
-// Adds the certificates of the PEM file named by MERVEX_EXTRA_CA_FILE to the trusted roots of every TLS
-// connection the program makes (tests trust their own authority this way; certificate errors are never
-// ignored). Answers how many were added; logs a file that does not read. Nothing when the variable is unset.
-int InstallExtraCertificates();
-
 } // namespace WebHosts

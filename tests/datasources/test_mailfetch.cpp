@@ -83,8 +83,8 @@ void TestMailFetch::initTestCase() {
     m_haveDovecot = m_dovecot.Start(kUser, kPassword, FixtureMails());
     if (!m_haveDovecot)
         qWarning() << "Dovecot tests will be skipped:" << m_dovecot.error;
-    // The servers' authority is trusted as a company's own would be.
-    qputenv("MERVEX_CA_FILE", m_dovecot.caFile.toLocal8Bit());
+    // The servers' authority is trusted as a company's own would be, by the variable every connection follows.
+    qputenv("MERVEX_EXTRA_CA_FILE", m_dovecot.caFile.toLocal8Bit());
 }
 
 void TestMailFetch::untrustedCertificate_data() {
@@ -102,8 +102,8 @@ void TestMailFetch::untrustedCertificate() {
     QFETCH(int, security);
     if (!m_haveDovecot)
         QSKIP("no Dovecot");
-    const QByteArray trusted = qgetenv("MERVEX_CA_FILE");
-    qunsetenv("MERVEX_CA_FILE");
+    const QByteArray trusted = qgetenv("MERVEX_EXTRA_CA_FILE");
+    qunsetenv("MERVEX_EXTRA_CA_FILE");
     const quint16 port =
         imap ? (security == 2 ? m_dovecot.imaps : m_dovecot.imap) : (security == 2 ? m_dovecot.pop3s : m_dovecot.pop3);
     MailFetch f;
@@ -111,7 +111,7 @@ void TestMailFetch::untrustedCertificate() {
     f.SetAccount(kUser, kPassword, QStringLiteral("127.0.0.1:%1").arg(port), imap, security, -1);
     f.DoFetch(1);
     WAIT_DONE(ev);
-    qputenv("MERVEX_CA_FILE", trusted);
+    qputenv("MERVEX_EXTRA_CA_FILE", trusted);
     QCOMPARE(ev.list.size(), 1);
     QVERIFY2(ev.list.first().startsWith("error: the certificate of 127.0.0.1 is not trusted: "),
              qPrintable(ev.list.first()));

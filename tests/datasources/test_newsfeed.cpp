@@ -6,6 +6,7 @@
 #include "datasources/newsfeedtask.h"
 #include "foundation/logger/QsLog.h"
 #include "functions/funcmgr.h"
+#include "functions/trustedroots.h"
 #include "functions/userprompts.h"
 #include "tests/common/logcapture.h"
 #include "tests/datasources/feedhttpserver.h"
@@ -465,6 +466,22 @@ private slots:
         QCOMPARE(mLog->Count(QStringLiteral("DataSrcNewsFeed::OnSslErrors: \"https://127.0.0.1")), 1);
         QCOMPARE(mLog->Count(QStringLiteral("ParseHttpResult:")), 0);
         QVERIFY(source.GetEntries().isEmpty());
+    }
+
+    // An authority named by the environment counts for the feeds as for every other connection.
+    void namedAuthorityVouchesForAFeed() {
+        const QSslConfiguration saved = QSslConfiguration::defaultConfiguration();
+        qputenv("MERVEX_CA_FILE", QByteArray(MERVEX_TEST_SOURCE_DIR "/fixtures/selfsigned.crt"));
+        TrustedRoots::Install();
+        qunsetenv("MERVEX_CA_FILE");
+        UntrustedTlsServer server(Fixture(QStringLiteral("rss2.xml")));
+        QVERIFY(server.isListening());
+        DataSrcNewsFeed source;
+        source.SetSettings(ActiveSettings({server.Url()}));
+        source.GetEntries();
+        QTRY_VERIFY(!source.GetEntries().isEmpty());
+        QSslConfiguration::setDefaultConfiguration(saved);
+        QCOMPARE(mLog->Count(QStringLiteral("DataSrcNewsFeed::OnSslErrors:")), 0);
     }
 
     // The address test names why an address failed, so the user can tell a certificate nobody vouches for or a

@@ -7,6 +7,7 @@
 #include "config/tusercfg.h"
 #include "foundation/cryptstring.h"
 #include "functions/pal/pal.h"
+#include "functions/trustedroots.h"
 #include "shell/accountui.h"
 #include "shell/languageswitcher.h"
 #include "shell/webhosts.h"
@@ -78,7 +79,7 @@ private slots:
         QVERIFY(user.isValid());
         SetCryptMachineIdProvider(&PAL::GetMachineId);
         qputenv("MERVEX_EXTRA_CA_FILE", LocalHttpServer::AuthorityFile().toLocal8Bit());
-        QVERIFY(WebHosts::InstallExtraCertificates() > 0);
+        QVERIFY(TrustedRoots::Install(false) > 0);
         server = new LocalHttpServer(LocalHttpServer::Trusted);
         QVERIFY(server->isListening());
         qputenv("MERVEX_ACCOUNT_HOST", server->Origin().toLatin1());
