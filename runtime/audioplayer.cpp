@@ -11,10 +11,9 @@
 #include <QBuffer>
 #include <QFile>
 
-namespace {
-// The system's default output, or the first available one when there is no default (as on machines whose
-// default device is a null sink).
-QAudioDeviceInfo OutputDevice() {
+AudioPlayer::AudioPlayer(QObject* parent) : QObject(parent) {}
+
+QAudioDeviceInfo AudioPlayer::OutputDevice() {
     const QAudioDeviceInfo preferred = QAudioDeviceInfo::defaultOutputDevice();
     if (!preferred.isNull())
         return preferred;
@@ -24,9 +23,6 @@ QAudioDeviceInfo OutputDevice() {
             return d;
     return preferred;
 }
-} // namespace
-
-AudioPlayer::AudioPlayer(QObject* parent) : QObject(parent) {}
 
 AudioPlayer::~AudioPlayer() {
     StopCurrent();

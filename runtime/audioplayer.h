@@ -1,7 +1,8 @@
 #pragma once
 // Plays one short sound at a time (button sounds, sounds started by control scripts): WAV and Ogg Vorbis
-// through the audio output, mp3 through the media player. Starting a sound stops the previous one.
+// through the audio output, mp3 decoded with libmpg123. Starting a sound stops the previous one.
 
+#include <QAudioDeviceInfo>
 #include <QAudioOutput>
 #include <QIODevice>
 #include <QObject>
@@ -18,6 +19,10 @@ public:
     // Starts the sound of the file, chosen by its ending (".wav", ".ogg", ".mp3", any case); false when nothing
     // plays.
     bool PlaySound(const QString& path);
+
+    // The system's default output, or the first available one when there is no default (as on machines whose
+    // default device is a null sink).
+    static QAudioDeviceInfo OutputDevice();
 
     // What plays now (null when nothing does).
     QAudioOutput* CurrentOutput() const { return m_output; }

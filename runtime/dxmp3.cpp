@@ -2,12 +2,28 @@
 
 #include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
+#include "runtime/audioplayer.h"
 
-#include <QEventLoop>
+#include <QAudioOutput>
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
-#include <QMediaPlayer>
-#include <QTimer>
-#include <QUrl>
+
+#include <mpg123.h>
+
+#include <memory>
+
+namespace {
+
+struct HandleDeleter {
+    void operator()(mpg123_handle* h) const {
+        mpg123_close(h);
+        mpg123_delete(h);
+    }
+};
+using Handle = std::unique_ptr<mpg123_handle, HandleDeleter>;
+
+} // namespace
 
 DxMp3::DxMp3(QObject* parent) : QObject(parent) {}
 
@@ -22,71 +38,122 @@ bool DxMp3::Load(const QString& path) {
     if (!info.isFile() || !info.isReadable())
         return false;
 
-    m_player = new QMediaPlayer(this);
-    if (!m_player->isAvailable()) {
-        Release();
+    int error = MPG123_OK;
+    Handle handle(mpg123_new(nullptr, &error));
+    if (!handle) {
+        QLOG_WARN() << "DxMp3::Load: no mp3 decoder:" << mpg123_plain_strerror(error);
         return false;
     }
-    QEventLoop wait;
-    bool ready = false;
-    auto onStatus = [&](QMediaPlayer::MediaStatus status) {
-        if (status == QMediaPlayer::LoadedMedia || status == QMediaPlayer::BufferedMedia) {
-            ready = true;
-            wait.quit();
-        } else if (status == QMediaPlayer::InvalidMedia) {
-            wait.quit();
-        }
-    };
-    const auto statusConn = connect(m_player.data(), &QMediaPlayer::mediaStatusChanged, &wait, onStatus);
-    const auto errorConn = connect(m_player.data(), QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), &wait,
-                                   [&wait] { wait.quit(); });
-    QTimer::singleShot(kLoadTimeoutMs, &wait, &QEventLoop::quit);
-    m_player->setMedia(QUrl::fromLocalFile(info.absoluteFilePath()));
-    onStatus(m_player->mediaStatus());
-    if (!ready && m_player->error() == QMediaPlayer::NoError && m_player->mediaStatus() != QMediaPlayer::InvalidMedia)
-        wait.exec(QEventLoop::ExcludeUserInputEvents);
-    disconnect(statusConn);
-    disconnect(errorConn);
-    if (!ready || m_player->error() != QMediaPlayer::NoError) {
-        QLOG_DEBUG() << "DxMp3::Load: cannot play" << path << m_player->errorString();
-        Release();
+    mpg123_param(handle.get(), MPG123_ADD_FLAGS, MPG123_QUIET, 0);
+    // Every rate the decoder knows, always as signed 16-bit samples.
+    mpg123_format_none(handle.get());
+    const long* rates = nullptr;
+    size_t rateCount = 0;
+    mpg123_rates(&rates, &rateCount);
+    for (size_t i = 0; i < rateCount; ++i)
+        mpg123_format(handle.get(), rates[i], MPG123_MONO | MPG123_STEREO, MPG123_ENC_SIGNED_16);
+    if (mpg123_open(handle.get(), QFile::encodeName(info.absoluteFilePath()).constData()) != MPG123_OK) {
+        QLOG_DEBUG() << "DxMp3::Load: cannot open" << path << mpg123_strerror(handle.get());
         return false;
     }
-    // Errors that come up while playing end the sound; the caller learnt of success already.
-    connect(m_player.data(), QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), this, [this] {
-        if (m_player) {
-            QLOG_WARN() << "DxMp3::Play:" << m_player->errorString();
+
+    long rate = 0;
+    int channels = 0;
+    QByteArray samples;
+    unsigned char block[16384];
+    for (;;) {
+        size_t done = 0;
+        const int result = mpg123_read(handle.get(), block, sizeof block, &done);
+        if (done > 0) {
+            if (samples.size() + qint64(done) > kMaxDecodedBytes) {
+                QLOG_WARN() << "DxMp3::Load: sound longer than" << kMaxDecodedBytes << "decoded bytes:" << path;
+                return false;
+            }
+            samples.append(reinterpret_cast<const char*>(block), int(done));
         }
-    });
+        if (result == MPG123_NEW_FORMAT) {
+            int encoding = 0;
+            long newRate = 0;
+            int newChannels = 0;
+            mpg123_getformat(handle.get(), &newRate, &newChannels, &encoding);
+            // One output format per sound: a stream that changes it part-way is not played as noise.
+            if ((rate != 0 && (newRate != rate || newChannels != channels)) || encoding != MPG123_ENC_SIGNED_16) {
+                QLOG_DEBUG() << "DxMp3::Load: changing format in" << path;
+                return false;
+            }
+            rate = newRate;
+            channels = newChannels;
+            continue;
+        }
+        if (result == MPG123_DONE)
+            break;
+        if (result != MPG123_OK) {
+            QLOG_DEBUG() << "DxMp3::Load: cannot decode" << path << mpg123_strerror(handle.get());
+            return false;
+        }
+    }
+    if (samples.isEmpty() || rate <= 0 || channels <= 0) {
+        QLOG_DEBUG() << "DxMp3::Load: no sound in" << path;
+        return false;
+    }
+    m_format.setSampleRate(int(rate));
+    m_format.setChannelCount(channels);
+    m_format.setSampleSize(16);
+    m_format.setCodec(QStringLiteral("audio/pcm"));
+    m_format.setByteOrder(QAudioFormat::LittleEndian);
+    m_format.setSampleType(QAudioFormat::SignedInt);
+    m_samples = samples;
     m_loaded = true;
     return true;
 }
 
 bool DxMp3::Play() {
     PROFILE_SCOPE("DxMp3::Play");
-    if (!m_loaded || !m_player)
+    if (!m_loaded)
         return false;
-    m_player->play();
-    return m_player->error() == QMediaPlayer::NoError;
+    if (m_output)
+        m_output->stop();
+    if (!m_buffer) {
+        m_buffer = new QBuffer(this);
+        m_buffer->setData(m_samples);
+    }
+    m_buffer->close();
+    m_buffer->open(QIODevice::ReadOnly);
+    if (!m_output)
+        m_output = new QAudioOutput(AudioPlayer::OutputDevice(), m_format, this);
+    m_output->start(m_buffer);
+    if (m_output->error() == QAudio::OpenError) {
+        QLOG_WARN() << "DxMp3::Play: no sound output";
+        return false;
+    }
+    return true;
 }
 
 bool DxMp3::Stop() {
-    if (!m_loaded || !m_player)
+    if (!m_loaded)
         return false;
-    m_player->stop();
+    if (m_output)
+        m_output->stop();
     return true;
 }
 
 void DxMp3::Release() {
-    if (m_player) {
-        m_player->stop();
-        m_player->disconnect(this);
-        m_player->deleteLater();
+    if (m_output) {
+        m_output->stop();
+        m_output->deleteLater();
     }
-    m_player = nullptr;
+    if (m_buffer)
+        m_buffer->deleteLater();
+    m_output = nullptr;
+    m_buffer = nullptr;
+    m_samples.clear();
+    m_format = QAudioFormat();
     m_loaded = false;
 }
 
 qint64 DxMp3::Duration() const {
-    return m_player ? m_player->duration() : 0;
+    const int frameBytes = m_format.bytesPerFrame();
+    if (!m_loaded || frameBytes <= 0 || m_format.sampleRate() <= 0)
+        return 0;
+    return qint64(m_samples.size() / frameBytes) * 1000 / m_format.sampleRate();
 }

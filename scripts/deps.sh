@@ -4,9 +4,8 @@ set -euo pipefail
 PKGS=(
   build-essential cmake ninja-build ccache pkg-config python3 clang-format
   qtbase5-dev qtscript5-dev libqt5webkit5-dev qtmultimedia5-dev libqt5multimedia5-plugins
-  # The toolkit's media player plays mp3 sounds through GStreamer: its playback elements, the mp3 decoder
-  # (mpg123, in -good) and the ALSA and PulseAudio outputs.
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-alsa
+  # mp3 sounds are decoded with libmpg123.
+  libmpg123-dev
   libqt5svg5-dev qttools5-dev qttools5-dev-tools libquazip1-qt5-dev libssl-dev zlib1g-dev
   libtidy-dev libstb-dev libstatgrab-dev libxtst-dev libxkbcommon-dev libbenchmark-dev libpulse-dev
   xvfb xauth fonts-dejavu-core openssl desktop-file-utils pulseaudio x11-xkb-utils
