@@ -22,6 +22,7 @@
 #include "tests/common/gldriver.h"
 #include "tests/common/screenshots.h"
 #include "tests/common/wiredprogram.h"
+#include "tests/shell/popupwatcher.h"
 #include "widgets/popupwnd.h"
 
 #include <QDialogButtonBox>
@@ -43,13 +44,7 @@ PopupWnd* OpenPopup() {
 }
 
 QWidget* PopupButton(int value) {
-    PopupWnd* popup = OpenPopup();
-    if (!popup)
-        return nullptr;
-    for (QAbstractButton* b : popup->buttonBox()->buttons())
-        if (popup->ButtonValue(b) == value)
-            return b;
-    return nullptr;
+    return PopupWatcher::Button(OpenPopup(), value);
 }
 
 // The file name field of the program's file dialog while it is open.
