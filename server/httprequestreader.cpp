@@ -103,15 +103,22 @@ HttpRequestReader::Status HttpRequestReader::Next(HttpRequest* request) {
             m_lines << line;
             continue;
         }
-        // A blank line: either the end of the header block or nothing at all where a request was due.
-        const QStringList lines = m_lines;
+        // A blank line: the end of the header block, or one before a request line. Keep-alive clients
+        // send those between requests; they are dropped, but only so many in a row.
         m_buf.remove(0, m_scanned);
-        m_scanned = 0;
-        m_lines.clear();
-        if (lines.isEmpty()) {
-            m_failed = true;
-            return Empty;
+        if (m_lines.isEmpty()) {
+            m_blankBytes += m_scanned;
+            m_scanned = 0;
+            if (m_blankBytes > MaxHeaderBytes) {
+                m_failed = true;
+                return Empty;
+            }
+            continue;
         }
+        m_scanned = 0;
+        m_blankBytes = 0;
+        const QStringList lines = m_lines;
+        m_lines.clear();
         *request = HttpRequest();
         request->lines = lines;
         const Status st = ParseLines(lines, request);
@@ -146,6 +153,7 @@ QByteArray HttpRequestReader::TakeBuffered() {
     m_scanned = 0;
     m_lines.clear();
     m_skip = 0;
+    m_blankBytes = 0;
     return rest;
 }
 

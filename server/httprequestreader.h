@@ -41,7 +41,7 @@ public:
     enum Status {
         NeedMore,      // no complete request yet
         Ready,         // a request was taken
-        Empty,         // a blank line where a request line was due
+        Empty,         // nothing but blank lines, more than MaxHeaderBytes of them
         InvalidHeader, // the request line has fewer than two words
         TooLong        // the header block does not end within MaxHeaderBytes
     };
@@ -86,6 +86,7 @@ private:
     QByteArray m_buf;
     qint64 m_skip = 0;     // body bytes of the last request still to be dropped
     int m_scanned = 0;     // bytes of m_buf already split into m_lines
+    int m_blankBytes = 0;  // blank lines dropped since the last request line
     QStringList m_lines;   // lines of the request being read
     bool m_failed = false; // once a request was refused nothing more is read
 };

@@ -127,6 +127,7 @@ private slots:
         QFETCH(int, step);
         const QByteArray bytes = "GET /a?x=1 HTTP/1.1\r\nHost: h\r\n\r\n"
                                  "POST /b HTTP/1.1\r\ncontent-length: 11\r\n\r\nGET /evil\r\n"
+                                 "\r\n\r\n"             // blank lines between requests are dropped
                                  "GET /c HTTP/1.1\n\n"; // bare line feeds are accepted too
         HttpRequestReader r;
         QList<HttpRequest> reqs;
@@ -143,7 +144,8 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("status");
         QTest::newRow("request line alone") << QByteArray("GET\r\n\r\n") << int(HttpRequestReader::InvalidHeader);
-        QTest::newRow("blank line first") << QByteArray("\r\nGET / HTTP/1.1\r\n\r\n") << int(HttpRequestReader::Empty);
+        QTest::newRow("nothing but blank lines")
+            << QByteArray("\r\n").repeated(HttpRequestReader::MaxHeaderBytes) << int(HttpRequestReader::Empty);
         QTest::newRow("line that never ends") << QByteArray(40000, 'A') << int(HttpRequestReader::TooLong);
         QTest::newRow("header block that never ends")
             << QByteArray("GET / HTTP/1.1\r\n") + QByteArray("X: y\r\n").repeated(5000)
@@ -296,6 +298,27 @@ private slots:
                  log.constData());
 
         QTRY_COMPARE_WITH_TIMEOUT(bad.state(), QAbstractSocket::UnconnectedState, 10000);
+    }
+
+    // A keep-alive client that sends a blank line after each request, in its own packet or with the
+    // next request, has every request answered on the one connection.
+    void blankLinesBetweenRequests() {
+        TestServer server;
+        QVERIFY(server.listen());
+        QTcpSocket s;
+        s.connectToHost(QHostAddress::LocalHost, server.port());
+        QVERIFY(s.waitForConnected(5000));
+        QByteArray got;
+        const QList<QByteArray> writes{"\r\nGET /GetInfo HTTP/1.1\r\n\r\n", "\r\n",
+                                       "GET /GetInfo HTTP/1.1\r\n\r\n\r\n\n", "GET /GetInfo HTTP/1.1\r\n\r\n"};
+        for (int i = 0; i < writes.size(); ++i) {
+            s.write(writes[i]);
+            QVERIFY(s.waitForBytesWritten(5000));
+            const int answers = i < 2 ? 1 : i;
+            QTRY_COMPARE_WITH_TIMEOUT((got += s.readAll()).count("HTTP/1.1 200 OK"), answers, 10000);
+        }
+        QCOMPARE(got.count("\ntestpc "), 3);
+        QCOMPARE(s.state(), QAbstractSocket::ConnectedState);
     }
 
     // A request that never completes does not hold its connection for ever; a request answered in
