@@ -6,6 +6,9 @@
 #include "functions/pal/pulseaudiobackend.h"
 #include "functions/pal/syscommands.h"
 
+#include <QCoreApplication>
+#include <QPointer>
+
 #include <memory>
 
 namespace PAL_INT {
@@ -60,8 +63,12 @@ ISystemPower& SystemPower() {
     static RecordingSystemPower recorder;
     if (qEnvironmentVariableIsSet("MERVEX_RECORD_POWER"))
         return recorder;
-    static LogindSystemPower real;
-    return real;
+    // Lives as long as the application, whose event loop takes logind's answers.
+    static QPointer<LogindSystemPower> real;
+    if (!real)
+        real = new LogindSystemPower(QDBusConnection::systemBus(), LogindSystemPower::DefaultCallTimeoutMs,
+                                     QCoreApplication::instance());
+    return *real;
 }
 
 IMusicMixer* MusicMixer() {

@@ -2,51 +2,84 @@
 
 #include "foundation/logger/QsLog.h"
 #include "functions/pal/palbackends.h"
-#include "functions/pal/processrunner.h"
+
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QThread>
 
 namespace PAL_INT {
 
 namespace {
-// loginctl and systemctl answer at once; they only hand the request to logind.
-constexpr int kCommandTimeoutMs = 10000;
+const char kService[] = "org.freedesktop.login1";
+const char kPath[] = "/org/freedesktop/login1";
+const char kManager[] = "org.freedesktop.login1.Manager";
 
-// The caller's session: the one the desktop set, else logind's own name for the caller's.
+// The caller's session: the one the desktop set, else empty, which logind reads as the caller's own.
 QString OwnSession() {
-    const QString id = QString::fromLocal8Bit(qgetenv("XDG_SESSION_ID"));
-    return id.isEmpty() ? QStringLiteral("self") : id;
+    return QString::fromLocal8Bit(qgetenv("XDG_SESSION_ID"));
 }
 } // namespace
 
-bool LogindSystemPower::Run(const QString& program, const QStringList& args) {
-    const ProcessResult result = (m_runner ? *m_runner : ProcessRunner()).Run(program, args, kCommandTimeoutMs);
-    if (!result.Ok()) {
-        QLOG_DEBUG() << "LogindSystemPower::Run: failed:" << program << args << result.exitCode;
+LogindSystemPower::LogindSystemPower(const QDBusConnection& bus, int callTimeoutMs, QObject* parent)
+    : QObject(parent), m_bus(bus), m_timeoutMs(callTimeoutMs) {}
+
+bool LogindSystemPower::Call(const QString& method, const QVariantList& args) {
+    if (!m_bus.isConnected()) {
+        QLOG_WARN() << "LogindSystemPower:" << method << "not sent, no system bus:" << m_bus.lastError().message();
+        return false;
     }
-    return result.Ok();
+    // The answer is awaited on this object's thread; a call from another thread is handed over.
+    if (QThread::currentThread() != thread())
+        QMetaObject::invokeMethod(
+            this, [this, method, args] { Send(method, args); }, Qt::QueuedConnection);
+    else
+        Send(method, args);
+    return true;
+}
+
+void LogindSystemPower::Send(const QString& method, const QVariantList& args) {
+    QDBusMessage call = QDBusMessage::createMethodCall(QString::fromLatin1(kService), QString::fromLatin1(kPath),
+                                                       QString::fromLatin1(kManager), method);
+    call.setArguments(args);
+    // Interactive: logind may ask the user to confirm (polkit) before it acts.
+    call.setInteractiveAuthorizationAllowed(true);
+    ++m_pending;
+    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, m_timeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, method](QDBusPendingCallWatcher* w) {
+        w->deleteLater();
+        --m_pending;
+        const QDBusMessage reply = w->reply();
+        if (reply.type() == QDBusMessage::ErrorMessage) {
+            ++m_failed;
+            QLOG_WARN() << "LogindSystemPower:" << method << "failed:" << reply.errorName() << reply.errorMessage();
+            return;
+        }
+        QLOG_DEBUG() << "LogindSystemPower:" << method << "accepted";
+    });
 }
 
 bool LogindSystemPower::Lock() {
-    return Run(QStringLiteral("loginctl"), {QStringLiteral("lock-session"), OwnSession()});
+    return Call(QStringLiteral("LockSession"), {OwnSession()});
 }
 
 bool LogindSystemPower::Suspend() {
-    return Run(QStringLiteral("systemctl"), {QStringLiteral("suspend")});
+    return Call(QStringLiteral("Suspend"), {true});
 }
 
 bool LogindSystemPower::Hibernate() {
-    return Run(QStringLiteral("systemctl"), {QStringLiteral("hibernate")});
+    return Call(QStringLiteral("Hibernate"), {true});
 }
 
 bool LogindSystemPower::LogOff() {
-    return Run(QStringLiteral("loginctl"), {QStringLiteral("terminate-session"), OwnSession()});
+    return Call(QStringLiteral("TerminateSession"), {OwnSession()});
 }
 
 bool LogindSystemPower::Reboot() {
-    return Run(QStringLiteral("systemctl"), {QStringLiteral("reboot")});
+    return Call(QStringLiteral("Reboot"), {true});
 }
 
 bool LogindSystemPower::PowerOff() {
-    return Run(QStringLiteral("systemctl"), {QStringLiteral("poweroff")});
+    return Call(QStringLiteral("PowerOff"), {true});
 }
 
 bool RunSystemCommand(const QString& command) {

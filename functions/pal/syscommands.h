@@ -1,19 +1,20 @@
 #pragma once
 // The system commands a control can ask for ("!Lock", "!Standby", ...). ISystemPower carries them out:
-// LogindSystemPower through loginctl and systemctl, RecordingSystemPower only writes them down (tests,
-// and any run that must never touch the machine).
+// LogindSystemPower asks logind on the system bus without waiting for its answer, RecordingSystemPower only
+// writes them down (tests, and any run that must never touch the machine).
 
+#include <QDBusConnection>
+#include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 namespace PAL_INT {
-
-class IProcessRunner;
 
 class ISystemPower {
 public:
     virtual ~ISystemPower() = default;
-    // Each answers whether the request was accepted.
+    // Each answers whether the request went out; a refusal that comes later is only logged.
     virtual bool Lock() = 0;
     virtual bool Suspend() = 0;
     virtual bool Hibernate() = 0;
@@ -22,10 +23,15 @@ public:
     virtual bool PowerOff() = 0;
 };
 
-class LogindSystemPower : public ISystemPower {
+class LogindSystemPower : public QObject, public ISystemPower {
+    Q_OBJECT
 public:
-    // Commands go through runner (not owned), or the platform layer's runner when null.
-    explicit LogindSystemPower(IProcessRunner* runner = nullptr) : m_runner(runner) {}
+    // logind answers at once unless it asks the user for a password first.
+    static constexpr int DefaultCallTimeoutMs = 25000;
+
+    // Calls go to logind on `bus`; its answer is taken on the thread this object lives on.
+    explicit LogindSystemPower(const QDBusConnection& bus, int callTimeoutMs = DefaultCallTimeoutMs,
+                               QObject* parent = nullptr);
 
     bool Lock() override;
     bool Suspend() override;
@@ -34,9 +40,18 @@ public:
     bool Reboot() override;
     bool PowerOff() override;
 
+    // Requests that logind has not answered yet, and those it refused or left unanswered.
+    int Pending() const { return m_pending; }
+    int Failed() const { return m_failed; }
+
 private:
-    bool Run(const QString& program, const QStringList& args);
-    IProcessRunner* m_runner;
+    bool Call(const QString& method, const QVariantList& args);
+    void Send(const QString& method, const QVariantList& args);
+
+    QDBusConnection m_bus;
+    int m_timeoutMs;
+    int m_pending = 0;
+    int m_failed = 0;
 };
 
 class RecordingSystemPower : public ISystemPower {
@@ -59,7 +74,7 @@ private:
 };
 
 // Carries out a system command named without its '!' ("Lock", "Standby", "Hibernate", "LogOff", "Restart",
-// "Shutdown", compared case-sensitively); an unknown name is only logged. Answers whether it was accepted.
+// "Shutdown", compared case-sensitively); an unknown name is only logged. Answers whether it went out.
 bool RunSystemCommand(const QString& command);
 
 } // namespace PAL_INT

@@ -165,59 +165,6 @@ private slots:
         QCOMPARE(log.Has(QStringLiteral("Unknown System Cmd:")), requests.isEmpty());
     }
 
-    void logindCommands_data() {
-        QTest::addColumn<QString>("request");
-        QTest::addColumn<QString>("commandLine");
-        QTest::newRow("lock") << "Lock"
-                              << "loginctl lock-session c7";
-        QTest::newRow("suspend") << "Suspend"
-                                 << "systemctl suspend";
-        QTest::newRow("hibernate") << "Hibernate"
-                                   << "systemctl hibernate";
-        QTest::newRow("log off") << "LogOff"
-                                 << "loginctl terminate-session c7";
-        QTest::newRow("reboot") << "Reboot"
-                                << "systemctl reboot";
-        QTest::newRow("power off") << "PowerOff"
-                                   << "systemctl poweroff";
-    }
-    void logindCommands() {
-        QFETCH(QString, request);
-        QFETCH(QString, commandLine);
-        qputenv("XDG_SESSION_ID", "c7");
-        PAL_INT::LogindSystemPower power(&m_runner);
-        const auto call = [&] {
-            return QMetaObject::invokeMethod(this, "noop") && // keeps the table readable below
-                   (request == "Lock"        ? power.Lock()
-                    : request == "Suspend"   ? power.Suspend()
-                    : request == "Hibernate" ? power.Hibernate()
-                    : request == "LogOff"    ? power.LogOff()
-                    : request == "Reboot"    ? power.Reboot()
-                                             : power.PowerOff());
-        };
-        // Not started (no logind tools): refused.
-        QVERIFY(!call());
-        ProcessResult ok;
-        ok.started = true;
-        ok.exitCode = 0;
-        m_runner.SetReply(commandLine, ok);
-        QVERIFY(call());
-        ProcessResult denied = ok;
-        denied.exitCode = 1;
-        m_runner.SetReply(commandLine, denied);
-        QVERIFY(!call());
-        QCOMPARE(m_runner.CallLines(), QStringList({commandLine, commandLine, commandLine}));
-        qunsetenv("XDG_SESSION_ID");
-    }
-    void noop() {}
-
-    void ownSessionWithoutSessionId() {
-        qunsetenv("XDG_SESSION_ID");
-        PAL_INT::LogindSystemPower power(&m_runner);
-        power.Lock();
-        QCOMPARE(m_runner.CallLines(), QStringList({"loginctl lock-session self"}));
-    }
-
     void programStarts_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("call"); // program and arguments; empty: nothing starts
