@@ -16,6 +16,7 @@
 #include "shell/mervexwnd.h"
 #include "shell/startoptions.h"
 #include "shell/termsignals.h"
+#include "shell/vellichorinstaller.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -115,6 +116,9 @@ int main(int argc, char* argv[]) {
     logger.AddDestination(debugDest);
     logger.AddDestination(fileDest);
     QLOG_INFO() << "MervexApp: starting, build" << MervexGlobals::BuildText().trimmed();
+    if (VellichorInstaller::UsesDevelopmentKey())
+        QLOG_WARN() << "MervexApp: this build accepts updates signed with the development update key, whose "
+                       "private half is public; a release build compiles in a key of its own";
     if (!early)
         QLOG_INFO() << "main: the phone server's ports are not free yet; discovery answers once the server opens";
 

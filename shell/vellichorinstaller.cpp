@@ -27,6 +27,12 @@ GridSigVerifier* UpdateKey() {
 }
 } // namespace
 
+bool VellichorInstaller::UsesDevelopmentKey() {
+    // Written by the build next to the key it compiled in.
+    QFile origin(QStringLiteral(":/security/MervexVL_Update_Origin"));
+    return origin.open(QIODevice::ReadOnly) && origin.readAll().trimmed() == "development";
+}
+
 VellichorInstaller::VellichorInstaller(const QString& url, QObject* parent) : NetworkAccess(url, parent) {
     SetMaxBytes(MaxInstallerBytes);
     connect(this, &NetworkAccess::dataRequestFinished, this, &VellichorInstaller::downloadVellichorFinished);

@@ -34,6 +34,8 @@ public:
     // Whether a file's digest is the announced one (hexadecimal, either case).
     static bool DigestMatches(const QString& fileDigest, const QString& announced);
 
+    // Whether the compiled-in update key is the development key, whose private half is no secret.
+    static bool UsesDevelopmentKey();
     // Whether signature is a valid signature of data by the compiled-in update key.
     static bool VerifySignature(const QByteArray& data, const QByteArray& signature);
     // Whether the file at path (read whole, at most MaxInstallerBytes) verifies with signature.

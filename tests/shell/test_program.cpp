@@ -151,6 +151,12 @@ private slots:
         }
         const QStringList bad = lines.filter(QRegularExpression(QStringLiteral("^\\s*(ERROR|FATAL) ")));
         QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QLatin1Char('\n'))));
+        // A build with the development update key says so once, at start.
+        QFile key(QStringLiteral(MERVEX_UPDATE_KEY)), devKey(QStringLiteral(MERVEX_DEV_UPDATE_KEY));
+        QVERIFY(key.open(QIODevice::ReadOnly) && devKey.open(QIODevice::ReadOnly));
+        const QStringList devKeyLines =
+            lines.filter(QRegularExpression(QStringLiteral("^ WARN .*development update key")));
+        QCOMPARE(devKeyLines.size(), key.readAll() == devKey.readAll() ? 1 : 0);
 
         // The close sequence ends with the user configuration on disk, first-start flag included.
         QFile cfg(run.user.path() + QStringLiteral("/userCfg.json"));

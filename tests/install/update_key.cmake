@@ -1,0 +1,43 @@
+# The configure step's word on the update key: a warning for the development key, none for a key of one's own,
+# and a refusal of a file that is no public key.
+# -DSOURCE=<source folder> [-DKEY=<key>: child run, configures with that key]
+cmake_minimum_required(VERSION 3.20)
+set(dev ${SOURCE}/resources/security/MervexVL_Update_Pub)
+if(DEFINED KEY)
+    include(${SOURCE}/cmake/UpdateKey.cmake)
+    mervex_update_key_origin(${KEY} ${dev} origin)
+    message(STATUS "origin=${origin}")
+    return()
+endif()
+
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/update_key_not_a_key "not a key\n")
+# key | origin | whether a warning is expected
+set(cases "${dev}|development|1" "${SOURCE}/resources/security/MervexVL_Grid_Pub|own|0"
+          "${CMAKE_CURRENT_BINARY_DIR}/update_key_not_a_key||0")
+set(problems)
+foreach(c ${cases})
+    string(REPLACE "|" ";" c "${c}")
+    list(GET c 0 key)
+    list(GET c 1 origin)
+    list(GET c 2 warns)
+    execute_process(COMMAND ${CMAKE_COMMAND} -DSOURCE=${SOURCE} -DKEY=${key} -P ${CMAKE_CURRENT_LIST_FILE}
+                    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+    string(FIND "${out}" "CMake Warning" warning)
+    string(FIND "${out}" "development update key is compiled in" text)
+    if(origin STREQUAL "")
+        if(rc EQUAL 0 OR NOT out MATCHES "not a PEM public key")
+            list(APPEND problems "${key}: accepted as a key")
+        endif()
+    elseif(NOT rc EQUAL 0 OR NOT out MATCHES "origin=${origin}")
+        list(APPEND problems "${key}: not taken as ${origin}")
+    endif()
+    if(warns AND (warning EQUAL -1 OR text EQUAL -1))
+        list(APPEND problems "${key}: no warning")
+    elseif(NOT warns AND NOT warning EQUAL -1)
+        list(APPEND problems "${key}: a warning")
+    endif()
+endforeach()
+if(problems)
+    list(JOIN problems "\n  " problems)
+    message(FATAL_ERROR "update key:\n  ${problems}")
+endif()
