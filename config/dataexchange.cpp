@@ -78,14 +78,17 @@ IExchangeRenderer* ExchangeRenderer::Get() {
 
 bool IsProgramFile(const QString& path) {
     const QFileInfo info(path);
+    // The name's own extension: a folder called "x.exe" or an execute bit (every file of a FAT or NTFS
+    // mount has one) makes no program.
     const QString name = info.fileName();
-    if (path.contains(QLatin1String(".exe")) || path.contains(QLatin1String(".dll")) ||
-        name.endsWith(QLatin1String(".so")) || name.contains(QLatin1String(".so.")))
+    const QString suffix = info.suffix();
+    if (!suffix.compare(QLatin1String("exe"), Qt::CaseInsensitive) ||
+        !suffix.compare(QLatin1String("dll"), Qt::CaseInsensitive) || suffix == QLatin1String("so") ||
+        name.contains(QLatin1String(".so.")))
         return true;
     if (!info.isFile())
         return false;
-    if (info.permissions() & (QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup | QFile::ExeOther))
-        return true;
+    // Programs without an extension, by their first bytes.
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
@@ -94,6 +97,19 @@ bool IsProgramFile(const QString& path) {
                               "ELF",
                               4) ||
            head.startsWith("MZ");
+}
+
+bool IsPackableFile(const QString& path) {
+    // By the file's real place: links and ".." lead nowhere else.
+    const QString real = QFileInfo(path).canonicalFilePath();
+    if (real.isEmpty())
+        return false;
+    for (const QString& folder : {PluginTools::GetDataPath(), PluginTools::GetUserPath()}) {
+        const QString root = QFileInfo(folder).canonicalFilePath();
+        if (!root.isEmpty() && real.startsWith(root + QLatin1Char('/')))
+            return true;
+    }
+    return false;
 }
 
 const QString CtrlPackageExt = QStringLiteral("mvlc");
@@ -150,7 +166,10 @@ bool CopyFileUnique(const QString& source, const QString& folder, QString& name)
     return false;
 }
 
-bool ExchangeResource(QString& reference, const QString& stagingFolder, const QString& destinationFolder) {
+namespace {
+// ownFile: a picture this export drew itself (a tab-icon preview in the temporary folder), packed wherever it is.
+bool ExchangeResource(QString& reference, const QString& stagingFolder, const QString& destinationFolder,
+                      QStringList* leftOut, bool ownFile) {
     PROFILE_SCOPE("ExchangeResource");
     const QString trimmed = reference.trimmed();
     if (trimmed.isEmpty())
@@ -181,7 +200,8 @@ bool ExchangeResource(QString& reference, const QString& stagingFolder, const QS
     QString file = QFileInfo(path).isAbsolute() && QFileInfo::exists(path) ? path : PluginTools::ResolvePath(path);
     QString iconPng;
     if (IsProgramFile(file)) {
-        const QImage icon = PAL::LoadIconImage(reference);
+        // Only a picture of the program's icon is packed, wherever the program is.
+        const QImage icon = PAL::LoadIconImage(file);
         if (icon.width() < 1)
             return false;
         iconPng = PluginTools::GetTempPath() + QStringLiteral("Exchange/") + QFileInfo(file).completeBaseName() +
@@ -189,6 +209,14 @@ bool ExchangeResource(QString& reference, const QString& stagingFolder, const QS
         if (!icon.save(iconPng, "PNG"))
             return false;
         file = iconPng;
+    } else if (QFileInfo(file).isFile() && !ownFile && !IsPackableFile(file)) {
+        // An imported control may name any file of this computer (a key, a password store): only what lies in
+        // the data and user folders leaves it.
+        const QString named = QDir::cleanPath(file);
+        QLOG_WARN() << "Not packed, outside the data and user folders:" << named;
+        if (leftOut && !leftOut->contains(named))
+            leftOut->append(named);
+        return false;
     }
     if (!QFileInfo(file).isFile())
         return false;
@@ -201,6 +229,13 @@ bool ExchangeResource(QString& reference, const QString& stagingFolder, const QS
         return false;
     reference = QStringLiteral("rsc/") + name + tail;
     return true;
+}
+
+} // namespace
+
+bool ExchangeResource(QString& reference, const QString& stagingFolder, const QString& destinationFolder,
+                      QStringList* leftOut) {
+    return ExchangeResource(reference, stagingFolder, destinationFolder, leftOut, false);
 }
 
 bool ExchangeConfigOptions(DataCfg::TConfig& config, ExchangeContext* context) {
@@ -243,7 +278,8 @@ bool ExchangeConfigOptions(DataCfg::TConfig& config, ExchangeContext* context) {
                 }
             }
         } else if (option.Type == DataCfg::CO_Drop || option.Type == DataCfg::CO_File) {
-            result |= ExchangeResource(option.Value, context->StagingFolder, context->DestinationFolder);
+            result |=
+                ExchangeResource(option.Value, context->StagingFolder, context->DestinationFolder, &context->LeftOut);
         }
     }
     if (!result && !rscExisted)
@@ -258,8 +294,9 @@ bool ExchangeGridResources(DataCfg::TGrid& grid, ExchangeContext* context) {
     const bool rscExisted = QFileInfo::exists(rsc);
     if (!rscExisted)
         QDir().mkpath(rsc);
-    bool result = ExchangeResource(grid.Background, context->StagingFolder, context->DestinationFolder);
-    result |= ExchangeResource(grid.Icon, context->StagingFolder, context->DestinationFolder);
+    bool result =
+        ExchangeResource(grid.Background, context->StagingFolder, context->DestinationFolder, &context->LeftOut);
+    result |= ExchangeResource(grid.Icon, context->StagingFolder, context->DestinationFolder, &context->LeftOut);
     if (context->Export) {
         // A preview from this computer would name a file that is not in the archive: draw a new one.
         grid.IconPreview.clear();
@@ -272,13 +309,15 @@ bool ExchangeGridResources(DataCfg::TGrid& grid, ExchangeContext* context) {
                 PluginTools::GetTempPath() + QFileInfo(iconFile).completeBaseName() + QStringLiteral(".png");
             if (!preview.isNull() && preview.save(previewPath, "PNG")) {
                 grid.IconPreview = previewPath;
-                result |= ExchangeResource(grid.IconPreview, context->StagingFolder, context->DestinationFolder);
+                result |= ExchangeResource(grid.IconPreview, context->StagingFolder, context->DestinationFolder,
+                                           &context->LeftOut, true);
                 QFile::remove(previewPath);
             }
         }
     }
     if (!context->Export && grid.IconPreview.startsWith(QLatin1String("rsc/")))
-        result |= ExchangeResource(grid.IconPreview, context->StagingFolder, context->DestinationFolder);
+        result |=
+            ExchangeResource(grid.IconPreview, context->StagingFolder, context->DestinationFolder, &context->LeftOut);
     if (cfg) {
         for (DataCfg::TGridElem& elem : grid.Elements) {
             DataCfg::TControl control = cfg->FindControl(elem.Control);
@@ -592,7 +631,8 @@ void RenderGridScreenshot(DataCfg::TGrid& grid, const ExchangeContext* context, 
     GridShot(grid, context, n, background);
 }
 
-bool ExportControl(const QString& entryName, const DataCfg::TControl& control, const QString& archive) {
+bool ExportControl(const QString& entryName, const DataCfg::TControl& control, const QString& archive,
+                   QStringList* leftOut) {
     PROFILE_SCOPE("ExportControl");
     ExchangeGuard guard;
     if (!guard.Ok())
@@ -619,11 +659,13 @@ bool ExportControl(const QString& entryName, const DataCfg::TControl& control, c
         RemoveDirRecursive(context.StagingFolder);
         return false;
     }
+    if (leftOut)
+        *leftOut = context.LeftOut;
     return PackStaging(context.StagingFolder, archive);
 }
 
 bool ExportPackage(const QString& archive, DataCfg::TCtrlSet controls, QList<DataCfg::TGrid> grids,
-                   const QVariant& description) {
+                   const QVariant& description, QStringList* leftOut) {
     PROFILE_SCOPE("ExportPackage");
     ExchangeGuard guard;
     if (!guard.Ok())
@@ -662,5 +704,7 @@ bool ExportPackage(const QString& archive, DataCfg::TCtrlSet controls, QList<Dat
     }
     if (!WriteJsonFile(context.StagingFolder + QStringLiteral("grids.json"), list) || !WriteMacros(context))
         return fail();
+    if (leftOut)
+        *leftOut = context.LeftOut;
     return PackStaging(context.StagingFolder, archive);
 }

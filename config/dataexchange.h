@@ -16,6 +16,7 @@ struct ExchangeContext {
     QString StagingFolder;     // ends with '/'
     QString DestinationFolder; // import: where resource files go; empty on export
     QVariantMap Macros;        // macro key ("Category/Name") -> macro text
+    QStringList LeftOut;       // export: files the records name that were not packed (outside the folders)
 };
 
 // Package extensions: controls and grids (grid packages may hold controls as well).
@@ -44,15 +45,20 @@ IExchangeRenderer* Get();
 
 int DetectExchangeKind(const QString& path);
 // Program files (Linux executables and libraries, Windows programs) are never packed: on export a reference to
-// one becomes a picture of its icon. ELF and PE files by their first bytes, ".exe", ".dll", ".so" and ".so.N"
-// names, and any file with an execute permission bit.
+// one becomes a picture of its icon. By the file name's own extension (".exe", ".dll" in any case, ".so" and
+// ".so.N"), else ELF and PE files by their first bytes.
 bool IsProgramFile(const QString& path);
+// Whether export may pack the file: it lies in the data or the user folder (where it really is, links followed).
+bool IsPackableFile(const QString& path);
 // The temp folder's "Exchange/_tmp/", emptied and created again.
 QString PrepareStagingFolder();
 // Copies the file into the folder under its own base name or a free "_n" one; an identical file already
 // there is reused (false, name set). The name used is set whatever the result.
 bool CopyFileUnique(const QString& source, const QString& folder, QString& name);
-bool ExchangeResource(QString& reference, const QString& stagingFolder, const QString& destinationFolder);
+// On export a file outside the data and user folders is not packed: the reference stays, the file is logged
+// and added to leftOut.
+bool ExchangeResource(QString& reference, const QString& stagingFolder, const QString& destinationFolder,
+                      QStringList* leftOut = nullptr);
 bool ExchangeConfigOptions(DataCfg::TConfig& config, ExchangeContext* context);
 bool ExchangeGridResources(DataCfg::TGrid& grid, ExchangeContext* context);
 
@@ -60,10 +66,12 @@ bool ImportControl(QString& entryName, DataCfg::TControl& control, const QString
                    const QString& destinationFolder);
 bool ImportGrid(DataCfg::TGrid& grid, const QString& archive, const QString& destinationFolder);
 // Export: the archives are assembled in the staging folder and packed into a temporary file beside the
-// target, which then takes the target's place; a failure leaves no archive behind.
-bool ExportControl(const QString& entryName, const DataCfg::TControl& control, const QString& archive);
+// target, which then takes the target's place; a failure leaves no archive behind. leftOut receives the files
+// the records name that were not packed, because they lie outside the data and user folders.
+bool ExportControl(const QString& entryName, const DataCfg::TControl& control, const QString& archive,
+                   QStringList* leftOut = nullptr);
 bool ExportPackage(const QString& archive, DataCfg::TCtrlSet controls, QList<DataCfg::TGrid> grids,
-                   const QVariant& description);
+                   const QVariant& description, QStringList* leftOut = nullptr);
 bool RenderControlScreenshot(DataCfg::TCtrlRef& entry, const DataCfg::TControl& control, int n,
                              const ExchangeContext* context);
 void RenderGridScreenshot(DataCfg::TGrid& grid, const ExchangeContext* context, int n, const QString& background);

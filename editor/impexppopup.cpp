@@ -389,9 +389,15 @@ bool ImpExpPopup::DoExport() {
                                   ExchangeUi::GridPackageExt());
     if (file.isEmpty())
         return false;
-    if (!ExportPackage(file, list, package, info)) {
+    QStringList leftOut;
+    if (!ExportPackage(file, list, package, info, &leftOut)) {
         ExchangeUi::Ask(this, 3, tr("Error"), tr("Can't write File: ") + file, OK);
         return false;
     }
+    if (!leftOut.isEmpty())
+        ExchangeUi::Ask(this, 1, tr("WARNING"),
+                        tr("Not packed, outside the data and user folders:") + QLatin1Char('\n') +
+                            leftOut.join(QLatin1Char('\n')),
+                        OK);
     return true;
 }

@@ -1409,8 +1409,13 @@ void MTEEditControl::OnExport() {
     if (path.isEmpty())
         return;
     StoreWidgetValues(false);
-    if (!ExportControl(m_entryName, m_control, path))
+    QStringList leftOut;
+    if (!ExportControl(m_entryName, m_control, path, &leftOut))
         Ask(3, tr("Error"), tr("Can't write File: ") + path, QMessageBox::Ok);
+    else if (!leftOut.isEmpty())
+        Ask(1, tr("WARNING"),
+            tr("Not packed, outside the data and user folders:") + QLatin1Char('\n') + leftOut.join(QLatin1Char('\n')),
+            QMessageBox::Ok);
 }
 
 void MTEEditControl::OnImport() {

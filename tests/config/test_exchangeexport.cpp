@@ -221,10 +221,10 @@ private slots:
         // The staging folder below a runtime folder of this test alone.
         qputenv("XDG_RUNTIME_DIR", tmp.path().toLocal8Bit());
         PluginTools::SetDataPath(P("Data/"));
-        WriteFile(P("pics/icon.png"), "ICON-BYTES");
-        WriteFile(P("pics/bg.png"), "BACKGROUND");
-        WriteFile(P("other/icon.png"), "ANOTHER-ICON");
-        WriteFile(P("sounds/click.wav"), "RIFF-CLICK");
+        WriteFile(P("Data/pics/icon.png"), "ICON-BYTES");
+        WriteFile(P("Data/pics/bg.png"), "BACKGROUND");
+        WriteFile(P("Data/other/icon.png"), "ANOTHER-ICON");
+        WriteFile(P("Data/sounds/click.wav"), "RIFF-CLICK");
     }
     void cleanup() { ExchangeRenderer::Install(nullptr); }
 
@@ -234,14 +234,14 @@ private slots:
         QTest::addColumn<int>("grids");
         QTest::newRow("control with picture, sound and macro")
             << "control"
-            << QVariantMap{{"Icon", P("pics/icon.png") + "|x|#ff0000"},
-                           {"Sound", P("sounds/click.wav")},
+            << QVariantMap{{"Icon", P("Data/pics/icon.png") + "|x|#ff0000"},
+                           {"Sound", P("Data/sounds/click.wav")},
                            {"Action", "Macro: Games/Jump"},
                            {"Label", "Hi"}}
             << 0;
         QTest::newRow("control without resources") << "control" << QVariantMap{{"Label", "plain"}} << 0;
         QTest::newRow("package of controls and grids")
-            << "package" << QVariantMap{{"Icon", P("other/icon.png")}, {"Action", "Macro: Games/Jump"}} << 2;
+            << "package" << QVariantMap{{"Icon", P("Data/other/icon.png")}, {"Action", "Macro: Games/Jump"}} << 2;
         QTest::newRow("package of one grid") << "package" << QVariantMap() << 1;
     }
     void roundTrips() {
@@ -266,19 +266,19 @@ private slots:
             a.Config = values;
             DC::TCtrlRef b = a;
             b.Name = "Second";
-            b.Config = QVariantMap{{"Icon", P("pics/icon.png")}};
+            b.Config = QVariantMap{{"Icon", P("Data/pics/icon.png")}};
             list.Elements = {a, b};
             for (int i = 0; i < grids; ++i) {
                 DC::TGrid g;
                 g.Name = QStringLiteral("Deck_%1").arg(i + 3);
                 g.Title = "Title\nTwo";
-                g.Icon = P("pics/icon.png") + "|0.5|#00ff00|CC: 0,-28";
-                g.Background = P("pics/bg.png");
+                g.Icon = P("Data/pics/icon.png") + "|0.5|#00ff00|CC: 0,-28";
+                g.Background = P("Data/pics/bg.png");
                 g.Height = 7;
                 DC::TGridElem e;
                 e.Control = "Base:Button";
                 e.Position = QPoint(2, 3);
-                e.Config = QVariantMap{{"Icon", P("other/icon.png")}, {"Action", "Macro: Games/Jump"}};
+                e.Config = QVariantMap{{"Icon", P("Data/other/icon.png")}, {"Action", "Macro: Games/Jump"}};
                 g.Elements << e;
                 gridList << g;
             }
@@ -348,7 +348,7 @@ private slots:
         for (int i = 0; i < 3; ++i) {
             DC::TGrid g;
             g.Name = QStringLiteral("G%1").arg(i);
-            g.Icon = P("pics/icon.png") + "|0.5";
+            g.Icon = P("Data/pics/icon.png") + "|0.5";
             grids << g;
         }
         QVERIFY(ExportPackage(P("shots.mvlp"), list, grids, QVariantMap{{"Name", "S"}}));
@@ -404,35 +404,117 @@ private slots:
         QVERIFY(!QFileInfo::exists(Staging()));
     }
 
-    void programFilesAreNeverPacked_data() {
+    // A program by its name's own extension or, without one, by its first bytes; an execute bit (any file of
+    // a FAT or NTFS mount) or ".exe" in a folder's name makes none.
+    void programFiles_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("executable");
+        QTest::addColumn<bool>("program");
         QTest::newRow("ELF by its bytes") << "bin/tool.png"
                                           << QByteArray("\x7f"
                                                         "ELF\x02\x01\x01",
                                                         7)
-                                          << false;
-        QTest::newRow("shared library") << "lib/libx.so" << QByteArray("LIB") << false;
-        QTest::newRow("versioned library") << "lib/libx.so.1" << QByteArray("LIB") << false;
-        QTest::newRow("executable script") << "bin/run" << QByteArray("#!/bin/sh\n") << true;
-        QTest::newRow("Windows program") << "win/setup.exe" << QByteArray("MZ....") << false;
-        QTest::newRow("PE by its bytes") << "win/setup.bin" << QByteArray("MZ\x90\x00", 4) << false;
+                                          << false << true;
+        QTest::newRow("shared library") << "lib/libx.so" << QByteArray("LIB") << false << true;
+        QTest::newRow("versioned library") << "lib/libx.so.1" << QByteArray("LIB") << false << true;
+        QTest::newRow("Windows program") << "win/setup.exe" << QByteArray("MZ....") << false << true;
+        QTest::newRow("Windows program, capitals") << "win/SETUP.EXE" << QByteArray("....") << false << true;
+        QTest::newRow("Windows library") << "win/x.dll" << QByteArray("....") << false << true;
+        QTest::newRow("PE by its bytes") << "win/setup.bin" << QByteArray("MZ\x90\x00", 4) << false << true;
+        QTest::newRow("picture with an execute bit") << "fat/pic.png" << QByteArray("PICTURE") << true << false;
+        QTest::newRow("picture in a folder named .exe")
+            << "my.exe.d/pic.png" << QByteArray("PICTURE") << false << false;
+        QTest::newRow("picture in a folder named .dll") << "x.dll/pic.png" << QByteArray("PICTURE") << false << false;
+        QTest::newRow("executable script") << "bin/run" << QByteArray("#!/bin/sh\n") << true << false;
     }
-    void programFilesAreNeverPacked() {
+    void programFiles() {
         QFETCH(QString, file);
         QFETCH(QByteArray, bytes);
         QFETCH(bool, executable);
+        QFETCH(bool, program);
         Profile("bins");
-        WriteFile(P(file), bytes, executable);
-        QVERIFY(IsProgramFile(P(file)));
-        QVERIFY(ExportControl("B", Button({{"Icon", P(file)}, {"Sound", P("sounds/click.wav")}}), P("bin.mvlc")));
+        const QString path = P("Data/" + file);
+        WriteFile(path, bytes, executable);
+        QCOMPARE(IsProgramFile(path), program);
+        QVERIFY(ExportControl("B", Button({{"Icon", path}, {"Sound", P("Data/sounds/click.wav")}}), P("bin.mvlc")));
         QVERIFY(UnzipDir(P("bin.mvlc"), P("binout")));
+        bool packed = false;
         for (const QFileInfo& f : ListFilesRecursive(P("binout")))
-            QVERIFY2(ReadAll(f.absoluteFilePath()) != bytes, qPrintable(f.fileName()));
+            packed |= ReadAll(f.absoluteFilePath()) == bytes;
+        QCOMPARE(packed, !program);
         QVERIFY(QFileInfo::exists(P("binout/rsc/click.wav")));
         RemoveDirRecursive(P("binout"));
-        QVERIFY(!IsProgramFile(P("pics/icon.png")));
+        QFile::remove(path);
+    }
+
+    // A program stands in the archive as a picture of its icon, found from the file the reference names
+    // (here in the data folder's stored form, with settings after '|').
+    void programAsItsIcon() {
+        Profile("icons");
+        QImage icon(24, 16, QImage::Format_ARGB32);
+        icon.fill(Qt::red);
+        QDir().mkpath(P("Data/tools"));
+        QVERIFY(icon.save(P("Data/tools/app.exe"), "PNG"));
+        QVERIFY(ExportControl("B", Button({{"Icon", "/tools/app.exe|0.5"}}), P("icon.mvlc")));
+        QVERIFY(UnzipDir(P("icon.mvlc"), P("iconout")));
+        QCOMPARE(QImage(P("iconout/rsc/app.png")).size(), QSize(24, 16));
+        QVERIFY(ReadAll(P("iconout/control.json")).contains("rsc/app.png|0.5"));
+        RemoveDirRecursive(P("iconout"));
+    }
+
+    // Only files in the data and user folders leave the computer; the rest is named in the log and in the
+    // export's result, and its reference stays as it was.
+    void onlyDataAndUserFilesArePacked_data() {
+        QTest::addColumn<QString>("reference");
+        QTest::addColumn<bool>("packed");
+        QTest::newRow("data folder") << P("Data/pics/icon.png") << true;
+        QTest::newRow("data folder, stored form") << "/pics/icon.png" << true;
+        QTest::newRow("user folder") << P("keep/own.png") << true;
+        QTest::newRow("elsewhere") << P("outside/key.pem") << false;
+        QTest::newRow("out of the data folder by ..") << P("Data/../outside/key.pem") << false;
+        QTest::newRow("link in the data folder to elsewhere") << P("Data/link.pem") << false;
+        QTest::newRow("folder beside the user folder, same start") << P("keep2/key.pem") << false;
+        QTest::newRow("temporary folder") << PluginTools::GetTempPath() + "x.txt" << false;
+    }
+    void onlyDataAndUserFilesArePacked() {
+        QFETCH(QString, reference);
+        QFETCH(bool, packed);
+        Profile("keep");
+        WriteFile(P("keep/own.png"), "OWN");
+        WriteFile(P("outside/key.pem"), "PRIVATE-KEY");
+        WriteFile(P("keep2/key.pem"), "PRIVATE-KEY");
+        WriteFile(PluginTools::GetTempPath() + "x.txt", "PRIVATE-KEY");
+        QFile::link(P("outside/key.pem"), P("Data/link.pem"));
+        const QString named = QFileInfo::exists(reference) ? reference : PluginTools::ResolvePath(reference);
+        const QString file = QFileInfo(named).canonicalFilePath();
+        QVERIFY(!file.isEmpty());
+        QCOMPARE(IsPackableFile(named), packed);
+
+        LogCapture log;
+        QStringList leftOut{"stale"};
+        QVERIFY(ExportControl("B", Button({{"Icon", reference}}), P("keep.mvlc"), &leftOut));
+        QVERIFY(UnzipDir(P("keep.mvlc"), P("keepout")));
+        const QString stored = QString::fromUtf8(ReadAll(P("keepout/control.json")));
+        QCOMPARE(QFileInfo::exists(P("keepout/rsc/") + QFileInfo(file).fileName()), packed);
+        QCOMPARE(stored.contains(reference), !packed);
+        const QStringList expected = packed ? QStringList() : QStringList{QDir::cleanPath(named)};
+        QCOMPARE(leftOut, expected);
+        QCOMPARE(log.Has("Not packed, outside the data and user folders:"), !packed);
+        RemoveDirRecursive(P("keepout"));
+
+        // A package says the same.
+        DC::TCtrlRef a;
+        a.Name = "A";
+        a.Control = "Base:Button";
+        a.Config = QVariantMap{{"Icon", reference}};
+        DC::TCtrlSet list;
+        list.Elements = {a};
+        DC::TGrid g;
+        g.Name = "G";
+        g.Background = reference;
+        QVERIFY(ExportPackage(P("keep.mvlp"), list, {g}, QVariantMap{{"Name", "K"}}, &leftOut));
+        QCOMPARE(leftOut, expected);
     }
 
     void fullDiskIsNeverSuccess() {
@@ -465,7 +547,7 @@ private slots:
         DC::TCtrlRef a;
         a.Name = "A";
         a.Control = "Base:Button";
-        a.Config = QVariantMap{{"Icon", P("sounds/click.wav")}};
+        a.Config = QVariantMap{{"Icon", P("Data/sounds/click.wav")}};
         list.Elements = {a};
         {
             FileSizeLimit limit(200);

@@ -123,10 +123,11 @@ private slots:
         picture.Read(QVariantMap{{"Name", "Picture"}, {"Type", "File"}});
         m_control.Config.Options << picture;
         m_fx.cfg->Controls() << m_control;
-        WriteFile(P("pics/mine.png"), "MY-PICTURE");
+        WriteFile(P("A/pics/mine.png"), "MY-PICTURE");
+        WriteFile(P("secret/key.pem"), "PRIVATE-KEY");
         QImage icon(40, 30, QImage::Format_ARGB32);
         icon.fill(Qt::yellow);
-        QVERIFY(icon.save(P("pics/tab.png")));
+        QVERIFY(icon.save(P("A/pics/tab.png")));
         m_person.Install();
         ExchangeRenderer::Install(&m_renderer);
     }
@@ -146,9 +147,13 @@ private slots:
         mine.Name = "Mine";
         mine.Category = "Games/Arcade";
         mine.Control = m_control.GetKey();
-        mine.Config = QVariantMap{{FileOption(), P("pics/mine.png")}};
-        cfg.GetMyControlsSet().Elements << mine;
-        AddCustomGrid("Racing_2", P("pics/tab.png") + "|0.5");
+        mine.Config = QVariantMap{{FileOption(), P("A/pics/mine.png")}};
+        // One imported earlier, naming a file of this computer outside the data and user folders.
+        DataCfg::TCtrlRef foreign = mine;
+        foreign.Name = "Foreign";
+        foreign.Config = QVariantMap{{FileOption(), P("A/../secret/key.pem")}};
+        cfg.GetMyControlsSet().Elements << mine << foreign;
+        AddCustomGrid("Racing_2", P("A/pics/tab.png") + "|0.5");
         const QByteArray storedA = ReadAll(User() + "CustomGrids/Racing_2.json");
 
         auto* out = new ImpExpPopup(false, nullptr, QString());
@@ -165,6 +170,9 @@ private slots:
         for (const char* n : {"info.json", "controls.json", "grids.json", "rsc/ctrl_image_0.png",
                               "rsc/grid_image_0.png", "rsc/mine.png", "rsc/tab.png"})
             QVERIFY2(names.contains(n), n);
+        QVERIFY2(!names.contains("rsc/key.pem"), qPrintable(names.join(' ')));
+        const QString secret = QDir::cleanPath(P("secret/key.pem"));
+        QCOMPARE(m_person.boxes, QStringList{"WARNING|Not packed, outside the data and user folders:\n" + secret});
         QVERIFY(!QFileInfo::exists(Staging()));
 
         // The second user folder already has a "Racing".
@@ -183,11 +191,13 @@ private slots:
         QCOMPARE(grid.Elements.size(), 1);
         QCOMPARE(grid.Elements.first().Position, QPoint(1, 2));
         QVERIFY(QFileInfo::exists(User() + "CustomGrids/Racing_1.json"));
-        QCOMPARE(ReadAll(grid.Icon.section('|', 0, 0)), ReadAll(P("pics/tab.png")));
+        QCOMPARE(ReadAll(grid.Icon.section('|', 0, 0)), ReadAll(P("A/pics/tab.png")));
         QVERIFY(grid.Icon.startsWith(User() + "Import/rsc/"));
         const DataCfg::TCtrlSet& own = cfg.GetMyControlsSet();
-        QCOMPARE(own.Elements.size(), 1);
+        QCOMPARE(own.Elements.size(), 2);
         QCOMPARE(own.Elements.first().Category, QStringLiteral("Games/Arcade"));
+        // What was not packed is named as it was, not as a file of the archive.
+        QCOMPARE(own.Elements.at(1).Config.value(FileOption()).toString(), P("A/../secret/key.pem"));
         const QString file = own.Elements.first().Config.value(FileOption()).toString();
         QVERIFY(file.startsWith(User() + "Import/rsc/"));
         QCOMPARE(ReadAll(file), QByteArray("MY-PICTURE"));
@@ -200,7 +210,7 @@ private slots:
         TickAll(in->ControlModel());
         QVERIFY(in->DoImport());
         delete in;
-        QCOMPARE(cfg.GetMyControlsSet().Elements.size(), 1);
+        QCOMPARE(cfg.GetMyControlsSet().Elements.size(), 2);
     }
 
     void popupLooksRight() {
