@@ -403,10 +403,6 @@ Do you want to allow it?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>certificate not trusted</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>redirect without a target</source>
         <translation type="unfinished"></translation>
     </message>
@@ -416,6 +412,14 @@ Do you want to allow it?</source>
     </message>
     <message>
         <source>HTTP status %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown error</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -497,6 +501,104 @@ Do you want to allow it?</source>
     </message>
 </context>
 <context>
+    <name>ExchangeUi</name>
+    <message>
+        <source>No free name for the grid: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The grid %1 was not written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GridSettingsDlg</name>
+    <message>
+        <source>ADD GRID / EDIT GRID SETTINGS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GRID SETTINGS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grid Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grid Background (640x960px):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grid Auto-Switch:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Info:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Assign up to 3 paths to executables of games or applications that you want this grid to be assigned to. When starting your game/application, the Velli-Chor App will automatically switch to the corresponding grid/tab.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TAB SETTINGS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab Icon:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Icon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Icon Size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colorize:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Align/Margin:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X = reset to default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Executable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grid Name must not be empty!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grid %1 already exists!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The grid file could not be renamed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>GridView</name>
     <message>
         <source>WARNING</source>
@@ -504,6 +606,10 @@ Do you want to allow it?</source>
     </message>
     <message>
         <source>Controls can only be added to custom Grids.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no free place for this Control on the Grid.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -576,6 +682,194 @@ FAILED</source>
     </message>
 </context>
 <context>
+    <name>ImpExpPluginPopUp</name>
+    <message>
+        <source>Import Package ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t import File: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plugin found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to import this plugin?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Author: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plugin has no usable name: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plugin package holds no files: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder already exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The existing Data will be overwritten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plugin could not be installed: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plugin imported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plugin imported.
+Please restart the Mervex Velli-Chor-Launcher.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImpExpPopup</name>
+    <message>
+        <source>IMPORT A VELLI-CHOR™ PACKAGE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXPORT A VELLI-CHOR™ PACKAGE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SELECT CONTROL/S TO IMPORT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SELECT CONTROL/S TO EXPORT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SELECT GRID/S TO IMPORT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SELECT GRID/S TO EXPORT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PACKAGE INFORMATION</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CONTROLS:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom Controls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GRID/S:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom Grids</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INFORMATION:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feel free to add more information to your
+MERVEX™ Velli-Chor™ Package.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Package Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-Mail Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Package ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t import File: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The package holds no controls and no grids: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No items selected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The controls were not imported: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Package as ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t write File: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not packed, outside the data and user folders:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LanguageSwitcher</name>
     <message>
         <source>Error</source>
@@ -638,6 +932,247 @@ FAILED</source>
     </message>
     <message>
         <source>Save Log File as ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MTEButtonElements</name>
+    <message>
+        <source>CONTROLS:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IMPORT AND EXPORT:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXCHANGE YOUR CONTROLS AND GRIDS.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IMPORT
+PACKAGE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import grid and controls package</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXPORT
+PACKAGE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export grid and controls package</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Button Element Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preset Controls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Premium Controls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plugin Controls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom Controls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DELETE CUSTOM CONTROL?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to delete: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MTEEditControl</name>
+    <message>
+        <source>choose file ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assign a shortcut ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start an application ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open any (file/document/website) ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a website ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assign a macro ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CONTROL EDITOR:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CONTROL PREVIEW:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save current Control Config</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Control including Custom Images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Control or Grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ADD TO
+GRID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add control to grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply current config to Control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right Mouse Button to interact, Left Mouse Button to Drag&apos;n Drop to Grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Functions/description:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record Shortcut by pressing Keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image Files (*.png *.jpg *.exe *.dll *.ico)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound Files (*.wav *.ogg *.mp3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The control was not saved: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Custom Control As ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The control was not saved: it needs a category and a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Control as ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t write File: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not packed, outside the data and user folders:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Control ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t import File: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid File: </source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -817,6 +1352,53 @@ FAILED</source>
     </message>
     <message>
         <source>&lt;b&gt;Pre-installed Tab&lt;/b&gt;&lt;br&gt;Tabs with a &lt;span style=&apos;color:#28a3dd;&apos;&gt;blue&lt;/span&gt; LED in the upper right-hand corner are pre-installed and ready for use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Package ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Package ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MTEGridList</name>
+    <message>
+        <source>BROWSE GRIDS:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preset Grids</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Premium Grids</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom Grids</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Grids</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GET MORE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grid name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last modified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1236,23 +1818,11 @@ This will delete all macros grouped in this macro set.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>CONFIRM PAIRING REQUEST</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Do you want to pair with this device?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 is not a grid, control or plug-in package.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 was not found.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 was not imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1513,6 +2083,21 @@ This will delete all macros grouped in this macro set.</source>
     </message>
     <message>
         <source>URL:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebLoginDataSource</name>
+    <message>
+        <source>unknown error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the certificate of %1 is not trusted: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>error: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
