@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Create a new MERVEX World account</source>
-        <translation>Ein neues MERVEX-World-Konto erstellen</translation>
+        <translation>Neues MERVEX-World-Konto erstellen</translation>
     </message>
     <message>
         <source>MERVEX World username</source>
@@ -94,11 +94,11 @@ Bitte erstellen Sie ein Konto.</translation>
     <name>AddDevicePopup</name>
     <message>
         <source>ADD NEW DEVICE: PAIRING MODE</source>
-        <translation type="unfinished"></translation>
+        <translation>NEUES GERÄT HINZUFÜGEN: KOPPLUNGSMODUS</translation>
     </message>
     <message>
         <source>Please &lt;font color=&apos;white&apos;&gt;connect&lt;/font&gt; your mobile device via&lt;br&gt;the MERVEX™ Velli-Chor App now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte &lt;font color=&apos;white&apos;&gt;verbinden&lt;/font&gt; Sie jetzt Ihr Mobilgerät&lt;br&gt;über die MERVEX™ Velli-Chor App.</translation>
     </message>
 </context>
 <context>
@@ -135,7 +135,7 @@ Möchten Sie die neue Version jetzt herunterladen?</translation>
     </message>
     <message>
         <source>DOWNLOADING ...</source>
-        <translation>HERUNTERLADEN ...</translation>
+        <translation>WIRD GELADEN ...</translation>
     </message>
     <message>
         <source>CANCEL</source>
@@ -186,51 +186,51 @@ Möchten Sie die neue Version jetzt herunterladen?</translation>
     <name>ColPickPopup</name>
     <message>
         <source>Set Custom Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Farbe setzen</translation>
     </message>
     <message>
         <source>Drag&apos;n Pick Color from Screen (Right Click won&apos;t hide Main Window)</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe durch Ziehen vom Bildschirm aufnehmen (Rechtsklick blendet das Hauptfenster nicht aus)</translation>
     </message>
     <message>
         <source>Hue/Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbton/Sättigung</translation>
     </message>
     <message>
         <source>Luminance</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminanz</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckkraft</translation>
     </message>
     <message>
         <source>Resulting Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisfarbe</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <source>Hue</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbton</translation>
     </message>
     <message>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigung</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit</translation>
     </message>
 </context>
 <context>
@@ -241,7 +241,7 @@ Möchten Sie die neue Version jetzt herunterladen?</translation>
     </message>
     <message>
         <source>The translation compiler &quot;lrelease&quot; was not found; cannot compile: </source>
-        <translation>Der Übersetzungscompiler „lrelease“ wurde nicht gefunden; kann nicht übersetzen: </translation>
+        <translation>Der Übersetzungscompiler „lrelease“ wurde nicht gefunden; Kompilieren nicht möglich: </translation>
     </message>
     <message>
         <source>The translation compiler ended with code %1: </source>
@@ -253,366 +253,367 @@ Möchten Sie die neue Version jetzt herunterladen?</translation>
     </message>
     <message>
         <source>The translation compiler did not finish within %1 seconds and was stopped: </source>
-        <translation>Der Übersetzungscompiler ist nicht innerhalb von %1 Sekunden fertig geworden und wurde beendet: </translation>
+        <translation>Der Übersetzungscompiler war nach %1 Sekunden nicht fertig und wurde beendet: </translation>
     </message>
 </context>
 <context>
     <name>DataCfg</name>
     <message>
         <source>SECURITY WARNING</source>
-        <translation type="unfinished"></translation>
+        <translation>SICHERHEITSWARNUNG</translation>
     </message>
     <message>
         <source>The plugin &apos;%1&apos; wants to load: &apos;%2&apos;
 Do you want to allow it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Plug-in &apos;%1&apos; möchte Folgendes laden: &apos;%2&apos;
+Möchten Sie das zulassen?</translation>
     </message>
     <message>
         <source>Remember my decision</source>
-        <translation type="unfinished"></translation>
+        <translation>Entscheidung merken</translation>
     </message>
     <message>
         <source>Can&apos;t open File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Datei kann nicht geöffnet werden: </translation>
     </message>
     <message>
         <source>Can&apos;t write File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Datei kann nicht geschrieben werden: </translation>
     </message>
     <message>
         <source>Grid not found: </source>
-        <translation type="unfinished"></translation>
+        <translation>Grid nicht gefunden: </translation>
     </message>
     <message>
         <source>invalid filename: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Dateiname: </translation>
     </message>
     <message>
         <source>Grid %1 already exists!</source>
-        <translation type="unfinished"></translation>
+        <translation>Grid %1 existiert bereits!</translation>
     </message>
     <message>
         <source>Not a Custom Grid: </source>
-        <translation type="unfinished"></translation>
+        <translation>Kein eigenes Grid: </translation>
     </message>
     <message>
         <source>Can&apos;t delete File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Datei kann nicht gelöscht werden: </translation>
     </message>
 </context>
 <context>
     <name>DataSrcEmail</name>
     <message>
         <source>connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>verbinde...</translation>
     </message>
     <message>
         <source>connecting to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>verbinde mit: %1</translation>
     </message>
     <message>
         <source>Testing Mail Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Verbindung wird getestet</translation>
     </message>
     <message>
         <source>error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: %1</translation>
     </message>
     <message>
         <source>finished successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>erfolgreich abgeschlossen</translation>
     </message>
     <message>
         <source>login successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung erfolgreich</translation>
     </message>
 </context>
 <context>
     <name>DataSrcFacebook</name>
     <message>
         <source>Session expired.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitzung abgelaufen.</translation>
     </message>
     <message>
         <source>Session valid until: </source>
-        <translation type="unfinished"></translation>
+        <translation>Sitzung gültig bis: </translation>
     </message>
     <message>
         <source>Not logged in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht angemeldet.</translation>
     </message>
     <message>
         <source>Facebook Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook-Anmeldung</translation>
     </message>
 </context>
 <context>
     <name>DataSrcNewsFeed</name>
     <message>
         <source>News Feed Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Newsfeed-Test</translation>
     </message>
     <message>
         <source>testing URLs ... %1</source>
-        <translation type="unfinished"></translation>
+        <translation>prüfe URLs ... %1</translation>
     </message>
     <message>
         <source>No valid URLs found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine gültigen URLs gefunden.</translation>
     </message>
     <message>
         <source>Apply results?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse übernehmen?</translation>
     </message>
     <message>
         <source>Succeeded:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgreich:</translation>
     </message>
     <message>
         <source>Failed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen:</translation>
     </message>
     <message>
         <source>RSS Feed Source</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS-Feed-Quelle</translation>
     </message>
     <message>
         <source> is not an RSS/Atom Feed.</source>
-        <translation type="unfinished"></translation>
+        <translation> ist kein RSS/Atom-Feed.</translation>
     </message>
     <message>
         <source>Select another Feed URL instead:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stattdessen eine andere Feed-URL wählen:</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen</translation>
     </message>
     <message>
         <source>Select this RSS/Atom Feed instead</source>
-        <translation type="unfinished"></translation>
+        <translation>Stattdessen diesen RSS/Atom-Feed wählen</translation>
     </message>
     <message>
         <source>Remove URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL entfernen</translation>
     </message>
     <message>
         <source>Remove URL from List</source>
-        <translation type="unfinished"></translation>
+        <translation>URL aus der Liste entfernen</translation>
     </message>
     <message>
         <source>too large</source>
-        <translation type="unfinished"></translation>
+        <translation>zu groß</translation>
     </message>
     <message>
         <source>redirect without a target</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiterleitung ohne Ziel</translation>
     </message>
     <message>
         <source>too many redirects</source>
-        <translation type="unfinished"></translation>
+        <translation>zu viele Weiterleitungen</translation>
     </message>
     <message>
         <source>HTTP status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>HTTP-Status %1</translation>
     </message>
     <message>
         <source>the certificate of %1 is not trusted: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>dem Zertifikat von %1 wird nicht vertraut: %2</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Fehler</translation>
     </message>
 </context>
 <context>
     <name>DataSrcSkype</name>
     <message>
         <source>inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>inaktiv</translation>
     </message>
     <message>
         <source>connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>verbinde</translation>
     </message>
     <message>
         <source>disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>getrennt</translation>
     </message>
     <message>
         <source>connection timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung der Verbindung</translation>
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>verbunden</translation>
     </message>
     <message>
         <source>authorization pending</source>
-        <translation type="unfinished"></translation>
+        <translation>Autorisierung ausstehend</translation>
     </message>
     <message>
         <source>connection refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung abgelehnt</translation>
     </message>
     <message>
         <source>api not available</source>
-        <translation type="unfinished"></translation>
+        <translation>API nicht verfügbar</translation>
     </message>
 </context>
 <context>
     <name>DataSrcTeamspeak</name>
     <message>
         <source>inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>inaktiv</translation>
     </message>
     <message>
         <source>connecting ...</source>
-        <translation type="unfinished"></translation>
+        <translation>verbinde ...</translation>
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>verbunden</translation>
     </message>
     <message>
         <source>disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>getrennt</translation>
     </message>
     <message>
         <source>entered channel</source>
-        <translation type="unfinished"></translation>
+        <translation>hat den Kanal betreten</translation>
     </message>
     <message>
         <source>left channel</source>
-        <translation type="unfinished"></translation>
+        <translation>hat den Kanal verlassen</translation>
     </message>
 </context>
 <context>
     <name>DataSrcTwitter</name>
     <message>
         <source>Logged in: </source>
-        <translation type="unfinished"></translation>
+        <translation>Angemeldet: </translation>
     </message>
     <message>
         <source>Not logged in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht angemeldet.</translation>
     </message>
     <message>
         <source>Twitter Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Twitter-Anmeldung</translation>
     </message>
 </context>
 <context>
     <name>ExchangeUi</name>
     <message>
         <source>No free name for the grid: </source>
-        <translation type="unfinished"></translation>
+        <translation>Kein freier Name für das Grid: </translation>
     </message>
     <message>
         <source>The grid %1 was not written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Grid %1 wurde nicht geschrieben: %2</translation>
     </message>
 </context>
 <context>
     <name>GridSettingsDlg</name>
     <message>
         <source>ADD GRID / EDIT GRID SETTINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>GRID HINZUFÜGEN / GRID-EINSTELLUNGEN BEARBEITEN</translation>
     </message>
     <message>
         <source>GRID SETTINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>GRID-EINSTELLUNGEN</translation>
     </message>
     <message>
         <source>Grid Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grid-Name:</translation>
     </message>
     <message>
         <source>Grid Background (640x960px):</source>
-        <translation type="unfinished"></translation>
+        <translation>Grid-Hintergrund (640x960px):</translation>
     </message>
     <message>
         <source>Select Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund wählen</translation>
     </message>
     <message>
         <source>Grid Auto-Switch:</source>
-        <translation type="unfinished"></translation>
+        <translation>Grid-Autowechsel:</translation>
     </message>
     <message>
         <source>Info:</source>
-        <translation type="unfinished"></translation>
+        <translation>Info:</translation>
     </message>
     <message>
         <source> Assign up to 3 paths to executables of games or applications that you want this grid to be assigned to. When starting your game/application, the Velli-Chor App will automatically switch to the corresponding grid/tab.</source>
-        <translation type="unfinished"></translation>
+        <translation> Ordnen Sie diesem Grid bis zu 3 Pfade zu ausführbaren Dateien von Spielen oder Anwendungen zu. Beim Start des Spiels bzw. der Anwendung wechselt die Velli-Chor App automatisch zum passenden Grid/Tab.</translation>
     </message>
     <message>
         <source>TAB SETTINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>TAB-EINSTELLUNGEN</translation>
     </message>
     <message>
         <source>Tab Icon:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab-Symbol:</translation>
     </message>
     <message>
         <source>Select Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol wählen</translation>
     </message>
     <message>
         <source>Icon Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbolgröße:</translation>
     </message>
     <message>
         <source>Colorize:</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfärben:</translation>
     </message>
     <message>
         <source>Align/Margin:</source>
-        <translation type="unfinished"></translation>
+        <translation>Position/Rand:</translation>
     </message>
     <message>
         <source>Tab Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab-Name:</translation>
     </message>
     <message>
         <source>X = reset to default</source>
-        <translation type="unfinished"></translation>
+        <translation>X = zurücksetzen</translation>
     </message>
     <message>
         <source>Select Executable</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausführbare Datei wählen</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Fehler</translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Grid Name must not be empty!</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Grid-Name darf nicht leer sein!</translation>
     </message>
     <message>
         <source>Grid %1 already exists!</source>
-        <translation type="unfinished"></translation>
+        <translation>Grid %1 existiert bereits!</translation>
     </message>
     <message>
         <source>The grid file could not be renamed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Grid-Datei konnte nicht umbenannt werden: %1</translation>
     </message>
 </context>
 <context>
     <name>GridView</name>
     <message>
         <source>WARNING</source>
-        <translation type="unfinished"></translation>
+        <translation>WARNUNG</translation>
     </message>
     <message>
         <source>Controls can only be added to custom Grids.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemente können nur eigenen Grids hinzugefügt werden.</translation>
     </message>
     <message>
         <source>There is no free place for this Control on the Grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf dem Grid ist kein freier Platz für dieses Element.</translation>
     </message>
 </context>
 <context>
@@ -620,21 +621,24 @@ Do you want to allow it?</source>
     <message>
         <source>Choose a control
 from category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Element aus einer
+Kategorie wählen.</translation>
     </message>
     <message>
         <source>Edit control settings.
 Preview here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Element einstellen.
+Vorschau hier.</translation>
     </message>
     <message>
         <source>Place on grid. </source>
-        <translation type="unfinished"></translation>
+        <translation>Auf dem Grid platzieren. </translation>
     </message>
     <message>
         <source> Add Grid
 to tab bar.</source>
-        <translation type="unfinished"></translation>
+        <translation> Grid zur
+Tab-Leiste hinzufügen.</translation>
     </message>
 </context>
 <context>
@@ -642,233 +646,238 @@ to tab bar.</source>
     <message>
         <source>SERVICE
 DISABLED</source>
-        <translation type="unfinished"></translation>
+        <translation>DIENST
+DEAKTIVIERT</translation>
     </message>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <source>Start/Stop Velli-Chor Launcher Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Velli-Chor-Launcher-Dienst starten/stoppen</translation>
     </message>
     <message>
         <source>Autostart Velli-Chor on Windows User Logon</source>
-        <translation type="unfinished"></translation>
+        <translation>Velli-Chor bei der Windows-Benutzeranmeldung automatisch starten</translation>
     </message>
     <message>
         <source>RUN WITH WINDOWS USER LOGON</source>
-        <translation type="unfinished"></translation>
+        <translation>BEI WINDOWS-ANMELDUNG STARTEN</translation>
     </message>
     <message>
         <source>Host IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>IP-Adresse des Hosts</translation>
     </message>
     <message>
         <source>Host Computer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Computername des Hosts</translation>
     </message>
     <message>
         <source>HOST SERVICE – LAUNCHER</source>
-        <translation type="unfinished"></translation>
+        <translation>HOST-DIENST – LAUNCHER</translation>
     </message>
     <message>
         <source>SERVICE
 STARTED</source>
-        <translation type="unfinished"></translation>
+        <translation>DIENST
+GESTARTET</translation>
     </message>
     <message>
         <source>SERVICE
 FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>DIENST
+FEHLER</translation>
     </message>
 </context>
 <context>
     <name>ImpExpPluginPopUp</name>
     <message>
         <source>Import Package ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Paket importieren ...</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Fehler</translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Can&apos;t import File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Datei kann nicht importiert werden: </translation>
     </message>
     <message>
         <source>Plugin found</source>
-        <translation type="unfinished"></translation>
+        <translation>Plug-in gefunden</translation>
     </message>
     <message>
         <source>Do you want to import this plugin?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie dieses Plug-in importieren?</translation>
     </message>
     <message>
         <source>Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Name: </translation>
     </message>
     <message>
         <source>Author: </source>
-        <translation type="unfinished"></translation>
+        <translation>Autor: </translation>
     </message>
     <message>
         <source>Description: </source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung: </translation>
     </message>
     <message>
         <source>The plugin has no usable name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Das Plug-in hat keinen brauchbaren Namen: </translation>
     </message>
     <message>
         <source>The plugin package holds no files: </source>
-        <translation type="unfinished"></translation>
+        <translation>Das Plug-in-Paket enthält keine Dateien: </translation>
     </message>
     <message>
         <source>The folder already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner existiert bereits</translation>
     </message>
     <message>
         <source>The existing Data will be overwritten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die vorhandenen Daten werden überschrieben.</translation>
     </message>
     <message>
         <source>The plugin could not be installed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Das Plug-in konnte nicht installiert werden: </translation>
     </message>
     <message>
         <source>Plugin imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Plug-in importiert</translation>
     </message>
     <message>
         <source>Plugin imported.
 Please restart the Mervex Velli-Chor-Launcher.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plug-in importiert.
+Bitte starten Sie den Mervex Velli-Chor-Launcher neu.</translation>
     </message>
 </context>
 <context>
     <name>ImpExpPopup</name>
     <message>
         <source>IMPORT A VELLI-CHOR™ PACKAGE</source>
-        <translation type="unfinished"></translation>
+        <translation>VELLI-CHOR™-PAKET IMPORTIEREN</translation>
     </message>
     <message>
         <source>EXPORT A VELLI-CHOR™ PACKAGE</source>
-        <translation type="unfinished"></translation>
+        <translation>VELLI-CHOR™-PAKET EXPORTIEREN</translation>
     </message>
     <message>
         <source>IMPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPORTIEREN</translation>
     </message>
     <message>
         <source>EXPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>EXPORTIEREN</translation>
     </message>
     <message>
         <source>SELECT CONTROL/S TO IMPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>ELEMENTE ZUM IMPORT WÄHLEN</translation>
     </message>
     <message>
         <source>SELECT CONTROL/S TO EXPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>ELEMENTE ZUM EXPORT WÄHLEN</translation>
     </message>
     <message>
         <source>SELECT GRID/S TO IMPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>GRIDS ZUM IMPORT WÄHLEN</translation>
     </message>
     <message>
         <source>SELECT GRID/S TO EXPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>GRIDS ZUM EXPORT WÄHLEN</translation>
     </message>
     <message>
         <source>PACKAGE INFORMATION</source>
-        <translation type="unfinished"></translation>
+        <translation>PAKETINFORMATIONEN</translation>
     </message>
     <message>
         <source>CONTROLS:</source>
-        <translation type="unfinished"></translation>
+        <translation>ELEMENTE:</translation>
     </message>
     <message>
         <source>Custom Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Elemente</translation>
     </message>
     <message>
         <source>GRID/S:</source>
-        <translation type="unfinished"></translation>
+        <translation>GRIDS:</translation>
     </message>
     <message>
         <source>Custom Grids</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Grids</translation>
     </message>
     <message>
         <source>INFORMATION:</source>
-        <translation type="unfinished"></translation>
+        <translation>INFORMATIONEN:</translation>
     </message>
     <message>
         <source>Feel free to add more information to your
 MERVEX™ Velli-Chor™ Package.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügen Sie Ihrem MERVEX™ Velli-Chor™-Paket
+gern weitere Informationen hinzu.</translation>
     </message>
     <message>
         <source>Package Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Paketname:</translation>
     </message>
     <message>
         <source>Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor:</translation>
     </message>
     <message>
         <source>E-Mail Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse:</translation>
     </message>
     <message>
         <source>Website:</source>
-        <translation type="unfinished"></translation>
+        <translation>Website:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung:</translation>
     </message>
     <message>
         <source>Import Package ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Paket importieren ...</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Fehler</translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Can&apos;t import File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Datei kann nicht importiert werden: </translation>
     </message>
     <message>
         <source>The package holds no controls and no grids: </source>
-        <translation type="unfinished"></translation>
+        <translation>Das Paket enthält weder Elemente noch Grids: </translation>
     </message>
     <message>
         <source>WARNING</source>
-        <translation type="unfinished"></translation>
+        <translation>WARNUNG</translation>
     </message>
     <message>
         <source>No items selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts ausgewählt.</translation>
     </message>
     <message>
         <source>The controls were not imported: </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Elemente wurden nicht importiert: </translation>
     </message>
     <message>
         <source>Export Package as ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Paket exportieren als ...</translation>
     </message>
     <message>
         <source>Can&apos;t write File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Datei kann nicht geschrieben werden: </translation>
     </message>
     <message>
         <source>Not packed, outside the data and user folders:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gepackt, da außerhalb der Daten- und Benutzerordner:</translation>
     </message>
 </context>
 <context>
@@ -894,831 +903,835 @@ MERVEX™ Velli-Chor™ Package.</source>
     <name>LoggerWnd</name>
     <message>
         <source>Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>Trace</translation>
     </message>
     <message>
         <source>Debug</source>
-        <translation type="unfinished"></translation>
+        <translation>Debug</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished">Info</translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Warn</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Fehler</translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Fatal</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatal</translation>
     </message>
     <message>
         <source>Logger</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll</translation>
     </message>
     <message>
         <source>Save As ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter ...</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeren</translation>
     </message>
     <message>
         <source>Performance</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung</translation>
     </message>
     <message>
         <source>Save Log File as ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokolldatei speichern unter ...</translation>
     </message>
 </context>
 <context>
     <name>MTEButtonElements</name>
     <message>
         <source>CONTROLS:</source>
-        <translation type="unfinished"></translation>
+        <translation>ELEMENTE:</translation>
     </message>
     <message>
         <source>IMPORT AND EXPORT:</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPORT UND EXPORT:</translation>
     </message>
     <message>
         <source>EXCHANGE YOUR CONTROLS AND GRIDS.</source>
-        <translation type="unfinished"></translation>
+        <translation>ELEMENTE UND GRIDS AUSTAUSCHEN.</translation>
     </message>
     <message>
         <source>IMPORT
 PACKAGE</source>
-        <translation type="unfinished"></translation>
+        <translation>PAKET-
+IMPORT</translation>
     </message>
     <message>
         <source>Import grid and controls package</source>
-        <translation type="unfinished"></translation>
+        <translation>Paket mit Grids und Elementen importieren</translation>
     </message>
     <message>
         <source>EXPORT
 PACKAGE</source>
-        <translation type="unfinished"></translation>
+        <translation>PAKET-
+EXPORT</translation>
     </message>
     <message>
         <source>Export grid and controls package</source>
-        <translation type="unfinished"></translation>
+        <translation>Paket mit Grids und Elementen exportieren</translation>
     </message>
     <message>
         <source>Button Element Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Elementkategorie</translation>
     </message>
     <message>
         <source>Preset Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Vordefinierte Elemente</translation>
     </message>
     <message>
         <source>Premium Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Premium-Elemente</translation>
     </message>
     <message>
         <source>Plugin Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Plug-in-Elemente</translation>
     </message>
     <message>
         <source>Custom Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Elemente</translation>
     </message>
     <message>
         <source>DELETE CUSTOM CONTROL?</source>
-        <translation type="unfinished"></translation>
+        <translation>EIGENES ELEMENT LÖSCHEN?</translation>
     </message>
     <message>
         <source>Do you want to delete: </source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie Folgendes löschen: </translation>
     </message>
 </context>
 <context>
     <name>MTEEditControl</name>
     <message>
         <source>choose file ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei wählen ...</translation>
     </message>
     <message>
         <source>Assign a shortcut ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel zuweisen ...</translation>
     </message>
     <message>
         <source>Start an application ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung starten ...</translation>
     </message>
     <message>
         <source>Open any (file/document/website) ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei/Dokument/Website öffnen ...</translation>
     </message>
     <message>
         <source>Open a website ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Website öffnen ...</translation>
     </message>
     <message>
         <source>Assign a macro ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Makro zuweisen ...</translation>
     </message>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <source>CONTROL EDITOR:</source>
-        <translation type="unfinished"></translation>
+        <translation>ELEMENT-EDITOR:</translation>
     </message>
     <message>
         <source>CONTROL PREVIEW:</source>
-        <translation type="unfinished"></translation>
+        <translation>ELEMENT-VORSCHAU:</translation>
     </message>
     <message>
         <source>Save current Control Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Elementkonfiguration speichern</translation>
     </message>
     <message>
         <source>Export Control including Custom Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Element samt eigenen Bildern exportieren</translation>
     </message>
     <message>
         <source>Import Control or Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Element oder Grid importieren</translation>
     </message>
     <message>
         <source>ADD TO
 GRID</source>
-        <translation type="unfinished"></translation>
+        <translation>ZUM GRID
+HINZUFÜGEN</translation>
     </message>
     <message>
         <source>Add control to grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Element zum Grid hinzufügen</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Apply current config to Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Konfiguration auf das Element anwenden</translation>
     </message>
     <message>
         <source>Right Mouse Button to interact, Left Mouse Button to Drag&apos;n Drop to Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechte Maustaste zum Bedienen, linke Maustaste zum Ziehen auf das Grid</translation>
     </message>
     <message>
         <source>Functions/description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktionen/Beschreibung:</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnehmen</translation>
     </message>
     <message>
         <source>Record Shortcut by pressing Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel durch Drücken der Tasten aufnehmen</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei wählen</translation>
     </message>
     <message>
         <source>Select Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner wählen</translation>
     </message>
     <message>
         <source>Select Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild wählen</translation>
     </message>
     <message>
         <source>Select Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound wählen</translation>
     </message>
     <message>
         <source>Image Files (*.png *.jpg *.exe *.dll *.ico)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilddateien (*.png *.jpg *.exe *.dll *.ico)</translation>
     </message>
     <message>
         <source>Sound Files (*.wav *.ogg *.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sounddateien (*.wav *.ogg *.mp3)</translation>
     </message>
     <message>
         <source>Any (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle (*.*)</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Fehler</translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>The control was not saved: </source>
-        <translation type="unfinished"></translation>
+        <translation>Das Element wurde nicht gespeichert: </translation>
     </message>
     <message>
         <source>Save Custom Control As ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenes Element speichern unter ...</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>The control was not saved: it needs a category and a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Element wurde nicht gespeichert: Es braucht eine Kategorie und einen Namen.</translation>
     </message>
     <message>
         <source>Export Control as ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Element exportieren als ...</translation>
     </message>
     <message>
         <source>Can&apos;t write File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Datei kann nicht geschrieben werden: </translation>
     </message>
     <message>
         <source>WARNING</source>
-        <translation type="unfinished"></translation>
+        <translation>WARNUNG</translation>
     </message>
     <message>
         <source>Not packed, outside the data and user folders:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gepackt, da außerhalb der Daten- und Benutzerordner:</translation>
     </message>
     <message>
         <source>Import Control ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Element importieren ...</translation>
     </message>
     <message>
         <source>Can&apos;t import File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Datei kann nicht importiert werden: </translation>
     </message>
     <message>
         <source>Invalid File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Datei: </translation>
     </message>
 </context>
 <context>
     <name>MTEGridEdit</name>
     <message>
         <source>ERROR</source>
-        <translation type="unfinished">FEHLER</translation>
+        <translation>FEHLER</translation>
     </message>
     <message>
         <source>Create new grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Grid erstellen</translation>
     </message>
     <message>
         <source>Save grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Grid speichern</translation>
     </message>
     <message>
         <source>Save grid as</source>
-        <translation type="unfinished"></translation>
+        <translation>Grid speichern unter</translation>
     </message>
     <message>
         <source>Edit grid settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Grid-Einstellungen bearbeiten</translation>
     </message>
     <message>
         <source>Clear all controls from grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Elemente vom Grid entfernen</translation>
     </message>
     <message>
         <source>Delete grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Grid löschen</translation>
     </message>
     <message>
         <source>Show Tabs Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab-Hilfe anzeigen</translation>
     </message>
     <message>
         <source>Move Tab to the left</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab nach links verschieben</translation>
     </message>
     <message>
         <source>Move Tab to the right</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab nach rechts verschieben</translation>
     </message>
     <message>
         <source>Show Tab on mobile device</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab auf dem Mobilgerät anzeigen</translation>
     </message>
     <message>
         <source>Remove Tab from mobile device</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab vom Mobilgerät entfernen</translation>
     </message>
     <message>
         <source>Add grid to tab bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Grid zur Tab-Leiste hinzufügen</translation>
     </message>
     <message>
         <source>Switch to previous Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum vorherigen Grid wechseln</translation>
     </message>
     <message>
         <source>Switch to next Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum nächsten Grid wechseln</translation>
     </message>
     <message>
         <source>Grid settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Grid-Einstellungen</translation>
     </message>
     <message>
         <source>ADD TO BAR</source>
-        <translation type="unfinished"></translation>
+        <translation>ZUR LEISTE</translation>
     </message>
     <message>
         <source>EDIT GRID:</source>
-        <translation type="unfinished"></translation>
+        <translation>GRID BEARBEITEN:</translation>
     </message>
     <message>
         <source>EDIT TABS:</source>
-        <translation type="unfinished"></translation>
+        <translation>TABS BEARBEITEN:</translation>
     </message>
     <message>
         <source>Preset Grids</source>
-        <translation type="unfinished"></translation>
+        <translation>Vordefinierte Grids</translation>
     </message>
     <message>
         <source>Premium Grids</source>
-        <translation type="unfinished"></translation>
+        <translation>Premium-Grids</translation>
     </message>
     <message>
         <source>Custom Grids</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Grids</translation>
     </message>
     <message>
         <source>New Grid...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Grid...</translation>
     </message>
     <message>
         <source>Save Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Grid speichern</translation>
     </message>
     <message>
         <source>Save Grid as ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Grid speichern unter ...</translation>
     </message>
     <message>
         <source>Edit/Rename Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Grid bearbeiten/umbenennen</translation>
     </message>
     <message>
         <source>Clear all Blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Blöcke entfernen</translation>
     </message>
     <message>
         <source>Delete Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Grid löschen</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keines</translation>
     </message>
     <message>
         <source>Maximum number of Tabs exceeded!</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Anzahl an Tabs überschritten!</translation>
     </message>
     <message>
         <source>SUCCESS</source>
-        <translation type="unfinished"></translation>
+        <translation>ERFOLG</translation>
     </message>
     <message>
         <source>Saved Custom Grid: </source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenes Grid gespeichert: </translation>
     </message>
     <message>
         <source>Save Custom Grid as ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenes Grid speichern unter ...</translation>
     </message>
     <message>
         <source>invalid filename: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Dateiname: </translation>
     </message>
     <message>
         <source>Grid %1 already exists!</source>
-        <translation type="unfinished"></translation>
+        <translation>Grid %1 existiert bereits!</translation>
     </message>
     <message>
         <source>ARE YOU SURE?</source>
-        <translation type="unfinished"></translation>
+        <translation>SIND SIE SICHER?</translation>
     </message>
     <message>
         <source>Do you want to clear your Grid?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie Ihr Grid leeren?</translation>
     </message>
     <message>
         <source>Do you really want to delete Custom Grid: </source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie das eigene Grid wirklich löschen: </translation>
     </message>
     <message>
         <source>SAVE CHANGES?</source>
-        <translation type="unfinished"></translation>
+        <translation>ÄNDERUNGEN SPEICHERN?</translation>
     </message>
     <message>
         <source>You&apos;ve modified your Grid. Do you want to Save your changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben Ihr Grid geändert. Möchten Sie die Änderungen speichern?</translation>
     </message>
     <message>
         <source>You&apos;ve modified your Tabs. Do you want to Save your changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben Ihre Tabs geändert. Möchten Sie die Änderungen speichern?</translation>
     </message>
     <message>
         <source>TABS HELP</source>
-        <translation type="unfinished"></translation>
+        <translation>TAB-HILFE</translation>
     </message>
     <message>
         <source>Tabs Overview:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabs im Überblick:</translation>
     </message>
     <message>
         <source>&lt;b&gt;Pre-installed Tab&lt;/b&gt;&lt;br&gt;Tabs with a &lt;span style=&apos;color:#28a3dd;&apos;&gt;blue&lt;/span&gt; LED in the upper right-hand corner are pre-installed and ready for use.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Vorinstallierter Tab&lt;/b&gt;&lt;br&gt;Tabs mit einer &lt;span style=&apos;color:#28a3dd;&apos;&gt;blauen&lt;/span&gt; LED in der oberen rechten Ecke sind vorinstalliert und sofort einsatzbereit.</translation>
     </message>
     <message>
         <source>Export Package ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Paket exportieren ...</translation>
     </message>
     <message>
         <source>Import Package ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Paket importieren ...</translation>
     </message>
 </context>
 <context>
     <name>MTEGridList</name>
     <message>
         <source>BROWSE GRIDS:</source>
-        <translation type="unfinished"></translation>
+        <translation>GRIDS DURCHSUCHEN:</translation>
     </message>
     <message>
         <source>Preset Grids</source>
-        <translation type="unfinished"></translation>
+        <translation>Vordefinierte Grids</translation>
     </message>
     <message>
         <source>Premium Grids</source>
-        <translation type="unfinished"></translation>
+        <translation>Premium-Grids</translation>
     </message>
     <message>
         <source>Custom Grids</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Grids</translation>
     </message>
     <message>
         <source>All Grids</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Grids</translation>
     </message>
     <message>
         <source>GET MORE</source>
-        <translation type="unfinished"></translation>
+        <translation>MEHR LADEN</translation>
     </message>
     <message>
         <source>Grid name</source>
-        <translation type="unfinished"></translation>
+        <translation>Grid-Name</translation>
     </message>
     <message>
         <source>Last modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert</translation>
     </message>
     <message>
         <source>Added</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzugefügt</translation>
     </message>
 </context>
 <context>
     <name>MTESettingsEdit</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formular</translation>
     </message>
     <message>
         <source>EDIT SETTINGS:</source>
-        <translation type="unfinished"></translation>
+        <translation>EINSTELLUNGEN BEARBEITEN:</translation>
     </message>
     <message>
         <source>SAVE CHANGES?</source>
-        <translation type="unfinished"></translation>
+        <translation>ÄNDERUNGEN SPEICHERN?</translation>
     </message>
     <message>
         <source>You&apos;ve modified your Config. Do you want to Save your changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben Ihre Konfiguration geändert. Möchten Sie die Änderungen speichern?</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Additional Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Einstellungen</translation>
     </message>
     <message>
         <source>Default Media Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard-Mediaplayer</translation>
     </message>
     <message>
         <source>Choose your default media player</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie Ihren Standard-Mediaplayer</translation>
     </message>
     <message>
         <source>Activate Button Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastentöne aktivieren</translation>
     </message>
     <message>
         <source>Play on touch selected button sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Berührung den gewählten Tastenton abspielen</translation>
     </message>
     <message>
         <source>Data protection: We guarantee that any information you give us about your situation will be kept strictly confidential.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenschutz: Wir garantieren, dass alle Angaben, die Sie uns zu Ihrer Situation machen, streng vertraulich behandelt werden.</translation>
     </message>
     <message>
         <source>Published by MERVEX. Use is subject to the licence terms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Herausgegeben von MERVEX. Die Nutzung unterliegt den Lizenzbedingungen.</translation>
     </message>
     <message>
         <source>REMOVE</source>
-        <translation type="unfinished"></translation>
+        <translation>ENTFERNEN</translation>
     </message>
     <message>
         <source>Remove Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag entfernen</translation>
     </message>
     <message>
         <source>choose file ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei wählen ...</translation>
     </message>
     <message>
         <source>Assign a shortcut ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel zuweisen ...</translation>
     </message>
     <message>
         <source>Start an application ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung starten ...</translation>
     </message>
     <message>
         <source>Open any (file/document/website) ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei/Dokument/Website öffnen ...</translation>
     </message>
     <message>
         <source>Open a website ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Website öffnen ...</translation>
     </message>
     <message>
         <source>Assign a macro ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Makro zuweisen ...</translation>
     </message>
     <message>
         <source>+ ADD</source>
-        <translation type="unfinished"></translation>
+        <translation>+ HINZUFÜGEN</translation>
     </message>
     <message>
         <source>Add Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag hinzufügen</translation>
     </message>
     <message>
         <source>Select Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild wählen</translation>
     </message>
     <message>
         <source>Select Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Sound wählen</translation>
     </message>
     <message>
         <source>Image Files (*.png *.jpg *.exe *.dll *.ico)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilddateien (*.png *.jpg *.exe *.dll *.ico)</translation>
     </message>
     <message>
         <source>Sound Files (*.wav *.ogg *.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sounddateien (*.wav *.ogg *.mp3)</translation>
     </message>
 </context>
 <context>
     <name>MTESettingsElements</name>
     <message>
         <source>SETTINGS:</source>
-        <translation type="unfinished"></translation>
+        <translation>EINSTELLUNGEN:</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
 </context>
 <context>
     <name>MacroPopup</name>
     <message>
         <source>ATTENTION</source>
-        <translation type="unfinished"></translation>
+        <translation>ACHTUNG</translation>
     </message>
     <message>
         <source>Please enter a name for the macro set:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen Namen für die Makrogruppe ein:</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte</translation>
     </message>
     <message>
         <source>Wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Rad</translation>
     </message>
     <message>
         <source> Up</source>
-        <translation type="unfinished"></translation>
+        <translation> auf</translation>
     </message>
     <message>
         <source> Down</source>
-        <translation type="unfinished"></translation>
+        <translation> ab</translation>
     </message>
     <message>
         <source> Click</source>
-        <translation type="unfinished"></translation>
+        <translation> Klick</translation>
     </message>
     <message>
         <source>MACRO MANAGER</source>
-        <translation type="unfinished"></translation>
+        <translation>MAKRO-MANAGER</translation>
     </message>
     <message>
         <source>MACRO SELECT</source>
-        <translation type="unfinished"></translation>
+        <translation>MAKRO WÄHLEN</translation>
     </message>
     <message>
         <source>MACRO BASIC EDITOR</source>
-        <translation type="unfinished"></translation>
+        <translation>EINFACHER MAKRO-EDITOR</translation>
     </message>
     <message>
         <source>+ NEW</source>
-        <translation type="unfinished"></translation>
+        <translation>+ NEU</translation>
     </message>
     <message>
         <source>Add new Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Makro hinzufügen</translation>
     </message>
     <message>
         <source>DELETE</source>
-        <translation type="unfinished"></translation>
+        <translation>LÖSCHEN</translation>
     </message>
     <message>
         <source>Remove Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Makro entfernen</translation>
     </message>
     <message>
         <source>KEY PRESS SEQUENCE</source>
-        <translation type="unfinished"></translation>
+        <translation>TASTENFOLGE</translation>
     </message>
     <message>
         <source>RECORD OPTIONS</source>
-        <translation type="unfinished"></translation>
+        <translation>AUFNAHMEOPTIONEN</translation>
     </message>
     <message>
         <source>START RECORD</source>
-        <translation type="unfinished"></translation>
+        <translation>AUFNAHME STARTEN</translation>
     </message>
     <message>
         <source>RECORD DELAYS</source>
-        <translation type="unfinished"></translation>
+        <translation>PAUSEN AUFNEHMEN</translation>
     </message>
     <message>
         <source>MACRO OPTIONS</source>
-        <translation type="unfinished"></translation>
+        <translation>MAKRO-OPTIONEN</translation>
     </message>
     <message>
         <source>REPEAT THE MACRO</source>
-        <translation type="unfinished"></translation>
+        <translation>MAKRO WIEDERHOLEN</translation>
     </message>
     <message>
         <source>NUMBER OF LOOPS (1-255)</source>
-        <translation type="unfinished"></translation>
+        <translation>ANZAHL DURCHLÄUFE (1-255)</translation>
     </message>
     <message>
         <source>MACRO CODE</source>
-        <translation type="unfinished"></translation>
+        <translation>MAKRO-CODE</translation>
     </message>
     <message>
         <source>Add Macro Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Makrogruppe hinzufügen</translation>
     </message>
     <message>
         <source>Delete Macro Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Makrogruppe löschen</translation>
     </message>
     <message>
         <source>New Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Makro</translation>
     </message>
     <message>
         <source>Do you really want to delete the macro set?
 This will delete all macros grouped in this macro set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Makrogruppe wirklich löschen?
+Dabei werden alle Makros dieser Makrogruppe gelöscht.</translation>
     </message>
     <message>
         <source>New Macro %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Makro %1</translation>
     </message>
     <message>
         <source>Do you really want to delete the selected macro?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie das ausgewählte Makro wirklich löschen?</translation>
     </message>
     <message>
         <source> ms</source>
-        <translation type="unfinished"></translation>
+        <translation> ms</translation>
     </message>
     <message>
         <source>Insert Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause einfügen</translation>
     </message>
     <message>
         <source>Insert Mouse Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Mausereignis einfügen</translation>
     </message>
     <message>
         <source>Left Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Linke Taste</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf</translation>
     </message>
     <message>
         <source>Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Klick</translation>
     </message>
     <message>
         <source>Midddle Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittlere Taste</translation>
     </message>
     <message>
         <source>Right Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechte Taste</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>STOP RECORD</source>
-        <translation type="unfinished"></translation>
+        <translation>AUFNAHME STOPPEN</translation>
     </message>
 </context>
 <context>
     <name>MailFetch</name>
     <message>
         <source>missing server</source>
-        <translation type="unfinished"></translation>
+        <translation>Server fehlt</translation>
     </message>
     <message>
         <source>invalid user name or password</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültiger Benutzername oder ungültiges Passwort</translation>
     </message>
     <message>
         <source>connection to %1 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung zu %1 fehlgeschlagen</translation>
     </message>
     <message>
         <source>invalid reply from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültige Antwort von %1</translation>
     </message>
     <message>
         <source>Server doesn&apos;t support STARTTLS security</source>
-        <translation type="unfinished"></translation>
+        <translation>Server unterstützt keine STARTTLS-Sicherheit</translation>
     </message>
     <message>
         <source>the certificate of %1 is not trusted: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>dem Zertifikat von %1 wird nicht vertraut: %2</translation>
     </message>
 </context>
 <context>
@@ -1741,7 +1754,7 @@ This will delete all macros grouped in this macro set.</source>
     </message>
     <message>
         <source>Create grids and Controls</source>
-        <translation>Grids und Steuerelemente erstellen</translation>
+        <translation>Grids und Elemente erstellen</translation>
     </message>
     <message>
         <source>Velli-Chor settings</source>
@@ -1781,7 +1794,7 @@ This will delete all macros grouped in this macro set.</source>
     </message>
     <message>
         <source>Save settings and minimize Velli-Chor Launcher</source>
-        <translation>Einstellungen speichern und Velli-Chor Launcher minimieren</translation>
+        <translation>Einstellungen speichern und Velli-Chor-Launcher minimieren</translation>
     </message>
     <message>
         <source>Save settings</source>
@@ -1821,145 +1834,145 @@ This will delete all macros grouped in this macro set.</source>
     </message>
     <message>
         <source>%1 is not a grid, control or plug-in package.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Grid-, Element- oder Plug-in-Paket.</translation>
     </message>
     <message>
         <source>%1 was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>IMPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPORT</translation>
     </message>
 </context>
 <context>
     <name>OpenPopup</name>
     <message>
         <source>OPEN APPLICATION</source>
-        <translation type="unfinished"></translation>
+        <translation>ANWENDUNG ÖFFNEN</translation>
     </message>
     <message>
         <source>OPEN ANY</source>
-        <translation type="unfinished"></translation>
+        <translation>DATEI/WEBSITE ÖFFNEN</translation>
     </message>
     <message>
         <source>Open application</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung öffnen</translation>
     </message>
     <message>
         <source>Open any</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei/Website öffnen</translation>
     </message>
     <message>
         <source>Choose an application (*.exe) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine Anwendung (*.exe) zum Öffnen.</translation>
     </message>
     <message>
         <source>Choose an application, document, folder or enter a website to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine Anwendung, ein Dokument oder einen Ordner oder geben Sie eine Website zum Öffnen ein.</translation>
     </message>
     <message>
         <source>Application:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung:</translation>
     </message>
     <message>
         <source>Open this:</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen:</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>DATEI</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei wählen</translation>
     </message>
     <message>
         <source>FOLDER</source>
-        <translation type="unfinished"></translation>
+        <translation>ORDNER</translation>
     </message>
     <message>
         <source>Select Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner wählen</translation>
     </message>
     <message>
         <source>Executable (*.exe)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausführbare Datei (*.exe)</translation>
     </message>
     <message>
         <source>Any (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle (*.*)</translation>
     </message>
 </context>
 <context>
     <name>PairingUI</name>
     <message>
         <source>Registered Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrierte Geräte</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>ACTIVATE</source>
-        <translation type="unfinished"></translation>
+        <translation>AKTIVIEREN</translation>
     </message>
     <message>
         <source>Activate Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät aktivieren</translation>
     </message>
     <message>
         <source>DEACTIVATE</source>
-        <translation type="unfinished"></translation>
+        <translation>DEAKTIVIEREN</translation>
     </message>
     <message>
         <source>Deactivate Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät deaktivieren</translation>
     </message>
     <message>
         <source>DELETE DEVICE</source>
-        <translation type="unfinished"></translation>
+        <translation>GERÄT LÖSCHEN</translation>
     </message>
     <message>
         <source>Delete Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät löschen</translation>
     </message>
     <message>
         <source>+ ADD NEW DEVICE</source>
-        <translation type="unfinished"></translation>
+        <translation>+ GERÄT HINZUFÜGEN</translation>
     </message>
     <message>
         <source>Enters Pairing Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Startet den Kopplungsmodus</translation>
     </message>
     <message>
         <source>Deactivated</source>
-        <translation type="unfinished"></translation>
+        <translation>Deaktiviert</translation>
     </message>
     <message>
         <source>Active (Paired)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv (gekoppelt)</translation>
     </message>
     <message>
         <source>Inactive (Paired)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inaktiv (gekoppelt)</translation>
     </message>
     <message>
         <source>DELETE DEVICE?</source>
-        <translation type="unfinished"></translation>
+        <translation>GERÄT LÖSCHEN?</translation>
     </message>
     <message>
         <source>SKIP</source>
-        <translation type="unfinished"></translation>
+        <translation>ÜBERSPRINGEN</translation>
     </message>
 </context>
 <context>
@@ -2001,106 +2014,106 @@ This will delete all macros grouped in this macro set.</source>
     <name>QColorDialog</name>
     <message>
         <source>Select Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbauswahl</translation>
     </message>
 </context>
 <context>
     <name>ShortcutPopup</name>
     <message>
         <source>ASSIGN A SHORTCUT</source>
-        <translation type="unfinished"></translation>
+        <translation>TASTENKÜRZEL ZUWEISEN</translation>
     </message>
     <message>
         <source>Assign a shortcut key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel zuweisen</translation>
     </message>
     <message>
         <source>Please enter your shortcut here ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie hier Ihr Tastenkürzel ein ...</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift</translation>
     </message>
     <message>
         <source>Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl</translation>
     </message>
     <message>
         <source>Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Win</translation>
     </message>
     <message>
         <source>Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt</translation>
     </message>
     <message>
         <source>(Single key)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Einzelne Taste)</translation>
     </message>
 </context>
 <context>
     <name>TabView</name>
     <message>
         <source>CREATE CUSTOM TAB?</source>
-        <translation type="unfinished"></translation>
+        <translation>EIGENEN TAB ERSTELLEN?</translation>
     </message>
     <message>
         <source>Do you want to create a custom tab?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie einen eigenen Tab erstellen?</translation>
     </message>
 </context>
 <context>
     <name>TilingPopup</name>
     <message>
         <source>EDIT TILING</source>
-        <translation type="unfinished"></translation>
+        <translation>KACHELUNG BEARBEITEN</translation>
     </message>
     <message>
         <source>Tiling:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kachelung:</translation>
     </message>
     <message>
         <source>DEFAULT</source>
-        <translation type="unfinished"></translation>
+        <translation>STANDARD</translation>
     </message>
 </context>
 <context>
     <name>UrlPopup</name>
     <message>
         <source>OPEN WEBSITE</source>
-        <translation type="unfinished"></translation>
+        <translation>WEBSITE ÖFFNEN</translation>
     </message>
     <message>
         <source>Open website</source>
-        <translation type="unfinished"></translation>
+        <translation>Website öffnen</translation>
     </message>
     <message>
         <source>Choose a website URL (http://...) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die URL einer Website (http://...) zum Öffnen ein.</translation>
     </message>
     <message>
         <source>URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL:</translation>
     </message>
 </context>
 <context>
     <name>WebLoginDataSource</name>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Fehler</translation>
     </message>
     <message>
         <source>the certificate of %1 is not trusted: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>dem Zertifikat von %1 wird nicht vertraut: %2</translation>
     </message>
     <message>
         <source>error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: %1</translation>
     </message>
 </context>
 </TS>
