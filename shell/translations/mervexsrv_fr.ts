@@ -5,612 +5,615 @@
     <name>AccountUI</name>
     <message>
         <source>PROFILE</source>
-        <translation type="unfinished"></translation>
+        <translation>PROFIL</translation>
     </message>
     <message>
         <source>LOGOUT</source>
-        <translation type="unfinished"></translation>
+        <translation>DÉCONNEXION</translation>
     </message>
     <message>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateur&#xa0;:</translation>
     </message>
     <message>
         <source>E-mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail&#xa0;:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>CREATE NEW ACCOUNT</source>
-        <translation type="unfinished"></translation>
+        <translation>CRÉER UN COMPTE</translation>
     </message>
     <message>
         <source>Create a new MERVEX World account</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un compte MERVEX World</translation>
     </message>
     <message>
         <source>MERVEX World username</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d&apos;utilisateur MERVEX World</translation>
     </message>
     <message>
         <source>MERVEX World password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe MERVEX World</translation>
     </message>
     <message>
         <source>Stay logged in</source>
-        <translation type="unfinished"></translation>
+        <translation>Rester connecté</translation>
     </message>
     <message>
         <source>LOGIN</source>
-        <translation type="unfinished"></translation>
+        <translation>CONNEXION</translation>
     </message>
     <message>
         <source>Login to MERVEX World</source>
-        <translation type="unfinished"></translation>
+        <translation>Se connecter à MERVEX World</translation>
     </message>
     <message>
         <source>Forgot Password?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe oublié&#xa0;?</translation>
     </message>
     <message>
         <source>FAILED AUTHENTICATION</source>
-        <translation type="unfinished"></translation>
+        <translation>ÉCHEC DE L&apos;AUTHENTIFICATION</translation>
     </message>
     <message>
         <source>Missing e-mail and/or password.
 Please create an account.</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail et/ou mot de passe manquant.
+Veuillez créer un compte.</translation>
     </message>
     <message>
         <source>Invalid e-mail and/or password.</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail et/ou mot de passe incorrect.</translation>
     </message>
     <message>
         <source>Too many login tries, try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop de tentatives de connexion, réessayez plus tard.</translation>
     </message>
     <message>
         <source>Server not reachable, try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur injoignable, réessayez plus tard.</translation>
     </message>
     <message>
         <source>New MERVEX™ Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau compte MERVEX™</translation>
     </message>
     <message>
         <source>ERROR</source>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR</translation>
     </message>
     <message>
         <source>The account service&apos;s certificate could not be verified. The page was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le certificat du service de comptes n&apos;a pas pu être vérifié. La page n&apos;a pas été ouverte.</translation>
     </message>
 </context>
 <context>
     <name>AddDevicePopup</name>
     <message>
         <source>ADD NEW DEVICE: PAIRING MODE</source>
-        <translation type="unfinished"></translation>
+        <translation>AJOUTER UN APPAREIL&#xa0;: MODE APPAIRAGE</translation>
     </message>
     <message>
         <source>Please &lt;font color=&apos;white&apos;&gt;connect&lt;/font&gt; your mobile device via&lt;br&gt;the MERVEX™ Velli-Chor App now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez maintenant &lt;font color=&apos;white&apos;&gt;connecter&lt;/font&gt; votre appareil mobile&lt;br&gt;via l&apos;app MERVEX™ Velli-Chor.</translation>
     </message>
 </context>
 <context>
     <name>AutoUpdateDialog</name>
     <message>
         <source>VELLI-CHOR UPDATE</source>
-        <translation type="unfinished"></translation>
+        <translation>MISE À JOUR VELLI-CHOR</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>MERVEX™ Velli-Chor™ %1 is available
 Do you want to download the new version now?</source>
-        <translation type="unfinished"></translation>
+        <translation>MERVEX™ Velli-Chor™ %1 est disponible
+Voulez-vous télécharger la nouvelle version maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>RELEASE NOTES - MERVEX™ VELLI-CHOR™ %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>NOTES DE VERSION - MERVEX™ VELLI-CHOR™ %1&#xa0;:</translation>
     </message>
     <message>
         <source>REMEMBER LATER</source>
-        <translation type="unfinished"></translation>
+        <translation>RAPPELER PLUS TARD</translation>
     </message>
     <message>
         <source>Installed Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Version installée&#xa0;:</translation>
     </message>
     <message>
         <source>Latest Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière version&#xa0;:</translation>
     </message>
     <message>
         <source>DOWNLOADING ...</source>
-        <translation type="unfinished"></translation>
+        <translation>TÉLÉCHARGEMENT ...</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANNULER</translation>
     </message>
     <message>
         <source>INSTALL</source>
-        <translation type="unfinished"></translation>
+        <translation>INSTALLER</translation>
     </message>
     <message>
         <source>DOWNLOAD</source>
-        <translation type="unfinished"></translation>
+        <translation>TÉLÉCHARGER</translation>
     </message>
     <message>
         <source>New version available</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle version disponible</translation>
     </message>
     <message>
         <source>Download in progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement en cours</translation>
     </message>
     <message>
         <source>DOWNLOAD ERROR</source>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR DE TÉLÉCHARGEMENT</translation>
     </message>
     <message>
         <source>Error during downloading File! Please try again later</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors du téléchargement du fichier&#xa0;! Veuillez réessayer plus tard</translation>
     </message>
     <message>
         <source>Download Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de téléchargement</translation>
     </message>
     <message>
         <source>File corrupted. Please try download later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier corrompu. Veuillez réessayer le téléchargement plus tard.</translation>
     </message>
     <message>
         <source>The downloaded installer cannot be opened on this system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme d&apos;installation téléchargé ne peut pas être ouvert sur ce système.</translation>
     </message>
     <message>
         <source>The downloaded installer does not carry a valid MERVEX signature. It was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme d&apos;installation téléchargé ne porte pas de signature MERVEX valide. Il n&apos;a pas été enregistré.</translation>
     </message>
 </context>
 <context>
     <name>ColPickPopup</name>
     <message>
         <source>Set Custom Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir une couleur personnalisée</translation>
     </message>
     <message>
         <source>Drag&apos;n Pick Color from Screen (Right Click won&apos;t hide Main Window)</source>
-        <translation type="unfinished"></translation>
+        <translation>Glisser pour prélever une couleur à l&apos;écran (clic droit&#xa0;: la fenêtre principale reste affichée)</translation>
     </message>
     <message>
         <source>Hue/Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Teinte/Saturation</translation>
     </message>
     <message>
         <source>Luminance</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminance</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacité</translation>
     </message>
     <message>
         <source>Resulting Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur obtenue</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu</translation>
     </message>
     <message>
         <source>Hue</source>
-        <translation type="unfinished"></translation>
+        <translation>Teinte</translation>
     </message>
     <message>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité</translation>
     </message>
 </context>
 <context>
     <name>CustomTranslation</name>
     <message>
         <source>Cannot delete tmp file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer le fichier temporaire&#xa0;: </translation>
     </message>
     <message>
         <source>The translation compiler &quot;lrelease&quot; was not found; cannot compile: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le compilateur de traductions «&#xa0;lrelease&#xa0;» est introuvable ; compilation impossible&#xa0;: </translation>
     </message>
     <message>
         <source>The translation compiler ended with code %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le compilateur de traductions s&apos;est terminé avec le code %1&#xa0;: </translation>
     </message>
     <message>
         <source>Cannot load: </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger&#xa0;: </translation>
     </message>
     <message>
         <source>The translation compiler did not finish within %1 seconds and was stopped: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le compilateur de traductions n&apos;a pas terminé en %1 secondes et a été arrêté&#xa0;: </translation>
     </message>
 </context>
 <context>
     <name>DataCfg</name>
     <message>
         <source>SECURITY WARNING</source>
-        <translation type="unfinished"></translation>
+        <translation>AVERTISSEMENT DE SÉCURITÉ</translation>
     </message>
     <message>
         <source>The plugin &apos;%1&apos; wants to load: &apos;%2&apos;
 Do you want to allow it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plug-in «&#xa0;%1&#xa0;» veut charger&#xa0;: «&#xa0;%2&#xa0;»
+Voulez-vous l&apos;autoriser&#xa0;?</translation>
     </message>
     <message>
         <source>Remember my decision</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoriser mon choix</translation>
     </message>
     <message>
         <source>Can&apos;t open File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier&#xa0;: </translation>
     </message>
     <message>
         <source>Can&apos;t write File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier&#xa0;: </translation>
     </message>
     <message>
         <source>Grid not found: </source>
-        <translation type="unfinished"></translation>
+        <translation>Grille introuvable&#xa0;: </translation>
     </message>
     <message>
         <source>invalid filename: </source>
-        <translation type="unfinished"></translation>
+        <translation>nom de fichier non valide&#xa0;: </translation>
     </message>
     <message>
         <source>Grid %1 already exists!</source>
-        <translation type="unfinished"></translation>
+        <translation>La grille %1 existe déjà&#xa0;!</translation>
     </message>
     <message>
         <source>Not a Custom Grid: </source>
-        <translation type="unfinished"></translation>
+        <translation>Grille non personnalisée&#xa0;: </translation>
     </message>
     <message>
         <source>Can&apos;t delete File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer le fichier&#xa0;: </translation>
     </message>
 </context>
 <context>
     <name>DataSrcEmail</name>
     <message>
         <source>connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>connexion...</translation>
     </message>
     <message>
         <source>connecting to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>connexion à&#xa0;: %1</translation>
     </message>
     <message>
         <source>Testing Mail Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Test de la connexion e-mail</translation>
     </message>
     <message>
         <source>error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur&#xa0;: %1</translation>
     </message>
     <message>
         <source>finished successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>terminé avec succès</translation>
     </message>
     <message>
         <source>login successful</source>
-        <translation type="unfinished"></translation>
+        <translation>connexion réussie</translation>
     </message>
 </context>
 <context>
     <name>DataSrcFacebook</name>
     <message>
         <source>Session expired.</source>
-        <translation type="unfinished"></translation>
+        <translation>Session expirée.</translation>
     </message>
     <message>
         <source>Session valid until: </source>
-        <translation type="unfinished"></translation>
+        <translation>Session valide jusqu&apos;à&#xa0;: </translation>
     </message>
     <message>
         <source>Not logged in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connecté.</translation>
     </message>
     <message>
         <source>Facebook Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion Facebook</translation>
     </message>
 </context>
 <context>
     <name>DataSrcNewsFeed</name>
     <message>
         <source>News Feed Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test du fil d&apos;actualités</translation>
     </message>
     <message>
         <source>testing URLs ... %1</source>
-        <translation type="unfinished"></translation>
+        <translation>test des URL ... %1</translation>
     </message>
     <message>
         <source>No valid URLs found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune URL valide trouvée.</translation>
     </message>
     <message>
         <source>Apply results?</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer les résultats&#xa0;?</translation>
     </message>
     <message>
         <source>Succeeded:</source>
-        <translation type="unfinished"></translation>
+        <translation>Réussies&#xa0;:</translation>
     </message>
     <message>
         <source>Failed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Échouées&#xa0;:</translation>
     </message>
     <message>
         <source>RSS Feed Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Source de flux RSS</translation>
     </message>
     <message>
         <source> is not an RSS/Atom Feed.</source>
-        <translation type="unfinished"></translation>
+        <translation> n&apos;est pas un flux RSS/Atom.</translation>
     </message>
     <message>
         <source>Select another Feed URL instead:</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez plutôt une autre URL de flux&#xa0;:</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir</translation>
     </message>
     <message>
         <source>Select this RSS/Atom Feed instead</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir plutôt ce flux RSS/Atom</translation>
     </message>
     <message>
         <source>Remove URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l&apos;URL</translation>
     </message>
     <message>
         <source>Remove URL from List</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l&apos;URL de la liste</translation>
     </message>
     <message>
         <source>too large</source>
-        <translation type="unfinished"></translation>
+        <translation>trop volumineux</translation>
     </message>
     <message>
         <source>redirect without a target</source>
-        <translation type="unfinished"></translation>
+        <translation>redirection sans cible</translation>
     </message>
     <message>
         <source>too many redirects</source>
-        <translation type="unfinished"></translation>
+        <translation>trop de redirections</translation>
     </message>
     <message>
         <source>HTTP status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>statut HTTP %1</translation>
     </message>
     <message>
         <source>the certificate of %1 is not trusted: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le certificat de %1 n&apos;est pas approuvé&#xa0;: %2</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur inconnue</translation>
     </message>
 </context>
 <context>
     <name>DataSrcSkype</name>
     <message>
         <source>inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>inactif</translation>
     </message>
     <message>
         <source>connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>connexion</translation>
     </message>
     <message>
         <source>disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>déconnecté</translation>
     </message>
     <message>
         <source>connection timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>délai de connexion dépassé</translation>
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>connecté</translation>
     </message>
     <message>
         <source>authorization pending</source>
-        <translation type="unfinished"></translation>
+        <translation>autorisation en attente</translation>
     </message>
     <message>
         <source>connection refused</source>
-        <translation type="unfinished"></translation>
+        <translation>connexion refusée</translation>
     </message>
     <message>
         <source>api not available</source>
-        <translation type="unfinished"></translation>
+        <translation>API non disponible</translation>
     </message>
 </context>
 <context>
     <name>DataSrcTeamspeak</name>
     <message>
         <source>inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>inactif</translation>
     </message>
     <message>
         <source>connecting ...</source>
-        <translation type="unfinished"></translation>
+        <translation>connexion ...</translation>
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>connecté</translation>
     </message>
     <message>
         <source>disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>déconnecté</translation>
     </message>
     <message>
         <source>entered channel</source>
-        <translation type="unfinished"></translation>
+        <translation>a rejoint le canal</translation>
     </message>
     <message>
         <source>left channel</source>
-        <translation type="unfinished"></translation>
+        <translation>a quitté le canal</translation>
     </message>
 </context>
 <context>
     <name>DataSrcTwitter</name>
     <message>
         <source>Logged in: </source>
-        <translation type="unfinished"></translation>
+        <translation>Connecté&#xa0;: </translation>
     </message>
     <message>
         <source>Not logged in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connecté.</translation>
     </message>
     <message>
         <source>Twitter Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion Twitter</translation>
     </message>
 </context>
 <context>
     <name>ExchangeUi</name>
     <message>
         <source>No free name for the grid: </source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun nom libre pour la grille&#xa0;: </translation>
     </message>
     <message>
         <source>The grid %1 was not written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La grille %1 n&apos;a pas été écrite&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>GridSettingsDlg</name>
     <message>
         <source>ADD GRID / EDIT GRID SETTINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>AJOUTER / PARAMÉTRER UNE GRILLE</translation>
     </message>
     <message>
         <source>GRID SETTINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>PARAMÈTRES DE LA GRILLE</translation>
     </message>
     <message>
         <source>Grid Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Grid Background (640x960px):</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond de la grille (640x960px)&#xa0;:</translation>
     </message>
     <message>
         <source>Select Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le fond</translation>
     </message>
     <message>
         <source>Grid Auto-Switch:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bascule automatique&#xa0;:</translation>
     </message>
     <message>
         <source>Info:</source>
-        <translation type="unfinished"></translation>
+        <translation>Info&#xa0;:</translation>
     </message>
     <message>
         <source> Assign up to 3 paths to executables of games or applications that you want this grid to be assigned to. When starting your game/application, the Velli-Chor App will automatically switch to the corresponding grid/tab.</source>
-        <translation type="unfinished"></translation>
+        <translation> Indiquez jusqu&apos;à 3 chemins d&apos;exécutables de jeux ou d&apos;applications à associer à cette grille. Au lancement du jeu ou de l&apos;application, l&apos;app Velli-Chor bascule automatiquement sur la grille/l&apos;onglet correspondant.</translation>
     </message>
     <message>
         <source>TAB SETTINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>PARAMÈTRES DE L&apos;ONGLET</translation>
     </message>
     <message>
         <source>Tab Icon:</source>
-        <translation type="unfinished"></translation>
+        <translation>Icône&#xa0;:</translation>
     </message>
     <message>
         <source>Select Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir l&apos;icône</translation>
     </message>
     <message>
         <source>Icon Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille&#xa0;:</translation>
     </message>
     <message>
         <source>Colorize:</source>
-        <translation type="unfinished"></translation>
+        <translation>Coloriser&#xa0;:</translation>
     </message>
     <message>
         <source>Align/Margin:</source>
-        <translation type="unfinished"></translation>
+        <translation>Align./Marge&#xa0;:</translation>
     </message>
     <message>
         <source>Tab Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>X = reset to default</source>
-        <translation type="unfinished"></translation>
+        <translation>X = réinitialiser</translation>
     </message>
     <message>
         <source>Select Executable</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir l&apos;exécutable</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Grid Name must not be empty!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de la grille ne doit pas être vide&#xa0;!</translation>
     </message>
     <message>
         <source>Grid %1 already exists!</source>
-        <translation type="unfinished"></translation>
+        <translation>La grille %1 existe déjà&#xa0;!</translation>
     </message>
     <message>
         <source>The grid file could not be renamed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de la grille n&apos;a pas pu être renommé&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>GridView</name>
     <message>
         <source>WARNING</source>
-        <translation type="unfinished"></translation>
+        <translation>AVERTISSEMENT</translation>
     </message>
     <message>
         <source>Controls can only be added to custom Grids.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les contrôles ne peuvent être ajoutés qu&apos;aux grilles personnalisées.</translation>
     </message>
     <message>
         <source>There is no free place for this Control on the Grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas de place libre pour ce contrôle sur la grille.</translation>
     </message>
 </context>
 <context>
@@ -618,21 +621,24 @@ Do you want to allow it?</source>
     <message>
         <source>Choose a control
 from category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un contrôle
+dans une catégorie.</translation>
     </message>
     <message>
         <source>Edit control settings.
 Preview here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglez le contrôle.
+Aperçu ici.</translation>
     </message>
     <message>
         <source>Place on grid. </source>
-        <translation type="unfinished"></translation>
+        <translation>Placez-le sur la grille. </translation>
     </message>
     <message>
         <source> Add Grid
 to tab bar.</source>
-        <translation type="unfinished"></translation>
+        <translation> Ajoutez la grille
+à la barre d&apos;onglets.</translation>
     </message>
 </context>
 <context>
@@ -640,1465 +646,1474 @@ to tab bar.</source>
     <message>
         <source>SERVICE
 DISABLED</source>
-        <translation type="unfinished"></translation>
+        <translation>SERVICE
+DÉSACTIVÉ</translation>
     </message>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulaire</translation>
     </message>
     <message>
         <source>Start/Stop Velli-Chor Launcher Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer/arrêter le service Velli-Chor Launcher</translation>
     </message>
     <message>
         <source>Autostart Velli-Chor on Windows User Logon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer Velli-Chor à l&apos;ouverture de session Windows</translation>
     </message>
     <message>
         <source>RUN WITH WINDOWS USER LOGON</source>
-        <translation type="unfinished"></translation>
+        <translation>LANCER À LA CONNEXION WINDOWS</translation>
     </message>
     <message>
         <source>Host IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse IP de l&apos;hôte</translation>
     </message>
     <message>
         <source>Host Computer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l&apos;ordinateur hôte</translation>
     </message>
     <message>
         <source>HOST SERVICE – LAUNCHER</source>
-        <translation type="unfinished"></translation>
+        <translation>SERVICE HÔTE – LANCEUR</translation>
     </message>
     <message>
         <source>SERVICE
 STARTED</source>
-        <translation type="unfinished"></translation>
+        <translation>SERVICE
+DÉMARRÉ</translation>
     </message>
     <message>
         <source>SERVICE
 FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>SERVICE
+EN ÉCHEC</translation>
     </message>
 </context>
 <context>
     <name>ImpExpPluginPopUp</name>
     <message>
         <source>Import Package ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un paquet ...</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Can&apos;t import File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;importer le fichier&#xa0;: </translation>
     </message>
     <message>
         <source>Plugin found</source>
-        <translation type="unfinished"></translation>
+        <translation>Plug-in trouvé</translation>
     </message>
     <message>
         <source>Do you want to import this plugin?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous importer ce plug-in&#xa0;?</translation>
     </message>
     <message>
         <source>Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nom&#xa0;: </translation>
     </message>
     <message>
         <source>Author: </source>
-        <translation type="unfinished"></translation>
+        <translation>Auteur&#xa0;: </translation>
     </message>
     <message>
         <source>Description: </source>
-        <translation type="unfinished"></translation>
+        <translation>Description&#xa0;: </translation>
     </message>
     <message>
         <source>The plugin has no usable name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le plug-in n&apos;a pas de nom utilisable&#xa0;: </translation>
     </message>
     <message>
         <source>The plugin package holds no files: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le paquet du plug-in ne contient aucun fichier&#xa0;: </translation>
     </message>
     <message>
         <source>The folder already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier existe déjà</translation>
     </message>
     <message>
         <source>The existing Data will be overwritten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données existantes seront écrasées.</translation>
     </message>
     <message>
         <source>The plugin could not be installed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le plug-in n&apos;a pas pu être installé&#xa0;: </translation>
     </message>
     <message>
         <source>Plugin imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Plug-in importé</translation>
     </message>
     <message>
         <source>Plugin imported.
 Please restart the Mervex Velli-Chor-Launcher.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plug-in importé.
+Veuillez redémarrer le Mervex Velli-Chor-Launcher.</translation>
     </message>
 </context>
 <context>
     <name>ImpExpPopup</name>
     <message>
         <source>IMPORT A VELLI-CHOR™ PACKAGE</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPORTER UN PAQUET VELLI-CHOR™</translation>
     </message>
     <message>
         <source>EXPORT A VELLI-CHOR™ PACKAGE</source>
-        <translation type="unfinished"></translation>
+        <translation>EXPORTER UN PAQUET VELLI-CHOR™</translation>
     </message>
     <message>
         <source>IMPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPORTER</translation>
     </message>
     <message>
         <source>EXPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>EXPORTER</translation>
     </message>
     <message>
         <source>SELECT CONTROL/S TO IMPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>CHOISIR LES CONTRÔLES À IMPORTER</translation>
     </message>
     <message>
         <source>SELECT CONTROL/S TO EXPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>CHOISIR LES CONTRÔLES À EXPORTER</translation>
     </message>
     <message>
         <source>SELECT GRID/S TO IMPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>CHOISIR LES GRILLES À IMPORTER</translation>
     </message>
     <message>
         <source>SELECT GRID/S TO EXPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>CHOISIR LES GRILLES À EXPORTER</translation>
     </message>
     <message>
         <source>PACKAGE INFORMATION</source>
-        <translation type="unfinished"></translation>
+        <translation>INFORMATIONS DU PAQUET</translation>
     </message>
     <message>
         <source>CONTROLS:</source>
-        <translation type="unfinished"></translation>
+        <translation>CONTRÔLES&#xa0;:</translation>
     </message>
     <message>
         <source>Custom Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôles personnalisés</translation>
     </message>
     <message>
         <source>GRID/S:</source>
-        <translation type="unfinished"></translation>
+        <translation>GRILLE(S)&#xa0;:</translation>
     </message>
     <message>
         <source>Custom Grids</source>
-        <translation type="unfinished"></translation>
+        <translation>Grilles personnalisées</translation>
     </message>
     <message>
         <source>INFORMATION:</source>
-        <translation type="unfinished"></translation>
+        <translation>INFORMATIONS&#xa0;:</translation>
     </message>
     <message>
         <source>Feel free to add more information to your
 MERVEX™ Velli-Chor™ Package.</source>
-        <translation type="unfinished"></translation>
+        <translation>N&apos;hésitez pas à ajouter des informations à votre
+paquet MERVEX™ Velli-Chor™.</translation>
     </message>
     <message>
         <source>Package Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du paquet&#xa0;:</translation>
     </message>
     <message>
         <source>Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auteur&#xa0;:</translation>
     </message>
     <message>
         <source>E-Mail Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse e-mail&#xa0;:</translation>
     </message>
     <message>
         <source>Website:</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web&#xa0;:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Description&#xa0;:</translation>
     </message>
     <message>
         <source>Import Package ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un paquet ...</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Can&apos;t import File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;importer le fichier&#xa0;: </translation>
     </message>
     <message>
         <source>The package holds no controls and no grids: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le paquet ne contient ni contrôle ni grille&#xa0;: </translation>
     </message>
     <message>
         <source>WARNING</source>
-        <translation type="unfinished"></translation>
+        <translation>AVERTISSEMENT</translation>
     </message>
     <message>
         <source>No items selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun élément sélectionné.</translation>
     </message>
     <message>
         <source>The controls were not imported: </source>
-        <translation type="unfinished"></translation>
+        <translation>Les contrôles n&apos;ont pas été importés&#xa0;: </translation>
     </message>
     <message>
         <source>Export Package as ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le paquet sous ...</translation>
     </message>
     <message>
         <source>Can&apos;t write File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier&#xa0;: </translation>
     </message>
     <message>
         <source>Not packed, outside the data and user folders:</source>
-        <translation type="unfinished"></translation>
+        <translation>Non inclus, hors des dossiers de données et utilisateur&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>LanguageSwitcher</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Cannot load: </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger&#xa0;: </translation>
     </message>
     <message>
         <source>Custom translation successfully loaded: </source>
-        <translation type="unfinished"></translation>
+        <translation>Traduction personnalisée chargée&#xa0;: </translation>
     </message>
 </context>
 <context>
     <name>LoggerWnd</name>
     <message>
         <source>Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>Trace</translation>
     </message>
     <message>
         <source>Debug</source>
-        <translation type="unfinished"></translation>
+        <translation>Débogage</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Warn</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Fatal</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatal</translation>
     </message>
     <message>
         <source>Logger</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal</translation>
     </message>
     <message>
         <source>Save As ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous ...</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Performance</source>
-        <translation type="unfinished"></translation>
+        <translation>Performances</translation>
     </message>
     <message>
         <source>Save Log File as ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le journal sous ...</translation>
     </message>
 </context>
 <context>
     <name>MTEButtonElements</name>
     <message>
         <source>CONTROLS:</source>
-        <translation type="unfinished"></translation>
+        <translation>CONTRÔLES&#xa0;:</translation>
     </message>
     <message>
         <source>IMPORT AND EXPORT:</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPORT ET EXPORT&#xa0;:</translation>
     </message>
     <message>
         <source>EXCHANGE YOUR CONTROLS AND GRIDS.</source>
-        <translation type="unfinished"></translation>
+        <translation>ÉCHANGEZ VOS CONTRÔLES ET GRILLES.</translation>
     </message>
     <message>
         <source>IMPORT
 PACKAGE</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPORTER
+UN PAQUET</translation>
     </message>
     <message>
         <source>Import grid and controls package</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un paquet de grilles et de contrôles</translation>
     </message>
     <message>
         <source>EXPORT
 PACKAGE</source>
-        <translation type="unfinished"></translation>
+        <translation>EXPORTER
+UN PAQUET</translation>
     </message>
     <message>
         <source>Export grid and controls package</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter un paquet de grilles et de contrôles</translation>
     </message>
     <message>
         <source>Button Element Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie d&apos;éléments de bouton</translation>
     </message>
     <message>
         <source>Preset Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôles prédéfinis</translation>
     </message>
     <message>
         <source>Premium Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôles Premium</translation>
     </message>
     <message>
         <source>Plugin Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôles de plug-in</translation>
     </message>
     <message>
         <source>Custom Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôles personnalisés</translation>
     </message>
     <message>
         <source>DELETE CUSTOM CONTROL?</source>
-        <translation type="unfinished"></translation>
+        <translation>SUPPRIMER LE CONTRÔLE PERSONNALISÉ&#xa0;?</translation>
     </message>
     <message>
         <source>Do you want to delete: </source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous supprimer&#xa0;: </translation>
     </message>
 </context>
 <context>
     <name>MTEEditControl</name>
     <message>
         <source>choose file ...</source>
-        <translation type="unfinished"></translation>
+        <translation>choisir un fichier ...</translation>
     </message>
     <message>
         <source>Assign a shortcut ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Attribuer un raccourci ...</translation>
     </message>
     <message>
         <source>Start an application ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer une application ...</translation>
     </message>
     <message>
         <source>Open any (file/document/website) ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir (fichier/document/site web) ...</translation>
     </message>
     <message>
         <source>Open a website ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un site web ...</translation>
     </message>
     <message>
         <source>Assign a macro ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Attribuer une macro ...</translation>
     </message>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulaire</translation>
     </message>
     <message>
         <source>CONTROL EDITOR:</source>
-        <translation type="unfinished"></translation>
+        <translation>ÉDITEUR DE CONTRÔLE&#xa0;:</translation>
     </message>
     <message>
         <source>CONTROL PREVIEW:</source>
-        <translation type="unfinished"></translation>
+        <translation>APERÇU DU CONTRÔLE&#xa0;:</translation>
     </message>
     <message>
         <source>Save current Control Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la configuration du contrôle</translation>
     </message>
     <message>
         <source>Export Control including Custom Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le contrôle avec ses images personnalisées</translation>
     </message>
     <message>
         <source>Import Control or Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un contrôle ou une grille</translation>
     </message>
     <message>
         <source>ADD TO
 GRID</source>
-        <translation type="unfinished"></translation>
+        <translation>AJOUTER À
+LA GRILLE</translation>
     </message>
     <message>
         <source>Add control to grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter le contrôle à la grille</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>Apply current config to Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer la configuration au contrôle</translation>
     </message>
     <message>
         <source>Right Mouse Button to interact, Left Mouse Button to Drag&apos;n Drop to Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton droit pour interagir, bouton gauche pour glisser-déposer sur la grille</translation>
     </message>
     <message>
         <source>Functions/description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctions/description&#xa0;:</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Capturer</translation>
     </message>
     <message>
         <source>Record Shortcut by pressing Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Capturer le raccourci en appuyant sur les touches</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un fichier</translation>
     </message>
     <message>
         <source>Select Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un dossier</translation>
     </message>
     <message>
         <source>Select Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une image</translation>
     </message>
     <message>
         <source>Select Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un son</translation>
     </message>
     <message>
         <source>Image Files (*.png *.jpg *.exe *.dll *.ico)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers image (*.png *.jpg *.exe *.dll *.ico)</translation>
     </message>
     <message>
         <source>Sound Files (*.wav *.ogg *.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers son (*.wav *.ogg *.mp3)</translation>
     </message>
     <message>
         <source>Any (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous (*.*)</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>The control was not saved: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrôle n&apos;a pas été enregistré&#xa0;: </translation>
     </message>
     <message>
         <source>Save Custom Control As ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le contrôle personnalisé sous ...</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>The control was not saved: it needs a category and a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrôle n&apos;a pas été enregistré&#xa0;: il lui faut une catégorie et un nom.</translation>
     </message>
     <message>
         <source>Export Control as ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le contrôle sous ...</translation>
     </message>
     <message>
         <source>Can&apos;t write File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier&#xa0;: </translation>
     </message>
     <message>
         <source>WARNING</source>
-        <translation type="unfinished"></translation>
+        <translation>AVERTISSEMENT</translation>
     </message>
     <message>
         <source>Not packed, outside the data and user folders:</source>
-        <translation type="unfinished"></translation>
+        <translation>Non inclus, hors des dossiers de données et utilisateur&#xa0;:</translation>
     </message>
     <message>
         <source>Import Control ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un contrôle ...</translation>
     </message>
     <message>
         <source>Can&apos;t import File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;importer le fichier&#xa0;: </translation>
     </message>
     <message>
         <source>Invalid File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier non valide&#xa0;: </translation>
     </message>
 </context>
 <context>
     <name>MTEGridEdit</name>
     <message>
         <source>ERROR</source>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR</translation>
     </message>
     <message>
         <source>Create new grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer une grille</translation>
     </message>
     <message>
         <source>Save grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la grille</translation>
     </message>
     <message>
         <source>Save grid as</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la grille sous</translation>
     </message>
     <message>
         <source>Edit grid settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les paramètres de la grille</translation>
     </message>
     <message>
         <source>Clear all controls from grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer tous les contrôles de la grille</translation>
     </message>
     <message>
         <source>Delete grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la grille</translation>
     </message>
     <message>
         <source>Show Tabs Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;aide des onglets</translation>
     </message>
     <message>
         <source>Move Tab to the left</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer l&apos;onglet vers la gauche</translation>
     </message>
     <message>
         <source>Move Tab to the right</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer l&apos;onglet vers la droite</translation>
     </message>
     <message>
         <source>Show Tab on mobile device</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;onglet sur l&apos;appareil mobile</translation>
     </message>
     <message>
         <source>Remove Tab from mobile device</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l&apos;onglet de l&apos;appareil mobile</translation>
     </message>
     <message>
         <source>Add grid to tab bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter la grille à la barre d&apos;onglets</translation>
     </message>
     <message>
         <source>Switch to previous Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer à la grille précédente</translation>
     </message>
     <message>
         <source>Switch to next Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer à la grille suivante</translation>
     </message>
     <message>
         <source>Grid settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de la grille</translation>
     </message>
     <message>
         <source>ADD TO BAR</source>
-        <translation type="unfinished"></translation>
+        <translation>AJOUTER À LA BARRE</translation>
     </message>
     <message>
         <source>EDIT GRID:</source>
-        <translation type="unfinished"></translation>
+        <translation>MODIFIER LA GRILLE&#xa0;:</translation>
     </message>
     <message>
         <source>EDIT TABS:</source>
-        <translation type="unfinished"></translation>
+        <translation>MODIFIER LES ONGLETS&#xa0;:</translation>
     </message>
     <message>
         <source>Preset Grids</source>
-        <translation type="unfinished"></translation>
+        <translation>Grilles prédéfinies</translation>
     </message>
     <message>
         <source>Premium Grids</source>
-        <translation type="unfinished"></translation>
+        <translation>Grilles Premium</translation>
     </message>
     <message>
         <source>Custom Grids</source>
-        <translation type="unfinished"></translation>
+        <translation>Grilles personnalisées</translation>
     </message>
     <message>
         <source>New Grid...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle grille...</translation>
     </message>
     <message>
         <source>Save Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la grille</translation>
     </message>
     <message>
         <source>Save Grid as ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la grille sous ...</translation>
     </message>
     <message>
         <source>Edit/Rename Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier/renommer la grille</translation>
     </message>
     <message>
         <source>Clear all Blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer tous les blocs</translation>
     </message>
     <message>
         <source>Delete Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la grille</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune</translation>
     </message>
     <message>
         <source>Maximum number of Tabs exceeded!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre maximal d&apos;onglets dépassé&#xa0;!</translation>
     </message>
     <message>
         <source>SUCCESS</source>
-        <translation type="unfinished"></translation>
+        <translation>SUCCÈS</translation>
     </message>
     <message>
         <source>Saved Custom Grid: </source>
-        <translation type="unfinished"></translation>
+        <translation>Grille personnalisée enregistrée&#xa0;: </translation>
     </message>
     <message>
         <source>Save Custom Grid as ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la grille personnalisée sous ...</translation>
     </message>
     <message>
         <source>invalid filename: </source>
-        <translation type="unfinished"></translation>
+        <translation>nom de fichier non valide&#xa0;: </translation>
     </message>
     <message>
         <source>Grid %1 already exists!</source>
-        <translation type="unfinished"></translation>
+        <translation>La grille %1 existe déjà&#xa0;!</translation>
     </message>
     <message>
         <source>ARE YOU SURE?</source>
-        <translation type="unfinished"></translation>
+        <translation>ÊTES-VOUS SÛR&#xa0;?</translation>
     </message>
     <message>
         <source>Do you want to clear your Grid?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vider votre grille&#xa0;?</translation>
     </message>
     <message>
         <source>Do you really want to delete Custom Grid: </source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer la grille personnalisée&#xa0;: </translation>
     </message>
     <message>
         <source>SAVE CHANGES?</source>
-        <translation type="unfinished"></translation>
+        <translation>ENREGISTRER LES MODIFICATIONS&#xa0;?</translation>
     </message>
     <message>
         <source>You&apos;ve modified your Grid. Do you want to Save your changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez modifié votre grille. Voulez-vous enregistrer vos modifications&#xa0;?</translation>
     </message>
     <message>
         <source>You&apos;ve modified your Tabs. Do you want to Save your changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez modifié vos onglets. Voulez-vous enregistrer vos modifications&#xa0;?</translation>
     </message>
     <message>
         <source>TABS HELP</source>
-        <translation type="unfinished"></translation>
+        <translation>AIDE DES ONGLETS</translation>
     </message>
     <message>
         <source>Tabs Overview:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu des onglets&#xa0;:</translation>
     </message>
     <message>
         <source>&lt;b&gt;Pre-installed Tab&lt;/b&gt;&lt;br&gt;Tabs with a &lt;span style=&apos;color:#28a3dd;&apos;&gt;blue&lt;/span&gt; LED in the upper right-hand corner are pre-installed and ready for use.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Onglet préinstallé&lt;/b&gt;&lt;br&gt;Les onglets avec un voyant &lt;span style=&apos;color:#28a3dd;&apos;&gt;bleu&lt;/span&gt; dans le coin supérieur droit sont préinstallés et prêts à l&apos;emploi.</translation>
     </message>
     <message>
         <source>Export Package ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter un paquet ...</translation>
     </message>
     <message>
         <source>Import Package ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un paquet ...</translation>
     </message>
 </context>
 <context>
     <name>MTEGridList</name>
     <message>
         <source>BROWSE GRIDS:</source>
-        <translation type="unfinished"></translation>
+        <translation>PARCOURIR LES GRILLES&#xa0;:</translation>
     </message>
     <message>
         <source>Preset Grids</source>
-        <translation type="unfinished"></translation>
+        <translation>Grilles prédéfinies</translation>
     </message>
     <message>
         <source>Premium Grids</source>
-        <translation type="unfinished"></translation>
+        <translation>Grilles Premium</translation>
     </message>
     <message>
         <source>Custom Grids</source>
-        <translation type="unfinished"></translation>
+        <translation>Grilles personnalisées</translation>
     </message>
     <message>
         <source>All Grids</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les grilles</translation>
     </message>
     <message>
         <source>GET MORE</source>
-        <translation type="unfinished"></translation>
+        <translation>EN OBTENIR PLUS</translation>
     </message>
     <message>
         <source>Grid name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la grille</translation>
     </message>
     <message>
         <source>Last modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiée</translation>
     </message>
     <message>
         <source>Added</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutée</translation>
     </message>
 </context>
 <context>
     <name>MTESettingsEdit</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulaire</translation>
     </message>
     <message>
         <source>EDIT SETTINGS:</source>
-        <translation type="unfinished"></translation>
+        <translation>MODIFIER LES PARAMÈTRES&#xa0;:</translation>
     </message>
     <message>
         <source>SAVE CHANGES?</source>
-        <translation type="unfinished"></translation>
+        <translation>ENREGISTRER LES MODIFICATIONS&#xa0;?</translation>
     </message>
     <message>
         <source>You&apos;ve modified your Config. Do you want to Save your changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez modifié votre configuration. Voulez-vous enregistrer vos modifications&#xa0;?</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Additional Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres supplémentaires</translation>
     </message>
     <message>
         <source>Default Media Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecteur multimédia par défaut</translation>
     </message>
     <message>
         <source>Choose your default media player</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez votre lecteur multimédia par défaut</translation>
     </message>
     <message>
         <source>Activate Button Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer les sons des boutons</translation>
     </message>
     <message>
         <source>Play on touch selected button sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer le son choisi au toucher d&apos;un bouton</translation>
     </message>
     <message>
         <source>Data protection: We guarantee that any information you give us about your situation will be kept strictly confidential.</source>
-        <translation type="unfinished"></translation>
+        <translation>Protection des données&#xa0;: nous garantissons que toute information que vous nous communiquez sur votre situation restera strictement confidentielle.</translation>
     </message>
     <message>
         <source>Published by MERVEX. Use is subject to the licence terms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Publié par MERVEX. L&apos;utilisation est soumise aux termes de la licence.</translation>
     </message>
     <message>
         <source>REMOVE</source>
-        <translation type="unfinished"></translation>
+        <translation>RETIRER</translation>
     </message>
     <message>
         <source>Remove Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l&apos;entrée</translation>
     </message>
     <message>
         <source>choose file ...</source>
-        <translation type="unfinished"></translation>
+        <translation>choisir un fichier ...</translation>
     </message>
     <message>
         <source>Assign a shortcut ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Attribuer un raccourci ...</translation>
     </message>
     <message>
         <source>Start an application ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer une application ...</translation>
     </message>
     <message>
         <source>Open any (file/document/website) ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir (fichier/document/site web) ...</translation>
     </message>
     <message>
         <source>Open a website ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un site web ...</translation>
     </message>
     <message>
         <source>Assign a macro ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Attribuer une macro ...</translation>
     </message>
     <message>
         <source>+ ADD</source>
-        <translation type="unfinished"></translation>
+        <translation>+ AJOUTER</translation>
     </message>
     <message>
         <source>Add Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une entrée</translation>
     </message>
     <message>
         <source>Select Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une image</translation>
     </message>
     <message>
         <source>Select Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un son</translation>
     </message>
     <message>
         <source>Image Files (*.png *.jpg *.exe *.dll *.ico)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers image (*.png *.jpg *.exe *.dll *.ico)</translation>
     </message>
     <message>
         <source>Sound Files (*.wav *.ogg *.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers son (*.wav *.ogg *.mp3)</translation>
     </message>
 </context>
 <context>
     <name>MTESettingsElements</name>
     <message>
         <source>SETTINGS:</source>
-        <translation type="unfinished"></translation>
+        <translation>PARAMÈTRES&#xa0;:</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
 </context>
 <context>
     <name>MacroPopup</name>
     <message>
         <source>ATTENTION</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTENTION</translation>
     </message>
     <message>
         <source>Please enter a name for the macro set:</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nom pour le jeu de macros&#xa0;:</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Droit</translation>
     </message>
     <message>
         <source>Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Milieu</translation>
     </message>
     <message>
         <source>Wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Molette</translation>
     </message>
     <message>
         <source> Up</source>
-        <translation type="unfinished"></translation>
+        <translation> haut</translation>
     </message>
     <message>
         <source> Down</source>
-        <translation type="unfinished"></translation>
+        <translation> bas</translation>
     </message>
     <message>
         <source> Click</source>
-        <translation type="unfinished"></translation>
+        <translation> clic</translation>
     </message>
     <message>
         <source>MACRO MANAGER</source>
-        <translation type="unfinished"></translation>
+        <translation>GESTIONNAIRE DE MACROS</translation>
     </message>
     <message>
         <source>MACRO SELECT</source>
-        <translation type="unfinished"></translation>
+        <translation>CHOIX DE LA MACRO</translation>
     </message>
     <message>
         <source>MACRO BASIC EDITOR</source>
-        <translation type="unfinished"></translation>
+        <translation>ÉDITEUR DE MACRO SIMPLE</translation>
     </message>
     <message>
         <source>+ NEW</source>
-        <translation type="unfinished"></translation>
+        <translation>+ NOUVELLE</translation>
     </message>
     <message>
         <source>Add new Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une macro</translation>
     </message>
     <message>
         <source>DELETE</source>
-        <translation type="unfinished"></translation>
+        <translation>SUPPRIMER</translation>
     </message>
     <message>
         <source>Remove Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la macro</translation>
     </message>
     <message>
         <source>KEY PRESS SEQUENCE</source>
-        <translation type="unfinished"></translation>
+        <translation>SÉQUENCE DE TOUCHES</translation>
     </message>
     <message>
         <source>RECORD OPTIONS</source>
-        <translation type="unfinished"></translation>
+        <translation>OPTIONS D&apos;ENREGISTREMENT</translation>
     </message>
     <message>
         <source>START RECORD</source>
-        <translation type="unfinished"></translation>
+        <translation>ENREGISTRER</translation>
     </message>
     <message>
         <source>RECORD DELAYS</source>
-        <translation type="unfinished"></translation>
+        <translation>ENREGISTRER LES DÉLAIS</translation>
     </message>
     <message>
         <source>MACRO OPTIONS</source>
-        <translation type="unfinished"></translation>
+        <translation>OPTIONS DE LA MACRO</translation>
     </message>
     <message>
         <source>REPEAT THE MACRO</source>
-        <translation type="unfinished"></translation>
+        <translation>RÉPÉTER LA MACRO</translation>
     </message>
     <message>
         <source>NUMBER OF LOOPS (1-255)</source>
-        <translation type="unfinished"></translation>
+        <translation>NOMBRE DE BOUCLES (1-255)</translation>
     </message>
     <message>
         <source>MACRO CODE</source>
-        <translation type="unfinished"></translation>
+        <translation>CODE DE LA MACRO</translation>
     </message>
     <message>
         <source>Add Macro Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un jeu de macros</translation>
     </message>
     <message>
         <source>Delete Macro Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le jeu de macros</translation>
     </message>
     <message>
         <source>New Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle macro</translation>
     </message>
     <message>
         <source>Do you really want to delete the macro set?
 This will delete all macros grouped in this macro set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer le jeu de macros&#xa0;?
+Toutes les macros de ce jeu seront supprimées.</translation>
     </message>
     <message>
         <source>New Macro %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle macro %1</translation>
     </message>
     <message>
         <source>Do you really want to delete the selected macro?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer la macro sélectionnée&#xa0;?</translation>
     </message>
     <message>
         <source> ms</source>
-        <translation type="unfinished"></translation>
+        <translation> ms</translation>
     </message>
     <message>
         <source>Insert Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer un délai</translation>
     </message>
     <message>
         <source>Insert Mouse Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer un événement souris</translation>
     </message>
     <message>
         <source>Left Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton gauche</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bas</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut</translation>
     </message>
     <message>
         <source>Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic</translation>
     </message>
     <message>
         <source>Midddle Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton du milieu</translation>
     </message>
     <message>
         <source>Right Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton droit</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>STOP RECORD</source>
-        <translation type="unfinished"></translation>
+        <translation>ARRÊTER</translation>
     </message>
 </context>
 <context>
     <name>MailFetch</name>
     <message>
         <source>missing server</source>
-        <translation type="unfinished"></translation>
+        <translation>serveur manquant</translation>
     </message>
     <message>
         <source>invalid user name or password</source>
-        <translation type="unfinished"></translation>
+        <translation>nom d&apos;utilisateur ou mot de passe incorrect</translation>
     </message>
     <message>
         <source>connection to %1 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>échec de la connexion à %1</translation>
     </message>
     <message>
         <source>invalid reply from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>réponse non valide de %1</translation>
     </message>
     <message>
         <source>Server doesn&apos;t support STARTTLS security</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur ne prend pas en charge la sécurité STARTTLS</translation>
     </message>
     <message>
         <source>the certificate of %1 is not trusted: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le certificat de %1 n&apos;est pas approuvé&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>MervexWnd</name>
     <message>
         <source>CREATE</source>
-        <translation type="unfinished"></translation>
+        <translation>CRÉER</translation>
     </message>
     <message>
         <source>SETTINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>PARAMÈTRES</translation>
     </message>
     <message>
         <source>SUPPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>ASSISTANCE</translation>
     </message>
     <message>
         <source>BROWSE</source>
-        <translation type="unfinished"></translation>
+        <translation>PARCOURIR</translation>
     </message>
     <message>
         <source>Create grids and Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer des grilles et des contrôles</translation>
     </message>
     <message>
         <source>Velli-Chor settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de Velli-Chor</translation>
     </message>
     <message>
         <source>Velli-Chor support</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistance Velli-Chor</translation>
     </message>
     <message>
         <source>Show Easy Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le mode simple</translation>
     </message>
     <message>
         <source>ERROR</source>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR</translation>
     </message>
     <message>
         <source>Invalid Data Directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de données non valide&#xa0;:</translation>
     </message>
     <message>
         <source>MERVEX Velli Chor</source>
-        <translation type="unfinished"></translation>
+        <translation>MERVEX Velli Chor</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire</translation>
     </message>
     <message>
         <source>Change Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer de langue</translation>
     </message>
     <message>
         <source>Save settings and minimize Velli-Chor Launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les paramètres et réduire Velli-Chor Launcher</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les paramètres</translation>
     </message>
     <message>
         <source>Discard changed settings and minimize launcher to system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler les modifications et réduire le lanceur dans la zone de notification</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>APPLY</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLIQUER</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANNULER</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>NO INTERNET CONNECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>PAS DE CONNEXION INTERNET</translation>
     </message>
     <message>
         <source>Please make sure you are connected to the internet before using this function.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez que vous êtes connecté à Internet avant d&apos;utiliser cette fonction.</translation>
     </message>
     <message>
         <source>%1 is not a grid, control or plug-in package.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un paquet de grille, de contrôle ou de plug-in.</translation>
     </message>
     <message>
         <source>%1 was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est introuvable.</translation>
     </message>
     <message>
         <source>IMPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPORTER</translation>
     </message>
 </context>
 <context>
     <name>OpenPopup</name>
     <message>
         <source>OPEN APPLICATION</source>
-        <translation type="unfinished"></translation>
+        <translation>OUVRIR UNE APPLICATION</translation>
     </message>
     <message>
         <source>OPEN ANY</source>
-        <translation type="unfinished"></translation>
+        <translation>OUVRIR UN ÉLÉMENT</translation>
     </message>
     <message>
         <source>Open application</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une application</translation>
     </message>
     <message>
         <source>Open any</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un élément</translation>
     </message>
     <message>
         <source>Choose an application (*.exe) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez une application (*.exe) à ouvrir.</translation>
     </message>
     <message>
         <source>Choose an application, document, folder or enter a website to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez une application, un document, un dossier ou saisissez un site web à ouvrir.</translation>
     </message>
     <message>
         <source>Application:</source>
-        <translation type="unfinished"></translation>
+        <translation>Application&#xa0;:</translation>
     </message>
     <message>
         <source>Open this:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir&#xa0;:</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>FICHIER</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un fichier</translation>
     </message>
     <message>
         <source>FOLDER</source>
-        <translation type="unfinished"></translation>
+        <translation>DOSSIER</translation>
     </message>
     <message>
         <source>Select Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un dossier</translation>
     </message>
     <message>
         <source>Executable (*.exe)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécutable (*.exe)</translation>
     </message>
     <message>
         <source>Any (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous (*.*)</translation>
     </message>
 </context>
 <context>
     <name>PairingUI</name>
     <message>
         <source>Registered Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareils enregistrés</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>ACTIVATE</source>
-        <translation type="unfinished"></translation>
+        <translation>ACTIVER</translation>
     </message>
     <message>
         <source>Activate Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer l&apos;appareil</translation>
     </message>
     <message>
         <source>DEACTIVATE</source>
-        <translation type="unfinished"></translation>
+        <translation>DÉSACTIVER</translation>
     </message>
     <message>
         <source>Deactivate Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver l&apos;appareil</translation>
     </message>
     <message>
         <source>DELETE DEVICE</source>
-        <translation type="unfinished"></translation>
+        <translation>SUPPRIMER L&apos;APPAREIL</translation>
     </message>
     <message>
         <source>Delete Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;appareil</translation>
     </message>
     <message>
         <source>+ ADD NEW DEVICE</source>
-        <translation type="unfinished"></translation>
+        <translation>+ AJOUTER UN APPAREIL</translation>
     </message>
     <message>
         <source>Enters Pairing Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Passe en mode appairage</translation>
     </message>
     <message>
         <source>Deactivated</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>Active (Paired)</source>
-        <translation type="unfinished"></translation>
+        <translation>Actif (appairé)</translation>
     </message>
     <message>
         <source>Inactive (Paired)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactif (appairé)</translation>
     </message>
     <message>
         <source>DELETE DEVICE?</source>
-        <translation type="unfinished"></translation>
+        <translation>SUPPRIMER L&apos;APPAREIL&#xa0;?</translation>
     </message>
     <message>
         <source>SKIP</source>
-        <translation type="unfinished"></translation>
+        <translation>PASSER</translation>
     </message>
 </context>
 <context>
     <name>PopupWnd</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>YES</source>
-        <translation type="unfinished"></translation>
+        <translation>OUI</translation>
     </message>
     <message>
         <source>NO</source>
-        <translation type="unfinished"></translation>
+        <translation>NON</translation>
     </message>
     <message>
         <source>CLOSE</source>
-        <translation type="unfinished"></translation>
+        <translation>FERMER</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANNULER</translation>
     </message>
     <message>
         <source>APPLY</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLIQUER</translation>
     </message>
     <message>
         <source>RESET</source>
-        <translation type="unfinished"></translation>
+        <translation>RÉINITIALISER</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>QColorDialog</name>
     <message>
         <source>Select Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une couleur</translation>
     </message>
 </context>
 <context>
     <name>ShortcutPopup</name>
     <message>
         <source>ASSIGN A SHORTCUT</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTRIBUER UN RACCOURCI</translation>
     </message>
     <message>
         <source>Assign a shortcut key</source>
-        <translation type="unfinished"></translation>
+        <translation>Attribuer une touche de raccourci</translation>
     </message>
     <message>
         <source>Please enter your shortcut here ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez votre raccourci ici ...</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift</translation>
     </message>
     <message>
         <source>Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl</translation>
     </message>
     <message>
         <source>Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Win</translation>
     </message>
     <message>
         <source>Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt</translation>
     </message>
     <message>
         <source>(Single key)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Touche seule)</translation>
     </message>
 </context>
 <context>
     <name>TabView</name>
     <message>
         <source>CREATE CUSTOM TAB?</source>
-        <translation type="unfinished"></translation>
+        <translation>CRÉER UN ONGLET PERSONNALISÉ&#xa0;?</translation>
     </message>
     <message>
         <source>Do you want to create a custom tab?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous créer un onglet personnalisé&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>TilingPopup</name>
     <message>
         <source>EDIT TILING</source>
-        <translation type="unfinished"></translation>
+        <translation>MODIFIER LA MOSAÏQUE</translation>
     </message>
     <message>
         <source>Tiling:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mosaïque&#xa0;:</translation>
     </message>
     <message>
         <source>DEFAULT</source>
-        <translation type="unfinished"></translation>
+        <translation>PAR DÉFAUT</translation>
     </message>
 </context>
 <context>
     <name>UrlPopup</name>
     <message>
         <source>OPEN WEBSITE</source>
-        <translation type="unfinished"></translation>
+        <translation>OUVRIR UN SITE WEB</translation>
     </message>
     <message>
         <source>Open website</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un site web</translation>
     </message>
     <message>
         <source>Choose a website URL (http://...) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez l&apos;URL d&apos;un site web (http://...) à ouvrir.</translation>
     </message>
     <message>
         <source>URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>WebLoginDataSource</name>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur inconnue</translation>
     </message>
     <message>
         <source>the certificate of %1 is not trusted: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le certificat de %1 n&apos;est pas approuvé&#xa0;: %2</translation>
     </message>
     <message>
         <source>error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur&#xa0;: %1</translation>
     </message>
 </context>
 </TS>
