@@ -5,612 +5,615 @@
     <name>AccountUI</name>
     <message>
         <source>PROFILE</source>
-        <translation type="unfinished"></translation>
+        <translation>PERFIL</translation>
     </message>
     <message>
         <source>LOGOUT</source>
-        <translation type="unfinished"></translation>
+        <translation>SAIR</translation>
     </message>
     <message>
         <source>User:</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuário:</translation>
     </message>
     <message>
         <source>E-mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail:</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha:</translation>
     </message>
     <message>
         <source>CREATE NEW ACCOUNT</source>
-        <translation type="unfinished"></translation>
+        <translation>CRIAR NOVA CONTA</translation>
     </message>
     <message>
         <source>Create a new MERVEX World account</source>
-        <translation type="unfinished"></translation>
+        <translation>Criar uma nova conta MERVEX World</translation>
     </message>
     <message>
         <source>MERVEX World username</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome de usuário do MERVEX World</translation>
     </message>
     <message>
         <source>MERVEX World password</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha do MERVEX World</translation>
     </message>
     <message>
         <source>Stay logged in</source>
-        <translation type="unfinished"></translation>
+        <translation>Manter conectado</translation>
     </message>
     <message>
         <source>LOGIN</source>
-        <translation type="unfinished"></translation>
+        <translation>ENTRAR</translation>
     </message>
     <message>
         <source>Login to MERVEX World</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrar no MERVEX World</translation>
     </message>
     <message>
         <source>Forgot Password?</source>
-        <translation type="unfinished"></translation>
+        <translation>Esqueceu a senha?</translation>
     </message>
     <message>
         <source>FAILED AUTHENTICATION</source>
-        <translation type="unfinished"></translation>
+        <translation>FALHA NA AUTENTICAÇÃO</translation>
     </message>
     <message>
         <source>Missing e-mail and/or password.
 Please create an account.</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail e/ou senha ausentes.
+Crie uma conta.</translation>
     </message>
     <message>
         <source>Invalid e-mail and/or password.</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail e/ou senha inválidos.</translation>
     </message>
     <message>
         <source>Too many login tries, try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muitas tentativas de login, tente novamente mais tarde.</translation>
     </message>
     <message>
         <source>Server not reachable, try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor inacessível, tente novamente mais tarde.</translation>
     </message>
     <message>
         <source>New MERVEX™ Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Nova conta MERVEX™</translation>
     </message>
     <message>
         <source>ERROR</source>
-        <translation type="unfinished"></translation>
+        <translation>ERRO</translation>
     </message>
     <message>
         <source>The account service&apos;s certificate could not be verified. The page was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível verificar o certificado do serviço de contas. A página não foi aberta.</translation>
     </message>
 </context>
 <context>
     <name>AddDevicePopup</name>
     <message>
         <source>ADD NEW DEVICE: PAIRING MODE</source>
-        <translation type="unfinished"></translation>
+        <translation>ADICIONAR DISPOSITIVO: MODO DE PAREAMENTO</translation>
     </message>
     <message>
         <source>Please &lt;font color=&apos;white&apos;&gt;connect&lt;/font&gt; your mobile device via&lt;br&gt;the MERVEX™ Velli-Chor App now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Por favor, &lt;font color=&apos;white&apos;&gt;conecte&lt;/font&gt; agora seu dispositivo móvel&lt;br&gt;pelo app MERVEX™ Velli-Chor.</translation>
     </message>
 </context>
 <context>
     <name>AutoUpdateDialog</name>
     <message>
         <source>VELLI-CHOR UPDATE</source>
-        <translation type="unfinished"></translation>
+        <translation>ATUALIZAÇÃO DO VELLI-CHOR</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>MERVEX™ Velli-Chor™ %1 is available
 Do you want to download the new version now?</source>
-        <translation type="unfinished"></translation>
+        <translation>MERVEX™ Velli-Chor™ %1 está disponível
+Deseja baixar a nova versão agora?</translation>
     </message>
     <message>
         <source>RELEASE NOTES - MERVEX™ VELLI-CHOR™ %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>NOTAS DA VERSÃO - MERVEX™ VELLI-CHOR™ %1:</translation>
     </message>
     <message>
         <source>REMEMBER LATER</source>
-        <translation type="unfinished"></translation>
+        <translation>LEMBRAR MAIS TARDE</translation>
     </message>
     <message>
         <source>Installed Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão instalada:</translation>
     </message>
     <message>
         <source>Latest Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão mais recente:</translation>
     </message>
     <message>
         <source>DOWNLOADING ...</source>
-        <translation type="unfinished"></translation>
+        <translation>BAIXANDO ...</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>CANCELAR</translation>
     </message>
     <message>
         <source>INSTALL</source>
-        <translation type="unfinished"></translation>
+        <translation>INSTALAR</translation>
     </message>
     <message>
         <source>DOWNLOAD</source>
-        <translation type="unfinished"></translation>
+        <translation>BAIXAR</translation>
     </message>
     <message>
         <source>New version available</source>
-        <translation type="unfinished"></translation>
+        <translation>Nova versão disponível</translation>
     </message>
     <message>
         <source>Download in progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Download em andamento</translation>
     </message>
     <message>
         <source>DOWNLOAD ERROR</source>
-        <translation type="unfinished"></translation>
+        <translation>ERRO NO DOWNLOAD</translation>
     </message>
     <message>
         <source>Error during downloading File! Please try again later</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao baixar o arquivo! Tente novamente mais tarde</translation>
     </message>
     <message>
         <source>Download Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro no download</translation>
     </message>
     <message>
         <source>File corrupted. Please try download later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo corrompido. Tente baixar mais tarde.</translation>
     </message>
     <message>
         <source>The downloaded installer cannot be opened on this system.</source>
-        <translation type="unfinished"></translation>
+        <translation>O instalador baixado não pode ser aberto neste sistema.</translation>
     </message>
     <message>
         <source>The downloaded installer does not carry a valid MERVEX signature. It was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>O instalador baixado não tem uma assinatura MERVEX válida. Ele não foi salvo.</translation>
     </message>
 </context>
 <context>
     <name>ColPickPopup</name>
     <message>
         <source>Set Custom Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Definir cor personalizada</translation>
     </message>
     <message>
         <source>Drag&apos;n Pick Color from Screen (Right Click won&apos;t hide Main Window)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arraste para capturar uma cor da tela (com o botão direito a janela principal não é ocultada)</translation>
     </message>
     <message>
         <source>Hue/Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Matiz/Saturação</translation>
     </message>
     <message>
         <source>Luminance</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminância</translation>
     </message>
     <message>
         <source>Opacity</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacidade</translation>
     </message>
     <message>
         <source>Resulting Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor resultante</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermelho</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>Hue</source>
-        <translation type="unfinished"></translation>
+        <translation>Matiz</translation>
     </message>
     <message>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturação</translation>
     </message>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Brilho</translation>
     </message>
 </context>
 <context>
     <name>CustomTranslation</name>
     <message>
         <source>Cannot delete tmp file: </source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível excluir o arquivo temporário: </translation>
     </message>
     <message>
         <source>The translation compiler &quot;lrelease&quot; was not found; cannot compile: </source>
-        <translation type="unfinished"></translation>
+        <translation>O compilador de traduções &quot;lrelease&quot; não foi encontrado; não é possível compilar: </translation>
     </message>
     <message>
         <source>The translation compiler ended with code %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>O compilador de traduções terminou com o código %1: </translation>
     </message>
     <message>
         <source>Cannot load: </source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível carregar: </translation>
     </message>
     <message>
         <source>The translation compiler did not finish within %1 seconds and was stopped: </source>
-        <translation type="unfinished"></translation>
+        <translation>O compilador de traduções não terminou em %1 segundos e foi interrompido: </translation>
     </message>
 </context>
 <context>
     <name>DataCfg</name>
     <message>
         <source>SECURITY WARNING</source>
-        <translation type="unfinished"></translation>
+        <translation>AVISO DE SEGURANÇA</translation>
     </message>
     <message>
         <source>The plugin &apos;%1&apos; wants to load: &apos;%2&apos;
 Do you want to allow it?</source>
-        <translation type="unfinished"></translation>
+        <translation>O plug-in &apos;%1&apos; quer carregar: &apos;%2&apos;
+Deseja permitir?</translation>
     </message>
     <message>
         <source>Remember my decision</source>
-        <translation type="unfinished"></translation>
+        <translation>Lembrar minha decisão</translation>
     </message>
     <message>
         <source>Can&apos;t open File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível abrir o arquivo: </translation>
     </message>
     <message>
         <source>Can&apos;t write File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível gravar o arquivo: </translation>
     </message>
     <message>
         <source>Grid not found: </source>
-        <translation type="unfinished"></translation>
+        <translation>Grade não encontrada: </translation>
     </message>
     <message>
         <source>invalid filename: </source>
-        <translation type="unfinished"></translation>
+        <translation>nome de arquivo inválido: </translation>
     </message>
     <message>
         <source>Grid %1 already exists!</source>
-        <translation type="unfinished"></translation>
+        <translation>A grade %1 já existe!</translation>
     </message>
     <message>
         <source>Not a Custom Grid: </source>
-        <translation type="unfinished"></translation>
+        <translation>Não é uma grade personalizada: </translation>
     </message>
     <message>
         <source>Can&apos;t delete File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível excluir o arquivo: </translation>
     </message>
 </context>
 <context>
     <name>DataSrcEmail</name>
     <message>
         <source>connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>conectando...</translation>
     </message>
     <message>
         <source>connecting to: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>conectando a: %1</translation>
     </message>
     <message>
         <source>Testing Mail Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Testando a conexão de e-mail</translation>
     </message>
     <message>
         <source>error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>erro: %1</translation>
     </message>
     <message>
         <source>finished successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>concluído com sucesso</translation>
     </message>
     <message>
         <source>login successful</source>
-        <translation type="unfinished"></translation>
+        <translation>login bem-sucedido</translation>
     </message>
 </context>
 <context>
     <name>DataSrcFacebook</name>
     <message>
         <source>Session expired.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sessão expirada.</translation>
     </message>
     <message>
         <source>Session valid until: </source>
-        <translation type="unfinished"></translation>
+        <translation>Sessão válida até: </translation>
     </message>
     <message>
         <source>Not logged in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não conectado.</translation>
     </message>
     <message>
         <source>Facebook Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Login no Facebook</translation>
     </message>
 </context>
 <context>
     <name>DataSrcNewsFeed</name>
     <message>
         <source>News Feed Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Teste de feeds de notícias</translation>
     </message>
     <message>
         <source>testing URLs ... %1</source>
-        <translation type="unfinished"></translation>
+        <translation>testando URLs ... %1</translation>
     </message>
     <message>
         <source>No valid URLs found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma URL válida encontrada.</translation>
     </message>
     <message>
         <source>Apply results?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar os resultados?</translation>
     </message>
     <message>
         <source>Succeeded:</source>
-        <translation type="unfinished"></translation>
+        <translation>Com sucesso:</translation>
     </message>
     <message>
         <source>Failed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Com falha:</translation>
     </message>
     <message>
         <source>RSS Feed Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte de feed RSS</translation>
     </message>
     <message>
         <source> is not an RSS/Atom Feed.</source>
-        <translation type="unfinished"></translation>
+        <translation> não é um feed RSS/Atom.</translation>
     </message>
     <message>
         <source>Select another Feed URL instead:</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione outra URL de feed:</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar</translation>
     </message>
     <message>
         <source>Select this RSS/Atom Feed instead</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar este feed RSS/Atom</translation>
     </message>
     <message>
         <source>Remove URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover URL</translation>
     </message>
     <message>
         <source>Remove URL from List</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover URL da lista</translation>
     </message>
     <message>
         <source>too large</source>
-        <translation type="unfinished"></translation>
+        <translation>grande demais</translation>
     </message>
     <message>
         <source>redirect without a target</source>
-        <translation type="unfinished"></translation>
+        <translation>redirecionamento sem destino</translation>
     </message>
     <message>
         <source>too many redirects</source>
-        <translation type="unfinished"></translation>
+        <translation>redirecionamentos demais</translation>
     </message>
     <message>
         <source>HTTP status %1</source>
-        <translation type="unfinished"></translation>
+        <translation>status HTTP %1</translation>
     </message>
     <message>
         <source>the certificate of %1 is not trusted: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>o certificado de %1 não é confiável: %2</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>erro desconhecido</translation>
     </message>
 </context>
 <context>
     <name>DataSrcSkype</name>
     <message>
         <source>inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>inativo</translation>
     </message>
     <message>
         <source>connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>conectando</translation>
     </message>
     <message>
         <source>disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>desconectado</translation>
     </message>
     <message>
         <source>connection timeout</source>
-        <translation type="unfinished"></translation>
+        <translation>tempo de conexão esgotado</translation>
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>conectado</translation>
     </message>
     <message>
         <source>authorization pending</source>
-        <translation type="unfinished"></translation>
+        <translation>autorização pendente</translation>
     </message>
     <message>
         <source>connection refused</source>
-        <translation type="unfinished"></translation>
+        <translation>conexão recusada</translation>
     </message>
     <message>
         <source>api not available</source>
-        <translation type="unfinished"></translation>
+        <translation>API indisponível</translation>
     </message>
 </context>
 <context>
     <name>DataSrcTeamspeak</name>
     <message>
         <source>inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>inativo</translation>
     </message>
     <message>
         <source>connecting ...</source>
-        <translation type="unfinished"></translation>
+        <translation>conectando ...</translation>
     </message>
     <message>
         <source>connected</source>
-        <translation type="unfinished"></translation>
+        <translation>conectado</translation>
     </message>
     <message>
         <source>disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>desconectado</translation>
     </message>
     <message>
         <source>entered channel</source>
-        <translation type="unfinished"></translation>
+        <translation>entrou no canal</translation>
     </message>
     <message>
         <source>left channel</source>
-        <translation type="unfinished"></translation>
+        <translation>saiu do canal</translation>
     </message>
 </context>
 <context>
     <name>DataSrcTwitter</name>
     <message>
         <source>Logged in: </source>
-        <translation type="unfinished"></translation>
+        <translation>Conectado: </translation>
     </message>
     <message>
         <source>Not logged in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não conectado.</translation>
     </message>
     <message>
         <source>Twitter Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Login no Twitter</translation>
     </message>
 </context>
 <context>
     <name>ExchangeUi</name>
     <message>
         <source>No free name for the grid: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum nome livre para a grade: </translation>
     </message>
     <message>
         <source>The grid %1 was not written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>A grade %1 não foi gravada: %2</translation>
     </message>
 </context>
 <context>
     <name>GridSettingsDlg</name>
     <message>
         <source>ADD GRID / EDIT GRID SETTINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>ADICIONAR / EDITAR GRADE</translation>
     </message>
     <message>
         <source>GRID SETTINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>CONFIGURAÇÕES DA GRADE</translation>
     </message>
     <message>
         <source>Grid Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Grid Background (640x960px):</source>
-        <translation type="unfinished"></translation>
+        <translation>Fundo da grade (640x960px):</translation>
     </message>
     <message>
         <source>Select Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar fundo</translation>
     </message>
     <message>
         <source>Grid Auto-Switch:</source>
-        <translation type="unfinished"></translation>
+        <translation>Troca automática:</translation>
     </message>
     <message>
         <source>Info:</source>
-        <translation type="unfinished"></translation>
+        <translation>Info:</translation>
     </message>
     <message>
         <source> Assign up to 3 paths to executables of games or applications that you want this grid to be assigned to. When starting your game/application, the Velli-Chor App will automatically switch to the corresponding grid/tab.</source>
-        <translation type="unfinished"></translation>
+        <translation> Atribua até 3 caminhos de executáveis de jogos ou aplicativos a esta grade. Ao iniciar o jogo ou aplicativo, o app Velli-Chor mudará automaticamente para a grade/aba correspondente.</translation>
     </message>
     <message>
         <source>TAB SETTINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>CONFIGURAÇÕES DA ABA</translation>
     </message>
     <message>
         <source>Tab Icon:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ícone:</translation>
     </message>
     <message>
         <source>Select Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar ícone</translation>
     </message>
     <message>
         <source>Icon Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho:</translation>
     </message>
     <message>
         <source>Colorize:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colorir:</translation>
     </message>
     <message>
         <source>Align/Margin:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alinh./Margem:</translation>
     </message>
     <message>
         <source>Tab Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>X = reset to default</source>
-        <translation type="unfinished"></translation>
+        <translation>X = redefinir</translation>
     </message>
     <message>
         <source>Select Executable</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar executável</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro</translation>
     </message>
     <message>
         <source>Grid Name must not be empty!</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome da grade não pode ficar vazio!</translation>
     </message>
     <message>
         <source>Grid %1 already exists!</source>
-        <translation type="unfinished"></translation>
+        <translation>A grade %1 já existe!</translation>
     </message>
     <message>
         <source>The grid file could not be renamed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível renomear o arquivo da grade: %1</translation>
     </message>
 </context>
 <context>
     <name>GridView</name>
     <message>
         <source>WARNING</source>
-        <translation type="unfinished"></translation>
+        <translation>AVISO</translation>
     </message>
     <message>
         <source>Controls can only be added to custom Grids.</source>
-        <translation type="unfinished"></translation>
+        <translation>Controles só podem ser adicionados a grades personalizadas.</translation>
     </message>
     <message>
         <source>There is no free place for this Control on the Grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há espaço livre para este controle na grade.</translation>
     </message>
 </context>
 <context>
@@ -618,21 +621,24 @@ Do you want to allow it?</source>
     <message>
         <source>Choose a control
 from category.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha um controle
+em uma categoria.</translation>
     </message>
     <message>
         <source>Edit control settings.
 Preview here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste o controle.
+Visualize aqui.</translation>
     </message>
     <message>
         <source>Place on grid. </source>
-        <translation type="unfinished"></translation>
+        <translation>Coloque na grade. </translation>
     </message>
     <message>
         <source> Add Grid
 to tab bar.</source>
-        <translation type="unfinished"></translation>
+        <translation> Adicione a grade
+à barra de abas.</translation>
     </message>
 </context>
 <context>
@@ -640,1465 +646,1474 @@ to tab bar.</source>
     <message>
         <source>SERVICE
 DISABLED</source>
-        <translation type="unfinished"></translation>
+        <translation>SERVIÇO
+DESATIVADO</translation>
     </message>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulário</translation>
     </message>
     <message>
         <source>Start/Stop Velli-Chor Launcher Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar/parar o serviço Velli-Chor Launcher</translation>
     </message>
     <message>
         <source>Autostart Velli-Chor on Windows User Logon</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar o Velli-Chor ao fazer logon no Windows</translation>
     </message>
     <message>
         <source>RUN WITH WINDOWS USER LOGON</source>
-        <translation type="unfinished"></translation>
+        <translation>INICIAR COM O LOGON DO WINDOWS</translation>
     </message>
     <message>
         <source>Host IP Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço IP do host</translation>
     </message>
     <message>
         <source>Host Computer Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do computador host</translation>
     </message>
     <message>
         <source>HOST SERVICE – LAUNCHER</source>
-        <translation type="unfinished"></translation>
+        <translation>SERVIÇO DO HOST – INICIADOR</translation>
     </message>
     <message>
         <source>SERVICE
 STARTED</source>
-        <translation type="unfinished"></translation>
+        <translation>SERVIÇO
+INICIADO</translation>
     </message>
     <message>
         <source>SERVICE
 FAILED</source>
-        <translation type="unfinished"></translation>
+        <translation>SERVIÇO
+COM FALHA</translation>
     </message>
 </context>
 <context>
     <name>ImpExpPluginPopUp</name>
     <message>
         <source>Import Package ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar pacote ...</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro</translation>
     </message>
     <message>
         <source>Can&apos;t import File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível importar o arquivo: </translation>
     </message>
     <message>
         <source>Plugin found</source>
-        <translation type="unfinished"></translation>
+        <translation>Plug-in encontrado</translation>
     </message>
     <message>
         <source>Do you want to import this plugin?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja importar este plug-in?</translation>
     </message>
     <message>
         <source>Name: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nome: </translation>
     </message>
     <message>
         <source>Author: </source>
-        <translation type="unfinished"></translation>
+        <translation>Autor: </translation>
     </message>
     <message>
         <source>Description: </source>
-        <translation type="unfinished"></translation>
+        <translation>Descrição: </translation>
     </message>
     <message>
         <source>The plugin has no usable name: </source>
-        <translation type="unfinished"></translation>
+        <translation>O plug-in não tem um nome utilizável: </translation>
     </message>
     <message>
         <source>The plugin package holds no files: </source>
-        <translation type="unfinished"></translation>
+        <translation>O pacote do plug-in não contém arquivos: </translation>
     </message>
     <message>
         <source>The folder already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta já existe</translation>
     </message>
     <message>
         <source>The existing Data will be overwritten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os dados existentes serão substituídos.</translation>
     </message>
     <message>
         <source>The plugin could not be installed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível instalar o plug-in: </translation>
     </message>
     <message>
         <source>Plugin imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Plug-in importado</translation>
     </message>
     <message>
         <source>Plugin imported.
 Please restart the Mervex Velli-Chor-Launcher.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plug-in importado.
+Reinicie o Mervex Velli-Chor-Launcher.</translation>
     </message>
 </context>
 <context>
     <name>ImpExpPopup</name>
     <message>
         <source>IMPORT A VELLI-CHOR™ PACKAGE</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPORTAR UM PACOTE VELLI-CHOR™</translation>
     </message>
     <message>
         <source>EXPORT A VELLI-CHOR™ PACKAGE</source>
-        <translation type="unfinished"></translation>
+        <translation>EXPORTAR UM PACOTE VELLI-CHOR™</translation>
     </message>
     <message>
         <source>IMPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPORTAR</translation>
     </message>
     <message>
         <source>EXPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>EXPORTAR</translation>
     </message>
     <message>
         <source>SELECT CONTROL/S TO IMPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>SELECIONE CONTROLES PARA IMPORTAR</translation>
     </message>
     <message>
         <source>SELECT CONTROL/S TO EXPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>SELECIONE CONTROLES PARA EXPORTAR</translation>
     </message>
     <message>
         <source>SELECT GRID/S TO IMPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>SELECIONE GRADES PARA IMPORTAR</translation>
     </message>
     <message>
         <source>SELECT GRID/S TO EXPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>SELECIONE GRADES PARA EXPORTAR</translation>
     </message>
     <message>
         <source>PACKAGE INFORMATION</source>
-        <translation type="unfinished"></translation>
+        <translation>INFORMAÇÕES DO PACOTE</translation>
     </message>
     <message>
         <source>CONTROLS:</source>
-        <translation type="unfinished"></translation>
+        <translation>CONTROLES:</translation>
     </message>
     <message>
         <source>Custom Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Controles personalizados</translation>
     </message>
     <message>
         <source>GRID/S:</source>
-        <translation type="unfinished"></translation>
+        <translation>GRADE(S):</translation>
     </message>
     <message>
         <source>Custom Grids</source>
-        <translation type="unfinished"></translation>
+        <translation>Grades personalizadas</translation>
     </message>
     <message>
         <source>INFORMATION:</source>
-        <translation type="unfinished"></translation>
+        <translation>INFORMAÇÕES:</translation>
     </message>
     <message>
         <source>Feel free to add more information to your
 MERVEX™ Velli-Chor™ Package.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fique à vontade para adicionar mais informações ao seu
+pacote MERVEX™ Velli-Chor™.</translation>
     </message>
     <message>
         <source>Package Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do pacote:</translation>
     </message>
     <message>
         <source>Author:</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor:</translation>
     </message>
     <message>
         <source>E-Mail Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço de e-mail:</translation>
     </message>
     <message>
         <source>Website:</source>
-        <translation type="unfinished"></translation>
+        <translation>Site:</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrição:</translation>
     </message>
     <message>
         <source>Import Package ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar pacote ...</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro</translation>
     </message>
     <message>
         <source>Can&apos;t import File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível importar o arquivo: </translation>
     </message>
     <message>
         <source>The package holds no controls and no grids: </source>
-        <translation type="unfinished"></translation>
+        <translation>O pacote não contém controles nem grades: </translation>
     </message>
     <message>
         <source>WARNING</source>
-        <translation type="unfinished"></translation>
+        <translation>AVISO</translation>
     </message>
     <message>
         <source>No items selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum item selecionado.</translation>
     </message>
     <message>
         <source>The controls were not imported: </source>
-        <translation type="unfinished"></translation>
+        <translation>Os controles não foram importados: </translation>
     </message>
     <message>
         <source>Export Package as ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar pacote como ...</translation>
     </message>
     <message>
         <source>Can&apos;t write File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível gravar o arquivo: </translation>
     </message>
     <message>
         <source>Not packed, outside the data and user folders:</source>
-        <translation type="unfinished"></translation>
+        <translation>Não empacotado, fora das pastas de dados e do usuário:</translation>
     </message>
 </context>
 <context>
     <name>LanguageSwitcher</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Cannot load: </source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível carregar: </translation>
     </message>
     <message>
         <source>Custom translation successfully loaded: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tradução personalizada carregada: </translation>
     </message>
 </context>
 <context>
     <name>LoggerWnd</name>
     <message>
         <source>Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>Rastreamento</translation>
     </message>
     <message>
         <source>Debug</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuração</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Warn</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro</translation>
     </message>
     <message>
         <source>Fatal</source>
-        <translation type="unfinished"></translation>
+        <translation>Fatal</translation>
     </message>
     <message>
         <source>Logger</source>
-        <translation type="unfinished"></translation>
+        <translation>Log</translation>
     </message>
     <message>
         <source>Save As ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar como ...</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar</translation>
     </message>
     <message>
         <source>Performance</source>
-        <translation type="unfinished"></translation>
+        <translation>Desempenho</translation>
     </message>
     <message>
         <source>Save Log File as ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar arquivo de log como ...</translation>
     </message>
 </context>
 <context>
     <name>MTEButtonElements</name>
     <message>
         <source>CONTROLS:</source>
-        <translation type="unfinished"></translation>
+        <translation>CONTROLES:</translation>
     </message>
     <message>
         <source>IMPORT AND EXPORT:</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPORTAR E EXPORTAR:</translation>
     </message>
     <message>
         <source>EXCHANGE YOUR CONTROLS AND GRIDS.</source>
-        <translation type="unfinished"></translation>
+        <translation>TROQUE SEUS CONTROLES E GRADES.</translation>
     </message>
     <message>
         <source>IMPORT
 PACKAGE</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPORTAR
+PACOTE</translation>
     </message>
     <message>
         <source>Import grid and controls package</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar pacote de grades e controles</translation>
     </message>
     <message>
         <source>EXPORT
 PACKAGE</source>
-        <translation type="unfinished"></translation>
+        <translation>EXPORTAR
+PACOTE</translation>
     </message>
     <message>
         <source>Export grid and controls package</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar pacote de grades e controles</translation>
     </message>
     <message>
         <source>Button Element Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoria de elementos de botão</translation>
     </message>
     <message>
         <source>Preset Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Controles predefinidos</translation>
     </message>
     <message>
         <source>Premium Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Controles Premium</translation>
     </message>
     <message>
         <source>Plugin Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Controles de plug-in</translation>
     </message>
     <message>
         <source>Custom Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Controles personalizados</translation>
     </message>
     <message>
         <source>DELETE CUSTOM CONTROL?</source>
-        <translation type="unfinished"></translation>
+        <translation>EXCLUIR CONTROLE PERSONALIZADO?</translation>
     </message>
     <message>
         <source>Do you want to delete: </source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja excluir: </translation>
     </message>
 </context>
 <context>
     <name>MTEEditControl</name>
     <message>
         <source>choose file ...</source>
-        <translation type="unfinished"></translation>
+        <translation>escolher arquivo ...</translation>
     </message>
     <message>
         <source>Assign a shortcut ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Atribuir um atalho ...</translation>
     </message>
     <message>
         <source>Start an application ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar um aplicativo ...</translation>
     </message>
     <message>
         <source>Open any (file/document/website) ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir (arquivo/documento/site) ...</translation>
     </message>
     <message>
         <source>Open a website ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir um site ...</translation>
     </message>
     <message>
         <source>Assign a macro ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Atribuir uma macro ...</translation>
     </message>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulário</translation>
     </message>
     <message>
         <source>CONTROL EDITOR:</source>
-        <translation type="unfinished"></translation>
+        <translation>EDITOR DE CONTROLE:</translation>
     </message>
     <message>
         <source>CONTROL PREVIEW:</source>
-        <translation type="unfinished"></translation>
+        <translation>PRÉVIA DO CONTROLE:</translation>
     </message>
     <message>
         <source>Save current Control Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar a configuração do controle</translation>
     </message>
     <message>
         <source>Export Control including Custom Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar o controle com as imagens personalizadas</translation>
     </message>
     <message>
         <source>Import Control or Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar controle ou grade</translation>
     </message>
     <message>
         <source>ADD TO
 GRID</source>
-        <translation type="unfinished"></translation>
+        <translation>ADICIONAR
+À GRADE</translation>
     </message>
     <message>
         <source>Add control to grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar controle à grade</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Redefinir</translation>
     </message>
     <message>
         <source>Apply current config to Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar a configuração ao controle</translation>
     </message>
     <message>
         <source>Right Mouse Button to interact, Left Mouse Button to Drag&apos;n Drop to Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Botão direito para interagir, botão esquerdo para arrastar e soltar na grade</translation>
     </message>
     <message>
         <source>Functions/description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Funções/descrição:</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar</translation>
     </message>
     <message>
         <source>Record Shortcut by pressing Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar o atalho pressionando as teclas</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar arquivo</translation>
     </message>
     <message>
         <source>Select Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar pasta</translation>
     </message>
     <message>
         <source>Select Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar imagem</translation>
     </message>
     <message>
         <source>Select Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar som</translation>
     </message>
     <message>
         <source>Image Files (*.png *.jpg *.exe *.dll *.ico)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de imagem (*.png *.jpg *.exe *.dll *.ico)</translation>
     </message>
     <message>
         <source>Sound Files (*.wav *.ogg *.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de som (*.wav *.ogg *.mp3)</translation>
     </message>
     <message>
         <source>Any (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos (*.*)</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro</translation>
     </message>
     <message>
         <source>The control was not saved: </source>
-        <translation type="unfinished"></translation>
+        <translation>O controle não foi salvo: </translation>
     </message>
     <message>
         <source>Save Custom Control As ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar controle personalizado como ...</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoria:</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>The control was not saved: it needs a category and a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>O controle não foi salvo: ele precisa de uma categoria e de um nome.</translation>
     </message>
     <message>
         <source>Export Control as ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar controle como ...</translation>
     </message>
     <message>
         <source>Can&apos;t write File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível gravar o arquivo: </translation>
     </message>
     <message>
         <source>WARNING</source>
-        <translation type="unfinished"></translation>
+        <translation>AVISO</translation>
     </message>
     <message>
         <source>Not packed, outside the data and user folders:</source>
-        <translation type="unfinished"></translation>
+        <translation>Não empacotado, fora das pastas de dados e do usuário:</translation>
     </message>
     <message>
         <source>Import Control ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar controle ...</translation>
     </message>
     <message>
         <source>Can&apos;t import File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível importar o arquivo: </translation>
     </message>
     <message>
         <source>Invalid File: </source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo inválido: </translation>
     </message>
 </context>
 <context>
     <name>MTEGridEdit</name>
     <message>
         <source>ERROR</source>
-        <translation type="unfinished"></translation>
+        <translation>ERRO</translation>
     </message>
     <message>
         <source>Create new grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Criar nova grade</translation>
     </message>
     <message>
         <source>Save grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar grade</translation>
     </message>
     <message>
         <source>Save grid as</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar grade como</translation>
     </message>
     <message>
         <source>Edit grid settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar configurações da grade</translation>
     </message>
     <message>
         <source>Clear all controls from grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover todos os controles da grade</translation>
     </message>
     <message>
         <source>Delete grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir grade</translation>
     </message>
     <message>
         <source>Show Tabs Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar ajuda das abas</translation>
     </message>
     <message>
         <source>Move Tab to the left</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover aba para a esquerda</translation>
     </message>
     <message>
         <source>Move Tab to the right</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover aba para a direita</translation>
     </message>
     <message>
         <source>Show Tab on mobile device</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar aba no dispositivo móvel</translation>
     </message>
     <message>
         <source>Remove Tab from mobile device</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover aba do dispositivo móvel</translation>
     </message>
     <message>
         <source>Add grid to tab bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar grade à barra de abas</translation>
     </message>
     <message>
         <source>Switch to previous Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir para a grade anterior</translation>
     </message>
     <message>
         <source>Switch to next Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir para a próxima grade</translation>
     </message>
     <message>
         <source>Grid settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações da grade</translation>
     </message>
     <message>
         <source>ADD TO BAR</source>
-        <translation type="unfinished"></translation>
+        <translation>ADICIONAR À BARRA</translation>
     </message>
     <message>
         <source>EDIT GRID:</source>
-        <translation type="unfinished"></translation>
+        <translation>EDITAR GRADE:</translation>
     </message>
     <message>
         <source>EDIT TABS:</source>
-        <translation type="unfinished"></translation>
+        <translation>EDITAR ABAS:</translation>
     </message>
     <message>
         <source>Preset Grids</source>
-        <translation type="unfinished"></translation>
+        <translation>Grades predefinidas</translation>
     </message>
     <message>
         <source>Premium Grids</source>
-        <translation type="unfinished"></translation>
+        <translation>Grades Premium</translation>
     </message>
     <message>
         <source>Custom Grids</source>
-        <translation type="unfinished"></translation>
+        <translation>Grades personalizadas</translation>
     </message>
     <message>
         <source>New Grid...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nova grade...</translation>
     </message>
     <message>
         <source>Save Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar grade</translation>
     </message>
     <message>
         <source>Save Grid as ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar grade como ...</translation>
     </message>
     <message>
         <source>Edit/Rename Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar/renomear grade</translation>
     </message>
     <message>
         <source>Clear all Blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar todos os blocos</translation>
     </message>
     <message>
         <source>Delete Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir grade</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhuma</translation>
     </message>
     <message>
         <source>Maximum number of Tabs exceeded!</source>
-        <translation type="unfinished"></translation>
+        <translation>Número máximo de abas excedido!</translation>
     </message>
     <message>
         <source>SUCCESS</source>
-        <translation type="unfinished"></translation>
+        <translation>SUCESSO</translation>
     </message>
     <message>
         <source>Saved Custom Grid: </source>
-        <translation type="unfinished"></translation>
+        <translation>Grade personalizada salva: </translation>
     </message>
     <message>
         <source>Save Custom Grid as ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar grade personalizada como ...</translation>
     </message>
     <message>
         <source>invalid filename: </source>
-        <translation type="unfinished"></translation>
+        <translation>nome de arquivo inválido: </translation>
     </message>
     <message>
         <source>Grid %1 already exists!</source>
-        <translation type="unfinished"></translation>
+        <translation>A grade %1 já existe!</translation>
     </message>
     <message>
         <source>ARE YOU SURE?</source>
-        <translation type="unfinished"></translation>
+        <translation>TEM CERTEZA?</translation>
     </message>
     <message>
         <source>Do you want to clear your Grid?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja limpar sua grade?</translation>
     </message>
     <message>
         <source>Do you really want to delete Custom Grid: </source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja realmente excluir a grade personalizada: </translation>
     </message>
     <message>
         <source>SAVE CHANGES?</source>
-        <translation type="unfinished"></translation>
+        <translation>SALVAR ALTERAÇÕES?</translation>
     </message>
     <message>
         <source>You&apos;ve modified your Grid. Do you want to Save your changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Você modificou sua grade. Deseja salvar as alterações?</translation>
     </message>
     <message>
         <source>You&apos;ve modified your Tabs. Do you want to Save your changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Você modificou suas abas. Deseja salvar as alterações?</translation>
     </message>
     <message>
         <source>TABS HELP</source>
-        <translation type="unfinished"></translation>
+        <translation>AJUDA DAS ABAS</translation>
     </message>
     <message>
         <source>Tabs Overview:</source>
-        <translation type="unfinished"></translation>
+        <translation>Visão geral das abas:</translation>
     </message>
     <message>
         <source>&lt;b&gt;Pre-installed Tab&lt;/b&gt;&lt;br&gt;Tabs with a &lt;span style=&apos;color:#28a3dd;&apos;&gt;blue&lt;/span&gt; LED in the upper right-hand corner are pre-installed and ready for use.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Aba pré-instalada&lt;/b&gt;&lt;br&gt;Abas com um LED &lt;span style=&apos;color:#28a3dd;&apos;&gt;azul&lt;/span&gt; no canto superior direito vêm pré-instaladas e prontas para uso.</translation>
     </message>
     <message>
         <source>Export Package ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar pacote ...</translation>
     </message>
     <message>
         <source>Import Package ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar pacote ...</translation>
     </message>
 </context>
 <context>
     <name>MTEGridList</name>
     <message>
         <source>BROWSE GRIDS:</source>
-        <translation type="unfinished"></translation>
+        <translation>EXPLORAR GRADES:</translation>
     </message>
     <message>
         <source>Preset Grids</source>
-        <translation type="unfinished"></translation>
+        <translation>Grades predefinidas</translation>
     </message>
     <message>
         <source>Premium Grids</source>
-        <translation type="unfinished"></translation>
+        <translation>Grades Premium</translation>
     </message>
     <message>
         <source>Custom Grids</source>
-        <translation type="unfinished"></translation>
+        <translation>Grades personalizadas</translation>
     </message>
     <message>
         <source>All Grids</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas as grades</translation>
     </message>
     <message>
         <source>GET MORE</source>
-        <translation type="unfinished"></translation>
+        <translation>OBTER MAIS</translation>
     </message>
     <message>
         <source>Grid name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome da grade</translation>
     </message>
     <message>
         <source>Last modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificada</translation>
     </message>
     <message>
         <source>Added</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionada</translation>
     </message>
 </context>
 <context>
     <name>MTESettingsEdit</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formulário</translation>
     </message>
     <message>
         <source>EDIT SETTINGS:</source>
-        <translation type="unfinished"></translation>
+        <translation>EDITAR CONFIGURAÇÕES:</translation>
     </message>
     <message>
         <source>SAVE CHANGES?</source>
-        <translation type="unfinished"></translation>
+        <translation>SALVAR ALTERAÇÕES?</translation>
     </message>
     <message>
         <source>You&apos;ve modified your Config. Do you want to Save your changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Você modificou sua configuração. Deseja salvar as alterações?</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações</translation>
     </message>
     <message>
         <source>Additional Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações adicionais</translation>
     </message>
     <message>
         <source>Default Media Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Player de mídia padrão</translation>
     </message>
     <message>
         <source>Choose your default media player</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha seu player de mídia padrão</translation>
     </message>
     <message>
         <source>Activate Button Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativar sons dos botões</translation>
     </message>
     <message>
         <source>Play on touch selected button sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproduzir o som escolhido ao tocar um botão</translation>
     </message>
     <message>
         <source>Data protection: We guarantee that any information you give us about your situation will be kept strictly confidential.</source>
-        <translation type="unfinished"></translation>
+        <translation>Proteção de dados: garantimos que todas as informações que você nos fornecer sobre sua situação serão mantidas em sigilo absoluto.</translation>
     </message>
     <message>
         <source>Published by MERVEX. Use is subject to the licence terms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Publicado pela MERVEX. O uso está sujeito aos termos da licença.</translation>
     </message>
     <message>
         <source>REMOVE</source>
-        <translation type="unfinished"></translation>
+        <translation>REMOVER</translation>
     </message>
     <message>
         <source>Remove Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover entrada</translation>
     </message>
     <message>
         <source>choose file ...</source>
-        <translation type="unfinished"></translation>
+        <translation>escolher arquivo ...</translation>
     </message>
     <message>
         <source>Assign a shortcut ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Atribuir um atalho ...</translation>
     </message>
     <message>
         <source>Start an application ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar um aplicativo ...</translation>
     </message>
     <message>
         <source>Open any (file/document/website) ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir (arquivo/documento/site) ...</translation>
     </message>
     <message>
         <source>Open a website ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir um site ...</translation>
     </message>
     <message>
         <source>Assign a macro ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Atribuir uma macro ...</translation>
     </message>
     <message>
         <source>+ ADD</source>
-        <translation type="unfinished"></translation>
+        <translation>+ ADICIONAR</translation>
     </message>
     <message>
         <source>Add Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar entrada</translation>
     </message>
     <message>
         <source>Select Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar imagem</translation>
     </message>
     <message>
         <source>Select Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar som</translation>
     </message>
     <message>
         <source>Image Files (*.png *.jpg *.exe *.dll *.ico)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de imagem (*.png *.jpg *.exe *.dll *.ico)</translation>
     </message>
     <message>
         <source>Sound Files (*.wav *.ogg *.mp3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de som (*.wav *.ogg *.mp3)</translation>
     </message>
 </context>
 <context>
     <name>MTESettingsElements</name>
     <message>
         <source>SETTINGS:</source>
-        <translation type="unfinished"></translation>
+        <translation>CONFIGURAÇÕES:</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações</translation>
     </message>
 </context>
 <context>
     <name>MacroPopup</name>
     <message>
         <source>ATTENTION</source>
-        <translation type="unfinished"></translation>
+        <translation>ATENÇÃO</translation>
     </message>
     <message>
         <source>Please enter a name for the macro set:</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um nome para o conjunto de macros:</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Esquerdo</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Direito</translation>
     </message>
     <message>
         <source>Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Meio</translation>
     </message>
     <message>
         <source>Wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Roda</translation>
     </message>
     <message>
         <source> Up</source>
-        <translation type="unfinished"></translation>
+        <translation> para cima</translation>
     </message>
     <message>
         <source> Down</source>
-        <translation type="unfinished"></translation>
+        <translation> para baixo</translation>
     </message>
     <message>
         <source> Click</source>
-        <translation type="unfinished"></translation>
+        <translation> clique</translation>
     </message>
     <message>
         <source>MACRO MANAGER</source>
-        <translation type="unfinished"></translation>
+        <translation>GERENCIADOR DE MACROS</translation>
     </message>
     <message>
         <source>MACRO SELECT</source>
-        <translation type="unfinished"></translation>
+        <translation>SELEÇÃO DE MACRO</translation>
     </message>
     <message>
         <source>MACRO BASIC EDITOR</source>
-        <translation type="unfinished"></translation>
+        <translation>EDITOR BÁSICO DE MACROS</translation>
     </message>
     <message>
         <source>+ NEW</source>
-        <translation type="unfinished"></translation>
+        <translation>+ NOVA</translation>
     </message>
     <message>
         <source>Add new Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar nova macro</translation>
     </message>
     <message>
         <source>DELETE</source>
-        <translation type="unfinished"></translation>
+        <translation>EXCLUIR</translation>
     </message>
     <message>
         <source>Remove Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover macro</translation>
     </message>
     <message>
         <source>KEY PRESS SEQUENCE</source>
-        <translation type="unfinished"></translation>
+        <translation>SEQUÊNCIA DE TECLAS</translation>
     </message>
     <message>
         <source>RECORD OPTIONS</source>
-        <translation type="unfinished"></translation>
+        <translation>OPÇÕES DE GRAVAÇÃO</translation>
     </message>
     <message>
         <source>START RECORD</source>
-        <translation type="unfinished"></translation>
+        <translation>INICIAR GRAVAÇÃO</translation>
     </message>
     <message>
         <source>RECORD DELAYS</source>
-        <translation type="unfinished"></translation>
+        <translation>GRAVAR ATRASOS</translation>
     </message>
     <message>
         <source>MACRO OPTIONS</source>
-        <translation type="unfinished"></translation>
+        <translation>OPÇÕES DE MACRO</translation>
     </message>
     <message>
         <source>REPEAT THE MACRO</source>
-        <translation type="unfinished"></translation>
+        <translation>REPETIR A MACRO</translation>
     </message>
     <message>
         <source>NUMBER OF LOOPS (1-255)</source>
-        <translation type="unfinished"></translation>
+        <translation>NÚMERO DE REPETIÇÕES (1-255)</translation>
     </message>
     <message>
         <source>MACRO CODE</source>
-        <translation type="unfinished"></translation>
+        <translation>CÓDIGO DA MACRO</translation>
     </message>
     <message>
         <source>Add Macro Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar conjunto de macros</translation>
     </message>
     <message>
         <source>Delete Macro Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir conjunto de macros</translation>
     </message>
     <message>
         <source>New Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Nova macro</translation>
     </message>
     <message>
         <source>Do you really want to delete the macro set?
 This will delete all macros grouped in this macro set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja realmente excluir o conjunto de macros?
+Isso excluirá todas as macros deste conjunto.</translation>
     </message>
     <message>
         <source>New Macro %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nova macro %1</translation>
     </message>
     <message>
         <source>Do you really want to delete the selected macro?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja realmente excluir a macro selecionada?</translation>
     </message>
     <message>
         <source> ms</source>
-        <translation type="unfinished"></translation>
+        <translation> ms</translation>
     </message>
     <message>
         <source>Insert Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir atraso</translation>
     </message>
     <message>
         <source>Insert Mouse Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserir evento de mouse</translation>
     </message>
     <message>
         <source>Left Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Botão esquerdo</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Para baixo</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Para cima</translation>
     </message>
     <message>
         <source>Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique</translation>
     </message>
     <message>
         <source>Midddle Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Botão do meio</translation>
     </message>
     <message>
         <source>Right Button</source>
-        <translation type="unfinished"></translation>
+        <translation>Botão direito</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir</translation>
     </message>
     <message>
         <source>STOP RECORD</source>
-        <translation type="unfinished"></translation>
+        <translation>PARAR GRAVAÇÃO</translation>
     </message>
 </context>
 <context>
     <name>MailFetch</name>
     <message>
         <source>missing server</source>
-        <translation type="unfinished"></translation>
+        <translation>servidor ausente</translation>
     </message>
     <message>
         <source>invalid user name or password</source>
-        <translation type="unfinished"></translation>
+        <translation>nome de usuário ou senha inválidos</translation>
     </message>
     <message>
         <source>connection to %1 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>falha na conexão com %1</translation>
     </message>
     <message>
         <source>invalid reply from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>resposta inválida de %1</translation>
     </message>
     <message>
         <source>Server doesn&apos;t support STARTTLS security</source>
-        <translation type="unfinished"></translation>
+        <translation>O servidor não suporta a segurança STARTTLS</translation>
     </message>
     <message>
         <source>the certificate of %1 is not trusted: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>o certificado de %1 não é confiável: %2</translation>
     </message>
 </context>
 <context>
     <name>MervexWnd</name>
     <message>
         <source>CREATE</source>
-        <translation type="unfinished"></translation>
+        <translation>CRIAR</translation>
     </message>
     <message>
         <source>SETTINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>CONFIGURAÇÕES</translation>
     </message>
     <message>
         <source>SUPPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>SUPORTE</translation>
     </message>
     <message>
         <source>BROWSE</source>
-        <translation type="unfinished"></translation>
+        <translation>EXPLORAR</translation>
     </message>
     <message>
         <source>Create grids and Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Criar grades e controles</translation>
     </message>
     <message>
         <source>Velli-Chor settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurações do Velli-Chor</translation>
     </message>
     <message>
         <source>Velli-Chor support</source>
-        <translation type="unfinished"></translation>
+        <translation>Suporte do Velli-Chor</translation>
     </message>
     <message>
         <source>Show Easy Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar modo fácil</translation>
     </message>
     <message>
         <source>ERROR</source>
-        <translation type="unfinished"></translation>
+        <translation>ERRO</translation>
     </message>
     <message>
         <source>Invalid Data Directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta de dados inválida:</translation>
     </message>
     <message>
         <source>MERVEX Velli Chor</source>
-        <translation type="unfinished"></translation>
+        <translation>MERVEX Velli Chor</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message>
         <source>Change Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterar idioma</translation>
     </message>
     <message>
         <source>Save settings and minimize Velli-Chor Launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar configurações e minimizar o Velli-Chor Launcher</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar configurações</translation>
     </message>
     <message>
         <source>Discard changed settings and minimize launcher to system tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar as alterações e minimizar o iniciador na bandeja do sistema</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>APPLY</source>
-        <translation type="unfinished"></translation>
+        <translation>APLICAR</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>CANCELAR</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>NO INTERNET CONNECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>SEM CONEXÃO COM A INTERNET</translation>
     </message>
     <message>
         <source>Please make sure you are connected to the internet before using this function.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique se você está conectado à internet antes de usar esta função.</translation>
     </message>
     <message>
         <source>%1 is not a grid, control or plug-in package.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um pacote de grade, controle ou plug-in.</translation>
     </message>
     <message>
         <source>%1 was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não foi encontrado.</translation>
     </message>
     <message>
         <source>IMPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPORTAR</translation>
     </message>
 </context>
 <context>
     <name>OpenPopup</name>
     <message>
         <source>OPEN APPLICATION</source>
-        <translation type="unfinished"></translation>
+        <translation>ABRIR APLICATIVO</translation>
     </message>
     <message>
         <source>OPEN ANY</source>
-        <translation type="unfinished"></translation>
+        <translation>ABRIR ITEM</translation>
     </message>
     <message>
         <source>Open application</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir aplicativo</translation>
     </message>
     <message>
         <source>Open any</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir item</translation>
     </message>
     <message>
         <source>Choose an application (*.exe) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha um aplicativo (*.exe) para abrir.</translation>
     </message>
     <message>
         <source>Choose an application, document, folder or enter a website to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha um aplicativo, documento ou pasta, ou digite um site para abrir.</translation>
     </message>
     <message>
         <source>Application:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicativo:</translation>
     </message>
     <message>
         <source>Open this:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir isto:</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>ARQUIVO</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar arquivo</translation>
     </message>
     <message>
         <source>FOLDER</source>
-        <translation type="unfinished"></translation>
+        <translation>PASTA</translation>
     </message>
     <message>
         <source>Select Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar pasta</translation>
     </message>
     <message>
         <source>Executable (*.exe)</source>
-        <translation type="unfinished"></translation>
+        <translation>Executável (*.exe)</translation>
     </message>
     <message>
         <source>Any (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos (*.*)</translation>
     </message>
 </context>
 <context>
     <name>PairingUI</name>
     <message>
         <source>Registered Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivos registrados</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrição</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>ACTIVATE</source>
-        <translation type="unfinished"></translation>
+        <translation>ATIVAR</translation>
     </message>
     <message>
         <source>Activate Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativar dispositivo</translation>
     </message>
     <message>
         <source>DEACTIVATE</source>
-        <translation type="unfinished"></translation>
+        <translation>DESATIVAR</translation>
     </message>
     <message>
         <source>Deactivate Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Desativar dispositivo</translation>
     </message>
     <message>
         <source>DELETE DEVICE</source>
-        <translation type="unfinished"></translation>
+        <translation>EXCLUIR DISPOSITIVO</translation>
     </message>
     <message>
         <source>Delete Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir dispositivo</translation>
     </message>
     <message>
         <source>+ ADD NEW DEVICE</source>
-        <translation type="unfinished"></translation>
+        <translation>+ ADICIONAR DISPOSITIVO</translation>
     </message>
     <message>
         <source>Enters Pairing Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Entra no modo de pareamento</translation>
     </message>
     <message>
         <source>Deactivated</source>
-        <translation type="unfinished"></translation>
+        <translation>Desativado</translation>
     </message>
     <message>
         <source>Active (Paired)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativo (pareado)</translation>
     </message>
     <message>
         <source>Inactive (Paired)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inativo (pareado)</translation>
     </message>
     <message>
         <source>DELETE DEVICE?</source>
-        <translation type="unfinished"></translation>
+        <translation>EXCLUIR DISPOSITIVO?</translation>
     </message>
     <message>
         <source>SKIP</source>
-        <translation type="unfinished"></translation>
+        <translation>PULAR</translation>
     </message>
 </context>
 <context>
     <name>PopupWnd</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>YES</source>
-        <translation type="unfinished"></translation>
+        <translation>SIM</translation>
     </message>
     <message>
         <source>NO</source>
-        <translation type="unfinished"></translation>
+        <translation>NÃO</translation>
     </message>
     <message>
         <source>CLOSE</source>
-        <translation type="unfinished"></translation>
+        <translation>FECHAR</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>CANCELAR</translation>
     </message>
     <message>
         <source>APPLY</source>
-        <translation type="unfinished"></translation>
+        <translation>APLICAR</translation>
     </message>
     <message>
         <source>RESET</source>
-        <translation type="unfinished"></translation>
+        <translation>REDEFINIR</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>
     <name>QColorDialog</name>
     <message>
         <source>Select Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar cor</translation>
     </message>
 </context>
 <context>
     <name>ShortcutPopup</name>
     <message>
         <source>ASSIGN A SHORTCUT</source>
-        <translation type="unfinished"></translation>
+        <translation>ATRIBUIR UM ATALHO</translation>
     </message>
     <message>
         <source>Assign a shortcut key</source>
-        <translation type="unfinished"></translation>
+        <translation>Atribuir uma tecla de atalho</translation>
     </message>
     <message>
         <source>Please enter your shortcut here ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite seu atalho aqui ...</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma</translation>
     </message>
     <message>
         <source>Shift</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift</translation>
     </message>
     <message>
         <source>Ctrl</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl</translation>
     </message>
     <message>
         <source>Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Win</translation>
     </message>
     <message>
         <source>Alt</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt</translation>
     </message>
     <message>
         <source>(Single key)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Tecla única)</translation>
     </message>
 </context>
 <context>
     <name>TabView</name>
     <message>
         <source>CREATE CUSTOM TAB?</source>
-        <translation type="unfinished"></translation>
+        <translation>CRIAR ABA PERSONALIZADA?</translation>
     </message>
     <message>
         <source>Do you want to create a custom tab?</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseja criar uma aba personalizada?</translation>
     </message>
 </context>
 <context>
     <name>TilingPopup</name>
     <message>
         <source>EDIT TILING</source>
-        <translation type="unfinished"></translation>
+        <translation>EDITAR MOSAICO</translation>
     </message>
     <message>
         <source>Tiling:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mosaico:</translation>
     </message>
     <message>
         <source>DEFAULT</source>
-        <translation type="unfinished"></translation>
+        <translation>PADRÃO</translation>
     </message>
 </context>
 <context>
     <name>UrlPopup</name>
     <message>
         <source>OPEN WEBSITE</source>
-        <translation type="unfinished"></translation>
+        <translation>ABRIR SITE</translation>
     </message>
     <message>
         <source>Open website</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir site</translation>
     </message>
     <message>
         <source>Choose a website URL (http://...) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite a URL de um site (http://...) para abrir.</translation>
     </message>
     <message>
         <source>URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL:</translation>
     </message>
 </context>
 <context>
     <name>WebLoginDataSource</name>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>erro desconhecido</translation>
     </message>
     <message>
         <source>the certificate of %1 is not trusted: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>o certificado de %1 não é confiável: %2</translation>
     </message>
     <message>
         <source>error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>erro: %1</translation>
     </message>
 </context>
 </TS>
