@@ -2079,7 +2079,7 @@ Se eliminarán todas las macros de este conjunto.</translation>
     </message>
     <message>
         <source>DEFAULT</source>
-        <translation>PREDETERMINADO</translation>
+        <translation>POR DEFECTO</translation>
     </message>
 </context>
 <context>
