@@ -1,10 +1,20 @@
 #include "widgets/imgbtn.h"
 
+#include "foundation/logger/QsLog.h"
 #include "foundation/profiler.h"
 #include "functions/loadimagecached.h"
 #include "widgets/widgetresources.h"
 
+#include <QFile>
 #include <QPainter>
+
+namespace {
+// A set has only some of the six looks (often just N, H and P): a look that is not there is expected and is
+// not read, so only a look that is there and does not decode is logged.
+QImage LoadLook(const QString& path) {
+    return QFile::exists(path) ? LoadImageCached(path, false) : QImage();
+}
+} // namespace
 
 ImgBtn::ImgBtn(QWidget* parent) : QPushButtonEx(parent) {
     InitWidgetResources();
@@ -16,13 +26,15 @@ void ImgBtn::SetImage(const QString& base) {
     const QString prefix = QStringLiteral(":/images/") + base;
     static const char* const kEndings[6] = {"AN", "AH", "AP", "IN", "IH", "IP"};
     for (int i = 0; i < 6; ++i)
-        m_images[i] = LoadImageCached(prefix + QLatin1String(kEndings[i]), false);
+        m_images[i] = LoadLook(prefix + QLatin1String(kEndings[i]));
     if (m_images[AN].width() < 1 && m_images[IN].width() < 1) {
         // A set without checked looks: the same three images in either state.
-        m_images[IN] = LoadImageCached(prefix + QStringLiteral("N"), false);
-        m_images[IH] = LoadImageCached(prefix + QStringLiteral("H"), false);
-        m_images[IP] = LoadImageCached(prefix + QStringLiteral("P"), false);
+        m_images[IN] = LoadLook(prefix + QStringLiteral("N"));
+        m_images[IH] = LoadLook(prefix + QStringLiteral("H"));
+        m_images[IP] = LoadLook(prefix + QStringLiteral("P"));
     }
+    if (m_images[AN].isNull() && m_images[IN].isNull())
+        QLOG_WARN() << "ImgBtn: no image for the button" << base;
     const int w = m_images[AN].width() >= 1 ? m_images[AN].width() : m_images[IN].width();
     const int h = m_images[AN].height() >= 1 ? m_images[AN].height() : m_images[IN].height();
     setMinimumSize(w, h);

@@ -1,5 +1,6 @@
 // The help-guide overlay: one at a time, its captions as written, closing lets it open again.
 #include "shell/helpguideovl.h"
+#include "tests/common/logcapture.h"
 #include "widgets/imgbtn.h"
 #include "widgets/qlabelex.h"
 
@@ -49,6 +50,21 @@ private slots:
         QVERIFY(!close->Image(ImgBtn::IN).isNull());
         QCOMPARE(close->pos(), QPoint(overlay.width() - close->width() - 20, 20));
         QVERIFY(!QImage(QStringLiteral(":/images/HelpGuideOvl_BG")).isNull());
+    }
+
+    // The close button has no checked looks; opening the guide looks for them without a warning each time.
+    void openingLogsNoMissingLooks() {
+        QWidget window;
+        window.resize(1024, 787);
+        LogCapture log;
+        for (int i = 0; i < 2; ++i) {
+            auto* overlay = new HelpGuideOvl(&window);
+            QVERIFY(!overlay->CloseButton()->Image(ImgBtn::IH).isNull());
+            overlay->OnClose();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        log.Stop();
+        QCOMPARE(log.Count(QStringLiteral("WARN")), 0);
     }
 };
 

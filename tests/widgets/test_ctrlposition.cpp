@@ -1,3 +1,4 @@
+#include "tests/common/logcapture.h"
 #include "widgets/ctrlposition.h"
 #include "widgets/foldwidget.h"
 #include "widgets/imgbtn.h"
@@ -129,10 +130,15 @@ private slots:
         btn.setChecked(true);
         QCOMPARE(btn.grab().toImage(), unchecked);
 
+        LogCapture log;
         ImgBtn missing;
         missing.SetImage(QStringLiteral("NoSuchImage"));
         QCOMPARE(missing.size(), QSize(0, 0));
         missing.grab();
+        // The looks a set lacks are not warned about one by one; a set with none at all is, once.
+        QCOMPARE(log.Count(QStringLiteral("cannot read image")), 0);
+        QCOMPARE(log.Count(QStringLiteral("ImgBtn: no image for the button")), 1);
+        QVERIFY(log.Has(QStringLiteral("NoSuchImage")));
     }
 };
 
