@@ -76,8 +76,14 @@ HostCtrl::HostCtrl(QWidget* parent, NetServer* server) : QWidget(parent), m_serv
 void HostCtrl::Retranslate() {
     setWindowTitle(tr("Form"));
     m_btnSvc->setStatusTip(tr("Start/Stop Velli-Chor Launcher Service"));
+#ifdef Q_OS_WIN
     m_chkAutoStart->setStatusTip(tr("Autostart Velli-Chor on Windows User Logon"));
     m_chkAutoStart->setText(tr("RUN WITH WINDOWS USER LOGON"));
+#else
+    // Here the box writes the desktop's autostart entry: the program starts when the user logs in.
+    m_chkAutoStart->setStatusTip(tr("Autostart Velli-Chor when the user logs in"));
+    m_chkAutoStart->setText(tr("RUN AT USER LOGIN"));
+#endif
     m_lblIPAddr->setStatusTip(tr("Host IP Address"));
     m_lblIPName->setStatusTip(tr("Host Computer Name"));
     m_lblSettings->setText(tr("HOST SERVICE – LAUNCHER"));

@@ -533,6 +533,12 @@ private slots:
 
     void autostartFollowsTheCheckBox() {
         HostCtrl* host = m_tab->List()->Host();
+        // What the box does here: the desktop's autostart at the user's login, not a Windows logon; also after
+        // a language change has labelled it again.
+        QEvent change(QEvent::LanguageChange);
+        QApplication::sendEvent(host, &change);
+        QCOMPARE(host->AutoStartBox()->text(), QStringLiteral("RUN AT USER LOGIN"));
+        QVERIFY(!host->AutoStartBox()->statusTip().contains(QLatin1String("Windows")));
         host->AutoStartBox()->setChecked(true);
         QVERIFY(PAL::GetAutostart());
         host->AutoStartBox()->setChecked(false);
