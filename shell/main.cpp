@@ -63,9 +63,8 @@ int RunProgram(MervApp& app, const StartOptions& options, ProfileThread* profile
                QsLogging::Destination* fileDest) {
     Composition program;
     MervexWnd* wnd = program.Window();
-    app.setActivationWindow(wnd, true);
+    app.ServeWindow(wnd);
     wnd->show();
-    QObject::connect(&app, &MervApp::messageReceived, wnd, &MervexWnd::OnAppMessageReceived);
     if (options.showLog)
         wnd->ShowLogger();
     // A logout, Ctrl+C or a closed terminal ends the program as its Quit does, with its saves.

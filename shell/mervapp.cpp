@@ -90,6 +90,11 @@ void MervApp::setActivationWindow(QWidget* window, bool activateOnMessage) {
     m_activateOnMessage = activateOnMessage;
 }
 
+void MervApp::ServeWindow(MervexWnd* window) {
+    setActivationWindow(window, true);
+    connect(this, &MervApp::messageReceived, window, &MervexWnd::OnAppMessageReceived);
+}
+
 void MervApp::activateWindow() {
     if (!m_window)
         return;
@@ -108,28 +113,44 @@ void MervApp::OnNewConnection() {
 }
 
 void MervApp::ReadMessages(QLocalSocket* socket) {
-    for (;;) {
-        if (socket->bytesAvailable() < 4)
-            return;
-        QByteArray head = socket->peek(4);
+    // Every whole message is read and answered here, and acted on later from the event loop: acting may open a
+    // box whose own event loop sees the sender disconnect and the socket go away, while the socket is still
+    // inside its signal.
+    QPointer<QLocalSocket> guard(socket);
+    while (guard && guard->bytesAvailable() >= 4) {
+        QByteArray head = guard->peek(4);
         QDataStream s(head);
         quint32 size = 0;
         s >> size;
         if (size > quint32(MaxMessageBytes)) {
             QLOG_WARN() << "MervApp::ReadMessages: message too long:" << size;
-            socket->abort();
-            return;
+            guard->abort();
+            break;
         }
-        if (socket->bytesAvailable() < qint64(4 + size))
-            return;
-        socket->read(4);
-        const QString message = QString::fromUtf8(socket->read(size));
-        socket->write("1", 1);
-        socket->flush();
+        if (guard->bytesAvailable() < qint64(4 + size))
+            break;
+        guard->read(4);
+        m_pending.append(QString::fromUtf8(guard->read(size)));
+        guard->write("1", 1);
+        guard->flush();
+    }
+    if (!m_pending.isEmpty())
+        QMetaObject::invokeMethod(this, &MervApp::DeliverPending, Qt::QueuedConnection);
+}
+
+void MervApp::DeliverPending() {
+    // A message that arrives while one is being acted on waits for it, so imports run one after another and in
+    // the order sent, never one inside another's box.
+    if (m_delivering)
+        return;
+    m_delivering = true;
+    while (!m_pending.isEmpty()) {
+        const QString message = m_pending.takeFirst();
         if (m_activateOnMessage)
             activateWindow();
         emit messageReceived(message);
     }
+    m_delivering = false;
 }
 
 bool MervApp::QueryEndSession() {

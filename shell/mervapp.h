@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QLockFile>
 #include <QPointer>
+#include <QStringList>
 
 #include <memory>
 
+class MervexWnd;
 class QLocalServer;
 class QLocalSocket;
 class QSessionManager;
@@ -34,6 +36,8 @@ public:
     // The window to bring up when another instance writes (every message activates it when asked to).
     void setActivationWindow(QWidget* window, bool activateOnMessage = true);
     QWidget* activationWindow() const { return m_window; }
+    // The main window serves other starts: every message activates it, and it acts on their arguments.
+    void ServeWindow(MervexWnd* window);
 
     QString instanceName() const { return m_name; }
     // The local socket name and the lock file of an instance name.
@@ -57,6 +61,7 @@ private slots:
 
 private:
     void ReadMessages(QLocalSocket* socket);
+    void DeliverPending();
 
     QString m_name;
     std::unique_ptr<QLockFile> m_lock;
@@ -64,4 +69,6 @@ private:
     int m_running = -1; // -1 undecided, 0 first instance, 1 another runs
     QPointer<QWidget> m_window;
     bool m_activateOnMessage = false;
+    QStringList m_pending;     // read and answered, not yet acted on
+    bool m_delivering = false; // messageReceived is being emitted (a box of it may be open)
 };

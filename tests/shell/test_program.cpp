@@ -95,6 +95,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 30000);
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 0);
+        // Each is acted on from the event loop, after its answer went out.
+        QTRY_COMPARE(received.size(), 6);
 
         QStringList messages;
         for (const QList<QVariant>& m : received)

@@ -1,0 +1,162 @@
+// The running program and the world around its process. Opening a package from a file manager starts the
+// program again with the package's path; that second start hands the path over and the running program imports
+// it with its questions and boxes, whatever the package holds, and goes on.
+#include "config/datacfg.h"
+#include "editor/impexppopup.h"
+#include "shell/mervapp.h"
+#include "tests/common/testzip.h"
+#include "tests/common/wiredprogram.h"
+#include "widgets/popupwnd.h"
+
+#include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QProcess>
+#include <QStandardItemModel>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+#include <unistd.h>
+
+namespace {
+// The user at the screen: imports everything a package popup offers and answers every box with OK (or NO where
+// there is none, as for the closing "save?" questions), or as answer says; remembers what was shown.
+struct User : QObject {
+    QStringList seen;
+    std::function<int(PopupWnd*)> answer = [](PopupWnd*) { return int(PopupWnd::OK); };
+    QTimer timer;
+    User() {
+        connect(&timer, &QTimer::timeout, this, &User::Act);
+        timer.start(30);
+    }
+    static void Click(PopupWnd* popup, int value) {
+        for (int v : {value, int(PopupWnd::NO)})
+            for (QAbstractButton* b : popup->buttonBox()->buttons())
+                if (popup->ButtonValue(b) == v) {
+                    QMetaObject::invokeMethod(b, "click", Qt::QueuedConnection);
+                    return;
+                }
+    }
+    void Act() {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* popup = qobject_cast<PopupWnd*>(top);
+            if (!popup || !popup->isVisible() || handled.contains(popup))
+                continue;
+            handled << popup;
+            if (auto* pkg = qobject_cast<ImpExpPopup*>(popup)) {
+                seen << QStringLiteral("package popup");
+                for (QStandardItemModel* model : {pkg->GridModel(), pkg->ControlModel()})
+                    for (int r = 0; r < model->rowCount(); ++r)
+                        model->item(r)->setCheckState(Qt::Checked);
+                QMetaObject::invokeMethod(pkg->ActionButton(), "click", Qt::QueuedConnection);
+                continue;
+            }
+            seen << popup->windowTitle() + QLatin1Char('|') + popup->text;
+            Click(popup, answer(popup));
+        }
+    }
+    QList<QPointer<PopupWnd>> handled;
+};
+
+QByteArray Grids(int count) {
+    QByteArray out = "[";
+    for (int i = 1; i <= count; ++i)
+        out += (i > 1 ? "," : "") + QByteArray("{\"Name\":\"Opened ") + QByteArray::number(i) + "\",\"Elements\":[]}";
+    return out + "]";
+}
+} // namespace
+
+class TestWiredProcess : public QObject {
+    Q_OBJECT
+    std::unique_ptr<WiredProgram> m_program;
+    std::unique_ptr<User> m_user;
+    QTemporaryDir m_dir;
+
+    // The program started again with these arguments, as a file manager does; true when it handed them over
+    // and ended as a second start ends.
+    bool StartAgain(const QStringList& args) {
+        QProcess second;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("MERVEX_INSTANCE_NAME"), static_cast<MervApp*>(qApp)->instanceName());
+        env.insert(QStringLiteral("MERVEX_TCP_PORT"), QStringLiteral("0"));
+        env.insert(QStringLiteral("MERVEX_UDP_PORT"), QStringLiteral("0"));
+        second.setProcessEnvironment(env);
+        second.setProcessChannelMode(QProcess::ForwardedChannels);
+        second.start(QStringLiteral(VELLICHOR_BINARY), args);
+        if (!second.waitForStarted())
+            return false;
+        // The messages reach this process through its own event loop.
+        if (!QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 30000))
+            return false;
+        return second.exitStatus() == QProcess::NormalExit && second.exitCode() == 0;
+    }
+
+private slots:
+    void init() {
+        m_program = std::make_unique<WiredProgram>();
+        QVERIFY(m_program->Started());
+        static_cast<MervApp*>(qApp)->ServeWindow(m_program->Window());
+        m_user = std::make_unique<User>();
+    }
+    void cleanup() {
+        m_program.reset();
+        m_user.reset();
+    }
+
+    // The box of an import runs while the second start that asked for it has already gone.
+    void anOpenedPackageIsImportedAndTheProgramGoesOn_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("gridsAdded");
+        QTest::newRow("refused archive") << "refused.mvlp" << QByteArray("PK\3\4 but no archive") << "Error|" << 0;
+        QTest::newRow("empty archive") << "empty.mvlp" << QByteArray() << "|" << 0;
+        QTest::newRow("valid package of five grids") << "five.mvlp" << QByteArray("five") << "package popup" << 5;
+    }
+    void anOpenedPackageIsImportedAndTheProgramGoesOn() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        QFETCH(int, gridsAdded);
+        const QString path = m_dir.path() + QLatin1Char('/') + name;
+        if (bytes.isEmpty()) {
+            QVERIFY(MakeZip(path, {}));
+        } else if (bytes == "five") {
+            QVERIFY(MakeZip(path, {{"info.json", "{\"Name\":\"Five\"}"},
+                                   {"controls.json", "{\"Name\":\"P\",\"Elements\":[]}"},
+                                   {"grids.json", Grids(5)}}));
+        } else {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        }
+        const int grids = m_program->Parts().cfg->Grids().size();
+
+        QVERIFY(StartAgain({path}));
+        QTRY_VERIFY_WITH_TIMEOUT(!m_user->seen.filter(shown).isEmpty(), 20000);
+        // Every box answered, the program still takes the next start.
+        QTRY_VERIFY_WITH_TIMEOUT(!QApplication::activeModalWidget(), 20000);
+        QCOMPARE(m_program->Parts().cfg->Grids().size(), grids + gridsAdded);
+        for (int i = 1; i <= gridsAdded; ++i)
+            QVERIFY(QFileInfo::exists(m_program->UserPath() + QStringLiteral("CustomGrids/Opened %1.json").arg(i)));
+        const int seen = m_user->seen.size();
+        QVERIFY(StartAgain({path}));
+        QTRY_VERIFY_WITH_TIMEOUT(m_user->seen.size() > seen, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(!QApplication::activeModalWidget(), 20000);
+        QVERIFY(m_program->Window()->isVisible());
+    }
+};
+
+int main(int argc, char** argv) {
+    // The instance lock, the socket and the packages' staging folder: below a runtime folder of this test.
+    QTemporaryDir runtime;
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    MervApp app(argc, argv, QStringLiteral("second-start-test-%1").arg(::getpid()));
+    if (app.isRunning())
+        return 1;
+    TestWiredProcess test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_wiredprocess.moc"
