@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>LOGOUT</source>
-        <translation>CERRAR SESIÓN</translation>
+        <translation>SALIR</translation>
     </message>
     <message>
         <source>User:</source>
@@ -775,19 +775,19 @@ Reinicie Mervex Velli-Chor-Launcher.</translation>
     </message>
     <message>
         <source>SELECT CONTROL/S TO IMPORT</source>
-        <translation>SELECCIONE CONTROLES PARA IMPORTAR</translation>
+        <translation>CONTROLES A IMPORTAR</translation>
     </message>
     <message>
         <source>SELECT CONTROL/S TO EXPORT</source>
-        <translation>SELECCIONE CONTROLES PARA EXPORTAR</translation>
+        <translation>CONTROLES A EXPORTAR</translation>
     </message>
     <message>
         <source>SELECT GRID/S TO IMPORT</source>
-        <translation>SELECCIONE CUADRÍCULAS PARA IMPORTAR</translation>
+        <translation>CUADRÍCULAS A IMPORTAR</translation>
     </message>
     <message>
         <source>SELECT GRID/S TO EXPORT</source>
-        <translation>SELECCIONE CUADRÍCULAS PARA EXPORTAR</translation>
+        <translation>CUADRÍCULAS A EXPORTAR</translation>
     </message>
     <message>
         <source>PACKAGE INFORMATION</source>
@@ -799,15 +799,15 @@ Reinicie Mervex Velli-Chor-Launcher.</translation>
     </message>
     <message>
         <source>Custom Controls</source>
-        <translation>Controles personalizados</translation>
+        <translation>Mis controles</translation>
     </message>
     <message>
         <source>GRID/S:</source>
-        <translation>CUADRÍCULA/S:</translation>
+        <translation>CUADRÍCULA:</translation>
     </message>
     <message>
         <source>Custom Grids</source>
-        <translation>Cuadrículas personalizadas</translation>
+        <translation>Mis cuadrículas</translation>
     </message>
     <message>
         <source>INFORMATION:</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>LOGOUT</source>
-        <translation>DÉCONNEXION</translation>
+        <translation>SORTIR</translation>
     </message>
     <message>
         <source>User:</source>
@@ -799,7 +799,7 @@ Veuillez redémarrer le Mervex Velli-Chor-Launcher.</translation>
     </message>
     <message>
         <source>Custom Controls</source>
-        <translation>Contrôles personnalisés</translation>
+        <translation>Mes contrôles</translation>
     </message>
     <message>
         <source>GRID/S:</source>
@@ -807,7 +807,7 @@ Veuillez redémarrer le Mervex Velli-Chor-Launcher.</translation>
     </message>
     <message>
         <source>Custom Grids</source>
-        <translation>Grilles personnalisées</translation>
+        <translation>Mes grilles</translation>
     </message>
     <message>
         <source>INFORMATION:</source>
@@ -816,8 +816,8 @@ Veuillez redémarrer le Mervex Velli-Chor-Launcher.</translation>
     <message>
         <source>Feel free to add more information to your
 MERVEX™ Velli-Chor™ Package.</source>
-        <translation>N&apos;hésitez pas à ajouter des informations à votre
-paquet MERVEX™ Velli-Chor™.</translation>
+        <translation>N&apos;hésitez pas à ajouter des informations
+à votre paquet MERVEX™ Velli-Chor™.</translation>
     </message>
     <message>
         <source>Package Name:</source>

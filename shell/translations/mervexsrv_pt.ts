@@ -570,7 +570,7 @@ Deseja permitir?</translation>
     </message>
     <message>
         <source>Align/Margin:</source>
-        <translation>Alinh./Margem:</translation>
+        <translation>Alin./Margem:</translation>
     </message>
     <message>
         <source>Tab Name:</source>
@@ -775,19 +775,19 @@ Reinicie o Mervex Velli-Chor-Launcher.</translation>
     </message>
     <message>
         <source>SELECT CONTROL/S TO IMPORT</source>
-        <translation>SELECIONE CONTROLES PARA IMPORTAR</translation>
+        <translation>CONTROLES A IMPORTAR</translation>
     </message>
     <message>
         <source>SELECT CONTROL/S TO EXPORT</source>
-        <translation>SELECIONE CONTROLES PARA EXPORTAR</translation>
+        <translation>CONTROLES A EXPORTAR</translation>
     </message>
     <message>
         <source>SELECT GRID/S TO IMPORT</source>
-        <translation>SELECIONE GRADES PARA IMPORTAR</translation>
+        <translation>GRADES A IMPORTAR</translation>
     </message>
     <message>
         <source>SELECT GRID/S TO EXPORT</source>
-        <translation>SELECIONE GRADES PARA EXPORTAR</translation>
+        <translation>GRADES A EXPORTAR</translation>
     </message>
     <message>
         <source>PACKAGE INFORMATION</source>
@@ -799,7 +799,7 @@ Reinicie o Mervex Velli-Chor-Launcher.</translation>
     </message>
     <message>
         <source>Custom Controls</source>
-        <translation>Controles personalizados</translation>
+        <translation>Meus controles</translation>
     </message>
     <message>
         <source>GRID/S:</source>
@@ -807,7 +807,7 @@ Reinicie o Mervex Velli-Chor-Launcher.</translation>
     </message>
     <message>
         <source>Custom Grids</source>
-        <translation>Grades personalizadas</translation>
+        <translation>Minhas grades</translation>
     </message>
     <message>
         <source>INFORMATION:</source>
@@ -816,7 +816,7 @@ Reinicie o Mervex Velli-Chor-Launcher.</translation>
     <message>
         <source>Feel free to add more information to your
 MERVEX™ Velli-Chor™ Package.</source>
-        <translation>Fique à vontade para adicionar mais informações ao seu
+        <translation>Adicione mais informações ao seu
 pacote MERVEX™ Velli-Chor™.</translation>
     </message>
     <message>
