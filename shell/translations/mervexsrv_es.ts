@@ -689,6 +689,14 @@ FAILED</source>
         <translation>SERVICIO
 CON ERROR</translation>
     </message>
+    <message>
+        <source>Autostart Velli-Chor when the user logs in</source>
+        <translation>Iniciar Velli-Chor al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>RUN AT USER LOGIN</source>
+        <translation>EJECUTAR AL INICIAR SESIÓN</translation>
+    </message>
 </context>
 <context>
     <name>ImpExpPluginPopUp</name>

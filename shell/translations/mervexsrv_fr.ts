@@ -689,6 +689,14 @@ FAILED</source>
         <translation>SERVICE
 EN ÉCHEC</translation>
     </message>
+    <message>
+        <source>Autostart Velli-Chor when the user logs in</source>
+        <translation>Lancer Velli-Chor à l&apos;ouverture de session</translation>
+    </message>
+    <message>
+        <source>RUN AT USER LOGIN</source>
+        <translation>LANCER À L&apos;OUVERTURE DE SESSION</translation>
+    </message>
 </context>
 <context>
     <name>ImpExpPluginPopUp</name>

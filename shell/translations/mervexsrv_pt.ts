@@ -689,6 +689,14 @@ FAILED</source>
         <translation>SERVIÇO
 COM FALHA</translation>
     </message>
+    <message>
+        <source>Autostart Velli-Chor when the user logs in</source>
+        <translation>Iniciar o Velli-Chor quando o usuário fizer login</translation>
+    </message>
+    <message>
+        <source>RUN AT USER LOGIN</source>
+        <translation>INICIAR AO FAZER LOGIN</translation>
+    </message>
 </context>
 <context>
     <name>ImpExpPluginPopUp</name>
