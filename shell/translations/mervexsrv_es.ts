@@ -1634,7 +1634,7 @@ CUADRÍCULA</translation>
     </message>
     <message>
         <source>NUMBER OF LOOPS (1-255)</source>
-        <translation>NÚMERO DE BUCLES (1-255)</translation>
+        <translation>REPETICIONES (1-255)</translation>
     </message>
     <message>
         <source>MACRO CODE</source>

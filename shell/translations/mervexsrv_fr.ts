@@ -1634,7 +1634,7 @@ LA GRILLE</translation>
     </message>
     <message>
         <source>NUMBER OF LOOPS (1-255)</source>
-        <translation>NOMBRE DE BOUCLES (1-255)</translation>
+        <translation>RÉPÉTITIONS (1-255)</translation>
     </message>
     <message>
         <source>MACRO CODE</source>

@@ -1634,7 +1634,7 @@ GRID</source>
     </message>
     <message>
         <source>NUMBER OF LOOPS (1-255)</source>
-        <translation>NÚMERO DE REPETIÇÕES (1-255)</translation>
+        <translation>REPETIÇÕES (1-255)</translation>
     </message>
     <message>
         <source>MACRO CODE</source>
