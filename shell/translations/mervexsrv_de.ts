@@ -632,7 +632,7 @@ Vorschau hier.</translation>
     </message>
     <message>
         <source>Place on grid. </source>
-        <translation>Auf dem Grid platzieren. </translation>
+        <translation>Im Grid platzieren. </translation>
     </message>
     <message>
         <source> Add Grid
@@ -816,8 +816,8 @@ Bitte starten Sie den Mervex Velli-Chor-Launcher neu.</translation>
     <message>
         <source>Feel free to add more information to your
 MERVEX™ Velli-Chor™ Package.</source>
-        <translation>Fügen Sie Ihrem MERVEX™ Velli-Chor™-Paket
-gern weitere Informationen hinzu.</translation>
+        <translation>Hier können Sie Ihr MERVEX™
+Velli-Chor™-Paket näher beschreiben.</translation>
     </message>
     <message>
         <source>Package Name:</source>
@@ -931,7 +931,7 @@ gern weitere Informationen hinzu.</translation>
     </message>
     <message>
         <source>Save As ...</source>
-        <translation>Speichern unter ...</translation>
+        <translation>Speichern ...</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -1062,8 +1062,8 @@ EXPORT</translation>
     <message>
         <source>ADD TO
 GRID</source>
-        <translation>ZUM GRID
-HINZUFÜGEN</translation>
+        <translation>HINZUFÜGEN ZUM
+GRID</translation>
     </message>
     <message>
         <source>Add control to grid</source>
@@ -1266,7 +1266,7 @@ HINZUFÜGEN</translation>
     </message>
     <message>
         <source>EDIT TABS:</source>
-        <translation>TABS BEARBEITEN:</translation>
+        <translation>TABS:</translation>
     </message>
     <message>
         <source>Preset Grids</source>
@@ -1424,7 +1424,7 @@ HINZUFÜGEN</translation>
     </message>
     <message>
         <source>EDIT SETTINGS:</source>
-        <translation>EINSTELLUNGEN BEARBEITEN:</translation>
+        <translation>EINSTELLUNGEN ÄNDERN:</translation>
     </message>
     <message>
         <source>SAVE CHANGES?</source>
@@ -1626,7 +1626,7 @@ HINZUFÜGEN</translation>
     </message>
     <message>
         <source>NUMBER OF LOOPS (1-255)</source>
-        <translation>ANZAHL DURCHLÄUFE (1-255)</translation>
+        <translation>DURCHLÄUFE (1-255)</translation>
     </message>
     <message>
         <source>MACRO CODE</source>
@@ -1869,7 +1869,7 @@ Dabei werden alle Makros dieser Makrogruppe gelöscht.</translation>
     </message>
     <message>
         <source>Choose an application, document, folder or enter a website to open.</source>
-        <translation>Wählen Sie eine Anwendung, ein Dokument oder einen Ordner oder geben Sie eine Website zum Öffnen ein.</translation>
+        <translation>Anwendung, Dokument, Ordner oder Website wählen.</translation>
     </message>
     <message>
         <source>Application:</source>
@@ -2075,7 +2075,7 @@ Dabei werden alle Makros dieser Makrogruppe gelöscht.</translation>
     </message>
     <message>
         <source>Tiling:</source>
-        <translation>Kachelung:</translation>
+        <translation>Art:</translation>
     </message>
     <message>
         <source>DEFAULT</source>
@@ -2094,7 +2094,7 @@ Dabei werden alle Makros dieser Makrogruppe gelöscht.</translation>
     </message>
     <message>
         <source>Choose a website URL (http://...) to open.</source>
-        <translation>Geben Sie die URL einer Website (http://...) zum Öffnen ein.</translation>
+        <translation>URL der Website (http://...) zum Öffnen eingeben.</translation>
     </message>
     <message>
         <source>URL:</source>
