@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>User:</source>
-        <translation>Пользователь:</translation>
+        <translation>Логин:</translation>
     </message>
     <message>
         <source>E-mail:</source>
@@ -98,7 +98,7 @@ Please create an account.</source>
     </message>
     <message>
         <source>Please &lt;font color=&apos;white&apos;&gt;connect&lt;/font&gt; your mobile device via&lt;br&gt;the MERVEX™ Velli-Chor App now.</source>
-        <translation>Пожалуйста, &lt;font color=&apos;white&apos;&gt;подключите&lt;/font&gt; мобильное устройство&lt;br&gt;через приложение MERVEX™ Velli-Chor.</translation>
+        <translation>&lt;font color=&apos;white&apos;&gt;Подключите&lt;/font&gt; мобильное устройство&lt;br&gt;через приложение MERVEX™ Velli-Chor.</translation>
     </message>
 </context>
 <context>
@@ -294,7 +294,7 @@ Do you want to allow it?</source>
     </message>
     <message>
         <source>Not a Custom Grid: </source>
-        <translation>Сетка не пользовательская: </translation>
+        <translation>Это не своя сетка: </translation>
     </message>
     <message>
         <source>Can&apos;t delete File: </source>
@@ -546,7 +546,7 @@ Do you want to allow it?</source>
     </message>
     <message>
         <source> Assign up to 3 paths to executables of games or applications that you want this grid to be assigned to. When starting your game/application, the Velli-Chor App will automatically switch to the corresponding grid/tab.</source>
-        <translation> Укажите до 3 путей к исполняемым файлам игр или приложений, к которым будет привязана эта сетка. Когда вы запускаете игру/приложение, Velli-Chor App автоматически переключается на соответствующую сетку/вкладку.</translation>
+        <translation> Укажите до 3 путей к исполняемым файлам игр или приложений для этой сетки. При запуске игры/приложения Velli-Chor App автоматически переключится на эту сетку/вкладку.</translation>
     </message>
     <message>
         <source>TAB SETTINGS</source>
@@ -562,7 +562,7 @@ Do you want to allow it?</source>
     </message>
     <message>
         <source>Icon Size:</source>
-        <translation>Размер значка:</translation>
+        <translation>Размер:</translation>
     </message>
     <message>
         <source>Colorize:</source>
@@ -570,11 +570,11 @@ Do you want to allow it?</source>
     </message>
     <message>
         <source>Align/Margin:</source>
-        <translation>Позиция/отступ:</translation>
+        <translation>Позиция:</translation>
     </message>
     <message>
         <source>Tab Name:</source>
-        <translation>Имя вкладки:</translation>
+        <translation>Название:</translation>
     </message>
     <message>
         <source>X = reset to default</source>
@@ -609,7 +609,7 @@ Do you want to allow it?</source>
     </message>
     <message>
         <source>Controls can only be added to custom Grids.</source>
-        <translation>Элементы можно добавлять только в пользовательские сетки.</translation>
+        <translation>Элементы можно добавлять только в свои сетки.</translation>
     </message>
     <message>
         <source>There is no free place for this Control on the Grid.</source>
@@ -799,7 +799,7 @@ Please restart the Mervex Velli-Chor-Launcher.</source>
     </message>
     <message>
         <source>Custom Controls</source>
-        <translation>Пользовательские элементы</translation>
+        <translation>Свои элементы</translation>
     </message>
     <message>
         <source>GRID/S:</source>
@@ -807,7 +807,7 @@ Please restart the Mervex Velli-Chor-Launcher.</source>
     </message>
     <message>
         <source>Custom Grids</source>
-        <translation>Пользовательские сетки</translation>
+        <translation>Свои сетки</translation>
     </message>
     <message>
         <source>INFORMATION:</source>
@@ -816,8 +816,8 @@ Please restart the Mervex Velli-Chor-Launcher.</source>
     <message>
         <source>Feel free to add more information to your
 MERVEX™ Velli-Chor™ Package.</source>
-        <translation>При желании добавьте сведения о своём
-пакете MERVEX™ Velli-Chor™.</translation>
+        <translation>Здесь можно добавить сведения
+о пакете MERVEX™ Velli-Chor™.</translation>
     </message>
     <message>
         <source>Package Name:</source>
@@ -896,14 +896,14 @@ MERVEX™ Velli-Chor™ Package.</source>
     </message>
     <message>
         <source>Custom translation successfully loaded: </source>
-        <translation>Пользовательский перевод загружен: </translation>
+        <translation>Свой перевод загружен: </translation>
     </message>
 </context>
 <context>
     <name>LoggerWnd</name>
     <message>
         <source>Trace</source>
-        <translation>Трассировка</translation>
+        <translation>Подробно</translation>
     </message>
     <message>
         <source>Debug</source>
@@ -915,7 +915,7 @@ MERVEX™ Velli-Chor™ Package.</source>
     </message>
     <message>
         <source>Warn</source>
-        <translation>Предупреждение</translation>
+        <translation>Внимание</translation>
     </message>
     <message>
         <source>Error</source>
@@ -923,7 +923,7 @@ MERVEX™ Velli-Chor™ Package.</source>
     </message>
     <message>
         <source>Fatal</source>
-        <translation>Критическая ошибка</translation>
+        <translation>Сбой</translation>
     </message>
     <message>
         <source>Logger</source>
@@ -931,7 +931,7 @@ MERVEX™ Velli-Chor™ Package.</source>
     </message>
     <message>
         <source>Save As ...</source>
-        <translation>Сохранить как ...</translation>
+        <translation>В файл ...</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -939,7 +939,7 @@ MERVEX™ Velli-Chor™ Package.</source>
     </message>
     <message>
         <source>Performance</source>
-        <translation>Производительность</translation>
+        <translation>Скорость</translation>
     </message>
     <message>
         <source>Save Log File as ...</source>
@@ -998,11 +998,11 @@ PACKAGE</source>
     </message>
     <message>
         <source>Custom Controls</source>
-        <translation>Пользовательские элементы</translation>
+        <translation>Свои элементы</translation>
     </message>
     <message>
         <source>DELETE CUSTOM CONTROL?</source>
-        <translation>УДАЛИТЬ ПОЛЬЗОВАТЕЛЬСКИЙ ЭЛЕМЕНТ?</translation>
+        <translation>УДАЛИТЬ СВОЙ ЭЛЕМЕНТ?</translation>
     </message>
     <message>
         <source>Do you want to delete: </source>
@@ -1053,7 +1053,7 @@ PACKAGE</source>
     </message>
     <message>
         <source>Export Control including Custom Images</source>
-        <translation>Экспорт элемента с пользовательскими изображениями</translation>
+        <translation>Экспорт элемента со своими изображениями</translation>
     </message>
     <message>
         <source>Import Control or Grid</source>
@@ -1139,7 +1139,7 @@ GRID</source>
     </message>
     <message>
         <source>Save Custom Control As ...</source>
-        <translation>Сохранить пользовательский элемент как ...</translation>
+        <translation>Сохранить свой элемент как ...</translation>
     </message>
     <message>
         <source>Category:</source>
@@ -1266,7 +1266,7 @@ GRID</source>
     </message>
     <message>
         <source>EDIT TABS:</source>
-        <translation>ПРАВКА ВКЛАДОК:</translation>
+        <translation>ВКЛАДКИ:</translation>
     </message>
     <message>
         <source>Preset Grids</source>
@@ -1278,7 +1278,7 @@ GRID</source>
     </message>
     <message>
         <source>Custom Grids</source>
-        <translation>Пользовательские сетки</translation>
+        <translation>Свои сетки</translation>
     </message>
     <message>
         <source>New Grid...</source>
@@ -1318,11 +1318,11 @@ GRID</source>
     </message>
     <message>
         <source>Saved Custom Grid: </source>
-        <translation>Пользовательская сетка сохранена: </translation>
+        <translation>Сохранена своя сетка: </translation>
     </message>
     <message>
         <source>Save Custom Grid as ...</source>
-        <translation>Сохранить пользовательскую сетку как ...</translation>
+        <translation>Сохранить свою сетку как ...</translation>
     </message>
     <message>
         <source>invalid filename: </source>
@@ -1342,7 +1342,7 @@ GRID</source>
     </message>
     <message>
         <source>Do you really want to delete Custom Grid: </source>
-        <translation>Действительно удалить пользовательскую сетку: </translation>
+        <translation>Действительно удалить свою сетку: </translation>
     </message>
     <message>
         <source>SAVE CHANGES?</source>
@@ -1393,7 +1393,7 @@ GRID</source>
     </message>
     <message>
         <source>Custom Grids</source>
-        <translation>Пользовательские сетки</translation>
+        <translation>Свои сетки</translation>
     </message>
     <message>
         <source>All Grids</source>
@@ -1869,7 +1869,7 @@ This will delete all macros grouped in this macro set.</source>
     </message>
     <message>
         <source>Choose an application, document, folder or enter a website to open.</source>
-        <translation>Выберите приложение, документ, папку или введите адрес сайта.</translation>
+        <translation>Выберите приложение, документ, папку или сайт.</translation>
     </message>
     <message>
         <source>Application:</source>
@@ -1960,11 +1960,11 @@ This will delete all macros grouped in this macro set.</source>
     </message>
     <message>
         <source>Active (Paired)</source>
-        <translation>Активно (сопряжено)</translation>
+        <translation>Активно</translation>
     </message>
     <message>
         <source>Inactive (Paired)</source>
-        <translation>Неактивно (сопряжено)</translation>
+        <translation>Неактивно</translation>
     </message>
     <message>
         <source>DELETE DEVICE?</source>
@@ -2060,11 +2060,11 @@ This will delete all macros grouped in this macro set.</source>
     <name>TabView</name>
     <message>
         <source>CREATE CUSTOM TAB?</source>
-        <translation>СОЗДАТЬ ПОЛЬЗОВАТЕЛЬСКУЮ ВКЛАДКУ?</translation>
+        <translation>СОЗДАТЬ СВОЮ ВКЛАДКУ?</translation>
     </message>
     <message>
         <source>Do you want to create a custom tab?</source>
-        <translation>Создать пользовательскую вкладку?</translation>
+        <translation>Создать свою вкладку?</translation>
     </message>
 </context>
 <context>
@@ -2075,11 +2075,11 @@ This will delete all macros grouped in this macro set.</source>
     </message>
     <message>
         <source>Tiling:</source>
-        <translation>Заполнение:</translation>
+        <translation>Вид:</translation>
     </message>
     <message>
         <source>DEFAULT</source>
-        <translation>ПО УМОЛЧАНИЮ</translation>
+        <translation>СБРОС</translation>
     </message>
 </context>
 <context>
