@@ -689,6 +689,14 @@ FAILED</source>
         <translation>DIENST
 FEHLER</translation>
     </message>
+    <message>
+        <source>Autostart Velli-Chor when the user logs in</source>
+        <translation>Velli-Chor bei der Benutzeranmeldung automatisch starten</translation>
+    </message>
+    <message>
+        <source>RUN AT USER LOGIN</source>
+        <translation>BEI ANMELDUNG STARTEN</translation>
+    </message>
 </context>
 <context>
     <name>ImpExpPluginPopUp</name>

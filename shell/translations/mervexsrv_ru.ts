@@ -689,6 +689,14 @@ FAILED</source>
         <translation>СБОЙ
 СЛУЖБЫ</translation>
     </message>
+    <message>
+        <source>Autostart Velli-Chor when the user logs in</source>
+        <translation>Автозапуск Velli-Chor при входе пользователя в систему</translation>
+    </message>
+    <message>
+        <source>RUN AT USER LOGIN</source>
+        <translation>ЗАПУСК ПРИ ВХОДЕ В СИСТЕМУ</translation>
+    </message>
 </context>
 <context>
     <name>ImpExpPluginPopUp</name>
