@@ -291,6 +291,8 @@ void NetServer::OnUpdate() {
         if (!m_sessions.contains(session))
             continue;
         if (!session->closed) {
+            if (CheckHeartbeat(session))
+                continue;
             SessionInFlight inFlight(session);
             UpdateSession(session);
         } else if (session->inFlight <= 0) {
@@ -308,6 +310,37 @@ void NetServer::OnUpdate() {
         // handed back a moment later.
         QTimer::singleShot(ReleaseDelayMs, this, &NetServer::ReleaseMemory);
     }
+}
+
+bool NetServer::CheckHeartbeat(WebSocketUD* session) {
+    if (m_heartbeatMs <= 0 || !session->socket)
+        return false;
+    const qint64 silent = session->socket->msSinceHeard();
+    if (silent < m_heartbeatMs / 2) {
+        session->heartbeatPinged = false;
+        return false;
+    }
+    if (silent < m_heartbeatMs) {
+        if (!session->heartbeatPinged) {
+            session->heartbeatPinged = true;
+            session->socket->ping();
+        }
+        return false;
+    }
+    // Silent through a whole interval and the ping in it: a phone that is gone (out of range, asleep), or a
+    // peer that holds a place without speaking. Either way its session and any pairing place it holds go.
+    if (session->connected)
+        QLOG_INFO() << "NetServer: the phone of session" << session->sessionId << "sent nothing for" << silent
+                    << "ms, not even the answer to a ping; session closed";
+    else if (OutsiderLogAllowed())
+        QLOG_INFO() << "NetServer: an unconnected session of" << session->host.toString() << "sent nothing for"
+                    << silent << "ms; closed";
+    session->closed = true;
+    session->connected = false;
+    session->socket->close();
+    if (session->pairingPending)
+        AskNextPairing();
+    return true;
 }
 
 void NetServer::ReleaseMemory() {

@@ -37,8 +37,13 @@ public:
     static constexpr int MaxPlainConnections = 64;
     // Upgraded sessions that have not connected (paired) yet; beyond this the oldest is closed.
     static constexpr int MaxUnconnectedSessions = 64;
-    // Sessions waiting for a pairing question behind the one shown; a Connect beyond them is refused.
+    // Sessions waiting for a pairing question behind the one shown; a Connect beyond them is refused. One host
+    // holds at most one of these places (the question shown included).
     static constexpr int MaxPairingWaiting = 4;
+    // A session is pinged when it has sent nothing for half of this, and closed when it has sent nothing for
+    // all of it, not even the answer to that ping: a silent peer holds no pairing place and no session for
+    // ever. A phone's WebSocket answers pings by itself, so an idle phone stays.
+    static constexpr int DefaultHeartbeatMs = 10000;
     // Tab indices the phone may show (the tab bar holds at most 48 tabs).
     static constexpr int MaxTabs = 48;
     // After the last session left, its memory is handed back this much later (its sockets go first).
@@ -66,6 +71,10 @@ public:
     void SetGrids(INetGrids* grids) { m_grids = grids; }
     void SetImages(INetImages* images) { m_images = images; }
     void SetPrograms(INetPrograms* programs) { m_programs = programs; }
+
+    // The heartbeat interval (tests shorten it); 0 switches the silence check off.
+    void SetHeartbeatMs(int ms) { m_heartbeatMs = ms; }
+    int HeartbeatMs() const { return m_heartbeatMs; }
 
     bool Open();
     void Close();
@@ -138,6 +147,11 @@ private:
     // Takes closed sessions out of the pairing queue; an open question of one is withdrawn.
     void ForgetClosedPairings();
     void CheckProgramStarts(WebSocketUD* session);
+    // Pings a session silent for half the heartbeat interval and closes one silent for all of it; true when
+    // it was closed.
+    bool CheckHeartbeat(WebSocketUD* session);
+    // Whether another session from the session's host holds a pairing place (asked or waiting).
+    bool HostHoldsPairingPlace(const WebSocketUD* session) const;
     // Whether a line caused by an outsider may go to the log now (a few per second); writes the count left
     // out since the last one when there is one.
     bool OutsiderLogAllowed();
@@ -157,6 +171,7 @@ private:
     QTcpServer* m_tcp;
     QTimer* m_timer;
     int m_memoryReleases = 0;
+    int m_heartbeatMs = DefaultHeartbeatMs;
     QList<WebSocketUD*> m_sessions;
     QList<QIODevice*> m_plain; // accepted, not upgraded, oldest first
 

@@ -57,6 +57,9 @@ void NetServer::DoWebSocketHandshake(QTcpSocket* socket, const QString& path, co
     }
     QLOG_DEBUG() << "New Session:" << id << ws;
     auto* session = new WebSocketUD(ws, id);
+    bool isIPv4 = false;
+    const quint32 ipv4 = socket->peerAddress().toIPv4Address(&isIPv4);
+    session->host = isIPv4 ? QHostAddress(ipv4) : socket->peerAddress();
     m_sessions.append(session);
     // The update timer runs only while there are sessions to update: an idle server does not wake.
     if (m_open && !m_timer->isActive())

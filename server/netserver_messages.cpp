@@ -213,9 +213,17 @@ QByteArray NetServer::HandleConnect(WebSocketUD* session, const QMap<QString, QS
 
     // The user is asked; the reply follows the answer. Beyond a few waiting phones, no more are queued: a
     // burst of Connects must not pile up questions nor hold sessions out of the session cap.
+    ForgetClosedPairings();
     if (m_pairWaiting.size() >= MaxPairingWaiting + (m_pairAsked ? 1 : 0)) {
         if (OutsiderLogAllowed())
             QLOG_WARN() << "NetServer::HandleConnect: too many pairing questions waiting, refused";
+        return ConnectReply(session, false, false);
+    }
+    // One place per host: a neighbour with many sessions must not fill the queue in front of everybody else.
+    if (HostHoldsPairingPlace(session)) {
+        if (OutsiderLogAllowed())
+            QLOG_WARN() << "NetServer::HandleConnect: a pairing question of" << session->host.toString()
+                        << "is open or waiting already, refused";
         return ConnectReply(session, false, false);
     }
     const QByteArray pending = QByteArrayLiteral("PairPending") + '\0';
@@ -249,6 +257,14 @@ void NetServer::AskNextPairing() {
             return;
         }
     }
+}
+
+bool NetServer::HostHoldsPairingPlace(const WebSocketUD* session) const {
+    for (const WebSocketUD* other : qAsConst(m_sessions)) {
+        if (other != session && !other->closed && other->pairingPending && other->host == session->host)
+            return true;
+    }
+    return false;
 }
 
 void NetServer::ForgetClosedPairings() {

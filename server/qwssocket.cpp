@@ -13,6 +13,7 @@
 
 QWsSocket::QWsSocket(QTcpSocket* socket, QObject* parent, int extensions, const QByteArray& pending)
     : QObject(parent), m_extensions(extensions) {
+    m_heard.start();
     m_parser.setInflate(extensions & ExtDeflateFrame);
     attachTcpSocket(socket);
     if (!pending.isEmpty())
@@ -176,6 +177,8 @@ bool QWsSocket::readFrames() {
     // A handler may close the socket: nothing more is delivered then.
     while (m_socket && m_socket->isOpen()) {
         WsEvent ev = m_parser.next();
+        if (ev.kind != WsEvent::None && ev.kind != WsEvent::Error)
+            m_heard.restart();
         switch (ev.kind) {
         case WsEvent::None: {
             if (m_parser.failed())

@@ -33,6 +33,8 @@ public:
     void detachTcpSocket();
     QTcpSocket* tcpSocket() const { return m_socket; }
     int extensions() const { return m_extensions; }
+    // Milliseconds since the peer's last whole frame (a message, a ping, a pong), or since the upgrade.
+    qint64 msSinceHeard() const { return m_heard.elapsed(); }
 
     // Sends the message as binary frames of at most maxFramePayload bytes each (0 means 1400).
     qint64 sendMessage(const QByteArray& message, int maxFramePayload = 0);
@@ -70,6 +72,7 @@ private:
     QTcpSocket* m_socket = nullptr;
     WsFrameParser m_parser;
     QElapsedTimer m_pingClock;
+    QElapsedTimer m_heard;
     int m_extensions = 0;
     // Counts the writes, to tell whether a read was answered.
     quint64 m_writes = 0;

@@ -1,6 +1,7 @@
 #pragma once
 // The state of one phone session, attached to its WebSocket and destroyed with it.
 
+#include <QHostAddress>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -48,6 +49,10 @@ public:
     QByteArray connectRequest;
     double hb = 5;
     QString n, t, d, v;
+    // The peer's address (an IPv4 address in IPv6 form as IPv4): one host holds one pairing place.
+    QHostAddress host;
+    // Pinged for silence, no frame since.
+    bool heartbeatPinged = false;
 };
 
 // Raises a session's handler count for the lifetime of a message handler.

@@ -5,9 +5,13 @@
 
 #include "server/netserver.h"
 #include "server/netservices.h"
+#include "server/qwssocket.h"
+#include "server/wsframeparser.h"
 
 #include <QEventLoop>
+#include <QHostAddress>
 #include <QPointer>
+#include <QTcpSocket>
 #include <QTimer>
 #include <QWebSocket>
 #include <functional>
@@ -256,4 +260,85 @@ public:
 
     QWebSocket socket;
     QList<QByteArray> received;
+};
+
+// A phone that speaks the frames itself over a socket bound to an address of its own (127.0.0.2, 127.0.0.3...),
+// so that a test can be several hosts on loopback. It answers the server's pings only when told to: a silent
+// one sends nothing after its messages.
+class RawPhone : public QObject {
+public:
+    RawPhone(const QHostAddress& from, quint16 port, bool answerPings = false) : answerPings(answerPings) {
+        parser.setRejectMasked(true);
+        connect(&socket, &QTcpSocket::readyRead, this, [this] { Read(); });
+        if (socket.bind(from, 0))
+            socket.connectToHost(QHostAddress::LocalHost, port);
+    }
+    // Connects and upgrades (bounded); false when the server did not switch protocols.
+    bool Upgrade() {
+        for (int i = 0; i < 500 && socket.state() != QAbstractSocket::ConnectedState; ++i)
+            FakePhone::Spin();
+        if (socket.state() != QAbstractSocket::ConnectedState)
+            return false;
+        socket.write("GET / HTTP/1.1\r\nHost: pc\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
+                     "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n\r\n");
+        for (int i = 0; i < 500 && !upgraded && socket.state() == QAbstractSocket::ConnectedState; ++i)
+            FakePhone::Spin();
+        return upgraded;
+    }
+    // One masked text frame.
+    void Send(const QString& text) { SendFrame(1, text.toLatin1()); }
+    void SendFrame(int opcode, const QByteArray& payload) {
+        const QByteArray key("\x5a\x17\xc3\x08", 4);
+        socket.write(QWsSocket::composeHeader(true, opcode, quint64(payload.size()), key) +
+                     QWsSocket::mask(payload, key));
+        socket.flush();
+    }
+    QByteArray WaitFor(const QByteArray& prefix) {
+        for (int i = 0; i < 500; ++i) {
+            for (const QByteArray& m : qAsConst(received))
+                if (m.startsWith(prefix))
+                    return m;
+            FakePhone::Spin();
+        }
+        return QByteArray();
+    }
+    int Count(const QByteArray& prefix) const {
+        int n = 0;
+        for (const QByteArray& m : received)
+            n += m.startsWith(prefix) ? 1 : 0;
+        return n;
+    }
+    bool IsOpen() const { return socket.state() == QAbstractSocket::ConnectedState && !closeFrame; }
+
+    QTcpSocket socket;
+    WsFrameParser parser;
+    QList<QByteArray> received;
+    bool answerPings;
+    bool upgraded = false;
+    int pings = 0;
+    bool closeFrame = false;
+
+private:
+    void Read() {
+        if (!upgraded) {
+            head += socket.readAll();
+            const int end = head.indexOf("\r\n\r\n");
+            if (end < 0)
+                return;
+            upgraded = head.startsWith("HTTP/1.1 101 ");
+            parser.append(head.mid(end + 4));
+            head.clear();
+        } else {
+            parser.append(socket.readAll());
+        }
+        for (WsEvent ev = parser.next(); ev.kind != WsEvent::None; ev = parser.next()) {
+            if (ev.kind == WsEvent::Binary || ev.kind == WsEvent::Text)
+                received << ev.data;
+            else if (ev.kind == WsEvent::Ping && ++pings && answerPings)
+                SendFrame(10, ev.data);
+            else if (ev.kind == WsEvent::Close || ev.kind == WsEvent::Error)
+                closeFrame = true;
+        }
+    }
+    QByteArray head;
 };

@@ -53,6 +53,10 @@ class TestNetServer : public QObject {
         return phone;
     }
     WebSocketUD* LastSession() { return server->Sessions().isEmpty() ? nullptr : server->Sessions().last(); }
+    // Loopback addresses other than the server's own: 127.0.0.2, 127.0.0.3, ...
+    static QHostAddress Host(int i) {
+        return QHostAddress(QHostAddress(QStringLiteral("127.0.0.2")).toIPv4Address() + quint32(i));
+    }
 
 private slots:
     void init() {
@@ -679,13 +683,14 @@ private slots:
     }
 
     void oneQuestionAtATimeAndABoundedQueue() {
-        // A burst of new phones: one question is shown, a few wait behind it, the rest are refused at once.
+        // A burst of new phones, each from a host of its own: one question is shown, a few wait behind it, the
+        // rest are refused at once.
         pairing->autoAnswer = false;
-        std::vector<std::unique_ptr<FakePhone>> phones;
+        std::vector<std::unique_ptr<RawPhone>> phones;
         const int total = NetServer::MaxPairingWaiting + 4;
         for (int i = 0; i < total; ++i) {
-            phones.push_back(std::make_unique<FakePhone>(server->TcpPort()));
-            QVERIFY(phones.back()->WaitConnected());
+            phones.push_back(std::make_unique<RawPhone>(Host(i), server->TcpPort(), true));
+            QVERIFY(phones.back()->Upgrade());
             phones.back()->Send(QStringLiteral("Connect?n=P%1&t=N%1&v=0.4").arg(i));
             // One at a time, so that the server takes them in this order.
             QVERIFY(!phones.back()->WaitFor(i <= NetServer::MaxPairingWaiting ? "PairPending" : "Connect?").isEmpty());
@@ -713,6 +718,78 @@ private slots:
         server->AnswerPairing(first, true);
         QCOMPARE(pairing->asked, 3);
         QVERIFY(!pairing->known.contains(QStringLiteral("N1")));
+    }
+
+    void oneHostHoldsOnePairingPlace() {
+        // A second new device from a host whose question is open or waiting is refused at once; other hosts
+        // still queue, and the host gets a place again once its question was answered.
+        pairing->autoAnswer = false;
+        RawPhone first(Host(0), server->TcpPort(), true), second(Host(0), server->TcpPort(), true);
+        RawPhone other(Host(1), server->TcpPort(), true), third(Host(0), server->TcpPort(), true);
+        QVERIFY(first.Upgrade() && second.Upgrade() && other.Upgrade() && third.Upgrade());
+        first.Send(QStringLiteral("Connect?n=A&t=NA&v=0.4"));
+        QVERIFY(!first.WaitFor("PairPending").isEmpty());
+        second.Send(QStringLiteral("Connect?n=B&t=NB&v=0.4"));
+        QCOMPARE(JsonOf(second.WaitFor("Connect?")).value("error").toString(), QStringLiteral("Not Paired"));
+        QCOMPARE(second.Count("PairPending"), 0);
+        other.Send(QStringLiteral("Connect?n=C&t=NC&v=0.4"));
+        QVERIFY(!other.WaitFor("PairPending").isEmpty());
+        QCOMPARE(server->PairingWaiting(), 2);
+
+        server->AnswerPairing(pairing->open, false);
+        QVERIFY(!first.WaitFor("Connect?").isEmpty());
+        third.Send(QStringLiteral("Connect?n=D&t=ND&v=0.4"));
+        QVERIFY(!third.WaitFor("PairPending").isEmpty());
+        QCOMPARE(server->PairingWaiting(), 2);
+    }
+
+    void silentSessionIsPingedThenClosed_data() {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<bool>("answersPings");
+        QTest::addColumn<bool>("stays");
+        QTest::newRow("upgraded, silent") << "upgraded" << false << false;
+        QTest::newRow("waiting for pairing, silent") << "waiting" << false << false;
+        QTest::newRow("connected, silent") << "connected" << false << false;
+        QTest::newRow("waiting for pairing, answers pings") << "waiting" << true << true;
+        QTest::newRow("connected, answers pings") << "connected" << true << true;
+    }
+    void silentSessionIsPingedThenClosed() {
+        // Nothing but the answer to a ping is needed to stay: an idle phone stays, a silent peer goes with its
+        // pairing place.
+        QFETCH(QString, state);
+        QFETCH(bool, answersPings);
+        QFETCH(bool, stays);
+        const int heartbeat = 800;
+        server->SetHeartbeatMs(heartbeat);
+        pairing->autoAnswer = false;
+        pairing->known.insert(QStringLiteral("PAIRED"), true);
+        RawPhone phone(Host(0), server->TcpPort(), answersPings);
+        QVERIFY(phone.Upgrade());
+        if (state == QLatin1String("waiting")) {
+            phone.Send(QStringLiteral("Connect?n=P&t=NEW&v=0.4"));
+            QVERIFY(!phone.WaitFor("PairPending").isEmpty());
+            QVERIFY(pairing->open != 0);
+        } else if (state == QLatin1String("connected")) {
+            phone.Send(QStringLiteral("Connect?n=P&t=PAIRED&v=0.4"));
+            QCOMPARE(JsonOf(phone.WaitFor("Connect?")).value("connected").toBool(), true);
+        }
+        const quint64 ticket = pairing->open;
+        QElapsedTimer clock;
+        clock.start();
+        QTRY_VERIFY_WITH_TIMEOUT(phone.pings >= 1, 5000);
+        if (stays) {
+            QTest::qWait(3 * heartbeat);
+            QVERIFY(phone.IsOpen());
+            QVERIFY(phone.pings >= 3);
+            QCOMPARE(server->Sessions().size(), 1);
+            QCOMPARE(pairing->withdrawn.size(), 0);
+            return;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!phone.IsOpen(), 5000);
+        QVERIFY2(clock.elapsed() >= heartbeat / 2 - 150, qPrintable(QString::number(clock.elapsed())));
+        QTRY_VERIFY_WITH_TIMEOUT(server->Sessions().isEmpty(), 5000);
+        if (ticket)
+            QCOMPARE(pairing->withdrawn, QList<quint64>{ticket});
     }
 
     void repairingServesNothingUntilDecided() {

@@ -37,9 +37,10 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(m_program->PairingQuestion() && m_program->PairingQuestion()->isVisible(), 5000);
         // The question is no nested modal loop: the server keeps serving meanwhile.
         QVERIFY(!QApplication::activeModalWidget());
-        PhoneClient other(m_program->TcpPort());
-        QVERIFY(other.WaitConnected());
-        other.SendConnect(QStringLiteral("Stranger"), QStringLiteral("KEY2"));
+        // A phone of another host (one host holds one place).
+        RawPhone other(QHostAddress(QStringLiteral("127.0.0.2")), m_program->TcpPort(), true);
+        QVERIFY(other.Upgrade());
+        other.Send(QStringLiteral("Connect?n=Stranger&t=KEY2&d=Test%20phone&v=0.45&hb=5"));
         QVERIFY(!other.WaitFor("PairPending").isEmpty());
 
         QVERIFY(PopupWatcher::Answer(m_program->PairingQuestion(), PopupWnd::YES));

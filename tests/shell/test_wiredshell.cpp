@@ -286,6 +286,73 @@ private slots:
         QCOMPARE(fourth.Count("PairPending"), 0);
     }
 
+    // Five neighbours that ask to pair and then say nothing hold the question and every waiting place. The
+    // user's own phone is refused while they do, and pairs once their silence closed them; a second session
+    // of one of their hosts gets no place; a paired phone connects at once behind a full queue of strangers.
+    void silentStrangersKeepNoPhoneOut() {
+        const int heartbeat = 1500;
+        m_program->Server()->SetHeartbeatMs(heartbeat);
+        const quint16 port = m_program->TcpPort();
+        auto silentStrangers = [port](std::vector<std::unique_ptr<RawPhone>>& strangers) {
+            strangers.clear();
+            for (int i = 0; i < 1 + NetServer::MaxPairingWaiting; ++i) {
+                const QHostAddress host(QHostAddress(QStringLiteral("127.0.0.2")).toIPv4Address() + quint32(i));
+                strangers.push_back(std::make_unique<RawPhone>(host, port));
+                QVERIFY(strangers.back()->Upgrade());
+                strangers.back()->Send(QStringLiteral("Connect?n=Stranger%1&t=S%1&v=0.45").arg(i));
+                QVERIFY(!strangers.back()->WaitFor("PairPending").isEmpty());
+            }
+        };
+        std::vector<std::unique_ptr<RawPhone>> strangers;
+        silentStrangers(strangers);
+        if (QTest::currentTestFailed())
+            return;
+        RawPhone sameHost(QHostAddress(QStringLiteral("127.0.0.2")), port, true);
+        QVERIFY(sameHost.Upgrade());
+        sameHost.Send(QStringLiteral("Connect?n=Second&t=S9&v=0.45"));
+        QCOMPARE(PhoneClient::JsonOf(sameHost.WaitFor("Connect?")).value("error").toString(),
+                 QStringLiteral("Not Paired"));
+        QCOMPARE(sameHost.Count("PairPending"), 0);
+
+        PhoneClient mine(port);
+        QVERIFY(mine.WaitConnected());
+        mine.SendConnect(QStringLiteral("Pixel"), QStringLiteral("KEYP"));
+        QCOMPARE(PhoneClient::JsonOf(mine.WaitFor("Connect?")).value("error").toString(), QStringLiteral("Not Paired"));
+        QCOMPARE(mine.Count("PairPending"), 0);
+
+        // Silent through a heartbeat: closed, and the question shown for one of them withdrawn. The user's phone
+        // answered the pings and is still there.
+        for (const auto& stranger : strangers)
+            QTRY_VERIFY_WITH_TIMEOUT(!stranger->IsOpen(), 4 * heartbeat);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_program->PairingQuestion(), 5000);
+        QCOMPARE(mine.socket.state(), QAbstractSocket::ConnectedState);
+        QVERIFY(sameHost.IsOpen());
+        mine.received.clear();
+        PairThroughQuestion(mine, QStringLiteral("Pixel"), QStringLiteral("KEYP"));
+        QVERIFY(!mine.WaitFor("Tabs").isEmpty());
+
+        // In pairing mode the strangers fill the queue again; the paired phone's new session is not held.
+        ShowSettings();
+        PopupWatcher::OnModal<AddDevicePopup>([&](AddDevicePopup* popup) {
+            silentStrangers(strangers);
+            QTRY_VERIFY_WITH_TIMEOUT(m_program->PairingQuestion(), 5000);
+            PhoneClient again(port);
+            QVERIFY(again.WaitConnected());
+            again.SendConnect(QStringLiteral("Pixel"), QStringLiteral("KEYP"));
+            QCOMPARE(PhoneClient::JsonOf(again.WaitFor("Connect?")).value("connected").toBool(), true);
+            QCOMPARE(again.Count("PairPending"), 0);
+            QVERIFY(!again.WaitFor("Tabs").isEmpty());
+            for (const auto& stranger : strangers)
+                QTRY_VERIFY_WITH_TIMEOUT(!stranger->IsOpen(), 4 * heartbeat);
+            QTRY_VERIFY_WITH_TIMEOUT(!m_program->PairingQuestion(), 5000);
+            QCOMPARE(again.socket.state(), QAbstractSocket::ConnectedState);
+            QVERIFY(PopupWatcher::Answer(popup, PopupWnd::CLOSE));
+        });
+        Click(Settings()->Edit()->Pairing()->DevicesBox()->findChild<StdBtn*>(QStringLiteral("btnAdd")));
+        QCOMPARE(Wnd()->Cfg()->UserCfg().Devices.size(), 1);
+        QCOMPARE(mine.socket.state(), QAbstractSocket::ConnectedState);
+    }
+
     void deactivatedAndDeletedDevicesNoLongerConnect() {
         DataCfg::TUserCfg& user = Wnd()->Cfg()->UserCfg();
         user.AddDevice(QStringLiteral("Kept"), QStringLiteral("KEYA"), QString());
