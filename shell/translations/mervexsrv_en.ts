@@ -680,6 +680,14 @@ STARTED</source>
 FAILED</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Autostart Velli-Chor when the user logs in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RUN AT USER LOGIN</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ImpExpPluginPopUp</name>
