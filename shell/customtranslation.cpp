@@ -3,6 +3,7 @@
 #include "foundation/logger/QsLog.h"
 #include "functions/plugintools.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -57,6 +58,8 @@ CustomTranslation::StartResult CustomTranslation::Start(const QString& tsPath, Q
             *error = tr("The translation compiler \"lrelease\" was not found; cannot compile: ") + tsPath;
         return NotStarted;
     }
+    // The temporary folder is made at program start; a compile that comes first makes it itself.
+    QDir().mkpath(QFileInfo(m_output).absolutePath());
     m_tsPath = tsPath;
     m_process = new QProcess(this);
     connect(m_process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), this,
