@@ -10,6 +10,8 @@ struct LangName {
     const char* code;
     const char* name; // UTF-8
 };
+// One language a line. The Russian name is Cyrillic throughout (a Greek capital pi looks the same but is not).
+// clang-format off
 const LangName kNames[] = {
     {"dk", "Dansk"},
     {"en", "English"},
@@ -20,8 +22,7 @@ const LangName kNames[] = {
     {"jp", "日本語"},
     {"ko", "한국어"},
     {"pl", "Polski"},
-    {"ru", "Πусский язык"}, // begins with a Greek capital pi (U+03A0), as the program always showed
-                            // it
+    {"ru", "Русский язык"},
     {"sc", "简体字"},
     {"es", "Español"},
     {"sv", "Svenska"},
@@ -33,6 +34,7 @@ const LangName kNames[] = {
     {"cn", "简体中文"},
     {"tw", "繁體中文"},
 };
+// clang-format on
 } // namespace
 
 LangSelBtn::LangSelBtn(QWidget* parent) : QPushButton(parent) {
