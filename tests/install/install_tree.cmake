@@ -43,6 +43,18 @@ if(NOT shipped STREQUAL installed)
     list(APPEND problems "the installed data folder differs from data/: ${installed}")
 endif()
 
+# The configuration's translations, compiled by the build, travel with the data folder.
+file(GLOB config_sources RELATIVE ${SOURCE}/data-src/locale ${SOURCE}/data-src/locale/config_*.ts)
+if(NOT config_sources)
+    list(APPEND problems "no configuration translation sources in data-src/locale")
+endif()
+foreach(ts ${config_sources})
+    string(REPLACE ".ts" ".qm" qm ${ts})
+    if(NOT EXISTS ${PREFIX}/${data}/locale/${qm})
+        list(APPEND problems "missing ${data}/locale/${qm}")
+    endif()
+endforeach()
+
 # Each raster icon has the size its folder names (a PNG's width and height follow its 16-byte signature+header).
 foreach(size 48 128 256)
     set(png ${PREFIX}/${DATADIR}/icons/hicolor/${size}x${size}/apps/vellichor.png)

@@ -2,6 +2,7 @@
 // translations from the data folder, and custom translation sources compiled in the background under a time
 // limit (a compiler that hangs is killed; a broken source is reported and the compiled-in translation stays).
 
+#include "config/datacfg.h"
 #include "shell/customtranslation.h"
 #include "shell/languageswitcher.h"
 #include "tests/shell/popupwatcher.h"
@@ -13,6 +14,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 namespace {
@@ -38,6 +40,32 @@ bool WriteHangingCompiler(const QString& folder) {
         return false;
     return QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
 }
+// Finished entries (source -> translation) of a translation source.
+QHash<QString, QString> FinishedEntries(const QString& tsPath, int* total) {
+    QHash<QString, QString> found;
+    QFile f(tsPath);
+    if (!f.open(QIODevice::ReadOnly))
+        return found;
+    QXmlStreamReader xml(&f);
+    QString source;
+    *total = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            ++*total;
+            const bool unfinished = xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
+            const QString text = xml.readElementText();
+            if (!unfinished && !text.isEmpty())
+                found.insert(source, text);
+        }
+    }
+    return found;
+}
+
+const QString kRepo = QStringLiteral(MERVEX_TEST_SOURCE_DIR "/../..");
 } // namespace
 
 class TestLanguages : public QObject {
@@ -176,6 +204,36 @@ private slots:
         QCOMPARE(CurrentLanguage(), QStringLiteral("en"));
         QCOMPARE(Tr("MervexWnd", "SETTINGS"), QStringLiteral("SETTINGS"));
         QCOMPARE(Tr("Mervex", "Media"), QStringLiteral("Media"));
+    }
+
+    // The build compiles the configuration's translation sources into the shipped data folder, where a switch
+    // finds them: every offered language has its file, and each finished entry reaches the '@' names.
+    void shippedConfigurationTranslations_data() {
+        QTest::addColumn<QString>("code");
+        for (const char* code : {"en", "fr", "de", "ru", "es", "pt", "cn", "tw"})
+            QTest::newRow(code) << QString::fromLatin1(code);
+    }
+
+    void shippedConfigurationTranslations() {
+        QFETCH(QString, code);
+        const QString data = kRepo + QStringLiteral("/data/");
+        QVERIFY2(QFileInfo::exists(data + QStringLiteral("locale/config_") + code + QStringLiteral(".qm")),
+                 "the build puts the compiled configuration translations into the data folder");
+        int total = 0;
+        const QHash<QString, QString> finished =
+            FinishedEntries(kRepo + QStringLiteral("/data-src/locale/config_") + code + QStringLiteral(".ts"), &total);
+        QVERIFY(total > 100);
+        LanguageSwitcher switcher;
+        switcher.SetDataPath(data);
+        switcher.SetCustomFolder(work.filePath(QStringLiteral("nothing-here")));
+        switcher.Switch(code);
+        for (auto it = finished.constBegin(); it != finished.constEnd(); ++it)
+            QCOMPARE(TranslateAtName(QLatin1Char('@') + it.key()), it.value());
+        if (code != QLatin1String("en") && finished.size() < total)
+            qInfo("%s: %d of %d configuration texts translated", qPrintable(code), int(finished.size()), total);
+        // A name without the mark stays as it is in every language.
+        QCOMPARE(TranslateAtName(QStringLiteral("Media")), QStringLiteral("Media"));
+        switcher.Switch(QStringLiteral("en"));
     }
 
     void brokenConfigTranslationIsLoggedAndLeavesTextsAlone() {
