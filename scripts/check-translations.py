@@ -36,13 +36,6 @@ STILL_TRANSLATING = {
     "mervexsrv_pt.ts",
     "mervexsrv_cn.ts",
     "mervexsrv_tw.ts",
-    "config_fr.ts",
-    "config_de.ts",
-    "config_ru.ts",
-    "config_es.ts",
-    "config_pt.ts",
-    "config_cn.ts",
-    "config_tw.ts",
 }
 
 PLACEHOLDER = re.compile(r"%L?(\d{1,2}|n)")

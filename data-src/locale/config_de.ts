@@ -5,455 +5,455 @@
     <name>Mervex</name>
     <message>
         <source>[MERVEX] Standard Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>[MERVEX] Standard-Steuerelemente</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Media</source>
-        <translation type="unfinished"></translation>
+        <translation>Medien</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabe</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Vol -</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautst. -</translation>
     </message>
     <message>
         <source>Vol +</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautst. +</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Stumm</translation>
     </message>
     <message>
         <source>Microphone mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikrofon stumm</translation>
     </message>
     <message>
         <source>Microphone volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikrofonlautstärke</translation>
     </message>
     <message>
         <source>CPU load</source>
-        <translation type="unfinished"></translation>
+        <translation>CPU-Last</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>System</translation>
     </message>
     <message>
         <source>Memory load</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherauslastung</translation>
     </message>
     <message>
         <source>Memory used</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicher belegt</translation>
     </message>
     <message>
         <source>Memory free</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicher frei</translation>
     </message>
     <message>
         <source>Processes</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozesse</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
     <message>
         <source>Editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschneiden</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles auswählen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollbild</translation>
     </message>
     <message>
         <source>Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechseln</translation>
     </message>
     <message>
         <source>Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>New tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Tab</translation>
     </message>
     <message>
         <source>Close tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab schließen</translation>
     </message>
     <message>
         <source>Tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgaben</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste</translation>
     </message>
     <message>
         <source>Basics</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundlagen</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>So</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mo</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>Di</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>Do</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Fr</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa</translation>
     </message>
     <message>
         <source>Sends a key or a shortcut to the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendet eine Taste oder ein Tastenkürzel an den PC.</translation>
     </message>
     <message>
         <source>Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschriftung</translation>
     </message>
     <message>
         <source>Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol</translation>
     </message>
     <message>
         <source>Shows and sets a volume of the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt und stellt eine Lautstärke des PCs ein.</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal</translation>
     </message>
     <message>
         <source>Mutes and unmutes the PC; shows the current state.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaltet den PC stumm und wieder laut; zeigt den aktuellen Zustand.</translation>
     </message>
     <message>
         <source>Mutes and unmutes the microphone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaltet das Mikrofon stumm und wieder ein.</translation>
     </message>
     <message>
         <source>A live load bar of the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Live-Lastbalken des PCs.</translation>
     </message>
     <message>
         <source>Figure</source>
-        <translation type="unfinished"></translation>
+        <translation>Messwert</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>The memory load of the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Speicherauslastung des PCs.</translation>
     </message>
     <message>
         <source>A live figure of the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Live-Messwert des PCs.</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit</translation>
     </message>
     <message>
         <source>A tile with a text of your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Kachel mit einem eigenen Text.</translation>
     </message>
     <message>
         <source>Time and date of the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit und Datum des PCs.</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>The message box of control scripts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Meldungsfenster der Steuerelement-Skripte.</translation>
     </message>
     <message>
         <source>News Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Newsfeed</translation>
     </message>
     <message>
         <source>RSS and Atom feeds for the news controls</source>
-        <translation type="unfinished"></translation>
+        <translation>RSS- und Atom-Feeds für die News-Steuerelemente</translation>
     </message>
     <message>
         <source>Feed addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Feed-Adressen</translation>
     </message>
     <message>
         <source>Read news feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Newsfeeds lesen</translation>
     </message>
     <message>
         <source>Feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Feeds</translation>
     </message>
     <message>
         <source>TEST FEEDS</source>
-        <translation type="unfinished"></translation>
+        <translation>FEEDS TESTEN</translation>
     </message>
     <message>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>Your mailbox for the mail controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Postfach für die Mail-Steuerelemente</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>Check for new mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf neue Mails prüfen</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Server</translation>
     </message>
     <message>
         <source>Protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherheit</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>User name</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzername</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>TEST CONNECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>VERBINDUNG TESTEN</translation>
     </message>
     <message>
         <source>Reading mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Mails lesen</translation>
     </message>
     <message>
         <source>Open with</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen mit</translation>
     </message>
     <message>
         <source>Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook</translation>
     </message>
     <message>
         <source>Your news feed for the social controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Newsfeed für die Social-Steuerelemente</translation>
     </message>
     <message>
         <source>Read the news feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Newsfeed lesen</translation>
     </message>
     <message>
         <source>LOG IN</source>
-        <translation type="unfinished"></translation>
+        <translation>ANMELDEN</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeigen</translation>
     </message>
     <message>
         <source>Status updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Statusmeldungen</translation>
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos</translation>
     </message>
     <message>
         <source>Videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Videos</translation>
     </message>
     <message>
         <source>Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachrichten</translation>
     </message>
     <message>
         <source>Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Twitter</translation>
     </message>
     <message>
         <source>Your timeline for the social controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Timeline für die Social-Steuerelemente</translation>
     </message>
     <message>
         <source>Read the timeline</source>
-        <translation type="unfinished"></translation>
+        <translation>Timeline lesen</translation>
     </message>
     <message>
         <source>Skype</source>
-        <translation type="unfinished"></translation>
+        <translation>Skype</translation>
     </message>
     <message>
         <source>Chat messages for the chat controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Chatnachrichten für die Chat-Steuerelemente</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung</translation>
     </message>
     <message>
         <source>Show chat messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Chatnachrichten anzeigen</translation>
     </message>
     <message>
         <source>CONNECT</source>
-        <translation type="unfinished"></translation>
+        <translation>VERBINDEN</translation>
     </message>
     <message>
         <source>TeamSpeak</source>
-        <translation type="unfinished"></translation>
+        <translation>TeamSpeak</translation>
     </message>
     <message>
         <source>Voice chat events for the chat controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachchat-Ereignisse für die Chat-Steuerelemente</translation>
     </message>
     <message>
         <source>Follow the voice chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachchat verfolgen</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Chat messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Chatnachrichten</translation>
     </message>
     <message>
         <source>Users who join</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer, die beitreten</translation>
     </message>
     <message>
         <source>Users who leave</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer, die gehen</translation>
     </message>
 </context>
 </TS>

@@ -5,455 +5,455 @@
     <name>Mervex</name>
     <message>
         <source>[MERVEX] Standard Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>[MERVEX] Controles estándar</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Anterior</translation>
     </message>
     <message>
         <source>Media</source>
-        <translation type="unfinished"></translation>
+        <translation>Multimedia</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>Vol -</source>
-        <translation type="unfinished"></translation>
+        <translation>Vol -</translation>
     </message>
     <message>
         <source>Vol +</source>
-        <translation type="unfinished"></translation>
+        <translation>Vol +</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Silencio</translation>
     </message>
     <message>
         <source>Microphone mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenciar micrófono</translation>
     </message>
     <message>
         <source>Microphone volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen del micrófono</translation>
     </message>
     <message>
         <source>CPU load</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga de CPU</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>Memory load</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga de memoria</translation>
     </message>
     <message>
         <source>Memory used</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria usada</translation>
     </message>
     <message>
         <source>Memory free</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria libre</translation>
     </message>
     <message>
         <source>Processes</source>
-        <translation type="unfinished"></translation>
+        <translation>Procesos</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos</translation>
     </message>
     <message>
         <source>Editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Edición</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todo</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventanas</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pantalla completa</translation>
     </message>
     <message>
         <source>Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar</translation>
     </message>
     <message>
         <source>Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritorio</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>New tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva pestaña</translation>
     </message>
     <message>
         <source>Close tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar pestaña</translation>
     </message>
     <message>
         <source>Tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Tareas</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla</translation>
     </message>
     <message>
         <source>Basics</source>
-        <translation type="unfinished"></translation>
+        <translation>Básicos</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Dom</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lun</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>Mar</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mié</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>Jue</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Vie</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>Sáb</translation>
     </message>
     <message>
         <source>Sends a key or a shortcut to the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envía una tecla o un atajo al PC.</translation>
     </message>
     <message>
         <source>Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajo</translation>
     </message>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiqueta</translation>
     </message>
     <message>
         <source>Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icono</translation>
     </message>
     <message>
         <source>Shows and sets a volume of the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra y ajusta un volumen del PC.</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <source>Mutes and unmutes the PC; shows the current state.</source>
-        <translation type="unfinished"></translation>
+        <translation>Silencia y activa el sonido del PC; muestra el estado actual.</translation>
     </message>
     <message>
         <source>Mutes and unmutes the microphone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Silencia y activa el micrófono.</translation>
     </message>
     <message>
         <source>A live load bar of the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una barra de carga del PC en directo.</translation>
     </message>
     <message>
         <source>Figure</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>The memory load of the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carga de memoria del PC.</translation>
     </message>
     <message>
         <source>A live figure of the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un valor del PC en directo.</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad</translation>
     </message>
     <message>
         <source>A tile with a text of your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mosaico con un texto propio.</translation>
     </message>
     <message>
         <source>Time and date of the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora y fecha del PC.</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>The message box of control scripts.</source>
-        <translation type="unfinished"></translation>
+        <translation>El cuadro de mensaje de los scripts de control.</translation>
     </message>
     <message>
         <source>News Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal de noticias</translation>
     </message>
     <message>
         <source>RSS and Atom feeds for the news controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales RSS y Atom para los controles de noticias</translation>
     </message>
     <message>
         <source>Feed addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Direcciones de los canales</translation>
     </message>
     <message>
         <source>Read news feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer canales de noticias</translation>
     </message>
     <message>
         <source>Feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales</translation>
     </message>
     <message>
         <source>TEST FEEDS</source>
-        <translation type="unfinished"></translation>
+        <translation>PROBAR CANALES</translation>
     </message>
     <message>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo</translation>
     </message>
     <message>
         <source>Your mailbox for the mail controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Su buzón para los controles de correo</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta</translation>
     </message>
     <message>
         <source>Check for new mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar correo nuevo</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor</translation>
     </message>
     <message>
         <source>Protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>Protocolo</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguridad</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna</translation>
     </message>
     <message>
         <source>User name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de usuario</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <source>TEST CONNECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>PROBAR CONEXIÓN</translation>
     </message>
     <message>
         <source>Reading mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectura del correo</translation>
     </message>
     <message>
         <source>Open with</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir con</translation>
     </message>
     <message>
         <source>Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook</translation>
     </message>
     <message>
         <source>Your news feed for the social controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus noticias para los controles sociales</translation>
     </message>
     <message>
         <source>Read the news feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer las noticias</translation>
     </message>
     <message>
         <source>LOG IN</source>
-        <translation type="unfinished"></translation>
+        <translation>INICIAR SESIÓN</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar</translation>
     </message>
     <message>
         <source>Status updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Estados</translation>
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlaces</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos</translation>
     </message>
     <message>
         <source>Videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeos</translation>
     </message>
     <message>
         <source>Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensajes</translation>
     </message>
     <message>
         <source>Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Twitter</translation>
     </message>
     <message>
         <source>Your timeline for the social controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Su cronología para los controles sociales</translation>
     </message>
     <message>
         <source>Read the timeline</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer la cronología</translation>
     </message>
     <message>
         <source>Skype</source>
-        <translation type="unfinished"></translation>
+        <translation>Skype</translation>
     </message>
     <message>
         <source>Chat messages for the chat controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensajes de chat para los controles de chat</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexión</translation>
     </message>
     <message>
         <source>Show chat messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar mensajes de chat</translation>
     </message>
     <message>
         <source>CONNECT</source>
-        <translation type="unfinished"></translation>
+        <translation>CONECTAR</translation>
     </message>
     <message>
         <source>TeamSpeak</source>
-        <translation type="unfinished"></translation>
+        <translation>TeamSpeak</translation>
     </message>
     <message>
         <source>Voice chat events for the chat controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos del chat de voz para los controles de chat</translation>
     </message>
     <message>
         <source>Follow the voice chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguir el chat de voz</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Chat messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensajes de chat</translation>
     </message>
     <message>
         <source>Users who join</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuarios que entran</translation>
     </message>
     <message>
         <source>Users who leave</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuarios que salen</translation>
     </message>
 </context>
 </TS>

@@ -5,455 +5,455 @@
     <name>Mervex</name>
     <message>
         <source>[MERVEX] Standard Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>[MERVEX] Contrôles standard</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>Media</source>
-        <translation type="unfinished"></translation>
+        <translation>Médias</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Vol -</source>
-        <translation type="unfinished"></translation>
+        <translation>Vol -</translation>
     </message>
     <message>
         <source>Vol +</source>
-        <translation type="unfinished"></translation>
+        <translation>Vol +</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Muet</translation>
     </message>
     <message>
         <source>Microphone mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Micro muet</translation>
     </message>
     <message>
         <source>Microphone volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume du micro</translation>
     </message>
     <message>
         <source>CPU load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge CPU</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système</translation>
     </message>
     <message>
         <source>Memory load</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge mémoire</translation>
     </message>
     <message>
         <source>Memory used</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire utilisée</translation>
     </message>
     <message>
         <source>Memory free</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire libre</translation>
     </message>
     <message>
         <source>Processes</source>
-        <translation type="unfinished"></translation>
+        <translation>Processus</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourcis</translation>
     </message>
     <message>
         <source>Editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Édition</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sélectionner</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualiser</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenêtres</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Plein écran</translation>
     </message>
     <message>
         <source>Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Basculer</translation>
     </message>
     <message>
         <source>Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Bureau</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>New tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel onglet</translation>
     </message>
     <message>
         <source>Close tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer l'onglet</translation>
     </message>
     <message>
         <source>Tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Tâches</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche</translation>
     </message>
     <message>
         <source>Basics</source>
-        <translation type="unfinished"></translation>
+        <translation>Base</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Dim</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lun</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>Mar</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mer</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Ven</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>Sam</translation>
     </message>
     <message>
         <source>Sends a key or a shortcut to the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoie une touche ou un raccourci au PC.</translation>
     </message>
     <message>
         <source>Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourci</translation>
     </message>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Libellé</translation>
     </message>
     <message>
         <source>Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Icône</translation>
     </message>
     <message>
         <source>Shows and sets a volume of the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche et règle un volume du PC.</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <source>Mutes and unmutes the PC; shows the current state.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coupe et rétablit le son du PC ; affiche l'état actuel.</translation>
     </message>
     <message>
         <source>Mutes and unmutes the microphone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coupe et rétablit le micro.</translation>
     </message>
     <message>
         <source>A live load bar of the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une barre de charge du PC en direct.</translation>
     </message>
     <message>
         <source>Figure</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre</translation>
     </message>
     <message>
         <source>The memory load of the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>La charge mémoire du PC.</translation>
     </message>
     <message>
         <source>A live figure of the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une valeur du PC en direct.</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité</translation>
     </message>
     <message>
         <source>A tile with a text of your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une tuile avec votre propre texte.</translation>
     </message>
     <message>
         <source>Time and date of the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure et date du PC.</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>The message box of control scripts.</source>
-        <translation type="unfinished"></translation>
+        <translation>La boîte de message des scripts de contrôle.</translation>
     </message>
     <message>
         <source>News Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Flux d'actualités</translation>
     </message>
     <message>
         <source>RSS and Atom feeds for the news controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Flux RSS et Atom pour les contrôles d'actualités</translation>
     </message>
     <message>
         <source>Feed addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresses des flux</translation>
     </message>
     <message>
         <source>Read news feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire les flux d'actualités</translation>
     </message>
     <message>
         <source>Feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Flux</translation>
     </message>
     <message>
         <source>TEST FEEDS</source>
-        <translation type="unfinished"></translation>
+        <translation>TESTER LES FLUX</translation>
     </message>
     <message>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Your mailbox for the mail controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre boîte aux lettres pour les contrôles de messagerie</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte</translation>
     </message>
     <message>
         <source>Check for new mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier les nouveaux messages</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur</translation>
     </message>
     <message>
         <source>Protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>Protocole</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Sécurité</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>User name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d'utilisateur</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>TEST CONNECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>TESTER LA CONNEXION</translation>
     </message>
     <message>
         <source>Reading mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture du courrier</translation>
     </message>
     <message>
         <source>Open with</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir avec</translation>
     </message>
     <message>
         <source>Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook</translation>
     </message>
     <message>
         <source>Your news feed for the social controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre fil d'actualité pour les contrôles sociaux</translation>
     </message>
     <message>
         <source>Read the news feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire le fil d'actualité</translation>
     </message>
     <message>
         <source>LOG IN</source>
-        <translation type="unfinished"></translation>
+        <translation>CONNEXION</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher</translation>
     </message>
     <message>
         <source>Status updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Statuts</translation>
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Liens</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Photos</translation>
     </message>
     <message>
         <source>Videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéos</translation>
     </message>
     <message>
         <source>Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Messages</translation>
     </message>
     <message>
         <source>Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Twitter</translation>
     </message>
     <message>
         <source>Your timeline for the social controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre fil pour les contrôles sociaux</translation>
     </message>
     <message>
         <source>Read the timeline</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire le fil</translation>
     </message>
     <message>
         <source>Skype</source>
-        <translation type="unfinished"></translation>
+        <translation>Skype</translation>
     </message>
     <message>
         <source>Chat messages for the chat controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Messages de chat pour les contrôles de chat</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion</translation>
     </message>
     <message>
         <source>Show chat messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les messages de chat</translation>
     </message>
     <message>
         <source>CONNECT</source>
-        <translation type="unfinished"></translation>
+        <translation>CONNECTER</translation>
     </message>
     <message>
         <source>TeamSpeak</source>
-        <translation type="unfinished"></translation>
+        <translation>TeamSpeak</translation>
     </message>
     <message>
         <source>Voice chat events for the chat controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Événements du chat vocal pour les contrôles de chat</translation>
     </message>
     <message>
         <source>Follow the voice chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivre le chat vocal</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Chat messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Messages de chat</translation>
     </message>
     <message>
         <source>Users who join</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateurs qui arrivent</translation>
     </message>
     <message>
         <source>Users who leave</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateurs qui partent</translation>
     </message>
 </context>
 </TS>

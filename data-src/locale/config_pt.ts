@@ -5,455 +5,455 @@
     <name>Mervex</name>
     <message>
         <source>[MERVEX] Standard Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>[MERVEX] Controlos padrão</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Anterior</translation>
     </message>
     <message>
         <source>Media</source>
-        <translation type="unfinished"></translation>
+        <translation>Multimédia</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproduzir</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguinte</translation>
     </message>
     <message>
         <source>Vol -</source>
-        <translation type="unfinished"></translation>
+        <translation>Vol -</translation>
     </message>
     <message>
         <source>Vol +</source>
-        <translation type="unfinished"></translation>
+        <translation>Vol +</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem som</translation>
     </message>
     <message>
         <source>Microphone mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenciar microfone</translation>
     </message>
     <message>
         <source>Microphone volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume do microfone</translation>
     </message>
     <message>
         <source>CPU load</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga da CPU</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>Memory load</source>
-        <translation type="unfinished"></translation>
+        <translation>Carga da memória</translation>
     </message>
     <message>
         <source>Memory used</source>
-        <translation type="unfinished"></translation>
+        <translation>Memória usada</translation>
     </message>
     <message>
         <source>Memory free</source>
-        <translation type="unfinished"></translation>
+        <translation>Memória livre</translation>
     </message>
     <message>
         <source>Processes</source>
-        <translation type="unfinished"></translation>
+        <translation>Processos</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Relógio</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Anular</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Atalhos</translation>
     </message>
     <message>
         <source>Editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Edição</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Refazer</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Colar</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar tudo</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualizar</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Janelas</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ecrã inteiro</translation>
     </message>
     <message>
         <source>Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Alternar</translation>
     </message>
     <message>
         <source>Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambiente de trabalho</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>New tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo separador</translation>
     </message>
     <message>
         <source>Close tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar separador</translation>
     </message>
     <message>
         <source>Tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarefas</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla</translation>
     </message>
     <message>
         <source>Basics</source>
-        <translation type="unfinished"></translation>
+        <translation>Básicos</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Dom</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Seg</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>Ter</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Qua</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Sex</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>Sáb</translation>
     </message>
     <message>
         <source>Sends a key or a shortcut to the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envia uma tecla ou um atalho ao PC.</translation>
     </message>
     <message>
         <source>Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Atalho</translation>
     </message>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiqueta</translation>
     </message>
     <message>
         <source>Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Ícone</translation>
     </message>
     <message>
         <source>Shows and sets a volume of the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra e ajusta um volume do PC.</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <source>Mutes and unmutes the PC; shows the current state.</source>
-        <translation type="unfinished"></translation>
+        <translation>Silencia e repõe o som do PC; mostra o estado atual.</translation>
     </message>
     <message>
         <source>Mutes and unmutes the microphone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Silencia e reativa o microfone.</translation>
     </message>
     <message>
         <source>A live load bar of the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma barra de carga do PC em tempo real.</translation>
     </message>
     <message>
         <source>Figure</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>The memory load of the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>A carga da memória do PC.</translation>
     </message>
     <message>
         <source>A live figure of the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um valor do PC em tempo real.</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidade</translation>
     </message>
     <message>
         <source>A tile with a text of your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um mosaico com um texto seu.</translation>
     </message>
     <message>
         <source>Time and date of the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora e data do PC.</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Não</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>The message box of control scripts.</source>
-        <translation type="unfinished"></translation>
+        <translation>A caixa de mensagem dos scripts de controlo.</translation>
     </message>
     <message>
         <source>News Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Feed de notícias</translation>
     </message>
     <message>
         <source>RSS and Atom feeds for the news controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Feeds RSS e Atom para os controlos de notícias</translation>
     </message>
     <message>
         <source>Feed addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereços dos feeds</translation>
     </message>
     <message>
         <source>Read news feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler feeds de notícias</translation>
     </message>
     <message>
         <source>Feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Feeds</translation>
     </message>
     <message>
         <source>TEST FEEDS</source>
-        <translation type="unfinished"></translation>
+        <translation>TESTAR FEEDS</translation>
     </message>
     <message>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Your mailbox for the mail controls</source>
-        <translation type="unfinished"></translation>
+        <translation>A sua caixa de correio para os controlos de correio</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Conta</translation>
     </message>
     <message>
         <source>Check for new mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar correio novo</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Servidor</translation>
     </message>
     <message>
         <source>Protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>Protocolo</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Segurança</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma</translation>
     </message>
     <message>
         <source>User name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome de utilizador</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavra-passe</translation>
     </message>
     <message>
         <source>TEST CONNECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>TESTAR LIGAÇÃO</translation>
     </message>
     <message>
         <source>Reading mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Leitura de correio</translation>
     </message>
     <message>
         <source>Open with</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir com</translation>
     </message>
     <message>
         <source>Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook</translation>
     </message>
     <message>
         <source>Your news feed for the social controls</source>
-        <translation type="unfinished"></translation>
+        <translation>O seu feed de notícias para os controlos sociais</translation>
     </message>
     <message>
         <source>Read the news feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler o feed de notícias</translation>
     </message>
     <message>
         <source>LOG IN</source>
-        <translation type="unfinished"></translation>
+        <translation>INICIAR SESSÃO</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar</translation>
     </message>
     <message>
         <source>Status updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualizações de estado</translation>
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligações</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotografias</translation>
     </message>
     <message>
         <source>Videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeos</translation>
     </message>
     <message>
         <source>Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensagens</translation>
     </message>
     <message>
         <source>Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Twitter</translation>
     </message>
     <message>
         <source>Your timeline for the social controls</source>
-        <translation type="unfinished"></translation>
+        <translation>A sua cronologia para os controlos sociais</translation>
     </message>
     <message>
         <source>Read the timeline</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler a cronologia</translation>
     </message>
     <message>
         <source>Skype</source>
-        <translation type="unfinished"></translation>
+        <translation>Skype</translation>
     </message>
     <message>
         <source>Chat messages for the chat controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensagens de chat para os controlos de chat</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligação</translation>
     </message>
     <message>
         <source>Show chat messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar mensagens de chat</translation>
     </message>
     <message>
         <source>CONNECT</source>
-        <translation type="unfinished"></translation>
+        <translation>LIGAR</translation>
     </message>
     <message>
         <source>TeamSpeak</source>
-        <translation type="unfinished"></translation>
+        <translation>TeamSpeak</translation>
     </message>
     <message>
         <source>Voice chat events for the chat controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos do chat de voz para os controlos de chat</translation>
     </message>
     <message>
         <source>Follow the voice chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguir o chat de voz</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Chat messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensagens de chat</translation>
     </message>
     <message>
         <source>Users who join</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilizadores que entram</translation>
     </message>
     <message>
         <source>Users who leave</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilizadores que saem</translation>
     </message>
 </context>
 </TS>

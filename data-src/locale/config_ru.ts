@@ -5,455 +5,455 @@
     <name>Mervex</name>
     <message>
         <source>[MERVEX] Standard Controls</source>
-        <translation type="unfinished"></translation>
+        <translation>[MERVEX] Стандартные элементы</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Предыдущий</translation>
     </message>
     <message>
         <source>Media</source>
-        <translation type="unfinished"></translation>
+        <translation>Медиа</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Воспроизведение</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Стоп</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Следующий</translation>
     </message>
     <message>
         <source>Vol -</source>
-        <translation type="unfinished"></translation>
+        <translation>Громк. -</translation>
     </message>
     <message>
         <source>Vol +</source>
-        <translation type="unfinished"></translation>
+        <translation>Громк. +</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Громкость</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Без звука</translation>
     </message>
     <message>
         <source>Microphone mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Выкл. микрофон</translation>
     </message>
     <message>
         <source>Microphone volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Громкость микрофона</translation>
     </message>
     <message>
         <source>CPU load</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка ЦП</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Система</translation>
     </message>
     <message>
         <source>Memory load</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка памяти</translation>
     </message>
     <message>
         <source>Memory used</source>
-        <translation type="unfinished"></translation>
+        <translation>Занято памяти</translation>
     </message>
     <message>
         <source>Memory free</source>
-        <translation type="unfinished"></translation>
+        <translation>Свободно памяти</translation>
     </message>
     <message>
         <source>Processes</source>
-        <translation type="unfinished"></translation>
+        <translation>Процессы</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Часы</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменить</translation>
     </message>
     <message>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Сочетания клавиш</translation>
     </message>
     <message>
         <source>Editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Правка</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторить</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Вырезать</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставить</translation>
     </message>
     <message>
         <source>Select all</source>
-        <translation type="unfinished"></translation>
+        <translation>Выделить всё</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Найти</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить</translation>
     </message>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Окна</translation>
     </message>
     <message>
         <source>Full screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Во весь экран</translation>
     </message>
     <message>
         <source>Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Переключить</translation>
     </message>
     <message>
         <source>Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Рабочий стол</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <source>New tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Новая вкладка</translation>
     </message>
     <message>
         <source>Close tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть вкладку</translation>
     </message>
     <message>
         <source>Tasks</source>
-        <translation type="unfinished"></translation>
+        <translation>Задачи</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавиша</translation>
     </message>
     <message>
         <source>Basics</source>
-        <translation type="unfinished"></translation>
+        <translation>Основные</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Вс</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Пн</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>Вт</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ср</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>Чт</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Пт</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>Сб</translation>
     </message>
     <message>
         <source>Sends a key or a shortcut to the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отправляет на ПК клавишу или сочетание клавиш.</translation>
     </message>
     <message>
         <source>Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Сочетание клавиш</translation>
     </message>
     <message>
         <source>Label</source>
-        <translation type="unfinished"></translation>
+        <translation>Подпись</translation>
     </message>
     <message>
         <source>Icon</source>
-        <translation type="unfinished"></translation>
+        <translation>Значок</translation>
     </message>
     <message>
         <source>Shows and sets a volume of the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает и меняет громкость ПК.</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Канал</translation>
     </message>
     <message>
         <source>Mutes and unmutes the PC; shows the current state.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выключает и включает звук ПК; показывает текущее состояние.</translation>
     </message>
     <message>
         <source>Mutes and unmutes the microphone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выключает и включает микрофон.</translation>
     </message>
     <message>
         <source>A live load bar of the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Полоса загрузки ПК в реальном времени.</translation>
     </message>
     <message>
         <source>Figure</source>
-        <translation type="unfinished"></translation>
+        <translation>Показатель</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Заголовок</translation>
     </message>
     <message>
         <source>The memory load of the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка памяти ПК.</translation>
     </message>
     <message>
         <source>A live figure of the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показатель ПК в реальном времени.</translation>
     </message>
     <message>
         <source>Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Единица</translation>
     </message>
     <message>
         <source>A tile with a text of your own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Плитка с вашим текстом.</translation>
     </message>
     <message>
         <source>Time and date of the PC.</source>
-        <translation type="unfinished"></translation>
+        <translation>Время и дата ПК.</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Да</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>ОК</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>The message box of control scripts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Окно сообщений для скриптов элементов.</translation>
     </message>
     <message>
         <source>News Feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Новостная лента</translation>
     </message>
     <message>
         <source>RSS and Atom feeds for the news controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Ленты RSS и Atom для новостных элементов</translation>
     </message>
     <message>
         <source>Feed addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Адреса лент</translation>
     </message>
     <message>
         <source>Read news feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Читать новостные ленты</translation>
     </message>
     <message>
         <source>Feeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Ленты</translation>
     </message>
     <message>
         <source>TEST FEEDS</source>
-        <translation type="unfinished"></translation>
+        <translation>ПРОВЕРИТЬ ЛЕНТЫ</translation>
     </message>
     <message>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Эл. почта</translation>
     </message>
     <message>
         <source>Your mailbox for the mail controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваш почтовый ящик для почтовых элементов</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Учётная запись</translation>
     </message>
     <message>
         <source>Check for new mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверять новую почту</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер</translation>
     </message>
     <message>
         <source>Protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>Протокол</translation>
     </message>
     <message>
         <source>Security</source>
-        <translation type="unfinished"></translation>
+        <translation>Безопасность</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>User name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя пользователя</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль</translation>
     </message>
     <message>
         <source>TEST CONNECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>ПРОВЕРИТЬ СОЕДИНЕНИЕ</translation>
     </message>
     <message>
         <source>Reading mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтение почты</translation>
     </message>
     <message>
         <source>Open with</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть с помощью</translation>
     </message>
     <message>
         <source>Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook</translation>
     </message>
     <message>
         <source>Your news feed for the social controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваша лента новостей для социальных элементов</translation>
     </message>
     <message>
         <source>Read the news feed</source>
-        <translation type="unfinished"></translation>
+        <translation>Читать ленту новостей</translation>
     </message>
     <message>
         <source>LOG IN</source>
-        <translation type="unfinished"></translation>
+        <translation>ВОЙТИ</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывать</translation>
     </message>
     <message>
         <source>Status updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновления статуса</translation>
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Ссылки</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Фото</translation>
     </message>
     <message>
         <source>Videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Видео</translation>
     </message>
     <message>
         <source>Messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Сообщения</translation>
     </message>
     <message>
         <source>Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Twitter</translation>
     </message>
     <message>
         <source>Your timeline for the social controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваша лента для социальных элементов</translation>
     </message>
     <message>
         <source>Read the timeline</source>
-        <translation type="unfinished"></translation>
+        <translation>Читать ленту</translation>
     </message>
     <message>
         <source>Skype</source>
-        <translation type="unfinished"></translation>
+        <translation>Skype</translation>
     </message>
     <message>
         <source>Chat messages for the chat controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Сообщения чата для элементов чата</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключение</translation>
     </message>
     <message>
         <source>Show chat messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывать сообщения чата</translation>
     </message>
     <message>
         <source>CONNECT</source>
-        <translation type="unfinished"></translation>
+        <translation>ПОДКЛЮЧИТЬ</translation>
     </message>
     <message>
         <source>TeamSpeak</source>
-        <translation type="unfinished"></translation>
+        <translation>TeamSpeak</translation>
     </message>
     <message>
         <source>Voice chat events for the chat controls</source>
-        <translation type="unfinished"></translation>
+        <translation>События голосового чата для элементов чата</translation>
     </message>
     <message>
         <source>Follow the voice chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Следить за голосовым чатом</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Статус</translation>
     </message>
     <message>
         <source>Chat messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Сообщения чата</translation>
     </message>
     <message>
         <source>Users who join</source>
-        <translation type="unfinished"></translation>
+        <translation>Вошедшие пользователи</translation>
     </message>
     <message>
         <source>Users who leave</source>
-        <translation type="unfinished"></translation>
+        <translation>Вышедшие пользователи</translation>
     </message>
 </context>
 </TS>
