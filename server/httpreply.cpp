@@ -2,6 +2,7 @@
 
 #include "foundation/helpers.h"
 #include "foundation/logger/QsLog.h"
+#include "server/lograte.h"
 
 #include <QAbstractSocket>
 #include <QHash>
@@ -46,7 +47,7 @@ QByteArray HttpReply::HandleHttpGet(const QString& path, const QMap<QString, QSt
         const quint64 id = query.value(QStringLiteral("cs")).toULongLong();
         const QByteArray body = source.GetRscData(id, RscScale(query));
         if (body.isEmpty()) {
-            QLOG_DEBUG() << "Missing Rsc:" << id;
+            QLOG_OUTSIDER(QsLogging::DebugLevel) << "Missing Rsc:" << id;
         }
         return body;
     }

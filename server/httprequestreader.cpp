@@ -2,6 +2,7 @@
 
 #include "foundation/logger/QsLog.h"
 #include "server/httpreply.h"
+#include "server/lograte.h"
 
 #include <QHostAddress>
 #include <QPointer>
@@ -52,8 +53,9 @@ HttpRequestReader* HttpRequestReader::Watch(QTcpSocket* socket) {
     reader->m_idle = new QTimer(reader);
     reader->m_idle->setSingleShot(true);
     connect(reader->m_idle, &QTimer::timeout, reader, [reader] {
-        QLOG_DEBUG() << "NetServer::OnSockReadyRead: no complete request within" << g_idleTimeoutMs << "ms, closing"
-                     << reader->m_socket->peerAddress().toString();
+        QLOG_OUTSIDER(QsLogging::DebugLevel)
+            << "NetServer::OnSockReadyRead: no complete request within" << g_idleTimeoutMs << "ms, closing"
+            << reader->m_socket->peerAddress().toString();
         reader->m_socket->close();
     });
     reader->restartIdle();
@@ -196,18 +198,18 @@ void HttpRequestReader::ServeSocket(QTcpSocket* socket, IHttpRequestHandler* han
         case NeedMore:
             return;
         case Empty:
-            QLOG_ERROR() << "NetServer::OnSockReadyRead: empty!" << socket->peerName()
-                         << socket->peerAddress().toString();
+            QLOG_OUTSIDER(QsLogging::ErrorLevel)
+                << "NetServer::OnSockReadyRead: empty!" << socket->peerName() << socket->peerAddress().toString();
             socket->close();
             return;
         case InvalidHeader:
-            QLOG_ERROR() << "NetServer::OnSockReadyRead: inv_header:" << socket->peerName()
-                         << socket->peerAddress().toString() << req.lines;
+            QLOG_OUTSIDER(QsLogging::ErrorLevel) << "NetServer::OnSockReadyRead: inv_header:" << socket->peerName()
+                                                 << socket->peerAddress().toString() << req.lines;
             socket->close();
             return;
         case TooLong:
-            QLOG_ERROR() << "NetServer::OnSockReadyRead: request header longer than" << MaxHeaderBytes
-                         << "bytes:" << socket->peerAddress().toString();
+            QLOG_OUTSIDER(QsLogging::ErrorLevel) << "NetServer::OnSockReadyRead: request header longer than"
+                                                 << MaxHeaderBytes << "bytes:" << socket->peerAddress().toString();
             socket->close();
             return;
         case Ready:
@@ -221,8 +223,8 @@ void HttpRequestReader::ServeSocket(QTcpSocket* socket, IHttpRequestHandler* han
             return;
         }
         if (socket->bytesToWrite() > MaxPendingReplyBytes) {
-            QLOG_WARN() << "NetServer::OnSockReadyRead: replies not read by" << socket->peerAddress().toString()
-                        << "- closing";
+            QLOG_OUTSIDER(QsLogging::WarnLevel)
+                << "NetServer::OnSockReadyRead: replies not read by" << socket->peerAddress().toString() << "- closing";
             socket->abort();
             return;
         }
@@ -230,6 +232,6 @@ void HttpRequestReader::ServeSocket(QTcpSocket* socket, IHttpRequestHandler* han
         if (!guard)
             return;
         HttpReply::WriteHttpResponse(socket, body);
-        QLOG_DEBUG() << req.method << req.target << body.size();
+        QLOG_OUTSIDER(QsLogging::DebugLevel) << req.method << req.target << body.size();
     }
 }

@@ -1,7 +1,9 @@
 #pragma once
-// Holds a kind of log line that outsiders can cause (messages of sessions that are not connected, stray
-// datagrams) to a few lines per second, so that nobody can fill the log from the network. The first line
-// after a quiet spell says how many were left out.
+// Holds the log lines that outsiders can cause (malformed requests, broken frames, stray datagrams, connections
+// coming and going, messages of sessions that are not connected) to a few lines per second, so that nobody on
+// the network can flood the log. The first line after some were left out says how many.
+
+#include "foundation/logger/QsLog.h"
 
 #include <QtGlobal>
 
@@ -34,3 +36,18 @@ private:
     int m_written = 0;
     int m_dropped = 0;
 };
+
+// The one limit that every line a peer can cause goes through, whichever part of the server writes it.
+namespace OutsiderLog {
+// Whether a line of this level may be written now: false when the logger leaves the level out (nothing is
+// counted then) or when this second's share is used up. When lines were left out before, a line saying how many
+// is written first, at the highest level among them. Any thread.
+bool Allow(int level);
+// Lines left out since the process started.
+qint64 LeftOut();
+} // namespace OutsiderLog
+
+// QLOG_AT for a line that a peer caused.
+#define QLOG_OUTSIDER(lvl)                                                                                             \
+    for (bool qlogPending_ = OutsiderLog::Allow(lvl); qlogPending_; qlogPending_ = false)                              \
+    QsLogging::Logger::Helper(lvl).stream()

@@ -138,9 +138,8 @@ void NetServer::OnNewDatagram() {
         const QNetworkDatagram datagram = m_udp->receiveDatagram();
         const QByteArray bytes = datagram.data();
         // Anybody may send datagrams: their length only, and only a few lines a second.
-        if (GetLogger().GetLevel() <= QsLogging::DebugLevel && OutsiderLogAllowed())
-            QLOG_DEBUG() << "UDP:" << datagram.senderAddress().toString() << datagram.senderPort() << bytes.size()
-                         << "bytes";
+        QLOG_OUTSIDER(QsLogging::DebugLevel)
+            << "UDP:" << datagram.senderAddress().toString() << datagram.senderPort() << bytes.size() << "bytes";
         const int nul = bytes.indexOf('\0');
         if (QString::fromUtf8(nul < 0 ? bytes : bytes.left(nul)) != QLatin1String("RSP"))
             continue;
@@ -155,7 +154,8 @@ void NetServer::OnNewConnection() {
         QTcpSocket* socket = m_tcp->nextPendingConnection();
         if (!socket)
             break;
-        QLOG_DEBUG() << "NetServer::OnNewConnection:" << socket->peerName() << socket->peerAddress().toString();
+        QLOG_OUTSIDER(QsLogging::DebugLevel)
+            << "NetServer::OnNewConnection:" << socket->peerName() << socket->peerAddress().toString();
         WirePlainSocket(socket);
         HttpRequestReader::Watch(socket); // a silent connection is closed too, not only a slow request
     }
@@ -182,8 +182,8 @@ void NetServer::WirePlainSocket(QIODevice* device) {
     while (m_plain.size() > MaxPlainConnections) {
         QIODevice* victim = m_plain.at(EvictionCandidate());
         m_plain.removeOne(victim);
-        if (OutsiderLogAllowed())
-            QLOG_DEBUG() << "NetServer::OnNewConnection: too many connections, closing one that sent the least";
+        QLOG_OUTSIDER(QsLogging::DebugLevel)
+            << "NetServer::OnNewConnection: too many connections, closing one that sent the least";
         victim->close();
         victim->deleteLater();
     }
@@ -250,7 +250,8 @@ void NetServer::OnWSSockDisconnected() {
     disconnect(ws, qOverload<QString>(&QWsSocket::frameReceived), this, &NetServer::OnWSSockRcvS);
     disconnect(ws, qOverload<QByteArray>(&QWsSocket::frameReceived), this, &NetServer::OnWSSockRcvB);
     disconnect(ws, &QWsSocket::pong, this, &NetServer::OnWSSockPong);
-    QLOG_DEBUG() << "NetServer::OnSockDisconnected: WebSocket: " << ws;
+    if (PeerLogAllowed(session, QsLogging::DebugLevel))
+        QLOG_DEBUG() << "NetServer::OnSockDisconnected: WebSocket: " << ws;
     if (session->pairingPending)
         AskNextPairing();
 }
@@ -260,23 +261,21 @@ void NetServer::OnWSSockRcvB(const QByteArray& bytes) {
     if (!session)
         return;
     SessionInFlight inFlight(session);
-    if (GetLogger().GetLevel() <= QsLogging::DebugLevel && (session->connected || OutsiderLogAllowed()))
+    if (PeerLogAllowed(session, QsLogging::DebugLevel))
         QLOG_DEBUG() << "NetServer::OnWSSockRcvB:" << bytes.size() << "bytes";
 }
 
-bool NetServer::OutsiderLogAllowed() {
-    int dropped = 0;
-    if (!m_outsiderLog.Allow(QDateTime::currentMSecsSinceEpoch(), dropped))
-        return false;
-    if (dropped > 0)
-        QLOG_DEBUG() << "NetServer: left out" << dropped << "lines of unconnected peers";
-    return true;
+bool NetServer::PeerLogAllowed(const WebSocketUD* session, int level) {
+    if (session && session->connected)
+        return GetLogger().GetLevel() <= level;
+    return OutsiderLog::Allow(level);
 }
 
 void NetServer::OnWSSockPong(quint64 ms) {
-    if (WebSocketUD::Of(sender())) {
+    // Anybody may send pongs unasked.
+    WebSocketUD* session = WebSocketUD::Of(sender());
+    if (session && PeerLogAllowed(session, QsLogging::DebugLevel))
         QLOG_DEBUG() << "NetServer::OnWSSockPong:" << ms;
-    }
 }
 
 void NetServer::OnUpdate() {
@@ -296,7 +295,8 @@ void NetServer::OnUpdate() {
             SessionInFlight inFlight(session);
             UpdateSession(session);
         } else if (session->inFlight <= 0) {
-            QLOG_DEBUG() << "NetServer::RemSession:" << session->sessionId;
+            if (PeerLogAllowed(session, QsLogging::DebugLevel))
+                QLOG_DEBUG() << "NetServer::RemSession:" << session->sessionId;
             m_sessions.removeOne(session);
             if (session->socket)
                 session->socket->deleteLater();
@@ -332,7 +332,7 @@ bool NetServer::CheckHeartbeat(WebSocketUD* session) {
     if (session->connected)
         QLOG_INFO() << "NetServer: the phone of session" << session->sessionId << "sent nothing for" << silent
                     << "ms, not even the answer to a ping; session closed";
-    else if (OutsiderLogAllowed())
+    else if (OutsiderLog::Allow(QsLogging::InfoLevel))
         QLOG_INFO() << "NetServer: an unconnected session of" << session->host.toString() << "sent nothing for"
                     << silent << "ms; closed";
     session->closed = true;

@@ -152,9 +152,9 @@ private:
     bool CheckHeartbeat(WebSocketUD* session);
     // Whether another session from the session's host holds a pairing place (asked or waiting).
     bool HostHoldsPairingPlace(const WebSocketUD* session) const;
-    // Whether a line caused by an outsider may go to the log now (a few per second); writes the count left
-    // out since the last one when there is one.
-    bool OutsiderLogAllowed();
+    // Whether a line of this level that a session's peer caused may go to the log now: a connected phone's
+    // always, anybody else's within the outsider limit (OutsiderLog).
+    static bool PeerLogAllowed(const WebSocketUD* session, int level);
     // How much a plain connection has sent: 0 nothing, 1 part of a request, 2 a request that was answered.
     int Usefulness(QIODevice* device) const;
     // The index in m_plain of the connection to close when there are too many.
@@ -178,8 +178,6 @@ private:
     // Plain connections that had a request answered, and the one being served now.
     QSet<QIODevice*> m_served;
     QIODevice* m_serving = nullptr;
-    // Lines that anybody on the network can cause: datagrams, messages of sessions that are not connected.
-    LogRateLimit m_outsiderLog;
 
     INetPairing* m_pairing = nullptr;
     quint64 m_pairAsked = 0;

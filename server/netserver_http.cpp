@@ -55,7 +55,7 @@ void NetServer::DoWebSocketHandshake(QTcpSocket* socket, const QString& path, co
         socket->deleteLater(); // refused: closed, and no longer wired to be deleted on disconnect
         return;
     }
-    QLOG_DEBUG() << "New Session:" << id << ws;
+    QLOG_OUTSIDER(QsLogging::DebugLevel) << "New Session:" << id << ws;
     auto* session = new WebSocketUD(ws, id);
     bool isIPv4 = false;
     const quint32 ipv4 = socket->peerAddress().toIPv4Address(&isIPv4);
@@ -83,7 +83,8 @@ void NetServer::DropExcessUnconnected() {
         // holds only a few.
         if (session->connected || session->closed || session->pairingPending)
             continue;
-        QLOG_DEBUG() << "NetServer::DoWebSocketHandshake: too many sessions waiting, closing" << session->sessionId;
+        QLOG_OUTSIDER(QsLogging::DebugLevel)
+            << "NetServer::DoWebSocketHandshake: too many sessions waiting, closing" << session->sessionId;
         session->closed = true;
         --waiting;
         if (session->socket)

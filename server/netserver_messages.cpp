@@ -88,7 +88,7 @@ void NetServer::OnWSSockRcvS(const QString& text) {
     const bool decoded = DecodeMessage(text, kind, args);
     // A message may carry a pairing key (Connect), typed text (ST) or a password: the log gets its kind and
     // length only, and from a session that is not connected only a few such lines a second.
-    if (GetLogger().GetLevel() <= QsLogging::DebugLevel && (session->connected || OutsiderLogAllowed())) {
+    if (PeerLogAllowed(session, QsLogging::DebugLevel)) {
         if (!decoded)
             QLOG_DEBUG() << "NetServer::OnWSSockRcvS: not a message, ignored," << text.size() << "characters";
         else
@@ -180,7 +180,8 @@ QByteArray NetServer::HandleConnect(WebSocketUD* session, const QMap<QString, QS
     PROFILE_SCOPE("NetServer::HandleConnect");
     // The phone repeats Connect while the user has not answered; a second dialog must not open.
     if (session->pairingPending) {
-        QLOG_DEBUG() << "NetServer::HandleClientMessage: Connect ignored, pairing question open";
+        QLOG_OUTSIDER(QsLogging::DebugLevel)
+            << "NetServer::HandleClientMessage: Connect ignored, pairing question open";
         return QByteArray();
     }
     session->n = args.value(QStringLiteral("n"));
@@ -215,15 +216,13 @@ QByteArray NetServer::HandleConnect(WebSocketUD* session, const QMap<QString, QS
     // burst of Connects must not pile up questions nor hold sessions out of the session cap.
     ForgetClosedPairings();
     if (m_pairWaiting.size() >= MaxPairingWaiting + (m_pairAsked ? 1 : 0)) {
-        if (OutsiderLogAllowed())
-            QLOG_WARN() << "NetServer::HandleConnect: too many pairing questions waiting, refused";
+        QLOG_OUTSIDER(QsLogging::WarnLevel) << "NetServer::HandleConnect: too many pairing questions waiting, refused";
         return ConnectReply(session, false, false);
     }
     // One place per host: a neighbour with many sessions must not fill the queue in front of everybody else.
     if (HostHoldsPairingPlace(session)) {
-        if (OutsiderLogAllowed())
-            QLOG_WARN() << "NetServer::HandleConnect: a pairing question of" << session->host.toString()
-                        << "is open or waiting already, refused";
+        QLOG_OUTSIDER(QsLogging::WarnLevel) << "NetServer::HandleConnect: a pairing question of"
+                                            << session->host.toString() << "is open or waiting already, refused";
         return ConnectReply(session, false, false);
     }
     const QByteArray pending = QByteArrayLiteral("PairPending") + '\0';
@@ -278,7 +277,8 @@ void NetServer::ForgetClosedPairings() {
         m_pairWaiting.removeAt(i);
         if (ticket == m_pairAsked) {
             m_pairAsked = 0;
-            QLOG_INFO() << "NetServer: the phone left while its pairing question was open; question withdrawn";
+            QLOG_OUTSIDER(QsLogging::InfoLevel)
+                << "NetServer: the phone left while its pairing question was open; question withdrawn";
             if (m_pairing)
                 m_pairing->WithdrawPairing(ticket);
         }

@@ -2,6 +2,7 @@
 
 #include "foundation/helpers.h"
 #include "foundation/logger/QsLog.h"
+#include "server/lograte.h"
 
 #include <QPointer>
 #include <QTcpSocket>
@@ -23,7 +24,7 @@ QWsSocket::QWsSocket(QTcpSocket* socket, QObject* parent, int extensions, const 
 }
 
 QWsSocket::~QWsSocket() {
-    QLOG_DEBUG() << "QWsSocket::~QWsSocket()";
+    QLOG_OUTSIDER(QsLogging::DebugLevel) << "QWsSocket::~QWsSocket()";
     detachTcpSocket();
 }
 
@@ -213,7 +214,7 @@ bool QWsSocket::readFrames() {
                 return false;
             break;
         case WsEvent::Close:
-            QLOG_DEBUG() << "QWsSocket::dataReceived: close" << ev.code;
+            QLOG_OUTSIDER(QsLogging::DebugLevel) << "QWsSocket::dataReceived: close" << ev.code;
             // Answer with the peer's status so it sees a clean closing handshake.
             if (ev.code == WsFrameParser::CloseNoStatus) {
                 close();
@@ -222,7 +223,8 @@ bool QWsSocket::readFrames() {
             }
             return false;
         case WsEvent::Error:
-            QLOG_WARN() << "QWsSocket::dataReceived:" << ev.error << "- closing with" << ev.code;
+            QLOG_OUTSIDER(QsLogging::WarnLevel)
+                << "QWsSocket::dataReceived:" << ev.error << "- closing with" << ev.code;
             closeWithStatus(ev.code);
             return false;
         }

@@ -1,6 +1,7 @@
 #include "server/wshandshake.h"
 
 #include "foundation/logger/QsLog.h"
+#include "server/lograte.h"
 #include "server/qwssocket.h"
 
 #include <QCryptographicHash>
@@ -45,7 +46,7 @@ QWsSocket* WsHandshake::Accept(QTcpSocket* socket, const QMap<QString, QString>&
         return nullptr;
     const QString key = headers.value(QStringLiteral("Sec-WebSocket-Key"));
     if (key.isEmpty()) {
-        QLOG_DEBUG() << "Missing: Sec-WebSocket-Key";
+        QLOG_OUTSIDER(QsLogging::DebugLevel) << "Missing: Sec-WebSocket-Key";
         socket->close();
         return nullptr;
     }

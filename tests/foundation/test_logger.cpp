@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include <atomic>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <thread>
@@ -145,29 +146,82 @@ private slots:
             QVERIFY2(whole.match(line).hasMatch(), qPrintable(line));
     }
 
-    // A run writes at most the limit: whole lines up to it, then one notice, then nothing, whatever comes.
-    void fileStopsAtItsLimitWithOneNotice() {
+    // Past its bound the log rotates: the disk holds at most the bound in two files, the latest lines are kept
+    // in order up to the last one, the older file of the last run goes at the start, and a line longer than a
+    // file holds is cut and says so.
+    void fileKeepsItsLatestLinesWithinItsBound() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("log.txt"));
-        const qint64 limit = 4096;
+        const QString olderPath = path + QStringLiteral(".1");
+        QFile stale(olderPath);
+        QVERIFY(stale.open(QFile::WriteOnly));
+        stale.write("a line of the last run\n");
+        stale.close();
+        const qint64 limit = 8192;
         QsLogging::Destination* file = QsLogging::MakeFileDestination(path, limit);
-        const QString line = QString(99, QLatin1Char('x')); // 100 bytes with the line end
-        for (int i = 0; i < 100; ++i)
-            file->write(line);
+        for (int i = 0; i < 300; ++i)
+            file->write(QStringLiteral("line %1 ").arg(i, 4, 10, QLatin1Char('0')) + QString(89, QLatin1Char('x')));
         file->write(QString(100000, QLatin1Char('y')));
-        file->write(QStringLiteral("short"));
+        file->write(QStringLiteral("last"));
         delete file;
 
-        QFile f(path);
-        QVERIFY(f.open(QFile::ReadOnly));
-        const QByteArray content = f.readAll();
-        const QList<QByteArray> lines = content.split('\n');
-        QCOMPARE(lines.last(), QByteArray()); // ends with a whole line
-        QCOMPARE(content.count(QByteArray(99, 'x')), 40);
-        QCOMPARE(content.count("reached its limit"), 1);
-        QVERIFY(lines.at(40).startsWith(" WARN "));
-        QVERIFY(!content.contains("yyyy") && !content.contains("short"));
-        QVERIFY(content.size() <= limit + 200);
+        QFile olderFile(olderPath), newerFile(path);
+        QVERIFY(olderFile.open(QFile::ReadOnly) && newerFile.open(QFile::ReadOnly));
+        const QByteArray older = olderFile.readAll(), newer = newerFile.readAll();
+        QVERIFY2(older.size() + newer.size() <= limit, qPrintable(QString::number(older.size() + newer.size())));
+        QVERIFY(!older.contains("last run"));
+        QVERIFY(newer.endsWith("last\n"));
+        // Each file after a rotation begins by saying where the lines before it are.
+        QVERIFY(newer.startsWith(" INFO ") && newer.left(newer.indexOf('\n')).contains("log.txt.1"));
+        QList<int> numbers;
+        const QRegularExpression numbered(QStringLiteral("^line (\\d{4}) x{89}$"));
+        for (const QByteArray& line : (older + newer).split('\n')) {
+            const QRegularExpressionMatch m = numbered.match(QString::fromUtf8(line));
+            if (m.hasMatch())
+                numbers << m.captured(1).toInt();
+        }
+        QVERIFY(numbers.size() > 10);
+        QCOMPARE(numbers.last(), 299);
+        for (int i = 1; i < numbers.size(); ++i)
+            QCOMPARE(numbers.at(i), numbers.at(i - 1) + 1);
+        const int cut = newer.indexOf("yyyy");
+        QVERIFY(cut > 0);
+        const QByteArray cutLine = newer.mid(cut, newer.indexOf('\n', cut) - cut);
+        QVERIFY(cutLine.endsWith(" [cut from 100000 bytes]"));
+        QVERIFY(cutLine.size() < limit / 2);
+    }
+
+    // The standard error copy cannot rotate: it is held to its rate, a flood beyond it is left out, and the
+    // first line written after a pause says how many lines were.
+    void debugOutputIsHeldToItsRate() {
+        std::FILE* stream = std::tmpfile();
+        QVERIFY(stream);
+        const qint64 rate = 2000, burst = 4000;
+        QsLogging::DebugOutputDestination dest(stream, rate, burst);
+        QElapsedTimer clock;
+        clock.start();
+        const int flood = 500;
+        for (int i = 0; i < flood; ++i)
+            dest.write(QString(99, QLatin1Char('f')));
+        const qint64 floodMs = clock.elapsed();
+        std::fflush(stream);
+        const long afterFlood = std::ftell(stream);
+        QVERIFY2(afterFlood <= burst + rate * (floodMs + 1) / 1000, qPrintable(QString::number(afterFlood)));
+        QVERIFY(afterFlood >= burst - 100);
+        QTest::qWait(1200);
+        dest.write(QStringLiteral("late"));
+        std::fflush(stream);
+        std::rewind(stream);
+        QByteArray out;
+        char buf[4096];
+        for (size_t n; (n = std::fread(buf, 1, sizeof buf, stream)) > 0;)
+            out.append(buf, int(n));
+        std::fclose(stream);
+        QVERIFY(out.endsWith("\nlate\n"));
+        const QRegularExpression notice(QStringLiteral("WARN \\S+ Log: (\\d+) lines were left out here"));
+        const QRegularExpressionMatch m = notice.match(QString::fromUtf8(out));
+        QVERIFY2(m.hasMatch(), out.right(300).constData());
+        QCOMPARE(m.captured(1).toInt() + out.count(QByteArray(99, 'f')), flood);
     }
 
     // The file is opened and written by a worker: a caller never waits for the disk (here a pipe that nobody

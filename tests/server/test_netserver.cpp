@@ -1,6 +1,7 @@
 #include "foundation/logger/QsLog.h"
 #include "functions/pal/pal.h"
 #include "server/earlysockets.h"
+#include "server/lograte.h"
 #include "server/websocketud.h"
 #include "tests/common/logcapture.h"
 #include "tests/server/netfakes.h"
@@ -537,6 +538,50 @@ private slots:
     }
 
     // ---- Connect ----
+
+    // One host floods the server with malformed requests and broken frames: whichever part of the server
+    // writes their lines, the log gets the outsider rate of them only; the first line after some were left out
+    // says how many, at the level of the worst; after a quiet second a peer's line is written again.
+    void peerFloodIsHeldToTheOutsiderRate() {
+        LogCapture log;
+        const qint64 leftOutBefore = OutsiderLog::LeftOut();
+        QElapsedTimer clock;
+        clock.start();
+        const int rounds = 150;
+        std::vector<std::unique_ptr<QTcpSocket>> plain;
+        std::vector<std::unique_ptr<RawPhone>> framed;
+        for (int i = 0; i < rounds; ++i) {
+            plain.push_back(std::make_unique<QTcpSocket>());
+            plain.back()->connectToHost(QHostAddress::LocalHost, server->TcpPort());
+            plain.back()->write("BROKEN\r\n\r\n");
+            if (i % 3 == 0) {
+                framed.push_back(std::make_unique<RawPhone>(Host(0), server->TcpPort()));
+                QVERIFY(framed.back()->Upgrade());
+                framed.back()->SendFrame(9, QByteArray(126, 'p')); // a control frame may carry 125 bytes
+            }
+        }
+        for (const auto& socket : plain)
+            QTRY_COMPARE_WITH_TIMEOUT(socket->state(), QAbstractSocket::UnconnectedState, 5000);
+        for (const auto& phone : framed)
+            QTRY_VERIFY_WITH_TIMEOUT(!phone->IsOpen(), 5000);
+        const qint64 seconds = clock.elapsed() / 1000 + 1;
+        const int lines = log.Lines().size();
+        // Ten a second, and one notice a second.
+        QVERIFY2(lines <= 11 * (seconds + 1), qPrintable(QStringLiteral("%1 lines in %2 s").arg(lines).arg(seconds)));
+        QVERIFY(log.Has(QStringLiteral("inv_header")));
+        QVERIFY(OutsiderLog::LeftOut() - leftOutBefore >= rounds);
+
+        QTest::qWait(1100);
+        QTcpSocket late;
+        late.connectToHost(QHostAddress::LocalHost, server->TcpPort());
+        late.write("LATE-MARKER\r\n\r\n");
+        QTRY_VERIFY_WITH_TIMEOUT(log.Has(QStringLiteral("LATE-MARKER")), 5000);
+        const QStringList all = log.Lines();
+        const QStringList notices = all.filter(QStringLiteral("NetServer: left out"));
+        QVERIFY(!notices.isEmpty());
+        QVERIFY2(notices.last().startsWith(QStringLiteral("ERROR ")), qPrintable(notices.last()));
+        QVERIFY(all.indexOf(notices.last()) < all.indexOf(all.filter(QStringLiteral("LATE-MARKER")).first()));
+    }
 
     void connectVersionGate_data() {
         QTest::addColumn<QString>("version");
