@@ -15,7 +15,11 @@
 #include <QTimer>
 
 namespace {
-// The question's texts are translated where they were first written, with the main window's.
+// The question's texts are translated where they were first written, with the main window's; they are marked
+// here so that the translation sources carry them.
+const char* const kTitle = QT_TRANSLATE_NOOP("MervexWnd", "CONFIRM PAIRING REQUEST");
+const char* const kQuestion = QT_TRANSLATE_NOOP("MervexWnd", "Do you want to pair with this device?");
+
 QString Text(const char* source) {
     return QCoreApplication::translate("MervexWnd", source);
 }
@@ -57,13 +61,12 @@ void PairingDecision::AskPairing(quint64 ticket, const QString& name, const QStr
     popup->setObjectName(QStringLiteral("PairingQuestion"));
     popup->setAttribute(Qt::WA_DeleteOnClose);
     popup->resize(350, 260);
-    popup->setWindowTitle(Text("CONFIRM PAIRING REQUEST"));
+    popup->setWindowTitle(Text(kTitle));
     popup->AddButtons(PopupWnd::YES | PopupWnd::NO, PopupWnd::YES);
     ImgWidget* image = new ImgWidget(popup, QStringLiteral(":/images/PairingPop"));
     image->move(5, 34);
     const QString centred = QStringLiteral(" qproperty-alignment: AlignCenter; ");
-    QLabelEx* question =
-        new QLabelEx(popup, Text("Do you want to pair with this device?"), true, 14, QColor(0x3d, 0xa8, 0xdd), centred);
+    QLabelEx* question = new QLabelEx(popup, Text(kQuestion), true, 14, QColor(0x3d, 0xa8, 0xdd), centred);
     question->setGeometry(10, 155, 330, 20);
     QLabelEx* device =
         new QLabelEx(popup, QStringLiteral("\u25aa ") + name, true, 14, QColor(0xff, 0xff, 0xff), centred);

@@ -1852,6 +1852,14 @@ This will delete all macros grouped in this macro set.</source>
         <source>IMPORT</source>
         <translation>导入</translation>
     </message>
+    <message>
+        <source>CONFIRM PAIRING REQUEST</source>
+        <translation>确认配对请求</translation>
+    </message>
+    <message>
+        <source>Do you want to pair with this device?</source>
+        <translation>是否与此设备配对？</translation>
+    </message>
 </context>
 <context>
     <name>OpenPopup</name>

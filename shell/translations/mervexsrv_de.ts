@@ -1852,6 +1852,14 @@ Dabei werden alle Makros dieser Makrogruppe gelöscht.</translation>
         <source>IMPORT</source>
         <translation>IMPORT</translation>
     </message>
+    <message>
+        <source>CONFIRM PAIRING REQUEST</source>
+        <translation>KOPPLUNG BESTÄTIGEN</translation>
+    </message>
+    <message>
+        <source>Do you want to pair with this device?</source>
+        <translation>Möchten Sie dieses Gerät koppeln?</translation>
+    </message>
 </context>
 <context>
     <name>OpenPopup</name>

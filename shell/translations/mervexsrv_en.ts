@@ -1837,6 +1837,14 @@ This will delete all macros grouped in this macro set.</source>
         <source>IMPORT</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>CONFIRM PAIRING REQUEST</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to pair with this device?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OpenPopup</name>

@@ -1852,6 +1852,14 @@ Se eliminarán todas las macros de este conjunto.</translation>
         <source>IMPORT</source>
         <translation>IMPORTAR</translation>
     </message>
+    <message>
+        <source>CONFIRM PAIRING REQUEST</source>
+        <translation>CONFIRMAR EMPAREJAMIENTO</translation>
+    </message>
+    <message>
+        <source>Do you want to pair with this device?</source>
+        <translation>¿Desea emparejar este dispositivo?</translation>
+    </message>
 </context>
 <context>
     <name>OpenPopup</name>

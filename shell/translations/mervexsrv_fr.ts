@@ -1852,6 +1852,14 @@ Toutes les macros de ce jeu seront supprimées.</translation>
         <source>IMPORT</source>
         <translation>IMPORTER</translation>
     </message>
+    <message>
+        <source>CONFIRM PAIRING REQUEST</source>
+        <translation>CONFIRMER L&apos;APPAIRAGE</translation>
+    </message>
+    <message>
+        <source>Do you want to pair with this device?</source>
+        <translation>Voulez-vous appairer cet appareil ?</translation>
+    </message>
 </context>
 <context>
     <name>OpenPopup</name>

@@ -1852,6 +1852,14 @@ Isso excluirá todas as macros deste conjunto.</translation>
         <source>IMPORT</source>
         <translation>IMPORTAR</translation>
     </message>
+    <message>
+        <source>CONFIRM PAIRING REQUEST</source>
+        <translation>CONFIRMAR PAREAMENTO</translation>
+    </message>
+    <message>
+        <source>Do you want to pair with this device?</source>
+        <translation>Deseja parear com este dispositivo?</translation>
+    </message>
 </context>
 <context>
     <name>OpenPopup</name>

@@ -1852,6 +1852,14 @@ This will delete all macros grouped in this macro set.</source>
         <source>IMPORT</source>
         <translation>ИМПОРТ</translation>
     </message>
+    <message>
+        <source>CONFIRM PAIRING REQUEST</source>
+        <translation>ПОДТВЕРЖДЕНИЕ СОПРЯЖЕНИЯ</translation>
+    </message>
+    <message>
+        <source>Do you want to pair with this device?</source>
+        <translation>Выполнить сопряжение с этим устройством?</translation>
+    </message>
 </context>
 <context>
     <name>OpenPopup</name>

@@ -1852,6 +1852,14 @@ This will delete all macros grouped in this macro set.</source>
         <source>IMPORT</source>
         <translation>匯入</translation>
     </message>
+    <message>
+        <source>CONFIRM PAIRING REQUEST</source>
+        <translation>確認配對要求</translation>
+    </message>
+    <message>
+        <source>Do you want to pair with this device?</source>
+        <translation>是否要與此裝置配對？</translation>
+    </message>
 </context>
 <context>
     <name>OpenPopup</name>

@@ -1,9 +1,9 @@
 // The program as it runs, built as program entry builds it: the settings and support tabs are the real ones
 // behind their buttons, OK/APPLY/CANCEL save and revert the settings page, pairing mode from the settings tab
 // lets more phones pair over the loopback address, a pairing question stays answerable over the add-device
-// popups opened after it, a deactivated or deleted device no longer connects, the first start asks for a phone
-// while the window waits, F1 opens the help overlay, a close that leaves the program running keeps it whole,
-// and the stored account logs in at start only with the account host's valid certificate.
+// popups opened after it and speaks the chosen language, a deactivated or deleted device no longer connects, the first
+// start asks for a phone while the window waits, F1 opens the help overlay, a close that leaves the program running
+// keeps it whole, and the stored account logs in at start only with the account host's valid certificate.
 #include "config/datacfg.h"
 #include "config/tdatasource.h"
 #include "config/tusercfg.h"
@@ -480,6 +480,24 @@ private slots:
         bool active = false;
         QVERIFY(Wnd()->Cfg()->UserCfg().FindDevice(QStringLiteral("Early"), QStringLiteral("KEYE"), &active));
         QVERIFY(!phone.WaitFor("Tabs").isEmpty());
+    }
+
+    // The pairing question is in the language the user chose; before, its title and question stayed English
+    // in every language, as the translation sources lacked them.
+    void pairingQuestionSpeaksTheChosenLanguage() {
+        Wnd()->LanguageClicked(QStringLiteral("de"));
+        PhoneClient phone(m_program->TcpPort());
+        QVERIFY(phone.WaitConnected());
+        phone.SendConnect(QStringLiteral("Fremd"), QStringLiteral("KEYG"));
+        QVERIFY(!phone.WaitFor("PairPending").isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(m_program->PairingQuestion() && m_program->PairingQuestion()->isVisible(), 5000);
+        PopupWnd* question = m_program->PairingQuestion();
+        QCOMPARE(question->windowTitle(), QStringLiteral("KOPPLUNG BESTÄTIGEN"));
+        QStringList texts;
+        for (QLabel* label : question->findChildren<QLabel*>())
+            texts << label->text();
+        QVERIFY2(texts.contains(QStringLiteral("Möchten Sie dieses Gerät koppeln?")), qPrintable(texts.join(" | ")));
+        QVERIFY(PopupWatcher::Answer(question, PopupWnd::NO));
     }
 
     // A close that does not end the program (the window manager's close into the tray, a session end that
