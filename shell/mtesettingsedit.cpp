@@ -342,10 +342,10 @@ void MTESettingsEdit::AddHeaderImage(const QString& iconRef, const QString& titl
 
 void MTESettingsEdit::BuildProgramPage() {
     ClearPage();
-    m_lblTitle->setText(TranslateAtName(QStringLiteral("MERVEX™ VELLI-CHOR™")) + QLatin1Char(' ') + tr("Settings"));
+    m_lblTitle->setText(tr("%1 Settings").arg(TranslateAtName(QStringLiteral("MERVEX™ VELLI-CHOR™"))));
     m_editLayout->setContentsMargins(8, 4, 8, 4);
     AddHeaderImage(QStringLiteral(":/icons/TrayIconNormal"),
-                   (QStringLiteral("VELLI_CHOR") + QLatin1Char(' ') + tr("Settings")).toUpper());
+                   tr("%1 Settings").arg(QStringLiteral("VELLI_CHOR")).toUpper());
 
     // The account box, in its profile form.
     auto* account = new QWidget(m_editCont);
@@ -498,8 +498,7 @@ void MTESettingsEdit::BuildSourceForm(const DataCfg::TDataSource& desc, const QV
     QBoxLayout* container = m_editLayout;
     auto* row = new QHBoxLayout;
     m_editLayout->addLayout(row);
-    AddHeaderImage(MakeFullName(desc.Icon, desc.Set),
-                   (TranslateAtName(desc.Title) + QLatin1Char(' ') + tr("Settings")).toUpper());
+    AddHeaderImage(MakeFullName(desc.Icon, desc.Set), tr("%1 Settings").arg(TranslateAtName(desc.Title)).toUpper());
     auto newRow = [&] {
         row = new QHBoxLayout;
         container->addLayout(row);

@@ -104,12 +104,12 @@ void MTESettingsElements::SortEntries() {
 
 void MTESettingsElements::Retranslate() {
     m_lblSettings->setText(tr("SETTINGS:"));
-    FindOrAddEntry(TranslateAtName(QStringLiteral("Velli-Chor™")) + QLatin1Char(' ') + tr("Settings"), kProgramKey);
+    FindOrAddEntry(tr("%1 Settings").arg(TranslateAtName(QStringLiteral("Velli-Chor™"))), kProgramKey);
     if (m_cfg) {
         for (const DataCfg::TDataSource& desc : m_cfg->DataSources()) {
             if (desc.Name.isEmpty())
                 continue; // no page could be found for it
-            FindOrAddEntry(TranslateAtName(desc.Title) + QLatin1Char(' ') + tr("Settings"),
+            FindOrAddEntry(tr("%1 Settings").arg(TranslateAtName(desc.Title)),
                            QStringLiteral("DataSource,") + desc.Name);
         }
     }

@@ -1443,10 +1443,6 @@ GRID</source>
         <translation>配置已修改。是否保存更改？</translation>
     </message>
     <message>
-        <source>Settings</source>
-        <translation>设置</translation>
-    </message>
-    <message>
         <source>Additional Settings</source>
         <translation>其他设置</translation>
     </message>
@@ -1530,6 +1526,10 @@ GRID</source>
         <source>Sound Files (*.wav *.ogg *.mp3)</source>
         <translation>声音文件 (*.wav *.ogg *.mp3)</translation>
     </message>
+    <message>
+        <source>%1 Settings</source>
+        <translation>%1 设置</translation>
+    </message>
 </context>
 <context>
     <name>MTESettingsElements</name>
@@ -1538,8 +1538,8 @@ GRID</source>
         <translation>设置：</translation>
     </message>
     <message>
-        <source>Settings</source>
-        <translation>设置</translation>
+        <source>%1 Settings</source>
+        <translation>%1 设置</translation>
     </message>
 </context>
 <context>

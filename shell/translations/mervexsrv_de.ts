@@ -1443,10 +1443,6 @@ GRID</translation>
         <translation>Sie haben Ihre Konfiguration geändert. Möchten Sie die Änderungen speichern?</translation>
     </message>
     <message>
-        <source>Settings</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
         <source>Additional Settings</source>
         <translation>Weitere Einstellungen</translation>
     </message>
@@ -1530,6 +1526,10 @@ GRID</translation>
         <source>Sound Files (*.wav *.ogg *.mp3)</source>
         <translation>Sounddateien (*.wav *.ogg *.mp3)</translation>
     </message>
+    <message>
+        <source>%1 Settings</source>
+        <translation>%1-Einstellungen</translation>
+    </message>
 </context>
 <context>
     <name>MTESettingsElements</name>
@@ -1538,8 +1538,8 @@ GRID</translation>
         <translation>EINSTELLUNGEN:</translation>
     </message>
     <message>
-        <source>Settings</source>
-        <translation>Einstellungen</translation>
+        <source>%1 Settings</source>
+        <translation>%1-Einstellungen</translation>
     </message>
 </context>
 <context>

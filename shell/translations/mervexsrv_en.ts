@@ -1429,10 +1429,6 @@ GRID</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Settings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Additional Settings</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1516,6 +1512,10 @@ GRID</source>
         <source>Sound Files (*.wav *.ogg *.mp3)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MTESettingsElements</name>
@@ -1524,7 +1524,7 @@ GRID</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Settings</source>
+        <source>%1 Settings</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

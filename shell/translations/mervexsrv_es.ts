@@ -1443,10 +1443,6 @@ CUADRÍCULA</translation>
         <translation>Ha modificado la configuración. ¿Desea guardar los cambios?</translation>
     </message>
     <message>
-        <source>Settings</source>
-        <translation>Ajustes</translation>
-    </message>
-    <message>
         <source>Additional Settings</source>
         <translation>Ajustes adicionales</translation>
     </message>
@@ -1530,6 +1526,10 @@ CUADRÍCULA</translation>
         <source>Sound Files (*.wav *.ogg *.mp3)</source>
         <translation>Archivos de sonido (*.wav *.ogg *.mp3)</translation>
     </message>
+    <message>
+        <source>%1 Settings</source>
+        <translation>Ajustes de %1</translation>
+    </message>
 </context>
 <context>
     <name>MTESettingsElements</name>
@@ -1538,8 +1538,8 @@ CUADRÍCULA</translation>
         <translation>AJUSTES:</translation>
     </message>
     <message>
-        <source>Settings</source>
-        <translation>Ajustes</translation>
+        <source>%1 Settings</source>
+        <translation>Ajustes de %1</translation>
     </message>
 </context>
 <context>

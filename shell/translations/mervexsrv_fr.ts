@@ -1443,10 +1443,6 @@ LA GRILLE</translation>
         <translation>Vous avez modifié votre configuration. Voulez-vous enregistrer vos modifications&#xa0;?</translation>
     </message>
     <message>
-        <source>Settings</source>
-        <translation>Paramètres</translation>
-    </message>
-    <message>
         <source>Additional Settings</source>
         <translation>Paramètres supplémentaires</translation>
     </message>
@@ -1530,6 +1526,10 @@ LA GRILLE</translation>
         <source>Sound Files (*.wav *.ogg *.mp3)</source>
         <translation>Fichiers son (*.wav *.ogg *.mp3)</translation>
     </message>
+    <message>
+        <source>%1 Settings</source>
+        <translation>Paramètres %1</translation>
+    </message>
 </context>
 <context>
     <name>MTESettingsElements</name>
@@ -1538,8 +1538,8 @@ LA GRILLE</translation>
         <translation>PARAMÈTRES&#xa0;:</translation>
     </message>
     <message>
-        <source>Settings</source>
-        <translation>Paramètres</translation>
+        <source>%1 Settings</source>
+        <translation>Paramètres %1</translation>
     </message>
 </context>
 <context>

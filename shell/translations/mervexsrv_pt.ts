@@ -1443,10 +1443,6 @@ GRID</source>
         <translation>Você modificou sua configuração. Deseja salvar as alterações?</translation>
     </message>
     <message>
-        <source>Settings</source>
-        <translation>Configurações</translation>
-    </message>
-    <message>
         <source>Additional Settings</source>
         <translation>Configurações adicionais</translation>
     </message>
@@ -1530,6 +1526,10 @@ GRID</source>
         <source>Sound Files (*.wav *.ogg *.mp3)</source>
         <translation>Arquivos de som (*.wav *.ogg *.mp3)</translation>
     </message>
+    <message>
+        <source>%1 Settings</source>
+        <translation>Configurações de %1</translation>
+    </message>
 </context>
 <context>
     <name>MTESettingsElements</name>
@@ -1538,8 +1538,8 @@ GRID</source>
         <translation>CONFIGURAÇÕES:</translation>
     </message>
     <message>
-        <source>Settings</source>
-        <translation>Configurações</translation>
+        <source>%1 Settings</source>
+        <translation>Configurações de %1</translation>
     </message>
 </context>
 <context>

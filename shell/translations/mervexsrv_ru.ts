@@ -1443,10 +1443,6 @@ GRID</source>
         <translation>Конфигурация изменена. Сохранить изменения?</translation>
     </message>
     <message>
-        <source>Settings</source>
-        <translation>Настройки</translation>
-    </message>
-    <message>
         <source>Additional Settings</source>
         <translation>Дополнительные настройки</translation>
     </message>
@@ -1530,6 +1526,10 @@ GRID</source>
         <source>Sound Files (*.wav *.ogg *.mp3)</source>
         <translation>Звуки (*.wav *.ogg *.mp3)</translation>
     </message>
+    <message>
+        <source>%1 Settings</source>
+        <translation>Настройки %1</translation>
+    </message>
 </context>
 <context>
     <name>MTESettingsElements</name>
@@ -1538,8 +1538,8 @@ GRID</source>
         <translation>НАСТРОЙКИ:</translation>
     </message>
     <message>
-        <source>Settings</source>
-        <translation>Настройки</translation>
+        <source>%1 Settings</source>
+        <translation>Настройки %1</translation>
     </message>
 </context>
 <context>

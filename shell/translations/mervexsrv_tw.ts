@@ -1443,10 +1443,6 @@ GRID</source>
         <translation>設定已修改。是否儲存變更？</translation>
     </message>
     <message>
-        <source>Settings</source>
-        <translation>設定</translation>
-    </message>
-    <message>
         <source>Additional Settings</source>
         <translation>其他設定</translation>
     </message>
@@ -1530,6 +1526,10 @@ GRID</source>
         <source>Sound Files (*.wav *.ogg *.mp3)</source>
         <translation>音效檔 (*.wav *.ogg *.mp3)</translation>
     </message>
+    <message>
+        <source>%1 Settings</source>
+        <translation>%1 設定</translation>
+    </message>
 </context>
 <context>
     <name>MTESettingsElements</name>
@@ -1538,8 +1538,8 @@ GRID</source>
         <translation>設定：</translation>
     </message>
     <message>
-        <source>Settings</source>
-        <translation>設定</translation>
+        <source>%1 Settings</source>
+        <translation>%1 設定</translation>
     </message>
 </context>
 <context>

@@ -500,6 +500,39 @@ private slots:
         QVERIFY(PopupWatcher::Answer(question, PopupWnd::NO));
     }
 
+    // The settings entries and the page title put the name where the language wants it; before, every
+    // language read name + " " + "Settings" in the English order.
+    void settingsCaptionsFollowTheLanguagesWordOrder_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("de") << "de" << QStringLiteral("Velli-Chor™-Einstellungen")
+                            << QStringLiteral("MERVEX™ VELLI-CHOR™-Einstellungen");
+        QTest::newRow("ru") << "ru" << QStringLiteral("Настройки Velli-Chor™")
+                            << QStringLiteral("Настройки MERVEX™ VELLI-CHOR™");
+        QTest::newRow("es") << "es" << QStringLiteral("Ajustes de Velli-Chor™")
+                            << QStringLiteral("Ajustes de MERVEX™ VELLI-CHOR™");
+        QTest::newRow("en") << "en" << QStringLiteral("Velli-Chor™ Settings")
+                            << QStringLiteral("MERVEX™ VELLI-CHOR™ Settings");
+    }
+    void settingsCaptionsFollowTheLanguagesWordOrder() {
+        QFETCH(QString, code);
+        QFETCH(QString, entry);
+        QFETCH(QString, title);
+        Wnd()->LanguageClicked(code);
+        ShowSettings();
+        SubnavBtn* program = Settings()->List()->Entry(QStringLiteral("MVX_Settings"));
+        QVERIFY(program);
+        QCOMPARE(program->text(), entry);
+        Click(program);
+        QCOMPARE(Settings()->Edit()->TitleLabel()->text(), title);
+        // A data source's entry is built the same way.
+        SubnavBtn* news = Settings()->List()->Entry(QStringLiteral("DataSource,NewsFeed"));
+        QVERIFY(news);
+        const QString newsName = TranslateAtName(Wnd()->Cfg()->FindDataSource(QStringLiteral("NewsFeed")).Title);
+        QCOMPARE(news->text(), entry.replace(QStringLiteral("Velli-Chor™"), newsName));
+    }
+
     // A close that does not end the program (the window manager's close into the tray, a session end that
     // another program cancels) leaves it whole: the very same function providers and data sources, a phone
     // still served with function values, and the next Quit still asks about unsaved changes. Before, the
