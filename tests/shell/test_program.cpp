@@ -1,6 +1,7 @@
 // The program binary itself: a second start hands its command line to the first instance and ends; a
 // headless start and stop runs its steps in order and saves the user configuration; a running program
-// answers a phone's discovery datagram and its HTTP information request.
+// answers a phone's discovery datagram and its HTTP information request; a flood of malformed input from one
+// local host leaves its log readable.
 #include "config/ziputils.h"
 #include "shell/mervapp.h"
 
@@ -9,12 +10,15 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QUdpSocket>
 #include <QtTest>
 
 #include <csignal>
+#include <memory>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 // A private runtime folder for one run of the program: its lock, its log and its temporary files.
@@ -25,7 +29,8 @@ struct ProgramRun {
 
     ProgramRun() { QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); }
 
-    void Start(const QStringList& args, const QMap<QString, QString>& extra = {}) {
+    // stderrPath: a file for the program's standard error stream, else it goes to this test's.
+    void Start(const QStringList& args, const QMap<QString, QString>& extra = {}, const QString& stderrPath = {}) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
@@ -36,8 +41,11 @@ struct ProgramRun {
         for (auto it = extra.begin(); it != extra.end(); ++it)
             env.insert(it.key(), it.value());
         process.setProcessEnvironment(env);
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.setProcessChannelMode(stderrPath.isEmpty() ? QProcess::ForwardedErrorChannel
+                                                           : QProcess::SeparateChannels);
         process.setStandardOutputFile(QProcess::nullDevice());
+        if (!stderrPath.isEmpty())
+            process.setStandardErrorFile(stderrPath);
         process.start(QStringLiteral(VELLICHOR_BINARY), args);
     }
     QString LogPath() const { return runtime.path() + QStringLiteral("/MERVEX/Velli-Chor/log.txt"); }
@@ -284,6 +292,62 @@ private slots:
                 QStringLiteral("^\\s*INFO .* %1\\s*$").arg(QRegularExpression::escape(QLatin1String(text)))));
             QVERIFY2(found.size() == 1, text);
         }
+    }
+
+    // One local host floods the running program with malformed requests and broken frames: the log and its
+    // standard error copy get a few of those lines a second, so the lines written after the flood (a peer's,
+    // then the close sequence's) are there.
+    void peerFloodLeavesTheLogReadable() {
+        const quint16 tcp = FreeTcpPort();
+        ProgramRun run;
+        const QString errPath = run.runtime.path() + QStringLiteral("/stderr.txt");
+        run.Start(QStringList(), {{QStringLiteral("MERVEX_TCP_PORT"), QString::number(tcp)}}, errPath);
+        QVERIFY(run.process.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(!run.LogLines().filter(QStringLiteral("start-up finished")).isEmpty(), 60000);
+
+        QElapsedTimer clock;
+        clock.start();
+        const QByteArray brokenPing = QByteArray("\x89\xfe\x00\x7e"
+                                                 "abcd",
+                                                 8) +
+                                      QByteArray(126, 'p');
+        int sent = 0;
+        for (int round = 0; round < 20; ++round) {
+            std::vector<std::unique_ptr<QTcpSocket>> sockets;
+            for (int i = 0; i < 50; ++i, ++sent) {
+                sockets.push_back(std::make_unique<QTcpSocket>());
+                sockets.back()->connectToHost(QHostAddress::LocalHost, tcp);
+                sockets.back()->write(i % 2 ? QByteArray("BROKEN\r\n\r\n")
+                                            : "GET / HTTP/1.1\r\nUpgrade: websocket\r\nSec-WebSocket-Key: "
+                                              "dGhlIHNhbXBsZSBub25jZQ==\r\n\r\n" +
+                                                  brokenPing);
+            }
+            for (const auto& socket : sockets)
+                QTRY_COMPARE_WITH_TIMEOUT(socket->state(), QAbstractSocket::UnconnectedState, 10000);
+        }
+        const qint64 seconds = clock.elapsed() / 1000 + 1;
+        QTest::qWait(1200);
+        QTcpSocket late;
+        late.connectToHost(QHostAddress::LocalHost, tcp);
+        late.write("LATE-MARKER\r\n\r\n");
+        QTRY_VERIFY_WITH_TIMEOUT(!run.LogLines().filter(QStringLiteral("LATE-MARKER")).isEmpty(), 10000);
+        QCOMPARE(::kill(pid_t(run.process.processId()), SIGTERM), 0);
+        QVERIFY(run.process.waitForFinished(30000));
+
+        const QStringList lines = run.LogLines();
+        const int peerLines = lines.filter(QStringLiteral("inv_header")).size() +
+                              lines.filter(QStringLiteral("QWsSocket::dataReceived")).size();
+        // Ten a second, and the late line.
+        QVERIFY2(peerLines > 1 && peerLines <= 10 * (seconds + 1) + 1,
+                 qPrintable(QStringLiteral("%1 of %2 in %3 s").arg(peerLines).arg(sent).arg(seconds)));
+        QVERIFY(!lines.filter(QStringLiteral("NetServer: left out")).isEmpty());
+        QVERIFY(!lines.filter(QStringLiteral("main: platform layer stopped")).isEmpty());
+        QFile err(errPath);
+        QVERIFY(err.open(QIODevice::ReadOnly));
+        const QByteArray errText = err.readAll();
+        QVERIFY(errText.contains("LATE-MARKER") && errText.contains("main: platform layer stopped"));
+        QVERIFY2(errText.count("inv_header") + errText.count("QWsSocket::dataReceived") == peerLines,
+                 errText.right(2000).constData());
     }
 
     void phoneServerAnswers() {
