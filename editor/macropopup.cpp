@@ -101,10 +101,13 @@ QString MouseStepText(const QString& step) {
         text = MacroPopup::tr("Middle");
     else
         text = MacroPopup::tr("Wheel");
+    // A button goes up when released and down when pressed; the wheel turns up or down. Many languages say
+    // these differently, so each has its own text.
+    const bool wheel = button != QLatin1String("l") && button != QLatin1String("r") && button != QLatin1String("m");
     if (action == QLatin1String("u"))
-        text += MacroPopup::tr(" Up");
+        text += wheel ? MacroPopup::tr(" Up", "wheel turned up") : MacroPopup::tr(" Up", "mouse button released");
     else if (action == QLatin1String("d"))
-        text += MacroPopup::tr(" Down");
+        text += wheel ? MacroPopup::tr(" Down", "wheel turned down") : MacroPopup::tr(" Down", "mouse button pressed");
     else if (action == QLatin1String("p"))
         text += MacroPopup::tr(" Click");
     return text;

@@ -1569,14 +1569,6 @@ GRID</source>
         <translation>滚轮</translation>
     </message>
     <message>
-        <source> Up</source>
-        <translation> 松开</translation>
-    </message>
-    <message>
-        <source> Down</source>
-        <translation> 按下</translation>
-    </message>
-    <message>
         <source> Click</source>
         <translation> 单击</translation>
     </message>
@@ -1713,6 +1705,26 @@ This will delete all macros grouped in this macro set.</source>
     <message>
         <source>STOP RECORD</source>
         <translation>停止录制</translation>
+    </message>
+    <message>
+        <source> Up</source>
+        <comment>wheel turned up</comment>
+        <translation> 向上</translation>
+    </message>
+    <message>
+        <source> Up</source>
+        <comment>mouse button released</comment>
+        <translation> 松开</translation>
+    </message>
+    <message>
+        <source> Down</source>
+        <comment>wheel turned down</comment>
+        <translation> 向下</translation>
+    </message>
+    <message>
+        <source> Down</source>
+        <comment>mouse button pressed</comment>
+        <translation> 按下</translation>
     </message>
 </context>
 <context>

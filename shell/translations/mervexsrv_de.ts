@@ -1569,14 +1569,6 @@ GRID</translation>
         <translation>Rad</translation>
     </message>
     <message>
-        <source> Up</source>
-        <translation> auf</translation>
-    </message>
-    <message>
-        <source> Down</source>
-        <translation> ab</translation>
-    </message>
-    <message>
         <source> Click</source>
         <translation> Klick</translation>
     </message>
@@ -1713,6 +1705,26 @@ Dabei werden alle Makros dieser Makrogruppe gelöscht.</translation>
     <message>
         <source>STOP RECORD</source>
         <translation>AUFNAHME STOPPEN</translation>
+    </message>
+    <message>
+        <source> Up</source>
+        <comment>wheel turned up</comment>
+        <translation> nach oben</translation>
+    </message>
+    <message>
+        <source> Up</source>
+        <comment>mouse button released</comment>
+        <translation> losgelassen</translation>
+    </message>
+    <message>
+        <source> Down</source>
+        <comment>wheel turned down</comment>
+        <translation> nach unten</translation>
+    </message>
+    <message>
+        <source> Down</source>
+        <comment>mouse button pressed</comment>
+        <translation> gedrückt</translation>
     </message>
 </context>
 <context>

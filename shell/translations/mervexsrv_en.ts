@@ -1555,14 +1555,6 @@ GRID</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> Up</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> Down</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source> Click</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1697,6 +1689,26 @@ This will delete all macros grouped in this macro set.</source>
     </message>
     <message>
         <source>STOP RECORD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Up</source>
+        <comment>wheel turned up</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Up</source>
+        <comment>mouse button released</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Down</source>
+        <comment>wheel turned down</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Down</source>
+        <comment>mouse button pressed</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

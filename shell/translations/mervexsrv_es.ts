@@ -1569,14 +1569,6 @@ CUADRÍCULA</translation>
         <translation>Rueda</translation>
     </message>
     <message>
-        <source> Up</source>
-        <translation> arriba</translation>
-    </message>
-    <message>
-        <source> Down</source>
-        <translation> abajo</translation>
-    </message>
-    <message>
         <source> Click</source>
         <translation> clic</translation>
     </message>
@@ -1713,6 +1705,26 @@ Se eliminarán todas las macros de este conjunto.</translation>
     <message>
         <source>STOP RECORD</source>
         <translation>DETENER GRABACIÓN</translation>
+    </message>
+    <message>
+        <source> Up</source>
+        <comment>wheel turned up</comment>
+        <translation> arriba</translation>
+    </message>
+    <message>
+        <source> Up</source>
+        <comment>mouse button released</comment>
+        <translation> soltado</translation>
+    </message>
+    <message>
+        <source> Down</source>
+        <comment>wheel turned down</comment>
+        <translation> abajo</translation>
+    </message>
+    <message>
+        <source> Down</source>
+        <comment>mouse button pressed</comment>
+        <translation> pulsado</translation>
     </message>
 </context>
 <context>

@@ -1569,14 +1569,6 @@ LA GRILLE</translation>
         <translation>Molette</translation>
     </message>
     <message>
-        <source> Up</source>
-        <translation> haut</translation>
-    </message>
-    <message>
-        <source> Down</source>
-        <translation> bas</translation>
-    </message>
-    <message>
         <source> Click</source>
         <translation> clic</translation>
     </message>
@@ -1713,6 +1705,26 @@ Toutes les macros de ce jeu seront supprimées.</translation>
     <message>
         <source>STOP RECORD</source>
         <translation>ARRÊTER</translation>
+    </message>
+    <message>
+        <source> Up</source>
+        <comment>wheel turned up</comment>
+        <translation> vers le haut</translation>
+    </message>
+    <message>
+        <source> Up</source>
+        <comment>mouse button released</comment>
+        <translation> relâché</translation>
+    </message>
+    <message>
+        <source> Down</source>
+        <comment>wheel turned down</comment>
+        <translation> vers le bas</translation>
+    </message>
+    <message>
+        <source> Down</source>
+        <comment>mouse button pressed</comment>
+        <translation> enfoncé</translation>
     </message>
 </context>
 <context>

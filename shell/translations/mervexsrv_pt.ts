@@ -1569,14 +1569,6 @@ GRID</source>
         <translation>Roda</translation>
     </message>
     <message>
-        <source> Up</source>
-        <translation> para cima</translation>
-    </message>
-    <message>
-        <source> Down</source>
-        <translation> para baixo</translation>
-    </message>
-    <message>
         <source> Click</source>
         <translation> clique</translation>
     </message>
@@ -1713,6 +1705,26 @@ Isso excluirá todas as macros deste conjunto.</translation>
     <message>
         <source>STOP RECORD</source>
         <translation>PARAR GRAVAÇÃO</translation>
+    </message>
+    <message>
+        <source> Up</source>
+        <comment>wheel turned up</comment>
+        <translation> para cima</translation>
+    </message>
+    <message>
+        <source> Up</source>
+        <comment>mouse button released</comment>
+        <translation> solto</translation>
+    </message>
+    <message>
+        <source> Down</source>
+        <comment>wheel turned down</comment>
+        <translation> para baixo</translation>
+    </message>
+    <message>
+        <source> Down</source>
+        <comment>mouse button pressed</comment>
+        <translation> pressionado</translation>
     </message>
 </context>
 <context>

@@ -1569,14 +1569,6 @@ GRID</source>
         <translation>Колесо</translation>
     </message>
     <message>
-        <source> Up</source>
-        <translation> вверх</translation>
-    </message>
-    <message>
-        <source> Down</source>
-        <translation> вниз</translation>
-    </message>
-    <message>
         <source> Click</source>
         <translation> щелчок</translation>
     </message>
@@ -1713,6 +1705,26 @@ This will delete all macros grouped in this macro set.</source>
     <message>
         <source>STOP RECORD</source>
         <translation>ОСТАНОВИТЬ ЗАПИСЬ</translation>
+    </message>
+    <message>
+        <source> Up</source>
+        <comment>wheel turned up</comment>
+        <translation> вверх</translation>
+    </message>
+    <message>
+        <source> Up</source>
+        <comment>mouse button released</comment>
+        <translation> отпущена</translation>
+    </message>
+    <message>
+        <source> Down</source>
+        <comment>wheel turned down</comment>
+        <translation> вниз</translation>
+    </message>
+    <message>
+        <source> Down</source>
+        <comment>mouse button pressed</comment>
+        <translation> нажата</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QStandardItemModel>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -28,6 +29,17 @@ DataCfg::TMacro Macro(const QString& set, const QString& name, const QString& da
     m.Data = data;
     return m;
 }
+
+// Shows which text of the step list was asked for: the direction texts come back with their note.
+class NoteTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char* note, int) const override {
+        if (qstrcmp(context, "MacroPopup") == 0 && note && *note)
+            return QString::fromUtf8(source) + QLatin1Char('/') + QString::fromUtf8(note);
+        return QString();
+    }
+    bool isEmpty() const override { return false; }
+};
 
 QStringList Rows(QStandardItemModel* model) {
     QStringList rows;
@@ -45,6 +57,7 @@ private slots:
     void opensNamedMacro();
     void unknownValueGivesScript();
     void stepRows();
+    void buttonAndWheelStepsTranslateApart();
     void repeatOptions();
     void insertEditDeleteSteps();
     void newAndDeleteMacros();
@@ -128,6 +141,20 @@ void TestMacroPopup::stepRows() {
     QCOMPARE(p->LoopsEdit()->text(), QString("2"));
     // Showing a script never rewrites it.
     QCOMPARE(p->CurrentScript(), QString("r 2;d A;u LSHIFT;p LCTRL+C;t a\\;b;85;m d l;m u w;m p r;0;junk;;"));
+    delete p;
+}
+
+// A mouse button goes up and down (released, pressed) and the wheel turns up and down: languages that say these
+// differently get a text for each. Before, both asked for the same " Up" and " Down".
+void TestMacroPopup::buttonAndWheelStepsTranslateApart() {
+    NoteTranslator notes;
+    QVERIFY(QCoreApplication::installTranslator(&notes));
+    QPointer<MacroPopup> p = Open("x");
+    p->ScriptBox()->setPlainText("m d l;m u r;m d w;m u w;m p m;");
+    const QStringList rows = Rows(p->StepModel());
+    QCoreApplication::removeTranslator(&notes);
+    QCOMPARE(rows, QStringList({"Left Down/mouse button pressed", "Right Up/mouse button released",
+                                "Wheel Down/wheel turned down", "Wheel Up/wheel turned up", "Middle Click"}));
     delete p;
 }
 
