@@ -12,6 +12,7 @@
 #include <execinfo.h>
 #include <fcntl.h>
 #include <new>
+#include <poll.h>
 #include <pthread.h>
 #include <signal.h>
 #include <sys/mman.h>
@@ -30,10 +31,19 @@ constexpr size_t kPathSize = 260;
 constexpr int kMaxFrames = 32;
 // Frames of the handler itself and of the kernel's signal trampoline that start every walk.
 constexpr int kSkippedFrames = 2;
+// Room for the handler's own frames above the faulting one, which the walk finds by its address.
+constexpr int kHandlerFrames = 8;
+// How long the stack program may take to read the debugging information before the raw frames are used.
+constexpr int kStackProgramMs = 20000;
 
 char g_crashLogPath[kPathSize] = {0};
 // The crash window's program, empty when no window is shown (no screen, or the program is missing).
 char g_dialogProgram[4096] = {0};
+// The program that names the frames' functions, files and lines, empty when there is none.
+char g_stackProgram[4096] = {0};
+// The stack as the stack program wrote it, kept for the log, stderr and the window.
+char g_stack[256 * 1024];
+size_t g_stackSize = 0;
 // The thread writing a record (its kernel id), 0 while none is.
 std::atomic<long> g_reportingThread{0};
 std::atomic<bool> g_installed{false};
@@ -212,6 +222,153 @@ void SendAll(int fd, const char* data, size_t size) {
     }
 }
 
+// Starts `argv[0]` with one end of a new socket pair as its descriptor `childFd` (its standard input or output) and
+// hands back the other end in `ourFd`; -1 when it cannot start. A socket rather than a pipe: a child that went
+// away must not end this process with SIGPIPE. Signal-safe calls only.
+pid_t Spawn(char* const argv[], int childFd, int& ourFd) {
+    int fds[2];
+    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0)
+        return -1;
+    const pid_t pid = _Fork();
+    if (pid == 0) {
+        dup2(fds[1], childFd);
+        // The fault's signal is blocked while its handler runs, and a program started from here would keep it so.
+        sigset_t none;
+        sigemptyset(&none);
+        sigprocmask(SIG_SETMASK, &none, nullptr);
+        execve(argv[0], argv, environ);
+        _exit(127);
+    }
+    ::close(fds[1]);
+    if (pid < 0) {
+        ::close(fds[0]);
+        return -1;
+    }
+    ourFd = fds[0];
+    return pid;
+}
+
+// The child's exit status; -1 when it did not exit by itself.
+int WaitExit(pid_t pid) {
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0) {
+        if (errno != EINTR)
+            return -1;
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+long MonotonicMs() {
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return long(ts.tv_sec) * 1000 + long(ts.tv_nsec / 1000000);
+}
+
+void HexText(unsigned long value, char* text) {
+    char digits[16];
+    int n = 0;
+    do {
+        digits[n++] = "0123456789abcdef"[value & 15];
+        value >>= 4;
+    } while (value && n < 16);
+    while (n > 0)
+        *text++ = digits[--n];
+    *text = 0;
+}
+
+// Fills g_stack with the frames named by the stack program, which reads this process's module map and the
+// modules' debugging information while this process waits. False when there is no such program, or it failed, or
+// it took too long; the caller then writes the raw frames. `fault` says the first frame is the faulting
+// instruction itself rather than a return address.
+bool NameFrames(void* const* frames, int count, bool fault) {
+    g_stackSize = 0;
+    if (!g_stackProgram[0] || count <= 0)
+        return false;
+    static char pidText[24];
+    static char addressText[kMaxFrames][20];
+    static char faultFlag[] = "--fault";
+    static char* argv[kMaxFrames + 4];
+    int n = 0;
+    argv[n++] = g_stackProgram;
+    {
+        // The id in decimal.
+        char digits[24];
+        int d = 0;
+        unsigned long value = static_cast<unsigned long>(getpid());
+        do {
+            digits[d++] = char('0' + value % 10);
+            value /= 10;
+        } while (value && d < 23);
+        int i = 0;
+        while (d > 0)
+            pidText[i++] = digits[--d];
+        pidText[i] = 0;
+    }
+    argv[n++] = pidText;
+    if (fault)
+        argv[n++] = faultFlag;
+    for (int i = 0; i < count && i < kMaxFrames; ++i) {
+        HexText(reinterpret_cast<unsigned long>(frames[i]), addressText[i]);
+        argv[n++] = addressText[i];
+    }
+    argv[n] = nullptr;
+
+    int fd = -1;
+    const pid_t pid = Spawn(argv, STDOUT_FILENO, fd);
+    if (pid < 0)
+        return false;
+    const long deadline = MonotonicMs() + kStackProgramMs;
+    bool complete = false;
+    for (;;) {
+        const long left = deadline - MonotonicMs();
+        if (left <= 0)
+            break;
+        pollfd p = {fd, POLLIN, 0};
+        const int ready = poll(&p, 1, int(left));
+        if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready <= 0)
+            break;
+        if (g_stackSize == sizeof(g_stack))
+            break;
+        const ssize_t got = ::read(fd, g_stack + g_stackSize, sizeof(g_stack) - g_stackSize);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            complete = got == 0;
+            break;
+        }
+        g_stackSize += size_t(got);
+    }
+    ::close(fd);
+    if (!complete)
+        kill(pid, SIGKILL);
+    const int status = WaitExit(pid);
+    if (!complete || status != 0 || g_stackSize == 0) {
+        g_stackSize = 0;
+        return false;
+    }
+    return true;
+}
+
+const char kRawStack[] = "Stack without names (the stack program gave no answer):\r\n";
+
+// Writes the stack: the named frames, else the note and the raw frames.
+void WriteStack(int fd, bool socket, void* const* frames, int count) {
+    if (g_stackSize) {
+        if (socket)
+            SendAll(fd, g_stack, g_stackSize);
+        else
+            WriteAll(fd, g_stack, g_stackSize);
+        return;
+    }
+    if (socket)
+        SendAll(fd, kRawStack, sizeof(kRawStack) - 1);
+    else
+        WriteAll(fd, kRawStack, sizeof(kRawStack) - 1);
+    backtrace_symbols_fd(frames, count, fd);
+}
+
 // Shows the record in the crash window, a program of its own (the crashed process cannot draw safely), and
 // answers its choice: 0 Continue, 1 Abort, 2 Debug. A window that cannot be shown, or that ends without an
 // answer, counts as Continue. The window gets the headline on a line of its own, then the exception's name
@@ -220,40 +377,24 @@ int AskDialog(const char* headline, size_t headlineSize, const char* body, size_
               int count) {
     if (!g_dialogProgram[0])
         return 0;
-    int fds[2];
-    // A socket rather than a pipe: a window that went away must not end this process with SIGPIPE.
-    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0)
+    char* const argv[] = {g_dialogProgram, nullptr};
+    int fd = -1;
+    const pid_t pid = Spawn(argv, STDIN_FILENO, fd);
+    if (pid < 0)
         return 0;
-    const pid_t pid = _Fork();
-    if (pid == 0) {
-        dup2(fds[1], STDIN_FILENO);
-        char* const argv[] = {g_dialogProgram, nullptr};
-        execve(g_dialogProgram, argv, environ);
-        _exit(127);
-    }
-    ::close(fds[1]);
-    if (pid < 0) {
-        ::close(fds[0]);
-        return 0;
-    }
-    SendAll(fds[0], headline, headlineSize);
-    SendAll(fds[0], "\r\n", 2);
-    SendAll(fds[0], body, bodySize);
-    backtrace_symbols_fd(frames, count, fds[0]);
-    ::close(fds[0]);
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0) {
-        if (errno != EINTR)
-            return 0;
-    }
-    if (WIFEXITED(status) && (WEXITSTATUS(status) == 1 || WEXITSTATUS(status) == 2))
-        return WEXITSTATUS(status);
-    return 0;
+    SendAll(fd, headline, headlineSize);
+    SendAll(fd, "\r\n", 2);
+    SendAll(fd, body, bodySize);
+    WriteStack(fd, true, frames, count);
+    ::close(fd);
+    const int status = WaitExit(pid);
+    return status == 1 || status == 2 ? status : 0;
 }
 
-// Writes one record: the opening, headline and name to the crash log and stderr, then the stack to both; then
-// asks the crash window what to do.
-int Report(const ExceptionText& text, int skip) {
+// Writes one record: the opening, headline and name, then the stack, to the crash log and stderr; then asks the
+// crash window what to do. `faultAddress` is the faulting instruction's address when a signal tells it (0 when
+// not): the walk starts at that frame, else `skip` frames down.
+int Report(const ExceptionText& text, int skip, void* faultAddress = nullptr) {
     Out& out = g_out;
     out.len = 0;
     out.Add("\r\n\r\n");
@@ -266,23 +407,32 @@ int Report(const ExceptionText& text, int skip) {
     out.Add(text.name);
     out.Add("\r\n");
 
-    void* frames[kMaxFrames + kSkippedFrames];
-    int count = backtrace(frames, kMaxFrames + kSkippedFrames);
+    void* frames[kMaxFrames + kHandlerFrames];
+    int count = backtrace(frames, kMaxFrames + kHandlerFrames);
     int first = skip < count ? skip : count;
+    bool fault = false;
+    for (int i = 0; faultAddress && i < count && i < kHandlerFrames; ++i) {
+        if (frames[i] == faultAddress) {
+            first = i;
+            fault = true;
+            break;
+        }
+    }
     if (count - first > kMaxFrames)
         count = first + kMaxFrames;
+    NameFrames(frames + first, count - first, fault);
 
     if (g_crashLogPath[0]) {
         const int fd = ::open(g_crashLogPath, O_WRONLY | O_CREAT | O_APPEND | O_SYNC | O_CLOEXEC, 0600);
         if (fd >= 0) {
             WriteAll(fd, out.buf, out.len);
-            backtrace_symbols_fd(frames + first, count - first, fd);
+            WriteStack(fd, false, frames + first, count - first);
             ::close(fd);
         }
     }
     // Whoever started the program sees the same text.
     WriteAll(STDERR_FILENO, out.buf, out.len);
-    backtrace_symbols_fd(frames + first, count - first, STDERR_FILENO);
+    WriteStack(STDERR_FILENO, false, frames + first, count - first);
     return AskDialog(out.buf + headlineStart, headlineEnd - headlineStart, out.buf + headlineEnd, out.len - headlineEnd,
                      frames + first, count - first);
 }
@@ -303,6 +453,17 @@ bool IsWriteFault(void* context) {
 #else
     (void)context;
     return false;
+#endif
+}
+
+// The faulting instruction's address, null when the context does not tell it.
+void* FaultAddress(void* context) {
+#if defined(__x86_64__)
+    const ucontext_t* uc = static_cast<const ucontext_t*>(context);
+    return uc ? reinterpret_cast<void*>(uc->uc_mcontext.gregs[REG_RIP]) : nullptr;
+#else
+    (void)context;
+    return nullptr;
 #endif
 }
 
@@ -354,7 +515,8 @@ void OnFatalSignal(int sig, siginfo_t* info, void* context) {
     if (TakeReport()) {
         const int code = info ? info->si_code : 0;
         const bool overflow = sig == SIGSEGV && IsNearStackPointer(info, context);
-        Act(Report(TextFor(sig, code, sig == SIGSEGV && IsWriteFault(context), overflow), kSkippedFrames));
+        Act(Report(TextFor(sig, code, sig == SIGSEGV && IsWriteFault(context), overflow), kSkippedFrames,
+                   FaultAddress(context)));
     }
     // Then the process ends exactly as it would have without us (core dump, exit status of the signal).
     RestoreDefault(sig);
@@ -474,31 +636,32 @@ bool HasScreen() {
     return (x && *x) || (wayland && *wayland);
 }
 
-void KeepDialogProgram(const char* dialogProgram) {
-    g_dialogProgram[0] = 0;
-    char beside[sizeof(g_dialogProgram)];
-    if (!dialogProgram) {
-        // The program's own folder holds its crash window.
+// Keeps `program` in `kept` (4096 bytes) when it can be run; null names the program `name` beside the running one.
+void KeepProgram(const char* program, const char* name, char* kept) {
+    constexpr size_t kSize = sizeof(g_dialogProgram);
+    kept[0] = 0;
+    char beside[kSize];
+    if (!program) {
+        // The program's own folder holds its crash helpers.
         const ssize_t n = readlink("/proc/self/exe", beside, sizeof(beside) - 1);
         if (n <= 0)
             return;
         beside[n] = 0;
         char* slash = std::strrchr(beside, '/');
-        const char name[] = "vellichor-crash";
-        if (!slash || size_t(slash - beside) + sizeof(name) + 1 > sizeof(beside))
+        const size_t nameSize = std::strlen(name) + 1;
+        if (!slash || size_t(slash - beside) + nameSize + 1 > sizeof(beside))
             return;
-        std::memcpy(slash + 1, name, sizeof(name));
-        dialogProgram = beside;
+        std::memcpy(slash + 1, name, nameSize);
+        program = beside;
     }
-    if (!*dialogProgram || std::strlen(dialogProgram) >= sizeof(g_dialogProgram) || !HasScreen() ||
-        access(dialogProgram, X_OK) != 0)
+    if (!*program || std::strlen(program) >= kSize || access(program, X_OK) != 0)
         return;
-    std::memcpy(g_dialogProgram, dialogProgram, std::strlen(dialogProgram) + 1);
+    std::memcpy(kept, program, std::strlen(program) + 1);
 }
 
 } // namespace
 
-bool InstallCrashHandler(const char* crashLogPath, const char* dialogProgram) {
+bool InstallCrashHandler(const char* crashLogPath, const char* dialogProgram, const char* stackProgram) {
     bool kept = false;
     g_crashLogPath[0] = 0;
     if (crashLogPath && *crashLogPath) {
@@ -509,7 +672,11 @@ bool InstallCrashHandler(const char* crashLogPath, const char* dialogProgram) {
         }
     }
 
-    KeepDialogProgram(dialogProgram);
+    if (HasScreen())
+        KeepProgram(dialogProgram, "vellichor-crash", g_dialogProgram);
+    else
+        g_dialogProgram[0] = 0;
+    KeepProgram(stackProgram, "vellichor-crash-stack", g_stackProgram);
 
     // backtrace() loads its unwinder on first use, which allocates: do that now, not inside a handler.
     void* warm[2];

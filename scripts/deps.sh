@@ -6,6 +6,8 @@ PKGS=(
   qtbase5-dev qtscript5-dev libqt5webkit5-dev qtmultimedia5-dev libqt5multimedia5-plugins
   # mp3 sounds are decoded with libmpg123.
   libmpg123-dev
+  # Crash records name each frame's function, file and line from the modules' debugging information.
+  libdw-dev
   libqt5svg5-dev qttools5-dev qttools5-dev-tools libquazip1-qt5-dev libssl-dev zlib1g-dev
   libtidy-dev libstb-dev libstatgrab-dev libxtst-dev libxkbcommon-dev libbenchmark-dev libpulse-dev
   xvfb xauth fonts-dejavu-core openssl desktop-file-utils pulseaudio x11-xkb-utils

@@ -1,5 +1,6 @@
-// Installs the crash handler with the path given first (and the crash window given third, if any), then fails
-// as the second argument says; the "worker-" modes fail on a thread of their own.
+// Installs the crash handler with the path given first (and the crash window given third, if any; the stack program
+// given fourth, else the build's one), then fails as the second argument says; the "worker-" modes fail on a thread
+// of their own.
 #include "foundation/crashhandler.h"
 
 #include <csignal>
@@ -33,7 +34,7 @@ __attribute__((noinline)) void Recurse(int depth) {
 int main(int argc, char** argv) {
     if (argc < 3)
         return 2;
-    InstallCrashHandler(argv[1], argc > 3 ? argv[3] : nullptr);
+    InstallCrashHandler(argv[1], argc > 3 ? argv[3] : nullptr, argc > 4 ? argv[4] : CRASH_STACK_PROGRAM);
     const char* mode = argv[2];
     if (!std::strncmp(mode, "worker-", 7)) {
         const char* what = mode + 7;

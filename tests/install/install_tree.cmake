@@ -9,7 +9,8 @@ endif()
 
 set(problems)
 set(data ${DATADIR}/vellichor/Data)
-foreach(f ${BINDIR}/vellichor ${BINDIR}/vellichor-crash ${DATADIR}/applications/vellichor.desktop
+foreach(f ${BINDIR}/vellichor ${BINDIR}/vellichor-crash ${BINDIR}/vellichor-crash-stack
+          ${DATADIR}/applications/vellichor.desktop
           ${DATADIR}/icons/hicolor/scalable/apps/vellichor.svg ${DATADIR}/doc/vellichor/LICENSE-Play.txt
           ${INCLUDEDIR}/zynapi.h
           ${LIBDIR}/libZYNAPI.so.1.0.0 ${LIBDIR}/libzynservice_stub.so)

@@ -10,8 +10,16 @@
 #include <QtTest>
 
 namespace {
+// A record as the crash handler writes it: the headline, the name, the frames by module, the modules.
 const char kRecord[] = "Assert: The thread used up its stack.\r\nEXCEPTION_STACK_OVERFLOW\r\n"
-                       "/usr/bin/vellichor(+0x1234)[0x5555]\n/usr/lib/libc.so.6(+0x99)[0x7f00]\n";
+                       "/usr/bin/vellichor:\r\n"
+                       "* 0x55d0c4a1b2c3 CtrlView::OnClientMessage(QString const&) (/src/runtime/ctrlview.cpp,812)\r\n"
+                       "* 0x55d0c4a1b400 main (/src/shell/main.cpp,82)\r\n"
+                       "\r\n/usr/lib/x86_64-linux-gnu/libc.so.6:\r\n"
+                       "* 0x7f0a1e64524a __libc_start_call_main\r\n"
+                       "\r\nModules:\r\n"
+                       "0x55d0c4a00000-0x55d0c4f31000 /usr/bin/vellichor\r\n"
+                       "0x7f0a1e61e000-0x7f0a1e7f3000 /usr/lib/x86_64-linux-gnu/libc.so.6\r\n";
 
 QPushButton* Button(CrashDialog& d, const QString& label) {
     for (QPushButton* b : d.findChildren<QPushButton*>()) {
@@ -29,9 +37,17 @@ private slots:
     void showsTheRecordUnderItsHeadline() {
         CrashDialog d(QString::fromLatin1(kRecord));
         QCOMPARE(d.windowTitle(), QStringLiteral("Assert: The thread used up its stack."));
-        QCOMPARE(d.ShownText(), QStringLiteral("Assert: The thread used up its stack.\n\nEXCEPTION_STACK_OVERFLOW\n"
-                                               "/usr/bin/vellichor(+0x1234)[0x5555]\n"
-                                               "/usr/lib/libc.so.6(+0x99)[0x7f00]\n"));
+        QCOMPARE(d.ShownText(),
+                 QStringLiteral(
+                     "Assert: The thread used up its stack.\n\nEXCEPTION_STACK_OVERFLOW\n"
+                     "/usr/bin/vellichor:\n"
+                     "* 0x55d0c4a1b2c3 CtrlView::OnClientMessage(QString const&) (/src/runtime/ctrlview.cpp,812)\n"
+                     "* 0x55d0c4a1b400 main (/src/shell/main.cpp,82)\n"
+                     "\n/usr/lib/x86_64-linux-gnu/libc.so.6:\n"
+                     "* 0x7f0a1e64524a __libc_start_call_main\n"
+                     "\nModules:\n"
+                     "0x55d0c4a00000-0x55d0c4f31000 /usr/bin/vellichor\n"
+                     "0x7f0a1e61e000-0x7f0a1e7f3000 /usr/lib/x86_64-linux-gnu/libc.so.6\n"));
         QVERIFY(d.findChild<QPlainTextEdit*>()->isReadOnly());
     }
 
