@@ -16,6 +16,7 @@
 #include "shell/browseitems.h"
 #include "shell/mervexstyle.h"
 #include "shell/mteasyctrl.h"
+#include "shell/programlook.h"
 
 #include "tests/common/gldriver.h"
 #include "tests/common/screenshots.h"
@@ -52,6 +53,7 @@ private slots:
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             QSKIP("needs an X server (run under xvfb-run)");
         QApplication::setStyle(new MervexStyle);
+        ProgramLook::Install();
         static ImgDataMgrGfxStore store;
         GfxCache::SetStore(&store);
         new ImgDataMgr(this);
