@@ -24,8 +24,11 @@ done
 for n in btn_face btn_face_pressed btn_face_on tile_bg popup_bg bar_track bar_fill; do
     render "$src/$n.svg" "$data/Gfx/$n.png"
 done
-# Application skin: tab background and overlay, deck background, tab icons.
-for n in tab_bg tab_active_overlay deck_bg tab_icon_media tab_icon_stats tab_icon_keys tab_icon_custom; do
+# Application skin: tab backgrounds and overlay, the tab bar's and the deck's backgrounds, tab icons, and the
+# LEDs and corner marks that tell pre-installed, custom and disabled tabs apart.
+for n in tab_bg tab_bg_disabled tab_bg_empty tab_bar_bg tab_active_overlay deck_bg tab_icon_media tab_icon_stats \
+    tab_icon_keys tab_icon_custom tab_led_preset tab_led_custom tab_led_disabled tab_mark_preset tab_mark_custom \
+    tab_mark_disabled; do
     render "$src/$n.svg" "$data/AppSkin/$n.png"
 done
 # Data-source icons of the settings pages: drawn at their shown size, 92 x 92.

@@ -881,7 +881,9 @@ void MTEGridEdit::OnBtnTabHelp() {
     auto* image = new ImgWidget(popup, QStringLiteral(":/images/PopupTabsHelp"));
     image->move(25, 90);
     auto* row = new QLabel(popup);
-    row->setStyleSheet(QStringLiteral("QTextEdit {border:none;background-color:transparent;}"));
+    row->setObjectName(QStringLiteral("lblTabsHelpPreset"));
+    // Light text on the popup's dark background; the colour of "blue" comes from the text itself.
+    row->setStyleSheet(QStringLiteral("QLabel {border:none;background-color:transparent;color:#dcdcdc;}"));
     row->setWordWrap(true);
     row->setText(tr("<b>Pre-installed Tab</b><br>Tabs with a <span style='color:#28a3dd;'>blue</span> LED in the "
                     "upper right-hand corner are pre-installed and ready for use."));

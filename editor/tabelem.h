@@ -26,6 +26,9 @@ public:
     void SetCaption(const QString& caption);
     int Kind() const { return m_kind; }
     bool IsActive() const { return m_active; }
+    // The LED and the corner mark of the tab's kind; null for a kind without them.
+    ImgWidget* Led() const { return m_led; }
+    ImgWidget* Mark() const { return m_mark; }
 
 signals:
     void clicked(int index);

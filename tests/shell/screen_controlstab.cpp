@@ -10,6 +10,8 @@
 #include "editor/mteeditcontrol.h"
 #include "editor/mtegridedit.h"
 #include "editor/shortcutpopup.h"
+#include "editor/tabelem.h"
+#include "editor/tabview.h"
 #include "editor/tilingpopup.h"
 #include "shell/mervexstyle.h"
 #include "shell/mervexwnd.h"
@@ -18,6 +20,7 @@
 #include "tests/common/gldriver.h"
 #include "tests/common/screenshots.h"
 #include "tests/common/wiredprogram.h"
+#include "widgets/imgwidget.h"
 #include "widgets/popupwnd.h"
 
 #include <QAbstractButton>
@@ -52,6 +55,30 @@ QStringList MissingImages(QWidget* top) {
         }
     }
     return missing;
+}
+
+// Pixels of the image whose colour leans clearly to blue, or (warm) to red and yellow.
+int LeaningPixels(const QImage& image, bool blue) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (qAlpha(p) < 128)
+                continue;
+            n += (blue ? qBlue(p) - qRed(p) : qRed(p) - qBlue(p)) > 60 ? 1 : 0;
+        }
+    return n;
+}
+
+// Pixels brighter than the popup's dark background could show by itself.
+int BrightPixels(const QImage& image) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            n += 0.2126 * qRed(p) + 0.7152 * qGreen(p) + 0.0722 * qBlue(p) > 150 ? 1 : 0;
+        }
+    return n;
 }
 } // namespace
 
@@ -108,6 +135,45 @@ private slots:
         Check(grid, QStringLiteral("controls_grid_editor"));
         for (const char* image : {":/images/ScrCorner", ":/images/PopupTabsHelp", ":/images/BtnGridSpacer"})
             QVERIFY2(!QImage(QLatin1String(image)).isNull(), image);
+    }
+
+    // The tab bar tells pre-installed tabs by a blue LED in their upper right-hand corner (as TABS HELP
+    // explains), custom tabs by one of another colour.
+    void tabBarLeds() {
+        TabView* tabs = m_tab->GridEditor()->Tabs();
+        int presets = 0, customs = 0;
+        for (int i = 0; i < tabs->Count(true); ++i) {
+            TabElem* tab = tabs->Tab(i);
+            if (tab->Kind() != TabElem::Preset && tab->Kind() != TabElem::Custom)
+                continue;
+            ImgWidget* led = tab->Led();
+            QVERIFY2(led && led->isVisibleTo(tab) && !led->image().isNull(), qPrintable(tab->Key()));
+            QCOMPARE(led->geometry().topRight(), QPoint(tab->width() - 1, 0));
+            QVERIFY(tab->Mark() && !tab->Mark()->image().isNull());
+            const bool preset = tab->Kind() == TabElem::Preset;
+            const QImage shown = tab->grab(led->geometry()).toImage();
+            QVERIFY2(LeaningPixels(shown, preset) > 8, qPrintable(tab->Key()));
+            QCOMPARE(LeaningPixels(shown, !preset), 0);
+            ++(preset ? presets : customs);
+        }
+        QVERIFY(presets >= 3);
+        QVERIFY(customs >= 1);
+        Check(m_tab->GridEditor(), QStringLiteral("controls_grid_editor_tabs"));
+    }
+
+    // TABS HELP: its text is light on the popup's dark background, and its picture shows the blue LED.
+    void tabsHelp() {
+        m_tab->GridEditor()->Button("btnTabHelp")->click();
+        QTRY_VERIFY(qobject_cast<PopupWnd*>(QApplication::activeModalWidget()));
+        auto* popup = qobject_cast<PopupWnd*>(QApplication::activeModalWidget());
+        QCOMPARE(popup->windowTitle(), QCoreApplication::translate("MTEGridEdit", "TABS HELP"));
+        QTest::qWait(100);
+        Check(popup, QStringLiteral("popup_tabs_help"));
+        auto* text = popup->findChild<QLabel*>(QStringLiteral("lblTabsHelpPreset"));
+        QVERIFY(text && text->isVisible());
+        QVERIFY2(BrightPixels(popup->grab(text->geometry()).toImage()) > 200, "the help text is not readable");
+        popup->reject();
+        QTRY_VERIFY(!QApplication::activeModalWidget());
     }
 
     void popups() {
