@@ -159,7 +159,7 @@ private slots:
         QTest::mouseClick(settings->List()->Entry(QStringLiteral("MVX_Settings")), Qt::LeftButton);
         QAbstractButton* add = nullptr;
         for (QAbstractButton* b : settings->Edit()->findChildren<QAbstractButton*>())
-            if (b->text() == QLatin1String("+ ADD NEW DEVICE"))
+            if (b->text() == QCoreApplication::translate("PairingUI", "+ ADD NEW DEVICE"))
                 add = b;
         QVERIFY(add);
         bool shown = false;
