@@ -285,6 +285,10 @@ void NetServer::OnUpdate() {
     // A question of a phone that left closes before its session goes.
     if (m_pairAsked || !m_pairWaiting.isEmpty())
         AskNextPairing();
+    const bool held = !m_tickClock.isValid() || m_tickClock.elapsed() > qMax(1000, m_heartbeatMs / 4);
+    m_tickClock.start();
+    if (held)
+        m_heldUntil.start();
     const QList<WebSocketUD*> sessions = m_sessions;
     for (WebSocketUD* session : sessions) {
         if (!m_sessions.contains(session))
@@ -315,7 +319,7 @@ void NetServer::OnUpdate() {
 bool NetServer::CheckHeartbeat(WebSocketUD* session) {
     if (m_heartbeatMs <= 0 || !session->socket)
         return false;
-    const qint64 silent = session->socket->msSinceHeard();
+    const qint64 silent = qMin(session->socket->msSinceHeard(), m_heldUntil.elapsed());
     if (silent < m_heartbeatMs / 2) {
         session->heartbeatPinged = false;
         return false;

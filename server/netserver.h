@@ -7,6 +7,7 @@
 #include "server/lograte.h"
 
 #include <QAbstractSocket>
+#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QList>
 #include <QObject>
@@ -172,6 +173,10 @@ private:
     QTimer* m_timer;
     int m_memoryReleases = 0;
     int m_heartbeatMs = DefaultHeartbeatMs;
+    // Time between ticks, and since the event loop was last held up (a long import, a busy script): a held
+    // loop read nothing, so the silence before its end counts for no session.
+    QElapsedTimer m_tickClock;
+    QElapsedTimer m_heldUntil;
     QList<WebSocketUD*> m_sessions;
     QList<QIODevice*> m_plain; // accepted, not upgraded, oldest first
 

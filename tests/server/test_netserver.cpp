@@ -837,6 +837,21 @@ private slots:
             QCOMPARE(pairing->withdrawn, QList<quint64>{ticket});
     }
 
+    void heldEventLoopIsNobodysSilence() {
+        // The program's thread held up for longer than the heartbeat (a long import): the phone's answers wait
+        // unread meanwhile, so nobody is taken for silent when the loop runs again.
+        const int heartbeat = 600;
+        server->SetHeartbeatMs(heartbeat);
+        std::unique_ptr<FakePhone> phone(ConnectedPhone());
+        QVERIFY(phone);
+        QTest::qWait(heartbeat);
+        QThread::msleep(2 * heartbeat);
+        QTest::qWait(2 * heartbeat);
+        QCOMPARE(phone->socket.state(), QAbstractSocket::ConnectedState);
+        QCOMPARE(server->Sessions().size(), 1);
+        QVERIFY(LastSession()->connected && !LastSession()->closed);
+    }
+
     void repairingServesNothingUntilDecided() {
         // A connected phone asks to pair under a new key: while the question is open nothing reaches the
         // controls, and a declined answer leaves it disconnected.
