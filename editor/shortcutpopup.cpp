@@ -111,13 +111,9 @@ void ShortcutPopup::KeyPressed(quint32 nativeVk, quint32 nativeScan, quint32 nat
         code |= quint32(KMF_LWin) << 24;
     if (PAL::GetKeyState(QStringLiteral("RWIN")))
         code |= quint32(KMF_RWin) << 24;
-    const QString shortcut = PAL::KeyCodeToShortcut(code);
-    // The printer names left Ctrl with right Alt "ALTGR", which the key sender reads as the other pair that
-    // also makes AltGr (left Alt, right Ctrl). The popup keeps the two keys that were held.
-    QString held = shortcut;
-    held.replace(QLatin1String("ALTGR"), QLatin1String("LCTRL,RALT"));
     QList<quint32> modifierCodes;
-    const quint32 key = PAL::ParseShortcut(held, modifierCodes);
+    quint32 key = 0;
+    const QString shortcut = PAL_INT::CapturedShortcut(code, &modifierCodes, &key);
     QLOG_DEBUG() << "ShortcutPopup::KeyPressed: KP:" << nativeVk << nativeScan << nativeModifiers << modifierCodes
                  << shortcut;
 

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QMap>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -291,11 +292,37 @@ const KeyboardLayout& CurrentKeyboardLayout() {
 
 QString TypingShortcut(quint32 code) {
     const quint32 flags = code >> 24;
-    const QString& altGr = CurrentKeyboardLayout().AltGrKey();
-    if ((flags & (KMF_LCtrl | KMF_LAlt)) != (KMF_LCtrl | KMF_LAlt) || altGr.isEmpty())
+    if ((flags & (KMF_LCtrl | KMF_LAlt)) != (KMF_LCtrl | KMF_LAlt) || CurrentKeyboardLayout().AltGrKey().isEmpty())
         return PAL::KeyCodeToShortcut(code);
+    // Named AltGr, so the one reading of AltGr (AltGrKeyCodes) picks the key that is pressed.
     const QString key = KeyCodeTranslate(code & 0x00FFFFFF);
-    return ((flags & KMF_LShift) ? QStringLiteral("LSHIFT,") : QString()) + altGr + QLatin1Char('+') + key;
+    return ((flags & KMF_LShift) ? QStringLiteral("LSHIFT,") : QString()) + QStringLiteral("ALTGR+") + key;
+}
+
+QList<quint32> AltGrKeyCodes() {
+    const QString& altGr = CurrentKeyboardLayout().AltGrKey();
+    if (!altGr.isEmpty())
+        return {PAL::KeyNameToCode(altGr)};
+    // Where Ctrl and Alt together select the AltGr characters: the pair Windows itself reports for AltGr.
+    return {PAL::KeyNameToCode(QStringLiteral("LALT")), PAL::KeyNameToCode(QStringLiteral("RCTRL"))};
+}
+
+QString CapturedShortcut(quint32 code, QList<quint32>* modifiers, quint32* key) {
+    // Printed, then read back as the key sender reads it: what is stored names the keys that will be played.
+    QList<quint32> mods;
+    const quint32 k = PAL::ParseShortcut(PAL::KeyCodeToShortcut(code), mods);
+    QStringList names;
+    for (quint32 m : mods)
+        names << KeyCodeTranslate(m);
+    const QString keyName = KeyCodeTranslate(k);
+    if (modifiers)
+        *modifiers = mods;
+    if (key)
+        *key = k;
+    QString text = names.join(QLatin1Char(','));
+    if (!text.isEmpty() && !keyName.isEmpty())
+        text += QLatin1Char('+');
+    return text + keyName;
 }
 
 void SetKeyboardLayout(const KeyboardLayout* layout) {
@@ -366,6 +393,10 @@ QString KeyCodeTranslate(quint32 code) {
     if (scan == 0)
         scan = layout.VkToScan(vk);
     QString name = t.scanToName.value(scan);
+    // Extended keys as 0x100 plus their base code (as the keyboard capture gives them): the table numbers
+    // some only as 0x80 plus it (0x138 is RALT, 0x15B and 0x15C the Windows keys).
+    if (name.isEmpty() && scan >= 0x100 && scan <= 0x17F)
+        name = t.scanToName.value(0x80 | (scan & 0x7F));
     if (name.isEmpty())
         name = t.vkToName.value(vk);
     if (name.isEmpty()) {
@@ -450,11 +481,22 @@ quint32 PAL::ParseShortcut(const QString& text, QList<quint32>& modifiers) {
     QString keyText = text;
     if (parts.size() >= 2) {
         keyText = parts.at(1);
-        const QStringList names = parts.at(0).split(QLatin1Char(','), Qt::KeepEmptyParts);
+        QStringList names = parts.at(0).split(QLatin1Char(','), Qt::KeepEmptyParts);
+        // Files written on Windows hold AltGr as the pair of keys Windows reports for it, left Ctrl with right
+        // Alt. On a layout with an AltGr key of its own that pair is the AltGr key.
+        auto isName = [](const QString& name, const char* wanted) {
+            return name.trimmed().compare(QLatin1String(wanted), Qt::CaseInsensitive) == 0;
+        };
+        const auto lctrl =
+            std::find_if(names.begin(), names.end(), [&](const QString& n) { return isName(n, "LCTRL"); });
+        const auto ralt = std::find_if(names.begin(), names.end(), [&](const QString& n) { return isName(n, "RALT"); });
+        if (lctrl != names.end() && ralt != names.end() && !PAL_INT::CurrentKeyboardLayout().AltGrKey().isEmpty()) {
+            *std::min(lctrl, ralt) = QStringLiteral("ALTGR");
+            names.erase(std::max(lctrl, ralt));
+        }
         for (const QString& name : names) {
-            if (name.trimmed().compare(QLatin1String("ALTGR"), Qt::CaseInsensitive) == 0) {
-                // Read back as the pair Windows itself reports for AltGr.
-                modifiers << PAL::KeyNameToCode(QStringLiteral("LALT")) << PAL::KeyNameToCode(QStringLiteral("RCTRL"));
+            if (isName(name, "ALTGR")) {
+                modifiers << PAL_INT::AltGrKeyCodes();
                 continue;
             }
             const quint32 code = PAL::KeyNameToCode(name);

@@ -80,8 +80,18 @@ const KeyboardLayout& CurrentKeyboardLayout();
 void SetKeyboardLayout(const KeyboardLayout* layout);
 
 // The shortcut that types the character of a key code from PAL::KeyNameToCode: KeyCodeToShortcut, except
-// that the AltGr shift state (Ctrl and Alt) becomes the layout's AltGr key where it has one.
+// that the AltGr shift state (Ctrl and Alt) is named "ALTGR" where the layout has an AltGr key of its own.
 QString TypingShortcut(quint32 code);
+
+// The keys a shortcut's AltGr is played with: the layout's AltGr key (the key of its AltGr level) where it
+// has one, else left Alt and right Ctrl, which Windows reads as AltGr. PAL::ParseShortcut reads "ALTGR" and
+// the pair left Ctrl and right Alt through this, so every editor and every player agree on AltGr.
+QList<quint32> AltGrKeyCodes();
+
+// The shortcut text a key editor stores for a key code it captured (keyboardcapture.h): printed
+// (PAL::KeyCodeToShortcut), then read back as the key sender reads it (PAL::ParseShortcut), so the text names
+// the keys that will be played. The modifier codes and the key code are given back when asked for.
+QString CapturedShortcut(quint32 code, QList<quint32>* modifiers = nullptr, quint32* key = nullptr);
 
 // Scan code with the extended mark folded into 0x100 (0xC8 and 0x148 both give 0x148; 0x48 stays).
 quint32 NormalizedScan(quint32 scan, bool extended = false);

@@ -79,6 +79,10 @@ private slots:
         QTest::newRow("numlock by vk first") << 0x00900046u << "NUMLOCK";
         QTest::newRow("pause by vk first") << 0x00130001u << "PAUSE";
         QTest::newRow("extended right ctrl") << 0x0011011Du << "RCTRL";
+        // The keyboard capture numbers extended keys as 0x100 plus their base code.
+        QTest::newRow("captured right alt") << 0x00120138u << "RALT";
+        QTest::newRow("captured left windows key") << 0x005B015Bu << "LWIN";
+        QTest::newRow("captured up arrow") << 0x00260148u << "UP";
         QTest::newRow("letter types its upper case") << 0x0041001Eu << "A";
         QTest::newRow("key that types plus") << 0x01BB000Du << "PLUS";
         QTest::newRow("unshifted plus key") << 0x00BB000Du << "=";
@@ -230,12 +234,75 @@ private slots:
         keys.append({0x30, 0x0B, QChar(0xE0), '0', '@', {}}); // French a-grave key
         const PAL_INT::KeyboardLayout layout(keys, QStringLiteral("RALT"));
         PAL_INT::SetKeyboardLayout(&layout);
-        QCOMPARE(PAL_INT::TypingShortcut(PAL::KeyNameToCode("\\")), QStringLiteral("RALT+\u00DF"));
-        QCOMPARE(PAL_INT::TypingShortcut(PAL::KeyNameToCode("[")), QStringLiteral("RALT+8"));
+        QCOMPARE(PAL_INT::TypingShortcut(PAL::KeyNameToCode("\\")), QStringLiteral("ALTGR+\u00DF"));
+        QCOMPARE(PAL_INT::TypingShortcut(PAL::KeyNameToCode("[")), QStringLiteral("ALTGR+8"));
+        QList<quint32> mods;
+        PAL::ParseShortcut(PAL_INT::TypingShortcut(PAL::KeyNameToCode("[")), mods);
+        QCOMPARE(ModifierNames(mods), QStringList{"RALT"});
         QCOMPARE(PAL_INT::TypingShortcut(PAL::KeyNameToCode("Z")), QStringLiteral("LSHIFT+Z"));
         const QString agrave = KeyCodeTranslate(PAL::KeyNameToCode(QString(QChar(0xE0))));
         QCOMPARE(agrave, QString(QChar(0xE0)));
         QCOMPARE(PAL::KeyNameToCode(agrave) & 0xFFFF, 0x0Bu);
+    }
+
+    // AltGr as stored (the name "ALTGR", or the pair Windows reports for it, either way round) is played as the
+    // layout's AltGr key where it has one; elsewhere the names stand as they are.
+    void altGrIsTheLayoutsAltGrKey_data() {
+        QTest::addColumn<bool>("altGrKey");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("modifiers");
+        QTest::newRow("altgr") << true << "ALTGR+Q" << QStringList{"RALT"};
+        QTest::newRow("windows pair") << true << "LCTRL,RALT+Q" << QStringList{"RALT"};
+        QTest::newRow("windows pair reversed") << true << "RALT,LCTRL+Q" << QStringList{"RALT"};
+        QTest::newRow("shifted altgr") << true << "LSHIFT,ALTGR+Q" << QStringList{"LSHIFT", "RALT"};
+        QTest::newRow("pair among others") << true << "LSHIFT,LCTRL,RALT+Q" << QStringList{"LSHIFT", "RALT"};
+        QTest::newRow("left ctrl alone stays") << true << "LCTRL+Q" << QStringList{"LCTRL"};
+        QTest::newRow("right alt alone stays") << true << "RALT+Q" << QStringList{"RALT"};
+        QTest::newRow("other pair stays") << true << "LALT,RCTRL+Q" << QStringList{"LALT", "RCTRL"};
+        QTest::newRow("no altgr key: altgr") << false << "ALTGR+Q" << QStringList{"LALT", "RCTRL"};
+        QTest::newRow("no altgr key: pair stays") << false << "LCTRL,RALT+Q" << QStringList{"LCTRL", "RALT"};
+    }
+    void altGrIsTheLayoutsAltGrKey() {
+        QFETCH(bool, altGrKey);
+        QFETCH(QString, text);
+        QFETCH(QStringList, modifiers);
+        const PAL_INT::KeyboardLayout layout(GermanKeys(), altGrKey ? QStringLiteral("RALT") : QString());
+        PAL_INT::SetKeyboardLayout(&layout);
+        QList<quint32> mods;
+        QCOMPARE(KeyCodeTranslate(PAL::ParseShortcut(text, mods)), QStringLiteral("Q"));
+        QCOMPARE(ModifierNames(mods), modifiers);
+    }
+
+    // What the key editors store for a captured key: the printed shortcut as the sender reads it.
+    void capturedShortcut_data() {
+        QTest::addColumn<bool>("altGrKey");
+        QTest::addColumn<quint32>("code");
+        QTest::addColumn<QString>("text");
+        const quint32 q = 0x00510010u, rightAlt = 0x00120138u;
+        QTest::newRow("ctrl k") << false << (0x004B0025u | KMF_LCtrl << 24) << "LCTRL+K";
+        QTest::newRow("shift ctrl f5") << false << (0x0074003Fu | (KMF_LShift | KMF_LCtrl) << 24) << "LSHIFT,LCTRL+F5";
+        QTest::newRow("right alt key") << false << (rightAlt | KMF_RAlt << 24) << "RALT";
+        QTest::newRow("altgr held as on windows, no altgr key")
+            << false << (q | (KMF_LCtrl | KMF_RAlt) << 24) << "LALT,RCTRL+Q";
+        QTest::newRow("altgr held as on windows") << true << (q | (KMF_LCtrl | KMF_RAlt) << 24) << "RALT+Q";
+        QTest::newRow("altgr key held") << true << (q | KMF_RAlt << 24) << "RALT+Q";
+        QTest::newRow("shift with a modifier key")
+            << false << (0x0011001Du | (KMF_LShift | KMF_LCtrl) << 24) << "LSHIFT+LCTRL";
+    }
+    void capturedShortcut() {
+        QFETCH(bool, altGrKey);
+        QFETCH(quint32, code);
+        QFETCH(QString, text);
+        const PAL_INT::KeyboardLayout layout(GermanKeys() + PAL_INT::KeyboardLayout::UsKeys(),
+                                             altGrKey ? QStringLiteral("RALT") : QString());
+        PAL_INT::SetKeyboardLayout(&layout);
+        QList<quint32> mods;
+        quint32 key = 0;
+        QCOMPARE(PAL_INT::CapturedShortcut(code, &mods, &key), text);
+        // The codes given back are those the text reads as.
+        QList<quint32> read;
+        QCOMPARE(Hex(PAL::ParseShortcut(text, read)), Hex(key));
+        QCOMPARE(read, mods);
     }
 
     void keyToText_data() {
