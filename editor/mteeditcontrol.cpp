@@ -21,6 +21,7 @@
 #include "editor/urlpopup.h"
 #include "foundation/droppedfile.h"
 #include "foundation/logger/QsLog.h"
+#include "functions/pal/keynames.h"
 #include "functions/pal/pal.h"
 #include "functions/plugintools.h"
 #include "runtime/ctrlview.h"
@@ -1480,15 +1481,34 @@ void MTEEditControl::OnImport(const QString& given) {
 // Drag and drop
 
 bool MTEEditControl::eventFilter(QObject* watched, QEvent* event) {
-    if (watched->objectName() == QLatin1String("ShortcutRecord") && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        const QString option = watched->property("optionName").toString();
-        if (auto* edit = qobject_cast<QLineEdit*>(m_widgets.value(option))) {
-            const quint32 code =
-                ((key->nativeVirtualKey() | (key->nativeModifiers() << 8)) << 16) | (key->nativeScanCode() & 0xFFFF);
-            edit->setText(PAL::KeyCodeToShortcut(code));
+    if (watched->objectName() == QLatin1String("ShortcutRecord")) {
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            // While the Record button has the focus every key is recorded, in this program's key numbering,
+            // and none of them runs a shortcut of the window.
+            PAL::SetKeyboardCapture(true);
+            break;
+        case QEvent::FocusOut:
+            PAL::SetKeyboardCapture(false);
+            if (auto* button = qobject_cast<QPushButton*>(watched))
+                button->setDown(false);
+            break;
+        case QEvent::KeyPress: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            const QString option = watched->property("optionName").toString();
+            if (auto* edit = qobject_cast<QLineEdit*>(m_widgets.value(option))) {
+                const quint32 code = ((key->nativeVirtualKey() | (key->nativeModifiers() << 8)) << 16) |
+                                     (key->nativeScanCode() & 0xFFFF);
+                // The shortcut popup's rule, so both ways of recording store the same text.
+                edit->setText(PAL_INT::CapturedShortcut(code));
+            }
+            return true;
         }
-        return true;
+        case QEvent::KeyRelease:
+            return true; // a released Space or Enter must not press the button
+        default:
+            break;
+        }
     }
     if (m_preview && watched == m_preview && !m_preview->IsOfferingPress()) {
         if (event->type() == QEvent::MouseButtonPress) {

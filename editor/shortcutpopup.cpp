@@ -8,6 +8,7 @@
 #include "widgets/qlabelex.h"
 #include "widgets/qlineeditex.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QTimer>
@@ -48,6 +49,10 @@ ShortcutPopup::ShortcutPopup(QWidget* parent) : PopupWnd(parent) {
     m_edtKey->setGeometry(left, 108, qMax(0, single->x() - 10 - left), 19);
     m_edtKey->installEventFilter(this);
     m_edtKey->setFocus();
+    // The key field keeps the focus while the popup is open. A button or box that took it on a click would
+    // lose its pressed state when the field takes it back, and the click (OK included) would come to nothing.
+    for (QAbstractButton* button : findChildren<QAbstractButton*>())
+        button->setFocusPolicy(Qt::NoFocus);
 
     connect(m_chkNone, &QCheckBox::clicked, this, &ShortcutPopup::OnChkNone);
     connect(m_chkShift, &QCheckBox::clicked, this, &ShortcutPopup::OnChkShift);

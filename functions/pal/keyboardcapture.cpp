@@ -76,9 +76,17 @@ quint32 KeyboardCapture::ModifierFlags(const QKeyEvent* e) const {
 }
 
 bool KeyboardCapture::eventFilter(QObject* watched, QEvent* event) {
-    if (!m_on || m_dispatching)
+    if (!m_on)
         return false;
     const QEvent::Type type = event->type();
+    if (type == QEvent::ShortcutOverride) {
+        // Every key goes to the editor that records: no shortcut of a window or menu runs meanwhile (the
+        // copies sent below ask too).
+        event->accept();
+        return true;
+    }
+    if (m_dispatching)
+        return false;
     if (type == QEvent::ApplicationStateChange || type == QEvent::ApplicationDeactivate) {
         // Another application became active: the capture ends there.
         if (type == QEvent::ApplicationDeactivate ||

@@ -3,7 +3,8 @@
 // of the program reaches its receiver carrying this program's key numbering: native scan code (PC set 1,
 // extended keys as 0x100 plus their base code), native virtual key and, as native modifiers, the modifier
 // flag byte of keynames.h. The Windows keys and the media and browser keys arrive as Qt::Key_Meta with no
-// text, so no editor acts on them as ordinary keys. Switching to another application ends the capture.
+// text, so no editor acts on them as ordinary keys. No shortcut of a window or a menu runs while it is on:
+// every key goes to the editor that records. Switching to another application ends the capture.
 //
 // Only the program's own key events are seen: keys the desktop itself takes never arrive, which the
 // editors accept.

@@ -95,6 +95,21 @@ public:
             return true;
         });
     }
+    // A key by its X key code with keys held (key codes too): a physical key, whatever the layout maps it to.
+    void PhysicalKey(unsigned key, QList<unsigned> held = {}) {
+        Then([=] {
+            for (unsigned h : held)
+                XTestFakeKeyEvent(m_display, h, True, CurrentTime);
+            XTestFakeKeyEvent(m_display, key, True, CurrentTime);
+            XTestFakeKeyEvent(m_display, key, False, CurrentTime);
+            for (auto it = held.crbegin(); it != held.crend(); ++it)
+                XTestFakeKeyEvent(m_display, *it, False, CurrentTime);
+            XFlush(m_display);
+            return true;
+        });
+    }
+    // The X key code of a key symbol on the current map; 0 when none.
+    unsigned KeycodeOf(KeySym sym) const { return m_display ? XKeysymToKeycode(m_display, sym) : 0; }
     // Text of characters the US layout types directly or with Shift.
     void Type(const QString& text) {
         for (QChar c : text) {
