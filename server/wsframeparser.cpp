@@ -71,118 +71,140 @@ WsEvent WsFrameParser::next() {
     if (m_overflow)
         return fail(CloseTooBig, QStringLiteral("input beyond the read bound"));
     for (;;) {
-        const auto* p = reinterpret_cast<const unsigned char*>(m_buf.constData()) + m_off;
-        const qint64 avail = buffered();
+        WsEvent ev;
         if (!m_haveHeader) {
-            if (avail < 2)
-                return WsEvent();
-            const bool fin = p[0] & 0x80;
-            const bool rsv1 = p[0] & 0x40;
-            const int opcode = p[0] & 0x0F;
-            const bool masked = p[1] & 0x80;
-            const int code = p[1] & 0x7F;
-            const bool control = opcode >= 8;
-            // The phone is not ours to change, so the reader is lenient where no bound is at stake: frames
-            // without a mask are taken as they are, the reserved bits are ignored (RSV1 only means
-            // compression where "deflate-frame" was agreed), reserved opcodes are read and then dropped, and
-            // a data frame with an opcode inside a fragmented message simply continues it.
-            if (masked && m_rejectMasked)
-                return fail(CloseProtocolError, QStringLiteral("masked frame"));
-            if (control && code > MaxControlPayload)
-                return fail(CloseProtocolError, QStringLiteral("control frame over 125 bytes"));
-            const int extra = code == 126 ? 2 : code == 127 ? 8 : 0;
-            const int headerLen = 2 + extra + (masked ? 4 : 0);
-            if (avail < headerLen)
-                return WsEvent();
-            quint64 length = quint64(code);
-            if (extra) {
-                length = 0;
-                for (int i = 0; i < extra; ++i)
-                    length = (length << 8) | p[2 + i];
-            }
-            if (length >> 63)
-                return fail(CloseProtocolError, QStringLiteral("length with the top bit set"));
-            const bool compressed = rsv1 && m_inflate && !control;
-            const quint64 limit = control
-                                      ? quint64(MaxControlPayload)
-                                      : (compressed ? quint64(m_maxMessage) : quint64(m_maxMessage - m_message.size()));
-            if (length > limit)
-                return fail(CloseTooBig, QStringLiteral("frame of %1 bytes over the bound").arg(length));
-            m_fin = fin;
-            m_rsv1 = compressed;
-            m_opcode = opcode;
-            m_masked = masked;
-            if (masked)
-                memcpy(m_key, p + 2 + extra, 4);
-            m_length = qint64(length);
-            m_haveHeader = true;
-            m_off += headerLen;
+            if (!readHeader(&ev))
+                return ev;
             continue;
         }
-        if (avail < m_length)
+        if (buffered() < m_length)
             return WsEvent();
         m_haveHeader = false;
         const char* payload = m_buf.constData() + m_off;
         const int n = int(m_length);
         m_off += n;
-        if (m_opcode >= 8) {
-            WsEvent ev;
-            ev.data = QByteArray(payload, n);
-            if (m_masked)
-                Unmask(ev.data.data(), n, m_key);
-            if (m_opcode == 9) {
-                ev.kind = WsEvent::Ping;
-            } else if (m_opcode == 10) {
-                ev.kind = WsEvent::Pong;
-            } else if (m_opcode != 8) {
-                continue; // a reserved control frame: read and ignored
-            } else {
-                if (n == 1)
-                    return fail(CloseProtocolError, QStringLiteral("close frame with a one-byte body"));
-                ev.kind = WsEvent::Close;
-                ev.code = CloseNoStatus;
-                if (n >= 2) {
-                    ev.code = quint16((quint8(ev.data.at(0)) << 8) | quint8(ev.data.at(1)));
-                    ev.data.remove(0, 2);
-                    if (!ValidCloseCode(ev.code))
-                        return fail(CloseProtocolError, QStringLiteral("invalid close status %1").arg(ev.code));
-                }
-            }
+        if (m_opcode >= 8 ? controlFrame(payload, n, &ev) : dataFrame(payload, n, &ev))
             return ev;
-        }
-        // The message's type is the opcode of its first frame (0 for a continuation that has none).
-        if (!m_inMessage) {
-            m_inMessage = true;
-            m_msgType = m_opcode;
-        }
-        if (m_rsv1) {
-            QByteArray data(payload, n);
-            if (m_masked)
-                Unmask(data.data(), n, m_key);
-            WsEvent err;
-            if (!inflateInto(data, &m_message, &err))
-                return err;
-        } else {
-            const int at = m_message.size();
-            m_message.append(payload, n);
-            if (m_masked)
-                Unmask(m_message.data() + at, n, m_key);
-        }
-        if (!m_fin)
-            continue;
-        const int type = m_msgType;
-        m_inMessage = false;
-        m_msgType = 0;
-        if (type != 1 && type != 2) {
-            m_message.clear(); // neither text nor binary: dropped
-            continue;
-        }
-        WsEvent ev;
-        ev.kind = type == 1 ? WsEvent::Text : WsEvent::Binary;
-        ev.data = m_message;
-        m_message.clear();
-        return ev;
     }
+}
+
+bool WsFrameParser::readHeader(WsEvent* ev) {
+    const auto* p = reinterpret_cast<const unsigned char*>(m_buf.constData()) + m_off;
+    const qint64 avail = buffered();
+    if (avail < 2)
+        return false;
+    const bool fin = p[0] & 0x80;
+    const bool rsv1 = p[0] & 0x40;
+    const int opcode = p[0] & 0x0F;
+    const bool masked = p[1] & 0x80;
+    const int code = p[1] & 0x7F;
+    const bool control = opcode >= 8;
+    // The phone is not ours to change, so the reader is lenient where no bound is at stake: frames
+    // without a mask are taken as they are, the reserved bits are ignored (RSV1 only means
+    // compression where "deflate-frame" was agreed), reserved opcodes are read and then dropped, and
+    // a data frame with an opcode inside a fragmented message simply continues it.
+    if (masked && m_rejectMasked) {
+        *ev = fail(CloseProtocolError, QStringLiteral("masked frame"));
+        return false;
+    }
+    if (control && code > MaxControlPayload) {
+        *ev = fail(CloseProtocolError, QStringLiteral("control frame over 125 bytes"));
+        return false;
+    }
+    const int extra = code == 126 ? 2 : code == 127 ? 8 : 0;
+    const int headerLen = 2 + extra + (masked ? 4 : 0);
+    if (avail < headerLen)
+        return false;
+    quint64 length = quint64(code);
+    if (extra) {
+        length = 0;
+        for (int i = 0; i < extra; ++i)
+            length = (length << 8) | p[2 + i];
+    }
+    if (length >> 63) {
+        *ev = fail(CloseProtocolError, QStringLiteral("length with the top bit set"));
+        return false;
+    }
+    const bool compressed = rsv1 && m_inflate && !control;
+    const quint64 limit = control ? quint64(MaxControlPayload)
+                                  : (compressed ? quint64(m_maxMessage) : quint64(m_maxMessage - m_message.size()));
+    if (length > limit) {
+        *ev = fail(CloseTooBig, QStringLiteral("frame of %1 bytes over the bound").arg(length));
+        return false;
+    }
+    m_fin = fin;
+    m_rsv1 = compressed;
+    m_opcode = opcode;
+    m_masked = masked;
+    if (masked)
+        memcpy(m_key, p + 2 + extra, 4);
+    m_length = qint64(length);
+    m_haveHeader = true;
+    m_off += headerLen;
+    return true;
+}
+
+bool WsFrameParser::controlFrame(const char* payload, int n, WsEvent* ev) {
+    ev->data = QByteArray(payload, n);
+    if (m_masked)
+        Unmask(ev->data.data(), n, m_key);
+    if (m_opcode == 9) {
+        ev->kind = WsEvent::Ping;
+    } else if (m_opcode == 10) {
+        ev->kind = WsEvent::Pong;
+    } else if (m_opcode != 8) {
+        *ev = WsEvent();
+        return false; // a reserved control frame: read and ignored
+    } else {
+        if (n == 1) {
+            *ev = fail(CloseProtocolError, QStringLiteral("close frame with a one-byte body"));
+            return true;
+        }
+        ev->kind = WsEvent::Close;
+        ev->code = CloseNoStatus;
+        if (n >= 2) {
+            ev->code = quint16((quint8(ev->data.at(0)) << 8) | quint8(ev->data.at(1)));
+            ev->data.remove(0, 2);
+            if (!ValidCloseCode(ev->code)) {
+                *ev = fail(CloseProtocolError, QStringLiteral("invalid close status %1").arg(ev->code));
+                return true;
+            }
+        }
+    }
+    return true;
+}
+
+bool WsFrameParser::dataFrame(const char* payload, int n, WsEvent* ev) {
+    // The message's type is the opcode of its first frame (0 for a continuation that has none).
+    if (!m_inMessage) {
+        m_inMessage = true;
+        m_msgType = m_opcode;
+    }
+    if (m_rsv1) {
+        QByteArray data(payload, n);
+        if (m_masked)
+            Unmask(data.data(), n, m_key);
+        if (!inflateInto(data, &m_message, ev))
+            return true;
+    } else {
+        const int at = m_message.size();
+        m_message.append(payload, n);
+        if (m_masked)
+            Unmask(m_message.data() + at, n, m_key);
+    }
+    if (!m_fin)
+        return false;
+    const int type = m_msgType;
+    m_inMessage = false;
+    m_msgType = 0;
+    if (type != 1 && type != 2) {
+        m_message.clear(); // neither text nor binary: dropped
+        return false;
+    }
+    ev->kind = type == 1 ? WsEvent::Text : WsEvent::Binary;
+    ev->data = m_message;
+    m_message.clear();
+    return true;
 }
 
 bool WsFrameParser::inflateInto(const QByteArray& payload, QByteArray* out, WsEvent* error) {

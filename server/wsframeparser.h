@@ -56,6 +56,15 @@ public:
 
 private:
     WsEvent fail(quint16 code, const QString& why);
+    // Reads the next frame's header and checks its bounds. False when the caller returns `ev`: bytes are
+    // missing (a None event) or the header breaks a bound (an Error event).
+    bool readHeader(WsEvent* ev);
+    // A control frame's payload: true with the ping, pong or close (or the Error) in `ev`, false for a reserved
+    // control frame, which is dropped.
+    bool controlFrame(const char* payload, int n, WsEvent* ev);
+    // A data frame's payload, added to the message: true with the whole text or binary message (or the Error)
+    // in `ev`, false while the message goes on or when a finished one is neither text nor binary.
+    bool dataFrame(const char* payload, int n, WsEvent* ev);
     bool inflateInto(const QByteArray& payload, QByteArray* out, WsEvent* error);
 
     qint64 m_maxMessage;
