@@ -252,12 +252,16 @@ QString DecodeEncodedWords(const QString& line) {
     return out;
 }
 
-QVariantMap DecodeMail(const QStringList& headerLines, const QStringList& bodyLines, int index, int count) {
-    if (headerLines.isEmpty() || bodyLines.isEmpty())
-        return QVariantMap();
+namespace {
 
+// What the mail's own headers tell.
+struct MailHeaders {
     QString from, to, id, subject, contentType, transferEncoding;
     qint64 date = 0;
+};
+
+MailHeaders ReadMailHeaders(const QStringList& headerLines) {
+    MailHeaders h;
     for (int i = 0; i < headerLines.size(); ++i) {
         if (headerLines.at(i).isEmpty())
             continue;
@@ -266,22 +270,26 @@ QVariantMap DecodeMail(const QStringList& headerLines, const QStringList& bodyLi
         if (!SplitHeader(line, name, value))
             continue;
         if (NameIs(name, "Date"))
-            date = MailDateMs(value);
+            h.date = MailDateMs(value);
         else if (NameIs(name, "From"))
-            from = value;
+            h.from = value;
         else if (NameIs(name, "To"))
-            to = value;
+            h.to = value;
         else if (NameIs(name, "Subject"))
-            subject = value;
+            h.subject = value;
         else if (NameIs(name, "X-UIDL") || NameIs(name, "Message-ID"))
-            id = value;
+            h.id = value;
         else if (NameIs(name, "Content-Type"))
-            contentType = value.toLower();
+            h.contentType = value.toLower();
         else if (NameIs(name, "Content-Transfer-Encoding"))
-            transferEncoding = value.toLower();
+            h.transferEncoding = value.toLower();
     }
+    return h;
+}
 
-    // The text: a single-part mail's first lines, or the first text part of a (possibly nested) multipart one.
+// The text to preview, still encoded: a single-part mail's first lines, or the first text part of a (possibly
+// nested) multipart one. `contentType` and `transferEncoding` come in as the mail's and leave as the text's.
+QString CollectPreviewText(const QStringList& bodyLines, QString& contentType, QString& transferEncoding) {
     QString boundary = MimeBoundary(contentType);
     const bool multipart = contentType.contains(QLatin1String("multipart")) && !boundary.isEmpty();
     int part = 0;
@@ -332,7 +340,11 @@ QVariantMap DecodeMail(const QStringList& headerLines, const QStringList& bodyLi
             }
         }
     }
+    return text;
+}
 
+// The preview text decoded by its transfer encoding and character set, on one line, without HTML tags.
+QString DecodePreviewText(QString text, const QString& contentType, QString transferEncoding) {
     const QByteArray charset = MimeCharset(contentType);
     const bool utf8 = charset == "utf-8" || charset == "utf8";
     if (!utf8 && transferEncoding.isEmpty() && text.contains(QLatin1Char('=')))
@@ -349,21 +361,35 @@ QVariantMap DecodeMail(const QStringList& headerLines, const QStringList& bodyLi
     text = text.simplified();
     if (contentType.contains(QLatin1String("text/html")))
         text = StripHtml(text);
+    return text;
+}
 
+// The sender as shown: the display name before the address, when there is one.
+QString SenderName(const QString& from) {
     const int lt = from.indexOf(QLatin1Char('<'));
     if (lt >= 0) {
         const QString display = from.left(lt).trimmed();
         if (!display.isEmpty())
-            from = display;
+            return display;
     }
+    return from;
+}
+
+} // namespace
+
+QVariantMap DecodeMail(const QStringList& headerLines, const QStringList& bodyLines, int index, int count) {
+    if (headerLines.isEmpty() || bodyLines.isEmpty())
+        return QVariantMap();
+    MailHeaders h = ReadMailHeaders(headerLines);
+    const QString text = CollectPreviewText(bodyLines, h.contentType, h.transferEncoding);
 
     QVariantMap mail;
-    mail.insert(QStringLiteral("From"), from);
-    mail.insert(QStringLiteral("To"), to);
-    mail.insert(QStringLiteral("Id"), id);
-    mail.insert(QStringLiteral("Subject"), subject);
-    mail.insert(QStringLiteral("Text"), text);
-    mail.insert(QStringLiteral("Date"), date);
+    mail.insert(QStringLiteral("From"), SenderName(h.from));
+    mail.insert(QStringLiteral("To"), h.to);
+    mail.insert(QStringLiteral("Id"), h.id);
+    mail.insert(QStringLiteral("Subject"), h.subject);
+    mail.insert(QStringLiteral("Text"), DecodePreviewText(text, h.contentType, h.transferEncoding));
+    mail.insert(QStringLiteral("Date"), h.date);
     mail.insert(QStringLiteral("_idx"), index);
     mail.insert(QStringLiteral("_cnt"), count);
     return mail;
