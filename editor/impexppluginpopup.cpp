@@ -62,6 +62,73 @@ QStringList CopyFolder(const QString& target, const QString& source) {
     return failed;
 }
 
+namespace {
+
+bool HoldsFiles(const QString& folder) {
+    return QDirIterator(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories).hasNext();
+}
+
+// Puts the staged plug-in in place at `target`. The new tree is assembled beside the old one and swapped in
+// whole: a failed copy leaves the installed plug-in as it was and nothing half-copied. `failed` gets the files
+// that could not be copied; the staging folder is removed in any case.
+bool SwapInPluginFolder(const QString& target, const QString& staging, bool existed, QStringList& failed) {
+    const QString plugins = QFileInfo(target).absolutePath() + QLatin1Char('/');
+    const QString fresh = plugins + QLatin1Char('.') + QFileInfo(target).fileName() + QStringLiteral(".new");
+    const QString old = plugins + QLatin1Char('.') + QFileInfo(target).fileName() + QStringLiteral(".old");
+    QDir().mkpath(plugins);
+    RemoveDirRecursive(fresh);
+    failed = CopyFolder(fresh, staging);
+    RemoveDirRecursive(staging);
+    bool installed = failed.isEmpty();
+    if (installed && existed) {
+        RemoveDirRecursive(old);
+        installed = QDir().rename(target, old);
+    }
+    if (installed && !QDir().rename(fresh, target)) {
+        installed = false;
+        if (existed)
+            QDir().rename(old, target);
+    }
+    RemoveDirRecursive(fresh);
+    RemoveDirRecursive(old);
+    return installed;
+}
+
+// A plug-in new to this run is read at once and its libraries decided on; only the new plug-in's libraries are
+// asked about, those decided earlier in this run are left alone.
+void ReadNewPlugin(const QString& target) {
+    DataCfg* cfg = DataCfg::Instance();
+    if (!cfg)
+        return;
+    QList<DataCfg::TDynLib>& libs = cfg->UserCfg().DynamicLibraries;
+    QStringList earlier;
+    for (DataCfg::TDynLib& lib : libs) {
+        if (lib.Requested) {
+            earlier << lib.Rsc;
+            lib.Requested = false;
+        }
+    }
+    const bool read = cfg->LoadPlugin(target, QStringLiteral("plugin.json"));
+    const bool changed = read && cfg->LoadDynamicLibraries();
+    for (DataCfg::TDynLib& lib : cfg->UserCfg().DynamicLibraries)
+        lib.Requested = lib.Requested || earlier.contains(lib.Rsc);
+    if (changed)
+        cfg->SaveUserCfg();
+}
+
+} // namespace
+
+bool ImpExpPluginPopUp::AskInstall(const QVariantMap& info) {
+    const int answer =
+        ExchangeUi::Ask(parentWidget(), 4, tr("Plugin found"),
+                        tr("Do you want to import this plugin?") + QStringLiteral("\n\n") + tr("Name: ") +
+                            info.value(QStringLiteral("Name")).toString() + QStringLiteral("\n") + tr("Author: ") +
+                            info.value(QStringLiteral("Author")).toString() + QStringLiteral("\n") +
+                            tr("Description: ") + info.value(QStringLiteral("Desc")).toString(),
+                        YES | NO);
+    return answer == YES;
+}
+
 QString ImpExpPluginPopUp::RunImport(const QString& pathIn) {
     PROFILE_SCOPE("ImpExpPluginPopUp::RunImport");
     QWidget* owner = parentWidget();
@@ -84,14 +151,7 @@ QString ImpExpPluginPopUp::RunImport(const QString& pathIn) {
         return file;
 
     const QString staging = PluginTools::GetTempPath() + QStringLiteral("Exchange/_tmp/");
-    const int answer =
-        ExchangeUi::Ask(owner, 4, tr("Plugin found"),
-                        tr("Do you want to import this plugin?") + QStringLiteral("\n\n") + tr("Name: ") +
-                            info.value(QStringLiteral("Name")).toString() + QStringLiteral("\n") + tr("Author: ") +
-                            info.value(QStringLiteral("Author")).toString() + QStringLiteral("\n") +
-                            tr("Description: ") + info.value(QStringLiteral("Desc")).toString(),
-                        YES | NO);
-    if (answer != YES) {
+    if (!AskInstall(info)) {
         // Declined, or the question closed without an answer: nothing is installed.
         RemoveDirRecursive(staging);
         return QString();
@@ -103,13 +163,7 @@ QString ImpExpPluginPopUp::RunImport(const QString& pathIn) {
         RemoveDirRecursive(staging);
         return QString();
     }
-    bool hasFiles = false;
-    for (QDirIterator it(staging, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
-        it.next();
-        hasFiles = true;
-        break;
-    }
-    if (!hasFiles) {
+    if (!HoldsFiles(staging)) {
         ExchangeUi::Ask(owner, 3, tr("Error"), tr("The plugin package holds no files: ") + file, OK);
         RemoveDirRecursive(staging);
         return QString();
@@ -119,53 +173,16 @@ QString ImpExpPluginPopUp::RunImport(const QString& pathIn) {
     if (existed)
         ExchangeUi::Ask(owner, 1, tr("The folder already exists"), tr("The existing Data will be overwritten."), OK);
 
-    // The new tree is assembled beside the old one and swapped in whole: a failed copy leaves the installed
-    // plug-in as it was and nothing half-copied.
-    const QString plugins = QFileInfo(target).absolutePath() + QLatin1Char('/');
-    const QString fresh = plugins + QLatin1Char('.') + QFileInfo(target).fileName() + QStringLiteral(".new");
-    const QString old = plugins + QLatin1Char('.') + QFileInfo(target).fileName() + QStringLiteral(".old");
-    QDir().mkpath(plugins);
-    RemoveDirRecursive(fresh);
-    const QStringList failed = CopyFolder(fresh, staging);
-    RemoveDirRecursive(staging);
-    bool installed = failed.isEmpty();
-    if (installed && existed) {
-        RemoveDirRecursive(old);
-        installed = QDir().rename(target, old);
-    }
-    if (installed && !QDir().rename(fresh, target)) {
-        installed = false;
-        if (existed)
-            QDir().rename(old, target);
-    }
-    RemoveDirRecursive(fresh);
-    RemoveDirRecursive(old);
-    if (!installed) {
+    QStringList failed;
+    if (!SwapInPluginFolder(target, staging, existed, failed)) {
         QLOG_ERROR() << "Plugin import: copy failed:" << failed;
         ExchangeUi::Ask(owner, 3, tr("Error"),
                         tr("The plugin could not be installed: ") + (failed.isEmpty() ? target : failed.first()), OK);
         return QString();
     }
-
-    // A plug-in new to this run is read at once and its libraries decided on; a replaced one was read at
-    // start and takes effect at the next start.
-    if (DataCfg* cfg = DataCfg::Instance(); cfg && !existed) {
-        // Only the new plug-in's libraries are asked about; those decided earlier in this run are left alone.
-        QList<DataCfg::TDynLib>& libs = cfg->UserCfg().DynamicLibraries;
-        QStringList earlier;
-        for (DataCfg::TDynLib& lib : libs) {
-            if (lib.Requested) {
-                earlier << lib.Rsc;
-                lib.Requested = false;
-            }
-        }
-        const bool read = cfg->LoadPlugin(target, QStringLiteral("plugin.json"));
-        const bool changed = read && cfg->LoadDynamicLibraries();
-        for (DataCfg::TDynLib& lib : cfg->UserCfg().DynamicLibraries)
-            lib.Requested = lib.Requested || earlier.contains(lib.Rsc);
-        if (changed)
-            cfg->SaveUserCfg();
-    }
+    // A replaced plug-in was read at start and takes effect at the next start.
+    if (!existed)
+        ReadNewPlugin(target);
     m_installed = true;
     ExchangeUi::Ask(owner, 1, tr("Plugin imported"),
                     tr("Plugin imported.\nPlease restart the Mervex Velli-Chor-Launcher."), OK);

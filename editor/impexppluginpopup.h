@@ -25,6 +25,9 @@ public:
     static QString PluginFolder(const QString& name);
 
 private:
+    // Asks whether to install the plug-in the package's information describes; true for YES.
+    bool AskInstall(const QVariantMap& info);
+
     DataCfg::TCtrlSet m_controls;
     QList<DataCfg::TGrid> m_grids;
     QString m_path;
