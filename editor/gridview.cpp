@@ -75,20 +75,39 @@ void GridView::SetGrid(const NetGrid& grid) {
     SetGrid(cfg->FindGrid(grid.key.isEmpty() ? grid.name : grid.key));
 }
 
-void GridView::SetGrid(const DataCfg::TGrid& g) {
-    PROFILE_SCOPE("GridView::SetGrid");
-    const bool sameGrid = g.Name == m_grid.Name;
+namespace {
 
-    // Instance ids stay with their cell across a relayout; selections only within the same grid.
-    QHash<int, int> idByCell;
-    QSet<int> selectedCells;
-    for (CtrlView* v : Views()) {
-        const int key = (v->GetGridY() << 16) | (v->GetGridX() & 0xFFFF);
-        idByCell.insert(key, InstanceId(v));
-        if (sameGrid && IsSelected(v))
-            selectedCells.insert(key);
+// A cell's key in the maps that carry ids and selections across a relayout.
+int CellKey(int column, int row) {
+    return (row << 16) | (column & 0xFFFF);
+}
+
+// The control an element of the grid shows: the configuration's control with the element's skin, parameters
+// and option values over it, and the id given.
+DataCfg::TControl ElementControl(DataCfg::TControl c, const DataCfg::TGridElem& e, const int* keptId) {
+    if (keptId)
+        c.id = *keptId;
+    else
+        c.NewId();
+    if (e.SkinIdx != -1)
+        c.SkinIdx = e.SkinIdx;
+    c.ExtParams = MergeVariantMaps(c.ExtParams, e.ExtParams, QStringList());
+    for (auto it = e.Config.cbegin(); it != e.Config.cend(); ++it) {
+        DataCfg::TConfigOption* option = c.Config.FindOption(it.key());
+        if (!option) {
+            DataCfg::TConfigOption added;
+            added.Name = it.key();
+            c.Config.Options.append(added);
+            option = &c.Config.Options.last();
+        }
+        option->Value = it.value().toString();
     }
+    return c;
+}
 
+} // namespace
+
+void GridView::ClearGrid() {
     ClearScriptObjects();
     m_pressed = nullptr;
     m_gridId = -1;
@@ -97,7 +116,48 @@ void GridView::SetGrid(const DataCfg::TGrid& g) {
     DeleteViews();
     qDeleteAll(m_emptyCells);
     m_emptyCells.clear();
+}
 
+CtrlView* GridView::AddElementView(int element, const DataCfg::TControl& c, bool selected) {
+    const DataCfg::TGridElem& e = m_grid.Elements.at(element);
+    const int left = e.Position.x();
+    const int top = e.Position.y();
+    auto* view = new CtrlView(this);
+    view->setObjectName(QStringLiteral("CtrlView%1").arg(element));
+    view->hide();
+    view->SetScale(m_scale);
+    view->move(CellPos(left, top));
+    view->SetGridPos(left, top);
+    if (!m_grid.Custom)
+        view->SetInteractionButtons(Qt::LeftButton | Qt::RightButton);
+    if (m_editor && m_grid.Custom)
+        view->installEventFilter(this);
+    ViewInfo info;
+    info.element = element;
+    info.resetName = e.ResetName;
+    info.selected = selected;
+    m_info.insert(view, info);
+    AppendView(view);
+    // The view takes its own copy again when it is bound.
+    view->Control() = c;
+    return view;
+}
+
+void GridView::SetGrid(const DataCfg::TGrid& g) {
+    PROFILE_SCOPE("GridView::SetGrid");
+    const bool sameGrid = g.Name == m_grid.Name;
+
+    // Instance ids stay with their cell across a relayout; selections only within the same grid.
+    QHash<int, int> idByCell;
+    QSet<int> selectedCells;
+    for (CtrlView* v : Views()) {
+        const int key = CellKey(v->GetGridX(), v->GetGridY());
+        idByCell.insert(key, InstanceId(v));
+        if (sameGrid && IsSelected(v))
+            selectedCells.insert(key);
+    }
+
+    ClearGrid();
     m_grid = g;
     if (m_grid.Name.isEmpty())
         return;
@@ -111,8 +171,8 @@ void GridView::SetGrid(const DataCfg::TGrid& g) {
     DataCfg* cfg = DataCfg::Instance();
     for (int i = 0; i < m_grid.Elements.size(); ++i) {
         const DataCfg::TGridElem& e = m_grid.Elements.at(i);
-        DataCfg::TControl c = cfg ? cfg->FindControl(e.Control) : DataCfg::TControl();
-        if (c.Name.isEmpty()) {
+        const DataCfg::TControl found = cfg ? cfg->FindControl(e.Control) : DataCfg::TControl();
+        if (found.Name.isEmpty()) {
             QLOG_WARN() << "Can't find Control:" << e.Control;
             continue;
         }
@@ -122,45 +182,11 @@ void GridView::SetGrid(const DataCfg::TGrid& g) {
             QLOG_WARN() << "GridView::SetGrid: control outside the grid:" << e.Control << left << top;
             continue;
         }
-        const int key = (top << 16) | left;
+        const int key = CellKey(left, top);
         const auto kept = idByCell.constFind(key);
-        if (kept != idByCell.cend())
-            c.id = kept.value();
-        else
-            c.NewId();
-        if (e.SkinIdx != -1)
-            c.SkinIdx = e.SkinIdx;
-        c.ExtParams = MergeVariantMaps(c.ExtParams, e.ExtParams, QStringList());
-        for (auto it = e.Config.cbegin(); it != e.Config.cend(); ++it) {
-            DataCfg::TConfigOption* option = c.Config.FindOption(it.key());
-            if (!option) {
-                DataCfg::TConfigOption added;
-                added.Name = it.key();
-                c.Config.Options.append(added);
-                option = &c.Config.Options.last();
-            }
-            option->Value = it.value().toString();
-        }
+        const DataCfg::TControl c = ElementControl(found, e, kept != idByCell.cend() ? &kept.value() : nullptr);
         rows = qMax(rows, top + qBound(0, c.Size.height(), CtrlView::MaxCells));
-
-        auto* view = new CtrlView(this);
-        view->setObjectName(QStringLiteral("CtrlView%1").arg(i));
-        view->hide();
-        view->SetScale(m_scale);
-        view->move(CellPos(left, top));
-        view->SetGridPos(left, top);
-        if (!m_grid.Custom)
-            view->SetInteractionButtons(Qt::LeftButton | Qt::RightButton);
-        if (m_editor && m_grid.Custom)
-            view->installEventFilter(this);
-        ViewInfo info;
-        info.element = i;
-        info.resetName = e.ResetName;
-        info.selected = selectedCells.contains(key);
-        m_info.insert(view, info);
-        AppendView(view);
-        // The view takes its own copy again when it is bound below.
-        view->Control() = c;
+        AddElementView(i, c, selectedCells.contains(key));
     }
 
     const QList<CtrlView*> views = Views();

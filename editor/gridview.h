@@ -194,6 +194,10 @@ private:
     QPoint CellPos(int column, int row) const;
     static bool CellOnGrid(int column, int row);
     void ClearScriptObjects();
+    // Takes down what shows the grid: its script objects, views and empty cells.
+    void ClearGrid();
+    // A hidden view of the grid's element `element` showing `c`, at the element's cell.
+    CtrlView* AddElementView(int element, const DataCfg::TControl& c, bool selected);
     void MakeEmptyCells();
     void UpdateDeckBackground(int rows);
 
