@@ -83,6 +83,16 @@ QPushButton* MTEGridEdit::Button(const char* objectName) const {
 }
 
 void MTEGridEdit::BuildForm() {
+    BuildFrame();
+    BuildCanvas();
+    BuildTabBar();
+    ConnectButtons();
+    BuildMenu();
+    Retranslate();
+    UpdateButtons();
+}
+
+void MTEGridEdit::BuildFrame() {
     resize(396, 660);
     m_appArea = new QWidget(this);
     m_appArea->setObjectName(QStringLiteral("wdgAppArea"));
@@ -151,8 +161,10 @@ void MTEGridEdit::BuildForm() {
                        "#divider0, #divider1 {background-color:#30363b;}"));
     for (const char* name : {"wdgSpacer0", "divider0", "divider1"})
         findChild<QWidget*>(QLatin1String(name))->setAttribute(Qt::WA_StyledBackground);
-    m_scale = m_appArea->width() / 640.0;
+}
 
+void MTEGridEdit::BuildCanvas() {
+    m_scale = m_appArea->width() / 640.0;
     // The canvas, in a touch scroll area over the app area.
     auto* inner = new QWidget(m_appArea);
     inner->setGeometry(m_appArea->rect());
@@ -172,7 +184,9 @@ void MTEGridEdit::BuildForm() {
     // Shown only while a control script's message is up.
     m_overlay->hide();
     m_canvas->SetOverlay(m_overlay);
+}
 
+void MTEGridEdit::BuildTabBar() {
     m_tabBarBg = new ImgWidget(m_tabArea, QImage());
     m_tabScroll = new TouchScrollArea(m_tabArea);
     m_tabScroll->setGeometry(0, 0, m_tabArea->width(), int(160 * m_scale));
@@ -193,8 +207,10 @@ void MTEGridEdit::BuildForm() {
             OnBtnAdd();
         }
     };
-
     connect(m_tabs, &TabView::TabIndexChanged, this, &MTEGridEdit::OnTabIndexChanged);
+}
+
+void MTEGridEdit::ConnectButtons() {
     connect(Button("btnNew"), &QPushButton::clicked, this, [this] { OnBtnNew(); });
     connect(Button("btnSave"), &QPushButton::clicked, this, [this] { OnBtnSave(false); });
     connect(Button("btnSaveAs"), &QPushButton::clicked, this, &MTEGridEdit::OnBtnSaveAs);
@@ -212,7 +228,9 @@ void MTEGridEdit::BuildForm() {
     connect(Button("btnScreenshot"), &QPushButton::clicked, this, &MTEGridEdit::takeScreenshot);
     Button("btnHide2")->hide();
     connect(m_cmbGrids, &QComboBoxEx::menuOpen, this, &MTEGridEdit::UpdateGridCmb);
+}
 
+void MTEGridEdit::BuildMenu() {
     m_cmbGrids->clear();
     m_menu = m_cmbGrids->GetMenu();
     m_menuPreset = m_menu->addMenu(QString());
@@ -242,8 +260,6 @@ void MTEGridEdit::BuildForm() {
     m_actExport->setObjectName(QStringLiteral("actExportPackage"));
     m_actImport = m_menu->addAction(QString(), this, &MTEGridEdit::OnImportPackage);
     m_actImport->setObjectName(QStringLiteral("actImportPackage"));
-    Retranslate();
-    UpdateButtons();
 }
 
 // ---------------------------------------------------------------------------------------------------------

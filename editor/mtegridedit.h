@@ -121,6 +121,14 @@ public slots:
 
 private:
     void BuildForm();
+    // The steps of BuildForm: the panels, scroll bars, button bar and labels with their look; the canvas and
+    // the script message overlay over the app area; the tab bar; the buttons' connections; the grid menu with
+    // its shortcuts.
+    void BuildFrame();
+    void BuildCanvas();
+    void BuildTabBar();
+    void ConnectButtons();
+    void BuildMenu();
     QPushButton* MakeButton(QWidget* parent, const char* name, const QRect& geometry);
     void ShowOnCanvas(const DataCfg::TGrid& grid);
     void UpdateArrows();
