@@ -198,9 +198,15 @@ MTEEditControl::MTEEditControl(QWidget* parent) : QWidgetEx(parent) {
                                  "#scaEditCont, #scaPreviewCont {background-color:qlineargradient(x1:0, y1:0, "
                                  "x2:1, y2:0, stop:0 #000000, stop:0.5 #0f0f0f, stop:1 #000000);}"
                                  "QScrollArea {background:transparent;border:0px solid #303030;}"));
-    const QString labelSheet = QStringLiteral("QLabel {\n    font-family:\"Eurostile-Demi\";\n\tfont-weight:504;\n"
-                                              "\tfont-size:10;\n\tcolor:#65c3f7;\n}");
+    BuildEditArea();
+    BuildPreviewArea();
+    BuildHeadings();
+    BuildButtons();
+    setAcceptDrops(true);
+    Retranslate();
+}
 
+void MTEEditControl::BuildEditArea() {
     m_scaEdit = new QScrollArea(this);
     m_scaEdit->setObjectName(QStringLiteral("scaEdit"));
     m_scaEdit->setGeometry(1, 27, 322, 272);
@@ -215,7 +221,13 @@ MTEEditControl::MTEEditControl(QWidget* parent) : QWidgetEx(parent) {
     m_editLayout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_editLayout->setSpacing(1);
     m_scaEdit->setWidget(m_formCont);
+    m_scrbEditV = new QScrollBarEx(this);
+    m_scrbEditV->setOrientation(Qt::Vertical);
+    m_scrbEditV->setGeometry(324, 27, 19, 272);
+    m_scrbEditV->LinkTo(m_scaEdit->verticalScrollBar());
+}
 
+void MTEEditControl::BuildPreviewArea() {
     m_scaPreview = new QScrollArea(this);
     m_scaPreview->setObjectName(QStringLiteral("scaPreview"));
     m_scaPreview->setGeometry(2, 331, 320, 240);
@@ -233,16 +245,6 @@ MTEEditControl::MTEEditControl(QWidget* parent) : QWidgetEx(parent) {
     m_scaPreview->setWidget(m_previewCont);
     m_deck = new ImgWidget(m_previewCont, QImage());
     m_deck->setObjectName(QStringLiteral("PreviewDeck"));
-
-    m_lblControls = new QLabel(this);
-    m_lblControls->setObjectName(QStringLiteral("lblControls"));
-    m_lblControls->setGeometry(8, 3, 200, 21);
-    m_lblControls->setStyleSheet(labelSheet);
-    m_lblPreview = new QLabel(this);
-    m_lblPreview->setObjectName(QStringLiteral("lblPreview"));
-    m_lblPreview->setGeometry(8, 307, 200, 21);
-    m_lblPreview->setStyleSheet(labelSheet);
-
     m_cmbZoom = new QComboBoxEx(this);
     m_cmbZoom->setObjectName(QStringLiteral("cmbZoom"));
     m_cmbZoom->setGeometry(280, 306, 60, 19);
@@ -251,7 +253,6 @@ MTEEditControl::MTEEditControl(QWidget* parent) : QWidgetEx(parent) {
     m_cmbZoom->numeric = true;
     m_cmbZoom->addItems({QStringLiteral("200%"), QStringLiteral("150%"), QStringLiteral("100%"), QStringLiteral("75%"),
                          QStringLiteral("50%")});
-
     m_scrbPreviewV = new QScrollBarEx(this);
     m_scrbPreviewV->setOrientation(Qt::Vertical);
     m_scrbPreviewV->setGeometry(324, 330, 19, 244);
@@ -260,11 +261,22 @@ MTEEditControl::MTEEditControl(QWidget* parent) : QWidgetEx(parent) {
     m_scrbPreviewH->setOrientation(Qt::Horizontal);
     m_scrbPreviewH->setGeometry(1, 573, 325, 19);
     m_scrbPreviewH->LinkTo(m_scaPreview->horizontalScrollBar());
-    m_scrbEditV = new QScrollBarEx(this);
-    m_scrbEditV->setOrientation(Qt::Vertical);
-    m_scrbEditV->setGeometry(324, 27, 19, 272);
-    m_scrbEditV->LinkTo(m_scaEdit->verticalScrollBar());
+}
 
+void MTEEditControl::BuildHeadings() {
+    const QString labelSheet = QStringLiteral("QLabel {\n    font-family:\"Eurostile-Demi\";\n\tfont-weight:504;\n"
+                                              "\tfont-size:10;\n\tcolor:#65c3f7;\n}");
+    m_lblControls = new QLabel(this);
+    m_lblControls->setObjectName(QStringLiteral("lblControls"));
+    m_lblControls->setGeometry(8, 3, 200, 21);
+    m_lblControls->setStyleSheet(labelSheet);
+    m_lblPreview = new QLabel(this);
+    m_lblPreview->setObjectName(QStringLiteral("lblPreview"));
+    m_lblPreview->setGeometry(8, 307, 200, 21);
+    m_lblPreview->setStyleSheet(labelSheet);
+}
+
+void MTEEditControl::BuildButtons() {
     auto imageButton = [this](const char* name, const QString& image, int x) {
         auto* b = new QPushButton(this);
         b->setObjectName(QLatin1String(name));
@@ -294,8 +306,6 @@ MTEEditControl::MTEEditControl(QWidget* parent) : QWidgetEx(parent) {
     connect(saveAs, &QPushButton::clicked, this, &MTEEditControl::OnSaveAs);
     connect(exportBtn, &QPushButton::clicked, this, &MTEEditControl::OnExport);
     connect(importBtn, &QPushButton::clicked, this, [this] { OnImport(QString()); });
-    setAcceptDrops(true);
-    Retranslate();
 }
 
 MTEEditControl::~MTEEditControl() = default;

@@ -130,6 +130,13 @@ protected:
     void dropEvent(QDropEvent* e) override;
 
 private:
+    // The steps of the constructor: the option form's scroll area and its scroll bar; the preview's scroll area
+    // with its deck, zoom box and scroll bars; the two headings; the buttons and their connections.
+    void BuildEditArea();
+    void BuildPreviewArea();
+    void BuildHeadings();
+    void BuildButtons();
+
     enum class Origin { Tree, Reset, Other };
     void Select(const DataCfg::TControl& control, const QString& entryName, Origin origin);
     void RebuildPreview(bool fit);
