@@ -174,20 +174,9 @@ int ShortcutMode(const QVariantList& args) {
 
 const QVariant kNothing = QVariant(int(0));
 
-} // namespace
-
-DefFuncProvider::DefFuncProvider(QObject* parent) : IFuncProvider(parent) {}
-
-QString DefFuncProvider::GetName() {
-    return QStringLiteral("DFP");
-}
-
-QStringList DefFuncProvider::GetFunctionNames() {
-    return Names();
-}
-
-QVariant DefFuncProvider::GetValue(const QString& function, const QVariantList& args) {
-    switch (Lookup(function)) {
+// The processor, memory, network and process figures.
+QVariant MachineValue(int id, const QVariantList& args) {
+    switch (id) {
     case CPU_Count:
         return PAL::GetCPUCount();
     case CPU_Usage:
@@ -210,6 +199,16 @@ QVariant DefFuncProvider::GetValue(const QString& function, const QVariantList& 
         return qlonglong(PAL::GetNetRx(IntArg(args, 0)));
     case NET_Usage_Tx_Bs:
         return qlonglong(PAL::GetNetTx(IntArg(args, 0)));
+    case PRC_Count:
+        return PAL::GetProcessCount();
+    default:
+        return kNothing;
+    }
+}
+
+// Keys sent and read, and programs started.
+QVariant InputValue(int id, const QVariantList& args) {
+    switch (id) {
     case SendShortcut:
         PAL::SendShortcut(TextArg(args, 0), ShortcutMode(args));
         return kNothing;
@@ -218,8 +217,14 @@ QVariant DefFuncProvider::GetValue(const QString& function, const QVariantList& 
     case DoExecute:
         PAL::DoExecute(TextArg(args, 0));
         return kNothing;
-    case PRC_Count:
-        return PAL::GetProcessCount();
+    default:
+        return kNothing;
+    }
+}
+
+// The drives and their sizes.
+QVariant DriveValue(int id, const QVariantList& args) {
+    switch (id) {
     case DRV_Count:
         return PAL::GetDriveCount();
     case DRV_Name:
@@ -236,6 +241,14 @@ QVariant DefFuncProvider::GetValue(const QString& function, const QVariantList& 
         return PAL::GetDriveUsedPrc(TextArg(args, 0));
     case DRV_Type:
         return PAL::GetDriveType(TextArg(args, 0));
+    default:
+        return kNothing;
+    }
+}
+
+// The volumes and mutes of the main output, the microphone and the music.
+QVariant VolumeValue(int id, const QVariantList& args) {
+    switch (id) {
     case SND_Vol_Main_Get:
         return PAL::GetMainVolume();
     case SND_Vol_Main_Set:
@@ -263,6 +276,14 @@ QVariant DefFuncProvider::GetValue(const QString& function, const QVariantList& 
         return PAL::GetMusicMute();
     case SND_Mute_Music_Set:
         return PAL::SetMusicMute(BoolArg(args, 0));
+    default:
+        return kNothing;
+    }
+}
+
+// The media players, the playing music and the sound sessions.
+QVariant MediaValue(int id, const QVariantList& args) {
+    switch (id) {
     case SND_GetMediaPlayers:
         return PAL::GetMediaPlayers();
     case SND_GetCurrentMediaPlayer:
@@ -295,10 +316,37 @@ QVariant DefFuncProvider::GetValue(const QString& function, const QVariantList& 
     case SND_Audio_SetSessionVolume:
         PAL::SetAudioSessionVolume(Int64Arg(args, 0), RealArg(args, 1, 0.0));
         return kNothing;
-    case TARN_Color_Set:
-        return PAL::Tarn_SetColors(IntArg(args, 0), IntArg(args, 1), IntArg(args, 2), uint(IntArg(args, 3)));
     default:
-        QLOG_DEBUG() << qPrintable(GetName() + QStringLiteral(": Invalid Function:")) << qPrintable(function);
         return kNothing;
     }
+}
+
+} // namespace
+
+DefFuncProvider::DefFuncProvider(QObject* parent) : IFuncProvider(parent) {}
+
+QString DefFuncProvider::GetName() {
+    return QStringLiteral("DFP");
+}
+
+QStringList DefFuncProvider::GetFunctionNames() {
+    return Names();
+}
+
+QVariant DefFuncProvider::GetValue(const QString& function, const QVariantList& args) {
+    const int id = Lookup(function);
+    if ((id >= CPU_Count && id <= NET_Usage_Tx_Bs) || id == PRC_Count)
+        return MachineValue(id, args);
+    if (id >= SendShortcut && id <= DoExecute)
+        return InputValue(id, args);
+    if (id >= DRV_Count && id <= DRV_Type)
+        return DriveValue(id, args);
+    if (id >= SND_Vol_Main_Get && id <= SND_Mute_Music_Set)
+        return VolumeValue(id, args);
+    if (id >= SND_GetMediaPlayers && id <= SND_Audio_SetSessionVolume)
+        return MediaValue(id, args);
+    if (id == TARN_Color_Set)
+        return PAL::Tarn_SetColors(IntArg(args, 0), IntArg(args, 1), IntArg(args, 2), uint(IntArg(args, 3)));
+    QLOG_DEBUG() << qPrintable(GetName() + QStringLiteral(": Invalid Function:")) << qPrintable(function);
+    return kNothing;
 }
