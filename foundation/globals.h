@@ -10,7 +10,7 @@ namespace MervexGlobals {
 const QString& LogTimeFormat();
 // The build text, padded as it is stamped; callers trim it.
 const QString& BuildText();
-// The release this program is, "0.459" (the project's version in the build).
+// The release this program is: the project's version in the build (the top CMakeLists.txt).
 const QString& Version();
 
 // The per-user private base of the program's temporary files (mode 0700), without a trailing '/'.
