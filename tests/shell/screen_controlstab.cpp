@@ -3,6 +3,7 @@
 // (into $MERVEX_SCREEN_DIR, else the temporary folder), and the test fails when a visible text does not fit
 // its label or button or when an image a style sheet or a popup names is missing. It runs on an X server
 // (xvfb-run) and skips elsewhere; the texts depend on the machine's fonts, so there are no goldens.
+#include "config/datacfg.h"
 #include "editor/gridview.h"
 #include "editor/impexppopup.h"
 #include "editor/macropopup.h"
@@ -123,8 +124,8 @@ private slots:
         MTEGridEdit* grid = m_tab->GridEditor();
         grid->ShowGrid(QStringLiteral("CustomGrid:Custom Grid 1"));
         QStandardItemModel* model = m_tab->ControlList()->Model();
-        const QModelIndexList found =
-            model->match(model->index(0, 0), Qt::DisplayRole, QStringLiteral("Previous"), 1, Qt::MatchRecursive);
+        const QModelIndexList found = model->match(model->index(0, 0), Qt::DisplayRole,
+                                                   TranslateAtName(QStringLiteral("@Previous")), 1, Qt::MatchRecursive);
         QVERIFY(!found.isEmpty());
         m_tab->ControlList()->Tree()->selectionModel()->select(found.first(), QItemSelectionModel::ClearAndSelect);
         QTest::mouseClick(m_tab->ControlEditor()->Button("btnAdd2Grid"), Qt::LeftButton);
@@ -222,12 +223,14 @@ private slots:
         while (grid->Canvas()->AddCtrl(control, 0, 0)) {
         }
         const int placed = grid->Canvas()->ViewCount();
+        const QString full =
+            QCoreApplication::translate("GridView", "There is no free place for this Control on the Grid.");
         QString shown;
         QTimer poll;
         connect(&poll, &QTimer::timeout, this, [&] {
             for (QWidget* w : QApplication::topLevelWidgets()) {
                 auto* box = qobject_cast<PopupWnd*>(w);
-                if (!box || !box->isVisible() || !box->text.contains(QLatin1String("no free place")))
+                if (!box || !box->isVisible() || box->text != full)
                     continue;
                 poll.stop();
                 shown = box->text;
@@ -238,7 +241,7 @@ private slots:
         });
         poll.start(200);
         m_tab->ControlEditor()->Button("btnAdd2Grid")->click();
-        QVERIFY2(shown.contains(QLatin1String("no free place")), qPrintable(shown));
+        QVERIFY2(shown == full, qPrintable(shown));
         QCOMPARE(grid->Canvas()->ViewCount(), placed);
     }
 };

@@ -3,6 +3,7 @@
 // editor (the window stays where it is), exports it under a bare name typed into the file dialog and imports
 // that file again. The control on the grid and the imported one are exactly the one made. Screenshots of the
 // editor and the grid are saved for review. It runs under xvfb-run and skips elsewhere.
+#include "config/datacfg.h"
 #include "config/datacfgrecords.h"
 #include "config/dataexchange.h"
 #include "config/tconfig.h"
@@ -122,8 +123,8 @@ private slots:
         GridView* canvas = grids->Canvas();
         QTreeView* tree = m_tab->ControlList()->Tree();
         QStandardItemModel* model = m_tab->ControlList()->Model();
-        const QModelIndexList found =
-            model->match(model->index(0, 0), Qt::DisplayRole, QStringLiteral("Previous"), 1, Qt::MatchRecursive);
+        const QModelIndexList found = model->match(model->index(0, 0), Qt::DisplayRole,
+                                                   TranslateAtName(QStringLiteral("@Previous")), 1, Qt::MatchRecursive);
         QVERIFY(!found.isEmpty());
         tree->scrollTo(found.first());
 
@@ -192,7 +193,7 @@ private slots:
         QCOMPARE(DetectExchangeKind(file), int(EK_Control));
 
         // Another control in the editor, then the file imported: the grid's change is saved first.
-        QVERIFY(SelectInControlList(m_tab->ControlList(), QStringLiteral("Volume")));
+        QVERIFY(SelectInControlList(m_tab->ControlList(), TranslateAtName(QStringLiteral("@Volume"))));
         QTRY_VERIFY(edit->WorkingControl().Config.GetValues() != madeValues);
         m_user->Click([edit] { return edit->Button("btnImport"); });
         auto answered = std::make_shared<bool>(false);
