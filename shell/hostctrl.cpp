@@ -62,8 +62,8 @@ HostCtrl::HostCtrl(QWidget* parent, NetServer* server) : QWidget(parent), m_serv
     m_lblSettings->setGeometry(10, 0, 251, 21);
     m_lblSettings->setStyleSheet(
         QStringLiteral("color: #65c3f7; font-family: \"Eurostile-Demi\"; font-size: 11px; font-weight: 504;"));
+    m_btnSvc->setWindowIconText(QStringLiteral("def"));
     Retranslate();
-    m_btnSvc->setText(tr("SERVICE\nDISABLED"));
 
     connect(m_btnSvc, &QPushButton::clicked, this, &HostCtrl::OnClickNetSvc);
     if (m_server) {
@@ -87,6 +87,16 @@ void HostCtrl::Retranslate() {
     m_lblIPAddr->setStatusTip(tr("Host IP Address"));
     m_lblIPName->setStatusTip(tr("Host Computer Name"));
     m_lblSettings->setText(tr("HOST SERVICE – LAUNCHER"));
+    // The caption of the service's present state, in the new language (not the first state's).
+    m_btnSvc->setText(ServiceText(m_btnSvc->windowIconText()));
+}
+
+QString HostCtrl::ServiceText(const QString& state) const {
+    if (state == QLatin1String("on"))
+        return tr("SERVICE\nSTARTED");
+    if (state == QLatin1String("off"))
+        return tr("SERVICE\nFAILED");
+    return tr("SERVICE\nDISABLED");
 }
 
 void HostCtrl::changeEvent(QEvent* e) {
@@ -107,9 +117,9 @@ void HostCtrl::Start() {
         OnNetSvcClose();
 }
 
-void HostCtrl::ApplyState(const QString& state, const QString& text) {
+void HostCtrl::ApplyState(const QString& state) {
     m_btnSvc->setWindowIconText(state);
-    m_btnSvc->setText(text);
+    m_btnSvc->setText(ServiceText(state));
     m_btnSvc->style()->unpolish(m_btnSvc);
     m_btnSvc->style()->polish(m_btnSvc);
 }
@@ -132,20 +142,20 @@ void HostCtrl::OnCheckAutoStart(int state) {
 }
 
 void HostCtrl::OnNetSvcOpen() {
-    ApplyState(QStringLiteral("on"), tr("SERVICE\nSTARTED"));
+    ApplyState(QStringLiteral("on"));
     m_timer->start();
     UpdateHostAddr();
 }
 
 void HostCtrl::OnNetSvcFail() {
-    ApplyState(QStringLiteral("off"), tr("SERVICE\nFAILED"));
+    ApplyState(QStringLiteral("off"));
     m_timer->stop();
     m_lblIPAddr->hide();
     m_lblIPName->hide();
 }
 
 void HostCtrl::OnNetSvcClose() {
-    ApplyState(QStringLiteral("def"), tr("SERVICE\nDISABLED"));
+    ApplyState(QStringLiteral("def"));
     m_timer->stop();
     m_lblIPAddr->hide();
     m_lblIPName->hide();

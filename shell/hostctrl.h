@@ -37,7 +37,9 @@ protected:
 
 private:
     void Retranslate();
-    void ApplyState(const QString& state, const QString& text);
+    // Sets the service button's state ("on", "off", "def") and its caption.
+    void ApplyState(const QString& state);
+    QString ServiceText(const QString& state) const;
 
     NetServer* m_server;
     QTimer* m_timer = nullptr;

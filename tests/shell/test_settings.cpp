@@ -37,6 +37,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -556,6 +557,25 @@ private slots:
         host->OnClickNetSvc();
         QVERIFY(!m_server->IsOpen());
         QCOMPARE(host->ServiceButton()->text(), QStringLiteral("SERVICE\nDISABLED"));
+    }
+
+    // A language chosen while the service runs says in that language that it runs (not that it is disabled).
+    void serviceButtonKeepsItsStateAcrossLanguages() {
+        m_server->SetEndpoints(QHostAddress::LocalHost, 0, 0);
+        HostCtrl* host = m_tab->List()->Host();
+        host->OnClickNetSvc();
+        QVERIFY(m_server->IsOpen());
+        QTranslator german;
+        QVERIFY(german.load(QStringLiteral("mervexsrv_de"), QStringLiteral(":/locale/")));
+        const QString started = german.translate("HostCtrl", "SERVICE\nSTARTED");
+        QVERIFY(!started.isEmpty() && started != QLatin1String("SERVICE\nSTARTED"));
+        QCoreApplication::installTranslator(&german);
+        QTRY_COMPARE(host->ServiceButton()->text(), started);
+        QCOMPARE(host->ServiceButton()->windowIconText(), QStringLiteral("on"));
+        QCoreApplication::removeTranslator(&german);
+        QTRY_COMPARE(host->ServiceButton()->text(), QStringLiteral("SERVICE\nSTARTED"));
+        host->OnClickNetSvc();
+        QVERIFY(!m_server->IsOpen());
     }
 };
 
