@@ -89,6 +89,8 @@ private slots:
     }
 
     void languagePanel() {
+        // The language the run began in (the system's) is the one of the later shots.
+        const QString before = m_wnd->CurrentLanguage();
         for (const QString code : {QStringLiteral("en"), QStringLiteral("de")}) {
             m_wnd->LanguageClicked(code);
             QTest::mouseClick(m_wnd->LanguageButton(), Qt::LeftButton);
@@ -100,7 +102,7 @@ private slots:
             QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
             m_wnd->LanguagePanel()->hide();
         }
-        m_wnd->LanguageClicked(QStringLiteral("en"));
+        m_wnd->SwitchLanguage(before);
     }
 
     void updateDialog() {
