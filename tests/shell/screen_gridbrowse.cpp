@@ -1,7 +1,7 @@
 // Screenshots of the browse tab (tiles and rows) and of the grid settings dialog on the default configuration,
-// for review: each is saved as a PNG (into $MERVEX_SCREEN_DIR, else the temporary folder), and the test fails
-// when a visible text does not fit its label or button or when an image the parts name is missing. It runs
-// on an X server (xvfb-run) and skips elsewhere; the texts depend on the machine's fonts, so there are no
+// in the system's language, for review: each is saved as a PNG (into $MERVEX_SCREEN_DIR, else the temporary folder),
+// and the test fails when a visible text does not fit its label or button or when an image the parts name is missing.
+// It runs on an X server (xvfb-run) and skips elsewhere; the texts depend on the machine's fonts, so there are no
 // goldens.
 #include "config/datacfg.h"
 #include "config/gfxcache.h"
@@ -14,6 +14,7 @@
 #include "runtime/imgdatamgr.h"
 #include "runtime/imgdatamgrgfxstore.h"
 #include "shell/browseitems.h"
+#include "shell/languageswitcher.h"
 #include "shell/mervexstyle.h"
 #include "shell/mteasyctrl.h"
 #include "shell/programlook.h"
@@ -60,6 +61,10 @@ private slots:
         const QString data = QDir::cleanPath(QStringLiteral(MERVEX_TEST_SOURCE_DIR "/../../data"));
         PluginTools::SetDataPath(data);
         PluginTools::SetUserPath(m_user.path());
+        // The texts in the system's language, as the program shows them there.
+        auto* languages = new LanguageSwitcher(this);
+        languages->SetDataPath(data);
+        languages->Switch(QLocale::system().name());
         m_cfg = new DataCfg(this);
         m_cfg->LoadDataFolder(data);
         m_editor = new MTEGridEdit;
