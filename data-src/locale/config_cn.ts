@@ -164,6 +164,14 @@
         <translation>基础</translation>
     </message>
     <message>
+        <source>Action</source>
+        <translation>动作</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>图片</translation>
+    </message>
+    <message>
         <source>Text</source>
         <translation>文本</translation>
     </message>
@@ -210,6 +218,22 @@
     <message>
         <source>Icon</source>
         <translation>图标</translation>
+    </message>
+    <message>
+        <source>Presses a shortcut or plays a macro on the PC: pick one in the Action list.</source>
+        <translation>在电脑上按下快捷键或播放宏：在“动作”列表中选择。</translation>
+    </message>
+    <message>
+        <source>A picture of your own. Its tiling keeps the corners sharp when it is stretched.</source>
+        <translation>您自己的图片。平铺使拉伸时角落保持清晰。</translation>
+    </message>
+    <message>
+        <source>Tiling</source>
+        <translation>平铺</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
     </message>
     <message>
         <source>Shows and sets a volume of the PC.</source>

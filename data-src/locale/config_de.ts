@@ -164,6 +164,14 @@
         <translation>Grundlagen</translation>
     </message>
     <message>
+        <source>Action</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
         <source>Text</source>
         <translation>Text</translation>
     </message>
@@ -210,6 +218,22 @@
     <message>
         <source>Icon</source>
         <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Presses a shortcut or plays a macro on the PC: pick one in the Action list.</source>
+        <translation>Drückt ein Tastenkürzel oder spielt ein Makro auf dem PC ab: wählen Sie eines in der Liste Aktion.</translation>
+    </message>
+    <message>
+        <source>A picture of your own. Its tiling keeps the corners sharp when it is stretched.</source>
+        <translation>Ein eigenes Bild. Seine Kachelung hält die Ecken scharf, wenn es gestreckt wird.</translation>
+    </message>
+    <message>
+        <source>Tiling</source>
+        <translation>Kachelung</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Shows and sets a volume of the PC.</source>

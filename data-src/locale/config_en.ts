@@ -164,6 +164,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Text</source>
         <translation type="unfinished"></translation>
     </message>
@@ -209,6 +217,22 @@
     </message>
     <message>
         <source>Icon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Presses a shortcut or plays a macro on the PC: pick one in the Action list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A picture of your own. Its tiling keeps the corners sharp when it is stretched.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tiling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -164,6 +164,14 @@
         <translation>Básicos</translation>
     </message>
     <message>
+        <source>Action</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
         <source>Text</source>
         <translation>Texto</translation>
     </message>
@@ -210,6 +218,22 @@
     <message>
         <source>Icon</source>
         <translation>Icono</translation>
+    </message>
+    <message>
+        <source>Presses a shortcut or plays a macro on the PC: pick one in the Action list.</source>
+        <translation>Pulsa un atajo o reproduce una macro en el PC: elija uno en la lista Acción.</translation>
+    </message>
+    <message>
+        <source>A picture of your own. Its tiling keeps the corners sharp when it is stretched.</source>
+        <translation>Una imagen propia. Su mosaico mantiene nítidas las esquinas al estirarla.</translation>
+    </message>
+    <message>
+        <source>Tiling</source>
+        <translation>Mosaico</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Shows and sets a volume of the PC.</source>

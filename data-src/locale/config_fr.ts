@@ -164,6 +164,14 @@
         <translation>Base</translation>
     </message>
     <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
+    <message>
         <source>Text</source>
         <translation>Texte</translation>
     </message>
@@ -210,6 +218,22 @@
     <message>
         <source>Icon</source>
         <translation>Icône</translation>
+    </message>
+    <message>
+        <source>Presses a shortcut or plays a macro on the PC: pick one in the Action list.</source>
+        <translation>Appuie sur un raccourci ou joue une macro sur le PC : choisissez-en un dans la liste Action.</translation>
+    </message>
+    <message>
+        <source>A picture of your own. Its tiling keeps the corners sharp when it is stretched.</source>
+        <translation>Une image de votre choix. Son découpage garde les coins nets quand elle est étirée.</translation>
+    </message>
+    <message>
+        <source>Tiling</source>
+        <translation>Découpage</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Shows and sets a volume of the PC.</source>

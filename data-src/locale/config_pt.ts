@@ -164,6 +164,14 @@
         <translation>Básicos</translation>
     </message>
     <message>
+        <source>Action</source>
+        <translation>Ação</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagem</translation>
+    </message>
+    <message>
         <source>Text</source>
         <translation>Texto</translation>
     </message>
@@ -210,6 +218,22 @@
     <message>
         <source>Icon</source>
         <translation>Ícone</translation>
+    </message>
+    <message>
+        <source>Presses a shortcut or plays a macro on the PC: pick one in the Action list.</source>
+        <translation>Pressiona um atalho ou executa uma macro no PC: escolha um na lista Ação.</translation>
+    </message>
+    <message>
+        <source>A picture of your own. Its tiling keeps the corners sharp when it is stretched.</source>
+        <translation>Uma imagem sua. O mosaico mantém os cantos nítidos quando ela é esticada.</translation>
+    </message>
+    <message>
+        <source>Tiling</source>
+        <translation>Mosaico</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Shows and sets a volume of the PC.</source>

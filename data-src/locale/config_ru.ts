@@ -164,6 +164,14 @@
         <translation>Основные</translation>
     </message>
     <message>
+        <source>Action</source>
+        <translation>Действие</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Картинка</translation>
+    </message>
+    <message>
         <source>Text</source>
         <translation>Текст</translation>
     </message>
@@ -210,6 +218,22 @@
     <message>
         <source>Icon</source>
         <translation>Значок</translation>
+    </message>
+    <message>
+        <source>Presses a shortcut or plays a macro on the PC: pick one in the Action list.</source>
+        <translation>Нажимает сочетание клавиш или воспроизводит макрос на ПК: выберите его в списке «Действие».</translation>
+    </message>
+    <message>
+        <source>A picture of your own. Its tiling keeps the corners sharp when it is stretched.</source>
+        <translation>Ваша собственная картинка. Разбиение сохраняет углы чёткими при растягивании.</translation>
+    </message>
+    <message>
+        <source>Tiling</source>
+        <translation>Разбиение</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Изменить</translation>
     </message>
     <message>
         <source>Shows and sets a volume of the PC.</source>

@@ -164,6 +164,14 @@
         <translation>基本</translation>
     </message>
     <message>
+        <source>Action</source>
+        <translation>動作</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>圖片</translation>
+    </message>
+    <message>
         <source>Text</source>
         <translation>文字</translation>
     </message>
@@ -210,6 +218,22 @@
     <message>
         <source>Icon</source>
         <translation>圖示</translation>
+    </message>
+    <message>
+        <source>Presses a shortcut or plays a macro on the PC: pick one in the Action list.</source>
+        <translation>在電腦上按下快捷鍵或播放巨集：在「動作」清單中選擇。</translation>
+    </message>
+    <message>
+        <source>A picture of your own. Its tiling keeps the corners sharp when it is stretched.</source>
+        <translation>您自己的圖片。平鋪使拉伸時角落保持清晰。</translation>
+    </message>
+    <message>
+        <source>Tiling</source>
+        <translation>平鋪</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>編輯</translation>
     </message>
     <message>
         <source>Shows and sets a volume of the PC.</source>

@@ -39,7 +39,9 @@ function FunctionInit(control) {
     }
 }
 
-/* Key button: sends the shortcut of its "Shortcut" option when tapped. */
+/* Key button: sends the shortcut of its "Shortcut" option when tapped. Action button (the same skin): does
+   what its "Action" option's editors made of it, "Shortcut: " and a shortcut, or "Macro: " and a macro (a
+   stored macro's set/name, or the steps themselves). */
 
 function KeyBtnIconInit(skin, layout) {
     var icon = cfgOf(skin).Icon;
@@ -49,7 +51,16 @@ function KeyBtnIconInit(skin, layout) {
 }
 
 function KeyBtnClick(skin, layout) {
-    var keys = cfgOf(skin).Shortcut;
+    var cfg = cfgOf(skin);
+    var keys = cfg.Shortcut;
+    var action = cfg.Action ? String(cfg.Action) : "";
+    if (action.indexOf("Macro:") === 0) {
+        this.RunMacro(action.substring(6).trim());
+        return;
+    }
+    if (action.indexOf("Shortcut:") === 0) {
+        keys = action.substring(9).trim();
+    }
     if (keys) {
         this.CallFunc("DFP:SendShortcut", [keys]);
     }
@@ -139,4 +150,24 @@ function ClockTick(skin) {
         date.setText(skin.GetString("Day" + now.getDay()) + "  " + pad2(now.getDate()) + "." +
                      pad2(now.getMonth() + 1) + "." + now.getFullYear());
     }
+}
+
+/* Picture tile: a picture file of the user's own, cut into tiles by its "Tiling" option so that corners and
+   edges keep their size when the picture is stretched to the tile. */
+
+// The tiling the "Edit" button's DEFAULT goes back to: the shipped button face's.
+var PICTURE_TILING = '{"Tiles":["0,0,32,32,rr","32,0,32,32,ss","64,0,32,32,rr","0,32,32,32,ss","32,32,32,32,ss",' +
+    '"64,32,32,32,ss","0,64,32,32,rr","32,64,32,32,ss","64,64,32,32,rr"],"Tiling":"3x3"}';
+
+function PictureInit(skin, layout) {
+    var cfg = cfgOf(skin);
+    if (cfg.Picture) {
+        layout.LoadGfx(cfg.Picture, "", 1.0, 0, 0, 0, "", cfg.Tiling ? cfg.Tiling : "");
+    }
+}
+
+// A handler of the control editor's form (the editor is `this`): the "Edit" button beside "Tiling" opens the
+// tiling popup on the option's value and keeps what it gives back.
+function PictureTilingEdit(control, config, option) {
+    this.SetConfigValue("Tiling", this.TilingDialog(this.GetConfigValue("Tiling"), PICTURE_TILING));
 }

@@ -67,7 +67,7 @@ private slots:
     }
 
     void recordsReadWithoutComplaint() {
-        QCOMPARE(m_cfg->Controls().size(), 10);
+        QCOMPARE(m_cfg->Controls().size(), 12);
         QCOMPARE(m_cfg->Grids().size(), 3);
         for (const DC::TGrid& g : m_cfg->Grids())
             QVERIFY2(g.Signed, qPrintable(g.GetDisplayName() + " does not verify: sign the grids again"));
