@@ -171,15 +171,17 @@ DataCfg::TCtrlSet DataCfg::FindCtrlSetOfControl(const QString& controlName, int*
 }
 
 DataCfg::TCtrlSet& DataCfg::GetMyControlsSet() {
+    // The one place that names the user's own list: whatever was read, it is "@My Controls".
+    static const QString name = QStringLiteral("@My Controls");
     for (int i = d->ctrlSets.size() - 1; i >= 0; --i) {
         if (d->ctrlSets[i].UserList) {
-            d->ctrlSets[i].Name = QStringLiteral("@My Controls");
+            d->ctrlSets[i].Name = name;
             return d->ctrlSets[i];
         }
     }
     TCtrlSet mine;
     mine.UserList = true;
-    mine.Name = QStringLiteral("@My Controls");
+    mine.Name = name;
     d->ctrlSets.append(mine);
     return d->ctrlSets.last();
 }

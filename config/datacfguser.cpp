@@ -172,11 +172,13 @@ bool DataCfg::LoadUserCfg(const QString& path) {
         fresh.Name = QStringLiteral("UserConfig");
         fresh.File = path;
         UserCfg() = fresh;
+        // The entries and folds of the user's own list; its name and flag are GetMyControlsSet's alone.
+        TCtrlSet read;
+        read.Read(map.value(QStringLiteral("ControlSet")).toMap());
         TCtrlSet& mine = GetMyControlsSet();
-        mine.Elements.clear();
-        mine.Read(map.value(QStringLiteral("ControlSet")).toMap());
-        mine.UserList = true;
-        mine.Name = QStringLiteral("@My Controls");
+        mine.Elements = read.Elements;
+        mine.ExpandCategories = read.ExpandCategories;
+        mine.CollapseCategories = read.CollapseCategories;
         return true;
     }
     return false;
