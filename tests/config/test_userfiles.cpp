@@ -132,6 +132,32 @@ private slots:
         QCOMPARE(ReadAll(Backup()), first);
     }
 
+    // Whatever name the file gives the user's own list (another program's, none), it loads as "@My Controls",
+    // flagged as the user's, with the file's entries and folds, and is written back under that name.
+    void ownListTakesItsOneName() {
+        QFile file(UserFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVariantMap map = JsonParse(QString::fromUtf8(file.readAll())).toMap();
+        file.close();
+        QVariantMap list = map.value(QStringLiteral("ControlSet")).toMap();
+        list.insert(QStringLiteral("Name"), QStringLiteral("Meine Steuerelemente"));
+        list.insert(QStringLiteral("CollapseCategories"), QStringList{QStringLiteral("Old")});
+        map.insert(QStringLiteral("ControlSet"), list);
+        QString error;
+        QVERIFY(WriteAll(UserFile(), JsonSerialize(map, error, 0)));
+
+        DataCfg cfg;
+        QVERIFY(cfg.LoadUserCfg(UserFile()));
+        const DataCfg::TCtrlSet& mine = cfg.GetMyControlsSet();
+        QCOMPARE(mine.Name, QStringLiteral("@My Controls"));
+        QVERIFY(mine.UserList);
+        QCOMPARE(mine.Elements.size(), 1);
+        QCOMPARE(mine.CollapseCategories, QStringList{QStringLiteral("Old")});
+        QCOMPARE(cfg.FindCtrlSet(QStringLiteral("@My Controls")).Elements.size(), 1);
+        QCOMPARE(cfg.SaveUserCfg(), QString());
+        QVERIFY(ReadAll(UserFile()).contains("@My Controls"));
+    }
+
     void saveFailures() {
         DataCfg never;
         QCOMPARE(never.SaveUserCfg(), QStringLiteral("missing usercfg"));
