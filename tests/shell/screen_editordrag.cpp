@@ -1,6 +1,6 @@
 // A control made in the controls tab by mouse and keyboard, on the program's real window under an X server:
-// the user picks it in the control list, types its label, drags its preview onto a free cell of the grid
-// editor (the window stays where it is), exports it under a bare name typed into the file dialog and imports
+// the user picks it in the control list, types its label, records its shortcut, drags its preview onto a free cell of
+// the grid editor (the window stays where it is), exports it under a bare name typed into the file dialog and imports
 // that file again. The control on the grid and the imported one are exactly the one made. Screenshots of the
 // editor and the grid are saved for review. It runs under xvfb-run and skips elsewhere.
 #include "config/datacfg.h"
@@ -134,10 +134,16 @@ private slots:
         m_user->Click([edit] { return qobject_cast<QWidget*>(edit->OptionWidget(QStringLiteral("LE_txt/Label"))); });
         m_user->Key(XK_a, {XK_Control_L});
         m_user->Type(QStringLiteral("Lights On"));
+        // And a shortcut of its own, recorded by pressing it.
+        m_user->Click([edit]() -> QWidget* {
+            return edit->FormContainer()->findChild<QPushButton*>(QStringLiteral("ShortcutRecord"));
+        });
+        m_user->Key(XK_l, {XK_Control_L, XK_Shift_L});
         m_user->WaitFor([edit] {
+            const QVariantMap values = edit->PreviewControl().Config.GetValues();
             return !edit->ApplyPending() &&
-                   edit->PreviewControl().Config.GetValues().value(QStringLiteral("LE_txt/Label")).toString() ==
-                       QLatin1String("Lights On");
+                   values.value(QStringLiteral("LE_txt/Label")).toString() == QLatin1String("Lights On") &&
+                   values.value(QStringLiteral("Shortcut")).toString() == QLatin1String("LSHIFT,LCTRL+L");
         });
         QVERIFY(Run());
         const DataCfg::TControl made = edit->PreviewControl();
@@ -180,6 +186,7 @@ private slots:
         const DataCfg::TGridElem placed = canvas->Grid().Elements.last();
         QCOMPARE(placed.Position, QPoint(target.x() / GridView::EditCell, target.y() / GridView::EditCell));
         QCOMPARE(placed.Config.value(QStringLiteral("LE_txt/Label")).toString(), QStringLiteral("Lights On"));
+        QCOMPARE(placed.Config.value(QStringLiteral("Shortcut")).toString(), QStringLiteral("LSHIFT,LCTRL+L"));
         QVERIFY(Screenshots::Save(grids, QStringLiteral("dragged_to_grid")));
 
         // Exported under a bare name typed into the file dialog.
