@@ -309,8 +309,17 @@ QList<quint32> AltGrKeyCodes() {
 
 QString CapturedShortcut(quint32 code, QList<quint32>* modifiers, quint32* key) {
     // Printed, then read back as the key sender reads it: what is stored names the keys that will be played.
+    QString printed = PAL::KeyCodeToShortcut(code);
+    // The AltGr key pressed after left Ctrl prints as the modifier name alone, which names no key: it is read
+    // as AltGr's keys, the last of them the key.
+    const int plus = printed.lastIndexOf(QLatin1Char('+'));
+    const bool altGrKey = printed.mid(plus + 1) == QLatin1String("ALTGR");
+    if (altGrKey)
+        printed = (plus < 0 ? QString() : printed.left(plus) + QLatin1Char(',')) + QStringLiteral("ALTGR+");
     QList<quint32> mods;
-    const quint32 k = PAL::ParseShortcut(PAL::KeyCodeToShortcut(code), mods);
+    quint32 k = PAL::ParseShortcut(printed, mods);
+    if (altGrKey && k == 0 && !mods.isEmpty())
+        k = mods.takeLast();
     QStringList names;
     for (quint32 m : mods)
         names << KeyCodeTranslate(m);

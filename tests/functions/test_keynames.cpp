@@ -286,6 +286,12 @@ private slots:
             << false << (q | (KMF_LCtrl | KMF_RAlt) << 24) << "LALT,RCTRL+Q";
         QTest::newRow("altgr held as on windows") << true << (q | (KMF_LCtrl | KMF_RAlt) << 24) << "RALT+Q";
         QTest::newRow("altgr key held") << true << (q | KMF_RAlt << 24) << "RALT+Q";
+        // Left Ctrl held, then the right Alt key: the pair Windows reports for AltGr, pressed as a key.
+        QTest::newRow("altgr pair as the key") << true << (rightAlt | (KMF_LCtrl | KMF_RAlt) << 24) << "RALT";
+        QTest::newRow("shift, altgr pair as the key")
+            << true << (rightAlt | (KMF_LShift | KMF_LCtrl | KMF_RAlt) << 24) << "LSHIFT+RALT";
+        QTest::newRow("altgr pair as the key, no altgr key")
+            << false << (rightAlt | (KMF_LCtrl | KMF_RAlt) << 24) << "LALT+RCTRL";
         QTest::newRow("shift with a modifier key")
             << false << (0x0011001Du | (KMF_LShift | KMF_LCtrl) << 24) << "LSHIFT+LCTRL";
     }
