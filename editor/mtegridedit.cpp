@@ -903,7 +903,10 @@ void MTEGridEdit::OnBtnTabHelp() {
     row->setWordWrap(true);
     row->setText(tr("<b>Pre-installed Tab</b><br>Tabs with a <span style='color:#28a3dd;'>blue</span> LED in the "
                     "upper right-hand corner are pre-installed and ready for use."));
-    row->setGeometry(115, 104, popup->width() - 140, 50);
+    // Centred in the row's 50 px band; a longer text (some languages take three lines) grows out of it evenly.
+    const int width = popup->width() - 140;
+    const int height = row->heightForWidth(width);
+    row->setGeometry(115, 104 + (50 - height) / 2, width, height);
     popup->open();
 }
 

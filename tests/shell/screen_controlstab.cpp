@@ -172,6 +172,7 @@ private slots:
         Check(popup, QStringLiteral("popup_tabs_help"));
         auto* text = popup->findChild<QLabel*>(QStringLiteral("lblTabsHelpPreset"));
         QVERIFY(text && text->isVisible());
+        QVERIFY2(text->heightForWidth(text->width()) <= text->height(), "the help text is cut off");
         QVERIFY2(BrightPixels(popup->grab(text->geometry()).toImage()) > 200, "the help text is not readable");
         popup->reject();
         QTRY_VERIFY(!QApplication::activeModalWidget());
