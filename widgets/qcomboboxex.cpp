@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QStyle>
+#include <QStylePainter>
 
 QComboBoxEx::QComboBoxEx(QWidget* parent) : QComboBox(parent) {
     setAttribute(Qt::WA_MacShowFocusRect, false);
@@ -49,6 +50,35 @@ void QComboBoxEx::leaveEvent(QEvent* e) {
     QComboBox::leaveEvent(e);
     m_hovered = underMouse();
     Repolish();
+}
+
+QString QComboBoxEx::ShownText() const {
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    if (isEditable())
+        return option.currentText;
+    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    int room = field.width();
+    if (!option.currentIcon.isNull())
+        room -= option.iconSize.width() + 4;
+    return fontMetrics().elidedText(option.currentText, Qt::ElideRight, qMax(0, room));
+}
+
+void QComboBoxEx::paintEvent(QPaintEvent*) {
+    // As the toolkit's own painting, but a name longer than a fixed-size box (a long category) ends in "..."
+    // instead of being cut off in the middle of a letter.
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    if (currentIndex() < 0 && !placeholderText().isEmpty()) {
+        option.palette.setBrush(QPalette::ButtonText, option.palette.placeholderText());
+        option.currentText = placeholderText();
+    } else {
+        option.currentText = ShownText();
+    }
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
 QMenu* QComboBoxEx::GetMenu() {

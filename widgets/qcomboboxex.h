@@ -30,6 +30,9 @@ public:
 
     bool numeric = false; // entries are numbers and may be matched by number
 
+    // The text the closed box shows: the current text, ending in "..." where it is wider than the box.
+    QString ShownText() const;
+
 signals:
     void focusChanged(bool in);
     void focusIn();
@@ -52,6 +55,7 @@ protected:
     void focusOutEvent(QFocusEvent* e) override;
     void enterEvent(QEvent* e) override;
     void leaveEvent(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     void Repolish();

@@ -278,6 +278,26 @@ private slots:
         QVERIFY(!box.signalsBlocked());
     }
 
+    // A closed box narrower than its text shows the text's start and "..."; a text that fits, and an editable
+    // box's text, are shown whole.
+    void comboShownText() {
+        QComboBoxEx box;
+        box.addItems({QStringLiteral("[MERVEX] Standard Controls"), QStringLiteral("Mine")});
+        box.resize(90, 20);
+        const QString shown = box.ShownText();
+        QVERIFY2(shown.endsWith(QChar(0x2026)) && shown.startsWith(QLatin1String("[M")), qPrintable(shown));
+        QVERIFY(box.fontMetrics().horizontalAdvance(shown) < 90);
+        box.setCurrentIndex(1);
+        QCOMPARE(box.ShownText(), QStringLiteral("Mine"));
+        box.setCurrentIndex(0);
+        box.resize(400, 20);
+        QCOMPARE(box.ShownText(), QStringLiteral("[MERVEX] Standard Controls"));
+        box.resize(90, 20);
+        box.setEditable(true);
+        QCOMPARE(box.ShownText(), QStringLiteral("[MERVEX] Standard Controls"));
+        box.grab(); // paints
+    }
+
     void comboMenu() {
         QComboBoxEx box;
         box.addItems({"a", "b"});
