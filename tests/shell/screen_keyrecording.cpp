@@ -320,6 +320,7 @@ private slots:
         // The boxes and OK answer the mouse while the key field keeps the keys.
         m_user->Click([]() -> QWidget* { return ActivePopup<ShortcutPopup>()->CheckBox(QStringLiteral("Alt")); });
         m_user->WaitFor([] { return ActivePopup<ShortcutPopup>()->CheckBox(QStringLiteral("Alt"))->isChecked(); });
+        m_user->Then([] { return Screenshots::Save(ActivePopup<ShortcutPopup>(), QStringLiteral("shortcut_popup")); });
         m_user->Click([]() -> QWidget* { return PopupWatcher::Button(ActivePopup<ShortcutPopup>(), PopupWnd::OK); });
         m_user->WaitFor([] { return !QApplication::activeModalWidget(); });
         QVERIFY2(Run(), "the shortcut popup did not take the keys and clicks");
@@ -344,6 +345,7 @@ private slots:
             m_user->Key(k, {XK_Control_L});
         const QString recorded = QStringLiteral("p LCTRL+S;p LCTRL+N;p LCTRL+E;p LCTRL+B;p LCTRL+D;");
         m_user->WaitFor([recorded] { return ActivePopup<MacroPopup>()->CurrentScript() == recorded; });
+        m_user->Then([] { return Screenshots::Save(ActivePopup<MacroPopup>(), QStringLiteral("macro_recorded")); });
         m_user->Click([]() -> QWidget* { return ActivePopup<MacroPopup>()->RecordButton(); });
         m_user->WaitFor([] { return !ActivePopup<MacroPopup>()->IsRecording() && !CaptureOn(); });
         m_user->Click([]() -> QWidget* { return PopupWatcher::Button(ActivePopup<MacroPopup>(), PopupWnd::OK); });
