@@ -42,6 +42,10 @@ void QWsSocket::attachTcpSocket(QTcpSocket* socket) {
 void QWsSocket::detachTcpSocket() {
     if (!m_socket)
         return;
+    // What is queued still goes out before the close; the write may find the peer gone and detach it already.
+    flush();
+    if (!m_socket)
+        return;
     QTcpSocket* socket = m_socket;
     m_socket = nullptr;
     disconnect(socket, &QTcpSocket::readyRead, this, &QWsSocket::dataReceived);
@@ -111,15 +115,41 @@ QList<QByteArray> QWsSocket::composeFrames(const QByteArray& message, bool binar
 qint64 QWsSocket::writeFrames(const QList<QByteArray>& frames) {
     if (!m_socket)
         return 0;
+    if (!m_socket->isWritable())
+        return 0;
     qint64 written = 0;
     ++m_writes;
     for (const QByteArray& frame : frames) {
-        const qint64 n = m_socket->write(frame);
-        if (n > 0)
-            written += n;
+        queueOut(frame);
+        written += frame.size();
     }
-    m_socket->flush();
     return written;
+}
+
+void QWsSocket::queueOut(const QByteArray& bytes) {
+    m_out += bytes;
+    if (m_flushQueued)
+        return;
+    // One write system call per turn of the event loop, however many messages and frames the turn produced.
+    m_flushQueued = true;
+    QMetaObject::invokeMethod(this, &QWsSocket::flush, Qt::QueuedConnection);
+}
+
+void QWsSocket::flush() {
+    m_flushQueued = false;
+    if (m_out.isEmpty())
+        return;
+    const QByteArray out = m_out;
+    m_out.clear();
+    if (!m_socket || !m_socket->isWritable())
+        return;
+    m_socket->write(out);
+    if (m_socket)
+        m_socket->flush();
+}
+
+qint64 QWsSocket::bytesToWrite() const {
+    return m_out.size() + (m_socket ? m_socket->bytesToWrite() : 0);
 }
 
 qint64 QWsSocket::sendMessage(const QByteArray& message, int maxFramePayload) {
@@ -130,7 +160,7 @@ void QWsSocket::writeControl(int opcode, const QByteArray& payload) {
     if (!m_socket)
         return;
     ++m_writes;
-    m_socket->write(composeHeader(true, opcode, quint64(payload.size())) + payload);
+    queueOut(composeHeader(true, opcode, quint64(payload.size())) + payload);
 }
 
 void QWsSocket::close(QString reason) {
@@ -138,7 +168,10 @@ void QWsSocket::close(QString reason) {
     if (!m_socket || !m_socket->isOpen())
         return;
     writeControl(8, QByteArray());
-    m_socket->close();
+    // The write may find the peer gone, and the socket with it.
+    flush();
+    if (m_socket)
+        m_socket->close();
 }
 
 void QWsSocket::close() {
@@ -151,7 +184,9 @@ void QWsSocket::closeWithStatus(quint16 code) {
     QByteArray status(2, Qt::Uninitialized);
     qToBigEndian<quint16>(code, status.data());
     writeControl(8, status);
-    m_socket->close();
+    flush();
+    if (m_socket)
+        m_socket->close();
 }
 
 void QWsSocket::ping() {
@@ -205,7 +240,7 @@ bool QWsSocket::readFrames() {
                 return false;
             break;
         case WsEvent::Ping:
-            if (m_socket->bytesToWrite() <= MaxPendingPongBytes)
+            if (bytesToWrite() <= MaxPendingPongBytes)
                 writeControl(10, ev.data);
             break;
         case WsEvent::Pong:

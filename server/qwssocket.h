@@ -43,7 +43,13 @@ public:
     QList<QByteArray> composeFrames(const QByteArray& message, bool binary, int maxFramePayload) const;
     static QByteArray composeHeader(bool fin, int opcode, quint64 length, const QByteArray& maskingKey = QByteArray(),
                                     bool rsv1 = false);
+    // Queues the frames; everything queued in one turn of the event loop goes out in one write at the end of the
+    // turn (or at once through flush()). Returns the bytes queued, 0 without a socket.
     qint64 writeFrames(const QList<QByteArray>& frames);
+    // Hands what is queued to the socket and writes it out now.
+    void flush();
+    // Bytes queued here or still waiting in the socket.
+    qint64 bytesToWrite() const;
     // Byte i is xor-ed with key byte i mod 4.
     static QByteArray mask(const QByteArray& payload, const QByteArray& key);
 
@@ -68,6 +74,7 @@ private:
     bool readFrames();
     void writeControl(int opcode, const QByteArray& payload);
     void closeWithStatus(quint16 code);
+    void queueOut(const QByteArray& bytes);
 
     QTcpSocket* m_socket = nullptr;
     WsFrameParser m_parser;
@@ -76,4 +83,7 @@ private:
     int m_extensions = 0;
     // Counts the writes, to tell whether a read was answered.
     quint64 m_writes = 0;
+    // Frames queued in this turn of the event loop, and whether their write is scheduled.
+    QByteArray m_out;
+    bool m_flushQueued = false;
 };

@@ -325,6 +325,42 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(server.textsReceived, QStringList{"early"}, 10000);
     }
 
+    // Messages sent in one turn of the event loop are handed to the socket together at the end of the turn, in
+    // order; a close or the socket's end right behind them still sends them first.
+    void messagesOfOneTurnGoOutTogether_data() {
+        QTest::addColumn<QString>("then");
+        QTest::newRow("turn ends") << "turn";
+        QTest::newRow("close") << "close";
+        QTest::newRow("deleted") << "delete";
+    }
+    void messagesOfOneTurnGoOutTogether() {
+        QFETCH(QString, then);
+        TestServer server;
+        QVERIFY(server.listen());
+        RawClient c;
+        QVERIFY(c.upgrade(server.port()));
+        QTRY_COMPARE_WITH_TIMEOUT(server.sockets.size(), 1, 10000);
+        QWsSocket* ws = server.sockets.first();
+        const QList<QByteArray> messages{"one", PatternBytes(3000), "three"};
+        qint64 queued = 0;
+        for (const QByteArray& m : messages)
+            queued += ws->sendMessage(m);
+        QVERIFY(queued > 3006);
+        QCOMPARE(ws->bytesToWrite(), queued);
+        QCOMPARE(ws->tcpSocket()->bytesToWrite(), qint64(0)); // nothing written yet within this turn
+        if (then == "close")
+            ws->close();
+        else if (then == "delete")
+            delete ws;
+        for (const QByteArray& m : messages) {
+            const WsEvent ev = c.next();
+            QCOMPARE(int(ev.kind), int(WsEvent::Binary));
+            QCOMPARE(ev.data, m);
+        }
+        if (then == "close")
+            QCOMPARE(int(c.next().kind), int(WsEvent::Close));
+    }
+
     void serverCloseAndPing() {
         TestServer server;
         QVERIFY(server.listen());
