@@ -10,9 +10,14 @@
 
 namespace TrustedRoots {
 
-// Every trusted authority by the rule, each once. Files named by the environment are read on every call; one
-// that does not read is logged. The data folder's are read once per process (PluginTools::GetRootCAs), so
-// before the data folder is known they are left out (withDataFolder false).
+// Starts reading the system's authorities on a thread of their own, so that the start goes on meanwhile; the
+// first All() or Install() waits for them.
+void Preload();
+
+// Every trusted authority by the rule, each once. The system's are read once per process, from the system's
+// bundle file where there is one (else from the toolkit's scan of the certificate folders). Files named by the
+// environment are read on every call; one that does not read is logged. The data folder's are read once per process
+// (PluginTools::GetRootCAs), so before the data folder is known they are left out (withDataFolder false).
 QList<QSslCertificate> All(bool withDataFolder = true);
 
 // Makes All() the authorities of the default TLS configuration, which every connection without a

@@ -8,6 +8,7 @@
 #include "foundation/profiler.h"
 #include "foundation/profilerwake.h"
 #include "functions/pal/pal.h"
+#include "functions/trustedroots.h"
 #include "server/earlysockets.h"
 #include "server/httpreply.h"
 #include "shell/composition.h"
@@ -104,6 +105,9 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
+    // The longest part of the start, the system's certificate authorities, runs beside the rest until the
+    // composition installs them.
+    TrustedRoots::Preload();
     QApplication::setStyle(new MervexStyle);
     QApplication::setQuitOnLastWindowClosed(false);
 
