@@ -20,7 +20,7 @@ namespace {
 
 using namespace PAL_INT;
 
-enum Category { CatRam = 0, CatCpu, CatNet, CatDrive, CatCount };
+enum Category { CatRam = 0, CatCpu, CatNet, CatDrive, CatProc, CatCount };
 
 struct CpuRecord {
     quint64 idle = 0, user = 0, sys = 0;
@@ -43,7 +43,7 @@ constexpr quint64 kNoCounter = ~quint64(0);
 struct Stats {
     std::atomic<int> demand[CatCount];
     // Written by the updaters only.
-    qint64 lastRefresh[CatCount + 1] = {}; // the last slot is the process list's
+    qint64 lastRefresh[CatCount] = {};
 
     std::atomic<quint64> ramTotal{0};
     std::atomic<quint64> ramUsed{0};
@@ -130,15 +130,13 @@ qint64 Now() {
 // Counts the demand down (a negative counter means always) and tells whether the category is due.
 bool Due(int category, qint64 interval, qint64& now) {
     Stats& s = S();
-    if (category < CatCount) {
-        int d = s.demand[category].load();
-        if (d == 0)
-            return false;
-        while (d > 0 && !s.demand[category].compare_exchange_weak(d, d - 1)) {
-        }
-        if (d == 0) // a racing count-down got there first
-            return false;
+    int d = s.demand[category].load();
+    if (d == 0)
+        return false;
+    while (d > 0 && !s.demand[category].compare_exchange_weak(d, d - 1)) {
     }
+    if (d == 0) // a racing count-down got there first
+        return false;
     now = Now();
     const qint64 last = s.lastRefresh[category];
     // A clock set back must not stop the refreshes until it has caught up again.
@@ -348,7 +346,7 @@ void _UpdateDrives() {
 void _UpdateProcs() {
     PROFILE_SCOPE("PAL_INT::_UpdateProcs");
     qint64 now = 0;
-    if (!Due(CatCount, kProcInterval, now))
+    if (!Due(CatProc, kProcInterval, now))
         return;
     StatSource* source = Source();
     QVector<qint64> pids;
@@ -366,7 +364,7 @@ void _UpdateProcs() {
         s.procCount = int(pids.size());
         s.programs = programs;
     }
-    s.lastRefresh[CatCount] = now;
+    s.lastRefresh[CatProc] = now;
 }
 
 void PAL__GetCPUFrequency(int count, int* clocks, float* fractions) {
@@ -396,11 +394,7 @@ qint64 MsUntilNextStatTick() {
     for (int i = 0; i < CatCount; ++i)
         if (s.demand[i].load() != 0)
             return kStatTickMs;
-    const qint64 now = Now();
-    const qint64 last = s.lastRefresh[CatCount];
-    if (now < last) // a clock set back: refresh at the next tick
-        return kStatTickMs;
-    return std::clamp(last + kProcInterval - now, kStatTickMs, kProcInterval);
+    return kStatIdleSleepMs;
 }
 
 int StatDemand(int category) {
@@ -473,12 +467,14 @@ QHostAddress PAL::GetHostAddress() {
 }
 
 int PAL::GetProcessCount() {
+    Demand(CatProc, 2);
     Stats& s = S();
     QReadLocker lock(&s.procLock);
     return s.procCount;
 }
 
 QStringList PAL::GetProcesses() {
+    Demand(CatProc, 2);
     Stats& s = S();
     QReadLocker lock(&s.procLock);
     return s.programs;

@@ -20,9 +20,10 @@ constexpr qint64 kDriveInterval = 10000;
 constexpr qint64 kProcInterval = 1234;
 // The statistics thread's tick while a category is in demand.
 constexpr qint64 kStatTickMs = 10;
+// Its sleep while nobody asks: a getter or a stop request wakes it before.
+constexpr qint64 kStatIdleSleepMs = 24 * 3600 * 1000;
 
-// One tick of each category: refreshes when somebody asked lately (the process list: always) and its
-// interval has passed.
+// One tick of each category: refreshes when somebody asked lately and its interval has passed.
 void _UpdateRAM();
 void _UpdateCPUs();
 void _UpdateNets();
@@ -40,9 +41,9 @@ void SetStatClock(const std::function<qint64()>& clock);
 // Every figure, demand counter and refresh time back to how the program starts; for tests.
 void ResetSysStats();
 // Milliseconds until the statistics thread must run its updaters again: one tick (10 ms) while a category is
-// in demand, else until the process list is due (at most its interval).
+// in demand, else the idle sleep (nothing is refreshed while nobody asks).
 qint64 MsUntilNextStatTick();
-// The demand counter of memory, CPUs, networks and drives (0 to 3 in that order); for tests.
+// The demand counter of memory, CPUs, networks, drives and the process list (0 to 4 in that order); for tests.
 int StatDemand(int category);
 
 } // namespace PAL_INT

@@ -37,8 +37,8 @@ void SysStatThread::run() {
     bool stopped = Sleep(1000, false);
     {
         PROFILE_SCOPE("PAL_INT::SysStatThread::run");
-        // Ticks every 10 ms while somebody asks for figures; otherwise it sleeps until the process list is
-        // due, so an idle program does not wake a hundred times a second.
+        // Ticks every 10 ms while somebody asks for figures; otherwise it sleeps until a getter wakes it, so
+        // an idle program (no phone, no grid showing a figure) does not wake at all.
         while (!stopped) {
             const qint64 ms = MsUntilNextStatTick();
             stopped = Sleep(ms, ms > kStatTickMs);

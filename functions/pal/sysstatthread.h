@@ -1,6 +1,6 @@
 #pragma once
 // The background thread that keeps the system statistics fresh: after a second it runs the updaters of
-// sysstat.h every 10 ms while somebody asks for figures, and otherwise only when the process list is due.
+// sysstat.h every 10 ms while somebody asks for figures, and otherwise sleeps until a getter asks.
 
 #include <QThread>
 

@@ -548,6 +548,7 @@ private slots:
         QTest::newRow("CPUs") << 1 << qint64(1000);
         QTest::newRow("networks") << 2 << qint64(1000);
         QTest::newRow("drives") << 3 << qint64(10000);
+        QTest::newRow("process list") << 4 << qint64(1234);
     }
     void demandAndIntervals() {
         QFETCH(int, category);
@@ -564,6 +565,9 @@ private slots:
                 break;
             case 2:
                 PAL::GetNetTx(3);
+                break;
+            case 4:
+                PAL::GetProcesses();
                 break;
             default:
                 PAL::GetDriveUsedPrc(QStringLiteral("/"));
@@ -632,15 +636,22 @@ private slots:
         QCOMPARE(counting->calls[2], 2);
     }
 
-    void processesNeedNoDemand() {
+    // Nobody asking for anything (no phone, no grid showing a figure), the thread has nothing to do: it sleeps
+    // until a getter wakes it.
+    void idleThreadSleepsUntilAsked() {
         auto* counting = new CountingSource;
         SetStatSource(counting);
+        TickAll(); // the refresh after the start
+        QCOMPARE(MsUntilNextStatTick(), kStatIdleSleepMs);
         for (int i = 0; i < 5; ++i) {
-            TickAll();
             clock += 1234;
+            TickAll();
         }
-        QCOMPARE(counting->calls[4], 5);
+        QCOMPARE(counting->calls[4], 1);
         QCOMPARE(PAL::GetProcessCount(), 1);
+        QCOMPARE(MsUntilNextStatTick(), kStatTickMs);
+        TickAll();
+        QCOMPARE(counting->calls[4], 2);
         QVERIFY(PAL::GetProcesses().isEmpty()); // counted, but its program could not be read
     }
 
