@@ -35,7 +35,8 @@ ImgDataMgr::ImgDataMgr(QObject* parent)
     : QObject(parent), m_cacheSize(0), m_timer(new QTimer(this)), m_clock(&QDateTime::currentMSecsSinceEpoch) {
     g_imgDataMgr = this;
     connect(m_timer, &QTimer::timeout, this, &ImgDataMgr::Maintenance);
-    m_timer->start(1000);
+    // Runs while images are held (a phone's); an empty registry has nothing to expire.
+    m_timer->setInterval(1000);
 }
 
 ImgDataMgr::~ImgDataMgr() {
@@ -64,9 +65,11 @@ bool ImgDataMgr::AddImgData(ImgData& data) {
     if (id == 0)
         return false;
     auto it = m_images.find(id);
-    if (it == m_images.end())
+    if (it == m_images.end()) {
         it = m_images.insert(id, Slot{new ImgData(data), 0, 0, 0});
-    else
+        if (!m_timer->isActive())
+            m_timer->start();
+    } else
         it->passes = 1;
     Use(*it);
     const bool isNew = it->uses == 1;
@@ -174,12 +177,15 @@ void ImgDataMgr::Maintenance() {
     if (deleted != 0 || added != 0) {
         QLOG_DEBUG() << "ImgCache:" << kept << "del:" << deleted << "new:" << added << " tdef:" << tdef / 1000;
     }
+    if (m_images.isEmpty())
+        m_timer->stop();
 }
 
 void ImgDataMgr::Flush() {
     for (const Slot& slot : qAsConst(m_images))
         delete slot.data;
     m_images.clear();
+    m_timer->stop();
     m_cacheSize = 0;
     m_aliases.clear();
     m_imageIds.clear();

@@ -81,6 +81,7 @@ private slots:
     void fullCacheShortensLife_data();
     void fullCacheShortensLife();
     void protectedPasses();
+    void maintenanceRunsWhileImagesAreHeld();
     void maintenanceLogLine();
 
     void instancePointer();
@@ -496,6 +497,28 @@ void TestImgDataMgr::protectedPasses() {
     QVERIFY(m_mgr->HasImage(small.PixelHash()));
     Passes(1);
     QVERIFY(!m_mgr->HasImage(small.PixelHash()));
+}
+
+// An idle program (no phone, so no image registered) wakes for nothing: the expiry pass runs only while the
+// registry holds images.
+void TestImgDataMgr::maintenanceRunsWhileImagesAreHeld() {
+    auto* timer = m_mgr->findChild<QTimer*>();
+    QVERIFY(timer);
+    QVERIFY(!timer->isActive());
+    ImgData d = Record(Filled(4, 4, 0xff405060));
+    m_mgr->AddImgData(d);
+    QVERIFY(timer->isActive());
+    m_now = 1000000;
+    Passes(ImgDataMgr::UnusedPassesBeforeEviction + 1); // kept for its passes
+    QVERIFY(m_mgr->HasImage(d.PixelHash()));
+    QVERIFY(timer->isActive());
+    Passes(1);
+    QVERIFY(!m_mgr->HasImage(d.PixelHash()));
+    QVERIFY(!timer->isActive());
+    m_mgr->AddImage(Filled(2, 2, 0xff000000));
+    QVERIFY(timer->isActive());
+    m_mgr->Flush();
+    QVERIFY(!timer->isActive());
 }
 
 void TestImgDataMgr::maintenanceLogLine() {
