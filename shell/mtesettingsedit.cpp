@@ -164,7 +164,21 @@ int MTESettingsEdit::StretchOf(const QString& layout) {
 void MTESettingsEdit::Retranslate() {
     setWindowTitle(tr("Form"));
     m_lblEdit->setText(tr("EDIT SETTINGS:"));
-    Revert();
+    // A hidden page is built again, in the language of the moment, when its tab is shown (MTSettingsCtrl::Activate):
+    // the language chosen at start does not build it a second time.
+    if (isVisibleTo(window()))
+        Revert();
+}
+
+void MTESettingsEdit::showEvent(QShowEvent* e) {
+    if (m_timer->interval() > 0)
+        m_timer->start();
+    MainTabElem::showEvent(e);
+}
+
+void MTESettingsEdit::hideEvent(QHideEvent* e) {
+    m_timer->stop();
+    MainTabElem::hideEvent(e);
 }
 
 void MTESettingsEdit::OnUpdate(const QString& key) {

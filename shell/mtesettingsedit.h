@@ -72,6 +72,11 @@ public:
     // Where the file dialog of a picker starts, given the box's last text.
     static QString FileStartFolder(const QString& lastText, bool image);
 
+protected:
+    // The function labels are refreshed while the page is shown only.
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+
 public slots:
     void OnUpdate(const QString& key);
     void OnBtnStringListDel();

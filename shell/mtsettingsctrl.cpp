@@ -16,8 +16,10 @@ MTSettingsCtrl::MTSettingsCtrl(QWidget* parent, DataCfg* cfg, NetServer* server)
 
 void MTSettingsCtrl::Init() {
     m_list->Retranslate();
+    // Runs while the page is shown (MTESettingsEdit's show and hide).
     m_edit->UpdateTimer()->setInterval(1000);
-    m_edit->UpdateTimer()->start();
+    if (m_edit->isVisible())
+        m_edit->UpdateTimer()->start();
 }
 
 void MTSettingsCtrl::Activate() {
