@@ -4,6 +4,7 @@
 #include "functions/loadimagecached.h"
 
 #include <QHBoxLayout>
+#include <QHash>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,6 +15,20 @@ const char* const kIconBackground = ":/images/ic_in_layers_bg";
 
 QImage ScaledTo(const QImage& image, const QSize& size) {
     return image.isNull() ? image : image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+// A picture of the program's resources at a size (none: its own), decoded and scaled once and then shared by every
+// tile and row that shows it: a browse tab of a thousand grids would otherwise decode and scale each of its frames a
+// thousand times (copies share their pixels).
+QImage Resource(const QString& path, const QSize& size = QSize()) {
+    static QHash<QString, QImage> cache;
+    const QString key = QStringLiteral("%1|%2x%3").arg(path).arg(size.width()).arg(size.height());
+    const auto hit = cache.constFind(key);
+    if (hit != cache.cend())
+        return hit.value();
+    const QImage image = size.isValid() ? ScaledTo(QImage(path), size) : QImage(path);
+    cache.insert(key, image);
+    return image;
 }
 } // namespace
 
@@ -29,13 +44,11 @@ void WidgetButton::SetSize(const QSize& size) {
 }
 
 void WidgetButton::UpdateImages() {
-    const QImage loaded(backgroundPath);
-    if (loaded != background)
-        background = ScaledTo(loaded, buttonSize);
+    background = Resource(backgroundPath, buttonSize);
     resize(background.size());
     setMinimumSize(background.size());
-    borderOverlay = ScaledTo(QImage(QStringLiteral(":/images/icon_border_overlay")), buttonSize);
-    glossOverlay = ScaledTo(QImage(QStringLiteral(":/images/icon_gloss_overlay")), buttonSize);
+    borderOverlay = Resource(QStringLiteral(":/images/icon_border_overlay"), buttonSize);
+    glossOverlay = Resource(QStringLiteral(":/images/icon_gloss_overlay"), buttonSize);
 }
 
 void WidgetButton::SetIcon(const QString& text) {
@@ -61,7 +74,7 @@ void WidgetButton::paintEvent(QPaintEvent*) {
     p.drawImage(0, 0, glossOverlay);
     if (installed) {
         if (installedMark.isNull())
-            installedMark = QImage(QStringLiteral(":/images/tab-installed"));
+            installedMark = Resource(QStringLiteral(":/images/tab-installed"));
         p.drawImage(61, 7, installedMark);
     }
 }
@@ -123,8 +136,7 @@ BrowseGridItem::BrowseGridItem(const QString& name, QWidget* parent) : AbstractB
     layout->addWidget(infoLabel);
     layout->setAlignment(Qt::AlignTop);
     UpdateTexts();
-    selectionImage = QImage(QStringLiteral(":/images/selector_pattern"))
-                         .scaled(136, 144, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    selectionImage = Resource(QStringLiteral(":/images/selector_pattern"), QSize(136, 144));
 }
 
 void BrowseGridItem::UpdateTexts() {
@@ -186,7 +198,7 @@ BrowseListItem::BrowseListItem(const QString& name, QWidget* parent) : AbstractB
     installedLabel->setFixedWidth(55);
     installedLabel->setContentsMargins(0, 2, 0, 0);
     layout->addWidget(installedLabel);
-    selectionImage = QImage(QStringLiteral(":/images/selector_list"));
+    selectionImage = Resource(QStringLiteral(":/images/selector_list"));
 }
 
 void BrowseListItem::UpdateTexts() {
@@ -206,6 +218,8 @@ void BrowseListItem::SetIconSize(int width, int height) {
 void BrowseListItem::ShowInstalled() {
     if (installed)
         installedLabel->setPixmap(QPixmap(QStringLiteral(":/images/tab-installed")));
+    else if (!installedLabel->pixmap(Qt::ReturnByValue).isNull())
+        installedLabel->clear(); // a row taken over from a grid that was installed
     UpdateTexts();
 }
 

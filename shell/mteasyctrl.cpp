@@ -206,6 +206,8 @@ void MTEGridList::BuildView(int category) {
     } else {
         AddSection(category, false);
     }
+    qDeleteAll(spare);
+    spare.clear();
     // Widgets a layout shows only later count for nothing in its size: show them now, so that the content
     // takes its full height at once.
     for (QWidget* w : content->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
@@ -288,13 +290,31 @@ void MTEGridList::AddSection(int category, bool withHeader) {
     }
 }
 
+AbstractBrowseItem* MTEGridList::TakeSpare() {
+    for (int i = 0; i < spare.size(); ++i) {
+        AbstractBrowseItem* item = spare.at(i);
+        if (listMode ? qobject_cast<BrowseListItem*>(item) != nullptr : qobject_cast<BrowseGridItem*>(item) != nullptr)
+            return spare.takeAt(i);
+    }
+    return nullptr;
+}
+
 void MTEGridList::AddItem(const DataCfg::TGrid& grid, QLayout* layout) {
-    AbstractBrowseItem* item = nullptr;
-    BrowseListItem* row = nullptr;
-    if (listMode)
-        item = row = new BrowseListItem(grid.Name, content);
-    else
+    AbstractBrowseItem* item = TakeSpare();
+    const bool reused = item != nullptr;
+    if (reused) {
+        item->name = grid.Name;
+        item->selected = false;
+        item->pressed = false;
+        if (!listMode)
+            item->UpdateTexts();
+        item->update();
+    } else if (listMode) {
+        item = new BrowseListItem(grid.Name, content);
+    } else {
         item = new BrowseGridItem(grid.Name, content);
+    }
+    BrowseListItem* row = qobject_cast<BrowseListItem*>(item);
     item->date = grid.Date;
     item->set = grid.Set;
     if (gridEdit)
@@ -307,17 +327,21 @@ void MTEGridList::AddItem(const DataCfg::TGrid& grid, QLayout* layout) {
     if (!grid.Icon.isEmpty())
         item->SetIcon(grid.Icon);
     layout->addWidget(item);
-    item->show();
-    // The key, not the bare name: a custom grid may carry a preset's name.
-    connect(item, &AbstractBrowseItem::onChangeGrid, this, [this, item] { emit showGrid(item->Key()); });
-    connect(item, &AbstractBrowseItem::mouseClickEvent, this, &MTEGridList::onClickedGridItem);
+    if (!reused) {
+        item->show();
+        // The key, not the bare name: a custom grid may carry a preset's name.
+        connect(item, &AbstractBrowseItem::onChangeGrid, this, [this, item] { emit showGrid(item->Key()); });
+        connect(item, &AbstractBrowseItem::mouseClickEvent, this, &MTEGridList::onClickedGridItem);
+    }
     item->index = items.size();
     items.append(item);
 }
 
 void MTEGridList::EmptyLayout(QLayout* layout) {
     while (QLayoutItem* child = layout->takeAt(0)) {
-        if (QWidget* w = child->widget())
+        if (auto* item = qobject_cast<AbstractBrowseItem*>(child->widget()))
+            spare << item;
+        else if (QWidget* w = child->widget())
             delete w;
         else if (QLayout* nested = child->layout())
             EmptyLayout(nested);

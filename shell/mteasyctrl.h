@@ -74,6 +74,8 @@ private:
     void ResizeContent();
     void AddSection(int category, bool withHeader);
     void AddItem(const DataCfg::TGrid& grid, QLayout* layout);
+    // A tile or row of the last view that the next one takes over (of the view mode's kind), else null.
+    AbstractBrowseItem* TakeSpare();
     void Empty();
     void EmptyLayout(QLayout* layout);
     void SelectItem(AbstractBrowseItem* item);
@@ -101,6 +103,9 @@ private:
     bool needsResize = false;
     QMap<int, QList<DataCfg::TGrid*>> groups;
     QList<AbstractBrowseItem*> items;
+    // The last view's tiles or rows while the next view is built: rebuilt with the same grids, the view takes
+    // them over instead of making and polishing a thousand widgets again; those left over go at the end.
+    QList<AbstractBrowseItem*> spare;
 };
 
 class MTEasyCtrl : public MainTab {

@@ -213,6 +213,48 @@ private slots:
         QCOMPARE(List()->Selected()->Name(), QStringLiteral("Later"));
     }
 
+    // A rebuild takes the last view's tiles and rows over: each must show its new grid, its own mark and no
+    // selection left from the grid it showed before, and a click must show the new grid.
+    void aRebuiltViewShowsEachGridOnItsOwn() {
+        const QList<DataCfg::TGrid> kept = m_cfg->Grids();
+        const QList<AbstractBrowseItem*> before = List()->Items();
+        QTest::mouseClick(before[1], Qt::LeftButton); // "Preset 2", selected
+        m_cfg->Grids().removeFirst();                 // "Preset 1"
+        List()->Rebuild();
+        QList<AbstractBrowseItem*> items = List()->Items();
+        QCOMPARE(items.first(), before.first()); // taken over, not made anew
+        QCOMPARE(Names(), (QStringList{"Preset 2", "Preset 3", "Preset 4", "Preset 5", "Pit Wall",
+                                       "A grid name far too long for any tile", "Unsigned", "Later", "Mine"}));
+        for (AbstractBrowseItem* item : items) {
+            QCOMPARE(item->NameLabel()->text().left(6), item->Name().left(6));
+            QCOMPARE(item->IconButton()->installed, item->Name() == QLatin1String("Pit Wall"));
+            // The editor's grid; the tile that was selected shows "Preset 3" now.
+            QCOMPARE(item->IsSelected(), item->Name() == QLatin1String("Preset 2"));
+        }
+        QVERIFY(items[5]->NameLabel()->text().endsWith(QChar(0x2026)));
+        QVERIFY(!items[6]->NameLabel()->text().endsWith(QChar(0x2026)));
+        QSignalSpy shown(List(), &MTEGridList::showGrid);
+        QTest::mouseClick(items[4], Qt::LeftButton);
+        QCOMPARE(shown.count(), 1);
+        QCOMPARE(shown.first().first().toString(), QStringLiteral("Racing:Pit Wall"));
+        QVERIFY(!items[1]->IsSelected());
+
+        // The rows likewise: the row that showed the grid on the tab bar loses its mark with the grid.
+        QTest::mouseClick(List()->ModeButton(true), Qt::LeftButton);
+        m_cfg->Grids() = kept;
+        List()->Rebuild();
+        items = List()->Items();
+        QCOMPARE(items.size(), 10);
+        for (AbstractBrowseItem* item : items) {
+            auto* row = qobject_cast<BrowseListItem*>(item);
+            QVERIFY(row);
+            QCOMPARE(row->NameLabel()->text(), row->Name());
+            QCOMPARE(!row->InstalledLabel()->pixmap(Qt::ReturnByValue).isNull(),
+                     row->Name() == QLatin1String("Pit Wall"));
+        }
+        QTest::mouseClick(List()->ModeButton(false), Qt::LeftButton);
+    }
+
     void getMoreOpensTheStore() {
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
