@@ -184,7 +184,9 @@ void JsonErrorAt(JsonReader& r, const Unit* pos, const QString& message) {
     r.failed = true;
 }
 
-enum class StringKind { Quoted, Verbatim, UnquotedKey };
+// Encrypted strings take escapes as quoted ones do: a stored text that does not decrypt is written back escaped
+// and must read back as it was.
+enum class StringKind { Quoted, Verbatim, Encrypted, UnquotedKey };
 
 inline QString MakeString(const Unit* s, const Unit* e) {
     return QString(reinterpret_cast<const QChar*>(s), int(e - s));
@@ -224,7 +226,7 @@ bool JsonParseString(JsonReader& r, const Unit* start, StringKind kind, QString&
         r.pos = p;
         return true;
     }
-    p += kind == StringKind::Verbatim ? 2 : 1;
+    p += kind == StringKind::Quoted ? 1 : 2;
     const Unit* s = p;
     if (kind == StringKind::Verbatim) {
         while (p < end && *p != '"')
@@ -467,7 +469,10 @@ QVariant JsonParseValue(JsonReader& r) {
     case TokVerbatim:
     case TokCrypt: {
         QString s;
-        if (!JsonParseString(r, t.start, t.token == TokString ? StringKind::Quoted : StringKind::Verbatim, s))
+        const StringKind kind = t.token == TokString     ? StringKind::Quoted
+                                : t.token == TokVerbatim ? StringKind::Verbatim
+                                                         : StringKind::Encrypted;
+        if (!JsonParseString(r, t.start, kind, s))
             return QVariant();
         if (t.token == TokCrypt) {
             r.sawCrypt = true;
@@ -921,14 +926,8 @@ bool WriteValue(QByteArray& out, const QVariant& v, int level, bool compact, boo
     if (type == CryptStringTypeId()) {
         const CryptString* c = static_cast<const CryptString*>(v.constData());
         out.append('!');
-        if (c->Undecryptable) {
-            // Kept exactly as it was read: encrypted strings are read verbatim, without escapes.
-            out.append('"');
-            out.append(c->Text.toUtf8());
-            out.append('"');
-        } else {
-            AppendEscaped(out, c->Text);
-        }
+        // A text that did not decrypt is written as read, escaped like every other text.
+        AppendEscaped(out, c->Text);
         return true;
     }
     return WriteOther(out, v, error);

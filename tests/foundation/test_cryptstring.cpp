@@ -175,41 +175,65 @@ private slots:
         QTest::addColumn<QString>("readOn");
         QTest::addColumn<QByteArray>("from");
         QTest::addColumn<QByteArray>("to");
-        QTest::newRow("another machine") << "machine-B" << QByteArray() << QByteArray();
-        QTest::newRow("moved to another key") << "machine-A" << QByteArray("\"Mail\"") << QByteArray("\"Post\"");
-        QTest::newRow("damaged") << "machine-A" << QByteArray("!\"") << QByteArray("!\"AQ");
-        // Control characters and a backslash inside the stored text: written back as read, still readable.
-        QTest::newRow("control characters") << "machine-A" << QByteArray("!\"") << QByteArray("!\"\x01\t\n\\x");
+        QTest::addColumn<QString>("stored"); // what stands before the cipher text in the value read
+        QTest::addColumn<bool>("escaped");   // the written text differs from the file's, being escaped
+        QTest::newRow("another machine") << "machine-B" << QByteArray() << QByteArray() << QString() << false;
+        QTest::newRow("moved to another key")
+            << "machine-A" << QByteArray("\"Mail\"") << QByteArray("\"Post\"") << QString() << false;
+        QTest::newRow("damaged") << "machine-A" << QByteArray("!\"") << QByteArray("!\"AQ") << QStringLiteral("AQ")
+                                 << false;
+        // Control characters stored raw (as a hand edit leaves them) and an escaped backslash: written back
+        // escaped.
+        QTest::newRow("raw control characters") << "machine-A" << QByteArray("!\"") << QByteArray("!\"\x01\t\n\\\\x")
+                                                << QStringLiteral("\x01\t\n\\x") << true;
+        // Escapes in the stored text, a quote and a lone surrogate half among them.
+        QTest::newRow("escapes") << "machine-A" << QByteArray("!\"") << QByteArray("!\"\\\"q\\\\\\u0041\\ud800\\n")
+                                 << QStringLiteral("\"q\\A\xd800\n") << true;
     }
 
     void valueThatDoesNotDecryptIsKeptAsStored() {
         QFETCH(QString, readOn);
         QFETCH(QByteArray, from);
         QFETCH(QByteArray, to);
+        QFETCH(QString, stored);
+        QFETCH(bool, escaped);
         QVariantMap mail;
         mail[QStringLiteral("Password")] = Secret(QStringLiteral("Tr0ub4dor&3"));
         QVariantMap root;
         root[QStringLiteral("Mail")] = mail;
         QByteArray file = Write(root);
+        const QString cipher = file.mid(file.indexOf("!\"") + 2).split('"').first();
         if (!from.isEmpty())
             file.replace(from, to);
 
         UseMachine(readOn);
+        const auto password = [](const QVariant& tree) {
+            return tree.toMap().first().toMap()[QStringLiteral("Password")];
+        };
         const QVariant read = Read(file);
-        const QVariant pw = read.toMap().first().toMap()[QStringLiteral("Password")];
+        const QVariant pw = password(read);
         QCOMPARE(pw.userType(), CryptStringTypeId());
         QVERIFY(pw.value<CryptString>().Undecryptable);
         QCOMPARE(pw.toString(), QString()); // never garbage
-        // Saved again, the stored text comes back unchanged, so the machine that wrote it can still read it.
-        QCOMPARE(Write(read), file);
+        QCOMPARE(pw.value<CryptString>().Text, stored + cipher);
 
-        if (!from.isEmpty() && from != "!\"")
-            file.replace(to, from);
+        // Saved again, the stored text reads back exactly as it was read, so the machine that wrote it can still
+        // read it; a cipher text, which has nothing to escape, comes back byte for byte.
+        const QByteArray written = Write(read);
+        QCOMPARE(password(Read(written)).value<CryptString>().Text, pw.value<CryptString>().Text);
+        if (!escaped)
+            QCOMPARE(written, file);
+        else
+            QVERIFY2(!written.contains('\n') && !written.contains('\x01') && !written.contains('\t'), written);
+
+        // Back on the machine and at the place it was written for, it decrypts.
         if (from == "!\"")
             return;
+        QByteArray back = written;
+        if (!from.isEmpty())
+            back.replace(to, from);
         UseMachine(QStringLiteral("machine-A"));
-        QCOMPARE(Read(Write(Read(file))).toMap()[QStringLiteral("Mail")].toMap()[QStringLiteral("Password")].toString(),
-                 QStringLiteral("Tr0ub4dor&3"));
+        QCOMPARE(password(Read(back)).toString(), QStringLiteral("Tr0ub4dor&3"));
     }
 };
 
