@@ -304,7 +304,8 @@ void PairingUI::OnDevClickAdd() {
 }
 
 AddDevicePopup* PairingUI::RunFirstPairing() {
-    auto* popup = new AddDevicePopup(nullptr, m_cfg);
+    // Owned by the main window: its timer reads the configuration, which goes with the window.
+    auto* popup = new AddDevicePopup(m_parent ? m_parent->window() : nullptr, m_cfg);
     popup->setObjectName(QStringLiteral("FirstPairing"));
     popup->setWindowModality(Qt::ApplicationModal);
     const QList<QAbstractButton*> buttons = popup->buttonBox()->buttons();

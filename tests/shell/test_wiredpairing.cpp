@@ -72,6 +72,20 @@ private slots:
         QVERIFY(!m_program->PairingQuestion());
     }
 
+    // The program ends while the first start's add-device popup is still up (nobody answered it): the popup goes
+    // with the program, and its once-a-second check of the configuration never runs on what is gone.
+    void firstStartPopupEndsWithTheProgram() {
+        m_program.reset();
+        m_program = std::make_unique<WiredProgram>(QString(), false);
+        QVERIFY(m_program->Started());
+        QPointer<QWidget> popup = WiredProgram::FirstPairingPopup();
+        QVERIFY(popup);
+        m_program.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!popup);
+        QTest::qWait(1200);
+    }
+
     void phoneThatLeavesTakesItsQuestionAlong() {
         MervexWnd* wnd = m_program->Window();
         auto phone = std::make_unique<PhoneClient>(m_program->TcpPort());
