@@ -205,6 +205,12 @@ public:
 
     // One plug-in description: its control set, includes, control lists, grids and the libraries it names.
     bool LoadPlugin(const QString& folder, const QString& fileName);
+    // The library a plug-in description names (its entry rel): the canonical path of the file inside the
+    // plug-in's folder. A name "x.dll" (a description written for Windows) is looked for as "x.so" and "libx.so"
+    // beside it when it is not there itself. Empty when refused (missing, or outside the folder), with why.
+    static QString PluginLibraryPath(const QString& folder, const QString& rel, QString* why = nullptr);
+    // Each library the description names that is refused, as "<entry> (<why>)".
+    static QStringList RefusedPluginLibraries(const QString& folder, const QString& fileName);
     // Every folder of the plug-in folder, unsorted, each with its "plugin.json".
     void LoadPluginFolder(const QString& pluginsFolder);
     // Loads the libraries that plug-ins asked for in this run, asking the user where no decision allows it.

@@ -91,17 +91,10 @@ bool DataCfg::LoadPlugin(const QString& folderIn, const QString& fileNameIn) {
         const QString rel = CfgRead::Text(entry);
         if (rel.isEmpty())
             continue;
-        QString path = folder + QLatin1Char('/') + rel;
-        if (!QFileInfo(path).isFile()) {
-            QLOG_ERROR() << "Missing DLL File: " << path;
-            continue;
-        }
-        path = QFileInfo(path).canonicalFilePath();
-        // A library is loaded only from inside its plug-in's own folder (links resolved), never from
-        // wherever a description points.
-        const QString root = QFileInfo(folder).canonicalFilePath() + QLatin1Char('/');
-        if (root.size() < 2 || !path.startsWith(root)) {
-            QLOG_ERROR() << "Missing DLL File: " << folder + QLatin1Char('/') + rel << "(outside the plugin folder)";
+        QString why;
+        const QString path = PluginLibraryPath(folder, rel, &why);
+        if (path.isEmpty()) {
+            QLOG_ERROR() << "Missing DLL File: " << folder + QLatin1Char('/') + rel << why;
             continue;
         }
         const QString checksum = FileHashBase64(path);
@@ -129,6 +122,53 @@ bool DataCfg::LoadPlugin(const QString& folderIn, const QString& fileNameIn) {
         lib.Plugin = ConfigName();
     }
     return true;
+}
+
+QString DataCfg::PluginLibraryPath(const QString& folderIn, const QString& rel, QString* why) {
+    const QString folder = NoDoubleSlash(folderIn);
+    QString path = folder + QLatin1Char('/') + rel;
+    if (!QFileInfo(path).isFile() && rel.endsWith(QLatin1String(".dll"), Qt::CaseInsensitive)) {
+        const QString base = rel.left(rel.size() - 4);
+        const int slash = base.lastIndexOf(QLatin1Char('/'));
+        for (const QString& built : {base + QStringLiteral(".so"), base.left(slash + 1) + QStringLiteral("lib") +
+                                                                       base.mid(slash + 1) + QStringLiteral(".so")}) {
+            if (QFileInfo(folder + QLatin1Char('/') + built).isFile()) {
+                path = folder + QLatin1Char('/') + built;
+                break;
+            }
+        }
+    }
+    if (!QFileInfo(path).isFile()) {
+        if (why)
+            *why = QStringLiteral("(missing)");
+        return QString();
+    }
+    path = QFileInfo(path).canonicalFilePath();
+    // A library is loaded only from inside its plug-in's own folder (links resolved), never from wherever a
+    // description points.
+    const QString root = QFileInfo(folder).canonicalFilePath() + QLatin1Char('/');
+    if (root.size() < 2 || !path.startsWith(root)) {
+        if (why)
+            *why = QStringLiteral("(outside the plugin folder)");
+        return QString();
+    }
+    return path;
+}
+
+QStringList DataCfg::RefusedPluginLibraries(const QString& folder, const QString& fileName) {
+    QStringList refused;
+    QFile file(NoDoubleSlash(folder + QLatin1Char('/') + fileName));
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxPluginJsonSize)
+        return refused;
+    QString error;
+    const QVariantMap map = JsonParseText(QString::fromUtf8(file.readAll()), error).toMap();
+    for (const QVariant& entry : map.value(QStringLiteral("DynamicLibraries")).toList()) {
+        const QString rel = CfgRead::Text(entry);
+        QString why;
+        if (!rel.isEmpty() && PluginLibraryPath(folder, rel, &why).isEmpty())
+            refused << rel + QLatin1Char(' ') + why;
+    }
+    return refused;
 }
 
 bool DataCfg::LoadDynamicLibraries() {

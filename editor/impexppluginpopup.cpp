@@ -184,6 +184,16 @@ QString ImpExpPluginPopUp::RunImport(const QString& pathIn) {
     if (!existed)
         ReadNewPlugin(target);
     m_installed = true;
+    // Installed, but a library it names will not load: that is no import to restart for.
+    const QStringList refused = DataCfg::RefusedPluginLibraries(target, QStringLiteral("plugin.json"));
+    if (!refused.isEmpty()) {
+        QLOG_ERROR() << "Plugin import:" << name << "installed, its libraries refused:" << refused;
+        ExchangeUi::Ask(owner, 3, tr("Error"),
+                        tr("The plugin was installed, but its library is refused:") + QLatin1Char('\n') +
+                            refused.join(QLatin1Char('\n')),
+                        OK);
+        return QString();
+    }
     ExchangeUi::Ask(owner, 1, tr("Plugin imported"),
                     tr("Plugin imported.\nPlease restart the Mervex Velli-Chor-Launcher."), OK);
     return QString();

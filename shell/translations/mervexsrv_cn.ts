@@ -762,6 +762,10 @@ Please restart the Mervex Velli-Chor-Launcher.</source>
         <translation>插件已导入。
 请重新启动 Mervex Velli-Chor 启动器。</translation>
     </message>
+    <message>
+        <source>The plugin was installed, but its library is refused:</source>
+        <translation>插件已安装，但其库被拒绝：</translation>
+    </message>
 </context>
 <context>
     <name>ImpExpPopup</name>

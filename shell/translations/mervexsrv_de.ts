@@ -762,6 +762,10 @@ Please restart the Mervex Velli-Chor-Launcher.</source>
         <translation>Plug-in importiert.
 Bitte starten Sie den Mervex Velli-Chor-Launcher neu.</translation>
     </message>
+    <message>
+        <source>The plugin was installed, but its library is refused:</source>
+        <translation>Das Plug-in wurde installiert, aber seine Bibliothek wird abgelehnt:</translation>
+    </message>
 </context>
 <context>
     <name>ImpExpPopup</name>

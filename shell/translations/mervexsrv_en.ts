@@ -752,6 +752,10 @@ FAILED</source>
 Please restart the Mervex Velli-Chor-Launcher.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The plugin was installed, but its library is refused:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ImpExpPopup</name>

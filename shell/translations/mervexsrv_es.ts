@@ -762,6 +762,10 @@ Please restart the Mervex Velli-Chor-Launcher.</source>
         <translation>Complemento importado.
 Reinicie Mervex Velli-Chor-Launcher.</translation>
     </message>
+    <message>
+        <source>The plugin was installed, but its library is refused:</source>
+        <translation>El complemento se instaló, pero su biblioteca se rechaza:</translation>
+    </message>
 </context>
 <context>
     <name>ImpExpPopup</name>

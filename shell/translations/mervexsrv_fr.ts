@@ -762,6 +762,10 @@ Please restart the Mervex Velli-Chor-Launcher.</source>
         <translation>Plug-in importé.
 Veuillez redémarrer le Mervex Velli-Chor-Launcher.</translation>
     </message>
+    <message>
+        <source>The plugin was installed, but its library is refused:</source>
+        <translation>Le plug-in a été installé, mais sa bibliothèque est refusée&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>ImpExpPopup</name>

@@ -762,6 +762,10 @@ Please restart the Mervex Velli-Chor-Launcher.</source>
         <translation>Plug-in importado.
 Reinicie o Mervex Velli-Chor-Launcher.</translation>
     </message>
+    <message>
+        <source>The plugin was installed, but its library is refused:</source>
+        <translation>O plug-in foi instalado, mas sua biblioteca foi recusada:</translation>
+    </message>
 </context>
 <context>
     <name>ImpExpPopup</name>

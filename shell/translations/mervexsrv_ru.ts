@@ -762,6 +762,10 @@ Please restart the Mervex Velli-Chor-Launcher.</source>
         <translation>Плагин импортирован.
 Перезапустите лаунчер Mervex Velli-Chor.</translation>
     </message>
+    <message>
+        <source>The plugin was installed, but its library is refused:</source>
+        <translation>Плагин установлен, но его библиотека отклонена:</translation>
+    </message>
 </context>
 <context>
     <name>ImpExpPopup</name>

@@ -762,6 +762,10 @@ Please restart the Mervex Velli-Chor-Launcher.</source>
         <translation>外掛程式已匯入。
 請重新啟動 Mervex Velli-Chor 啟動器。</translation>
     </message>
+    <message>
+        <source>The plugin was installed, but its library is refused:</source>
+        <translation>外掛程式已安裝，但其程式庫被拒絕：</translation>
+    </message>
 </context>
 <context>
     <name>ImpExpPopup</name>

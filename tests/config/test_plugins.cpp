@@ -217,6 +217,48 @@ private slots:
         QVERIFY(asked.isEmpty());
     }
 
+    // A description written for Windows names "x.dll": the library built here lies beside it as "x.so" or
+    // "libx.so" (the name as written is taken first). What is not there is missing, as before.
+    void windowsLibraryNamesFindTheLibraryBuiltHere_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QStringList>("files"); // in the plug-in folder
+        QTest::addColumn<QString>("found");     // empty: missing
+        QTest::newRow("x.so beside") << "bin/Lights.dll" << QStringList{"bin/Lights.so"} << "bin/Lights.so";
+        QTest::newRow("libx.so beside") << "bin/Lights.DLL" << QStringList{"bin/libLights.so"} << "bin/libLights.so";
+        QTest::newRow("in the folder itself") << "Lights.dll" << QStringList{"libLights.so"} << "libLights.so";
+        QTest::newRow("the named file first")
+            << "Lights.dll" << QStringList{"Lights.dll", "Lights.so", "libLights.so"} << "Lights.dll";
+        QTest::newRow("x.so before libx.so") << "Lights.dll" << QStringList{"Lights.so", "libLights.so"} << "Lights.so";
+        QTest::newRow("nothing beside") << "bin/Lights.dll" << QStringList{"bin/Other.so"} << QString();
+        QTest::newRow("other folder") << "bin/Lights.dll" << QStringList{"libLights.so"} << QString();
+        QTest::newRow("no dll name") << "bin/Lights.lib" << QStringList{"bin/Lights.so"} << QString();
+    }
+    void windowsLibraryNamesFindTheLibraryBuiltHere() {
+        QFETCH(QString, entry);
+        QFETCH(QStringList, files);
+        QFETCH(QString, found);
+        const QString folder = P("win/") + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_');
+        for (const QString& f : files)
+            WriteFile(folder + "/" + f, "LIB " + f.toUtf8());
+        WriteFile(folder + "/plugin.json", "{ Name: \"Win\", DynamicLibraries: [\"" + entry.toUtf8() + "\"] }");
+        asked.clear();
+        answerYes = false;
+        DC cfg;
+        LogCapture rec;
+        QVERIFY(cfg.LoadPlugin(folder, QStringLiteral("plugin.json")));
+        if (found.isEmpty()) {
+            QVERIFY(cfg.UserCfg().DynamicLibraries.isEmpty());
+            QVERIFY(rec.Has(QStringLiteral("Missing DLL File: ")));
+            QCOMPARE(DC::RefusedPluginLibraries(folder, QStringLiteral("plugin.json")),
+                     QStringList{entry + " (missing)"});
+            return;
+        }
+        QCOMPARE(cfg.UserCfg().DynamicLibraries.size(), 1);
+        QCOMPARE(cfg.UserCfg().DynamicLibraries.first().Rsc, QFileInfo(folder + "/" + found).canonicalFilePath());
+        QVERIFY(!rec.Has(QStringLiteral("Missing DLL File: ")));
+        QVERIFY(DC::RefusedPluginLibraries(folder, QStringLiteral("plugin.json")).isEmpty());
+    }
+
     void libraryThatIsNotAPlugin() {
         WriteFile(P("fake/plugin.json"), "{ Name: \"Fake\", DynamicLibraries: [\"fake.so\"] }");
         WriteFile(P("fake/fake.so"), "this is no library");

@@ -297,22 +297,36 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("folder"); // below Plugins/, empty: not installed
         QTest::addColumn<QString>("message");
+        QTest::addColumn<QByteArray>("library"); // the description's library entry
         QTest::newRow("plain") << "Lights"
                                << "Lights"
-                               << "Plugin imported|";
+                               << "Plugin imported|" << QByteArray("lib/liblights.so");
         QTest::newRow("climbing name") << "../../../Evil"
                                        << "Evil"
-                                       << "Plugin imported|";
+                                       << "Plugin imported|" << QByteArray("lib/liblights.so");
         QTest::newRow("no usable name") << "/.."
                                         << ""
-                                        << "The plugin has no usable name";
+                                        << "The plugin has no usable name" << QByteArray("lib/liblights.so");
+        // Installed, but the library it names will not load: told so, and no restart is asked for.
+        QTest::newRow("library missing") << "Lights"
+                                         << "Lights"
+                                         << "Error|The plugin was installed, but its library is refused:\n"
+                                            "lib/gone.so (missing)"
+                                         << QByteArray("lib/gone.so");
+        QTest::newRow("library outside its folder") << "Lights"
+                                                    << "Lights"
+                                                    << "Error|The plugin was installed, but its library is refused:"
+                                                       "\n../../liblights.so (outside the plugin folder)"
+                                                    << QByteArray("../../liblights.so");
     }
     void pluginPackages() {
         QFETCH(QString, name);
         QFETCH(QString, folder);
         QFETCH(QString, message);
+        QFETCH(QByteArray, library);
         Profile(QStringLiteral("P_") + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_'));
-        const QByteArray plugin = "{\"Name\":\"Lights\",\"DynamicLibraries\":[\"lib/liblights.so\"]}";
+        WriteFile(User() + "liblights.so", "NOT-REALLY-A-LIBRARY");
+        const QByteArray plugin = "{\"Name\":\"Lights\",\"DynamicLibraries\":[\"" + library + "\"]}";
         const QByteArray info = "{\"Name\":\"" + name.toUtf8() + "\",\"Author\":\"Me\"}";
         QVERIFY(MakeZip(P("plug.mvlp"), {{"plugin.json", plugin},
                                          {"info.json", info},
@@ -324,7 +338,7 @@ private slots:
         QVERIFY2(m_person.Saw(message), qPrintable(m_person.boxes.join('\n')));
         QVERIFY(!QFileInfo::exists(Staging()));
         QVERIFY(!QFileInfo::exists(P("Evil")) && !QFileInfo::exists(User() + "Evil"));
-        if (folder.isEmpty()) {
+        if (folder.isEmpty() || !library.endsWith("liblights.so") || library.startsWith("..")) {
             QVERIFY(!m_person.Saw("Plugin imported"));
             return;
         }
