@@ -213,9 +213,10 @@ public:
     static QStringList RefusedPluginLibraries(const QString& folder, const QString& fileName);
     // Every folder of the plug-in folder, unsorted, each with its "plugin.json".
     void LoadPluginFolder(const QString& pluginsFolder);
-    // Loads the libraries that plug-ins asked for in this run, asking the user where no decision allows it.
-    // Answers whether a remembered decision changed (the user configuration then wants saving).
-    bool LoadDynamicLibraries();
+    // Loads the libraries that plug-ins asked for in this run, asking the user where no decision allows it
+    // (without ask, those are left for a later call). Answers whether a remembered decision changed (the user
+    // configuration then wants saving).
+    bool LoadDynamicLibraries(bool ask = true);
 
 private:
     struct Lists;

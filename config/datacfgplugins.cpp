@@ -171,7 +171,7 @@ QStringList DataCfg::RefusedPluginLibraries(const QString& folder, const QString
     return refused;
 }
 
-bool DataCfg::LoadDynamicLibraries() {
+bool DataCfg::LoadDynamicLibraries(bool ask) {
     PROFILE_SCOPE("DataCfg::LoadDynamicLibraries");
     bool changed = false;
     QList<TDynLib>& libs = UserCfg().DynamicLibraries;
@@ -182,6 +182,8 @@ bool DataCfg::LoadDynamicLibraries() {
         if (permission == LP_Never)
             continue;
         if (permission != LP_Always && permission != LP_CertValidated) {
+            if (!ask)
+                continue;
             bool remember = false;
             // The full path: a bare file name would hide where the library really lies.
             const bool yes = AskUser(libs[i].Plugin, libs[i].Rsc, &remember);

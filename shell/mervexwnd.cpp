@@ -347,8 +347,9 @@ void MervexWnd::DeferredInit1() {
     showEasyWindow();
     CreateTrayIcon();
 
-    // Plug-in libraries only now: loading one may ask the user, with the main window up.
-    if (m_cfg->LoadDynamicLibraries())
+    // Plug-in libraries only now. Those the user allowed load at once; a question about another waits until
+    // the start is done, so that a program started with nobody at the screen still serves its phones.
+    if (m_cfg->LoadDynamicLibraries(false))
         m_cfg->SaveUserCfg();
     m_webImages->StartMaintenanceTimer();
     if (m_server->Open())
@@ -379,6 +380,10 @@ void MervexWnd::DeferredInit1() {
     }
     m_started = true;
     QLOG_INFO() << "MervexWnd::DeferredInit1: start-up finished";
+    QTimer::singleShot(0, this, [this] {
+        if (!m_quitting && m_cfg->LoadDynamicLibraries())
+            m_cfg->SaveUserCfg();
+    });
     emit StartupFinished();
 }
 

@@ -2,8 +2,18 @@
 // program again with the package's path; that second start hands the path over and the running program imports
 // it with its questions and boxes, whatever the package holds, and goes on.
 #include "config/datacfg.h"
+#include "config/datacfgrecords.h"
+#include "config/tusercfg.h"
+#include "editor/gridview.h"
 #include "editor/impexppopup.h"
+#include "editor/mtegridedit.h"
+#include "editor/tabview.h"
+#include "functions/funcmgr.h"
+#include "server/netserver.h"
 #include "shell/mervapp.h"
+#include "shell/programtabhooks.h"
+#include "shell/termsignals.h"
+#include "tests/common/logcapture.h"
 #include "tests/common/testzip.h"
 #include "tests/common/wiredprogram.h"
 #include "widgets/popupwnd.h"
@@ -11,11 +21,13 @@
 #include <QAbstractButton>
 #include <QDialogButtonBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
+#include <csignal>
 #include <functional>
 #include <unistd.h>
 
@@ -144,6 +156,36 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(m_user->seen.size() > seen, 20000);
         QTRY_VERIFY_WITH_TIMEOUT(!QApplication::activeModalWidget(), 20000);
         QVERIFY(m_program->Window()->isVisible());
+    }
+
+    // A plug-in library nobody decided on is asked about once the start is done: the phone server is open
+    // while the question waits, and the library loads once the user allows it.
+    void aPluginQuestionDoesNotHoldUpThePhoneServer() {
+        m_program.reset();
+        QTemporaryDir user;
+        const QString folder = user.path() + QStringLiteral("/Plugins/Prov/");
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::copy(QStringLiteral(MERVEX_TEST_PROVIDER), folder + QStringLiteral("provider.so")));
+        QFile description(folder + QStringLiteral("plugin.json"));
+        QVERIFY(description.open(QIODevice::WriteOnly));
+        description.write(R"({ "Name": "Prov", "DynamicLibraries": ["provider.dll"] })");
+        description.close();
+
+        bool serverOpenWhenAsked = false;
+        m_user->answer = [&](PopupWnd* popup) {
+            if (!popup->text.contains(QLatin1String("wants to load")))
+                return int(PopupWnd::OK);
+            // Asked maybe before the wired program is handed back: the window knows its server.
+            serverOpenWhenAsked = MervexWnd::Instance() && MervexWnd::Instance()->Server()->IsOpen();
+            return int(PopupWnd::YES);
+        };
+        m_program = std::make_unique<WiredProgram>(user.path());
+        QVERIFY(m_program->Started());
+        QVERIFY(m_program->Server()->IsOpen());
+        QTRY_VERIFY_WITH_TIMEOUT(!m_user->seen.filter(QStringLiteral("wants to load")).isEmpty(), 10000);
+        QVERIFY(serverOpenWhenAsked);
+        QTRY_VERIFY_WITH_TIMEOUT(FindPluginByName(GetFuncProviderList(), QStringLiteral("X")), 10000);
+        QCOMPARE(m_user->seen.filter(QStringLiteral("wants to load")).size(), 1);
     }
 };
 
