@@ -34,13 +34,22 @@ bool StartDiscoveryEarly() {
                                HttpReply::InfoText(PAL::GetComputerName(), PAL::GetOSName(), PAL::GetMachineId()));
 }
 
-// Another instance serves this session: it gets our command line. A package path is made absolute here, in
-// this start's folder: the other instance runs in a folder of its own.
+// Another instance serves this session: it gets our command line. The program path and the files to open are
+// made absolute here, in this start's folder: the other instance runs in a folder of its own, and knows the
+// program path by its being a program file.
 void HandOverToRunningInstance(MervApp& app) {
     EarlySockets::Stop();
     app.sendMessage(QStringLiteral("activate"), MervApp::SendTimeoutMs);
-    for (const QString& arg : QCoreApplication::arguments()) {
-        const QString handed = IsPackagePath(arg) ? QFileInfo(arg).absoluteFilePath() : arg;
+    const QStringList args = QCoreApplication::arguments();
+    bool languageCode = false;
+    for (int i = 0; i < args.size(); ++i) {
+        QString handed = args[i];
+        if (i == 0)
+            handed = QCoreApplication::applicationFilePath();
+        else if (!(languageCode && StartOptions::IsLanguageCode(handed)) &&
+                 StartOptions::Kind(handed) == StartOptions::File)
+            handed = QFileInfo(handed.trimmed()).absoluteFilePath();
+        languageCode = StartOptions::Kind(args[i]) == StartOptions::LanguageOption;
         app.sendMessage(QStringLiteral("arg: ") + handed, MervApp::SendTimeoutMs);
     }
 }

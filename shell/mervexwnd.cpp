@@ -369,15 +369,16 @@ void MervexWnd::DeferredInit1() {
         m_firstPairing = m_hooks->RunFirstStartPairing();
     }
 
-    const QStringList args = QCoreApplication::arguments();
     if (!m_firstPairing)
         ShowStarted();
-    // Arguments that name a package are imported; the program's own path and its switches are not.
-    for (const QString& arg : args) {
-        const QString path = arg.trimmed();
-        if (IsPackagePath(path))
-            ImportFile(path);
-    }
+    // Every argument that is no option is a file to open: a package is imported, anything else is refused as a
+    // drop of it would be. The program's own path is no such argument.
+    const QStringList args = QCoreApplication::arguments();
+    for (int i = 1; i < args.size(); ++i)
+        if (StartOptions::Kind(args[i]) == StartOptions::UnknownOption)
+            QLOG_WARN() << "MervexWnd::DeferredInit1: unknown option ignored:" << args[i];
+    for (const QString& path : StartOptions::Parse(args).files)
+        ImportFile(path);
     m_started = true;
     QLOG_INFO() << "MervexWnd::DeferredInit1: start-up finished";
     QTimer::singleShot(0, this, [this] {
@@ -791,8 +792,27 @@ void MervexWnd::OnAppMessageReceived(const QString& message) {
     if (!message.startsWith(QLatin1String("arg: ")))
         return;
     const QString path = message.mid(5).trimmed();
-    if (!IsPackagePath(path))
+    // The other start's own path, its options and the code after its "-lang" are no files to open.
+    const bool languageCode = m_argIsLanguageCode && StartOptions::IsLanguageCode(message.mid(5));
+    m_argIsLanguageCode = false;
+    if (languageCode)
         return;
+    const QFileInfo file(path);
+    if (file.isFile() && file.isExecutable() && !IsPackagePath(path))
+        return;
+    switch (StartOptions::Kind(path)) {
+    case StartOptions::LanguageOption:
+        m_argIsLanguageCode = true;
+        return;
+    case StartOptions::LogOption:
+    case StartOptions::Option:
+        return;
+    case StartOptions::UnknownOption:
+        QLOG_WARN() << "MervexWnd::OnAppMessageReceived: unknown option of another start ignored:" << path;
+        return;
+    case StartOptions::File:
+        break;
+    }
     if (ImportFile(path))
         m_hooks->RefillGridBrowser();
 }

@@ -227,4 +227,5 @@ private:
     bool m_firstPairing = false;
     // close() passed the questions: the window's own close event does not ask them again.
     bool m_quitting = false;
+    bool m_argIsLanguageCode = false; // another start's last argument was "-lang"
 };

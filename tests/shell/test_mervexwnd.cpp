@@ -188,33 +188,41 @@ private slots:
     }
 
     void messagesFromAnotherStart_data() {
-        QTest::addColumn<QString>("message"); // %D: a folder holding "a b.mvlp" and "x.mvlc"
+        QTest::addColumn<QStringList>("messages"); // %D: a folder holding "a b.mvlp", "x.mvlc" and "photo.png"
         QTest::addColumn<QStringList>("calls");
         QTest::addColumn<bool>("refused");
-        QTest::newRow("activate") << QStringLiteral("activate") << QStringList() << false;
-        QTest::newRow("program path") << QStringLiteral("arg: /usr/bin/vellichor") << QStringList() << false;
-        QTest::newRow("grid package") << QStringLiteral("arg:  %D/a b.mvlp ")
+        QTest::newRow("activate") << QStringList{"activate"} << QStringList() << false;
+        // The other start's own path: a program file.
+        QTest::newRow("program path") << QStringList{"arg: %P"} << QStringList() << false;
+        QTest::newRow("grid package") << QStringList{"arg:  %D/a b.mvlp "}
                                       << (QStringList() << QStringLiteral("Import %D/a b.mvlp")
                                                         << QStringLiteral("RefillGridBrowser"))
                                       << false;
-        QTest::newRow("control package") << QStringLiteral("arg: %D/x.mvlc")
+        QTest::newRow("control package") << QStringList{"arg: %D/x.mvlc"}
                                          << (QStringList() << QStringLiteral("Import %D/x.mvlc")
                                                            << QStringLiteral("RefillGridBrowser"))
                                          << false;
-        QTest::newRow("missing package") << QStringLiteral("arg: %D/gone.mvlp") << QStringList() << true;
-        QTest::newRow("extension in capitals") << QStringLiteral("arg: x.MVLP") << QStringList() << false;
-        QTest::newRow("no arg prefix") << QStringLiteral("Arg: x.mvlp") << QStringList() << false;
+        QTest::newRow("missing package") << QStringList{"arg: %D/gone.mvlp"} << QStringList() << true;
+        // What is no package is refused with a box, as a drop of it is.
+        QTest::newRow("extension in capitals") << QStringList{"arg: %D/x.MVLP"} << QStringList() << true;
+        QTest::newRow("a picture") << QStringList{"arg: %D/photo.png"} << QStringList() << true;
+        QTest::newRow("options") << QStringList{"arg: -log", "arg: /m", "arg: -unknown"} << QStringList() << false;
+        QTest::newRow("language code") << QStringList{"arg: -lang", "arg: de"} << QStringList() << false;
+        QTest::newRow("one-letter code is a file") << QStringList{"arg: -lang", "arg: d"} << QStringList() << true;
+        QTest::newRow("no arg prefix") << QStringList{"Arg: x.mvlp"} << QStringList() << false;
     }
     void messagesFromAnotherStart() {
-        QFETCH(QString, message);
+        QFETCH(QStringList, messages);
         QFETCH(QStringList, calls);
         QFETCH(bool, refused);
         QTemporaryDir dir;
-        for (const char* name : {"/a b.mvlp", "/x.mvlc"})
+        for (const char* name : {"/a b.mvlp", "/x.mvlc", "/x.MVLP", "/photo.png"})
             QVERIFY(QFile(dir.path() + QLatin1String(name)).open(QIODevice::WriteOnly));
         m_hooks.calls.clear();
         const QString refusal = m_wnd->LastImportRefusal();
-        m_wnd->OnAppMessageReceived(message.replace(QLatin1String("%D"), dir.path()));
+        for (QString message : messages)
+            m_wnd->OnAppMessageReceived(message.replace(QLatin1String("%D"), dir.path())
+                                            .replace(QLatin1String("%P"), QCoreApplication::applicationFilePath()));
         QCOMPARE(m_hooks.calls, calls.replaceInStrings(QLatin1String("%D"), dir.path()));
         QCOMPARE(m_wnd->LastImportRefusal() != refusal, refused);
         CloseRefusals();
@@ -490,41 +498,30 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("language");
         QTest::addColumn<bool>("log");
-        QTest::newRow("dash") << (QStringList() << "prog"
-                                                << "-lang"
-                                                << "de")
-                              << "de" << false;
-        QTest::newRow("slash, capitals") << (QStringList() << "prog"
-                                                           << "/LANG"
-                                                           << "de")
-                                         << "de" << false;
-        QTest::newRow("one-letter code") << (QStringList() << "prog"
-                                                           << "-lang"
-                                                           << "x"
-                                                           << "-log")
-                                         << "" << true;
-        QTest::newRow("code read as option") << (QStringList() << "prog"
-                                                               << "-lang"
-                                                               << "-log")
-                                             << "-log" << false;
-        QTest::newRow("last argument") << (QStringList() << "prog"
-                                                         << "-lang")
-                                       << "" << false;
-        QTest::newRow("log trimmed") << (QStringList() << "prog"
-                                                       << " /Log ")
-                                     << "" << true;
-        QTest::newRow("code unchanged") << (QStringList() << "prog"
-                                                          << "-lang"
-                                                          << " de_DE")
-                                        << " de_DE" << false;
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("dash") << QStringList{"prog", "-lang", "de"} << "de" << false << QStringList();
+        QTest::newRow("slash, capitals") << QStringList{"prog", "/LANG", "de"} << "de" << false << QStringList();
+        // The one-letter code is no code: it is a file to open, as any other argument.
+        QTest::newRow("one-letter code") << QStringList{"prog", "-lang", "x", "-log"} << "" << true << QStringList{"x"};
+        QTest::newRow("code read as option")
+            << QStringList{"prog", "-lang", "-log"} << "-log" << false << QStringList();
+        QTest::newRow("last argument") << QStringList{"prog", "-lang"} << "" << false << QStringList();
+        QTest::newRow("log trimmed") << QStringList{"prog", " /Log "} << "" << true << QStringList();
+        QTest::newRow("code unchanged") << QStringList{"prog", "-lang", " de_DE"} << " de_DE" << false << QStringList();
+        // Everything that is no option is a file to open, packages or not; the program path is none.
+        QTest::newRow("files among options")
+            << QStringList{"/usr/bin/prog", "/m", " a b.mvlp ", "photo.png", "--smoke", "-x", "/tmp/y.MVLC"} << ""
+            << false << QStringList{"a b.mvlp", "photo.png", "/tmp/y.MVLC"};
     }
     void startOptions() {
         QFETCH(QStringList, args);
         QFETCH(QString, language);
         QFETCH(bool, log);
+        QFETCH(QStringList, files);
         const StartOptions o = StartOptions::Parse(args);
         QCOMPARE(o.language, language);
         QCOMPARE(o.showLog, log);
+        QCOMPARE(o.files, files);
     }
 
     void closeChecks() {

@@ -158,6 +158,33 @@ private slots:
         QVERIFY(m_program->Window()->isVisible());
     }
 
+    // A file that is no package, named on another start's command line, is refused with a box and a log line
+    // as a drop of it is; the other start's own path and its options are no files.
+    void aSecondStartsOtherFileIsRefused() {
+        QTemporaryDir folder;
+        QFile picture(folder.path() + QStringLiteral("/photo.png"));
+        QVERIFY(picture.open(QIODevice::WriteOnly));
+        picture.close();
+        LogCapture log;
+        QProcess second;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("MERVEX_INSTANCE_NAME"), static_cast<MervApp*>(qApp)->instanceName());
+        env.insert(QStringLiteral("MERVEX_TCP_PORT"), QStringLiteral("0"));
+        env.insert(QStringLiteral("MERVEX_UDP_PORT"), QStringLiteral("0"));
+        second.setProcessEnvironment(env);
+        second.setWorkingDirectory(folder.path());
+        second.start(QStringLiteral(VELLICHOR_BINARY), {QStringLiteral("-log"), QStringLiteral("photo.png"),
+                                                        QStringLiteral("-lang"), QStringLiteral("de")});
+        QVERIFY(second.waitForStarted());
+        QVERIFY(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 30000));
+        const QString path = QDir(folder.path()).canonicalPath() + QStringLiteral("/photo.png");
+        const QString told = QStringLiteral("IMPORT|%1 is not a grid, control or plug-in package.").arg(path);
+        QTRY_COMPARE_WITH_TIMEOUT(m_user->seen, QStringList{told}, 10000);
+        QTest::qWait(200);
+        QCOMPARE(m_user->seen, QStringList{told});
+        QCOMPARE(log.Lines().filter(QRegularExpression(QStringLiteral("^ WARN .*photo.png is not a grid"))).size(), 1);
+    }
+
     // A plug-in library nobody decided on is asked about once the start is done: the phone server is open
     // while the question waits, and the library loads once the user allows it.
     void aPluginQuestionDoesNotHoldUpThePhoneServer() {
