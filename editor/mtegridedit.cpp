@@ -823,6 +823,10 @@ void MTEGridEdit::RevertGrid() {
 
 void MTEGridEdit::ApplyTabs() {
     DoModifiedWarningGrid();
+    StoreTabs();
+}
+
+void MTEGridEdit::StoreTabs() {
     DataCfg* cfg = DataCfg::Instance();
     if (!cfg)
         return;
@@ -882,6 +886,30 @@ bool MTEGridEdit::DoModifiedWarningTabs() {
 
 bool MTEGridEdit::DoModifiedWarning() {
     return DoModifiedWarningTabs() && DoModifiedWarningGrid();
+}
+
+QStringList MTEGridEdit::KeepChangesUnasked() {
+    QStringList done;
+    DataCfg* cfg = DataCfg::Instance();
+    if (cfg && m_canvas->Grid().Custom && m_canvas->IsModified()) {
+        const QString name = m_canvas->Grid().Name;
+        m_canvas->StoreGrid();
+        QDir().mkpath(m_customGridPath);
+        const QString error = cfg->SaveCustomGrid(QString(), name);
+        if (error.isEmpty()) {
+            m_canvas->SetModified(false);
+            ++m_changeCount;
+            done << QStringLiteral("the grid \"%1\" was saved").arg(name);
+        } else {
+            QLOG_ERROR() << "MTEGridEdit::KeepChangesUnasked: the grid" << name << "could not be saved:" << error;
+        }
+    }
+    if (m_tabsModified) {
+        // Written to the user configuration when it is saved at the end.
+        StoreTabs();
+        done << QStringLiteral("the tab list was kept");
+    }
+    return done;
 }
 
 // ---------------------------------------------------------------------------------------------------------

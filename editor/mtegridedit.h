@@ -111,6 +111,9 @@ public slots:
     void OnBtnAdd();
     void OnBtnTabHelp();
     bool DoModifiedWarning();
+    // The unsaved grid and tab list kept as SAVE and APPLY keep them, without a question or a box (nobody is
+    // there to answer); one line per edit says whether it was kept.
+    QStringList KeepChangesUnasked();
     bool DoModifiedWarningGrid();
     bool DoModifiedWarningTabs();
     void takeScreenshot();
@@ -134,6 +137,8 @@ private:
     void UpdateArrows();
     void StepGrid(int step);
     void ErrorBox(const QString& text);
+    // APPLY's part for the tab bar: its tabs become the configuration's tab list.
+    void StoreTabs();
 
     bool m_tabsModified = false;
     int m_changeCount = 0;

@@ -7,6 +7,7 @@
 // defaults that log once at WARN that nothing answers them.
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -36,6 +37,9 @@ public:
     // CANCEL: the grid editor drops unsaved edits and reloads its tab bar; the settings page reverts.
     virtual void RevertGrid() = 0;
     virtual void RevertSettings() = 0;
+    // Nobody can be asked (a signal ends the program): the grid editor's and the settings page's unsaved edits
+    // are kept as their OK keeps them, without a question or a box. One line per edit says what became of it.
+    virtual QStringList KeepUnsavedChanges() = 0;
 
     // A grid, control or plug-in package handed over by the command line, another start or a drop. False
     // when nothing was imported: the importer has told the user why, or the user cancelled.

@@ -77,16 +77,17 @@ int RunProgram(MervApp& app, const StartOptions& options, ProfileThread* profile
     wnd->show();
     if (options.showLog)
         wnd->ShowLogger();
-    // A logout, Ctrl+C or a closed terminal ends the program as its Quit does, with its saves.
+    // A logout, Ctrl+C or a closed terminal ends the program through its close sequence, with its saves but
+    // without a question: nobody may be there to answer.
     TermSignals termSignals;
     termSignals.Install();
-    QObject::connect(&termSignals, &TermSignals::Received, wnd, [wnd] {
-        if (!wnd->close())
-            QLOG_WARN() << "main: the close sequence was refused; the program goes on";
-    });
+    QObject::connect(&termSignals, &TermSignals::Received, wnd,
+                     [wnd](int signalNumber) { wnd->CloseUnasked(QStringLiteral("signal %1").arg(signalNumber)); });
     // A headless check of the whole start and stop: quit through the close sequence once started.
     if (QCoreApplication::arguments().contains(QStringLiteral("--smoke")))
-        QObject::connect(wnd, &MervexWnd::StartupFinished, wnd, &MervexWnd::close, Qt::QueuedConnection);
+        QObject::connect(
+            wnd, &MervexWnd::StartupFinished, wnd, [wnd] { wnd->CloseUnasked(QStringLiteral("headless check")); },
+            Qt::QueuedConnection);
 
     const int rc = app.exec();
     QLOG_INFO() << "main: event loop ended with" << rc;

@@ -845,14 +845,30 @@ void MervexWnd::OnClickCancel() {
 
 bool MervexWnd::prepclose() {
     PROFILE_SCOPE("MervexWnd::prepclose");
-    if (!m_hooks->GridEditorMayClose())
-        return false;
-    if (!m_hooks->SettingsMayLeave())
-        return false;
+    if (m_unasked) {
+        for (const QString& kept : m_hooks->KeepUnsavedChanges())
+            QLOG_WARN() << "MervexWnd::prepclose: ending without asking:" << kept;
+    } else {
+        if (!m_hooks->GridEditorMayClose())
+            return false;
+        if (!m_hooks->SettingsMayLeave())
+            return false;
+    }
     SaveDataSourceSettings();
     m_hooks->StoreTreeState();
     QLOG_INFO() << "MervexWnd::prepclose: done";
     return true;
+}
+
+void MervexWnd::CloseUnasked(const QString& why) {
+    if (m_quitting) {
+        QLOG_INFO() << "MervexWnd::CloseUnasked:" << why << "- the program is ending already";
+        return;
+    }
+    QLOG_INFO() << "MervexWnd::CloseUnasked:" << why << "- ending without questions";
+    m_unasked = true;
+    if (!close())
+        QLOG_ERROR() << "MervexWnd::CloseUnasked: the window did not close";
 }
 
 bool MervexWnd::close() {

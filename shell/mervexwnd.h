@@ -133,6 +133,10 @@ public slots:
     // The close sequence: prepclose, then the window closes and the event loop ends (the function providers
     // and data sources go with the composition root, after it).
     bool close();
+    // The close sequence when nobody can answer (a signal: a logout, Ctrl+C, a closed terminal): no question,
+    // the unsaved edits kept as their OK keeps them and logged. Once the program is ending, a further call only
+    // logs that it is.
+    void CloseUnasked(const QString& why);
     // Whether the close sequence has begun ending the program.
     bool IsQuitting() const { return m_quitting; }
     void OnClickOk();
@@ -227,5 +231,6 @@ private:
     bool m_firstPairing = false;
     // close() passed the questions: the window's own close event does not ask them again.
     bool m_quitting = false;
+    bool m_unasked = false;           // the close sequence runs without questions
     bool m_argIsLanguageCode = false; // another start's last argument was "-lang"
 };

@@ -258,6 +258,13 @@ bool MTESettingsEdit::MayLeave() {
     return false;
 }
 
+bool MTESettingsEdit::KeepChangesUnasked() {
+    if (!m_modified)
+        return false;
+    Save();
+    return true;
+}
+
 void MTESettingsEdit::Save() {
     m_modified = false;
     if (!m_cfg)

@@ -40,6 +40,8 @@ public:
     bool IsModified() const { return m_modified; }
     // Before the page is left: true when it may be left (saved, discarded or unchanged).
     bool MayLeave();
+    // Nobody can be asked: unsaved changes are saved as YES to "SAVE CHANGES?" saves them. True when there were.
+    bool KeepChangesUnasked();
     // OK and APPLY of the main window, and Yes in the question.
     void Save();
     // CANCEL of the main window: drops the edits and shows the stored values again.

@@ -120,6 +120,13 @@ bool ProgramTabHooks::GridEditorMayClose() {
     return m_editor->DoModifiedWarning();
 }
 
+QStringList ProgramTabHooks::KeepUnsavedChanges() {
+    QStringList done = m_editor->KeepChangesUnasked();
+    if (m_settings->Edit()->KeepChangesUnasked())
+        done << QStringLiteral("the settings page's changes were saved");
+    return done;
+}
+
 void ProgramTabHooks::ApplyTabs() {
     m_editor->ApplyTabs();
 }

@@ -46,6 +46,7 @@ public:
     void ClearSupportTest() override;
     void RefreshSupport() override;
     bool GridEditorMayClose() override;
+    QStringList KeepUnsavedChanges() override;
     void ApplyTabs() override;
     void SaveSettings() override;
     void RevertGrid() override;

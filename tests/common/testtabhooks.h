@@ -25,6 +25,10 @@ public:
     void StartSupportTest() override {}
     void ClearSupportTest() override {}
     void RefreshSupport() override {}
+    QStringList KeepUnsavedChanges() override {
+        calls << QStringLiteral("KeepUnsavedChanges");
+        return {};
+    }
     bool GridEditorMayClose() override {
         calls << QStringLiteral("GridEditorMayClose");
         return gridMayClose;

@@ -104,6 +104,21 @@ class TestWiredProcess : public QObject {
         return second.exitStatus() == QProcess::NormalExit && second.exitCode() == 0;
     }
 
+    // The program's event loop, as program entry runs it, ends by itself; the tests' own loops go on after it.
+    static bool RunsToTheEnd() {
+        bool ended = true;
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [&ended] {
+            ended = false;
+            qApp->quit();
+        });
+        guard.start(20000);
+        qApp->exec();
+        QApplication::setQuitOnLastWindowClosed(false);
+        return ended;
+    }
+
 private slots:
     void init() {
         m_program = std::make_unique<WiredProgram>();
@@ -213,6 +228,55 @@ private slots:
         QVERIFY(serverOpenWhenAsked);
         QTRY_VERIFY_WITH_TIMEOUT(FindPluginByName(GetFuncProviderList(), QStringLiteral("X")), 10000);
         QCOMPARE(m_user->seen.filter(QStringLiteral("wants to load")).size(), 1);
+    }
+
+    // A signal ends the program with nobody to ask: the edited grid and the moved tab are kept as their SAVE
+    // and APPLY keep them, the log says so, and a further signal asks nothing either.
+    void aSignalKeepsUnsavedEditsWithoutAQuestion() {
+        MTEGridEdit* editor = m_program->TabHooks()->Editor();
+        const QString key = QStringLiteral("CustomGrid:Custom Grid 1");
+        int at = -1;
+        for (int i = 0; i < editor->Tabs()->Count(); ++i)
+            if (editor->Tabs()->GetTabKey(i) == key)
+                at = i;
+        QVERIFY(at > 0);
+        editor->Tabs()->OnTabClicked(at);
+        const DataCfg::TControl control = m_program->Parts().cfg->Controls().first();
+        QVERIFY(editor->Canvas()->AddCtrl(control, 0, 0));
+        QVERIFY(editor->Canvas()->IsModified());
+        editor->Button("btnArrL")->click();
+        const QString gridFile = m_program->UserPath() + QStringLiteral("CustomGrids/Custom Grid 1.json");
+        const auto fileText = [](const QString& path) {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        QVERIFY(!fileText(gridFile).contains(control.GetKey().toUtf8()));
+
+        LogCapture log;
+        TermSignals termSignals;
+        QVERIFY(termSignals.Install());
+        MervexWnd* wnd = m_program->Window();
+        // As program entry wires it.
+        QObject::connect(&termSignals, &TermSignals::Received, wnd,
+                         [wnd](int n) { wnd->CloseUnasked(QStringLiteral("signal %1").arg(n)); });
+        // Both arrive while the program runs; the first ends it, the second finds it ending.
+        QCOMPARE(::raise(SIGTERM), 0);
+        QCOMPARE(::raise(SIGHUP), 0);
+        QVERIFY(RunsToTheEnd());
+        QVERIFY(wnd->IsQuitting());
+        QCOMPARE(log.Lines().filter(QStringLiteral("is ending already")).size(), 1);
+
+        QVERIFY2(m_user->seen.isEmpty(), qPrintable(m_user->seen.join('\n')));
+        QVERIFY(!editor->Canvas()->IsModified());
+        QVERIFY(fileText(gridFile).contains(control.GetKey().toUtf8()));
+        const QList<DataCfg::TNamed>& tabs = m_program->Parts().cfg->UserCfg().Tabs;
+        QVERIFY(at - 1 < tabs.size());
+        QCOMPARE(tabs.at(at - 1).Name, key);
+        const QStringList kept = log.Lines().filter(QStringLiteral("ending without asking"));
+        QCOMPARE(kept.size(), 2);
+        QVERIFY(kept.first().startsWith(QLatin1String(" WARN ")));
+        QVERIFY(kept.filter(QRegularExpression(QStringLiteral("the grid .*Custom Grid 1.* was saved"))).size() == 1);
+        QVERIFY(kept.filter(QStringLiteral("the tab list was kept")).size() == 1);
     }
 };
 
