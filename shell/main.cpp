@@ -92,13 +92,10 @@ int RunProgram(MervApp& app, const StartOptions& options, ProfileThread* profile
     const int rc = app.exec();
     QLOG_INFO() << "main: event loop ended with" << rc;
 
-    // Only a configuration that was loaded is written back: defaults must not replace the user's file.
-    if (wnd->IsUserCfgLoaded()) {
-        const QString error = program.Parts().cfg->SaveUserCfg();
-        QLOG_INFO() << "main: user configuration saved" << error;
-    }
+    const bool saved = wnd->SaveAtExit();
     StopProfiler(profileThread, fileDest);
-    return rc;
+    // A lost save is no success.
+    return saved ? rc : 1;
 }
 } // namespace
 

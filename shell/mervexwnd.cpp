@@ -860,6 +860,24 @@ bool MervexWnd::prepclose() {
     return true;
 }
 
+bool MervexWnd::SaveAtExit() {
+    if (!IsUserCfgLoaded()) {
+        QLOG_INFO() << "MervexWnd::SaveAtExit: the user configuration was not loaded; the file is left as it is";
+        return true;
+    }
+    const QString error = m_cfg->SaveUserCfg();
+    if (error.isEmpty()) {
+        QLOG_INFO() << "MervexWnd::SaveAtExit: user configuration saved";
+        return true;
+    }
+    QLOG_ERROR() << "MervexWnd::SaveAtExit: the user configuration was not saved:" << error;
+    // Nobody is there to read a box after a signal or a headless run; the log holds it.
+    if (!m_unasked)
+        MsgBox(nullptr, 3, tr("ERROR"), tr("Your settings could not be saved:\n%1").arg(error), PopupWnd::OK,
+               PopupWnd::OK);
+    return false;
+}
+
 void MervexWnd::CloseUnasked(const QString& why) {
     if (m_quitting) {
         QLOG_INFO() << "MervexWnd::CloseUnasked:" << why << "- the program is ending already";

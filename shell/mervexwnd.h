@@ -137,6 +137,10 @@ public slots:
     // the unsaved edits kept as their OK keeps them and logged. Once the program is ending, a further call only
     // logs that it is.
     void CloseUnasked(const QString& why);
+    // After the event loop: the user configuration written back, only when it was loaded (defaults must not
+    // replace the user's file). A failure is logged as an error and, when the user ended the program, shown in
+    // a box; false then.
+    bool SaveAtExit();
     // Whether the close sequence has begun ending the program.
     bool IsQuitting() const { return m_quitting; }
     void OnClickOk();

@@ -1876,6 +1876,12 @@ This will delete all macros grouped in this macro set.</source>
         <source>Do you want to pair with this device?</source>
         <translation>是否与此设备配对？</translation>
     </message>
+    <message>
+        <source>Your settings could not be saved:
+%1</source>
+        <translation>无法保存您的设置：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>OpenPopup</name>

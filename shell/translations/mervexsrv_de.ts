@@ -1876,6 +1876,12 @@ Dabei werden alle Makros dieser Makrogruppe gelöscht.</translation>
         <source>Do you want to pair with this device?</source>
         <translation>Möchten Sie dieses Gerät koppeln?</translation>
     </message>
+    <message>
+        <source>Your settings could not be saved:
+%1</source>
+        <translation>Ihre Einstellungen konnten nicht gespeichert werden:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>OpenPopup</name>

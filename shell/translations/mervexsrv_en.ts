@@ -1861,6 +1861,11 @@ This will delete all macros grouped in this macro set.</source>
         <source>Do you want to pair with this device?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Your settings could not be saved:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OpenPopup</name>

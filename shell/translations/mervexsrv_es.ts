@@ -1876,6 +1876,12 @@ Se eliminarán todas las macros de este conjunto.</translation>
         <source>Do you want to pair with this device?</source>
         <translation>¿Desea emparejar este dispositivo?</translation>
     </message>
+    <message>
+        <source>Your settings could not be saved:
+%1</source>
+        <translation>No se pudo guardar su configuración:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>OpenPopup</name>

@@ -1876,6 +1876,12 @@ Toutes les macros de ce jeu seront supprimées.</translation>
         <source>Do you want to pair with this device?</source>
         <translation>Voulez-vous appairer cet appareil ?</translation>
     </message>
+    <message>
+        <source>Your settings could not be saved:
+%1</source>
+        <translation>Vos paramètres n&apos;ont pas pu être enregistrés&#xa0;:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>OpenPopup</name>

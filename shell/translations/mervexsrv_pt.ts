@@ -1876,6 +1876,12 @@ Isso excluirá todas as macros deste conjunto.</translation>
         <source>Do you want to pair with this device?</source>
         <translation>Deseja parear com este dispositivo?</translation>
     </message>
+    <message>
+        <source>Your settings could not be saved:
+%1</source>
+        <translation>Não foi possível salvar suas configurações:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>OpenPopup</name>

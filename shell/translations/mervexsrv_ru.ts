@@ -1876,6 +1876,12 @@ This will delete all macros grouped in this macro set.</source>
         <source>Do you want to pair with this device?</source>
         <translation>Выполнить сопряжение с этим устройством?</translation>
     </message>
+    <message>
+        <source>Your settings could not be saved:
+%1</source>
+        <translation>Не удалось сохранить ваши настройки:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>OpenPopup</name>

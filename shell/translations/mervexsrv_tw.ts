@@ -1876,6 +1876,12 @@ This will delete all macros grouped in this macro set.</source>
         <source>Do you want to pair with this device?</source>
         <translation>是否要與此裝置配對？</translation>
     </message>
+    <message>
+        <source>Your settings could not be saved:
+%1</source>
+        <translation>無法儲存您的設定：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>OpenPopup</name>

@@ -2,6 +2,7 @@
 // headless start and stop runs its steps in order and saves the user configuration; a running program
 // answers a phone's discovery datagram and its HTTP information request; a flood of malformed input from one
 // local host leaves its log readable.
+#include "config/datacfg.h"
 #include "config/ziputils.h"
 #include "shell/mervapp.h"
 
@@ -144,7 +145,7 @@ private slots:
                                    "MervexWnd::DeferredInit1: start-up finished",
                                    "MervexWnd::prepclose: done",
                                    "main: event loop ended",
-                                   "main: user configuration saved",
+                                   "MervexWnd::SaveAtExit: user configuration saved",
                                    "main: profiler stopped",
                                    "main: main window destroyed",
                                    "PAL::Exit",
@@ -174,6 +175,23 @@ private slots:
         const QByteArray text = cfg.readAll();
         QVERIFY(text.contains("FirstHelpShown"));
         QVERIFY(text.contains("CustomGrid:Custom Grid 1"));
+    }
+
+    // The user configuration cannot be written at the end: the log says so as an error, not "saved", and the
+    // exit code is no success.
+    void failedSaveAtTheEndIsAnError() {
+        ProgramRun run;
+        QVERIFY(QDir().mkpath(JsonTempName(run.user.path() + QStringLiteral("/userCfg.json"))));
+        run.Start(QStringList() << QStringLiteral("--smoke"));
+        QVERIFY(run.process.waitForFinished(60000));
+        QCOMPARE(run.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(run.process.exitCode(), 1);
+        const QStringList lines = run.LogLines();
+        QCOMPARE(
+            lines.filter(QRegularExpression(QStringLiteral("^ERROR .*the user configuration was not saved: "))).size(),
+            1);
+        QVERIFY(lines.filter(QStringLiteral("user configuration saved")).isEmpty());
+        QVERIFY(!lines.filter(QStringLiteral("main: platform layer stopped")).isEmpty());
     }
 
     // A logout (SIGTERM), Ctrl+C (SIGINT) or a closed terminal (SIGHUP) ends the program through its close
@@ -214,7 +232,8 @@ private slots:
         int at = -1;
         for (const QString& step :
              {QStringLiteral("TermSignals: signal %1 received").arg(signalNumber),
-              QStringLiteral("MervexWnd::prepclose: done"), QStringLiteral("main: user configuration saved"),
+              QStringLiteral("MervexWnd::prepclose: done"),
+              QStringLiteral("MervexWnd::SaveAtExit: user configuration saved"),
               QStringLiteral("main: profiler stopped"), QStringLiteral("main: platform layer stopped")}) {
             int found = -1;
             for (int i = at + 1; i < lines.size() && found < 0; ++i)

@@ -278,6 +278,33 @@ private slots:
         QVERIFY(kept.filter(QRegularExpression(QStringLiteral("the grid .*Custom Grid 1.* was saved"))).size() == 1);
         QVERIFY(kept.filter(QStringLiteral("the tab list was kept")).size() == 1);
     }
+
+    // The user configuration cannot be written at the end: an ERROR line, not a "saved" one, and the user who
+    // quit is told in a box; after a signal nobody is there for a box.
+    void aFailedSaveAtTheEndIsAnError_data() {
+        QTest::addColumn<bool>("bySignal");
+        QTest::newRow("the user quits") << false;
+        QTest::newRow("a signal") << true;
+    }
+    void aFailedSaveAtTheEndIsAnError() {
+        QFETCH(bool, bySignal);
+        MervexWnd* wnd = m_program->Window();
+        QDir().mkpath(JsonTempName(m_program->UserPath() + QStringLiteral("userCfg.json")));
+        if (bySignal)
+            wnd->CloseUnasked(QStringLiteral("signal 15"));
+        else
+            QVERIFY(wnd->close());
+        QVERIFY(RunsToTheEnd());
+        LogCapture log;
+        QVERIFY(!wnd->SaveAtExit());
+        const QStringList errors = log.Lines().filter(QStringLiteral("user configuration was not saved"));
+        QCOMPARE(errors.size(), 1);
+        QVERIFY(errors.first().startsWith(QLatin1String("ERROR ")));
+        QVERIFY(log.Lines().filter(QStringLiteral("user configuration saved")).isEmpty());
+        const QStringList boxes = m_user->seen.filter(QStringLiteral("Your settings could not be saved"));
+        QCOMPARE(boxes.size(), bySignal ? 0 : 1);
+        QDir(JsonTempName(m_program->UserPath() + QStringLiteral("userCfg.json"))).removeRecursively();
+    }
 };
 
 int main(int argc, char** argv) {
