@@ -32,6 +32,9 @@ MervApp::MervApp(int& argc, char** argv, const QString& instanceName) : QApplica
     if (m_name.isEmpty())
         m_name = QStringLiteral("MERVEX_Velli_Chor_App-%1").arg(::getuid());
     connect(this, &QGuiApplication::commitDataRequest, this, &MervApp::OnCommitDataRequest, Qt::DirectConnection);
+    // The session's end asks its questions once, in OnCommitDataRequest: the toolkit's own fallback would close
+    // every window after it and ask them again.
+    QGuiApplication::setFallbackSessionManagementEnabled(false);
 }
 
 MervApp::~MervApp() {
@@ -155,9 +158,11 @@ void MervApp::DeliverPending() {
 
 bool MervApp::QueryEndSession() {
     MervexWnd* wnd = MervexWnd::Instance();
-    if (!wnd || wnd->isVisible())
+    if (!wnd || wnd->IsQuitting())
         return true;
-    wnd->showNormal();
+    // A window in the tray comes up first, so the user sees what the questions are about.
+    if (!wnd->isVisible())
+        wnd->showNormal();
     return wnd->prepclose();
 }
 

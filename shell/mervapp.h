@@ -44,9 +44,9 @@ public:
     static QString ServerName(const QString& instanceName);
     static QString LockPath(const QString& instanceName);
 
-    // The end of the desktop session: while the main window sits hidden it is shown and runs the close checks;
-    // answers false when the user refused (the session end is then cancelled). Nothing is taken down: another
-    // program may still cancel the session end, and this one must then go on whole.
+    // The end of the desktop session: the main window (shown first when it sits in the tray) runs the close
+    // checks, once; answers false when the user refused (the session end is then cancelled). Nothing is taken
+    // down: another program may still cancel the session end, and this one must then go on whole.
     static bool QueryEndSession();
 
 signals:

@@ -1,6 +1,8 @@
 // The running program and the world around its process. Opening a package from a file manager starts the
 // program again with the package's path; that second start hands the path over and the running program imports
-// it with its questions and boxes, whatever the package holds, and goes on.
+// it with its questions and boxes, or refuses what is no package, and goes on. A signal (a logout, Ctrl+C)
+// ends it without a question, its unsaved edits kept; a save that fails at the end is no success; a refused
+// session end asks once; a plug-in library's question waits until the phone server is open.
 #include "config/datacfg.h"
 #include "config/datacfgrecords.h"
 #include "config/tusercfg.h"
@@ -304,6 +306,30 @@ private slots:
         const QStringList boxes = m_user->seen.filter(QStringLiteral("Your settings could not be saved"));
         QCOMPARE(boxes.size(), bySignal ? 0 : 1);
         QDir(JsonTempName(m_program->UserPath() + QStringLiteral("userCfg.json"))).removeRecursively();
+    }
+
+    // The desktop session is to end while the window sits in the tray with an unsaved grid: the window comes
+    // up and asks once; the user refuses, the session end is refused, and nothing asks again after it (the
+    // toolkit's own session handling would close every window and ask a second time).
+    void refusingASessionEndAsksOnce() {
+        MTEGridEdit* editor = m_program->TabHooks()->Editor();
+        editor->ShowGrid(QStringLiteral("CustomGrid:Custom Grid 1"));
+        QVERIFY(editor->Canvas()->AddCtrl(m_program->Parts().cfg->Controls().first(), 0, 0));
+        MervexWnd* wnd = m_program->Window();
+        wnd->hide();
+        m_user->answer = [](PopupWnd* popup) {
+            return popup->windowTitle() == QLatin1String("SAVE CHANGES?") ? int(PopupWnd::CANCEL) : int(PopupWnd::OK);
+        };
+        QVERIFY(!MervApp::QueryEndSession());
+        // What the toolkit does next on a session end when its fallback handling is on.
+        if (QGuiApplication::isFallbackSessionManagementEnabled())
+            QApplication::closeAllWindows();
+        QTest::qWait(100);
+        QCOMPARE(m_user->seen.filter(QStringLiteral("SAVE CHANGES?|")).size(), 1);
+        QVERIFY(wnd->isVisible());
+        QVERIFY(!wnd->IsQuitting());
+        QVERIFY(editor->Canvas()->IsModified());
+        editor->RevertGrid();
     }
 };
 
