@@ -93,8 +93,8 @@ ColPickPopup::ColPickPopup(QWidget* parent) : PopupWnd(parent) {
         }
     }
 
+    // The title only: the colour well takes the place where a popup's message text is drawn.
     setWindowTitle(QCoreApplication::translate("QColorDialog", "Select Color"));
-    text = windowTitle();
     AddButtons(OK | CANCEL, OK);
     resize(540, 400);
 

@@ -1,8 +1,9 @@
-// Screenshots of the controls tab (control list, control editor with a control on the canvas, grid editor)
-// and of the parameter popups the editor opens (shortcut, macro, tiling), for review: each is saved as a PNG
-// (into $MERVEX_SCREEN_DIR, else the temporary folder), and the test fails when a visible text does not fit
-// its label or button or when an image a style sheet or a popup names is missing. It runs on an X server
-// (xvfb-run) and skips elsewhere; the texts depend on the machine's fonts, so there are no goldens.
+// Screenshots of the controls tab (control list, control editor with a control on the canvas, grid editor) and
+// of the parameter popups the editor opens (shortcut, macro, tiling, program, file, web address, colour), for
+// review: each is saved as a PNG (into $MERVEX_SCREEN_DIR, else the temporary folder), and the test fails when
+// a visible text does not fit its label or button or when an image a style sheet or a popup names is missing.
+// It runs on an X server (xvfb-run) and skips elsewhere; the texts depend on the machine's fonts, so there are
+// no goldens.
 #include "config/datacfg.h"
 #include "editor/gridview.h"
 #include "editor/impexppopup.h"
@@ -10,10 +11,12 @@
 #include "editor/mtebuttonelements.h"
 #include "editor/mteeditcontrol.h"
 #include "editor/mtegridedit.h"
+#include "editor/openpopup.h"
 #include "editor/shortcutpopup.h"
 #include "editor/tabelem.h"
 #include "editor/tabview.h"
 #include "editor/tilingpopup.h"
+#include "editor/urlpopup.h"
 #include "shell/mervexstyle.h"
 #include "shell/mervexwnd.h"
 #include "shell/mtmainctrl.h"
@@ -21,6 +24,7 @@
 #include "tests/common/gldriver.h"
 #include "tests/common/screenshots.h"
 #include "tests/common/wiredprogram.h"
+#include "widgets/colpickpopup.h"
 #include "widgets/imgwidget.h"
 #include "widgets/popupwnd.h"
 
@@ -198,6 +202,21 @@ private slots:
         MacroPopup macro(m_wnd, QString());
         macro.show();
         Check(&macro, QStringLiteral("popup_macro"));
+
+        // The parameter popups of programs, files and web addresses, and the colour picker.
+        OpenPopup program(m_wnd, true);
+        program.show();
+        Check(&program, QStringLiteral("popup_open_program"));
+        OpenPopup document(m_wnd, false);
+        document.show();
+        Check(&document, QStringLiteral("popup_open_file"));
+        UrlPopup url(m_wnd);
+        url.show();
+        Check(&url, QStringLiteral("popup_open_url"));
+        ColPickPopup colour(m_wnd);
+        colour.show();
+        Check(&colour, QStringLiteral("popup_colour"));
+        QVERIFY2(colour.text.isEmpty(), "a message text drawn over the colour well");
         for (const char* name : {"MCIcon_Dn", "MCIcon_Up", "MCIcon_Press", "MCIcon_Text", "MCIcon_MouseUp",
                                  "MCIcon_MouseDn", "MCIcon_Delay", "IcnTextPlus", "IcnTextX"})
             QVERIFY2(!QImage(QStringLiteral(":/images/") + QLatin1String(name)).isNull(), name);
