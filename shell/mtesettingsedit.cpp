@@ -319,6 +319,21 @@ void MTESettingsEdit::ClearPage() {
     }
 }
 
+QImage MTESettingsEdit::HeaderTitle(const QString& title) {
+    // The capitals stand in the kTitleLine rows; the rows above keep the accents of capitals (È, Ç, Ã, Й), the
+    // rows below the descenders (Ç, Q, _), which a picture of the capitals' height alone would cut off.
+    QImage text(600, kTitleAbove + kTitleLine + kTitleBelow, QImage::Format_ARGB32);
+    text.fill(Qt::transparent);
+    QPainter tp(&text);
+    QFont font(QStringLiteral("Eurostile-Bold"));
+    font.setPointSize(21);
+    font.setBold(true);
+    tp.setFont(font);
+    tp.setPen(QColor(0x65, 0xc3, 0xf7));
+    tp.drawText(QRect(0, kTitleAbove - 7, 600, text.height()), Qt::AlignLeft | Qt::AlignTop, title);
+    return text;
+}
+
 void MTESettingsEdit::AddHeaderImage(const QString& iconRef, const QString& title) {
     QImage result = LoadImageCached(QStringLiteral(":/images/Settings-Teaser_BG"), true);
     if (result.isNull())
@@ -341,19 +356,10 @@ void MTESettingsEdit::AddHeaderImage(const QString& iconRef, const QString& titl
         p.drawImage(e + 5, e + 69, Reflection(icon, 8 * e, 8));
         p.drawImage(e + 5, e + 5, icon);
     }
-    QImage text(600, 22, QImage::Format_ARGB32);
-    text.fill(Qt::transparent);
-    {
-        QPainter tp(&text);
-        QFont font(QStringLiteral("Eurostile-Bold"));
-        font.setPointSize(21);
-        font.setBold(true);
-        tp.setFont(font);
-        tp.setPen(QColor(0x65, 0xc3, 0xf7));
-        tp.drawText(QRect(0, -7, 600, 30), Qt::AlignLeft | Qt::AlignTop, title);
-    }
-    p.drawImage(100, 61, Reflection(text, 215, 2));
-    p.drawImage(100, 41, text);
+    const QImage text = HeaderTitle(title);
+    // The reflection mirrors the title down to just under its base line; descenders are drawn over it.
+    p.drawImage(100, 61, Reflection(text.copy(0, 0, text.width(), kTitleAbove + kTitleLine), 215, 2));
+    p.drawImage(100, 41 - kTitleAbove, text);
     p.end();
     m_editLayout->addSpacing(4);
     auto* header = new ImgWidget(m_editCont, result);

@@ -9,6 +9,7 @@
 #include "server/netserver.h"
 #include "shell/maintab.h"
 
+#include <QImage>
 #include <QMap>
 #include <QPointer>
 #include <QVariant>
@@ -60,6 +61,9 @@ public:
 
     // Program settings page: the media players offered, in this order.
     static QStringList MediaPlayers();
+    // The big title of a page's header picture, drawn on a transparent picture with room for accents above the
+    // capitals and for descenders below them.
+    static QImage HeaderTitle(const QString& title);
     // "#name(...)" with a non-empty name.
     static bool IsFunctionText(const QString& text);
     // The stretch factor of "<stretch=N>" in a layout text; 0 without one.
@@ -107,6 +111,7 @@ private:
     // text as the item.
     QWidget* MakeSourceDrop(const DataCfg::TConfigOption& opt, const QString& shown);
     void AddHeaderImage(const QString& iconRef, const QString& title);
+    static constexpr int kTitleAbove = 12, kTitleLine = 22, kTitleBelow = 10;
     void WriteProgramSettings();
     // The form's values written over the given settings map.
     void FormToSettings(QVariantMap& settings);

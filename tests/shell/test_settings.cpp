@@ -20,6 +20,7 @@
 #include "shell/mtesettingselements.h"
 #include "shell/mtsettingsctrl.h"
 #include "shell/pairingui.h"
+#include "shell/programlook.h"
 #include "tests/shell/popupwatcher.h"
 #include "widgets/popupwnd.h"
 #include "widgets/qcomboboxex.h"
@@ -164,6 +165,35 @@ private slots:
         DeleteDataSources();
         SetDataSourceSettingsMap(nullptr);
         delete m_cfg;
+    }
+
+    // The header's big title keeps the accents over capitals and the descenders under the line: nothing of it
+    // touches the picture's top or bottom row, and an accent changes the picture. Before, the picture held the
+    // capitals only, and "PARAMÈTRES" read "PARAMETRES".
+    void headerTitleKeepsAccentsAndDescenders_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("plain");
+        QTest::newRow("fr") << QStringLiteral("PARAMÈTRES VELLI_CHOR") << QStringLiteral("PARAMETRES VELLI_CHOR");
+        QTest::newRow("pt") << QStringLiteral("CONFIGURAÇÕES DE VELLI_CHOR")
+                            << QStringLiteral("CONFIGURACOES DE VELLI_CHOR");
+        QTest::newRow("es") << QStringLiteral("AJUSTES DE E-MAIL Ñ") << QStringLiteral("AJUSTES DE E-MAIL N");
+        QTest::newRow("ru") << QStringLiteral("НАСТРОЙКИ Й Ё") << QStringLiteral("НАСТРОЙКИ И Е");
+        QTest::newRow("de") << QStringLiteral("ÜBERSICHT ÄÖ") << QStringLiteral("UBERSICHT AO");
+    }
+    void headerTitleKeepsAccentsAndDescenders() {
+        QFETCH(QString, title);
+        QFETCH(QString, plain);
+        ProgramLook::Install();
+        const QImage image = MTESettingsEdit::HeaderTitle(title);
+        auto inkInRow = [&image](int y) {
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(image.pixel(x, y)) != 0)
+                    return true;
+            return false;
+        };
+        QVERIFY(!inkInRow(0));
+        QVERIFY(!inkInRow(image.height() - 1));
+        QVERIFY(image != MTESettingsEdit::HeaderTitle(plain));
     }
 
     void listHasProgramEntryFirstAndSourcesByCaption() {
