@@ -7,11 +7,16 @@
 #include <QAbstractButton>
 
 class DataCfg;
+class QLabelEx;
 
 class AddDevicePopup : public PopupWnd {
     Q_OBJECT
 public:
     AddDevicePopup(QWidget* parent, DataCfg* cfg);
+    // The first start's variant: its one button says SKIP.
+    void SetSkip();
+    // The texts in the language now installed; a language chosen while the popup is open reaches it here.
+    void Retranslate() override;
 
 public slots:
     // The first-start variant closes itself once a device was registered.
@@ -19,4 +24,6 @@ public slots:
 
 private:
     DataCfg* m_cfg;
+    QLabelEx* m_text = nullptr;
+    bool m_skip = false;
 };

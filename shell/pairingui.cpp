@@ -308,9 +308,7 @@ AddDevicePopup* PairingUI::RunFirstPairing() {
     auto* popup = new AddDevicePopup(m_parent ? m_parent->window() : nullptr, m_cfg);
     popup->setObjectName(QStringLiteral("FirstPairing"));
     popup->setWindowModality(Qt::ApplicationModal);
-    const QList<QAbstractButton*> buttons = popup->buttonBox()->buttons();
-    if (!buttons.isEmpty())
-        buttons.first()->setText(tr("SKIP"));
+    popup->SetSkip();
     auto* timer = new QTimer(popup);
     timer->setInterval(1000);
     connect(timer, &QTimer::timeout, popup, &AddDevicePopup::CheckClose);

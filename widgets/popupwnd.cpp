@@ -256,7 +256,8 @@ void PopupWnd::showEvent(QShowEvent* e) {
 }
 
 void PopupWnd::changeEvent(QEvent* e) {
-    if (e->type() == QEvent::LocaleChange)
+    // A popup is a window of its own: the main window's locale does not reach it, the new translations do.
+    if (e->type() == QEvent::LocaleChange || e->type() == QEvent::LanguageChange)
         Retranslate();
     QDialog::changeEvent(e);
 }

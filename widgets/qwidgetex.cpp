@@ -80,7 +80,9 @@ void QWidgetEx::paintEvent(QPaintEvent* e) {
 }
 
 void QWidgetEx::changeEvent(QEvent* e) {
-    if (e->type() == QEvent::LocaleChange)
+    // The window's new locale comes at once with a language switch, but not every language has a locale of its
+    // own (cn and tw have none, so their switch changes no locale): the new translations announce it as well.
+    if (e->type() == QEvent::LocaleChange || e->type() == QEvent::LanguageChange)
         Retranslate();
     QWidget::changeEvent(e);
 }

@@ -7,6 +7,7 @@
 #include "config/datacfg.h"
 #include "config/tdatasource.h"
 #include "config/tusercfg.h"
+#include "editor/mtegridedit.h"
 #include "foundation/cryptstring.h"
 #include "functions/funcmgr.h"
 #include "functions/pal/pal.h"
@@ -15,6 +16,7 @@
 #include "shell/adddevicepopup.h"
 #include "shell/helpguideovl.h"
 #include "shell/mervapp.h"
+#include "shell/mteasyctrl.h"
 #include "shell/mtesettingsedit.h"
 #include "shell/mtesettingselements.h"
 #include "shell/mtsettingsctrl.h"
@@ -25,6 +27,7 @@
 #include "tests/common/wiredprogram.h"
 #include "tests/shell/localhttpserver.h"
 #include "tests/shell/popupwatcher.h"
+#include "widgets/bgicnbtn.h"
 #include "widgets/mainctrlbtn.h"
 #include "widgets/popupwnd.h"
 #include "widgets/qlabelex.h"
@@ -36,9 +39,12 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QWindow>
 #include <QtTest>
 
@@ -531,6 +537,75 @@ private slots:
         QVERIFY(news);
         const QString newsName = TranslateAtName(Wnd()->Cfg()->FindDataSource(QStringLiteral("NewsFeed")).Title);
         QCOMPARE(news->text(), entry.replace(QStringLiteral("Velli-Chor™"), newsName));
+    }
+
+    // A language chosen while the program runs reaches every part built before: the browse tab's "GET MORE" and
+    // its category box, the grid editor's labels, and the first start's add-device popup. Chinese has no locale
+    // of its own, so its switch changes no locale: the parts hear of it only from the new translations.
+    // A user's own translation source in the working folder is compiled after the switch and arrives later.
+    void languageSwitchWhileRunningReachesEveryPart_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<bool>("custom");
+        QTest::newRow("de") << QStringLiteral("de") << false;
+        QTest::newRow("cn") << QStringLiteral("cn") << false;
+        QTest::newRow("de, custom translation") << QStringLiteral("de") << true;
+    }
+    void languageSwitchWhileRunningReachesEveryPart() {
+        QFETCH(QString, code);
+        QFETCH(bool, custom);
+        QTemporaryDir working;
+        if (custom) {
+            QFile ts(working.filePath(QStringLiteral("mervexsrv_de.ts")));
+            QVERIFY(ts.open(QIODevice::WriteOnly));
+            ts.write(
+                "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n<TS version=\"2.1\" language=\"de\">"
+                "<context><name>MTEGridList</name>"
+                "<message><source>GET MORE</source><translation>MEHR DAVON</translation></message>"
+                "<message><source>All Grids</source><translation>Alle meine Raster</translation></message>"
+                "</context><context><name>MTEGridEdit</name>"
+                "<message><source>EDIT GRID:</source><translation>RASTER:</translation></message>"
+                "<message><source>ADD TO BAR</source><translation>IN DIE LEISTE</translation></message>"
+                "</context><context><name>AddDevicePopup</name>"
+                "<message><source>ADD NEW DEVICE: PAIRING MODE</source><translation>KOPPELN</translation></message>"
+                "</context></TS>\n");
+            ts.close();
+            // The program looks for custom sources in the working folder it started in.
+            const QString previous = QDir::currentPath();
+            QDir::setCurrent(working.path());
+            m_program.reset();
+            m_program = std::make_unique<WiredProgram>();
+            QDir::setCurrent(previous);
+            QVERIFY(m_program->Started());
+        }
+        Wnd()->show();
+        Click(Wnd()->TabButton(MervexWnd::TabBrowse));
+        auto* browse = qobject_cast<MTEasyCtrl*>(Wnd()->Tab(MervexWnd::TabBrowse));
+        QVERIFY(browse);
+        QCOMPARE(browse->List()->GetMoreButton()->text(), QStringLiteral("GET MORE"));
+        QPointer<AddDevicePopup> first = Settings()->RunFirstStartPairing();
+        QVERIFY(first);
+
+        PopupWatcher popups;
+        Wnd()->LanguageClicked(code);
+        if (custom) {
+            QVERIFY(popups.WaitSeen(1, 20000));
+            QVERIFY2(popups.seen.first().contains(QLatin1String("Custom translation successfully loaded")),
+                     qPrintable(popups.seen.first()));
+            QCOMPARE(QCoreApplication::translate("MTEGridList", "GET MORE"), QStringLiteral("MEHR DAVON"));
+        }
+        QTest::qWait(0); // the running program's event loop: the new translations are announced through it
+        const auto tr = [](const char* context, const char* text) {
+            return QCoreApplication::translate(context, text);
+        };
+        QVERIFY(tr("MTEGridList", "GET MORE") != QLatin1String("GET MORE"));
+        QCOMPARE(browse->List()->GetMoreButton()->text(), tr("MTEGridList", "GET MORE"));
+        QCOMPARE(browse->List()->CategoryBox()->itemText(0), tr("MTEGridList", "All Grids"));
+        MTEGridEdit* grid = m_program->TabHooks()->Editor();
+        QCOMPARE(grid->findChild<QLabel*>(QStringLiteral("lblEditGrid"))->text(), tr("MTEGridEdit", "EDIT GRID:"));
+        QCOMPARE(grid->findChild<QPushButton*>(QStringLiteral("btnAdd"))->text(), tr("MTEGridEdit", "ADD TO BAR"));
+        QVERIFY(first);
+        QCOMPARE(first->windowTitle(), tr("AddDevicePopup", "ADD NEW DEVICE: PAIRING MODE"));
+        QVERIFY(PopupWatcher::Answer(first, PopupWnd::CLOSE));
     }
 
     // A close that does not end the program (the window manager's close into the tray, a session end that
