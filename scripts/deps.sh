@@ -11,6 +11,8 @@ PKGS=(
   libqt5svg5-dev qttools5-dev qttools5-dev-tools libquazip1-qt5-dev libssl-dev zlib1g-dev
   libtidy-dev libstb-dev libstatgrab-dev libxtst-dev libxkbcommon-dev libbenchmark-dev libpulse-dev
   xvfb xauth fonts-dejavu-core openssl desktop-file-utils pulseaudio x11-xkb-utils
+  # The program's own font has no Chinese letters: the desktop's font fallback finds them in this one.
+  fonts-wqy-microhei
   libqt5websockets5-dev python3-websockets node-ws sox vorbis-tools socat curl dbus
   dovecot-imapd dovecot-pop3d
 )
