@@ -120,7 +120,7 @@ ProfileStats& ProfileStats::Global() {
     return stats;
 }
 
-void ProfileStats::Sample() {
+void ProfileStats::Sample(quint64 times) {
     ThreadTable* table = g_table.load(std::memory_order_acquire);
     if (!table)
         return;
@@ -133,7 +133,7 @@ void ProfileStats::Sample() {
         const ProfileBlock* block = table->blocks[i].load(std::memory_order_acquire);
         if (!block || !SnapshotBlock(block, snapshot) || snapshot.depth <= 0)
             continue;
-        CountLocked(snapshot);
+        CountLocked(snapshot, times);
     }
 }
 
@@ -142,7 +142,7 @@ void ProfileStats::Count(const ProfileSnapshot& snapshot) {
     CountLocked(snapshot);
 }
 
-void ProfileStats::CountLocked(const ProfileSnapshot& snapshot) {
+void ProfileStats::CountLocked(const ProfileSnapshot& snapshot, quint64 times) {
     if (snapshot.depth <= 0)
         return;
     // Beyond the stack size the real innermost label is unknown; the deepest stored one stands for it, so
@@ -154,14 +154,14 @@ void ProfileStats::CountLocked(const ProfileSnapshot& snapshot) {
         auto it = std::find_if(m_entries.begin(), m_entries.end(),
                                [&](const Entry& e) { return e.label == label && e.group == snapshot.group; });
         if (it == m_entries.end()) {
-            m_entries.push_back(Entry{label, innermost ? 1u : 0u, 1u, snapshot.group});
+            m_entries.push_back(Entry{label, innermost ? times : 0u, times, snapshot.group});
         } else {
-            ++it->all;
+            it->all += times;
             if (innermost)
-                ++it->own;
+                it->own += times;
         }
         if (innermost)
-            ++m_total;
+            m_total += times;
     }
 }
 
@@ -324,8 +324,8 @@ void ProfileThread::run() {
             } else {
                 counted += due * tick;
             }
-            for (qint64 k = 0; k < due; ++k)
-                ProfileStats::Global().Sample();
+            // The stacks of a quiet spell stayed as they are now: one snapshot counts for all its samples.
+            ProfileStats::Global().Sample(quint64(due));
             interval = current == fingerprint
                            ? std::min(interval * 2, std::chrono::milliseconds(kProfileQuietIntervalMs))
                            : tick;

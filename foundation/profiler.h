@@ -106,8 +106,9 @@ public:
     // The one instance of the program.
     static ProfileStats& Global();
 
-    // Takes one snapshot of every registered thread and counts its labels.
-    void Sample();
+    // Takes one snapshot of every registered thread and counts its labels, as many times as given (the samples of
+    // a spell in which no stack changed).
+    void Sample(quint64 times = 1);
     // Counts one stack (used by Sample; open so a stack can be counted without a live thread).
     void Count(const ProfileSnapshot& snapshot);
     void Reset();
@@ -119,7 +120,7 @@ public:
 
 private:
     friend QString ProfileReportText();
-    void CountLocked(const ProfileSnapshot& snapshot);
+    void CountLocked(const ProfileSnapshot& snapshot, quint64 times = 1);
 
     // A report from the log window may come while the sampler runs; the report takes it around dump and reset.
     mutable QRecursiveMutex m_mutex;

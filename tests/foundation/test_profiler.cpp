@@ -130,6 +130,13 @@ private slots:
         QCOMPARE(bOuter->own, 2ull);
         // The main thread is registered but has no open scope: it is skipped, so the total is the workers'.
         QCOMPARE(stats.Total(), 4ull);
+
+        // One snapshot counted for the samples of a quiet spell counts as that many.
+        stats.Reset();
+        stats.Sample(3);
+        QCOMPARE(FindEntry(stats.Entries(), inner, 11)->own, 3ull);
+        QCOMPARE(FindEntry(stats.Entries(), outer, 11)->all, 3ull);
+        QCOMPARE(stats.Total(), 6ull);
     }
 
     void deepStackKeepsLowerSlots() {
