@@ -589,6 +589,23 @@ private slots:
         QCOMPARE(host->ServiceButton()->text(), QStringLiteral("SERVICE\nDISABLED"));
     }
 
+    // A language chosen while the settings tab is hidden builds nothing there, and nothing ticks on the hidden page:
+    // the page is built, in the language of the moment, when its tab is shown. At start the language chosen would
+    // otherwise build the hidden page once more.
+    void aHiddenPageWaitsForItsTab() {
+        ShowPage(QStringLiteral("MVX_Settings"));
+        QWidget* player = Edit()->ValueWidget(QStringLiteral("DefaultMediaPlayer"));
+        QVERIFY(player);
+        Edit()->hide();
+        QVERIFY(!Edit()->UpdateTimer()->isActive());
+        Edit()->setLocale(QLocale(QStringLiteral("de_DE")));
+        QCOMPARE(Edit()->ValueWidget(QStringLiteral("DefaultMediaPlayer")), player);
+        m_tab->Activate();
+        QVERIFY(Edit()->ValueWidget(QStringLiteral("DefaultMediaPlayer")) != player);
+        Edit()->unsetLocale();
+        Edit()->show();
+    }
+
     // A language chosen while the service runs says in that language that it runs (not that it is disabled).
     void serviceButtonKeepsItsStateAcrossLanguages() {
         m_server->SetEndpoints(QHostAddress::LocalHost, 0, 0);
