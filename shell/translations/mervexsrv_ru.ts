@@ -1532,7 +1532,7 @@ GRID</source>
     </message>
     <message>
         <source>%1 Settings</source>
-        <translation>Настройки %1</translation>
+        <translation>%1: настройки</translation>
     </message>
 </context>
 <context>
@@ -1543,7 +1543,7 @@ GRID</source>
     </message>
     <message>
         <source>%1 Settings</source>
-        <translation>Настройки %1</translation>
+        <translation>%1: настройки</translation>
     </message>
 </context>
 <context>

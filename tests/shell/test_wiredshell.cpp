@@ -514,8 +514,8 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::newRow("de") << "de" << QStringLiteral("Velli-Chor™-Einstellungen")
                             << QStringLiteral("MERVEX™ VELLI-CHOR™-Einstellungen");
-        QTest::newRow("ru") << "ru" << QStringLiteral("Настройки Velli-Chor™")
-                            << QStringLiteral("Настройки MERVEX™ VELLI-CHOR™");
+        QTest::newRow("ru") << "ru" << QStringLiteral("Velli-Chor™: настройки")
+                            << QStringLiteral("MERVEX™ VELLI-CHOR™: настройки");
         QTest::newRow("es") << "es" << QStringLiteral("Ajustes de Velli-Chor™")
                             << QStringLiteral("Ajustes de MERVEX™ VELLI-CHOR™");
         QTest::newRow("en") << "en" << QStringLiteral("Velli-Chor™ Settings")
