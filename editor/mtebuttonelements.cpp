@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSignalBlocker>
 #include <QStandardItemModel>
 #include <QTreeView>
 
@@ -131,6 +132,19 @@ void MTEButtonElements::Retranslate() {
     Button("btnExport")->setStatusTip(tr("Export grid and controls package"));
     m_cmbCategory->setStatusTip(tr("Button Element Category"));
     UpdateCtrlsCmb();
+    // The entries show the configuration's names in the new language; open folders and the chosen entry stay,
+    // and the editor keeps what was typed for it (the choice is not made again).
+    const QModelIndexList chosen = m_tree->selectionModel()->selectedIndexes();
+    const int entry = chosen.isEmpty() ? -1 : chosen.first().data(IndexRole).toInt();
+    UpdateTree();
+    if (entry < 0)
+        return;
+    const QModelIndexList found = m_model->match(m_model->index(0, 0), IndexRole, entry, 1, Qt::MatchRecursive);
+    if (found.isEmpty())
+        return;
+    const QSignalBlocker quiet(m_tree->selectionModel());
+    m_tree->selectionModel()->setCurrentIndex(found.first(), QItemSelectionModel::ClearAndSelect);
+    m_tree->viewport()->update();
 }
 
 void MTEButtonElements::Fill() {

@@ -338,6 +338,12 @@ void MTEEditControl::Retranslate() {
     reset->setText(tr("Reset"));
     reset->setStatusTip(tr("Apply current config to Control"));
     FitWidthToSizeHint(reset, 2);
+    // The form of the control being edited shows its option titles in the new language, with what was typed.
+    if (!m_control.Name.isEmpty() && m_preview) {
+        StoreWidgetValues(false);
+        m_title = TranslatePath(m_listName + QLatin1Char('/') + m_category + QLatin1Char('/') + m_entryName);
+        RebuildForm();
+    }
 }
 
 void MTEEditControl::InitTimers() {
