@@ -29,8 +29,6 @@ static void InitBrowseImages() {
 namespace {
 const char* const kHeaderStyle =
     "QLabel { color : #65c3f7; font-family:'Eurostile-Demi'; font-size:16px; margin-left:%1px}";
-const char* const kSectionHeaders[] = {"", "PRESET GRIDS", "PREMIUM GRIDS", "CUSTOM GRIDS"};
-
 QString ModeButtonStyle(const QString& icon) {
     return QStringLiteral("QPushButton { background-image: url(:/images/%1_n); border: none; background-color: "
                           "transparent; }"
@@ -180,7 +178,8 @@ QHBoxLayout* MTEGridList::HeaderRow(int category, bool withButtons) {
     row->setContentsMargins(0, 0, 0, 5);
     QLabel* text = withButtons ? headerLabel : new QLabel(content);
     text->setStyleSheet(QString::fromLatin1(kHeaderStyle).arg(withButtons ? 17 : 7));
-    text->setText(QLatin1String(kSectionHeaders[category]));
+    // The category's name as the language has it, in capitals like the top header.
+    text->setText(CategoryText(category).toUpper());
     row->addWidget(text);
     if (withButtons) {
         row->addStretch(1);
