@@ -111,9 +111,10 @@ void ImpExpPopup::BuildForm() {
     const QString info = QStringLiteral("QLabel { font-family: Arial; font-size: 11px; color: #65c3f7; }");
     const QString field =
         QStringLiteral("QLabel { font-family: Arial; font-size: 11px; font-weight: bold; color: #65c3f7; }");
-    m_lblHeadC = MakeLabel(this, "lblHeadC", QRect(68, 50, 201, 21),
+    // The two list heads take their column's whole width: translated, they run longer than in English.
+    m_lblHeadC = MakeLabel(this, "lblHeadC", QRect(68, 50, 255, 21),
                            m_import ? tr("SELECT CONTROL/S TO IMPORT") : tr("SELECT CONTROL/S TO EXPORT"), head);
-    m_lblHeadG = MakeLabel(this, "lblHeadG", QRect(332, 50, 201, 21),
+    m_lblHeadG = MakeLabel(this, "lblHeadG", QRect(332, 50, 255, 21),
                            m_import ? tr("SELECT GRID/S TO IMPORT") : tr("SELECT GRID/S TO EXPORT"), head);
     MakeLabel(this, "lblHeadI", QRect(593, 50, 201, 21), tr("PACKAGE INFORMATION"), head);
     MakeLabel(this, "lblControls", QRect(10, 88, 80, 21), tr("CONTROLS:"), head);
