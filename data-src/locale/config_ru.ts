@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Shortcut</source>
-        <translation>Сочетание клавиш</translation>
+        <translation>Клавиши</translation>
     </message>
     <message>
         <source>Label</source>
