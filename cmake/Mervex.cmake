@@ -71,18 +71,38 @@ endfunction()
 # unloading differ from machine to machine.
 set(MERVEX_SCREEN_TEST_ENV "QT_XCB_GL_INTEGRATION=none")
 
-# mervex_screen_test(<name>): the executable <name> as a test on a private X display (xvfb-run, label "screen");
-# without xvfb-run it runs offscreen and skips itself. scripts/check-tests.py holds every display test to this.
+# mervex_screen_test(<name> [LANGUAGES]): the executable <name> as a test on a private X display (xvfb-run, label
+# "screen"); without xvfb-run it runs offscreen and skips itself. scripts/check-tests.py holds every display test
+# to this. With LANGUAGES it runs once per offered language (one per program translation source): <name> in
+# English and <name>_<code> for each other, with MERVEX_SCREEN_LANGUAGE=<code> in its environment.
 function(mervex_screen_test name)
-    find_program(XVFB_RUN xvfb-run)
-    if(XVFB_RUN)
-        add_test(NAME ${name} COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x1024x24" $<TARGET_FILE:${name}>)
-        set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb;${MERVEX_SCREEN_TEST_ENV}")
-    else()
-        add_test(NAME ${name} COMMAND ${name})
-        set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${MERVEX_SCREEN_TEST_ENV}")
+    cmake_parse_arguments(ARG "LANGUAGES" "" "" ${ARGN})
+    set(_codes en)
+    if(ARG_LANGUAGES)
+        file(GLOB _sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/shell/translations/mervexsrv_*.ts)
+        foreach(_ts ${_sources})
+            string(REGEX REPLACE ".*/mervexsrv_([a-z]+)\\.ts$" "\\1" _code ${_ts})
+            if(NOT _code STREQUAL "en")
+                list(APPEND _codes ${_code})
+            endif()
+        endforeach()
     endif()
-    set_tests_properties(${name} PROPERTIES LABELS screen TIMEOUT 120)
+    find_program(XVFB_RUN xvfb-run)
+    foreach(_code ${_codes})
+        set(_test ${name})
+        if(NOT _code STREQUAL "en")
+            set(_test ${name}_${_code})
+        endif()
+        if(XVFB_RUN)
+            add_test(NAME ${_test} COMMAND ${XVFB_RUN} -a -s "-screen 0 1280x1024x24" $<TARGET_FILE:${name}>)
+            set(_platform xcb)
+        else()
+            add_test(NAME ${_test} COMMAND ${name})
+            set(_platform offscreen)
+        endif()
+        set_tests_properties(${_test} PROPERTIES LABELS screen TIMEOUT 120
+            ENVIRONMENT "QT_QPA_PLATFORM=${_platform};${MERVEX_SCREEN_TEST_ENV};MERVEX_SCREEN_LANGUAGE=${_code}")
+    endforeach()
 endfunction()
 
 # mervex_bench(<name> SOURCES ... [LINKS ...]): a Google Benchmark executable; built, never run by CTest.

@@ -22,6 +22,7 @@
 #include "shell/mtmainctrl.h"
 #include "shell/programtabhooks.h"
 #include "tests/common/gldriver.h"
+#include "tests/common/languages.h"
 #include "tests/common/screenshots.h"
 #include "tests/common/wiredprogram.h"
 #include "widgets/colpickpopup.h"
@@ -42,6 +43,7 @@
 #include <QtTest>
 
 using Screenshots::ClippedTexts;
+using Screenshots::Language;
 using Screenshots::Save;
 
 namespace {
@@ -113,6 +115,8 @@ private slots:
         m_wnd = m_program->Window();
         m_tab = m_program->TabHooks()->ControlsTab();
         m_wnd->showMainWindow();
+        if (Language() != QLatin1String("en"))
+            QVERIFY(LanguageTexts::ChooseOnPanel(m_wnd, Language()));
     }
 
     void cleanupTestCase() {
@@ -243,6 +247,7 @@ private slots:
         while (grid->Canvas()->AddCtrl(control, 0, 0)) {
         }
         const int placed = grid->Canvas()->ViewCount();
+        // The box's text in the language of the run.
         const QString full =
             QCoreApplication::translate("GridView", "There is no free place for this Control on the Grid.");
         QString shown;

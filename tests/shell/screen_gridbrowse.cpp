@@ -30,6 +30,7 @@
 #include <QtTest>
 
 using Screenshots::ClippedTexts;
+using Screenshots::Language;
 using Screenshots::Save;
 
 namespace {
@@ -61,10 +62,12 @@ private slots:
         const QString data = QDir::cleanPath(QStringLiteral(MERVEX_TEST_SOURCE_DIR "/../../data"));
         PluginTools::SetDataPath(data);
         PluginTools::SetUserPath(m_user.path());
-        // The texts in the system's language, as the program shows them there.
+        // The program's and the configuration's translations of the run's language (the system's unless the run
+        // names one), as a switch installs them.
         auto* languages = new LanguageSwitcher(this);
         languages->SetDataPath(data);
-        languages->Switch(QLocale::system().name());
+        languages->SetCustomFolder(m_user.path());
+        languages->Switch(Language());
         m_cfg = new DataCfg(this);
         m_cfg->LoadDataFolder(data);
         m_editor = new MTEGridEdit;
