@@ -71,8 +71,16 @@ void LangSelBtn::paintEvent(QPaintEvent* e) {
     if (!m_flag.isNull())
         painter.drawImage(12, 3, m_flag);
     painter.setPen(QColor(0, 0, 0));
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(7);
-    painter.setFont(font);
+    painter.setFont(NameFont());
     painter.drawText(QRect(32, 3, 80, 16), Qt::AlignLeft | Qt::AlignTop, m_name);
+}
+
+QFont LangSelBtn::NameFont() const {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(7);
+    // Where Arial is missing a wider face stands in for it; the name must still end inside the button.
+    const int room = width() - 32 - 1;
+    while (font.pointSizeF() > 5 && QFontMetrics(font).horizontalAdvance(m_name) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    return font;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // One entry of the language panel: the flag and the language's own name; a click reports the code.
 
+#include <QFont>
 #include <QImage>
 #include <QPushButton>
 
@@ -12,6 +13,8 @@ public:
     void SetCode(const QString& code);
     QString GetCode() const { return m_code; }
     QString GetName() const { return m_name; }
+    // The name's font: 7 points, smaller where a long name would run past the panel's edge.
+    QFont NameFont() const;
     bool HasFlag() const { return !m_flag.isNull(); }
 
     // The language's own name for a code; empty for a code the panel does not know.

@@ -48,6 +48,16 @@ private slots:
         btn.grab();                                                  // paints without a flag or name as well
     }
 
+    // Every offered language's name ends inside its entry, whatever face stands in for the asked one.
+    void namesFitTheirEntry() {
+        LangSelector panel;
+        for (LangSelBtn* entry : panel.findChildren<LangSelBtn*>()) {
+            const int right = 32 + QFontMetrics(entry->NameFont()).horizontalAdvance(entry->GetName());
+            QVERIFY2(right < entry->width(), qPrintable(entry->GetName()));
+            QVERIFY(entry->NameFont().pointSizeF() >= 5);
+        }
+    }
+
     void clickEmitsCode() {
         LangSelector panel;
         QSignalSpy spy(&panel, &LangSelector::LanguageClicked);
