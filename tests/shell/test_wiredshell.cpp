@@ -7,6 +7,8 @@
 #include "config/datacfg.h"
 #include "config/tdatasource.h"
 #include "config/tusercfg.h"
+#include "editor/mtebuttonelements.h"
+#include "editor/mteeditcontrol.h"
 #include "editor/mtegridedit.h"
 #include "foundation/cryptstring.h"
 #include "functions/funcmgr.h"
@@ -15,10 +17,12 @@
 #include "shell/accountui.h"
 #include "shell/adddevicepopup.h"
 #include "shell/helpguideovl.h"
+#include "shell/hostctrl.h"
 #include "shell/mervapp.h"
 #include "shell/mteasyctrl.h"
 #include "shell/mtesettingsedit.h"
 #include "shell/mtesettingselements.h"
+#include "shell/mtmainctrl.h"
 #include "shell/mtsettingsctrl.h"
 #include "shell/mtsupportctrl.h"
 #include "shell/pairingui.h"
@@ -43,8 +47,10 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStandardItemModel>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTreeView>
 #include <QWindow>
 #include <QtTest>
 
@@ -540,9 +546,10 @@ private slots:
     }
 
     // A language chosen while the program runs reaches every part built before: the browse tab's "GET MORE" and
-    // its category box, the grid editor's labels, and the first start's add-device popup. Chinese has no locale
-    // of its own, so its switch changes no locale: the parts hear of it only from the new translations.
-    // A user's own translation source in the working folder is compiled after the switch and arrives later.
+    // its category box, the grid editor's labels, the service button, the control editor's form, and the first
+    // start's add-device popup. Chinese has no locale of its own, so its switch changes no locale: the parts hear
+    // of it only from the new translations. A user's own translation source in the working folder is compiled
+    // after the switch and arrives later.
     void languageSwitchWhileRunningReachesEveryPart_data() {
         QTest::addColumn<QString>("code");
         QTest::addColumn<bool>("custom");
@@ -567,6 +574,10 @@ private slots:
                 "<message><source>ADD TO BAR</source><translation>IN DIE LEISTE</translation></message>"
                 "</context><context><name>AddDevicePopup</name>"
                 "<message><source>ADD NEW DEVICE: PAIRING MODE</source><translation>KOPPELN</translation></message>"
+                "</context><context><name>HostCtrl</name>"
+                "<message><source>SERVICE\nSTARTED</source><translation>DIENST\nLÄUFT</translation></message>"
+                "</context><context><name>MTEEditControl</name>"
+                "<message><source>Record</source><translation>Tasten aufnehmen</translation></message>"
                 "</context></TS>\n");
             ts.close();
             // The program looks for custom sources in the working folder it started in.
@@ -578,6 +589,22 @@ private slots:
             QVERIFY(m_program->Started());
         }
         Wnd()->show();
+        // A shortcut control chosen in the controls tab: its form has a Record button.
+        Click(Wnd()->TabButton(MervexWnd::TabCreate));
+        auto* controls = qobject_cast<MTMainCtrl*>(Wnd()->Tab(MervexWnd::TabCreate));
+        QVERIFY(controls);
+        QStandardItemModel* model = controls->ControlList()->Model();
+        const QModelIndexList found = model->match(model->index(0, 0), Qt::DisplayRole,
+                                                   TranslateAtName(QStringLiteral("@Previous")), 1, Qt::MatchRecursive);
+        QVERIFY(!found.isEmpty());
+        controls->ControlList()->Tree()->selectionModel()->select(found.first(), QItemSelectionModel::ClearAndSelect);
+        const auto record = [controls] {
+            // The form is rebuilt in place; the old one goes with the next turn of the event loop.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return controls->ControlEditor()->findChild<QAbstractButton*>(QStringLiteral("ShortcutRecord"));
+        };
+        QTRY_VERIFY(record());
+        QCOMPARE(record()->text(), QStringLiteral("Record"));
         Click(Wnd()->TabButton(MervexWnd::TabBrowse));
         auto* browse = qobject_cast<MTEasyCtrl*>(Wnd()->Tab(MervexWnd::TabBrowse));
         QVERIFY(browse);
@@ -603,6 +630,10 @@ private slots:
         MTEGridEdit* grid = m_program->TabHooks()->Editor();
         QCOMPARE(grid->findChild<QLabel*>(QStringLiteral("lblEditGrid"))->text(), tr("MTEGridEdit", "EDIT GRID:"));
         QCOMPARE(grid->findChild<QPushButton*>(QStringLiteral("btnAdd"))->text(), tr("MTEGridEdit", "ADD TO BAR"));
+        QCOMPARE(Settings()->List()->Host()->ServiceButton()->text(), tr("HostCtrl", "SERVICE\nSTARTED"));
+        QVERIFY(record());
+        QCOMPARE(record()->text(), tr("MTEEditControl", "Record"));
+        QVERIFY(record()->text() != QLatin1String("Record"));
         QVERIFY(first);
         QCOMPARE(first->windowTitle(), tr("AddDevicePopup", "ADD NEW DEVICE: PAIRING MODE"));
         QVERIFY(PopupWatcher::Answer(first, PopupWnd::CLOSE));
