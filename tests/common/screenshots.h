@@ -2,6 +2,8 @@
 // What the screenshot tests share: where their pictures go, the language they run in, and the texts a widget
 // tree clips.
 
+#include "widgets/btnadd2grid.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QDebug>
@@ -46,7 +48,7 @@ inline bool KnownTooLong(const QString& line) {
          {QStringLiteral("Добавлено"), QStringLiteral("Выполнить сопряжение с этим устройством?")}},
         {QStringLiteral("es"),
          {QStringLiteral("INTERCAMBIE SUS CONTROLES Y CUADRÍCULAS."), QStringLiteral("CUADRÍCULAS PREDEFINIDAS"),
-          QStringLiteral("Inactivo (emparejado)")}},
+          QStringLiteral("Inactivo (emparejado)"), QStringLiteral("CUADRÍCULA")}},
         {QStringLiteral("fr"), {QStringLiteral("Mot de passe\u00a0:")}},
     };
     if (!known.value(Language()).contains(line))
@@ -76,6 +78,18 @@ inline QStringList ClippedTexts(QWidget* top) {
         for (const QString& line : b->text().split(QLatin1Char('\n')))
             if (QFontMetrics(b->font()).horizontalAdvance(line) > room && !KnownTooLong(line))
                 clipped << b->objectName() + QStringLiteral(": ") + line;
+    }
+    // The add-to-grid button draws its two lines itself: a small first line, a large second one, beside its icon.
+    for (BtnAdd2Grid* b : top->findChildren<BtnAdd2Grid*>()) {
+        if (!b->isVisibleTo(top) || b->twoLineText.isEmpty())
+            continue;
+        QFont f = b->font();
+        f.setPixelSize(10);
+        for (const QString& line : b->twoLineText.split(QLatin1Char('\n'))) {
+            if (QFontMetrics(f).horizontalAdvance(line) > b->width() - 32 && !KnownTooLong(line))
+                clipped << b->objectName() + QStringLiteral(": ") + line;
+            f.setPixelSize(20);
+        }
     }
     return clipped;
 }
