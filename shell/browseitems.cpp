@@ -99,8 +99,13 @@ void AbstractBrowseItem::SetSelected(bool) {}
 void AbstractBrowseItem::onSelectNewGrid() {}
 
 void AbstractBrowseItem::SetIcon(const QString& text) {
-    if (!text.isEmpty())
+    if (!text.isEmpty()) {
         iconButton->SetIcon(text);
+    } else if (!iconButton->icon.isNull()) {
+        // A tile taken over from a grid with an icon, now showing one without.
+        iconButton->icon = QImage();
+        iconButton->update();
+    }
 }
 
 void AbstractBrowseItem::SetInstalled(bool) {}

@@ -46,6 +46,7 @@ public:
 
     virtual void SetSelected(bool selected);
     virtual void UpdateTexts() {}
+    // The grid's icon text; an empty one shows no icon.
     void SetIcon(const QString& text);
     virtual void SetInstalled(bool installed);
     void SetAppSkin(const DataCfg::TAppSkin* skin);

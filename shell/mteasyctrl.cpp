@@ -323,8 +323,7 @@ void MTEGridList::AddItem(const DataCfg::TGrid& grid, QLayout* layout) {
     item->SetInstalled(gridEdit && gridEdit->Tabs()->IndexOf(item->Key()) >= 0);
     if (row)
         row->ShowInstalled();
-    if (!grid.Icon.isEmpty())
-        item->SetIcon(grid.Icon);
+    item->SetIcon(grid.Icon);
     layout->addWidget(item);
     if (!reused) {
         item->show();

@@ -214,10 +214,13 @@ private slots:
     }
 
     // A rebuild takes the last view's tiles and rows over: each must show its new grid, its own mark and no
-    // selection left from the grid it showed before, and a click must show the new grid.
+    // selection or icon left from the grid it showed before, and a click must show the new grid.
     void aRebuiltViewShowsEachGridOnItsOwn() {
         const QList<DataCfg::TGrid> kept = m_cfg->Grids();
+        m_cfg->Grids().first().Icon = QStringLiteral(":/images/tab-installed"); // "Preset 1" alone has an icon
+        List()->Rebuild();
         const QList<AbstractBrowseItem*> before = List()->Items();
+        QVERIFY(!before.first()->IconButton()->icon.isNull());
         QTest::mouseClick(before[1], Qt::LeftButton); // "Preset 2", selected
         m_cfg->Grids().removeFirst();                 // "Preset 1"
         List()->Rebuild();
@@ -228,6 +231,7 @@ private slots:
         for (AbstractBrowseItem* item : items) {
             QCOMPARE(item->NameLabel()->text().left(6), item->Name().left(6));
             QCOMPARE(item->IconButton()->installed, item->Name() == QLatin1String("Pit Wall"));
+            QVERIFY2(item->IconButton()->icon.isNull(), qPrintable(item->Name()));
             // The editor's grid; the tile that was selected shows "Preset 3" now.
             QCOMPARE(item->IsSelected(), item->Name() == QLatin1String("Preset 2"));
         }
