@@ -102,7 +102,7 @@ MervexWnd* MervexWnd::Instance() {
 
 MervexWnd::MervexWnd(IMainTabHooks& hooks, const ProgramContext& parts, const Folders& folders, QWidget* parent)
     : QWidgetEx(parent, Qt::FramelessWindowHint | Qt::WindowSystemMenuHint), m_cfg(parts.cfg), m_server(parts.server),
-      m_webImages(parts.webImages), m_hooks(&hooks) {
+      m_webImages(parts.webImages), m_hooks(&hooks), m_arguments(folders.arguments) {
     PROFILE_SCOPE("MervexWnd::MervexWnd");
     g_wnd = this;
     InitShellResources();
@@ -373,7 +373,7 @@ void MervexWnd::DeferredInit1() {
         ShowStarted();
     // Every argument that is no option is a file to open: a package is imported, anything else is refused as a
     // drop of it would be. The program's own path is no such argument.
-    const QStringList args = QCoreApplication::arguments();
+    const QStringList args = m_arguments.isEmpty() ? QCoreApplication::arguments() : m_arguments;
     for (int i = 1; i < args.size(); ++i)
         if (StartOptions::Kind(args[i]) == StartOptions::UnknownOption)
             QLOG_WARN() << "MervexWnd::DeferredInit1: unknown option ignored:" << args[i];

@@ -45,6 +45,9 @@ public:
     struct Folders {
         QString data;
         QString user;
+        // The command line the start-up opens files from; empty: the process's own. A test process's arguments
+        // name its test functions, not files for the program.
+        QStringList arguments;
     };
 
     // The tabs' answers are the program's (ProgramTabHooks) or a test's; they and the parts outlive the window.
@@ -235,6 +238,7 @@ private:
     bool m_firstPairing = false;
     // close() passed the questions: the window's own close event does not ask them again.
     bool m_quitting = false;
+    QStringList m_arguments;          // the command line the start-up opens files from (empty: the process's own)
     bool m_unasked = false;           // the close sequence runs without questions
     bool m_argIsLanguageCode = false; // another start's last argument was "-lang"
 };

@@ -17,6 +17,8 @@ WiredProgram::WiredProgram(const QString& userFolder, bool skipFirstPairing) {
     qputenv("MERVEX_SERVER_ADDRESS", "127.0.0.1");
     MervexWnd::Folders folders;
     folders.data = DataFolder();
+    // The program's command line: its path alone, not the test's arguments.
+    folders.arguments = QStringList{QCoreApplication::applicationFilePath()};
     if (userFolder.isEmpty()) {
         m_tempUser = std::make_unique<QTemporaryDir>();
         folders.user = m_tempUser->path();
