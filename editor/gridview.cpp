@@ -56,7 +56,14 @@ void GridView::InitDeck() {
         connect(m_timer, &QTimer::timeout, this, &GridView::OnUpdate);
         m_timer->setInterval(UpdateIntervalMs);
     }
-    m_timer->start();
+    // A phone's view always ticks; the editor's canvas only while it is shown (see showEvent).
+    if (m_editor && !isVisible()) {
+        m_timer->stop();
+        if (!m_hiddenSince.isValid())
+            m_hiddenSince.start();
+    } else {
+        m_timer->start();
+    }
     setEnabled(true);
 }
 
@@ -309,11 +316,37 @@ void GridView::SetOverlay(INetOverlayView* overlay) {
 // Tick
 
 void GridView::OnUpdate() {
+    Tick(uint(UpdateIntervalMs));
+}
+
+void GridView::showEvent(QShowEvent* e) {
+    GridCont::showEvent(e);
+    if (!m_editor || !m_timer || m_timer->isActive() || !m_hiddenSince.isValid())
+        return;
+    // Whole update steps, at least one, at most an hour: every control whose tick fell due meanwhile ticks
+    // once, so the canvas shows current values at once.
+    const qint64 away = qBound<qint64>(UpdateIntervalMs, m_hiddenSince.elapsed(), 3600000);
+    const uint step = uint(away / UpdateIntervalMs * UpdateIntervalMs);
+    m_hiddenSince.invalidate();
+    m_timer->start();
+    QTimer::singleShot(0, this, [this, step] { Tick(step); });
+}
+
+void GridView::hideEvent(QHideEvent* e) {
+    GridCont::hideEvent(e);
+    // Nobody sees the editor's canvas: it does not wake the program ten times a second.
+    if (m_editor && m_timer && m_timer->isActive()) {
+        m_timer->stop();
+        m_hiddenSince.start();
+    }
+}
+
+void GridView::Tick(uint stepMs) {
     PROFILE_SCOPE("GridView::OnUpdate");
     if (Views().isEmpty())
         return;
     const uint old = m_elapsed;
-    m_elapsed = old + uint(UpdateIntervalMs);
+    m_elapsed = old + stepMs;
     if ((old + 1) / 1000 != m_elapsed / 1000)
         ExecGridFunc(m_grid.OnTick);
 

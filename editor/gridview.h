@@ -7,6 +7,7 @@
 #include "editor/gridcont.h"
 #include "runtime/dcgridtarget.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QMap>
 #include <QPoint>
@@ -150,6 +151,9 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The editor's canvas ticks only while it is shown; shown again, the time it was away passes in one step.
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dropEvent(QDropEvent* e) override;
@@ -159,6 +163,9 @@ protected:
     uint m_elapsed = 0;
 
 private:
+    // Advances the clock by the step and ticks the grid and its controls.
+    void Tick(uint stepMs);
+
     struct ViewInfo {
         int element = -1;
         QString resetName;
@@ -211,6 +218,8 @@ private:
     DataCfg::TGrid m_grid;
     QList<QWidget*> m_emptyCells;
     QTimer* m_timer = nullptr;
+    // Since when the editor's canvas is hidden and its timer stopped; invalid while it ticks.
+    QElapsedTimer m_hiddenSince;
     int m_gridId = -1;
     QMap<QScriptEngine*, DCGrid*> m_scriptObjects;
     QHash<const CtrlView*, ViewInfo> m_info;

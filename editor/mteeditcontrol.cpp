@@ -351,7 +351,11 @@ void MTEEditControl::InitTimers() {
         return;
     m_updateTimer = new QTimer(this);
     connect(m_updateTimer, &QTimer::timeout, this, &MTEEditControl::OnUpdate);
-    m_updateTimer->start(100);
+    m_updateTimer->setInterval(100);
+    if (isVisible())
+        m_updateTimer->start();
+    else
+        m_hiddenSince.start();
     // Edits reach the preview and the grid about every 10 ms; the timer runs only while an edit waits, so an
     // idle editor does not wake the program a hundred times a second.
     m_applyTimer = new QTimer(this);
@@ -506,9 +510,36 @@ void MTEEditControl::InitBG() {
     }
 }
 
+void MTEEditControl::showEvent(QShowEvent* e) {
+    QWidgetEx::showEvent(e);
+    if (!m_updateTimer || m_updateTimer->isActive() || !m_hiddenSince.isValid())
+        return;
+    // Whole steps of the timer, at least one, at most an hour: a preview tick that fell due meanwhile runs
+    // once, so the preview is current at once.
+    const int interval = m_updateTimer->interval();
+    const qint64 away = qBound<qint64>(interval, m_hiddenSince.elapsed(), 3600000);
+    const uint step = uint(away / interval * interval);
+    m_hiddenSince.invalidate();
+    m_updateTimer->start();
+    QTimer::singleShot(0, this, [this, step] { Tick(step); });
+}
+
+void MTEEditControl::hideEvent(QHideEvent* e) {
+    QWidgetEx::hideEvent(e);
+    // Nobody sees the preview: it does not wake the program ten times a second.
+    if (m_updateTimer && m_updateTimer->isActive()) {
+        m_updateTimer->stop();
+        m_hiddenSince.start();
+    }
+}
+
 void MTEEditControl::OnUpdate() {
+    Tick(uint(m_updateTimer ? m_updateTimer->interval() : 100));
+}
+
+void MTEEditControl::Tick(uint stepMs) {
     const uint previous = m_clock;
-    m_clock += 100;
+    m_clock += stepMs;
     if (m_preview) {
         m_preview->OnTick(previous, m_clock);
         m_preview->OnCheckUpdate();
@@ -1013,6 +1044,10 @@ void MTEEditControl::CheckApplyCfg() {
             m_applyTimer->stop();
         return;
     }
+    // A hidden editor's update timer rests: the preview's pending change is taken here instead of waiting for
+    // the editor to be shown.
+    if (m_preview && m_preview->IsUpdatePending() && m_updateTimer && !m_updateTimer->isActive())
+        m_preview->OnCheckUpdate();
     if (!m_preview || m_preview->IsUpdatePending())
         return;
     StoreWidgetValues(true);

@@ -6,6 +6,7 @@
 #include "config/datacfgrecords.h"
 #include "widgets/qwidgetex.h"
 
+#include <QElapsedTimer>
 #include <QMap>
 #include <QPointer>
 #include <QVariant>
@@ -126,10 +127,15 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The preview ticks only while the editor is shown; shown again, the time it was away passes in one step.
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dropEvent(QDropEvent* e) override;
 
 private:
+    // Advances the preview's clock by the step and ticks the preview.
+    void Tick(uint stepMs);
     // The steps of the constructor: the option form's scroll area and its scroll bar; the preview's scroll area
     // with its deck, zoom box and scroll bars; the two headings; the buttons and their connections.
     void BuildEditArea();
@@ -180,6 +186,8 @@ private:
     QTimer* m_applyTimer = nullptr;
     bool m_applyPending = false;
     uint m_clock = 0;
+    // Since when the editor is hidden and its update timer stopped; invalid while it ticks.
+    QElapsedTimer m_hiddenSince;
 
     MTEGridEdit* m_gridEdit = nullptr;
     MTEButtonElements* m_list = nullptr;

@@ -8,6 +8,7 @@
 #include "tests/editor/gridfixture.h"
 #include "widgets/imgwidget.h"
 
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -210,6 +211,41 @@ private slots:
             QCOMPARE(m_fx.Global("gridTicks").toInt32(), s.gridTicks);
             QCOMPARE(m_fx.Global("tickerTicks").toInt32(), 3 * s.updates);
         }
+    }
+
+    // The editor's canvas wakes nobody while hidden: its timer stops, and shown again the time it was away
+    // passes in one step (each ticker and the grid's handler once) before the timer runs again. A phone's view,
+    // never shown, ticks all along.
+    void theEditorsCanvasTicksOnlyWhileShown() {
+        GridView phone;
+        phone.InitDeck();
+        QVERIFY(phone.UpdateTimer()->isActive());
+
+        FakeEditor editor;
+        GridView canvas(nullptr, &editor);
+        canvas.InitDeck();
+        canvas.SetGrid(Ticks());
+        QVERIFY(!canvas.UpdateTimer()->isActive());
+        canvas.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&canvas));
+        QVERIFY(canvas.UpdateTimer()->isActive());
+        canvas.hide();
+        QVERIFY(!canvas.UpdateTimer()->isActive());
+        QVERIFY(phone.UpdateTimer()->isActive());
+
+        const uint before = canvas.Elapsed();
+        m_fx.SetGlobal("gridTicks", 0);
+        m_fx.SetGlobal("tickerTicks", 0);
+        QTest::qWait(1100);
+        QCOMPARE(canvas.Elapsed(), before);
+        QCOMPARE(m_fx.Global("tickerTicks").toInt32(), 0);
+        canvas.show();
+        QVERIFY(canvas.UpdateTimer()->isActive());
+        QCoreApplication::processEvents();
+        QVERIFY2(canvas.Elapsed() - before >= 1000, qPrintable(QString::number(canvas.Elapsed() - before)));
+        QCOMPARE(m_fx.Global("tickerTicks").toInt32(), 3);
+        QCOMPARE(m_fx.Global("gridTicks").toInt32(), 1);
+        QTRY_VERIFY(m_fx.Global("tickerTicks").toInt32() > 3);
     }
 
     void clockWrapsAfterWeeks() {

@@ -185,6 +185,19 @@ private slots:
         QCOMPARE(shown.Config.FindOption("Title")->Value, QStringLiteral("hi!"));
         // The element text is applied as its own option.
         QCOMPARE(shown.Config.FindOption("LE_txt/Label")->Value, QStringLiteral("hello"));
+        // The preview's 100 ms tick runs only while the editor is shown; the edit above reached the preview
+        // of the hidden editor all the same.
+        auto ticking = [ed]() {
+            const QList<QTimer*> timers = ed->findChildren<QTimer*>(QString(), Qt::FindDirectChildrenOnly);
+            return std::count_if(timers.cbegin(), timers.cend(),
+                                 [](const QTimer* t) { return t->isActive() && t->interval() == 100; });
+        };
+        QCOMPARE(ticking(), 0);
+        top.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&top));
+        QCOMPARE(ticking(), 1);
+        top.hide();
+        QCOMPARE(ticking(), 0);
     }
 
     void zoomFollowsTheControlSize_data() {
