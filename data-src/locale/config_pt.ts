@@ -5,7 +5,7 @@
     <name>Mervex</name>
     <message>
         <source>[MERVEX] Standard Controls</source>
-        <translation>[MERVEX] Controlos padrão</translation>
+        <translation>[MERVEX] Controles padrão</translation>
     </message>
     <message>
         <source>Previous</source>
@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Media</source>
-        <translation>Multimédia</translation>
+        <translation>Mídia</translation>
     </message>
     <message>
         <source>Play</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Next</source>
-        <translation>Seguinte</translation>
+        <translation>Próxima</translation>
     </message>
     <message>
         <source>Vol -</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Mute</source>
-        <translation>Sem som</translation>
+        <translation>Mudo</translation>
     </message>
     <message>
         <source>Microphone mute</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>Undo</source>
-        <translation>Anular</translation>
+        <translation>Desfazer</translation>
     </message>
     <message>
         <source>Shortcuts</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>Save</source>
-        <translation>Guardar</translation>
+        <translation>Salvar</translation>
     </message>
     <message>
         <source>Find</source>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>Full screen</source>
-        <translation>Ecrã inteiro</translation>
+        <translation>Tela cheia</translation>
     </message>
     <message>
         <source>Switch</source>
@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>Desktop</source>
-        <translation>Ambiente de trabalho</translation>
+        <translation>Área de trabalho</translation>
     </message>
     <message>
         <source>Close</source>
@@ -145,11 +145,11 @@
     </message>
     <message>
         <source>New tab</source>
-        <translation>Novo separador</translation>
+        <translation>Nova aba</translation>
     </message>
     <message>
         <source>Close tab</source>
-        <translation>Fechar separador</translation>
+        <translation>Fechar aba</translation>
     </message>
     <message>
         <source>Tasks</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>Label</source>
-        <translation>Etiqueta</translation>
+        <translation>Rótulo</translation>
     </message>
     <message>
         <source>Icon</source>
@@ -245,7 +245,7 @@
     </message>
     <message>
         <source>Mutes and unmutes the PC; shows the current state.</source>
-        <translation>Silencia e repõe o som do PC; mostra o estado atual.</translation>
+        <translation>Silencia e reativa o som do PC; mostra o estado atual.</translation>
     </message>
     <message>
         <source>Mutes and unmutes the microphone.</source>
@@ -301,7 +301,7 @@
     </message>
     <message>
         <source>The message box of control scripts.</source>
-        <translation>A caixa de mensagem dos scripts de controlo.</translation>
+        <translation>A caixa de mensagem dos scripts de controle.</translation>
     </message>
     <message>
         <source>News Feed</source>
@@ -309,7 +309,7 @@
     </message>
     <message>
         <source>RSS and Atom feeds for the news controls</source>
-        <translation>Feeds RSS e Atom para os controlos de notícias</translation>
+        <translation>Feeds RSS e Atom para os controles de notícias</translation>
     </message>
     <message>
         <source>Feed addresses</source>
@@ -333,7 +333,7 @@
     </message>
     <message>
         <source>Your mailbox for the mail controls</source>
-        <translation>A sua caixa de correio para os controlos de correio</translation>
+        <translation>Sua caixa de correio para os controles de e-mail</translation>
     </message>
     <message>
         <source>Account</source>
@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>Check for new mail</source>
-        <translation>Verificar correio novo</translation>
+        <translation>Verificar novos e-mails</translation>
     </message>
     <message>
         <source>Server</source>
@@ -361,19 +361,19 @@
     </message>
     <message>
         <source>User name</source>
-        <translation>Nome de utilizador</translation>
+        <translation>Nome de usuário</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation>Palavra-passe</translation>
+        <translation>Senha</translation>
     </message>
     <message>
         <source>TEST CONNECTION</source>
-        <translation>TESTAR LIGAÇÃO</translation>
+        <translation>TESTAR CONEXÃO</translation>
     </message>
     <message>
         <source>Reading mail</source>
-        <translation>Leitura de correio</translation>
+        <translation>Leitura de e-mails</translation>
     </message>
     <message>
         <source>Open with</source>
@@ -385,7 +385,7 @@
     </message>
     <message>
         <source>Your news feed for the social controls</source>
-        <translation>O seu feed de notícias para os controlos sociais</translation>
+        <translation>Seu feed de notícias para os controles sociais</translation>
     </message>
     <message>
         <source>Read the news feed</source>
@@ -393,7 +393,7 @@
     </message>
     <message>
         <source>LOG IN</source>
-        <translation>INICIAR SESSÃO</translation>
+        <translation>ENTRAR</translation>
     </message>
     <message>
         <source>Show</source>
@@ -401,15 +401,15 @@
     </message>
     <message>
         <source>Status updates</source>
-        <translation>Atualizações de estado</translation>
+        <translation>Atualizações de status</translation>
     </message>
     <message>
         <source>Links</source>
-        <translation>Ligações</translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Photos</source>
-        <translation>Fotografias</translation>
+        <translation>Fotos</translation>
     </message>
     <message>
         <source>Videos</source>
@@ -425,11 +425,11 @@
     </message>
     <message>
         <source>Your timeline for the social controls</source>
-        <translation>A sua cronologia para os controlos sociais</translation>
+        <translation>Sua linha do tempo para os controles sociais</translation>
     </message>
     <message>
         <source>Read the timeline</source>
-        <translation>Ler a cronologia</translation>
+        <translation>Ler a linha do tempo</translation>
     </message>
     <message>
         <source>Skype</source>
@@ -437,11 +437,11 @@
     </message>
     <message>
         <source>Chat messages for the chat controls</source>
-        <translation>Mensagens de chat para os controlos de chat</translation>
+        <translation>Mensagens de chat para os controles de chat</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation>Ligação</translation>
+        <translation>Conexão</translation>
     </message>
     <message>
         <source>Show chat messages</source>
@@ -449,7 +449,7 @@
     </message>
     <message>
         <source>CONNECT</source>
-        <translation>LIGAR</translation>
+        <translation>CONECTAR</translation>
     </message>
     <message>
         <source>TeamSpeak</source>
@@ -457,7 +457,7 @@
     </message>
     <message>
         <source>Voice chat events for the chat controls</source>
-        <translation>Eventos do chat de voz para os controlos de chat</translation>
+        <translation>Eventos do chat de voz para os controles de chat</translation>
     </message>
     <message>
         <source>Follow the voice chat</source>
@@ -465,7 +465,7 @@
     </message>
     <message>
         <source>Status</source>
-        <translation>Estado</translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Chat messages</source>
@@ -473,11 +473,11 @@
     </message>
     <message>
         <source>Users who join</source>
-        <translation>Utilizadores que entram</translation>
+        <translation>Usuários que entram</translation>
     </message>
     <message>
         <source>Users who leave</source>
-        <translation>Utilizadores que saem</translation>
+        <translation>Usuários que saem</translation>
     </message>
 </context>
 </TS>
