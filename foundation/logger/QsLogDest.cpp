@@ -109,16 +109,17 @@ void FileDestination::Run(const QString& filePath) {
     file.close();
 }
 
-DebugOutputDestination::DebugOutputDestination(std::FILE* stream, qint64 bytesPerSecond, qint64 burstBytes)
+DebugOutputDestination::DebugOutputDestination(std::FILE* stream, qint64 bytesPerSecond, qint64 burstBytes, Clock now)
     : mStream(stream), mBytesPerSecond(qMax<qint64>(bytesPerSecond, 1)), mBurstBytes(qMax<qint64>(burstBytes, 1)),
-      mTokens(double(mBurstBytes)), mLast(std::chrono::steady_clock::now()) {}
+      mNow(now ? std::move(now) : Clock(&std::chrono::steady_clock::now)), mTokens(double(mBurstBytes)), mLast(mNow()) {
+}
 
 void DebugOutputDestination::write(const QString& message) {
     // The debugger output of this platform is the standard error stream.
     QByteArray bytes = message.toUtf8();
     bytes.append('\n');
     std::lock_guard<std::mutex> lock(mMutex);
-    const auto now = std::chrono::steady_clock::now();
+    const auto now = mNow();
     const double seconds = std::chrono::duration<double>(now - mLast).count();
     mLast = now;
     mTokens = qMin(double(mBurstBytes), mTokens + seconds * double(mBytesPerSecond));

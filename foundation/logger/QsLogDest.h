@@ -7,6 +7,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -52,20 +53,23 @@ private:
 
 // The copy of the log on the standard error stream, which cannot be rotated, is held to bytesPerSecond on
 // average, with bursts of up to burstBytes (the start-up): what goes beyond is left out, and the next line
-// written says how many lines were. Every line still reaches the log file.
+// written says how many lines were. Every line still reaches the log file. The rate is measured on `now`
+// (the monotonic clock when empty).
 class DebugOutputDestination : public Destination {
 public:
     static constexpr qint64 DefaultBytesPerSecond = 16 * 1024;
     static constexpr qint64 DefaultBurstBytes = 256 * 1024;
+    using Clock = std::function<std::chrono::steady_clock::time_point()>;
 
     explicit DebugOutputDestination(std::FILE* stream = stderr, qint64 bytesPerSecond = DefaultBytesPerSecond,
-                                    qint64 burstBytes = DefaultBurstBytes);
+                                    qint64 burstBytes = DefaultBurstBytes, Clock now = {});
     void write(const QString& message) override;
 
 private:
     std::FILE* const mStream;
     const qint64 mBytesPerSecond;
     const qint64 mBurstBytes;
+    const Clock mNow;
     std::mutex mMutex;
     double mTokens;
     std::chrono::steady_clock::time_point mLast;
