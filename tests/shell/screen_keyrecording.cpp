@@ -4,6 +4,7 @@
 // records, no shortcut of the window runs. On German and French layouts (setxkbmap) a key typed with AltGr is
 // recorded and played through the layout's AltGr key, in whichever form a stored shortcut names AltGr. Runs
 // under xvfb-run and skips elsewhere.
+#include "config/datacfg.h"
 #include "editor/macropopup.h"
 #include "editor/mteeditcontrol.h"
 #include "editor/shortcutpopup.h"
@@ -206,7 +207,7 @@ private slots:
         QVERIFY(!actions.isEmpty());
 
         // A key button in the control editor.
-        QVERIFY(SelectInControlList(m_tab->ControlList(), QStringLiteral("Key")));
+        QVERIFY(SelectInControlList(m_tab->ControlList(), TranslateAtName(QStringLiteral("@Key"))));
         QTRY_COMPARE(Editor()->WorkingControl().Name, QStringLiteral("Key Button"));
         QVERIFY(RecordButton());
         QVERIFY(ShortcutField());
