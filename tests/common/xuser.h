@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -42,6 +43,10 @@ public:
     // A step: false to be tried again at the next tick.
     void Then(std::function<bool()> step) { m_steps.append(std::move(step)); }
     bool Done() const { return m_steps.isEmpty(); }
+    // Runs the event loop until every step is done; false when the time ran out first.
+    bool Run(int timeoutMs = 30000) {
+        return QTest::qWaitFor([this] { return Done(); }, timeoutMs);
+    }
     int Left() const { return m_steps.size(); }
 
     // --- Steps ---

@@ -23,6 +23,7 @@
 #include "shell/programtabhooks.h"
 #include "tests/common/gldriver.h"
 #include "tests/common/languages.h"
+#include "tests/common/screenprogram.h"
 #include "tests/common/screenshots.h"
 #include "tests/common/wiredprogram.h"
 #include "widgets/colpickpopup.h"
@@ -107,14 +108,12 @@ class ScreenControlsTab : public QObject {
 
 private slots:
     void initTestCase() {
-        if (QGuiApplication::platformName() != QLatin1String("xcb"))
-            QSKIP("needs an X server (run under xvfb-run)");
-        QApplication::setStyle(new MervexStyle);
-        m_program = std::make_unique<WiredProgram>();
-        QVERIFY(m_program->Started());
-        m_wnd = m_program->Window();
+        const QString missing = ScreenMissing();
+        if (!missing.isEmpty())
+            QSKIP(qPrintable(missing));
+        m_wnd = StartOnScreen(m_program);
+        QVERIFY(m_wnd);
         m_tab = m_program->TabHooks()->ControlsTab();
-        m_wnd->showMainWindow();
         if (Language() != QLatin1String("en"))
             QVERIFY(LanguageTexts::ChooseOnPanel(m_wnd, Language()));
     }

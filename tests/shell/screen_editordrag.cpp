@@ -21,6 +21,7 @@
 #include "shell/programtabhooks.h"
 #include "tests/common/controllist.h"
 #include "tests/common/gldriver.h"
+#include "tests/common/screenprogram.h"
 #include "tests/common/screenshots.h"
 #include "tests/common/wiredprogram.h"
 #include "tests/shell/popupwatcher.h"
@@ -82,28 +83,17 @@ class ScreenEditorDrag : public QObject {
     MervexWnd* m_wnd = nullptr;
     MTMainCtrl* m_tab = nullptr;
 
-    bool Run(int timeoutMs = 30000) {
-        return QTest::qWaitFor([this] { return m_user->Done(); }, timeoutMs);
-    }
-
 private slots:
     void initTestCase() {
-        if (QGuiApplication::platformName() != QLatin1String("xcb"))
-            QSKIP("needs an X server (run under xvfb-run)");
-        m_user = std::make_unique<XUser>();
-        if (!m_user->Ready())
-            QSKIP("the X server has no test extension");
-        QApplication::setStyle(new MervexStyle);
+        const QString missing = ScreenMissing(&m_user);
+        if (!missing.isEmpty())
+            QSKIP(qPrintable(missing));
         // The toolkit's own file dialog, whatever desktop the display belongs to: the one whose fields the user
         // types into here.
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-        m_program = std::make_unique<WiredProgram>();
-        QVERIFY(m_program->Started());
-        m_wnd = m_program->Window();
+        m_wnd = StartOnScreen(m_program);
+        QVERIFY(m_wnd);
         m_tab = m_program->TabHooks()->ControlsTab();
-        m_wnd->showMainWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(m_wnd));
-        m_wnd->activateWindow();
         m_tab->GridEditor()->ShowGrid(QStringLiteral("CustomGrid:Custom Grid 1"));
     }
 
@@ -145,7 +135,7 @@ private slots:
                    values.value(QStringLiteral("LE_txt/Label")).toString() == QLatin1String("Lights On") &&
                    values.value(QStringLiteral("Shortcut")).toString() == QLatin1String("LSHIFT,LCTRL+L");
         });
-        QVERIFY(Run());
+        QVERIFY(m_user->Run());
         const DataCfg::TControl made = edit->PreviewControl();
         const QVariantMap madeValues = made.Config.GetValues();
 
@@ -179,7 +169,7 @@ private slots:
         m_user->Pause(3);
         m_user->Release();
         m_user->WaitFor([canvas, before] { return canvas->Grid().Elements.size() > before; });
-        QVERIFY2(Run(), "the dropped control did not reach the grid");
+        QVERIFY2(m_user->Run(), "the dropped control did not reach the grid");
         QTest::qWait(200);
         QCOMPARE(m_wnd->pos(), windowAt);
         QCOMPARE(canvas->Grid().Elements.size(), before + 1);
@@ -195,7 +185,7 @@ private slots:
         m_user->Click([edit] { return edit->Button("btnExport"); });
         TypeFileName(*m_user, QStringLiteral("made by hand"));
         m_user->WaitFor([] { return !QApplication::activeModalWidget(); });
-        QVERIFY2(Run(), "the export did not end");
+        QVERIFY2(m_user->Run(), "the export did not end");
         const QString file = exchange + QStringLiteral("made by hand.mvlc");
         QCOMPARE(DetectExchangeKind(file), int(EK_Control));
 
@@ -216,7 +206,7 @@ private slots:
         });
         TypeFileName(*m_user, QStringLiteral("made by hand.mvlc"));
         m_user->WaitFor([] { return !QApplication::activeModalWidget(); });
-        QVERIFY2(Run(), "the import did not end");
+        QVERIFY2(m_user->Run(), "the import did not end");
         QTRY_COMPARE(edit->WorkingControl().Name, made.Name);
         QCOMPARE(edit->WorkingControl().Config.GetValues(), madeValues);
         QCOMPARE(qobject_cast<QLineEdit*>(edit->OptionWidget(QStringLiteral("LE_txt/Label")))->text(),

@@ -18,6 +18,7 @@
 #include "shell/programtabhooks.h"
 #include "tests/common/controllist.h"
 #include "tests/common/gldriver.h"
+#include "tests/common/screenprogram.h"
 #include "tests/common/screenshots.h"
 #include "tests/common/wiredprogram.h"
 #include "tests/shell/popupwatcher.h"
@@ -87,10 +88,6 @@ class ScreenKeyRecording : public QObject {
     MTMainCtrl* m_tab = nullptr;
     QStringList m_actionsRun; // the shortcuts of the window's actions that ran
 
-    bool Run(int timeoutMs = 20000) {
-        return QTest::qWaitFor([this] { return m_user->Done(); }, timeoutMs);
-    }
-
     MTEEditControl* Editor() const { return m_tab->ControlEditor(); }
     QPushButton* RecordButton() const {
         return Editor()->FormContainer()->findChild<QPushButton*>(QStringLiteral("ShortcutRecord"));
@@ -118,7 +115,7 @@ class ScreenKeyRecording : public QObject {
         m_user->WaitFor([this] { return RecordButton()->hasFocus() && CaptureOn(); });
         m_user->PhysicalKey(key, held);
         m_user->WaitFor([field] { return !field->text().isEmpty(); });
-        if (!Run())
+        if (!m_user->Run(20000))
             return QStringLiteral("<nothing recorded: %1 steps left>").arg(m_user->Left());
         QTest::qWait(100); // a later key would show by now
         return field->text();
@@ -175,19 +172,12 @@ class ScreenKeyRecording : public QObject {
 
 private slots:
     void initTestCase() {
-        if (QGuiApplication::platformName() != QLatin1String("xcb"))
-            QSKIP("needs an X server (run under xvfb-run)");
-        m_user = std::make_unique<XUser>();
-        if (!m_user->Ready())
-            QSKIP("the X server has no test extension");
-        QApplication::setStyle(new MervexStyle);
-        m_program = std::make_unique<WiredProgram>();
-        QVERIFY(m_program->Started());
-        m_wnd = m_program->Window();
+        const QString missing = ScreenMissing(&m_user);
+        if (!missing.isEmpty())
+            QSKIP(qPrintable(missing));
+        m_wnd = StartOnScreen(m_program);
+        QVERIFY(m_wnd);
         m_tab = m_program->TabHooks()->ControlsTab();
-        m_wnd->showMainWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(m_wnd));
-        m_wnd->activateWindow();
         m_tab->GridEditor()->ShowGrid(QStringLiteral("CustomGrid:Custom Grid 1"));
         m_probe = std::make_unique<Probe>();
         m_probe->setGeometry(900, 20, 200, 30);
@@ -324,7 +314,7 @@ private slots:
         m_user->Then([] { return Screenshots::Save(ActivePopup<ShortcutPopup>(), QStringLiteral("shortcut_popup")); });
         m_user->Click([]() -> QWidget* { return PopupWatcher::Button(ActivePopup<ShortcutPopup>(), PopupWnd::OK); });
         m_user->WaitFor([] { return !QApplication::activeModalWidget(); });
-        QVERIFY2(Run(), "the shortcut popup did not take the keys and clicks");
+        QVERIFY2(m_user->Run(20000), "the shortcut popup did not take the keys and clicks");
         QTRY_COMPARE(shortcut, QStringLiteral("SHIFT,CTRL,ALT+S"));
         QVERIFY2(m_actionsRun.isEmpty(), qPrintable(m_actionsRun.join(QLatin1String(", "))));
 
@@ -351,7 +341,7 @@ private slots:
         m_user->WaitFor([] { return !ActivePopup<MacroPopup>()->IsRecording() && !CaptureOn(); });
         m_user->Click([]() -> QWidget* { return PopupWatcher::Button(ActivePopup<MacroPopup>(), PopupWnd::OK); });
         m_user->WaitFor([] { return !QApplication::activeModalWidget(); });
-        const bool done = Run();
+        const bool done = m_user->Run(20000);
         QVERIFY2(done,
                  qPrintable(QStringLiteral("the macro recorder did not take the keys; script: ") +
                             (ActivePopup<MacroPopup>() ? ActivePopup<MacroPopup>()->CurrentScript() : QString())));
@@ -400,7 +390,7 @@ private slots:
         });
         m_user->Click([]() -> QWidget* { return PopupWatcher::Button(ActivePopup<ShortcutPopup>(), PopupWnd::OK); });
         m_user->WaitFor([] { return !QApplication::activeModalWidget(); });
-        QVERIFY2(Run(), "the shortcut popup did not take the keys");
+        QVERIFY2(m_user->Run(20000), "the shortcut popup did not take the keys");
         QTRY_COMPARE(shortcut, recorded);
 
         // Recorded by the macro recorder.
@@ -424,7 +414,7 @@ private slots:
         m_user->WaitFor([] { return !ActivePopup<MacroPopup>()->IsRecording(); });
         m_user->Click([]() -> QWidget* { return PopupWatcher::Button(ActivePopup<MacroPopup>(), PopupWnd::OK); });
         m_user->WaitFor([] { return !QApplication::activeModalWidget(); });
-        QVERIFY2(Run(), "the macro recorder did not take the keys");
+        QVERIFY2(m_user->Run(20000), "the macro recorder did not take the keys");
         QTRY_COMPARE(macro, step);
 
         // Played, as recorded and in the forms files written on Windows hold: the AltGr character arrives.

@@ -10,6 +10,7 @@
 #include "shell/mtesettingselements.h"
 #include "shell/mtsettingsctrl.h"
 #include "tests/common/gldriver.h"
+#include "tests/common/screenprogram.h"
 #include "tests/common/screenshots.h"
 #include "tests/common/wiredprogram.h"
 #include "widgets/mainctrlbtn.h"
@@ -66,29 +67,19 @@ class ScreenSourceChecks : public QObject {
     MervexWnd* m_wnd = nullptr;
     MTSettingsCtrl* m_settings = nullptr;
 
-    bool Run(int timeoutMs = 30000) {
-        return QTest::qWaitFor([this] { return m_user->Done(); }, timeoutMs);
-    }
     QCheckBox* ActiveBox() const {
         return qobject_cast<QCheckBox*>(m_settings->Edit()->ValueWidget(QStringLiteral("Active")));
     }
 
 private slots:
     void initTestCase() {
-        if (QGuiApplication::platformName() != QLatin1String("xcb"))
-            QSKIP("needs an X server (run under xvfb-run)");
-        m_user = std::make_unique<XUser>();
-        if (!m_user->Ready())
-            QSKIP("the X server has no test extension");
-        QApplication::setStyle(new MervexStyle);
-        m_program = std::make_unique<WiredProgram>();
-        QVERIFY(m_program->Started());
-        m_wnd = m_program->Window();
+        const QString missing = ScreenMissing(&m_user);
+        if (!missing.isEmpty())
+            QSKIP(qPrintable(missing));
+        m_wnd = StartOnScreen(m_program);
+        QVERIFY(m_wnd);
         m_settings = qobject_cast<MTSettingsCtrl*>(m_wnd->Tab(MervexWnd::TabSettings));
         QVERIFY(m_settings);
-        m_wnd->showMainWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(m_wnd));
-        m_wnd->activateWindow();
     }
 
     void cleanupTestCase() {
@@ -104,7 +95,7 @@ private slots:
         m_user->WaitFor([this] { return m_settings->isVisible(); });
         m_user->Click([this] { return m_settings->List()->Entry(QLatin1String(kPage)); });
         m_user->WaitFor([this] { return m_settings->Edit()->PageKey() == QLatin1String(kPage) && ActiveBox(); });
-        QVERIFY2(Run(), "the news feed page did not open");
+        QVERIFY2(m_user->Run(), "the news feed page did not open");
         QCheckBox* box = ActiveBox();
         QTRY_VERIFY(box->isVisible());
         QCOMPARE(box->text(), TranslateAtName(QStringLiteral("@Read news feeds")));
@@ -115,7 +106,7 @@ private slots:
         // One click on the mark: off, and the box looks different.
         m_user->Click([this] { return ActiveBox(); }, IndicatorRect(box).center());
         m_user->WaitFor([this] { return ActiveBox()->checkState() == Qt::Unchecked; });
-        QVERIFY2(Run(), "the click did not reach the check box");
+        QVERIFY2(m_user->Run(), "the click did not reach the check box");
         QTest::qWait(50);
         const QImage unchecked = Indicator(box);
         QVERIFY(Screenshots::Save(m_wnd, QStringLiteral("shell_source_check_off")));
@@ -125,7 +116,7 @@ private slots:
         const QString user = m_program->UserPath();
         m_user->Click([this] { return m_wnd->findChild<QWidget*>(QStringLiteral("btnApply")); });
         m_user->WaitFor([user] { return StoredActive(user) == QLatin1String("0"); });
-        QVERIFY2(Run(), qPrintable(QStringLiteral("APPLY stored ") + StoredActive(user)));
+        QVERIFY2(m_user->Run(), qPrintable(QStringLiteral("APPLY stored ") + StoredActive(user)));
 
         // A click on the caption turns it on again; the page rebuilt from the saved value shows it.
         box = ActiveBox();
@@ -134,7 +125,7 @@ private slots:
         m_user->WaitFor([this] { return ActiveBox()->checkState() == Qt::Checked; });
         m_user->Click([this] { return m_wnd->findChild<QWidget*>(QStringLiteral("btnApply")); });
         m_user->WaitFor([user] { return StoredActive(user) == QLatin1String("2"); });
-        QVERIFY2(Run(), qPrintable(QStringLiteral("APPLY stored ") + StoredActive(user)));
+        QVERIFY2(m_user->Run(), qPrintable(QStringLiteral("APPLY stored ") + StoredActive(user)));
         m_settings->Edit()->Revert();
         QTRY_VERIFY(ActiveBox() && ActiveBox() != box);
         QCOMPARE(ActiveBox()->checkState(), Qt::Checked);

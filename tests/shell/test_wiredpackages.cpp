@@ -17,6 +17,7 @@
 #include "shell/mtmainctrl.h"
 #include "shell/programtabhooks.h"
 #include "tests/common/controllist.h"
+#include "tests/common/popupanswer.h"
 #include "tests/common/testzip.h"
 #include "tests/common/wiredprogram.h"
 #include "widgets/popupwnd.h"
@@ -68,16 +69,6 @@ struct User : QObject {
         connect(&timer, &QTimer::timeout, this, &User::Act);
         timer.start(30);
     }
-    void Click(PopupWnd* popup, int value) {
-        // The wanted button, else NO (the closing "save?" questions: nothing is kept).
-        for (int v : {value, int(PopupWnd::NO)})
-            for (QAbstractButton* b : popup->buttonBox()->buttons())
-                if (popup->ButtonValue(b) == v) {
-                    // Later, from the event loop: the click may open the next modal popup.
-                    QMetaObject::invokeMethod(b, "click", Qt::QueuedConnection);
-                    return;
-                }
-    }
     void Act() {
         auto* popup = qobject_cast<PopupWnd*>(QApplication::activeModalWidget());
         if (!popup || !popup->isVisible())
@@ -85,7 +76,7 @@ struct User : QObject {
         if (auto* pkg = qobject_cast<ImpExpPopup*>(popup)) {
             seen << pkg->windowTitle();
             if (cancelPackages) {
-                Click(pkg, PopupWnd::CANCEL);
+                ClickPopupButton(pkg, PopupWnd::CANCEL);
                 return;
             }
             pkg->ControlModel()->item(0)->setCheckState(Qt::Checked);
@@ -95,11 +86,11 @@ struct User : QObject {
         }
         seen << popup->windowTitle() + QLatin1Char('|') + popup->text;
         if (popup->text.contains(QLatin1String("import this plugin")))
-            Click(popup, PopupWnd::YES);
+            ClickPopupButton(popup, PopupWnd::YES);
         else if (popup->text.contains(QLatin1String("wants to load")))
-            Click(popup, PopupWnd::NO);
+            ClickPopupButton(popup, PopupWnd::NO);
         else
-            Click(popup, PopupWnd::OK);
+            ClickPopupButton(popup, PopupWnd::OK);
     }
     bool Saw(const QString& part) const { return !seen.filter(part).isEmpty(); }
     // The message boxes seen, the package popups left out.

@@ -16,6 +16,7 @@
 #include "shell/programtabhooks.h"
 #include "shell/termsignals.h"
 #include "tests/common/logcapture.h"
+#include "tests/common/popupanswer.h"
 #include "tests/common/testzip.h"
 #include "tests/common/wiredprogram.h"
 #include "widgets/popupwnd.h"
@@ -44,14 +45,6 @@ struct User : QObject {
         connect(&timer, &QTimer::timeout, this, &User::Act);
         timer.start(30);
     }
-    static void Click(PopupWnd* popup, int value) {
-        for (int v : {value, int(PopupWnd::NO)})
-            for (QAbstractButton* b : popup->buttonBox()->buttons())
-                if (popup->ButtonValue(b) == v) {
-                    QMetaObject::invokeMethod(b, "click", Qt::QueuedConnection);
-                    return;
-                }
-    }
     void Act() {
         for (QWidget* top : QApplication::topLevelWidgets()) {
             auto* popup = qobject_cast<PopupWnd*>(top);
@@ -67,7 +60,7 @@ struct User : QObject {
                 continue;
             }
             seen << popup->windowTitle() + QLatin1Char('|') + popup->text;
-            Click(popup, answer(popup));
+            ClickPopupButton(popup, answer(popup));
         }
     }
     QList<QPointer<PopupWnd>> handled;
