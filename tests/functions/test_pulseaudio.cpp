@@ -214,6 +214,11 @@ private slots:
         QVERIFY(module != PA_INVALID_INDEX);
         const Observer::Device headset = m_server.Sink();
         QVERIFY(headset.index != before.index);
+        // The program learns of the new default from the server's events, a moment later on a busy machine: a
+        // volume set before that goes to the device it still knows. It has followed once it reads the new one.
+        QVERIFY(!Near(before.volume, 0.55));
+        m_server.SetSinkVolume(0.55);
+        QTRY_VERIFY_WITH_TIMEOUT(Near(PAL::GetMainVolume(), 0.55), 5000);
         PAL::SetMainVolume(0.2);
         QTRY_VERIFY_WITH_TIMEOUT(Near(m_server.Sink().volume, 0.2), 2000);
         QVERIFY(Near(m_server.Sink("mervex_test_headset").volume, 0.2));
