@@ -51,14 +51,20 @@ TilingPopup::TilingPopup(QWidget* parent, const QString& value, const QString& d
     auto* label = new QLabelEx(this, tr("Tiling:"));
     label->move(20, 42);
     m_cmb = new QComboBoxEx(this);
-    m_cmb->move(60, 40);
     for (const char* mode : kModeTexts)
         m_cmb->addItem(QLatin1String(mode));
     m_edtAll = new QLineEditEx(this);
-    m_edtAll->setGeometry(130, 40, 180, 20);
     auto* btnDefault = new StdBtn(this);
     btnDefault->setText(tr("DEFAULT"));
-    btnDefault->move(320, 40);
+    // One row: the label, the mode and the button as wide as their texts in the language, the button at the
+    // right edge; the text of all tiles takes the room between.
+    label->adjustSize();
+    m_cmb->adjustSize();
+    btnDefault->adjustSize();
+    m_cmb->move(label->x() + label->width() + 6, 40);
+    btnDefault->move(width() - 20 - btnDefault->width(), 40);
+    const int allX = m_cmb->x() + m_cmb->width() + 5;
+    m_edtAll->setGeometry(allX, 40, btnDefault->x() - 10 - allX, 20);
 
     m_panels[0] = MakePanel(3, {"TileIcn_L", "TileIcn_HC", "TileIcn_R"});
     m_panels[0]->move(160, 70);
