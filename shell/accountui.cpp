@@ -209,6 +209,18 @@ void AccountUI::ApplyTexts() {
     m_lblUser->setText(tr("User:"));
     m_lblEmail->setText(tr("E-mail:"));
     m_lblPassword->setText(tr("Password:"));
+    // The labels before the fields are as wide as the longest of them in the language, and the fields and the
+    // buttons under them start after it.
+    int labelWidth = 85;
+    for (QLabelEx* label : {m_lblUser.data(), m_lblEmail.data(), m_lblPassword.data()}) {
+        label->ensurePolished();
+        labelWidth = qMax(labelWidth, label->sizeHint().width());
+    }
+    for (QLabelEx* label : {m_lblUser.data(), m_lblEmail.data(), m_lblPassword.data()})
+        label->setGeometry(5, label->y(), labelWidth, label->height());
+    for (QWidget* w : std::initializer_list<QWidget*>{m_edtUser, m_edtPassword, m_chkAuto, m_lblAccountName, m_btnLogin,
+                                                      m_btnCreate, m_btnProfile, m_btnLogout})
+        w->move(labelWidth + 11, w->y());
     m_btnCreate->SetText(tr("CREATE NEW ACCOUNT"));
     m_btnCreate->setStatusTip(tr("Create a new MERVEX World account"));
     m_btnCreate->resize(m_btnCreate->sizeHint());
