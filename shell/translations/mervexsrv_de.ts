@@ -1425,7 +1425,7 @@ GRID</translation>
     </message>
     <message>
         <source>Added</source>
-        <translation>Hinzugefügt</translation>
+        <translation>In Leiste</translation>
     </message>
 </context>
 <context>

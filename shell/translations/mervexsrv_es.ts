@@ -970,7 +970,7 @@ paquete MERVEX™ Velli-Chor™.</translation>
     </message>
     <message>
         <source>EXCHANGE YOUR CONTROLS AND GRIDS.</source>
-        <translation>INTERCAMBIE SUS CONTROLES Y CUADRÍCULAS.</translation>
+        <translation>INTERCAMBIE CONTROLES Y CUADRÍCULAS.</translation>
     </message>
     <message>
         <source>IMPORT
@@ -1074,8 +1074,8 @@ PAQUETE</translation>
     <message>
         <source>ADD TO
 GRID</source>
-        <translation>AÑADIR A LA
-CUADRÍCULA</translation>
+        <translation>A LA CUADRÍCULA
+AÑADIR</translation>
     </message>
     <message>
         <source>Add control to grid</source>
@@ -1270,7 +1270,7 @@ CUADRÍCULA</translation>
     </message>
     <message>
         <source>ADD TO BAR</source>
-        <translation>AÑADIR A LA BARRA</translation>
+        <translation>AÑADIR</translation>
     </message>
     <message>
         <source>EDIT GRID:</source>
@@ -1278,7 +1278,7 @@ CUADRÍCULA</translation>
     </message>
     <message>
         <source>EDIT TABS:</source>
-        <translation>EDITAR PESTAÑAS:</translation>
+        <translation>PESTAÑAS:</translation>
     </message>
     <message>
         <source>Preset Grids</source>
@@ -2002,7 +2002,7 @@ Se eliminarán todas las macros de este conjunto.</translation>
     </message>
     <message>
         <source>Inactive (Paired)</source>
-        <translation>Inactivo (emparejado)</translation>
+        <translation>Desconectado</translation>
     </message>
     <message>
         <source>DELETE DEVICE?</source>

@@ -1270,7 +1270,7 @@ LA GRILLE</translation>
     </message>
     <message>
         <source>ADD TO BAR</source>
-        <translation>AJOUTER À LA BARRE</translation>
+        <translation>AJOUTER</translation>
     </message>
     <message>
         <source>EDIT GRID:</source>
@@ -1278,7 +1278,7 @@ LA GRILLE</translation>
     </message>
     <message>
         <source>EDIT TABS:</source>
-        <translation>MODIFIER LES ONGLETS&#xa0;:</translation>
+        <translation>ONGLETS&#xa0;:</translation>
     </message>
     <message>
         <source>Preset Grids</source>

@@ -1270,7 +1270,7 @@ GRID</source>
     </message>
     <message>
         <source>ADD TO BAR</source>
-        <translation>ADICIONAR À BARRA</translation>
+        <translation>ADICIONAR</translation>
     </message>
     <message>
         <source>EDIT GRID:</source>

@@ -1425,7 +1425,7 @@ GRID</source>
     </message>
     <message>
         <source>Added</source>
-        <translation>Добавлено</translation>
+        <translation>На панели</translation>
     </message>
 </context>
 <context>
@@ -1874,7 +1874,7 @@ This will delete all macros grouped in this macro set.</source>
     </message>
     <message>
         <source>Do you want to pair with this device?</source>
-        <translation>Выполнить сопряжение с этим устройством?</translation>
+        <translation>Выполнить сопряжение с устройством?</translation>
     </message>
     <message>
         <source>Your settings could not be saved:
