@@ -1,16 +1,17 @@
 #pragma once
 // What the screenshot tests share: where their pictures go, the language they run in, and the texts a widget
-// tree clips.
+// tree clips or shows past its window's edge.
 
 #include "widgets/btnadd2grid.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QCheckBox>
 #include <QDebug>
 #include <QDir>
-#include <QHash>
 #include <QLabel>
 #include <QLocale>
+#include <QStringList>
 #include <QTextDocument>
 #include <QWidget>
 
@@ -39,33 +40,27 @@ inline bool Save(QWidget* w, const QString& name) {
     return ok;
 }
 
-// Translations known to be too long for their place, per language, until the translators shorten them: such a
-// line is logged and let through; any other clipped text fails. Take an entry out once its text is changed.
-inline bool KnownTooLong(const QString& line) {
-    static const QHash<QString, QStringList> known = {
-        {QStringLiteral("de"), {QStringLiteral("Hinzugefügt")}},
-        {QStringLiteral("ru"),
-         {QStringLiteral("Добавлено"), QStringLiteral("Выполнить сопряжение с этим устройством?")}},
-        {QStringLiteral("es"),
-         {QStringLiteral("INTERCAMBIE SUS CONTROLES Y CUADRÍCULAS."), QStringLiteral("CUADRÍCULAS PREDEFINIDAS"),
-          QStringLiteral("Inactivo (emparejado)"), QStringLiteral("CUADRÍCULA")}},
-        {QStringLiteral("fr"), {QStringLiteral("Mot de passe\u00a0:")}},
-    };
-    if (!known.value(Language()).contains(line))
-        return false;
-    qInfo().noquote() << "too long, waiting for a shorter translation:" << line;
-    return true;
-}
-
-// Visible texts wider (any of their lines) or taller than the room their widget gives them.
+// Visible texts wider (any of their lines) or taller than the room their widget gives them, and visible buttons
+// that reach past the edge of their window, where a longer text beside them pushed them.
 inline QStringList ClippedTexts(QWidget* top) {
     QStringList clipped;
+    for (QAbstractButton* w : top->findChildren<QAbstractButton*>()) {
+        if (!w->isVisibleTo(top))
+            continue;
+        // What lies in a scroll area moves into view with it.
+        bool scrolled = false;
+        for (QWidget* p = w->parentWidget(); p && !p->isWindow() && !scrolled; p = p->parentWidget())
+            scrolled = qobject_cast<QAbstractScrollArea*>(p) != nullptr;
+        const QRect inWindow(w->mapTo(w->window(), QPoint(0, 0)), w->size());
+        if (!scrolled && !w->window()->rect().contains(inWindow))
+            clipped << w->objectName() + QStringLiteral(" (past the window's edge)");
+    }
     for (QLabel* l : top->findChildren<QLabel*>()) {
         if (!l->isVisibleTo(top) || l->wordWrap() || l->text().isEmpty() || Qt::mightBeRichText(l->text()))
             continue;
         const QFontMetrics fm(l->font());
         for (const QString& line : l->text().split(QLatin1Char('\n')))
-            if (fm.horizontalAdvance(line) > l->contentsRect().width() && !KnownTooLong(line))
+            if (fm.horizontalAdvance(line) > l->contentsRect().width())
                 clipped << l->objectName() + QStringLiteral(": ") + line;
         if (l->text().count(QLatin1Char('\n')) * fm.lineSpacing() + fm.height() > l->contentsRect().height())
             clipped << l->objectName() + QStringLiteral(" (height): ") + l->text();
@@ -76,7 +71,7 @@ inline QStringList ClippedTexts(QWidget* top) {
         // A check box's text starts after its box.
         const int room = qobject_cast<QCheckBox*>(b) ? b->width() - 20 : b->width();
         for (const QString& line : b->text().split(QLatin1Char('\n')))
-            if (QFontMetrics(b->font()).horizontalAdvance(line) > room && !KnownTooLong(line))
+            if (QFontMetrics(b->font()).horizontalAdvance(line) > room)
                 clipped << b->objectName() + QStringLiteral(": ") + line;
     }
     // The add-to-grid button draws its two lines itself: a small first line, a large second one, beside its icon.
@@ -86,7 +81,7 @@ inline QStringList ClippedTexts(QWidget* top) {
         QFont f = b->font();
         f.setPixelSize(10);
         for (const QString& line : b->twoLineText.split(QLatin1Char('\n'))) {
-            if (QFontMetrics(f).horizontalAdvance(line) > b->width() - 32 && !KnownTooLong(line))
+            if (QFontMetrics(f).horizontalAdvance(line) > b->width() - 32)
                 clipped << b->objectName() + QStringLiteral(": ") + line;
             f.setPixelSize(20);
         }
