@@ -54,6 +54,8 @@ HostCtrl::HostCtrl(QWidget* parent, NetServer* server) : QWidget(parent), m_serv
     m_lblIPName->setObjectName(QStringLiteral("lblIPName"));
     m_lblIPName->setGeometry(148, 60, 161, 16);
     for (QLabel* l : {m_lblIPAddr, m_lblIPName}) {
+        // Light on the panel's dark ground, as the box below.
+        l->setStyleSheet(QStringLiteral("color: #c8c8c8; font-family: \"Eurostile-Demi\"; font-size: 11px;"));
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         l->hide();
     }
